@@ -1,0 +1,56 @@
+#pragma once
+
+#include "app/platform.h"
+
+#include <QList>
+#include <QMap>
+#include <QStringList>
+#include <QUrl>
+
+// A settings store in memory that remembers the order of its writes and can be told to fail.
+class MemorySettingsStore final : public SettingsStore {
+public:
+    QString read(const QString &section, const QString &key) const override;
+    void write(const QString &section, const QString &key, const QString &value) override;
+    QString sync() override { return failure; }
+
+    QMap<QString, QString> values; // "Section/Key" -> value
+    QStringList writtenKeys;
+    QString failure;
+};
+
+// The desktop as a script: records every message and answers dialogs from queues, so tests can
+// click through real windows offscreen without ever waiting on a person.
+class ScriptedPlatform final : public Platform {
+public:
+    struct Message {
+        QString text;
+        Icon icon;
+        Buttons buttons;
+        Answer defaultAnswer;
+    };
+
+    Answer message(QWidget *parent, const QString &text, Icon icon, Buttons buttons,
+                   Answer defaultAnswer) override;
+    QString saveFileName(QWidget *parent, const QString &filter) override;
+    void clearClipboardIfOurs() override;
+    SettingsStore &settings() override { return store; }
+    QString programFolder() const override { return folder; }
+    bool anotherInstanceRunning() override { return otherInstance; }
+    void openUrl(const QUrl &url) override { openedUrls.append(url); }
+    RandomEngine &random() override { return engine; }
+    void seedFromClock() override { engine.seed(seed); }
+
+    QList<Message> messages;
+    QList<Answer> answers; // taken in turn; an empty queue answers with the default button
+    QStringList saveNames; // taken in turn; an empty queue cancels
+    QStringList saveFilters;
+    QString clipboardText;
+    bool clipboardOurs = false;
+    MemorySettingsStore store;
+    QString folder;
+    bool otherInstance = false;
+    QList<QUrl> openedUrls;
+    RandomEngine::result_type seed = 20261207;
+    RandomEngine engine{seed};
+};

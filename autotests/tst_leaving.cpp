@@ -1,0 +1,214 @@
+#include "app/banner.h"
+#include "app/framewindow.h"
+#include "app/orlendraapp.h"
+#include "scriptedplatform.h"
+#include "study/studywindow.h"
+#include "tests/meaningtestwindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+class LeavingTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init();
+    void cleanup();
+
+    void start_showsTheStudyWindow();
+    void start_picksTheBannerFromTheEngine();
+    void secondRun_onlySaysSo();
+    void userClosingTheStudyWindow_endsTheRun_data();
+    void userClosingTheStudyWindow_endsTheRun();
+    void handOverToTheFrame_goesOn();
+    void startAgain_showsAFreshStudyWindow();
+    void userClosingTheFrame_endsTheRun_data();
+    void userClosingTheFrame_endsTheRun();
+    void frameButtons_keepToTheRightEdge();
+    void frameFitsASmallScreen();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_folder;
+    std::unique_ptr<ScriptedPlatform> m_platform;
+    std::unique_ptr<OrlendraApp> m_app;
+};
+
+void LeavingTest::init() {
+    m_folder = std::make_unique<QTemporaryDir>();
+    m_platform = std::make_unique<ScriptedPlatform>();
+    m_platform->folder = m_folder->path();
+    m_app = std::make_unique<OrlendraApp>(*m_platform);
+}
+
+void LeavingTest::cleanup() {
+    m_app.reset();
+    // Windows closed by the program go with the next turn of the event loop.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void LeavingTest::start_showsTheStudyWindow() {
+    QSignalSpy ended(m_app.get(), &OrlendraApp::runEnded);
+    QVERIFY(m_app->start());
+    QVERIFY(m_app->studyWindow());
+    QVERIFY(m_app->studyWindow()->isVisible());
+    QCOMPARE(m_app->studyWindow()->frontSection(), StudyWindow::Section::Settings);
+    QVERIFY(!m_app->frameWindow());
+    QCOMPARE(ended.count(), 0);
+    QVERIFY(m_platform->messages.isEmpty());
+}
+
+void LeavingTest::start_picksTheBannerFromTheEngine() {
+    for (RandomEngine::result_type seed : {1u, 2u, 3u, 4u, 5u, 6u, 7u, 8u}) {
+        init();
+        m_platform->seed = seed;
+        RandomEngine engine(seed);
+        const BannerPick pick = bannerPickFor(bannerNumber(randomUnit(engine)));
+        QVERIFY(m_app->start());
+        QWidget *banner =
+            m_app->studyWindow()->findChild<QWidget *>(QStringLiteral("fraFullBrand"));
+        const QObjectList stack = banner->children();
+        // The last child is the one in front.
+        const QString front = stack.last()->objectName();
+        if (pick == BannerPick::Cobrand)
+            QCOMPARE(front, QStringLiteral("lblCobrand"));
+        else
+            QCOMPARE(front, QStringLiteral("lblFullBrand"));
+        cleanup();
+    }
+}
+
+void LeavingTest::secondRun_onlySaysSo() {
+    m_platform->otherInstance = true;
+    QSignalSpy ended(m_app.get(), &OrlendraApp::runEnded);
+    QVERIFY(!m_app->start());
+    QCOMPARE(m_platform->messages.size(), 1);
+    QCOMPARE(m_platform->messages[0].text, QStringLiteral("Application is already running"));
+    QCOMPARE(m_platform->messages[0].icon, Platform::Icon::Information);
+    QCOMPARE(m_platform->messages[0].buttons, Platform::Buttons::Ok);
+    QVERIFY(!m_app->studyWindow());
+    QCOMPARE(ended.count(), 1);
+    // Nothing of this run touched the goal files or the settings.
+    QVERIFY(QDir(m_folder->path()).isEmpty());
+    QVERIFY(m_platform->store.writtenKeys.isEmpty());
+}
+
+void LeavingTest::userClosingTheStudyWindow_endsTheRun_data() {
+    QTest::addColumn<bool>("throughMenu");
+    QTest::newRow("close box") << false;
+    QTest::newRow("File, Exit") << true;
+}
+
+void LeavingTest::userClosingTheStudyWindow_endsTheRun() {
+    QFETCH(bool, throughMenu);
+    QVERIFY(m_app->start());
+    QSignalSpy ended(m_app.get(), &OrlendraApp::runEnded);
+    StudyWindow *study = m_app->studyWindow();
+    if (throughMenu)
+        study->findChild<QAction *>(QStringLiteral("mnuExit"))->trigger();
+    else
+        study->close();
+    QCOMPARE(ended.count(), 1);
+    QVERIFY(m_app->hasEnded());
+    const auto messages = m_platform->messages.size();
+    QCOMPARE(messages, qsizetype(0));
+}
+
+void LeavingTest::handOverToTheFrame_goesOn() {
+    QVERIFY(m_app->start());
+    QSignalSpy ended(m_app.get(), &OrlendraApp::runEnded);
+    QPointer<StudyWindow> study = m_app->studyWindow();
+    FrameWindow *frame = m_app->showFrameWindow();
+    QVERIFY(frame->isVisible());
+    QVERIFY(frame->meaningTest());
+    QCOMPARE(frame->meaningTest()->objectName(), QStringLiteral("frmMeaningTest"));
+    QCOMPARE(ended.count(), 0);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(study.isNull());
+    QVERIFY(!m_app->studyWindow());
+}
+
+void LeavingTest::startAgain_showsAFreshStudyWindow() {
+    QVERIFY(m_app->start());
+    m_app->studyWindow()->showSection(1);
+    m_app->studyWindow()->nextStone();
+    QCOMPARE(m_app->walk().StudyPosition, 1);
+    QPointer<FrameWindow> frame = m_app->showFrameWindow();
+    QSignalSpy ended(m_app.get(), &OrlendraApp::runEnded);
+    QTest::mouseClick(frame->findChild<QPushButton *>(QStringLiteral("cmdStart")), Qt::LeftButton);
+    QCOMPARE(ended.count(), 0);
+    StudyWindow *study = m_app->studyWindow();
+    QVERIFY(study && study->isVisible());
+    QCOMPARE(study->frontSection(), StudyWindow::Section::Settings);
+    QCOMPARE(m_app->walk().StudyPosition, 0);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(frame.isNull());
+    // The menu entry does the same as the button.
+    FrameWindow *second = m_app->showFrameWindow();
+    second->findChild<QAction *>(QStringLiteral("mnuStart"))->trigger();
+    QVERIFY(m_app->studyWindow()->isVisible());
+    QCOMPARE(ended.count(), 0);
+}
+
+void LeavingTest::userClosingTheFrame_endsTheRun_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("close box") << "close";
+    QTest::newRow("Exit button") << "cmdExit";
+    QTest::newRow("File, Exit") << "mnuExit";
+}
+
+void LeavingTest::userClosingTheFrame_endsTheRun() {
+    QFETCH(QString, how);
+    QVERIFY(m_app->start());
+    FrameWindow *frame = m_app->showFrameWindow();
+    QSignalSpy ended(m_app.get(), &OrlendraApp::runEnded);
+    if (how == QLatin1String("close"))
+        frame->close();
+    else if (how == QLatin1String("cmdExit"))
+        QTest::mouseClick(frame->findChild<QPushButton *>(how), Qt::LeftButton);
+    else
+        frame->findChild<QAction *>(how)->trigger();
+    QCOMPARE(ended.count(), 1);
+    QVERIFY(m_app->hasEnded());
+    QVERIFY(!m_app->studyWindow());
+}
+
+void LeavingTest::frameButtons_keepToTheRightEdge() {
+    QVERIFY(m_app->start());
+    FrameWindow *frame = m_app->showFrameWindow();
+    const QStringList names{"cmdStart", "cmdDonate", "cmdExit"};
+    const QList<int> tops{6, 34, 10};
+    for (int width : {700, 900}) {
+        frame->resize(width, 600);
+        QTest::qWait(1);
+        for (int i = 0; i < names.size(); ++i) {
+            auto *button = frame->findChild<QPushButton *>(names[i]);
+            QCOMPARE(button->x(), frame->frameGeometry().width() - button->width() - 20);
+            QCOMPARE(button->y(), tops[i]);
+            QCOMPARE(button->size(), QSize(86, 25));
+        }
+    }
+}
+
+void LeavingTest::frameFitsASmallScreen() {
+    QVERIFY(m_app->start());
+    FrameWindow *frame = m_app->showFrameWindow();
+    const QRect screen = frame->screen()->availableGeometry();
+    QVERIFY(frame->frameGeometry().width() <= screen.width());
+    QVERIFY(frame->frameGeometry().height() <= screen.height());
+    auto *area = frame->findChild<QAbstractScrollArea *>(QStringLiteral("meaningTestArea"));
+    QVERIFY(area);
+    if (area->viewport()->height() < MeaningTestWindow::FixedSize.height())
+        QVERIFY(area->verticalScrollBar()->maximum() > 0);
+}
+
+QTEST_MAIN(LeavingTest)
+#include "tst_leaving.moc"

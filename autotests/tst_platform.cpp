@@ -1,0 +1,180 @@
+#include "app/qtplatform.h"
+#include "scriptedplatform.h"
+#include "study/guardedtextbox.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QSysInfo>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+class PlatformTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void secondRun_isTold();
+    void lockOfAKilledRun_doesNotBlock();
+    void settings_roundTrip();
+    void settings_unwritableFile_isReported();
+    void guardedBox_offersNoCopyOrCut_data();
+    void guardedBox_offersNoCopyOrCut();
+    void guardedBox_contextMenuHasNoCopy();
+    void guardedBox_clearsOnlyOurClipboard_data();
+    void guardedBox_clearsOnlyOurClipboard();
+    void guardedBox_keepsCrLf();
+};
+
+void PlatformTest::secondRun_isTold() {
+    QTemporaryDir folder;
+    const QString lock = folder.filePath(QStringLiteral("orlendra.lock"));
+    auto first = std::make_unique<QtPlatform>(lock);
+    QVERIFY(!first->anotherInstanceRunning());
+    QtPlatform second(lock);
+    QVERIFY(second.anotherInstanceRunning());
+    // Asking again from the run that holds the lock is no second run.
+    QVERIFY(!first->anotherInstanceRunning());
+    first.reset();
+    QtPlatform third(lock);
+    QVERIFY(!third.anotherInstanceRunning());
+}
+
+void PlatformTest::lockOfAKilledRun_doesNotBlock() {
+    QTemporaryDir folder;
+    const QString lock = folder.filePath(QStringLiteral("orlendra.lock"));
+    {
+        // What a run leaves behind when it is killed: a lock naming a process that is gone.
+        QFile file(lock);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("2147483600\nOrlendra\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    }
+    QtPlatform platform(lock);
+    QVERIFY(!platform.anotherInstanceRunning());
+}
+
+void PlatformTest::settings_roundTrip() {
+    QTemporaryDir folder;
+    const QString ini = folder.filePath(QStringLiteral("Orlendra.ini"));
+    {
+        QSettingsStore store(ini);
+        QCOMPARE(store.read(QStringLiteral("Settings"), QStringLiteral("StoneGroup0")), QString());
+        store.write(QStringLiteral("Settings"), QStringLiteral("StoneGroup0"), QStringLiteral("0"));
+        QCOMPARE(store.sync(), QString());
+    }
+    QSettingsStore again(ini);
+    QCOMPARE(again.read(QStringLiteral("Settings"), QStringLiteral("StoneGroup0")),
+             QStringLiteral("0"));
+    QVERIFY(QFile(ini).open(QIODevice::ReadOnly));
+}
+
+void PlatformTest::settings_unwritableFile_isReported() {
+    QTemporaryDir folder;
+    // A plain file stands where the settings folder should be.
+    QFile blocker(folder.filePath(QStringLiteral("blocked")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QSettingsStore store(folder.filePath(QStringLiteral("blocked/Orlendra.ini")));
+    store.write(QStringLiteral("Settings"), QStringLiteral("StoneGroup0"), QStringLiteral("1"));
+    QVERIFY(store.sync().contains(QLatin1String("could not be written")));
+}
+
+void PlatformTest::guardedBox_offersNoCopyOrCut_data() {
+    QTest::addColumn<QKeyCombination>("keys");
+    QTest::addColumn<bool>("readOnly");
+    QTest::newRow("Ctrl+C") << QKeyCombination(Qt::ControlModifier, Qt::Key_C) << true;
+    QTest::newRow("Ctrl+Insert") << QKeyCombination(Qt::ControlModifier, Qt::Key_Insert) << true;
+    QTest::newRow("Ctrl+X") << QKeyCombination(Qt::ControlModifier, Qt::Key_X) << false;
+    QTest::newRow("Shift+Delete") << QKeyCombination(Qt::ShiftModifier, Qt::Key_Delete) << false;
+    QTest::newRow("Ctrl+C editable") << QKeyCombination(Qt::ControlModifier, Qt::Key_C) << false;
+}
+
+void PlatformTest::guardedBox_offersNoCopyOrCut() {
+    QFETCH(QKeyCombination, keys);
+    QFETCH(bool, readOnly);
+    ScriptedPlatform platform;
+    GuardedTextBox box(platform);
+    box.setReadOnly(readOnly);
+    box.setText(QStringLiteral("Secret rune lore"));
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    QGuiApplication::clipboard()->setText(QStringLiteral("copied elsewhere"));
+    box.selectAll();
+    QTest::keyClick(&box, keys.key(), keys.keyboardModifiers());
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("copied elsewhere"));
+    QCOMPARE(box.text(), QStringLiteral("Secret rune lore"));
+}
+
+void PlatformTest::guardedBox_contextMenuHasNoCopy() {
+    ScriptedPlatform platform;
+    GuardedTextBox box(platform);
+    box.setText(QStringLiteral("Secret"));
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    box.selectAll();
+    QStringList names;
+    // The menu is modal; read its entries once it is up, then close it.
+    QTimer::singleShot(0, this, [&names] {
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (auto *menu = qobject_cast<QMenu *>(widget); menu && menu->isVisible()) {
+                for (QAction *action : menu->actions())
+                    names << action->objectName();
+                menu->close();
+            }
+        }
+    });
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), box.mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(box.viewport(), &event);
+    QVERIFY(names.contains(QLatin1String("select-all")));
+    QVERIFY(!names.contains(QLatin1String("edit-copy")));
+    QVERIFY(!names.contains(QLatin1String("edit-cut")));
+}
+
+void PlatformTest::guardedBox_clearsOnlyOurClipboard_data() {
+    QTest::addColumn<bool>("ours");
+    QTest::addColumn<QString>("after");
+    QTest::newRow("from another program") << false << "copied elsewhere";
+    QTest::newRow("from this program") << true << "";
+}
+
+void PlatformTest::guardedBox_clearsOnlyOurClipboard() {
+    QFETCH(bool, ours);
+    QFETCH(QString, after);
+    ScriptedPlatform platform;
+    GuardedTextBox box(platform);
+    box.resize(200, 100);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    const auto reset = [&] {
+        platform.clipboardText = QStringLiteral("copied elsewhere");
+        platform.clipboardOurs = ours;
+    };
+    reset();
+    QMouseEvent move(QEvent::MouseMove, QPointF(20, 20),
+                     box.viewport()->mapToGlobal(QPointF(20, 20)), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(box.viewport(), &move);
+    QCOMPARE(platform.clipboardText, after);
+    reset();
+    QTest::mouseClick(box.viewport(), Qt::LeftButton, {}, QPoint(30, 30));
+    QCOMPARE(platform.clipboardText, after);
+    reset();
+    box.setText(QStringLiteral("changed by the program"));
+    QCOMPARE(platform.clipboardText, after);
+}
+
+void PlatformTest::guardedBox_keepsCrLf() {
+    ScriptedPlatform platform;
+    GuardedTextBox box(platform);
+    box.setText(QStringLiteral("one\r\ntwo"));
+    QCOMPARE(box.blockCount(), 2);
+    QCOMPARE(box.text(), QStringLiteral("one\r\ntwo"));
+}
+
+QTEST_MAIN(PlatformTest)
+#include "tst_platform.moc"

@@ -1,0 +1,392 @@
+#include "catalogue/stonepictures.h"
+#include "scriptedplatform.h"
+#include "study/goalssection.h"
+#include "study/guardedtextbox.h"
+#include "study/memorizesection.h"
+#include "study/settingssection.h"
+#include "study/studywalk.h"
+#include "study/studywindow.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QByteArray readAll(const QString &path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class StudyWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init();
+    void cleanup();
+
+    void firstStart();
+    void storedZero_untickesItsBox();
+    void storedChoicesWithoutAett_areRefused();
+    void failedSettingsWrite_isToldOnce();
+    void walk_showsEachStoneOfTheTickedAettir_data();
+    void walk_showsEachStoneOfTheTickedAettir();
+    void sectionButton_restartsTheWalkButKeepsTheStone();
+    void endOfWalk_offersTheTest_data();
+    void endOfWalk_offersTheTest();
+    void testSetUpButton_opensTheFirstPage();
+    void memorizeWithoutAett_changesNothing();
+    void goals_lockedUntilTicked();
+    void goals_saveWritesTheFile();
+    void goals_failedSaveIsToldAndKeepsTheText();
+    void everyControlIsNamed();
+    void windowHasItsFixedSize();
+
+private:
+    StudyWindow &openWindow();
+    void press(const QString &name);
+
+    std::unique_ptr<QTemporaryDir> m_folder;
+    std::unique_ptr<ScriptedPlatform> m_platform;
+    std::unique_ptr<StudyWalk> m_walk;
+    std::unique_ptr<StudyWindow> m_window;
+};
+
+void StudyWindowTest::init() {
+    m_folder = std::make_unique<QTemporaryDir>();
+    m_platform = std::make_unique<ScriptedPlatform>();
+    m_platform->folder = m_folder->path();
+    m_walk = std::make_unique<StudyWalk>();
+}
+
+void StudyWindowTest::cleanup() {
+    m_window.reset();
+}
+
+StudyWindow &StudyWindowTest::openWindow() {
+    m_window = std::make_unique<StudyWindow>(*m_platform, *m_walk);
+    m_window->setAttribute(Qt::WA_DeleteOnClose, false);
+    m_window->load();
+    m_window->show();
+    return *m_window;
+}
+
+void StudyWindowTest::press(const QString &name) {
+    auto *button = m_window->findChild<QAbstractButton *>(name);
+    QVERIFY2(button, qPrintable(name));
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void StudyWindowTest::firstStart() {
+    StudyWindow &window = openWindow();
+    QCOMPARE(window.frontSection(), StudyWindow::Section::Settings);
+    QVERIFY(m_platform->messages.isEmpty());
+    // Goal files made with their defaults and shown, locked.
+    for (int goal = 1; goal <= 2; ++goal) {
+        const QString path =
+            QDir(m_folder->path()).filePath(QStringLiteral("Goal%1.txt").arg(goal));
+        QCOMPARE(readAll(path), QStringLiteral("This is Goal %1.\r\n").arg(goal).toLatin1());
+        QCOMPARE(window.goalsSection()->textBox(goal)->text(),
+                 QStringLiteral("This is Goal %1.").arg(goal));
+        QVERIFY(!window.goalsSection()->textBox(goal)->isEnabled());
+    }
+    // Every tick set and stored as "1".
+    QCOMPARE(window.settingsSection()->ticks(), StudySettings::allTicked());
+    QCOMPARE(m_platform->store.values.size(), 8);
+    for (const QString &value : m_platform->store.values)
+        QCOMPARE(value, QStringLiteral("1"));
+    // Fehu prepared behind the Settings section.
+    QCOMPARE(m_walk->StudyOrder.size(), 24);
+    QCOMPARE(m_walk->StudyPosition, 0);
+    MemorizeSection *memorize = window.memorizeSection();
+    QCOMPARE(memorize->stoneName()->text(), QStringLiteral("Fehu"));
+    QCOMPARE(memorize->keywords()->text(),
+             QStringLiteral("Wealth, Mobility, Fulfillment, Intuition"));
+    QCOMPARE(memorize->alternativeNames()->text(), QStringLiteral("Faihu, Foeh, Fe"));
+    QVERIFY(memorize->meaning(0)->text().startsWith(QLatin1String("The meaning of the rune")));
+    QVERIFY(!memorize->backButton()->isEnabled());
+    QVERIFY(memorize->nextButton()->isEnabled());
+}
+
+void StudyWindowTest::storedZero_untickesItsBox() {
+    m_platform->store.values.insert(QStringLiteral("Settings/StoneGroup0"), QStringLiteral("0"));
+    StudyWindow &window = openWindow();
+    StudySettings expected = StudySettings::allTicked();
+    expected.StoneGroup[0] = false;
+    QCOMPARE(window.settingsSection()->ticks(), expected);
+    QCOMPARE(m_walk->StudyOrder.first(), 8);
+    QCOMPARE(window.memorizeSection()->stoneName()->text(), QStringLiteral("Hagalaz"));
+    QCOMPARE(m_platform->store.read(QStringLiteral("Settings"), QStringLiteral("StoneGroup0")),
+             QStringLiteral("0"));
+}
+
+void StudyWindowTest::storedChoicesWithoutAett_areRefused() {
+    for (int i = 0; i < 3; ++i)
+        m_platform->store.values.insert(QStringLiteral("Settings/StoneGroup%1").arg(i),
+                                        QStringLiteral("0"));
+    StudyWindow &window = openWindow();
+    QCOMPARE(m_platform->messages.size(), 1);
+    QCOMPARE(m_platform->messages[0].text, QStringLiteral("Please Select A Stone Group"));
+    QCOMPARE(m_platform->messages[0].icon, Platform::Icon::Critical);
+    QVERIFY(m_platform->store.writtenKeys.isEmpty());
+    QVERIFY(m_walk->StudyOrder.isEmpty());
+    QCOMPARE(window.frontSection(), StudyWindow::Section::Settings);
+    // The section keeps its design contents, and its buttons do nothing harmful.
+    QCOMPARE(window.memorizeSection()->stoneName()->text(), QStringLiteral("Stone Name"));
+    press(QStringLiteral("cmdSubjects_1"));
+    press(QStringLiteral("cmdNext"));
+    press(QStringLiteral("cmdBack"));
+    QCOMPARE(m_walk->StudyPosition, 0);
+    QCOMPARE(m_platform->messages.size(), 1);
+}
+
+void StudyWindowTest::failedSettingsWrite_isToldOnce() {
+    m_platform->store.failure = QStringLiteral("The file /x/Orlendra.ini could not be written.");
+    openWindow();
+    QCOMPARE(m_platform->messages.size(), 1);
+    QVERIFY(m_platform->messages[0].text.contains(m_platform->store.failure));
+    QCOMPARE(m_platform->messages[0].icon, Platform::Icon::Critical);
+    // The choices still count for this session.
+    QCOMPARE(m_walk->StudyOrder.size(), 24);
+    press(QStringLiteral("cmdSaveSettings"));
+    QCOMPARE(m_platform->messages.size(), 2);
+}
+
+void StudyWindowTest::walk_showsEachStoneOfTheTickedAettir_data() {
+    QTest::addColumn<QString>("stored"); // StoneGroup0..2
+    QTest::addColumn<QStringList>("names");
+    QTest::newRow("all") << "111"
+                         << QStringList{"Fehu",   "Uruz",   "Thurisaz", "Ansuz",   "Raidho",
+                                        "Kenaz",  "Gebo",   "Wunjo",    "Hagalaz", "Nauthiz",
+                                        "Isa",    "Jera",   "Eihwaz",   "Perthro", "Algiz",
+                                        "Sowilo", "Tiwaz",  "Berkano",  "Ehwaz",   "Mannaz",
+                                        "Laguz",  "Ingwaz", "Dagaz",    "Othala"};
+    QTest::newRow("second") << "010" << QStringList{"Hagalaz", "Nauthiz", "Isa",   "Jera",
+                                                    "Eihwaz",  "Perthro", "Algiz", "Sowilo"};
+    QTest::newRow("first and third")
+        << "101" << QStringList{"Fehu",  "Uruz",   "Thurisaz", "Ansuz",   "Raidho", "Kenaz",
+                                "Gebo",  "Wunjo",  "Tiwaz",    "Berkano", "Ehwaz",  "Mannaz",
+                                "Laguz", "Ingwaz", "Dagaz",    "Othala"};
+}
+
+void StudyWindowTest::walk_showsEachStoneOfTheTickedAettir() {
+    QFETCH(QString, stored);
+    QFETCH(QStringList, names);
+    for (int i = 0; i < 3; ++i)
+        m_platform->store.values.insert(QStringLiteral("Settings/StoneGroup%1").arg(i),
+                                        QString(stored[i]));
+    StudyWindow &window = openWindow();
+    press(QStringLiteral("cmdSubjects_1"));
+    MemorizeSection *memorize = window.memorizeSection();
+    for (int p = 0; p < names.size(); ++p) {
+        if (p > 0)
+            press(QStringLiteral("cmdNext"));
+        const int stone = m_walk->currentStone();
+        QCOMPARE(memorize->stoneName()->text(), names[p]);
+        const QImage upright = StonePictures::picture(stone + 1).toImage();
+        QCOMPARE(memorize->stonePicture(0)->pixmap().toImage(), upright);
+        QCOMPARE(memorize->stonePicture(1)->pixmap().toImage(),
+                 turnedPicture(upright, memorize->stonePicture(1)->size()));
+        QCOMPARE(memorize->stonePicture(1)->accessibleName(), names[p] + ", reversed");
+        QCOMPARE(memorize->stonePicture(2)->pixmap().toImage(),
+                 StonePictures::picture(25).toImage());
+    }
+    QVERIFY(m_platform->messages.isEmpty());
+}
+
+void StudyWindowTest::sectionButton_restartsTheWalkButKeepsTheStone() {
+    StudyWindow &window = openWindow();
+    press(QStringLiteral("cmdSubjects_1"));
+    for (int i = 0; i < 4; ++i)
+        press(QStringLiteral("cmdNext"));
+    QCOMPARE(window.memorizeSection()->stoneName()->text(), QStringLiteral("Raidho"));
+    press(QStringLiteral("cmdSubjects_0"));
+    QCOMPARE(window.frontSection(), StudyWindow::Section::Settings);
+    press(QStringLiteral("cmdSubjects_1"));
+    QCOMPARE(window.frontSection(), StudyWindow::Section::MemorizeStones);
+    QVERIFY(!window.memorizeSection()->backButton()->isEnabled());
+    QCOMPARE(window.memorizeSection()->stoneName()->text(), QStringLiteral("Raidho"));
+    press(QStringLiteral("cmdNext"));
+    QCOMPARE(window.memorizeSection()->stoneName()->text(), QStringLiteral("Uruz"));
+
+    // Forward and back to the first stone: Back stays enabled until pressed once more.
+    press(QStringLiteral("cmdBack"));
+    QCOMPARE(window.memorizeSection()->stoneName()->text(), QStringLiteral("Fehu"));
+    QVERIFY(window.memorizeSection()->backButton()->isEnabled());
+    press(QStringLiteral("cmdBack"));
+    QVERIFY(!window.memorizeSection()->backButton()->isEnabled());
+    QCOMPARE(window.memorizeSection()->stoneName()->text(), QStringLiteral("Fehu"));
+}
+
+void StudyWindowTest::endOfWalk_offersTheTest_data() {
+    QTest::addColumn<bool>("yes");
+    QTest::newRow("Yes") << true;
+    QTest::newRow("No") << false;
+}
+
+void StudyWindowTest::endOfWalk_offersTheTest() {
+    QFETCH(bool, yes);
+    m_platform->store.values.insert(QStringLiteral("Settings/StoneGroup0"), QStringLiteral("0"));
+    m_platform->store.values.insert(QStringLiteral("Settings/StoneGroup1"), QStringLiteral("0"));
+    StudyWindow &window = openWindow();
+    press(QStringLiteral("cmdMemorize"));
+    for (int i = 0; i < 7; ++i)
+        press(QStringLiteral("cmdNext"));
+    QCOMPARE(window.memorizeSection()->stoneName()->text(), QStringLiteral("Othala"));
+    QVERIFY(m_platform->messages.isEmpty());
+
+    m_platform->answers = {yes ? Platform::Answer::Yes : Platform::Answer::No};
+    press(QStringLiteral("cmdNext"));
+    QCOMPARE(m_platform->messages.size(), 1);
+    const ScriptedPlatform::Message &question = m_platform->messages[0];
+    QCOMPARE(question.text,
+             QStringLiteral("You Are Ready To Give Test\rAre You Sure You Want To Give Test"));
+    QCOMPARE(question.icon, Platform::Icon::Information);
+    QCOMPARE(question.buttons, Platform::Buttons::YesNo);
+    QCOMPARE(question.defaultAnswer, Platform::Answer::Yes);
+    QCOMPARE(window.memorizeSection()->stoneName()->text(), QStringLiteral("Othala"));
+    QVERIFY(!window.memorizeSection()->nextButton()->isEnabled());
+    if (yes) {
+        QCOMPARE(window.frontSection(), StudyWindow::Section::TestSetUp);
+        QVERIFY(window.findChild<QWidget *>(QStringLiteral("fraTestSubjects"))->isVisible());
+    } else {
+        QCOMPARE(window.frontSection(), StudyWindow::Section::MemorizeStones);
+        press(QStringLiteral("cmdBack"));
+        QCOMPARE(window.memorizeSection()->stoneName()->text(), QStringLiteral("Dagaz"));
+        QVERIFY(window.memorizeSection()->nextButton()->isEnabled());
+    }
+}
+
+void StudyWindowTest::testSetUpButton_opensTheFirstPage() {
+    StudyWindow &window = openWindow();
+    auto *pages = window.findChild<QStackedWidget *>(QStringLiteral("testSetUpPages"));
+    pages->setCurrentIndex(2);
+    press(QStringLiteral("cmdSubjects_2"));
+    QCOMPARE(window.frontSection(), StudyWindow::Section::TestSetUp);
+    QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("fraTestSubjects"));
+    press(QStringLiteral("cmdSubjects_3"));
+    QCOMPARE(window.frontSection(), StudyWindow::Section::Goals);
+}
+
+void StudyWindowTest::memorizeWithoutAett_changesNothing() {
+    StudyWindow &window = openWindow();
+    press(QStringLiteral("cmdSubjects_1"));
+    press(QStringLiteral("cmdNext"));
+    press(QStringLiteral("cmdSubjects_0"));
+    for (int i = 0; i < 3; ++i)
+        window.findChild<QCheckBox *>(QStringLiteral("chkGroups_%1").arg(i))->setChecked(false);
+    const auto stored = m_platform->store.values;
+    m_platform->store.writtenKeys.clear();
+    press(QStringLiteral("cmdMemorize"));
+    QCOMPARE(m_platform->messages.size(), 1);
+    QCOMPARE(m_platform->messages[0].text, QStringLiteral("Please Select A Stone Group"));
+    QCOMPARE(window.frontSection(), StudyWindow::Section::Settings);
+    QCOMPARE(m_walk->StudyOrder.size(), 24);
+    QVERIFY(m_platform->store.writtenKeys.isEmpty());
+    QCOMPARE(m_platform->store.values, stored);
+}
+
+void StudyWindowTest::goals_lockedUntilTicked() {
+    StudyWindow &window = openWindow();
+    GoalsSection *goals = window.goalsSection();
+    press(QStringLiteral("cmdSubjects_3"));
+    for (int goal = 1; goal <= 2; ++goal) {
+        QVERIFY(!goals->tickBox(goal)->isChecked());
+        QVERIFY(!goals->saveButton(goal)->isEnabled());
+        QTest::mouseClick(goals->tickBox(goal), Qt::LeftButton);
+        QVERIFY(goals->textBox(goal)->isEnabled());
+        QVERIFY(goals->saveButton(goal)->isEnabled());
+        goals->textBox(goal)->setText(QStringLiteral("unsaved"));
+        QTest::mouseClick(goals->tickBox(goal), Qt::LeftButton);
+        QVERIFY(!goals->textBox(goal)->isEnabled());
+        QVERIFY(!goals->saveButton(goal)->isEnabled());
+        QCOMPARE(goals->textBox(goal)->text(), QStringLiteral("unsaved"));
+    }
+}
+
+void StudyWindowTest::goals_saveWritesTheFile() {
+    StudyWindow &window = openWindow();
+    GoalsSection *goals = window.goalsSection();
+    press(QStringLiteral("cmdSubjects_3"));
+    QTest::mouseClick(goals->tickBox(2), Qt::LeftButton);
+    GuardedTextBox *box = goals->textBox(2);
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, QStringLiteral("  Read Othala"));
+    QTest::keyClick(box, Qt::Key_Return);
+    QTest::keyClicks(box, QStringLiteral("daily  "));
+    QTest::mouseClick(goals->saveButton(2), Qt::LeftButton);
+    const QString path = QDir(m_folder->path()).filePath(QStringLiteral("Goal2.txt"));
+    QCOMPARE(readAll(path), QByteArray("Read Othala\r\ndaily\r\n"));
+    QVERIFY(m_platform->messages.isEmpty());
+    // The next start shows what was saved, and a second save leaves the file as it is.
+    m_window.reset();
+    StudyWindow &again = openWindow();
+    QCOMPARE(again.goalsSection()->textBox(2)->text(), QStringLiteral("Read Othala\r\ndaily"));
+    QTest::mouseClick(again.goalsSection()->tickBox(2), Qt::LeftButton);
+    QTest::mouseClick(again.goalsSection()->saveButton(2), Qt::LeftButton);
+    QCOMPARE(readAll(path), QByteArray("Read Othala\r\ndaily\r\n"));
+}
+
+void StudyWindowTest::goals_failedSaveIsToldAndKeepsTheText() {
+    StudyWindow &window = openWindow();
+    // A folder now stands where the goal file was.
+    const QString path = QDir(m_folder->path()).filePath(QStringLiteral("Goal1.txt"));
+    QVERIFY(QFile::remove(path));
+    QVERIFY(QDir(m_folder->path()).mkdir(QStringLiteral("Goal1.txt")));
+    GoalsSection *goals = window.goalsSection();
+    QTest::mouseClick(goals->tickBox(1), Qt::LeftButton);
+    goals->textBox(1)->setText(QStringLiteral("Keep me"));
+    QTest::mouseClick(goals->saveButton(1), Qt::LeftButton);
+    QCOMPARE(m_platform->messages.size(), 1);
+    QCOMPARE(m_platform->messages[0].icon, Platform::Icon::Critical);
+    QVERIFY(m_platform->messages[0].text.contains(QLatin1String("Goal1.txt")));
+    QCOMPARE(goals->textBox(1)->text(), QStringLiteral("Keep me"));
+}
+
+void StudyWindowTest::everyControlIsNamed() {
+    StudyWindow &window = openWindow();
+    const auto controls = window.findChildren<QWidget *>();
+    int checked = 0;
+    for (QWidget *control : controls) {
+        const bool interactive =
+            qobject_cast<QAbstractButton *>(control) || qobject_cast<QPlainTextEdit *>(control);
+        // Qt's own helpers (the menu bar's overflow button) are not ours to name.
+        if (!interactive || control->objectName().startsWith(QLatin1String("qt_")))
+            continue;
+        ++checked;
+        QVERIFY2(!control->objectName().isEmpty(), control->metaObject()->className());
+        QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
+    }
+    QVERIFY(checked >= 29);
+    for (const char *name : {"txtMeaning_0", "txtMeaning_1", "txtMeaning_2", "txtKeywords",
+                             "txtAlternativeNames", "txtGoal1", "txtGoal2", "txtResult"})
+        QVERIFY2(window.findChild<GuardedTextBox *>(QLatin1String(name)), name);
+    QCOMPARE(window.findChild<QWidget *>(QStringLiteral("txtMeaning_0"))->accessibleName(),
+             QStringLiteral("Normal Meaning"));
+    QCOMPARE(window.findChild<QWidget *>(QStringLiteral("picStone_0"))->accessibleName(),
+             QStringLiteral("Fehu, upright"));
+}
+
+void StudyWindowTest::windowHasItsFixedSize() {
+    StudyWindow &window = openWindow();
+    QCOMPARE(window.centralWidget()->size(), QSize(687, 451));
+    QCOMPARE(window.windowTitle(), QStringLiteral("Orlendra v1.80"));
+    QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(window.windowFlags() & Qt::WindowMinimizeButtonHint);
+    QCOMPARE(window.minimumSize(), window.maximumSize());
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(window.sectionButton(i)->geometry(), QRect(172 * i, 24, 172, 27));
+}
+
+QTEST_MAIN(StudyWindowTest)
+#include "tst_studywindow.moc"

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, then starts Orlendra ("run") or runs the test suite ("test").
+# Meant for Debian 12; installing needs root. A second run finds everything in place and only
+# rebuilds what changed.
+set -euo pipefail
+
+mode=${1:-run}
+case "$mode" in
+run | test) ;;
+*)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac
+
+top=$(cd "$(dirname "$0")/.." && pwd)
+build="$top/build"
+
+packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev libvulkan-dev fonts-dejavu-core)
+missing=()
+for package in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
+        missing+=("$package")
+done
+if ((${#missing[@]})); then
+    echo "Installing: ${missing[*]}"
+    sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq \
+        "${missing[@]}"
+fi
+
+cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build" --parallel "$(nproc)"
+
+if [ "$mode" = test ]; then
+    cd "$build"
+    QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)"
+else
+    exec "$build/Orlendra"
+fi

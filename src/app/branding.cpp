@@ -1,0 +1,83 @@
+#include "branding.h"
+
+#include "linklabel.h"
+
+#include <QAction>
+#include <QFont>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace Branding {
+
+QString cobrandText() {
+    return QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to "
+                          "your site. Put your site's name &  link here. See \"Help\" for "
+                          "details.    Click Here for more info on co-branding.");
+}
+
+QString fullBrandText() {
+    return QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
+                          "money online. Get this software fully branded for your website. Click "
+                          "here for more details.");
+}
+
+QString forumText() {
+    return QStringLiteral("Share readings with fellow rune students in the Orlendra forum online. "
+                          "Click here to join in.");
+}
+
+QFont programFont() {
+    QFont font(QStringLiteral("Verdana"));
+    font.setStyleHint(QFont::SansSerif);
+    // 8.25 points at the 96 dots per inch the layout was drawn at.
+    font.setPixelSize(11);
+    return font;
+}
+
+BrandLabels addBrandLabels(QWidget *parent, const QRect &geometry) {
+    BrandLabels labels;
+    labels.cobrand = new LinkLabel(cobrandText(), parent);
+    labels.cobrand->setObjectName(QStringLiteral("lblCobrand"));
+    labels.fullBrand = new LinkLabel(fullBrandText(), parent);
+    labels.fullBrand->setObjectName(QStringLiteral("lblFullBrand"));
+    for (LinkLabel *label : {labels.cobrand, labels.fullBrand}) {
+        label->setGeometry(geometry);
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        // Opaque, so that only the label in front can be seen.
+        label->setAutoFillBackground(true);
+    }
+    return labels;
+}
+
+WebMenu addWebMenus(QMenuBar *menuBar) {
+    WebMenu menu;
+    QMenu *help = menuBar->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    menu.online = help->addAction(QStringLiteral("&Online Help"));
+    menu.online->setObjectName(QStringLiteral("mnuOnline"));
+    menu.visit = help->addAction(QStringLiteral("&Visit Us Online"));
+    menu.visit->setObjectName(QStringLiteral("mnuVisit"));
+    help->addSeparator();
+    menu.update = help->addAction(QStringLiteral("Check for Software &Update"));
+    menu.update->setObjectName(QStringLiteral("mnuUpdate"));
+    help->addSeparator();
+    menu.about = help->addAction(QStringLiteral("&About Software"));
+    menu.about->setObjectName(QStringLiteral("mnuAbout"));
+    // A menu title without entries: choosing it is the action.
+    menu.donate = menuBar->addAction(QStringLiteral("&Donate"));
+    menu.donate->setObjectName(QStringLiteral("mnuDonate"));
+    menu.makeMoney = menuBar->addAction(QStringLiteral("Make Money &Online"));
+    menu.makeMoney->setObjectName(QStringLiteral("mnuMakeMoney"));
+    menu.makeMoney->setVisible(false);
+    return menu;
+}
+
+void makeFixedWindow(QMainWindow *window) {
+    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                           Qt::WindowCloseButtonHint);
+}
+
+} // namespace Branding

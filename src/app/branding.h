@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+
+class LinkLabel;
+class QFont;
+class QMainWindow;
+class QMenuBar;
+class QAction;
+class QWidget;
+
+namespace Branding {
+
+inline const QString windowTitle = QStringLiteral("Orlendra v1.80");
+
+QString cobrandText();
+QString fullBrandText();
+QString forumText();
+
+// The program's face: Verdana where it is installed, otherwise the closest sans serif, at the
+// size the layout was drawn for.
+QFont programFont();
+
+// The two offers lie exactly on top of each other; the one built last starts in front.
+struct BrandLabels {
+    LinkLabel *cobrand = nullptr;
+    LinkLabel *fullBrand = nullptr;
+};
+BrandLabels addBrandLabels(QWidget *parent, const QRect &geometry);
+
+// The Help, Donate and (hidden) Make Money Online entries that both main windows carry.
+struct WebMenu {
+    QAction *online = nullptr;
+    QAction *visit = nullptr;
+    QAction *update = nullptr;
+    QAction *about = nullptr;
+    QAction *donate = nullptr;
+    QAction *makeMoney = nullptr;
+};
+WebMenu addWebMenus(QMenuBar *menuBar);
+
+// A window whose size the user cannot change, with minimise but no maximise.
+void makeFixedWindow(QMainWindow *window);
+
+} // namespace Branding

@@ -1,0 +1,104 @@
+#include "orlendraapp.h"
+
+#include "banner.h"
+#include "framewindow.h"
+#include "platform.h"
+#include "study/studywindow.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+OrlendraApp::OrlendraApp(Platform &platform, QObject *parent)
+    : QObject(parent)
+    , m_platform(platform) {}
+
+OrlendraApp::~OrlendraApp() {
+    // Windows still open when the run object goes (tests) must not call back into it.
+    m_ending = true;
+    delete m_frame.data();
+    delete m_study.data();
+}
+
+bool OrlendraApp::start() {
+    if (m_platform.anotherInstanceRunning()) {
+        m_platform.message(nullptr, QStringLiteral("Application is already running"),
+                           Platform::Icon::Information);
+        UnloadAllAndEnd();
+        return false;
+    }
+    m_platform.seedFromClock();
+    StudyWindow *study = showStudyWindow();
+    study->pickBanner(bannerPickFor(bannerNumber(randomUnit(m_platform.random()))));
+    return true;
+}
+
+StudyWindow *OrlendraApp::showStudyWindow() {
+    if (!m_study) {
+        m_study = new StudyWindow(m_platform, m_walk);
+        // A closed window is gone for the run, even before Qt deletes it.
+        connect(m_study, &StudyWindow::closing, this, [this] {
+            m_study = nullptr;
+            windowClosing();
+        });
+        m_study->load();
+        centre(m_study);
+    }
+    m_study->show();
+    return m_study;
+}
+
+FrameWindow *OrlendraApp::showFrameWindow() {
+    if (!m_frame) {
+        m_frame = new FrameWindow;
+        connect(m_frame, &FrameWindow::closing, this, [this] {
+            m_frame = nullptr;
+            windowClosing();
+        });
+        connect(m_frame, &FrameWindow::startAgainRequested, this, &OrlendraApp::startAgain);
+        centre(m_frame);
+    }
+    m_frame->show();
+    closeForHandOver(m_study);
+    return m_frame;
+}
+
+void OrlendraApp::startAgain() {
+    showStudyWindow();
+    closeForHandOver(m_frame);
+}
+
+void OrlendraApp::UnloadAllAndEnd() {
+    if (m_ending)
+        return;
+    m_ending = true;
+    if (FrameWindow *frame = m_frame)
+        frame->close();
+    if (StudyWindow *study = m_study)
+        study->close();
+    m_ended = true;
+    emit runEnded();
+}
+
+void OrlendraApp::closeForHandOver(QWidget *window) {
+    if (!window)
+        return;
+    m_handingOver = true;
+    window->close();
+    m_handingOver = false;
+}
+
+void OrlendraApp::windowClosing() {
+    if (m_handingOver || m_ending)
+        return;
+    UnloadAllAndEnd();
+}
+
+void OrlendraApp::centre(QWidget *window) {
+    window->adjustSize();
+    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+}

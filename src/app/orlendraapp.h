@@ -1,0 +1,59 @@
+#pragma once
+
+#include "app/framewindow.h"
+#include "study/studywalk.h"
+#include "study/studywindow.h"
+
+#include <QObject>
+#include <QPointer>
+
+class Platform;
+class QWidget;
+
+// One run of the program: start-up, the two main windows that take turns, and leaving.
+//
+// The rule for leaving lives here and only here: a window that the user closes (close box, an
+// Exit entry or button) ends the whole run; a window that the program closes during a hand-over
+// just goes, because the window to continue with has already been shown.
+class OrlendraApp : public QObject {
+    Q_OBJECT
+
+public:
+    explicit OrlendraApp(Platform &platform, QObject *parent = nullptr);
+    ~OrlendraApp() override;
+    Q_DISABLE_COPY_MOVE(OrlendraApp)
+
+    // The start-up sequence. False when another run is going: the user has been told, and this
+    // run has ended without showing a window.
+    bool start();
+
+    // Shows the study window, loading a fresh one (with all its load steps) if none is loaded.
+    StudyWindow *showStudyWindow();
+    // Hands over to the meanings test: the frame window is shown, then the study window closes.
+    FrameWindow *showFrameWindow();
+    // The frame's "Start Again": a freshly loaded study window, then the frame closes.
+    void startAgain();
+    // Closes every open window and ends the run, asking and saving nothing.
+    void UnloadAllAndEnd();
+
+    StudyWindow *studyWindow() const { return m_study; }
+    FrameWindow *frameWindow() const { return m_frame; }
+    StudyWalk &walk() { return m_walk; }
+    bool hasEnded() const { return m_ended; }
+
+signals:
+    void runEnded();
+
+private:
+    void closeForHandOver(QWidget *window);
+    void windowClosing();
+    static void centre(QWidget *window);
+
+    Platform &m_platform;
+    StudyWalk m_walk;
+    QPointer<StudyWindow> m_study;
+    QPointer<FrameWindow> m_frame;
+    bool m_handingOver = false;
+    bool m_ending = false;
+    bool m_ended = false;
+};

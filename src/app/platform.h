@@ -1,0 +1,50 @@
+#pragma once
+
+#include "random.h"
+
+#include <QString>
+
+class QUrl;
+class QWidget;
+
+// The per-user store of the study choices, addressed by section and key. The application name is
+// fixed by whoever creates the store.
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+
+    // An absent key, or a store that cannot be read, gives an empty text.
+    virtual QString read(const QString &section, const QString &key) const = 0;
+    virtual void write(const QString &section, const QString &key, const QString &value) = 0;
+    // Pushes what was written to lasting storage. Returns an empty text on success, otherwise a
+    // sentence saying why the values could not be kept.
+    virtual QString sync() = 0;
+};
+
+// Everything the program asks of the desktop goes through here, so that tests can answer dialogs
+// from a script instead of waiting on a person.
+class Platform {
+public:
+    enum class Icon { Critical, Information };
+    enum class Buttons { Ok, YesNo };
+    enum class Answer { Ok, Yes, No };
+
+    virtual ~Platform() = default;
+
+    // A modal message box titled with the program's title.
+    virtual Answer message(QWidget *parent, const QString &text, Icon icon,
+                           Buttons buttons = Buttons::Ok, Answer defaultAnswer = Answer::Ok) = 0;
+    // The save-file dialog, which asks before replacing an existing file. Empty when cancelled.
+    virtual QString saveFileName(QWidget *parent, const QString &filter) = 0;
+    // Empties the clipboard, but only while what it holds came from this program.
+    virtual void clearClipboardIfOurs() = 0;
+    virtual SettingsStore &settings() = 0;
+    // The folder that holds the executable; the goal files live there.
+    virtual QString programFolder() const = 0;
+    // True when another run of the program holds the single-instance lock.
+    virtual bool anotherInstanceRunning() = 0;
+    virtual void openUrl(const QUrl &url) = 0;
+    // The program's one random engine; seedFromClock() reseeds it from the system timer.
+    virtual RandomEngine &random() = 0;
+    virtual void seedFromClock() = 0;
+};

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "platform.h"
+
+#include <QLockFile>
+#include <QSettings>
+
+#include <memory>
+
+// The per-user settings of the program, kept where Qt keeps them for this user.
+class QSettingsStore final : public SettingsStore {
+public:
+    // The store of application "Orlendra" for the current user.
+    QSettingsStore();
+    // A store kept in one given file; lets tests point it at a temporary folder.
+    explicit QSettingsStore(const QString &iniFile);
+
+    QString read(const QString &section, const QString &key) const override;
+    void write(const QString &section, const QString &key, const QString &value) override;
+    QString sync() override;
+
+private:
+    std::unique_ptr<QSettings> m_settings;
+};
+
+class QtPlatform final : public Platform {
+public:
+    // lockFile: where the single-instance lock lives; empty for the per-user default.
+    explicit QtPlatform(const QString &lockFile = {});
+    ~QtPlatform() override;
+    Q_DISABLE_COPY_MOVE(QtPlatform)
+
+    Answer message(QWidget *parent, const QString &text, Icon icon, Buttons buttons,
+                   Answer defaultAnswer) override;
+    QString saveFileName(QWidget *parent, const QString &filter) override;
+    void clearClipboardIfOurs() override;
+    SettingsStore &settings() override;
+    QString programFolder() const override;
+    bool anotherInstanceRunning() override;
+    void openUrl(const QUrl &url) override;
+    RandomEngine &random() override { return m_random; }
+    void seedFromClock() override;
+
+    static QString defaultLockFile();
+
+private:
+    QString m_lockPath;
+    std::unique_ptr<QLockFile> m_lock;
+    std::unique_ptr<QSettingsStore> m_settings;
+    RandomEngine m_random;
+};

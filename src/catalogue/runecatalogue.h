@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+// Position of a stone in futhark order: 0 = Fehu ... 23 = Othala.
+using StoneIndex = qint16;
+
+constexpr int StoneCount = 24;
+constexpr int StonesPerAett = 8;
+constexpr int KeywordsPerStone = 4;
+constexpr int AlternativeNamesPerStone = 3;
+// The blank stone's picture number; it belongs to no stone.
+constexpr int BlankPictureNumber = 25;
+
+constexpr int aettOf(int stone) {
+    return stone / StonesPerAett;
+}
+
+constexpr int pictureNumberOf(int stone) {
+    return stone + 1;
+}
+
+// The whole subject matter of the program. Every table keeps one spare slot at its end that reads
+// as an empty text, as the keywords and names tables are indexed flat (keyword j of stone k is
+// entry 4k + j) by the question builders.
+struct RuneCatalogue {
+    std::array<QString, StoneCount + 1> StoneNames;
+    std::array<QString, StoneCount + 1> UprightMeanings;
+    std::array<QString, StoneCount + 1> ReversedMeanings;
+    std::array<QString, StoneCount + 1> MerkstaveMeanings;
+    std::array<QString, StoneCount * KeywordsPerStone + 1> StoneKeywords;
+    std::array<QString, StoneCount * AlternativeNamesPerStone + 1> AlternativeNames;
+
+    QStringList keywordsOf(int stone) const;
+    QStringList alternativeNamesOf(int stone) const;
+};
+
+// The catalogue is built once, on first use, and never changes afterwards; every later call is a
+// cheap lookup of the same tables.
+const RuneCatalogue &LoadRuneCatalogue();

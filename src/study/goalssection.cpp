@@ -1,0 +1,47 @@
+#include "goalssection.h"
+
+#include "guardedtextbox.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QPushButton>
+
+GoalsSection::GoalsSection(Platform &platform, QWidget *parent)
+    : QWidget(parent) {
+    setObjectName(QStringLiteral("picGoals"));
+    setAccessibleName(QStringLiteral("Goals"));
+
+    auto *layout = new QGridLayout(this);
+    layout->setContentsMargins(10, 8, 10, 8);
+    layout->setVerticalSpacing(4);
+    for (int i = 0; i < 2; ++i) {
+        const int goal = i + 1;
+        const QString caption = QStringLiteral("Goal %1").arg(goal);
+        m_ticks[i] = new QCheckBox(caption, this);
+        m_ticks[i]->setObjectName(QStringLiteral("chkGoal%1").arg(goal));
+        m_ticks[i]->setAccessibleName(caption);
+        m_saves[i] = new QPushButton(QStringLiteral("Save"), this);
+        m_saves[i]->setObjectName(QStringLiteral("cmdGoal%1").arg(goal));
+        m_saves[i]->setAccessibleName(QStringLiteral("Save Goal %1").arg(goal));
+        m_saves[i]->setEnabled(false);
+        m_texts[i] = new GuardedTextBox(platform, this);
+        m_texts[i]->setObjectName(QStringLiteral("txtGoal%1").arg(goal));
+        m_texts[i]->setAccessibleName(caption);
+        m_texts[i]->setEnabled(false);
+
+        // A goal stays locked until its box is ticked; unticking locks it again and keeps
+        // whatever was typed, saved or not.
+        connect(m_ticks[i], &QCheckBox::toggled, this, [this, i](bool ticked) {
+            m_texts[i]->setEnabled(ticked);
+            m_saves[i]->setEnabled(ticked);
+        });
+        connect(m_saves[i], &QPushButton::clicked, this,
+                [this, goal] { emit saveRequested(goal); });
+
+        const int row = i * 2;
+        layout->addWidget(m_ticks[i], row, 0, Qt::AlignLeft);
+        layout->addWidget(m_saves[i], row, 1, Qt::AlignRight);
+        layout->addWidget(m_texts[i], row + 1, 0, 1, 2);
+        layout->setRowStretch(row + 1, 1);
+    }
+}

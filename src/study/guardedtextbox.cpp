@@ -1,0 +1,89 @@
+#include "guardedtextbox.h"
+
+#include "app/platform.h"
+
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QTextCursor>
+
+namespace {
+
+bool carriesTextOut(const QKeyEvent *event) {
+    return event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Cut) ||
+           event->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Insert) ||
+           event->keyCombination() == QKeyCombination(Qt::ShiftModifier, Qt::Key_Delete);
+}
+
+} // namespace
+
+GuardedTextBox::GuardedTextBox(Platform &platform, QWidget *parent)
+    : QPlainTextEdit(parent)
+    , m_platform(platform) {
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setTabChangesFocus(true);
+    viewport()->setMouseTracking(true);
+    connect(this, &QPlainTextEdit::textChanged, this,
+            [this] { m_platform.clearClipboardIfOurs(); });
+}
+
+void GuardedTextBox::setText(const QString &text) {
+    QString plain = text;
+    plain.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    setPlainText(plain);
+}
+
+QString GuardedTextBox::text() const {
+    return toPlainText().replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+}
+
+QMimeData *GuardedTextBox::createMimeDataFromSelection() const {
+    // Whatever route asks for the selection (the X11 primary selection among them) gets nothing.
+    return new QMimeData;
+}
+
+void GuardedTextBox::contextMenuEvent(QContextMenuEvent *event) {
+    QMenu *menu = createStandardContextMenu(event->pos());
+    for (QAction *action : menu->actions()) {
+        const QString name = action->objectName();
+        if (name == QLatin1String("edit-copy") || name == QLatin1String("edit-cut") ||
+            name == QLatin1String("link-copy"))
+            menu->removeAction(action);
+    }
+    menu->exec(event->globalPos());
+    delete menu;
+    m_platform.clearClipboardIfOurs();
+}
+
+void GuardedTextBox::keyPressEvent(QKeyEvent *event) {
+    if (carriesTextOut(event)) {
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void GuardedTextBox::mousePressEvent(QMouseEvent *event) {
+    // A press on selected text would start dragging it out; drop the selection first so the press
+    // simply places the cursor.
+    const QTextCursor under = cursorForPosition(event->position().toPoint());
+    QTextCursor current = textCursor();
+    if (current.hasSelection() && under.position() >= current.selectionStart() &&
+        under.position() <= current.selectionEnd()) {
+        current.clearSelection();
+        setTextCursor(current);
+    }
+    QPlainTextEdit::mousePressEvent(event);
+    m_platform.clearClipboardIfOurs();
+}
+
+void GuardedTextBox::mouseMoveEvent(QMouseEvent *event) {
+    QPlainTextEdit::mouseMoveEvent(event);
+    m_platform.clearClipboardIfOurs();
+}
+
+void GuardedTextBox::mouseReleaseEvent(QMouseEvent *event) {
+    QPlainTextEdit::mouseReleaseEvent(event);
+    m_platform.clearClipboardIfOurs();
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QPlainTextEdit>
+
+class Platform;
+
+// A multi-line text box whose text cannot be carried out through the clipboard: it offers no copy,
+// cut or drag. Its events also empty the clipboard, but only of what this program put there, so
+// whatever the user copied in other programs survives.
+class GuardedTextBox : public QPlainTextEdit {
+    Q_OBJECT
+
+public:
+    GuardedTextBox(Platform &platform, QWidget *parent = nullptr);
+
+    // Line breaks are CR LF on both ways in and out, as the program's texts and files hold them.
+    void setText(const QString &text);
+    QString text() const;
+
+protected:
+    QMimeData *createMimeDataFromSelection() const override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    Platform &m_platform;
+};

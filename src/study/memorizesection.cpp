@@ -1,0 +1,109 @@
+#include "memorizesection.h"
+
+#include "catalogue/runecatalogue.h"
+#include "catalogue/stonepictures.h"
+#include "guardedtextbox.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr QSize pictureBox{90, 120};
+
+QLabel *caption(int index, const QString &text, QWidget *parent) {
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QStringLiteral("lblMeaningCaption_%1").arg(index));
+    QFont font = label->font();
+    font.setBold(true);
+    label->setFont(font);
+    return label;
+}
+
+GuardedTextBox *textBox(Platform &platform, const QString &name, const QString &caption,
+                        QWidget *parent) {
+    auto *box = new GuardedTextBox(platform, parent);
+    box->setObjectName(name);
+    box->setAccessibleName(caption);
+    box->setReadOnly(true);
+    // Read-only, but still reachable and scrollable from the keyboard.
+    box->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    return box;
+}
+
+} // namespace
+
+MemorizeSection::MemorizeSection(Platform &platform, QWidget *parent)
+    : QWidget(parent) {
+    setObjectName(QStringLiteral("picMemorizeStones"));
+    setAccessibleName(QStringLiteral("Memorize Stones"));
+
+    m_stoneName = new QLabel(QStringLiteral("Stone Name"), this);
+    m_stoneName->setObjectName(QStringLiteral("lblStoneName"));
+    m_stoneName->setAlignment(Qt::AlignCenter);
+    QFont nameFont = m_stoneName->font();
+    nameFont.setBold(true);
+    nameFont.setPixelSize(14);
+    m_stoneName->setFont(nameFont);
+    m_stoneName->setStyleSheet(QStringLiteral("color: rgb(128, 0, 128);"));
+
+    const std::array<QString, 3> captions{QStringLiteral("Normal Meaning"),
+                                          QStringLiteral("Reverse Meaning"),
+                                          QStringLiteral("Markstave Meaning")};
+    auto *columns = new QGridLayout;
+    columns->setHorizontalSpacing(10);
+    columns->setVerticalSpacing(3);
+    for (int i = 0; i < 3; ++i) {
+        QLabel *heading = caption(i, captions[i], this);
+        heading->setAlignment(Qt::AlignCenter);
+        m_pictures[i] = new QLabel(this);
+        m_pictures[i]->setObjectName(QStringLiteral("picStone_%1").arg(i));
+        m_pictures[i]->setFixedSize(pictureBox);
+        m_pictures[i]->setScaledContents(true);
+        // Until a walk shows a stone, the boxes hold Fehu, Uruz and the blank stone.
+        m_pictures[i]->setPixmap(StonePictures::picture(i < 2 ? i + 1 : BlankPictureNumber));
+        m_meanings[i] =
+            textBox(platform, QStringLiteral("txtMeaning_%1").arg(i), captions[i], this);
+        columns->addWidget(heading, 0, i);
+        columns->addWidget(m_pictures[i], 1, i, Qt::AlignHCenter);
+        columns->addWidget(m_meanings[i], 2, i);
+    }
+    m_pictures[2]->setAccessibleName(QStringLiteral("Blank stone"));
+    columns->setRowStretch(2, 1);
+
+    m_keywords = textBox(platform, QStringLiteral("txtKeywords"), QStringLiteral("Keywords"), this);
+    m_alternativeNames = textBox(platform, QStringLiteral("txtAlternativeNames"),
+                                 QStringLiteral("Alternative Names"), this);
+    for (GuardedTextBox *box : {m_keywords, m_alternativeNames})
+        box->setFixedHeight(28);
+
+    m_back = new QPushButton(QStringLiteral("<< Back"), this);
+    m_back->setObjectName(QStringLiteral("cmdBack"));
+    m_back->setAccessibleName(QStringLiteral("Back"));
+    m_next = new QPushButton(QStringLiteral("Next >>"), this);
+    m_next->setObjectName(QStringLiteral("cmdNext"));
+    m_next->setAccessibleName(QStringLiteral("Next"));
+
+    auto *lower = new QGridLayout;
+    lower->setHorizontalSpacing(10);
+    lower->setVerticalSpacing(2);
+    lower->addWidget(caption(3, QStringLiteral("Keywords"), this), 0, 0);
+    lower->addWidget(m_keywords, 1, 0);
+    lower->addWidget(caption(4, QStringLiteral("Alternative Names"), this), 0, 1);
+    lower->addWidget(m_alternativeNames, 1, 1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_back);
+    buttons->addWidget(m_next);
+    lower->addLayout(buttons, 1, 2);
+    for (int column = 0; column < 3; ++column)
+        lower->setColumnStretch(column, 1);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(10, 4, 10, 6);
+    layout->setSpacing(4);
+    layout->addWidget(m_stoneName);
+    layout->addLayout(columns, 1);
+    layout->addLayout(lower);
+}

@@ -1,0 +1,145 @@
+#include "settingssection.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QLabel *wrappedLabel(const QString &name, const QString &text, QWidget *parent) {
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+QCheckBox *tickBox(const QString &name, const QString &caption, QWidget *parent) {
+    auto *box = new QCheckBox(caption, parent);
+    box->setObjectName(name);
+    box->setAccessibleName(caption);
+    return box;
+}
+
+} // namespace
+
+SettingsSection::SettingsSection(QWidget *parent)
+    : QWidget(parent) {
+    setObjectName(QStringLiteral("picSettings"));
+    setAccessibleName(QStringLiteral("Settings"));
+
+    auto *intro = wrappedLabel(QStringLiteral("Label2_0"),
+                               QStringLiteral("Orlendra helps you learn more about the meanings of "
+                                              "runes stone. Use this software to improve your "
+                                              "rune reading skills."),
+                               this);
+    auto *invite = wrappedLabel(
+        QStringLiteral("Label2_1"),
+        QStringLiteral(
+            "Choose one or more of the below Stone Groups to start your Rune Lessons Now!"),
+        this);
+    QFont bold = invite->font();
+    bold.setBold(true);
+    invite->setFont(bold);
+
+    auto *groups = new QGroupBox(QStringLiteral("Stone Groups"), this);
+    groups->setObjectName(QStringLiteral("Frame2"));
+    auto *groupsLayout = new QGridLayout(groups);
+    groupsLayout->setVerticalSpacing(4);
+    groupsLayout->addWidget(
+        wrappedLabel(QStringLiteral("lblLabel_0"),
+                     QStringLiteral("The 24 rune stones have been divided into three stone groups "
+                                    "or 'Aett', each containing eight stones, for your study and "
+                                    "to make the subject more simple and interesting. Please "
+                                    "select your preferred Stone Group or Aett."),
+                     groups),
+        0, 0, 1, 2);
+    const std::array<QString, 3> aettNames{
+        QStringLiteral("First Aett"), QStringLiteral("Second Aett"), QStringLiteral("Third Aett")};
+    const std::array<QString, 3> themes{
+        QStringLiteral("The theme of the first Aett of runes is the unity of the initial forces "
+                       "of fire, chaos, ice and order to bring about the gift of the gods."),
+        QStringLiteral("The theme of the second Aett of runes is development of consciousness "
+                       "from the basic level to the more matured, higher and the complex thought "
+                       "patterns."),
+        QStringLiteral("The theme of the third Aett of runes is 'transition'. It projects the "
+                       "natural progression of mankind from his first days to the end of the "
+                       "world.")};
+    for (int i = 0; i < 3; ++i) {
+        m_groups[i] = tickBox(QStringLiteral("chkGroups_%1").arg(i), aettNames[i], groups);
+        QLabel *theme = wrappedLabel(QStringLiteral("lblLabel_%1").arg(i + 1), themes[i], groups);
+        m_groups[i]->setAccessibleDescription(themes[i]);
+        groupsLayout->addWidget(m_groups[i], i + 1, 0, Qt::AlignTop);
+        groupsLayout->addWidget(theme, i + 1, 1);
+    }
+    groupsLayout->setColumnStretch(1, 1);
+
+    auto *meanings = new QGroupBox(QStringLiteral("Stone Meanings"), this);
+    meanings->setObjectName(QStringLiteral("Frame1"));
+    auto *meaningsLayout = new QVBoxLayout(meanings);
+    const std::array<QString, 3> meaningNames{QStringLiteral("Upright Meanings"),
+                                              QStringLiteral("Reversed Meanings"),
+                                              QStringLiteral("Merkstave Meanings")};
+    for (int i = 0; i < 3; ++i) {
+        m_meanings[i] = tickBox(QStringLiteral("chkMeanings_%1").arg(i), meaningNames[i], meanings);
+        meaningsLayout->addWidget(m_meanings[i]);
+    }
+
+    auto *objects = new QGroupBox(QStringLiteral("Stone Objects"), this);
+    objects->setObjectName(QStringLiteral("Frame3"));
+    auto *objectsLayout = new QVBoxLayout(objects);
+    m_objects[0] = tickBox(QStringLiteral("chkObjects_0"), QStringLiteral("Keywords"), objects);
+    m_objects[1] =
+        tickBox(QStringLiteral("chkObjects_1"), QStringLiteral("Also Known As"), objects);
+    // "Also Known As" stands first on screen, although it is the second object.
+    objectsLayout->addWidget(m_objects[1]);
+    objectsLayout->addWidget(m_objects[0]);
+
+    m_memorize = new QPushButton(QStringLiteral("Memorize Meanings / Keywords"), this);
+    m_memorize->setObjectName(QStringLiteral("cmdMemorize"));
+    m_memorize->setAccessibleName(m_memorize->text());
+    m_save = new QPushButton(QStringLiteral("Save Current Settings As Default"), this);
+    m_save->setObjectName(QStringLiteral("cmdSaveSettings"));
+    m_save->setAccessibleName(m_save->text());
+
+    auto *right = new QVBoxLayout;
+    right->addWidget(meanings);
+    right->addWidget(objects);
+    right->addStretch(1);
+    right->addWidget(m_memorize);
+    right->addWidget(m_save);
+
+    auto *columns = new QHBoxLayout;
+    columns->addWidget(groups, 1);
+    columns->addLayout(right);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(10, 6, 10, 8);
+    layout->setSpacing(4);
+    layout->addWidget(intro);
+    layout->addWidget(invite);
+    layout->addLayout(columns, 1);
+}
+
+StudySettings SettingsSection::ticks() const {
+    StudySettings settings;
+    for (int i = 0; i < 3; ++i) {
+        settings.StoneGroup[i] = m_groups[i]->isChecked();
+        settings.StoneMeaning[i] = m_meanings[i]->isChecked();
+    }
+    for (int i = 0; i < 2; ++i)
+        settings.StoneObject[i] = m_objects[i]->isChecked();
+    return settings;
+}
+
+void SettingsSection::setTicks(const StudySettings &settings) {
+    for (int i = 0; i < 3; ++i) {
+        m_groups[i]->setChecked(settings.StoneGroup[i]);
+        m_meanings[i]->setChecked(settings.StoneMeaning[i]);
+    }
+    for (int i = 0; i < 2; ++i)
+        m_objects[i]->setChecked(settings.StoneObject[i]);
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "studysettings.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QCheckBox;
+class QPushButton;
+
+// The Settings section: the eight study ticks in their three frames and the two buttons. The
+// boxes are the only copy of the choices while the window is open.
+class SettingsSection : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit SettingsSection(QWidget *parent = nullptr);
+
+    StudySettings ticks() const;
+    void setTicks(const StudySettings &settings);
+
+    QPushButton *memorizeButton() const { return m_memorize; }
+    QPushButton *saveButton() const { return m_save; }
+
+private:
+    std::array<QCheckBox *, 3> m_groups{};
+    std::array<QCheckBox *, 3> m_meanings{};
+    std::array<QCheckBox *, 2> m_objects{};
+    QPushButton *m_memorize = nullptr;
+    QPushButton *m_save = nullptr;
+};

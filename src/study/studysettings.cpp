@@ -1,0 +1,88 @@
+#include "studysettings.h"
+
+#include "app/platform.h"
+
+#include <algorithm>
+
+namespace {
+
+QString keyName(const char *prefix, int index) {
+    return QLatin1String(prefix) + QString::number(index);
+}
+
+bool anyOf(const auto &flags) {
+    return std::any_of(flags.begin(), flags.end(), [](bool ticked) { return ticked; });
+}
+
+} // namespace
+
+StudySettings StudySettings::allTicked() {
+    StudySettings settings;
+    settings.StoneGroup.fill(true);
+    settings.StoneMeaning.fill(true);
+    settings.StoneObject.fill(true);
+    return settings;
+}
+
+namespace StudySettingsRules {
+
+bool tickFor(const QString &storedValue) {
+    bool isNumber = false;
+    const double number = storedValue.trimmed().toDouble(&isNumber);
+    return !isNumber || number == 1.0;
+}
+
+StudySettings load(const SettingsStore &store) {
+    if (store.read(section, keyName("StoneGroup", 0)).isEmpty())
+        return StudySettings::allTicked();
+    StudySettings settings;
+    for (int i = 0; i < 3; ++i) {
+        settings.StoneGroup[i] = tickFor(store.read(section, keyName("StoneGroup", i)));
+        settings.StoneMeaning[i] = tickFor(store.read(section, keyName("StoneMeaning", i)));
+        if (i < 2)
+            settings.StoneObject[i] = tickFor(store.read(section, keyName("StoneObject", i)));
+    }
+    return settings;
+}
+
+Verdict check(const StudySettings &settings) {
+    if (!anyOf(settings.StoneGroup))
+        return Verdict::NoStoneGroup;
+    if (!anyOf(settings.StoneMeaning) && !anyOf(settings.StoneObject))
+        return Verdict::NoStoneMeaning;
+    return Verdict::Accepted;
+}
+
+QString refusalMessage(Verdict verdict) {
+    switch (verdict) {
+    case Verdict::NoStoneGroup:
+        return QStringLiteral("Please Select A Stone Group");
+    case Verdict::NoStoneMeaning:
+        return QStringLiteral("Please Select A Stone Meaning");
+    case Verdict::Accepted:
+        break;
+    }
+    return {};
+}
+
+QList<QPair<QString, QString>> storedValues(const StudySettings &settings) {
+    const auto flag = [](bool ticked) {
+        return ticked ? QStringLiteral("1") : QStringLiteral("0");
+    };
+    QList<QPair<QString, QString>> values;
+    for (int i = 0; i < 3; ++i) {
+        values.append({keyName("StoneGroup", i), flag(settings.StoneGroup[i])});
+        values.append({keyName("StoneMeaning", i), flag(settings.StoneMeaning[i])});
+        if (i < 2)
+            values.append({keyName("StoneObject", i), flag(settings.StoneObject[i])});
+    }
+    return values;
+}
+
+QString store(SettingsStore &store, const StudySettings &settings) {
+    for (const auto &[key, value] : storedValues(settings))
+        store.write(section, key, value);
+    return store.sync();
+}
+
+} // namespace StudySettingsRules

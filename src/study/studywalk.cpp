@@ -1,0 +1,39 @@
+#include "studywalk.h"
+
+QList<StoneIndex> studyOrderFor(const std::array<bool, 3> &aettir) {
+    QList<StoneIndex> order;
+    for (int stone = 0; stone < StoneCount; ++stone) {
+        if (aettir[aettOf(stone)])
+            order.append(static_cast<StoneIndex>(stone));
+    }
+    return order;
+}
+
+WalkStep stepNext(StudyWalk &walk) {
+    // Without a walk (the stored choices were refused at start) there is nothing to move through.
+    if (walk.isEmpty())
+        return {};
+    const auto last = static_cast<qint16>(walk.StudyOrder.size() - 1);
+    if (walk.StudyPosition < last) {
+        ++walk.StudyPosition;
+        return {.showStone = true, .backEnabled = true, .nextEnabled = true};
+    }
+    walk.StudyPosition = last;
+    WalkStep step;
+    step.offerTest = true;
+    step.nextEnabled = false;
+    return step;
+}
+
+WalkStep stepBack(StudyWalk &walk) {
+    if (walk.isEmpty())
+        return {};
+    if (walk.StudyPosition > 0) {
+        --walk.StudyPosition;
+        return {.showStone = true, .backEnabled = true, .nextEnabled = true};
+    }
+    walk.StudyPosition = 0;
+    WalkStep step;
+    step.backEnabled = false;
+    return step;
+}

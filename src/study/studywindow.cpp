@@ -1,0 +1,329 @@
+#include "studywindow.h"
+
+#include "app/branding.h"
+#include "app/linklabel.h"
+#include "app/platform.h"
+#include "app/twips.h"
+#include "catalogue/runecatalogue.h"
+#include "catalogue/stonepictures.h"
+#include "goalfile.h"
+#include "goalssection.h"
+#include "guardedtextbox.h"
+#include "memorizesection.h"
+#include "settingssection.h"
+#include "studysettings.h"
+#include "studywalk.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFrame>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr QSize clientSize{twips(10305), twips(6765)};
+
+QFrame *emptyPage(const QString &name, QWidget *parent) {
+    auto *page = new QFrame(parent);
+    page->setObjectName(name);
+    return page;
+}
+
+} // namespace
+
+StudyWindow::StudyWindow(Platform &platform, StudyWalk &walk, QWidget *parent)
+    : QMainWindow(parent)
+    , m_platform(platform)
+    , m_walk(walk) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(Branding::windowTitle);
+    setAccessibleName(QStringLiteral("Orlendra study window"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    Branding::makeFixedWindow(this);
+    setFont(Branding::programFont());
+
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("studyClient"));
+    client->setFixedSize(clientSize);
+    setCentralWidget(client);
+
+    auto *forum = new LinkLabel(Branding::forumText(), client);
+    forum->setObjectName(QStringLiteral("Label14"));
+    forum->setGeometry(twipsRect(420, 30, 9465, 195));
+    forum->setAlignment(Qt::AlignCenter);
+    forum->setStyleSheet(QStringLiteral("color: rgb(0, 0, 160);"));
+
+    const std::array<QString, 4> captions{QStringLiteral("Settings"),
+                                          QStringLiteral("Memorize Stones"),
+                                          QStringLiteral("Test Set Up"), QStringLiteral("Goals")};
+    for (int i = 0; i < 4; ++i) {
+        auto *button = new QPushButton(captions[i], client);
+        button->setObjectName(QStringLiteral("cmdSubjects_%1").arg(i));
+        button->setAccessibleName(captions[i]);
+        button->setGeometry(twipsRect(2580 * i, 360, 2575, 400));
+        connect(button, &QPushButton::clicked, this, [this, i] { showSection(i); });
+        m_sectionButtons[i] = button;
+    }
+
+    m_panels = new QStackedWidget(client);
+    m_panels->setObjectName(QStringLiteral("sectionPanels"));
+    m_panels->setGeometry(twipsRect(0, 840, 10295, 5250));
+    m_panels->setFrameShape(QFrame::StyledPanel);
+    m_settings = new SettingsSection(m_panels);
+    m_memorize = new MemorizeSection(platform, m_panels);
+    m_goals = new GoalsSection(platform, m_panels);
+    m_panels->addWidget(m_settings);
+    m_panels->addWidget(m_memorize);
+    m_panels->addWidget(buildTestSetUp());
+    m_panels->addWidget(m_goals);
+    m_panels->addWidget(buildTestKeywords());
+    m_panels->addWidget(buildTestResult());
+
+    buildBanner(client);
+    buildMenus();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(m_settings->memorizeButton(), &QPushButton::clicked, this, &StudyWindow::memorize);
+    connect(m_settings->saveButton(), &QPushButton::clicked, this, [this] { SaveStudySettings(); });
+    connect(m_memorize->nextButton(), &QPushButton::clicked, this, &StudyWindow::nextStone);
+    connect(m_memorize->backButton(), &QPushButton::clicked, this, &StudyWindow::previousStone);
+    connect(m_goals, &GoalsSection::saveRequested, this, &StudyWindow::saveGoal);
+}
+
+void StudyWindow::buildMenus() {
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    QAction *exit = file->addAction(QStringLiteral("E&xit"));
+    exit->setObjectName(QStringLiteral("mnuExit"));
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+    const Branding::WebMenu web = Branding::addWebMenus(menuBar());
+    connect(web.about, &QAction::triggered, this, &StudyWindow::aboutRequested);
+}
+
+void StudyWindow::buildBanner(QWidget *client) {
+    auto *banner = new QFrame(client);
+    banner->setObjectName(QStringLiteral("fraFullBrand"));
+    banner->setAccessibleName(QStringLiteral("Offers"));
+    // Its lowest strip lies beyond the client area and is cut off, as the window was drawn.
+    banner->setGeometry(twipsRect(0, 6120, 10305, 855));
+    const Branding::BrandLabels labels =
+        Branding::addBrandLabels(banner, twipsRect(120, 165, 10065, 615));
+    m_cobrand = labels.cobrand;
+    m_fullBrand = labels.fullBrand;
+}
+
+QWidget *StudyWindow::buildTestSetUp() {
+    auto *panel = new QWidget(m_panels);
+    panel->setObjectName(QStringLiteral("picTestSetUp"));
+    panel->setAccessibleName(QStringLiteral("Test Set Up"));
+    m_testSetUpPages = new QStackedWidget(panel);
+    m_testSetUpPages->setObjectName(QStringLiteral("testSetUpPages"));
+    m_testSetUpPages->addWidget(emptyPage(QStringLiteral("fraTestSubjects"), m_testSetUpPages));
+    m_testSetUpPages->addWidget(emptyPage(QStringLiteral("fraTestType"), m_testSetUpPages));
+    m_testSetUpPages->addWidget(emptyPage(QStringLiteral("fraTestLevel"), m_testSetUpPages));
+    auto *layout = new QVBoxLayout(panel);
+    layout->addWidget(m_testSetUpPages);
+    return panel;
+}
+
+QWidget *StudyWindow::buildTestKeywords() {
+    auto *panel = new QWidget(m_panels);
+    panel->setObjectName(QStringLiteral("picTestKeywords"));
+    panel->setAccessibleName(QStringLiteral("Keywords test"));
+    return panel;
+}
+
+QWidget *StudyWindow::buildTestResult() {
+    auto *panel = new QWidget(m_panels);
+    panel->setObjectName(QStringLiteral("picTestResult"));
+    panel->setAccessibleName(QStringLiteral("Test result"));
+    auto *title = new QLabel(QStringLiteral("Orlendra Result"), panel);
+    title->setObjectName(QStringLiteral("lblResultTitle"));
+    auto *result = new GuardedTextBox(m_platform, panel);
+    result->setObjectName(QStringLiteral("txtResult"));
+    result->setAccessibleName(QStringLiteral("Orlendra Result"));
+    result->setLineWrapMode(QPlainTextEdit::NoWrap);
+    auto *save = new QPushButton(QStringLiteral("Save Current Result"), panel);
+    save->setObjectName(QStringLiteral("Command5"));
+    save->setAccessibleName(save->text());
+    auto *layout = new QVBoxLayout(panel);
+    layout->addWidget(title);
+    layout->addWidget(result, 1);
+    layout->addWidget(save, 0, Qt::AlignRight);
+    return panel;
+}
+
+void StudyWindow::load() {
+    LoadGoals();
+    LoadStudySettings();
+    memorize();
+    bringToFront(Section::Settings);
+}
+
+void StudyWindow::showSection(int index) {
+    switch (index) {
+    case 0:
+        bringToFront(Section::Settings);
+        break;
+    case 1:
+        // The stone on display stays; only the walk starts over from its first stone.
+        m_walk.StudyPosition = 0;
+        m_memorize->backButton()->setEnabled(false);
+        m_memorize->nextButton()->setEnabled(true);
+        bringToFront(Section::MemorizeStones);
+        break;
+    case 2:
+        bringToFront(Section::TestSetUp);
+        m_testSetUpPages->setCurrentIndex(0);
+        break;
+    case 3:
+        bringToFront(Section::Goals);
+        break;
+    default:
+        break;
+    }
+}
+
+void StudyWindow::bringToFront(Section section) {
+    m_panels->setCurrentIndex(static_cast<int>(section));
+}
+
+StudyWindow::Section StudyWindow::frontSection() const {
+    return static_cast<Section>(m_panels->currentIndex());
+}
+
+void StudyWindow::LoadGoals() {
+    const QDir folder(m_platform.programFolder());
+    for (int goal = 1; goal <= 2; ++goal)
+        GoalFile::createIfMissing(folder.filePath(GoalFile::fileName(goal)), goal);
+    for (int goal = 1; goal <= 2; ++goal)
+        m_goals->textBox(goal)->setText(GoalFile::load(folder.filePath(GoalFile::fileName(goal))));
+}
+
+void StudyWindow::saveGoal(int goal) {
+    const QString path = QDir(m_platform.programFolder()).filePath(GoalFile::fileName(goal));
+    const QString error = GoalFile::save(path, m_goals->textBox(goal)->text());
+    if (error.isEmpty())
+        return;
+    m_platform.message(
+        this,
+        QStringLiteral("Goal %1 could not be saved to %2.\n%3\n\nThe file still holds "
+                       "what it held before, and your text is still in the box.")
+            .arg(goal)
+            .arg(QDir::toNativeSeparators(path), error),
+        Platform::Icon::Critical);
+}
+
+void StudyWindow::LoadStudySettings() {
+    m_settings->setTicks(StudySettingsRules::load(m_platform.settings()));
+}
+
+bool StudyWindow::SaveStudySettings() {
+    const StudySettings ticks = m_settings->ticks();
+    const auto verdict = StudySettingsRules::check(ticks);
+    if (verdict != StudySettingsRules::Verdict::Accepted) {
+        m_platform.message(this, StudySettingsRules::refusalMessage(verdict),
+                           Platform::Icon::Critical);
+        return false;
+    }
+    const QString error = StudySettingsRules::store(m_platform.settings(), ticks);
+    if (!error.isEmpty()) {
+        // The choices still count for this session; only remembering them failed.
+        m_platform.message(this,
+                           QStringLiteral("Your study settings could not be stored, so they will "
+                                          "not be remembered next time.\n%1")
+                               .arg(error),
+                           Platform::Icon::Critical);
+    }
+    return true;
+}
+
+void StudyWindow::memorize() {
+    if (!SaveStudySettings())
+        return;
+    showSection(1);
+    Memorize_Stone();
+    ShowStudyStone();
+}
+
+void StudyWindow::Memorize_Stone() {
+    m_walk.StudyOrder = studyOrderFor(m_settings->ticks().StoneGroup);
+}
+
+void StudyWindow::ShowStudyStone() {
+    if (m_walk.isEmpty())
+        return;
+    const RuneCatalogue &catalogue = LoadRuneCatalogue();
+    const int stone = m_walk.currentStone();
+    const QString &name = catalogue.StoneNames[stone];
+    m_memorize->stoneName()->setText(name);
+    m_memorize->meaning(0)->setText(catalogue.UprightMeanings[stone]);
+    m_memorize->meaning(1)->setText(catalogue.ReversedMeanings[stone]);
+    m_memorize->meaning(2)->setText(catalogue.MerkstaveMeanings[stone]);
+    const QPixmap picture = StonePictures::picture(pictureNumberOf(stone));
+    m_memorize->stonePicture(0)->setPixmap(picture);
+    m_memorize->stonePicture(0)->setAccessibleName(name + QStringLiteral(", upright"));
+    m_memorize->stonePicture(1)->setPixmap(picture);
+    m_memorize->stonePicture(1)->setAccessibleName(name + QStringLiteral(", reversed"));
+    InvertStonePicture();
+    m_memorize->keywords()->setText(catalogue.keywordsOf(stone).join(QStringLiteral(", ")));
+    m_memorize->alternativeNames()->setText(
+        catalogue.alternativeNamesOf(stone).join(QStringLiteral(", ")));
+}
+
+void StudyWindow::InvertStonePicture() {
+    QLabel *box = m_memorize->stonePicture(1);
+    // Turned once here and kept as the box's picture, so repaints only draw it.
+    box->setPixmap(
+        QPixmap::fromImage(turnedPicture(box->pixmap().toImage(), box->contentsRect().size())));
+}
+
+void StudyWindow::nextStone() {
+    const WalkStep step = stepNext(m_walk);
+    if (step.showStone)
+        ShowStudyStone();
+    if (step.nextEnabled)
+        m_memorize->nextButton()->setEnabled(*step.nextEnabled);
+    if (step.backEnabled)
+        m_memorize->backButton()->setEnabled(*step.backEnabled);
+    if (step.offerTest) {
+        const auto answer = m_platform.message(
+            this, QStringLiteral("You Are Ready To Give Test\rAre You Sure You Want To Give Test"),
+            Platform::Icon::Information, Platform::Buttons::YesNo, Platform::Answer::Yes);
+        if (answer == Platform::Answer::Yes)
+            showSection(2);
+    }
+}
+
+void StudyWindow::previousStone() {
+    const WalkStep step = stepBack(m_walk);
+    if (step.showStone)
+        ShowStudyStone();
+    if (step.backEnabled)
+        m_memorize->backButton()->setEnabled(*step.backEnabled);
+    if (step.nextEnabled)
+        m_memorize->nextButton()->setEnabled(*step.nextEnabled);
+}
+
+void StudyWindow::pickBanner(BannerPick pick) {
+    switch (pick) {
+    case BannerPick::Cobrand:
+        m_cobrand->raise();
+        break;
+    case BannerPick::FullBrand:
+        m_fullBrand->raise();
+        break;
+    case BannerPick::AsBuilt:
+        break;
+    }
+}
+
+void StudyWindow::closeEvent(QCloseEvent *event) {
+    emit closing();
+    QMainWindow::closeEvent(event);
+}

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "app/banner.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class GoalsSection;
+class LinkLabel;
+class MemorizeSection;
+class Platform;
+class QPushButton;
+class QStackedWidget;
+class SettingsSection;
+struct StudyWalk;
+
+// The study window: four section buttons over a stack of six equal section panels, the
+// promotional banner below them and the menu bar. It is built afresh each time the program comes
+// back from a meanings test, and its load steps run each time.
+class StudyWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // In stacking order: the first four are opened by the section buttons.
+    enum class Section { Settings, MemorizeStones, TestSetUp, Goals, TestKeywords, TestResult };
+
+    StudyWindow(Platform &platform, StudyWalk &walk, QWidget *parent = nullptr);
+
+    // The load steps, in their order: goals, study ticks, the Memorize action, then Settings to
+    // the front, so the first stone is already prepared behind the section the user sees first.
+    void load();
+
+    // The section buttons' switch; index 0 to 3 as the buttons stand.
+    void showSection(int index);
+    void bringToFront(Section section);
+    Section frontSection() const;
+
+    void LoadGoals();
+    void saveGoal(int goal);
+
+    void LoadStudySettings();
+    // Validates the ticks and stores them; false when they were refused (the user has been told).
+    bool SaveStudySettings();
+
+    // The Memorize action: store the ticks, then start a new walk at its first stone.
+    void memorize();
+    void Memorize_Stone();
+    void ShowStudyStone();
+    void nextStone();
+    void previousStone();
+    // Turns the reversed-position picture box's current picture by 180 degrees.
+    void InvertStonePicture();
+
+    void pickBanner(BannerPick pick);
+
+    SettingsSection *settingsSection() const { return m_settings; }
+    MemorizeSection *memorizeSection() const { return m_memorize; }
+    GoalsSection *goalsSection() const { return m_goals; }
+    QPushButton *sectionButton(int index) const { return m_sectionButtons[index]; }
+
+signals:
+    // Emitted whenever the window closes, by the user or by the program; whoever owns the window
+    // decides what a close means.
+    void closing();
+    void aboutRequested();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildMenus();
+    void buildBanner(QWidget *client);
+    QWidget *buildTestSetUp();
+    QWidget *buildTestKeywords();
+    QWidget *buildTestResult();
+
+    Platform &m_platform;
+    StudyWalk &m_walk;
+    std::array<QPushButton *, 4> m_sectionButtons{};
+    QStackedWidget *m_panels = nullptr;
+    QStackedWidget *m_testSetUpPages = nullptr;
+    SettingsSection *m_settings = nullptr;
+    MemorizeSection *m_memorize = nullptr;
+    GoalsSection *m_goals = nullptr;
+    LinkLabel *m_cobrand = nullptr;
+    LinkLabel *m_fullBrand = nullptr;
+};
