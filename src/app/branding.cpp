@@ -44,7 +44,8 @@ BrandLabels addBrandLabels(QWidget *parent, const QRect &geometry) {
     for (LinkLabel *label : {labels.cobrand, labels.fullBrand}) {
         label->setGeometry(geometry);
         label->setWordWrap(true);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        // Top-aligned: the banner's lowest strip lies beyond the window's edge.
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         // Opaque, so that only the label in front can be seen.
         label->setAutoFillBackground(true);
     }

@@ -22,6 +22,8 @@ GuardedTextBox::GuardedTextBox(Platform &platform, QWidget *parent)
     : QPlainTextEdit(parent)
     , m_platform(platform) {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Lines wrap at the box's width, so a horizontal bar would only take room from the text.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setTabChangesFocus(true);
     viewport()->setMouseTracking(true);
     connect(this, &QPlainTextEdit::textChanged, this,

@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr QSize pictureBox{90, 120};
+constexpr QSize pictureBox{84, 112};
 
 QLabel *caption(int index, const QString &text, QWidget *parent) {
     auto *label = new QLabel(text, parent);
@@ -77,7 +77,7 @@ MemorizeSection::MemorizeSection(Platform &platform, QWidget *parent)
     m_alternativeNames = textBox(platform, QStringLiteral("txtAlternativeNames"),
                                  QStringLiteral("Alternative Names"), this);
     for (GuardedTextBox *box : {m_keywords, m_alternativeNames})
-        box->setFixedHeight(28);
+        box->setFixedHeight(40);
 
     m_back = new QPushButton(QStringLiteral("<< Back"), this);
     m_back->setObjectName(QStringLiteral("cmdBack"));

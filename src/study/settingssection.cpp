@@ -73,6 +73,7 @@ SettingsSection::SettingsSection(QWidget *parent)
         QLabel *theme = wrappedLabel(QStringLiteral("lblLabel_%1").arg(i + 1), themes[i], groups);
         m_groups[i]->setAccessibleDescription(themes[i]);
         groupsLayout->addWidget(m_groups[i], i + 1, 0, Qt::AlignTop);
+        theme->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         groupsLayout->addWidget(theme, i + 1, 1);
     }
     groupsLayout->setColumnStretch(1, 1);

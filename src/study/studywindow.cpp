@@ -147,7 +147,9 @@ QWidget *StudyWindow::buildTestResult() {
     auto *result = new GuardedTextBox(m_platform, panel);
     result->setObjectName(QStringLiteral("txtResult"));
     result->setAccessibleName(QStringLiteral("Orlendra Result"));
+    // Result lines are laid out in columns; they scroll sideways rather than wrap.
     result->setLineWrapMode(QPlainTextEdit::NoWrap);
+    result->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     auto *save = new QPushButton(QStringLiteral("Save Current Result"), panel);
     save->setObjectName(QStringLiteral("Command5"));
     save->setAccessibleName(save->text());

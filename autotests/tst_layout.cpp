@@ -1,0 +1,99 @@
+#include "app/framewindow.h"
+#include "scriptedplatform.h"
+#include "study/studywalk.h"
+#include "study/studywindow.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QLabel>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+// Every caption must be readable in full at the window's fixed size. Set ORLENDRA_SNAPSHOTS to a
+// folder to keep pictures of every section for a look by eye.
+class LayoutTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void studySections_data();
+    void studySections();
+    void frameWindow();
+
+private:
+    static void checkCaptionsFit(QWidget *root);
+    static void snapshot(QWidget *window, const QString &name);
+};
+
+void LayoutTest::checkCaptionsFit(QWidget *root) {
+    for (auto *button : root->findChildren<QAbstractButton *>()) {
+        if (!button->isVisibleTo(root) || button->objectName().startsWith(QLatin1String("qt_")))
+            continue;
+        const QString text = QString(button->text()).remove(QLatin1Char('&'));
+        const int needed = button->fontMetrics().horizontalAdvance(text) + 8;
+        QVERIFY2(needed <= button->width(),
+                 qPrintable(button->objectName() + QStringLiteral(": ") + text));
+    }
+    for (auto *label : root->findChildren<QLabel *>()) {
+        if (!label->isVisibleTo(root) || label->text().isEmpty() ||
+            label->pixmap().isNull() == false)
+            continue;
+        const QRect room = label->contentsRect();
+        const bool fits =
+            label->wordWrap()
+                ? label->heightForWidth(room.width()) <= room.height()
+                : label->fontMetrics().horizontalAdvance(label->text()) <= room.width();
+        QVERIFY2(fits, qPrintable(label->objectName() + QStringLiteral(": ") + label->text()));
+    }
+}
+
+void LayoutTest::snapshot(QWidget *window, const QString &name) {
+    const QString folder = qEnvironmentVariable("ORLENDRA_SNAPSHOTS");
+    if (!folder.isEmpty())
+        window->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
+}
+
+void LayoutTest::studySections_data() {
+    QTest::addColumn<int>("section");
+    QTest::newRow("settings") << 0;
+    QTest::newRow("memorize") << 1;
+    QTest::newRow("test set-up") << 2;
+    QTest::newRow("goals") << 3;
+    QTest::newRow("keywords test") << 4;
+    QTest::newRow("result") << 5;
+}
+
+void LayoutTest::studySections() {
+    QFETCH(int, section);
+    QTemporaryDir folder;
+    ScriptedPlatform platform;
+    platform.folder = folder.path();
+    StudyWalk walk;
+    StudyWindow window(platform, walk);
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    window.load();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.bringToFront(static_cast<StudyWindow::Section>(section));
+    if (section == 1) {
+        // The longest texts: Thurisaz's upright meaning.
+        window.showSection(1);
+        window.nextStone();
+        window.nextStone();
+    }
+    checkCaptionsFit(&window);
+    snapshot(&window, QStringLiteral("study-%1").arg(section));
+}
+
+void LayoutTest::frameWindow() {
+    FrameWindow frame;
+    frame.setAttribute(Qt::WA_DeleteOnClose, false);
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    checkCaptionsFit(&frame);
+    snapshot(&frame, QStringLiteral("frame"));
+}
+
+QTEST_MAIN(LayoutTest)
+#include "tst_layout.moc"
