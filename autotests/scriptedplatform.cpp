@@ -1,28 +1,33 @@
 #include "scriptedplatform.h"
 
-QString MemorySettingsStore::read(const QString &section, const QString &key) const {
+QString MemorySettingsStore::read(const QString &section, const QString &key) const
+{
     return values.value(section + QLatin1Char('/') + key);
 }
 
-void MemorySettingsStore::write(const QString &section, const QString &key, const QString &value) {
+void MemorySettingsStore::write(const QString &section, const QString &key, const QString &value)
+{
     values.insert(section + QLatin1Char('/') + key, value);
     writtenKeys.append(key);
 }
 
 Platform::Answer ScriptedPlatform::message(QWidget *, const QString &text, Icon icon,
-                                           Buttons buttons, Answer defaultAnswer) {
+                                           Buttons buttons, Answer defaultAnswer)
+{
     messages.append({text, icon, buttons, defaultAnswer});
     if (!answers.isEmpty())
         return answers.takeFirst();
     return buttons == Buttons::YesNo ? defaultAnswer : Answer::Ok;
 }
 
-QString ScriptedPlatform::saveFileName(QWidget *, const QString &filter) {
+QString ScriptedPlatform::saveFileName(QWidget *, const QString &filter)
+{
     saveFilters.append(filter);
     return saveNames.isEmpty() ? QString() : saveNames.takeFirst();
 }
 
-void ScriptedPlatform::clearClipboardIfOurs() {
+void ScriptedPlatform::clearClipboardIfOurs()
+{
     if (clipboardOurs) {
         clipboardText.clear();
         clipboardOurs = false;

@@ -8,7 +8,8 @@
 #include <QUrl>
 
 // A settings store in memory that remembers the order of its writes and can be told to fail.
-class MemorySettingsStore final : public SettingsStore {
+class MemorySettingsStore final : public SettingsStore
+{
 public:
     QString read(const QString &section, const QString &key) const override;
     void write(const QString &section, const QString &key, const QString &value) override;
@@ -21,7 +22,8 @@ public:
 
 // The desktop as a script: records every message and answers dialogs from queues, so tests can
 // click through real windows offscreen without ever waiting on a person.
-class ScriptedPlatform final : public Platform {
+class ScriptedPlatform final : public Platform
+{
 public:
     struct Message {
         QString text;

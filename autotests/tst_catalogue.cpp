@@ -1,11 +1,13 @@
 #include "catalogue/runecatalogue.h"
+#include "catalogue/stonepicturebox.h"
 #include "catalogue/stonepictures.h"
 
 #include <QCryptographicHash>
 #include <QSet>
 #include <QTest>
 
-class CatalogueTest : public QObject {
+class CatalogueTest : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -22,9 +24,11 @@ private slots:
     void picturesDifferAndTheLastIsBlank();
     void turningTwiceGivesTheUprightPicture();
     void turnedPictureIsUpsideDownAndMirrored();
+    void pictureBox_turnsAndTurnsBack();
 };
 
-void CatalogueTest::stoneTables_data() {
+void CatalogueTest::stoneTables_data()
+{
     QTest::addColumn<int>("stone");
     QTest::addColumn<QString>("line");
     // Name | alternative names | keywords, as the stones are written on the study cards.
@@ -58,7 +62,8 @@ void CatalogueTest::stoneTables_data() {
         QTest::addRow("%02d", k) << k << lines[k];
 }
 
-void CatalogueTest::stoneTables() {
+void CatalogueTest::stoneTables()
+{
     QFETCH(int, stone);
     QFETCH(QString, line);
     const RuneCatalogue &catalogue = LoadRuneCatalogue();
@@ -76,7 +81,8 @@ void CatalogueTest::stoneTables() {
     QCOMPARE(pictureNumberOf(stone), stone + 1);
 }
 
-void CatalogueTest::spareSlotsAreEmpty() {
+void CatalogueTest::spareSlotsAreEmpty()
+{
     const RuneCatalogue &catalogue = LoadRuneCatalogue();
     QVERIFY(catalogue.StoneNames[24].isEmpty());
     QVERIFY(catalogue.UprightMeanings[24].isEmpty());
@@ -90,7 +96,8 @@ void CatalogueTest::spareSlotsAreEmpty() {
     QCOMPARE(&LoadRuneCatalogue(), &catalogue);
 }
 
-void CatalogueTest::sharedKeywords_data() {
+void CatalogueTest::sharedKeywords_data()
+{
     QTest::addColumn<QString>("keyword");
     QTest::addColumn<QList<int>>("owners");
     QTest::newRow("Intuition") << "Intuition" << QList<int>{0, 20, 22};
@@ -109,7 +116,8 @@ void CatalogueTest::sharedKeywords_data() {
     QTest::newRow("Wealth, one owner") << "Wealth" << QList<int>{0};
 }
 
-void CatalogueTest::sharedKeywords() {
+void CatalogueTest::sharedKeywords()
+{
     QFETCH(QString, keyword);
     QFETCH(QList<int>, owners);
     const RuneCatalogue &catalogue = LoadRuneCatalogue();
@@ -121,7 +129,8 @@ void CatalogueTest::sharedKeywords() {
     QCOMPARE(found, owners);
 }
 
-void CatalogueTest::distinctTexts() {
+void CatalogueTest::distinctTexts()
+{
     const RuneCatalogue &catalogue = LoadRuneCatalogue();
     const QSet<QString> keywords(catalogue.StoneKeywords.begin(),
                                  catalogue.StoneKeywords.end() - 1);
@@ -131,7 +140,8 @@ void CatalogueTest::distinctTexts() {
     QCOMPARE(names.size(), 72);
 }
 
-void CatalogueTest::meanings_data() {
+void CatalogueTest::meanings_data()
+{
     QTest::addColumn<int>("stone");
     QTest::addColumn<QString>("upright");
     QTest::addColumn<QString>("reversed");  // opening, or the whole text when "="-prefixed
@@ -196,7 +206,8 @@ void CatalogueTest::meanings_data() {
         "This may mean some delay in work or unexpected backing", "");
 }
 
-void CatalogueTest::meanings() {
+void CatalogueTest::meanings()
+{
     QFETCH(int, stone);
     QFETCH(QString, upright);
     QFETCH(QString, reversed);
@@ -228,7 +239,8 @@ void CatalogueTest::meanings() {
     }
 }
 
-void CatalogueTest::onlyFehuAndUruzHaveTwoParagraphs() {
+void CatalogueTest::onlyFehuAndUruzHaveTwoParagraphs()
+{
     const RuneCatalogue &catalogue = LoadRuneCatalogue();
     QVERIFY(catalogue.UprightMeanings[0].contains(
         QLatin1String("\r\nThis rune may be linked to Frey or Freya thus")));
@@ -243,7 +255,8 @@ void CatalogueTest::onlyFehuAndUruzHaveTwoParagraphs() {
     }
 }
 
-void CatalogueTest::picturesLoadAtTheirSize() {
+void CatalogueTest::picturesLoadAtTheirSize()
+{
     for (int number = 1; number <= StonePictures::Count; ++number) {
         const QPixmap picture = StonePictures::picture(number);
         QVERIFY2(!picture.isNull(), qPrintable(QString::number(number)));
@@ -256,7 +269,8 @@ void CatalogueTest::picturesLoadAtTheirSize() {
 namespace {
 
 // How much of the stone is glyph-white.
-int whitePixels(const QImage &image) {
+int whitePixels(const QImage &image)
+{
     int count = 0;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
@@ -270,7 +284,8 @@ int whitePixels(const QImage &image) {
 
 } // namespace
 
-void CatalogueTest::picturesDifferAndTheLastIsBlank() {
+void CatalogueTest::picturesDifferAndTheLastIsBlank()
+{
     QSet<QByteArray> hashes;
     const QImage blank = StonePictures::picture(25).toImage();
     const int blankWhite = whitePixels(blank);
@@ -284,14 +299,16 @@ void CatalogueTest::picturesDifferAndTheLastIsBlank() {
     QCOMPARE(hashes.size(), 25);
 }
 
-void CatalogueTest::turningTwiceGivesTheUprightPicture() {
+void CatalogueTest::turningTwiceGivesTheUprightPicture()
+{
     const QImage upright = StonePictures::picture(1).toImage();
     const QImage once = turnedPicture(upright, upright.size());
     QVERIFY(once != upright);
     QCOMPARE(turnedPicture(once, once.size()), upright);
 }
 
-void CatalogueTest::turnedPictureIsUpsideDownAndMirrored() {
+void CatalogueTest::turnedPictureIsUpsideDownAndMirrored()
+{
     QImage image(4, 3, QImage::Format_RGB32);
     image.fill(Qt::black);
     image.setPixelColor(0, 0, Qt::red);
@@ -301,6 +318,25 @@ void CatalogueTest::turnedPictureIsUpsideDownAndMirrored() {
     // Stretched to fill whatever box it is shown in.
     QCOMPARE(turnedPicture(image, QSize(8, 6)).size(), QSize(8, 6));
     QVERIFY(turnedPicture(QImage(), QSize(8, 6)).isNull());
+}
+
+void CatalogueTest::pictureBox_turnsAndTurnsBack()
+{
+    StonePictureBox box;
+    box.setFixedSize(84, 112);
+    QVERIFY(box.image().isNull());
+    box.setPictureNumber(1);
+    const QImage upright = box.image();
+    QCOMPARE(upright.size(), QSize(84, 112));
+    box.turn();
+    QVERIFY(box.isTurned());
+    QCOMPARE(box.image(), turnedPicture(StonePictures::picture(1).toImage(), QSize(84, 112)));
+    box.turn();
+    QCOMPARE(box.image(), upright);
+    // A new picture is shown upright whatever the box showed before.
+    box.turn();
+    box.setPictureNumber(2);
+    QVERIFY(!box.isTurned());
 }
 
 QTEST_MAIN(CatalogueTest)

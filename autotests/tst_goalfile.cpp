@@ -10,12 +10,14 @@
 
 namespace {
 
-QByteArray readAll(const QString &path) {
+QByteArray readAll(const QString &path)
+{
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
-void writeFile(const QString &path, const QByteArray &content) {
+void writeFile(const QString &path, const QByteArray &content)
+{
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(content);
@@ -23,7 +25,8 @@ void writeFile(const QString &path, const QByteArray &content) {
 
 } // namespace
 
-class GoalFileTest : public QObject {
+class GoalFileTest : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -44,7 +47,8 @@ private slots:
     void badFiles_loadWithoutHarm();
 };
 
-void GoalFileTest::lines_data() {
+void GoalFileTest::lines_data()
+{
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<QString>("box");
     QTest::newRow("default goal") << QByteArray("This is Goal 1.\r\n") << "This is Goal 1.";
@@ -58,13 +62,15 @@ void GoalFileTest::lines_data() {
     QTest::newRow("LF CR is two ends") << QByteArray("a\n\rb") << "a\r\n\r\nb";
 }
 
-void GoalFileTest::lines() {
+void GoalFileTest::lines()
+{
     QFETCH(QByteArray, file);
     QFETCH(QString, box);
     QCOMPARE(GoalFile::boxTextFor(file), box);
 }
 
-void GoalFileTest::saved_data() {
+void GoalFileTest::saved_data()
+{
     QTest::addColumn<QString>("box");
     QTest::addColumn<QByteArray>("file");
     QTest::newRow("plain") << "Learn Fehu" << QByteArray("Learn Fehu\r\n");
@@ -76,13 +82,15 @@ void GoalFileTest::saved_data() {
     QTest::newRow("blank behind a line break kept") << "a\r\n b " << QByteArray("a\r\n b\r\n");
 }
 
-void GoalFileTest::saved() {
+void GoalFileTest::saved()
+{
     QFETCH(QString, box);
     QFETCH(QByteArray, file);
     QCOMPARE(GoalFile::fileContentFor(box), file);
 }
 
-void GoalFileTest::loadThenSave_keepsTheFile_data() {
+void GoalFileTest::loadThenSave_keepsTheFile_data()
+{
     QTest::addColumn<QByteArray>("before");
     QTest::addColumn<QByteArray>("after");
     QTest::newRow("default") << QByteArray("This is Goal 2.\r\n")
@@ -95,7 +103,8 @@ void GoalFileTest::loadThenSave_keepsTheFile_data() {
         << QByteArray("a\r\nb") << QByteArray("a\r\nb\r\n");
 }
 
-void GoalFileTest::loadThenSave_keepsTheFile() {
+void GoalFileTest::loadThenSave_keepsTheFile()
+{
     QFETCH(QByteArray, before);
     QFETCH(QByteArray, after);
     QTemporaryDir folder;
@@ -107,7 +116,8 @@ void GoalFileTest::loadThenSave_keepsTheFile() {
     }
 }
 
-void GoalFileTest::firstStart_createsDefaults() {
+void GoalFileTest::firstStart_createsDefaults()
+{
     QTemporaryDir folder;
     for (int goal = 1; goal <= 2; ++goal) {
         const QString path = folder.filePath(GoalFile::fileName(goal));
@@ -117,7 +127,8 @@ void GoalFileTest::firstStart_createsDefaults() {
     }
 }
 
-void GoalFileTest::createIfMissing_leavesAnythingAtThePath() {
+void GoalFileTest::createIfMissing_leavesAnythingAtThePath()
+{
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("Goal1.txt"));
     writeFile(path, "mine");
@@ -131,7 +142,8 @@ void GoalFileTest::createIfMissing_leavesAnythingAtThePath() {
     QCOMPARE(GoalFile::load(other), QString());
 }
 
-void GoalFileTest::save_replacesTheFile() {
+void GoalFileTest::save_replacesTheFile()
+{
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("Goal1.txt"));
     writeFile(path, "a much longer old goal text\r\n");
@@ -141,7 +153,8 @@ void GoalFileTest::save_replacesTheFile() {
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"Goal1.txt"});
 }
 
-void GoalFileTest::save_intoAFolderAtThePath_fails() {
+void GoalFileTest::save_intoAFolderAtThePath_fails()
+{
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("Goal1.txt"));
     QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("Goal1.txt")));
@@ -149,14 +162,16 @@ void GoalFileTest::save_intoAFolderAtThePath_fails() {
     QVERIFY(QFileInfo(path).isDir());
 }
 
-void GoalFileTest::save_intoAMissingFolder_fails() {
+void GoalFileTest::save_intoAMissingFolder_fails()
+{
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("gone/Goal1.txt"));
     QVERIFY(!GoalFile::save(path, QStringLiteral("goal")).isEmpty());
     QVERIFY(!QFileInfo::exists(path));
 }
 
-void GoalFileTest::save_intoAReadOnlyFolder_keepsTheOldFile() {
+void GoalFileTest::save_intoAReadOnlyFolder_keepsTheOldFile()
+{
     if (geteuid() == 0)
         QSKIP("Permissions do not bind the superuser");
     QTemporaryDir folder;
@@ -169,7 +184,8 @@ void GoalFileTest::save_intoAReadOnlyFolder_keepsTheOldFile() {
     QCOMPARE(readAll(path), QByteArray("old goal\r\n"));
 }
 
-void GoalFileTest::badFiles_loadWithoutHarm_data() {
+void GoalFileTest::badFiles_loadWithoutHarm_data()
+{
     QTest::addColumn<QByteArray>("content");
     QTest::newRow("binary with NULs") << QByteArray("\x00\x01\x02\xff\xfe\r\nabc\x00", 11);
     QTest::newRow("invalid UTF-8") << QByteArray("caf\xe9 \xc3\x28 \xa0\xa1\r\n");
@@ -177,7 +193,8 @@ void GoalFileTest::badFiles_loadWithoutHarm_data() {
     QTest::newRow("several MB of lines") << QByteArray("goal\r\n").repeated(700000);
 }
 
-void GoalFileTest::badFiles_loadWithoutHarm() {
+void GoalFileTest::badFiles_loadWithoutHarm()
+{
     QFETCH(QByteArray, content);
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("Goal1.txt"));

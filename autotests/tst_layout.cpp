@@ -12,7 +12,8 @@
 
 // Every caption must be readable in full at the window's fixed size. Set ORLENDRA_SNAPSHOTS to a
 // folder to keep pictures of every section for a look by eye.
-class LayoutTest : public QObject {
+class LayoutTest : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -26,7 +27,8 @@ private:
     static void snapshot(QWidget *window, const QString &name);
 };
 
-void LayoutTest::checkCaptionsFit(QWidget *root) {
+void LayoutTest::checkCaptionsFit(QWidget *root)
+{
     for (auto *button : root->findChildren<QAbstractButton *>()) {
         if (!button->isVisibleTo(root) || button->objectName().startsWith(QLatin1String("qt_")))
             continue;
@@ -36,8 +38,7 @@ void LayoutTest::checkCaptionsFit(QWidget *root) {
                  qPrintable(button->objectName() + QStringLiteral(": ") + text));
     }
     for (auto *label : root->findChildren<QLabel *>()) {
-        if (!label->isVisibleTo(root) || label->text().isEmpty() ||
-            label->pixmap().isNull() == false)
+        if (!label->isVisibleTo(root) || label->text().isEmpty() || !label->pixmap().isNull())
             continue;
         const QRect room = label->contentsRect();
         const bool fits =
@@ -48,13 +49,15 @@ void LayoutTest::checkCaptionsFit(QWidget *root) {
     }
 }
 
-void LayoutTest::snapshot(QWidget *window, const QString &name) {
+void LayoutTest::snapshot(QWidget *window, const QString &name)
+{
     const QString folder = qEnvironmentVariable("ORLENDRA_SNAPSHOTS");
     if (!folder.isEmpty())
         window->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
 }
 
-void LayoutTest::studySections_data() {
+void LayoutTest::studySections_data()
+{
     QTest::addColumn<int>("section");
     QTest::newRow("settings") << 0;
     QTest::newRow("memorize") << 1;
@@ -64,7 +67,8 @@ void LayoutTest::studySections_data() {
     QTest::newRow("result") << 5;
 }
 
-void LayoutTest::studySections() {
+void LayoutTest::studySections()
+{
     QFETCH(int, section);
     QTemporaryDir folder;
     ScriptedPlatform platform;
@@ -86,7 +90,8 @@ void LayoutTest::studySections() {
     snapshot(&window, QStringLiteral("study-%1").arg(section));
 }
 
-void LayoutTest::frameWindow() {
+void LayoutTest::frameWindow()
+{
     FrameWindow frame;
     frame.setAttribute(Qt::WA_DeleteOnClose, false);
     frame.show();

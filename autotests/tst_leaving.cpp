@@ -16,7 +16,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-class LeavingTest : public QObject {
+class LeavingTest : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -42,20 +43,23 @@ private:
     std::unique_ptr<OrlendraApp> m_app;
 };
 
-void LeavingTest::init() {
+void LeavingTest::init()
+{
     m_folder = std::make_unique<QTemporaryDir>();
     m_platform = std::make_unique<ScriptedPlatform>();
     m_platform->folder = m_folder->path();
     m_app = std::make_unique<OrlendraApp>(*m_platform);
 }
 
-void LeavingTest::cleanup() {
+void LeavingTest::cleanup()
+{
     m_app.reset();
     // Windows closed by the program go with the next turn of the event loop.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-void LeavingTest::start_showsTheStudyWindow() {
+void LeavingTest::start_showsTheStudyWindow()
+{
     QSignalSpy ended(m_app.get(), &OrlendraApp::runEnded);
     QVERIFY(m_app->start());
     QVERIFY(m_app->studyWindow());
@@ -66,7 +70,8 @@ void LeavingTest::start_showsTheStudyWindow() {
     QVERIFY(m_platform->messages.isEmpty());
 }
 
-void LeavingTest::start_picksTheBannerFromTheEngine() {
+void LeavingTest::start_picksTheBannerFromTheEngine()
+{
     for (RandomEngine::result_type seed : {1u, 2u, 3u, 4u, 5u, 6u, 7u, 8u}) {
         init();
         m_platform->seed = seed;
@@ -86,7 +91,8 @@ void LeavingTest::start_picksTheBannerFromTheEngine() {
     }
 }
 
-void LeavingTest::secondRun_onlySaysSo() {
+void LeavingTest::secondRun_onlySaysSo()
+{
     m_platform->otherInstance = true;
     QSignalSpy ended(m_app.get(), &OrlendraApp::runEnded);
     QVERIFY(!m_app->start());
@@ -101,13 +107,15 @@ void LeavingTest::secondRun_onlySaysSo() {
     QVERIFY(m_platform->store.writtenKeys.isEmpty());
 }
 
-void LeavingTest::userClosingTheStudyWindow_endsTheRun_data() {
+void LeavingTest::userClosingTheStudyWindow_endsTheRun_data()
+{
     QTest::addColumn<bool>("throughMenu");
     QTest::newRow("close box") << false;
     QTest::newRow("File, Exit") << true;
 }
 
-void LeavingTest::userClosingTheStudyWindow_endsTheRun() {
+void LeavingTest::userClosingTheStudyWindow_endsTheRun()
+{
     QFETCH(bool, throughMenu);
     QVERIFY(m_app->start());
     QSignalSpy ended(m_app.get(), &OrlendraApp::runEnded);
@@ -122,7 +130,8 @@ void LeavingTest::userClosingTheStudyWindow_endsTheRun() {
     QCOMPARE(messages, qsizetype(0));
 }
 
-void LeavingTest::handOverToTheFrame_goesOn() {
+void LeavingTest::handOverToTheFrame_goesOn()
+{
     QVERIFY(m_app->start());
     QSignalSpy ended(m_app.get(), &OrlendraApp::runEnded);
     QPointer<StudyWindow> study = m_app->studyWindow();
@@ -136,7 +145,8 @@ void LeavingTest::handOverToTheFrame_goesOn() {
     QVERIFY(!m_app->studyWindow());
 }
 
-void LeavingTest::startAgain_showsAFreshStudyWindow() {
+void LeavingTest::startAgain_showsAFreshStudyWindow()
+{
     QVERIFY(m_app->start());
     m_app->studyWindow()->showSection(1);
     m_app->studyWindow()->nextStone();
@@ -158,14 +168,16 @@ void LeavingTest::startAgain_showsAFreshStudyWindow() {
     QCOMPARE(ended.count(), 0);
 }
 
-void LeavingTest::userClosingTheFrame_endsTheRun_data() {
+void LeavingTest::userClosingTheFrame_endsTheRun_data()
+{
     QTest::addColumn<QString>("how");
     QTest::newRow("close box") << "close";
     QTest::newRow("Exit button") << "cmdExit";
     QTest::newRow("File, Exit") << "mnuExit";
 }
 
-void LeavingTest::userClosingTheFrame_endsTheRun() {
+void LeavingTest::userClosingTheFrame_endsTheRun()
+{
     QFETCH(QString, how);
     QVERIFY(m_app->start());
     FrameWindow *frame = m_app->showFrameWindow();
@@ -181,7 +193,8 @@ void LeavingTest::userClosingTheFrame_endsTheRun() {
     QVERIFY(!m_app->studyWindow());
 }
 
-void LeavingTest::frameButtons_keepToTheRightEdge() {
+void LeavingTest::frameButtons_keepToTheRightEdge()
+{
     QVERIFY(m_app->start());
     FrameWindow *frame = m_app->showFrameWindow();
     const QStringList names{"cmdStart", "cmdDonate", "cmdExit"};
@@ -198,7 +211,8 @@ void LeavingTest::frameButtons_keepToTheRightEdge() {
     }
 }
 
-void LeavingTest::frameFitsASmallScreen() {
+void LeavingTest::frameFitsASmallScreen()
+{
     QVERIFY(m_app->start());
     FrameWindow *frame = m_app->showFrameWindow();
     const QRect screen = frame->screen()->availableGeometry();

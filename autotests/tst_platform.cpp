@@ -14,7 +14,8 @@
 #include <QTest>
 #include <QTimer>
 
-class PlatformTest : public QObject {
+class PlatformTest : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -31,7 +32,8 @@ private slots:
     void guardedBox_keepsCrLf();
 };
 
-void PlatformTest::secondRun_isTold() {
+void PlatformTest::secondRun_isTold()
+{
     QTemporaryDir folder;
     const QString lock = folder.filePath(QStringLiteral("orlendra.lock"));
     auto first = std::make_unique<QtPlatform>(lock);
@@ -45,7 +47,8 @@ void PlatformTest::secondRun_isTold() {
     QVERIFY(!third.anotherInstanceRunning());
 }
 
-void PlatformTest::lockOfAKilledRun_doesNotBlock() {
+void PlatformTest::lockOfAKilledRun_doesNotBlock()
+{
     QTemporaryDir folder;
     const QString lock = folder.filePath(QStringLiteral("orlendra.lock"));
     {
@@ -58,7 +61,8 @@ void PlatformTest::lockOfAKilledRun_doesNotBlock() {
     QVERIFY(!platform.anotherInstanceRunning());
 }
 
-void PlatformTest::settings_roundTrip() {
+void PlatformTest::settings_roundTrip()
+{
     QTemporaryDir folder;
     const QString ini = folder.filePath(QStringLiteral("Orlendra.ini"));
     {
@@ -73,7 +77,8 @@ void PlatformTest::settings_roundTrip() {
     QVERIFY(QFile(ini).open(QIODevice::ReadOnly));
 }
 
-void PlatformTest::settings_unwritableFile_isReported() {
+void PlatformTest::settings_unwritableFile_isReported()
+{
     QTemporaryDir folder;
     // A plain file stands where the settings folder should be.
     QFile blocker(folder.filePath(QStringLiteral("blocked")));
@@ -84,7 +89,8 @@ void PlatformTest::settings_unwritableFile_isReported() {
     QVERIFY(store.sync().contains(QLatin1String("could not be written")));
 }
 
-void PlatformTest::guardedBox_offersNoCopyOrCut_data() {
+void PlatformTest::guardedBox_offersNoCopyOrCut_data()
+{
     QTest::addColumn<QKeyCombination>("keys");
     QTest::addColumn<bool>("readOnly");
     QTest::newRow("Ctrl+C") << QKeyCombination(Qt::ControlModifier, Qt::Key_C) << true;
@@ -94,7 +100,8 @@ void PlatformTest::guardedBox_offersNoCopyOrCut_data() {
     QTest::newRow("Ctrl+C editable") << QKeyCombination(Qt::ControlModifier, Qt::Key_C) << false;
 }
 
-void PlatformTest::guardedBox_offersNoCopyOrCut() {
+void PlatformTest::guardedBox_offersNoCopyOrCut()
+{
     QFETCH(QKeyCombination, keys);
     QFETCH(bool, readOnly);
     ScriptedPlatform platform;
@@ -110,7 +117,8 @@ void PlatformTest::guardedBox_offersNoCopyOrCut() {
     QCOMPARE(box.text(), QStringLiteral("Secret rune lore"));
 }
 
-void PlatformTest::guardedBox_contextMenuHasNoCopy() {
+void PlatformTest::guardedBox_contextMenuHasNoCopy()
+{
     ScriptedPlatform platform;
     GuardedTextBox box(platform);
     box.setText(QStringLiteral("Secret"));
@@ -135,14 +143,16 @@ void PlatformTest::guardedBox_contextMenuHasNoCopy() {
     QVERIFY(!names.contains(QLatin1String("edit-cut")));
 }
 
-void PlatformTest::guardedBox_clearsOnlyOurClipboard_data() {
+void PlatformTest::guardedBox_clearsOnlyOurClipboard_data()
+{
     QTest::addColumn<bool>("ours");
     QTest::addColumn<QString>("after");
     QTest::newRow("from another program") << false << "copied elsewhere";
     QTest::newRow("from this program") << true << "";
 }
 
-void PlatformTest::guardedBox_clearsOnlyOurClipboard() {
+void PlatformTest::guardedBox_clearsOnlyOurClipboard()
+{
     QFETCH(bool, ours);
     QFETCH(QString, after);
     ScriptedPlatform platform;
@@ -168,12 +178,20 @@ void PlatformTest::guardedBox_clearsOnlyOurClipboard() {
     QCOMPARE(platform.clipboardText, after);
 }
 
-void PlatformTest::guardedBox_keepsCrLf() {
+void PlatformTest::guardedBox_keepsCrLf()
+{
     ScriptedPlatform platform;
     GuardedTextBox box(platform);
+    // Text given before the box is first shown is laid out when it appears.
     box.setText(QStringLiteral("one\r\ntwo"));
+    QCOMPARE(box.text(), QStringLiteral("one\r\ntwo"));
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
     QCOMPARE(box.blockCount(), 2);
     QCOMPARE(box.text(), QStringLiteral("one\r\ntwo"));
+    box.setText(QStringLiteral("a\r\n\r\nb"));
+    QCOMPARE(box.blockCount(), 3);
+    QCOMPARE(box.text(), QStringLiteral("a\r\n\r\nb"));
 }
 
 QTEST_MAIN(PlatformTest)

@@ -13,7 +13,8 @@ Q_DECLARE_METATYPE(StudySettings)
 namespace {
 
 // Eight ticks written as text in key order of the screen groups: groups, meanings, objects.
-StudySettings ticks(const char *pattern) {
+StudySettings ticks(const char *pattern)
+{
     StudySettings s;
     for (int i = 0; i < 3; ++i) {
         s.StoneGroup[i] = pattern[i] == '1';
@@ -24,7 +25,8 @@ StudySettings ticks(const char *pattern) {
     return s;
 }
 
-QList<StoneIndex> range(int from, int to) {
+QList<StoneIndex> range(int from, int to)
+{
     QList<StoneIndex> list;
     for (int k = from; k <= to; ++k)
         list.append(static_cast<StoneIndex>(k));
@@ -33,7 +35,8 @@ QList<StoneIndex> range(int from, int to) {
 
 } // namespace
 
-class StudyRulesTest : public QObject {
+class StudyRulesTest : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -55,7 +58,8 @@ private slots:
     void randomDrawsStayInRange();
 };
 
-void StudyRulesTest::storedValueTicks_data() {
+void StudyRulesTest::storedValueTicks_data()
+{
     QTest::addColumn<QString>("value");
     QTest::addColumn<bool>("ticked");
     QTest::newRow("one") << "1" << true;
@@ -68,13 +72,15 @@ void StudyRulesTest::storedValueTicks_data() {
     QTest::newRow("word") << "yes" << true;
 }
 
-void StudyRulesTest::storedValueTicks() {
+void StudyRulesTest::storedValueTicks()
+{
     QFETCH(QString, value);
     QFETCH(bool, ticked);
     QCOMPARE(Rules::tickFor(value), ticked);
 }
 
-void StudyRulesTest::loadFromStore_data() {
+void StudyRulesTest::loadFromStore_data()
+{
     QTest::addColumn<QStringList>("stored"); // "Key=value"
     QTest::addColumn<StudySettings>("expected");
     QTest::newRow("empty store ticks all") << QStringList{} << StudySettings::allTicked();
@@ -92,7 +98,8 @@ void StudyRulesTest::loadFromStore_data() {
                                 << ticks("10111111");
 }
 
-void StudyRulesTest::loadFromStore() {
+void StudyRulesTest::loadFromStore()
+{
     QFETCH(QStringList, stored);
     QFETCH(StudySettings, expected);
     MemorySettingsStore store;
@@ -103,7 +110,8 @@ void StudyRulesTest::loadFromStore() {
     QCOMPARE(Rules::load(store), expected);
 }
 
-void StudyRulesTest::validation_data() {
+void StudyRulesTest::validation_data()
+{
     QTest::addColumn<StudySettings>("settings");
     QTest::addColumn<QString>("message");
     QTest::newRow("all ticked") << StudySettings::allTicked() << "";
@@ -115,13 +123,15 @@ void StudyRulesTest::validation_data() {
     QTest::newRow("one meaning is enough") << ticks("10000100") << "";
 }
 
-void StudyRulesTest::validation() {
+void StudyRulesTest::validation()
+{
     QFETCH(StudySettings, settings);
     QFETCH(QString, message);
     QCOMPARE(Rules::refusalMessage(Rules::check(settings)), message);
 }
 
-void StudyRulesTest::storeWritesEightKeysInOrder() {
+void StudyRulesTest::storeWritesEightKeysInOrder()
+{
     MemorySettingsStore store;
     // Only "Also Known As" among meanings and objects.
     QVERIFY(Rules::store(store, ticks("10000001")).isEmpty());
@@ -135,13 +145,15 @@ void StudyRulesTest::storeWritesEightKeysInOrder() {
     QCOMPARE(Rules::load(store), ticks("10000001"));
 }
 
-void StudyRulesTest::storeReportsAFailedWrite() {
+void StudyRulesTest::storeReportsAFailedWrite()
+{
     MemorySettingsStore store;
     store.failure = QStringLiteral("The disk is full.");
     QCOMPARE(Rules::store(store, StudySettings::allTicked()), store.failure);
 }
 
-void StudyRulesTest::walkOrder_data() {
+void StudyRulesTest::walkOrder_data()
+{
     QTest::addColumn<int>("aettir"); // bit i: aett i ticked
     QTest::addColumn<QList<StoneIndex>>("order");
     QTest::newRow("first") << 1 << range(0, 7);
@@ -154,13 +166,15 @@ void StudyRulesTest::walkOrder_data() {
     QTest::newRow("none") << 0 << QList<StoneIndex>{};
 }
 
-void StudyRulesTest::walkOrder() {
+void StudyRulesTest::walkOrder()
+{
     QFETCH(int, aettir);
     QFETCH(QList<StoneIndex>, order);
     QCOMPARE(studyOrderFor({(aettir & 1) != 0, (aettir & 2) != 0, (aettir & 4) != 0}), order);
 }
 
-void StudyRulesTest::walkSteps() {
+void StudyRulesTest::walkSteps()
+{
     StudyWalk walk{range(8, 15), 0};
 
     // Back at the first stone: stays, and only then is Back disabled.
@@ -197,7 +211,8 @@ void StudyRulesTest::walkSteps() {
     QCOMPARE(step.backEnabled, std::optional<bool>(true));
 }
 
-void StudyRulesTest::walkWithoutStonesDoesNothing() {
+void StudyRulesTest::walkWithoutStonesDoesNothing()
+{
     StudyWalk walk;
     for (const WalkStep &step : {stepNext(walk), stepBack(walk)}) {
         QVERIFY(!step.showStone);
@@ -208,7 +223,8 @@ void StudyRulesTest::walkWithoutStonesDoesNothing() {
     QCOMPARE(walk.StudyPosition, 0);
 }
 
-void StudyRulesTest::bannerNumber_data() {
+void StudyRulesTest::bannerNumber_data()
+{
     QTest::addColumn<double>("unit");
     QTest::addColumn<int>("number");
     QTest::addColumn<int>("pick");
@@ -229,7 +245,8 @@ void StudyRulesTest::bannerNumber_data() {
     QTest::newRow("largest") << 0.9999999 << 7 << built;
 }
 
-void StudyRulesTest::bannerNumber() {
+void StudyRulesTest::bannerNumber()
+{
     QFETCH(double, unit);
     QFETCH(int, number);
     QFETCH(int, pick);
@@ -237,7 +254,8 @@ void StudyRulesTest::bannerNumber() {
     QCOMPARE(int(bannerPickFor(number)), pick);
 }
 
-void StudyRulesTest::bannerShares() {
+void StudyRulesTest::bannerShares()
+{
     RandomEngine engine(7);
     std::array<int, 3> counts{};
     const int runs = 120000;
@@ -249,7 +267,8 @@ void StudyRulesTest::bannerShares() {
     QVERIFY(qAbs(counts[int(BannerPick::AsBuilt)] - runs / 12) < runs / 100);
 }
 
-void StudyRulesTest::randomDrawsStayInRange() {
+void StudyRulesTest::randomDrawsStayInRange()
+{
     RandomEngine engine(1);
     std::array<int, 24> seen{};
     for (int i = 0; i < 24000; ++i) {

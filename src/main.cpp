@@ -2,17 +2,11 @@
 #include "app/qtplatform.h"
 
 #include <QApplication>
-#include <QIcon>
 
-int main(int argc, char *argv[]) {
+int main(int argc, char *argv[])
+{
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Orlendra"));
-    // Leaving is decided by the program's own rule, not by whichever window happened to be last.
-    QApplication::setQuitOnLastWindowClosed(false);
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/icon/orlendra-32.png"));
-    icon.addFile(QStringLiteral(":/icon/orlendra-256.png"));
-    QApplication::setWindowIcon(icon);
+    OrlendraApp::prepareApplication();
 
     QtPlatform platform;
     OrlendraApp run(platform);

@@ -2,7 +2,8 @@
 
 #include <cmath>
 
-int bannerNumber(double unit) {
+int bannerNumber(double unit)
+{
     const double value = unit * 6.0 + 1.0;
     const double down = std::floor(value);
     const double fraction = value - down;
@@ -12,7 +13,8 @@ int bannerNumber(double unit) {
     return n;
 }
 
-BannerPick bannerPickFor(int number) {
+BannerPick bannerPickFor(int number)
+{
     if (number == 7)
         return BannerPick::AsBuilt;
     return number % 2 != 0 ? BannerPick::Cobrand : BannerPick::FullBrand;

@@ -10,24 +10,28 @@
 
 namespace Branding {
 
-QString cobrandText() {
+QString cobrandText()
+{
     return QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to "
                           "your site. Put your site's name &  link here. See \"Help\" for "
                           "details.    Click Here for more info on co-branding.");
 }
 
-QString fullBrandText() {
+QString fullBrandText()
+{
     return QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
                           "money online. Get this software fully branded for your website. Click "
                           "here for more details.");
 }
 
-QString forumText() {
+QString forumText()
+{
     return QStringLiteral("Share readings with fellow rune students in the Orlendra forum online. "
                           "Click here to join in.");
 }
 
-QFont programFont() {
+QFont programFont()
+{
     QFont font(QStringLiteral("Verdana"));
     font.setStyleHint(QFont::SansSerif);
     // 8.25 points at the 96 dots per inch the layout was drawn at.
@@ -35,7 +39,8 @@ QFont programFont() {
     return font;
 }
 
-BrandLabels addBrandLabels(QWidget *parent, const QRect &geometry) {
+BrandLabels addBrandLabels(QWidget *parent, const QRect &geometry)
+{
     BrandLabels labels;
     labels.cobrand = new LinkLabel(cobrandText(), parent);
     labels.cobrand->setObjectName(QStringLiteral("lblCobrand"));
@@ -52,7 +57,8 @@ BrandLabels addBrandLabels(QWidget *parent, const QRect &geometry) {
     return labels;
 }
 
-WebMenu addWebMenus(QMenuBar *menuBar) {
+WebMenu addWebMenus(QMenuBar *menuBar)
+{
     WebMenu menu;
     QMenu *help = menuBar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
@@ -75,7 +81,8 @@ WebMenu addWebMenus(QMenuBar *menuBar) {
     return menu;
 }
 
-void makeFixedWindow(QMainWindow *window) {
+void makeFixedWindow(QMainWindow *window)
+{
     window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowCloseButtonHint);

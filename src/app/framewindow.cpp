@@ -15,7 +15,8 @@
 
 namespace {
 
-QPushButton *barButton(const QString &name, const QString &caption, int top, QWidget *bar) {
+QPushButton *barButton(const QString &name, const QString &caption, int top, QWidget *bar)
+{
     auto *button = new QPushButton(caption, bar);
     button->setObjectName(name);
     button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
@@ -26,7 +27,8 @@ QPushButton *barButton(const QString &name, const QString &caption, int top, QWi
 } // namespace
 
 FrameWindow::FrameWindow(QWidget *parent)
-    : QMainWindow(parent) {
+    : QMainWindow(parent)
+{
     setObjectName(QStringLiteral("MDI"));
     setWindowTitle(Branding::windowTitle);
     setAccessibleName(QStringLiteral("Orlendra meanings test"));
@@ -88,19 +90,22 @@ FrameWindow::FrameWindow(QWidget *parent)
     resize(size);
 }
 
-void FrameWindow::keepButtonsRight() {
+void FrameWindow::keepButtonsRight()
+{
     // Outer width, borders included, minus the button's width minus 300 twips.
     const int outer = frameGeometry().width();
     for (QPushButton *button : {m_start, m_donate, m_exit})
         button->move(outer - button->width() - twips(300), button->y());
 }
 
-void FrameWindow::resizeEvent(QResizeEvent *event) {
+void FrameWindow::resizeEvent(QResizeEvent *event)
+{
     QMainWindow::resizeEvent(event);
     keepButtonsRight();
 }
 
-void FrameWindow::closeEvent(QCloseEvent *event) {
+void FrameWindow::closeEvent(QCloseEvent *event)
+{
     emit closing();
     QMainWindow::closeEvent(event);
 }

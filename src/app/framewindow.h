@@ -8,7 +8,8 @@ class QPushButton;
 
 // The frame window that hosts the meanings test: a top bar with "Start Again" and "Donate", a
 // bottom bar with "Exit" and the two offers, and the test window in between.
-class FrameWindow : public QMainWindow {
+class FrameWindow : public QMainWindow
+{
     Q_OBJECT
 
 public:

@@ -3,7 +3,8 @@
 #include <QLabel>
 
 // A label that reads as a link: a pointing hand over it, and a click that opens a page.
-class LinkLabel : public QLabel {
+class LinkLabel : public QLabel
+{
     Q_OBJECT
 
 public:

@@ -1,25 +1,43 @@
 #include "orlendraapp.h"
 
 #include "banner.h"
+#include "branding.h"
 #include "framewindow.h"
 #include "platform.h"
 #include "study/studywindow.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QIcon>
 #include <QScreen>
 
 OrlendraApp::OrlendraApp(Platform &platform, QObject *parent)
     : QObject(parent)
-    , m_platform(platform) {}
+    , m_platform(platform)
+{}
 
-OrlendraApp::~OrlendraApp() {
+OrlendraApp::~OrlendraApp()
+{
     // Windows still open when the run object goes (tests) must not call back into it.
     m_ending = true;
     delete m_frame.data();
     delete m_study.data();
 }
 
-bool OrlendraApp::start() {
+void OrlendraApp::prepareApplication()
+{
+    QApplication::setApplicationName(QStringLiteral("Orlendra"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    // Message boxes and menus share the windows' face, so only one set of fonts is loaded.
+    QApplication::setFont(Branding::programFont());
+    // Small sizes only: the icon is decoded before the first window appears.
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icon/orlendra-32.png"));
+    icon.addFile(QStringLiteral(":/icon/orlendra-64.png"));
+    QApplication::setWindowIcon(icon);
+}
+
+bool OrlendraApp::start()
+{
     if (m_platform.anotherInstanceRunning()) {
         m_platform.message(nullptr, QStringLiteral("Application is already running"),
                            Platform::Icon::Information);
@@ -32,7 +50,8 @@ bool OrlendraApp::start() {
     return true;
 }
 
-StudyWindow *OrlendraApp::showStudyWindow() {
+StudyWindow *OrlendraApp::showStudyWindow()
+{
     if (!m_study) {
         m_study = new StudyWindow(m_platform, m_walk);
         // A closed window is gone for the run, even before Qt deletes it.
@@ -47,7 +66,8 @@ StudyWindow *OrlendraApp::showStudyWindow() {
     return m_study;
 }
 
-FrameWindow *OrlendraApp::showFrameWindow() {
+FrameWindow *OrlendraApp::showFrameWindow()
+{
     if (!m_frame) {
         m_frame = new FrameWindow;
         connect(m_frame, &FrameWindow::closing, this, [this] {
@@ -62,12 +82,14 @@ FrameWindow *OrlendraApp::showFrameWindow() {
     return m_frame;
 }
 
-void OrlendraApp::startAgain() {
+void OrlendraApp::startAgain()
+{
     showStudyWindow();
     closeForHandOver(m_frame);
 }
 
-void OrlendraApp::UnloadAllAndEnd() {
+void OrlendraApp::UnloadAllAndEnd()
+{
     if (m_ending)
         return;
     m_ending = true;
@@ -79,7 +101,8 @@ void OrlendraApp::UnloadAllAndEnd() {
     emit runEnded();
 }
 
-void OrlendraApp::closeForHandOver(QWidget *window) {
+void OrlendraApp::closeForHandOver(QWidget *window)
+{
     if (!window)
         return;
     m_handingOver = true;
@@ -87,13 +110,15 @@ void OrlendraApp::closeForHandOver(QWidget *window) {
     m_handingOver = false;
 }
 
-void OrlendraApp::windowClosing() {
+void OrlendraApp::windowClosing()
+{
     if (m_handingOver || m_ending)
         return;
     UnloadAllAndEnd();
 }
 
-void OrlendraApp::centre(QWidget *window) {
+void OrlendraApp::centre(QWidget *window)
+{
     window->adjustSize();
     const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen)

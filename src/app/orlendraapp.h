@@ -15,13 +15,18 @@ class QWidget;
 // The rule for leaving lives here and only here: a window that the user closes (close box, an
 // Exit entry or button) ends the whole run; a window that the program closes during a hand-over
 // just goes, because the window to continue with has already been shown.
-class OrlendraApp : public QObject {
+class OrlendraApp : public QObject
+{
     Q_OBJECT
 
 public:
     explicit OrlendraApp(Platform &platform, QObject *parent = nullptr);
     ~OrlendraApp() override;
     Q_DISABLE_COPY_MOVE(OrlendraApp)
+
+    // Application-wide settings that come before any window: name, icon, font, and leaving by
+    // the program's own rule rather than by whichever window happened to close last.
+    static void prepareApplication();
 
     // The start-up sequence. False when another run is going: the user has been told, and this
     // run has ended without showing a window.

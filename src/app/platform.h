@@ -9,7 +9,8 @@ class QWidget;
 
 // The per-user store of the study choices, addressed by section and key. The application name is
 // fixed by whoever creates the store.
-class SettingsStore {
+class SettingsStore
+{
 public:
     virtual ~SettingsStore() = default;
 
@@ -23,7 +24,8 @@ public:
 
 // Everything the program asks of the desktop goes through here, so that tests can answer dialogs
 // from a script instead of waiting on a person.
-class Platform {
+class Platform
+{
 public:
     enum class Icon { Critical, Information };
     enum class Buttons { Ok, YesNo };

@@ -18,20 +18,25 @@ const QString programTitle = QStringLiteral("Orlendra");
 
 QSettingsStore::QSettingsStore()
     : m_settings(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                             programTitle, programTitle)) {}
+                                             programTitle, programTitle))
+{}
 
 QSettingsStore::QSettingsStore(const QString &iniFile)
-    : m_settings(std::make_unique<QSettings>(iniFile, QSettings::IniFormat)) {}
+    : m_settings(std::make_unique<QSettings>(iniFile, QSettings::IniFormat))
+{}
 
-QString QSettingsStore::read(const QString &section, const QString &key) const {
+QString QSettingsStore::read(const QString &section, const QString &key) const
+{
     return m_settings->value(section + QLatin1Char('/') + key).toString();
 }
 
-void QSettingsStore::write(const QString &section, const QString &key, const QString &value) {
+void QSettingsStore::write(const QString &section, const QString &key, const QString &value)
+{
     m_settings->setValue(section + QLatin1Char('/') + key, value);
 }
 
-QString QSettingsStore::sync() {
+QString QSettingsStore::sync()
+{
     m_settings->sync();
     switch (m_settings->status()) {
     case QSettings::NoError:
@@ -47,11 +52,13 @@ QString QSettingsStore::sync() {
 }
 
 QtPlatform::QtPlatform(const QString &lockFile)
-    : m_lockPath(lockFile.isEmpty() ? defaultLockFile() : lockFile) {}
+    : m_lockPath(lockFile.isEmpty() ? defaultLockFile() : lockFile)
+{}
 
 QtPlatform::~QtPlatform() = default;
 
-QString QtPlatform::defaultLockFile() {
+QString QtPlatform::defaultLockFile()
+{
     QString folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
     if (folder.isEmpty() || !QDir().mkpath(folder))
         folder = QDir::tempPath();
@@ -59,7 +66,8 @@ QString QtPlatform::defaultLockFile() {
 }
 
 Platform::Answer QtPlatform::message(QWidget *parent, const QString &text, Icon icon,
-                                     Buttons buttons, Answer defaultAnswer) {
+                                     Buttons buttons, Answer defaultAnswer)
+{
     QMessageBox box(
         icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::Information, programTitle,
         text, buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
@@ -77,28 +85,33 @@ Platform::Answer QtPlatform::message(QWidget *parent, const QString &text, Icon 
     }
 }
 
-QString QtPlatform::saveFileName(QWidget *parent, const QString &filter) {
+QString QtPlatform::saveFileName(QWidget *parent, const QString &filter)
+{
     return QFileDialog::getSaveFileName(parent, QString(), QString(), filter);
 }
 
-void QtPlatform::clearClipboardIfOurs() {
+void QtPlatform::clearClipboardIfOurs()
+{
     QClipboard *clipboard = QGuiApplication::clipboard();
     if (clipboard->ownsClipboard())
         clipboard->clear();
 }
 
-SettingsStore &QtPlatform::settings() {
+SettingsStore &QtPlatform::settings()
+{
     // Created on first use: start-up reads the store anyway, but nothing earlier needs it.
     if (!m_settings)
         m_settings = std::make_unique<QSettingsStore>();
     return *m_settings;
 }
 
-QString QtPlatform::programFolder() const {
+QString QtPlatform::programFolder() const
+{
     return QCoreApplication::applicationDirPath();
 }
 
-bool QtPlatform::anotherInstanceRunning() {
+bool QtPlatform::anotherInstanceRunning()
+{
     if (m_lock && m_lock->isLocked())
         return false;
     m_lock = std::make_unique<QLockFile>(m_lockPath);
@@ -112,11 +125,13 @@ bool QtPlatform::anotherInstanceRunning() {
     return m_lock->error() == QLockFile::LockFailedError;
 }
 
-void QtPlatform::openUrl(const QUrl &url) {
+void QtPlatform::openUrl(const QUrl &url)
+{
     QDesktopServices::openUrl(url);
 }
 
-void QtPlatform::seedFromClock() {
+void QtPlatform::seedFromClock()
+{
     const auto ticks = std::chrono::system_clock::now().time_since_epoch().count();
     m_random.seed(static_cast<RandomEngine::result_type>(ticks ^ (ticks >> 32)));
 }

@@ -8,7 +8,8 @@
 #include <memory>
 
 // The per-user settings of the program, kept where Qt keeps them for this user.
-class QSettingsStore final : public SettingsStore {
+class QSettingsStore final : public SettingsStore
+{
 public:
     // The store of application "Orlendra" for the current user.
     QSettingsStore();
@@ -23,7 +24,8 @@ private:
     std::unique_ptr<QSettings> m_settings;
 };
 
-class QtPlatform final : public Platform {
+class QtPlatform final : public Platform
+{
 public:
     // lockFile: where the single-instance lock lives; empty for the per-user default.
     explicit QtPlatform(const QString &lockFile = {});

@@ -9,11 +9,13 @@ using RandomEngine = std::mt19937;
 
 // A number uniform in [0, 1), made from one 32-bit draw so that a seeded sequence gives the same
 // numbers with every standard library.
-inline double randomUnit(RandomEngine &engine) {
+inline double randomUnit(RandomEngine &engine)
+{
     return static_cast<double>(engine()) / 4294967296.0;
 }
 
 // A whole number from 0 to n - 1, each equally likely.
-inline int randomBelow(RandomEngine &engine, int n) {
+inline int randomBelow(RandomEngine &engine, int n)
+{
     return static_cast<int>(randomUnit(engine) * n);
 }

@@ -6,10 +6,12 @@
 // tables; this is the only place where they become pixels, at 15 twips per pixel.
 constexpr int twipsPerPixel = 15;
 
-constexpr int twips(int value) {
+constexpr int twips(int value)
+{
     return (value + twipsPerPixel / 2) / twipsPerPixel;
 }
 
-constexpr QRect twipsRect(int left, int top, int width, int height) {
+constexpr QRect twipsRect(int left, int top, int width, int height)
+{
     return {twips(left), twips(top), twips(width), twips(height)};
 }

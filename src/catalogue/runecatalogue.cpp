@@ -45,7 +45,8 @@ constexpr std::array<StoneEntry, StoneCount> stones{{
 
 // A meanings file holds entries headed "# NN Name"; each following non-empty line is one
 // paragraph, and the paragraphs of an entry are joined by CR LF as the text boxes show them.
-void readMeanings(const QString &resource, std::array<QString, StoneCount + 1> &table) {
+void readMeanings(const QString &resource, std::array<QString, StoneCount + 1> &table)
+{
     QFile file(resource);
     if (!file.open(QIODevice::ReadOnly))
         return;
@@ -70,7 +71,8 @@ void readMeanings(const QString &resource, std::array<QString, StoneCount + 1> &
     }
 }
 
-RuneCatalogue buildCatalogue() {
+RuneCatalogue buildCatalogue()
+{
     RuneCatalogue catalogue;
     for (int k = 0; k < StoneCount; ++k) {
         const StoneEntry &stone = stones[k];
@@ -95,21 +97,24 @@ RuneCatalogue buildCatalogue() {
 
 } // namespace
 
-QStringList RuneCatalogue::keywordsOf(int stone) const {
+QStringList RuneCatalogue::keywordsOf(int stone) const
+{
     QStringList list;
     for (int j = 0; j < KeywordsPerStone; ++j)
         list << StoneKeywords[KeywordsPerStone * stone + j];
     return list;
 }
 
-QStringList RuneCatalogue::alternativeNamesOf(int stone) const {
+QStringList RuneCatalogue::alternativeNamesOf(int stone) const
+{
     QStringList list;
     for (int j = 0; j < AlternativeNamesPerStone; ++j)
         list << AlternativeNames[AlternativeNamesPerStone * stone + j];
     return list;
 }
 
-const RuneCatalogue &LoadRuneCatalogue() {
+const RuneCatalogue &LoadRuneCatalogue()
+{
     static const RuneCatalogue catalogue = buildCatalogue();
     return catalogue;
 }

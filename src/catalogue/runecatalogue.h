@@ -15,11 +15,13 @@ constexpr int AlternativeNamesPerStone = 3;
 // The blank stone's picture number; it belongs to no stone.
 constexpr int BlankPictureNumber = 25;
 
-constexpr int aettOf(int stone) {
+constexpr int aettOf(int stone)
+{
     return stone / StonesPerAett;
 }
 
-constexpr int pictureNumberOf(int stone) {
+constexpr int pictureNumberOf(int stone)
+{
     return stone + 1;
 }
 

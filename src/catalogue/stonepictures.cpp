@@ -4,7 +4,8 @@
 
 #include <array>
 
-QPixmap StonePictures::picture(int number) {
+QPixmap StonePictures::picture(int number)
+{
     static std::array<QPixmap, Count> cache;
     if (number < 1 || number > Count)
         return {};
@@ -14,7 +15,8 @@ QPixmap StonePictures::picture(int number) {
     return slot;
 }
 
-QImage turnedPicture(const QImage &upright, const QSize &size) {
+QImage turnedPicture(const QImage &upright, const QSize &size)
+{
     if (upright.isNull())
         return {};
     QImage turned = upright.mirrored(true, true);

@@ -12,15 +12,18 @@ namespace {
 const QByteArray lineEnd = QByteArrayLiteral("\r\n");
 }
 
-QString fileName(int goal) {
+QString fileName(int goal)
+{
     return QStringLiteral("Goal%1.txt").arg(goal);
 }
 
-QString defaultText(int goal) {
+QString defaultText(int goal)
+{
     return QStringLiteral("This is Goal %1.").arg(goal);
 }
 
-QStringList splitLines(const QString &text) {
+QStringList splitLines(const QString &text)
+{
     QStringList lines;
     qsizetype start = 0;
     const qsizetype size = text.size();
@@ -38,12 +41,14 @@ QStringList splitLines(const QString &text) {
     return lines;
 }
 
-QString boxTextFor(const QByteArray &fileContent) {
+QString boxTextFor(const QByteArray &fileContent)
+{
     QStringDecoder decode(QStringDecoder::System);
     return splitLines(decode(fileContent)).join(QStringLiteral("\r\n"));
 }
 
-QByteArray fileContentFor(const QString &boxText) {
+QByteArray fileContentFor(const QString &boxText)
+{
     qsizetype first = 0;
     qsizetype last = boxText.size();
     while (first < last && boxText.at(first) == QLatin1Char(' '))
@@ -55,7 +60,8 @@ QByteArray fileContentFor(const QString &boxText) {
     return content + lineEnd;
 }
 
-void createIfMissing(const QString &path, int goal) {
+void createIfMissing(const QString &path, int goal)
+{
     // Anything standing at the path, even a folder, is left alone.
     if (QFileInfo::exists(path) || QFileInfo(path).isSymLink())
         return;
@@ -64,14 +70,16 @@ void createIfMissing(const QString &path, int goal) {
         file.write(defaultText(goal).toLatin1() + lineEnd);
 }
 
-QString load(const QString &path) {
+QString load(const QString &path)
+{
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return boxTextFor(file.readAll());
 }
 
-QString save(const QString &path, const QString &boxText) {
+QString save(const QString &path, const QString &boxText)
+{
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();

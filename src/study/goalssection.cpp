@@ -7,7 +7,8 @@
 #include <QPushButton>
 
 GoalsSection::GoalsSection(Platform &platform, QWidget *parent)
-    : QWidget(parent) {
+    : QWidget(parent)
+{
     setObjectName(QStringLiteral("picGoals"));
     setAccessibleName(QStringLiteral("Goals"));
 

@@ -10,7 +10,8 @@ class QCheckBox;
 class QPushButton;
 
 // The Goals section: two goals, each locked until its tick box is ticked.
-class GoalsSection : public QWidget {
+class GoalsSection : public QWidget
+{
     Q_OBJECT
 
 public:

@@ -10,7 +10,8 @@
 
 namespace {
 
-bool carriesTextOut(const QKeyEvent *event) {
+bool carriesTextOut(const QKeyEvent *event)
+{
     return event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Cut) ||
            event->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Insert) ||
            event->keyCombination() == QKeyCombination(Qt::ShiftModifier, Qt::Key_Delete);
@@ -20,7 +21,8 @@ bool carriesTextOut(const QKeyEvent *event) {
 
 GuardedTextBox::GuardedTextBox(Platform &platform, QWidget *parent)
     : QPlainTextEdit(parent)
-    , m_platform(platform) {
+    , m_platform(platform)
+{
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Lines wrap at the box's width, so a horizontal bar would only take room from the text.
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -30,22 +32,36 @@ GuardedTextBox::GuardedTextBox(Platform &platform, QWidget *parent)
             [this] { m_platform.clearClipboardIfOurs(); });
 }
 
-void GuardedTextBox::setText(const QString &text) {
+void GuardedTextBox::setText(const QString &text)
+{
+    if (!isVisible()) {
+        m_pendingText = text;
+        m_hasPendingText = true;
+        // The text changed all the same, and with it goes whatever we left on the clipboard.
+        m_platform.clearClipboardIfOurs();
+        return;
+    }
+    m_hasPendingText = false;
     QString plain = text;
     plain.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     setPlainText(plain);
 }
 
-QString GuardedTextBox::text() const {
+QString GuardedTextBox::text() const
+{
+    if (m_hasPendingText)
+        return m_pendingText;
     return toPlainText().replace(QLatin1Char('\n'), QLatin1String("\r\n"));
 }
 
-QMimeData *GuardedTextBox::createMimeDataFromSelection() const {
+QMimeData *GuardedTextBox::createMimeDataFromSelection() const
+{
     // Whatever route asks for the selection (the X11 primary selection among them) gets nothing.
     return new QMimeData;
 }
 
-void GuardedTextBox::contextMenuEvent(QContextMenuEvent *event) {
+void GuardedTextBox::contextMenuEvent(QContextMenuEvent *event)
+{
     QMenu *menu = createStandardContextMenu(event->pos());
     for (QAction *action : menu->actions()) {
         const QString name = action->objectName();
@@ -58,7 +74,8 @@ void GuardedTextBox::contextMenuEvent(QContextMenuEvent *event) {
     m_platform.clearClipboardIfOurs();
 }
 
-void GuardedTextBox::keyPressEvent(QKeyEvent *event) {
+void GuardedTextBox::keyPressEvent(QKeyEvent *event)
+{
     if (carriesTextOut(event)) {
         event->accept();
         return;
@@ -66,7 +83,15 @@ void GuardedTextBox::keyPressEvent(QKeyEvent *event) {
     QPlainTextEdit::keyPressEvent(event);
 }
 
-void GuardedTextBox::mousePressEvent(QMouseEvent *event) {
+void GuardedTextBox::showEvent(QShowEvent *event)
+{
+    QPlainTextEdit::showEvent(event);
+    if (m_hasPendingText)
+        setText(m_pendingText);
+}
+
+void GuardedTextBox::mousePressEvent(QMouseEvent *event)
+{
     // A press on selected text would start dragging it out; drop the selection first so the press
     // simply places the cursor.
     const QTextCursor under = cursorForPosition(event->position().toPoint());
@@ -80,12 +105,14 @@ void GuardedTextBox::mousePressEvent(QMouseEvent *event) {
     m_platform.clearClipboardIfOurs();
 }
 
-void GuardedTextBox::mouseMoveEvent(QMouseEvent *event) {
+void GuardedTextBox::mouseMoveEvent(QMouseEvent *event)
+{
     QPlainTextEdit::mouseMoveEvent(event);
     m_platform.clearClipboardIfOurs();
 }
 
-void GuardedTextBox::mouseReleaseEvent(QMouseEvent *event) {
+void GuardedTextBox::mouseReleaseEvent(QMouseEvent *event)
+{
     QPlainTextEdit::mouseReleaseEvent(event);
     m_platform.clearClipboardIfOurs();
 }

@@ -7,7 +7,8 @@ class Platform;
 // A multi-line text box whose text cannot be carried out through the clipboard: it offers no copy,
 // cut or drag. Its events also empty the clipboard, but only of what this program put there, so
 // whatever the user copied in other programs survives.
-class GuardedTextBox : public QPlainTextEdit {
+class GuardedTextBox : public QPlainTextEdit
+{
     Q_OBJECT
 
 public:
@@ -21,10 +22,15 @@ protected:
     QMimeData *createMimeDataFromSelection() const override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     Platform &m_platform;
+    // Text given while the box has never been shown: laid out only when the box first appears,
+    // so sections the user has not opened cost nothing to fill.
+    QString m_pendingText;
+    bool m_hasPendingText = false;
 };

@@ -1,7 +1,7 @@
 #include "memorizesection.h"
 
 #include "catalogue/runecatalogue.h"
-#include "catalogue/stonepictures.h"
+#include "catalogue/stonepicturebox.h"
 #include "guardedtextbox.h"
 
 #include <QGridLayout>
@@ -13,7 +13,8 @@ namespace {
 
 constexpr QSize pictureBox{84, 112};
 
-QLabel *caption(int index, const QString &text, QWidget *parent) {
+QLabel *caption(int index, const QString &text, QWidget *parent)
+{
     auto *label = new QLabel(text, parent);
     label->setObjectName(QStringLiteral("lblMeaningCaption_%1").arg(index));
     QFont font = label->font();
@@ -23,7 +24,8 @@ QLabel *caption(int index, const QString &text, QWidget *parent) {
 }
 
 GuardedTextBox *textBox(Platform &platform, const QString &name, const QString &caption,
-                        QWidget *parent) {
+                        QWidget *parent)
+{
     auto *box = new GuardedTextBox(platform, parent);
     box->setObjectName(name);
     box->setAccessibleName(caption);
@@ -36,7 +38,8 @@ GuardedTextBox *textBox(Platform &platform, const QString &name, const QString &
 } // namespace
 
 MemorizeSection::MemorizeSection(Platform &platform, QWidget *parent)
-    : QWidget(parent) {
+    : QWidget(parent)
+{
     setObjectName(QStringLiteral("picMemorizeStones"));
     setAccessibleName(QStringLiteral("Memorize Stones"));
 
@@ -58,12 +61,11 @@ MemorizeSection::MemorizeSection(Platform &platform, QWidget *parent)
     for (int i = 0; i < 3; ++i) {
         QLabel *heading = caption(i, captions[i], this);
         heading->setAlignment(Qt::AlignCenter);
-        m_pictures[i] = new QLabel(this);
+        m_pictures[i] = new StonePictureBox(this);
         m_pictures[i]->setObjectName(QStringLiteral("picStone_%1").arg(i));
         m_pictures[i]->setFixedSize(pictureBox);
-        m_pictures[i]->setScaledContents(true);
         // Until a walk shows a stone, the boxes hold Fehu, Uruz and the blank stone.
-        m_pictures[i]->setPixmap(StonePictures::picture(i < 2 ? i + 1 : BlankPictureNumber));
+        m_pictures[i]->setPictureNumber(i < 2 ? i + 1 : BlankPictureNumber);
         m_meanings[i] =
             textBox(platform, QStringLiteral("txtMeaning_%1").arg(i), captions[i], this);
         columns->addWidget(heading, 0, i);

@@ -9,7 +9,8 @@
 
 namespace {
 
-QLabel *wrappedLabel(const QString &name, const QString &text, QWidget *parent) {
+QLabel *wrappedLabel(const QString &name, const QString &text, QWidget *parent)
+{
     auto *label = new QLabel(text, parent);
     label->setObjectName(name);
     label->setWordWrap(true);
@@ -17,7 +18,8 @@ QLabel *wrappedLabel(const QString &name, const QString &text, QWidget *parent) 
     return label;
 }
 
-QCheckBox *tickBox(const QString &name, const QString &caption, QWidget *parent) {
+QCheckBox *tickBox(const QString &name, const QString &caption, QWidget *parent)
+{
     auto *box = new QCheckBox(caption, parent);
     box->setObjectName(name);
     box->setAccessibleName(caption);
@@ -27,7 +29,8 @@ QCheckBox *tickBox(const QString &name, const QString &caption, QWidget *parent)
 } // namespace
 
 SettingsSection::SettingsSection(QWidget *parent)
-    : QWidget(parent) {
+    : QWidget(parent)
+{
     setObjectName(QStringLiteral("picSettings"));
     setAccessibleName(QStringLiteral("Settings"));
 
@@ -125,7 +128,8 @@ SettingsSection::SettingsSection(QWidget *parent)
     layout->addLayout(columns, 1);
 }
 
-StudySettings SettingsSection::ticks() const {
+StudySettings SettingsSection::ticks() const
+{
     StudySettings settings;
     for (int i = 0; i < 3; ++i) {
         settings.StoneGroup[i] = m_groups[i]->isChecked();
@@ -136,7 +140,8 @@ StudySettings SettingsSection::ticks() const {
     return settings;
 }
 
-void SettingsSection::setTicks(const StudySettings &settings) {
+void SettingsSection::setTicks(const StudySettings &settings)
+{
     for (int i = 0; i < 3; ++i) {
         m_groups[i]->setChecked(settings.StoneGroup[i]);
         m_meanings[i]->setChecked(settings.StoneMeaning[i]);

@@ -11,7 +11,8 @@ class QPushButton;
 
 // The Settings section: the eight study ticks in their three frames and the two buttons. The
 // boxes are the only copy of the choices while the window is open.
-class SettingsSection : public QWidget {
+class SettingsSection : public QWidget
+{
     Q_OBJECT
 
 public:

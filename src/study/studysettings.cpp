@@ -6,17 +6,20 @@
 
 namespace {
 
-QString keyName(const char *prefix, int index) {
+QString keyName(const char *prefix, int index)
+{
     return QLatin1String(prefix) + QString::number(index);
 }
 
-bool anyOf(const auto &flags) {
+bool anyOf(const auto &flags)
+{
     return std::any_of(flags.begin(), flags.end(), [](bool ticked) { return ticked; });
 }
 
 } // namespace
 
-StudySettings StudySettings::allTicked() {
+StudySettings StudySettings::allTicked()
+{
     StudySettings settings;
     settings.StoneGroup.fill(true);
     settings.StoneMeaning.fill(true);
@@ -26,13 +29,15 @@ StudySettings StudySettings::allTicked() {
 
 namespace StudySettingsRules {
 
-bool tickFor(const QString &storedValue) {
+bool tickFor(const QString &storedValue)
+{
     bool isNumber = false;
     const double number = storedValue.trimmed().toDouble(&isNumber);
     return !isNumber || number == 1.0;
 }
 
-StudySettings load(const SettingsStore &store) {
+StudySettings load(const SettingsStore &store)
+{
     if (store.read(section, keyName("StoneGroup", 0)).isEmpty())
         return StudySettings::allTicked();
     StudySettings settings;
@@ -45,7 +50,8 @@ StudySettings load(const SettingsStore &store) {
     return settings;
 }
 
-Verdict check(const StudySettings &settings) {
+Verdict check(const StudySettings &settings)
+{
     if (!anyOf(settings.StoneGroup))
         return Verdict::NoStoneGroup;
     if (!anyOf(settings.StoneMeaning) && !anyOf(settings.StoneObject))
@@ -53,7 +59,8 @@ Verdict check(const StudySettings &settings) {
     return Verdict::Accepted;
 }
 
-QString refusalMessage(Verdict verdict) {
+QString refusalMessage(Verdict verdict)
+{
     switch (verdict) {
     case Verdict::NoStoneGroup:
         return QStringLiteral("Please Select A Stone Group");
@@ -65,7 +72,8 @@ QString refusalMessage(Verdict verdict) {
     return {};
 }
 
-QList<QPair<QString, QString>> storedValues(const StudySettings &settings) {
+QList<QPair<QString, QString>> storedValues(const StudySettings &settings)
+{
     const auto flag = [](bool ticked) {
         return ticked ? QStringLiteral("1") : QStringLiteral("0");
     };
@@ -79,7 +87,8 @@ QList<QPair<QString, QString>> storedValues(const StudySettings &settings) {
     return values;
 }
 
-QString store(SettingsStore &store, const StudySettings &settings) {
+QString store(SettingsStore &store, const StudySettings &settings)
+{
     for (const auto &[key, value] : storedValues(settings))
         store.write(section, key, value);
     return store.sync();

@@ -1,6 +1,7 @@
 #include "studywalk.h"
 
-QList<StoneIndex> studyOrderFor(const std::array<bool, 3> &aettir) {
+QList<StoneIndex> studyOrderFor(const std::array<bool, 3> &aettir)
+{
     QList<StoneIndex> order;
     for (int stone = 0; stone < StoneCount; ++stone) {
         if (aettir[aettOf(stone)])
@@ -9,7 +10,8 @@ QList<StoneIndex> studyOrderFor(const std::array<bool, 3> &aettir) {
     return order;
 }
 
-WalkStep stepNext(StudyWalk &walk) {
+WalkStep stepNext(StudyWalk &walk)
+{
     // Without a walk (the stored choices were refused at start) there is nothing to move through.
     if (walk.isEmpty())
         return {};
@@ -25,7 +27,8 @@ WalkStep stepNext(StudyWalk &walk) {
     return step;
 }
 
-WalkStep stepBack(StudyWalk &walk) {
+WalkStep stepBack(StudyWalk &walk)
+{
     if (walk.isEmpty())
         return {};
     if (walk.StudyPosition > 0) {

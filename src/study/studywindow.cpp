@@ -5,7 +5,7 @@
 #include "app/platform.h"
 #include "app/twips.h"
 #include "catalogue/runecatalogue.h"
-#include "catalogue/stonepictures.h"
+#include "catalogue/stonepicturebox.h"
 #include "goalfile.h"
 #include "goalssection.h"
 #include "guardedtextbox.h"
@@ -28,7 +28,8 @@ namespace {
 
 constexpr QSize clientSize{twips(10305), twips(6765)};
 
-QFrame *emptyPage(const QString &name, QWidget *parent) {
+QFrame *emptyPage(const QString &name, QWidget *parent)
+{
     auto *page = new QFrame(parent);
     page->setObjectName(name);
     return page;
@@ -39,7 +40,8 @@ QFrame *emptyPage(const QString &name, QWidget *parent) {
 StudyWindow::StudyWindow(Platform &platform, StudyWalk &walk, QWidget *parent)
     : QMainWindow(parent)
     , m_platform(platform)
-    , m_walk(walk) {
+    , m_walk(walk)
+{
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(Branding::windowTitle);
     setAccessibleName(QStringLiteral("Orlendra study window"));
@@ -95,7 +97,8 @@ StudyWindow::StudyWindow(Platform &platform, StudyWalk &walk, QWidget *parent)
     connect(m_goals, &GoalsSection::saveRequested, this, &StudyWindow::saveGoal);
 }
 
-void StudyWindow::buildMenus() {
+void StudyWindow::buildMenus()
+{
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
     QAction *exit = file->addAction(QStringLiteral("E&xit"));
@@ -105,7 +108,8 @@ void StudyWindow::buildMenus() {
     connect(web.about, &QAction::triggered, this, &StudyWindow::aboutRequested);
 }
 
-void StudyWindow::buildBanner(QWidget *client) {
+void StudyWindow::buildBanner(QWidget *client)
+{
     auto *banner = new QFrame(client);
     banner->setObjectName(QStringLiteral("fraFullBrand"));
     banner->setAccessibleName(QStringLiteral("Offers"));
@@ -117,7 +121,8 @@ void StudyWindow::buildBanner(QWidget *client) {
     m_fullBrand = labels.fullBrand;
 }
 
-QWidget *StudyWindow::buildTestSetUp() {
+QWidget *StudyWindow::buildTestSetUp()
+{
     auto *panel = new QWidget(m_panels);
     panel->setObjectName(QStringLiteral("picTestSetUp"));
     panel->setAccessibleName(QStringLiteral("Test Set Up"));
@@ -131,14 +136,16 @@ QWidget *StudyWindow::buildTestSetUp() {
     return panel;
 }
 
-QWidget *StudyWindow::buildTestKeywords() {
+QWidget *StudyWindow::buildTestKeywords()
+{
     auto *panel = new QWidget(m_panels);
     panel->setObjectName(QStringLiteral("picTestKeywords"));
     panel->setAccessibleName(QStringLiteral("Keywords test"));
     return panel;
 }
 
-QWidget *StudyWindow::buildTestResult() {
+QWidget *StudyWindow::buildTestResult()
+{
     auto *panel = new QWidget(m_panels);
     panel->setObjectName(QStringLiteral("picTestResult"));
     panel->setAccessibleName(QStringLiteral("Test result"));
@@ -160,14 +167,19 @@ QWidget *StudyWindow::buildTestResult() {
     return panel;
 }
 
-void StudyWindow::load() {
+void StudyWindow::load()
+{
+    m_loading = true;
     LoadGoals();
     LoadStudySettings();
     memorize();
     bringToFront(Section::Settings);
+    m_loading = false;
+    m_panels->setCurrentIndex(static_cast<int>(m_front));
 }
 
-void StudyWindow::showSection(int index) {
+void StudyWindow::showSection(int index)
+{
     switch (index) {
     case 0:
         bringToFront(Section::Settings);
@@ -191,15 +203,20 @@ void StudyWindow::showSection(int index) {
     }
 }
 
-void StudyWindow::bringToFront(Section section) {
-    m_panels->setCurrentIndex(static_cast<int>(section));
+void StudyWindow::bringToFront(Section section)
+{
+    m_front = section;
+    if (!m_loading)
+        m_panels->setCurrentIndex(static_cast<int>(section));
 }
 
-StudyWindow::Section StudyWindow::frontSection() const {
-    return static_cast<Section>(m_panels->currentIndex());
+StudyWindow::Section StudyWindow::frontSection() const
+{
+    return m_front;
 }
 
-void StudyWindow::LoadGoals() {
+void StudyWindow::LoadGoals()
+{
     const QDir folder(m_platform.programFolder());
     for (int goal = 1; goal <= 2; ++goal)
         GoalFile::createIfMissing(folder.filePath(GoalFile::fileName(goal)), goal);
@@ -207,7 +224,8 @@ void StudyWindow::LoadGoals() {
         m_goals->textBox(goal)->setText(GoalFile::load(folder.filePath(GoalFile::fileName(goal))));
 }
 
-void StudyWindow::saveGoal(int goal) {
+void StudyWindow::saveGoal(int goal)
+{
     const QString path = QDir(m_platform.programFolder()).filePath(GoalFile::fileName(goal));
     const QString error = GoalFile::save(path, m_goals->textBox(goal)->text());
     if (error.isEmpty())
@@ -221,11 +239,13 @@ void StudyWindow::saveGoal(int goal) {
         Platform::Icon::Critical);
 }
 
-void StudyWindow::LoadStudySettings() {
+void StudyWindow::LoadStudySettings()
+{
     m_settings->setTicks(StudySettingsRules::load(m_platform.settings()));
 }
 
-bool StudyWindow::SaveStudySettings() {
+bool StudyWindow::SaveStudySettings()
+{
     const StudySettings ticks = m_settings->ticks();
     const auto verdict = StudySettingsRules::check(ticks);
     if (verdict != StudySettingsRules::Verdict::Accepted) {
@@ -245,7 +265,8 @@ bool StudyWindow::SaveStudySettings() {
     return true;
 }
 
-void StudyWindow::memorize() {
+void StudyWindow::memorize()
+{
     if (!SaveStudySettings())
         return;
     showSection(1);
@@ -253,11 +274,13 @@ void StudyWindow::memorize() {
     ShowStudyStone();
 }
 
-void StudyWindow::Memorize_Stone() {
+void StudyWindow::Memorize_Stone()
+{
     m_walk.StudyOrder = studyOrderFor(m_settings->ticks().StoneGroup);
 }
 
-void StudyWindow::ShowStudyStone() {
+void StudyWindow::ShowStudyStone()
+{
     if (m_walk.isEmpty())
         return;
     const RuneCatalogue &catalogue = LoadRuneCatalogue();
@@ -267,10 +290,9 @@ void StudyWindow::ShowStudyStone() {
     m_memorize->meaning(0)->setText(catalogue.UprightMeanings[stone]);
     m_memorize->meaning(1)->setText(catalogue.ReversedMeanings[stone]);
     m_memorize->meaning(2)->setText(catalogue.MerkstaveMeanings[stone]);
-    const QPixmap picture = StonePictures::picture(pictureNumberOf(stone));
-    m_memorize->stonePicture(0)->setPixmap(picture);
+    m_memorize->stonePicture(0)->setPictureNumber(pictureNumberOf(stone));
     m_memorize->stonePicture(0)->setAccessibleName(name + QStringLiteral(", upright"));
-    m_memorize->stonePicture(1)->setPixmap(picture);
+    m_memorize->stonePicture(1)->setPictureNumber(pictureNumberOf(stone));
     m_memorize->stonePicture(1)->setAccessibleName(name + QStringLiteral(", reversed"));
     InvertStonePicture();
     m_memorize->keywords()->setText(catalogue.keywordsOf(stone).join(QStringLiteral(", ")));
@@ -278,14 +300,13 @@ void StudyWindow::ShowStudyStone() {
         catalogue.alternativeNamesOf(stone).join(QStringLiteral(", ")));
 }
 
-void StudyWindow::InvertStonePicture() {
-    QLabel *box = m_memorize->stonePicture(1);
-    // Turned once here and kept as the box's picture, so repaints only draw it.
-    box->setPixmap(
-        QPixmap::fromImage(turnedPicture(box->pixmap().toImage(), box->contentsRect().size())));
+void StudyWindow::InvertStonePicture()
+{
+    m_memorize->stonePicture(1)->turn();
 }
 
-void StudyWindow::nextStone() {
+void StudyWindow::nextStone()
+{
     const WalkStep step = stepNext(m_walk);
     if (step.showStone)
         ShowStudyStone();
@@ -302,7 +323,8 @@ void StudyWindow::nextStone() {
     }
 }
 
-void StudyWindow::previousStone() {
+void StudyWindow::previousStone()
+{
     const WalkStep step = stepBack(m_walk);
     if (step.showStone)
         ShowStudyStone();
@@ -312,7 +334,8 @@ void StudyWindow::previousStone() {
         m_memorize->nextButton()->setEnabled(*step.nextEnabled);
 }
 
-void StudyWindow::pickBanner(BannerPick pick) {
+void StudyWindow::pickBanner(BannerPick pick)
+{
     switch (pick) {
     case BannerPick::Cobrand:
         m_cobrand->raise();
@@ -325,7 +348,8 @@ void StudyWindow::pickBanner(BannerPick pick) {
     }
 }
 
-void StudyWindow::closeEvent(QCloseEvent *event) {
+void StudyWindow::closeEvent(QCloseEvent *event)
+{
     emit closing();
     QMainWindow::closeEvent(event);
 }

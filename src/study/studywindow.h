@@ -18,7 +18,8 @@ struct StudyWalk;
 // The study window: four section buttons over a stack of six equal section panels, the
 // promotional banner below them and the menu bar. It is built afresh each time the program comes
 // back from a meanings test, and its load steps run each time.
-class StudyWindow : public QMainWindow {
+class StudyWindow : public QMainWindow
+{
     Q_OBJECT
 
 public:
@@ -85,4 +86,8 @@ private:
     GoalsSection *m_goals = nullptr;
     LinkLabel *m_cobrand = nullptr;
     LinkLabel *m_fullBrand = nullptr;
+    Section m_front = Section::Settings;
+    // While the load steps run nobody sees the window, so the panels only switch once, at
+    // the end, to whichever section the steps left in front.
+    bool m_loading = false;
 };

@@ -3,7 +3,8 @@
 #include <QWidget>
 
 // The meanings test window: borderless, the only child of the frame window.
-class MeaningTestWindow : public QWidget {
+class MeaningTestWindow : public QWidget
+{
     Q_OBJECT
 
 public:

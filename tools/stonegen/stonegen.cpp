@@ -86,12 +86,15 @@ const std::vector<Rune> &runes()
 
 // The flecks must come out the same on every run and every standard library, which rules out
 // std::uniform_real_distribution; splitmix64 is tiny and fully defined.
-class Rng {
+class Rng
+{
 public:
     explicit Rng(std::uint64_t seed)
-        : state_(seed) {}
+        : state_(seed)
+    {}
 
-    std::uint64_t next() {
+    std::uint64_t next()
+    {
         std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
         z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
         z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
@@ -107,7 +110,8 @@ private:
 
 // Three box passes approximate a Gaussian closely enough for shadows, and integer sums keep the
 // result exact. Pixels beyond the border count as transparent, which is what a shadow layer wants.
-void blur(QImage &image, int radius) {
+void blur(QImage &image, int radius)
+{
     if (radius <= 0)
         return;
     const int w = image.width();
@@ -154,7 +158,8 @@ void blur(QImage &image, int radius) {
     }
 }
 
-QImage transparentLayer(QSize size) {
+QImage transparentLayer(QSize size)
+{
     QImage layer(size, QImage::Format_ARGB32_Premultiplied);
     layer.fill(Qt::transparent);
     return layer;
@@ -176,7 +181,8 @@ struct Layout {
 
 // A pebble rather than an ellipse: a touch wider towards the bottom, with a few low harmonics
 // so the outline is not machine-perfect.
-QPainterPath stoneOutline(const Layout &l) {
+QPainterPath stoneOutline(const Layout &l)
+{
     constexpr int steps = 360;
     QPainterPath path;
     for (int i = 0; i < steps; ++i) {
@@ -195,7 +201,8 @@ QPainterPath stoneOutline(const Layout &l) {
     return path;
 }
 
-QPainterPath glyphOutline(const Rune &rune, const Layout &l, double *strokeWidth) {
+QPainterPath glyphOutline(const Rune &rune, const Layout &l, double *strokeWidth)
+{
     double minX = 1e9;
     double maxX = -1e9;
     for (const Polyline &line : rune.strokes) {
@@ -232,7 +239,8 @@ QPainterPath glyphOutline(const Rune &rune, const Layout &l, double *strokeWidth
     return stroker.createStroke(centreLine).simplified();
 }
 
-QImage render(const Layout &l, const Rune *rune) {
+QImage render(const Layout &l, const Rune *rune)
+{
     const double unit = l.ry / 68.0; // 1 at picture size
     const QPainterPath stone = stoneOutline(l);
 
@@ -379,7 +387,8 @@ QImage render(const Layout &l, const Rune *rune) {
     return image;
 }
 
-bool save(const QImage &image, const QString &path, const char *format, int quality) {
+bool save(const QImage &image, const QString &path, const char *format, int quality)
+{
     if (!image.save(path, format, quality)) {
         std::fprintf(stderr, "stonegen: cannot write %s\n", qPrintable(path));
         return false;
@@ -389,7 +398,8 @@ bool save(const QImage &image, const QString &path, const char *format, int qual
 
 } // namespace
 
-int main(int argc, char **argv) {
+int main(int argc, char **argv)
+{
     // Antialiased QPainter on a QImage wants a GUI application, but never a display.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -429,7 +439,11 @@ int main(int argc, char **argv) {
     const Layout icon32{QSize(32, 32), QPointF(15.8, 15.4), 12.4, 14.8, 0.62, 0.15, 2.3, false,
                         false};
     ok = save(render(icon256, &othala), out.filePath("icon/orlendra-256.png"), "PNG", -1) && ok;
+    // The window icon set: small enough to decode in no time at start-up.
+    const Layout icon64{QSize(64, 64), QPointF(31.8, 31.0), 24.3, 29.5, 0.58, 0.12, 1.6, false,
+                        false};
     ok = save(render(icon32, &othala), out.filePath("icon/orlendra-32.png"), "PNG", -1) && ok;
+    ok = save(render(icon64, &othala), out.filePath("icon/orlendra-64.png"), "PNG", -1) && ok;
 
     return ok ? 0 : 1;
 }
