@@ -51,6 +51,7 @@ private slots:
     void goals_lockedUntilTicked();
     void goals_saveWritesTheFile();
     void goals_failedSaveIsToldAndKeepsTheText();
+    void goals_badFilesStillStart();
     void everyControlIsNamed();
     void windowHasItsFixedSize();
 
@@ -372,6 +373,25 @@ void StudyWindowTest::goals_failedSaveIsToldAndKeepsTheText()
     QCOMPARE(m_platform->messages[0].icon, Platform::Icon::Critical);
     QVERIFY(m_platform->messages[0].text.contains(QLatin1String("Goal1.txt")));
     QCOMPARE(goals->textBox(1)->text(), QStringLiteral("Keep me"));
+}
+
+void StudyWindowTest::goals_badFilesStillStart()
+{
+    const QDir folder(m_folder->path());
+    QFile big(folder.filePath(QStringLiteral("Goal1.txt")));
+    QVERIFY(big.open(QIODevice::WriteOnly));
+    const QByteArray content = QByteArray("goal ").repeated(800000) + "\xff\xfe\x00end";
+    big.write(content);
+    big.close();
+    QVERIFY(folder.mkdir(QStringLiteral("Goal2.txt")));
+    StudyWindow &window = openWindow();
+    press(QStringLiteral("cmdSubjects_3"));
+    QVERIFY(window.goalsSection()->textBox(1)->text().startsWith(QLatin1String("goal goal")));
+    QCOMPARE(window.goalsSection()->textBox(2)->text(), QString());
+    QVERIFY(m_platform->messages.isEmpty());
+    // Reading never writes.
+    QCOMPARE(readAll(folder.filePath(QStringLiteral("Goal1.txt"))), content);
+    QVERIFY(QFileInfo(folder.filePath(QStringLiteral("Goal2.txt"))).isDir());
 }
 
 void StudyWindowTest::everyControlIsNamed()

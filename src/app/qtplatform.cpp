@@ -68,9 +68,14 @@ QString QtPlatform::defaultLockFile()
 Platform::Answer QtPlatform::message(QWidget *parent, const QString &text, Icon icon,
                                      Buttons buttons, Answer defaultAnswer)
 {
+    // The program's texts may break a line with a carriage return alone; the box wants a line
+    // feed.
+    QString shown = text;
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QMessageBox box(
         icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::Information, programTitle,
-        text, buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+        shown, buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
         parent);
     if (buttons == Buttons::YesNo)
         box.setDefaultButton(defaultAnswer == Answer::No ? QMessageBox::No : QMessageBox::Yes);
