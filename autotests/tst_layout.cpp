@@ -1,13 +1,10 @@
 #include "app/framewindow.h"
-#include "scriptedplatform.h"
-#include "study/studywalk.h"
-#include "study/studywindow.h"
+#include "studyfixture.h"
 
 #include <QAbstractButton>
 #include <QDir>
 #include <QLabel>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 
 // Every caption must be readable in full at the window's fixed size. Set ORLENDRA_SNAPSHOTS to a
@@ -70,15 +67,8 @@ void LayoutTest::studySections_data()
 void LayoutTest::studySections()
 {
     QFETCH(int, section);
-    QTemporaryDir folder;
-    ScriptedPlatform platform;
-    platform.folder = folder.path();
-    StudyWalk walk;
-    StudyWindow window(platform, walk);
-    window.setAttribute(Qt::WA_DeleteOnClose, false);
-    window.load();
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    StudyFixture fixture;
+    StudyWindow &window = fixture.open();
     window.bringToFront(static_cast<StudyWindow::Section>(section));
     if (section == 1) {
         // The longest texts: Thurisaz's upright meaning.

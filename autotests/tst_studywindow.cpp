@@ -1,12 +1,12 @@
 #include "catalogue/stonepicturebox.h"
 #include "catalogue/stonepictures.h"
-#include "scriptedplatform.h"
 #include "study/goalssection.h"
 #include "study/guardedtextbox.h"
 #include "study/memorizesection.h"
 #include "study/settingssection.h"
 #include "study/studywalk.h"
 #include "study/studywindow.h"
+#include "studyfixture.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -59,37 +59,34 @@ private:
     StudyWindow &openWindow();
     void press(const QString &name);
 
-    std::unique_ptr<QTemporaryDir> m_folder;
-    std::unique_ptr<ScriptedPlatform> m_platform;
-    std::unique_ptr<StudyWalk> m_walk;
-    std::unique_ptr<StudyWindow> m_window;
+    std::unique_ptr<StudyFixture> m_fixture;
+    // Shorthands into the fixture of the running test.
+    ScriptedPlatform *m_platform = nullptr;
+    StudyWalk *m_walk = nullptr;
+    QTemporaryDir *m_folder = nullptr;
 };
 
 void StudyWindowTest::init()
 {
-    m_folder = std::make_unique<QTemporaryDir>();
-    m_platform = std::make_unique<ScriptedPlatform>();
-    m_platform->folder = m_folder->path();
-    m_walk = std::make_unique<StudyWalk>();
+    m_fixture = std::make_unique<StudyFixture>();
+    m_platform = &m_fixture->platform;
+    m_walk = &m_fixture->walk;
+    m_folder = &m_fixture->folder;
 }
 
 void StudyWindowTest::cleanup()
 {
-    m_window.reset();
+    m_fixture.reset();
 }
 
 StudyWindow &StudyWindowTest::openWindow()
 {
-    m_window = std::make_unique<StudyWindow>(*m_platform, *m_walk);
-    m_window->setAttribute(Qt::WA_DeleteOnClose, false);
-    m_window->load();
-    m_window->show();
-    return *m_window;
+    return m_fixture->open();
 }
 
 void StudyWindowTest::press(const QString &name)
 {
-    auto *button = m_window->findChild<QAbstractButton *>(name);
+    auto *button = m_fixture->window->findChild<QAbstractButton *>(name);
     QVERIFY2(button, qPrintable(name));
     QTest::mouseClick(button, Qt::LeftButton);
 }
@@ -350,7 +347,7 @@ void StudyWindowTest::goals_saveWritesTheFile()
     QCOMPARE(readAll(path), QByteArray("Read Othala\r\ndaily\r\n"));
     QVERIFY(m_platform->messages.isEmpty());
     // The next start shows what was saved, and a second save leaves the file as it is.
-    m_window.reset();
+    m_fixture->window.reset();
     StudyWindow &again = openWindow();
     QCOMPARE(again.goalsSection()->textBox(2)->text(), QStringLiteral("Read Othala\r\ndaily"));
     QTest::mouseClick(again.goalsSection()->tickBox(2), Qt::LeftButton);

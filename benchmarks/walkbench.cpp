@@ -1,12 +1,7 @@
 // How long "Next >>" takes to put the next stone on screen: texts, both pictures and a repaint.
-#include "../autotests/scriptedplatform.h"
-#include "study/memorizesection.h"
-#include "study/studywalk.h"
-#include "study/studywindow.h"
+#include "studyfixture.h"
 
-#include <QPushButton>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 
 class WalkBench : public QObject
@@ -17,15 +12,9 @@ private slots:
     void nextStone()
     {
         QStandardPaths::setTestModeEnabled(true);
-        QTemporaryDir folder;
-        ScriptedPlatform platform;
-        platform.folder = folder.path();
-        StudyWalk walk;
-        StudyWindow window(platform, walk);
-        window.setAttribute(Qt::WA_DeleteOnClose, false);
-        window.load();
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        StudyFixture fixture;
+        StudyWindow &window = fixture.open();
+        const StudyWalk &walk = fixture.walk;
         window.showSection(1);
         QBENCHMARK
         {

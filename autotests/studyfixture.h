@@ -1,0 +1,23 @@
+#pragma once
+
+#include "scriptedplatform.h"
+#include "study/studywalk.h"
+#include "study/studywindow.h"
+
+#include <QTemporaryDir>
+
+#include <memory>
+
+// A study window over a scripted platform, with a program folder of its own that is removed
+// afterwards.
+struct StudyFixture {
+    StudyFixture();
+
+    // Builds the window, runs its load steps and shows it, as start-up does.
+    StudyWindow &open();
+
+    QTemporaryDir folder;
+    ScriptedPlatform platform;
+    StudyWalk walk;
+    std::unique_ptr<StudyWindow> window;
+};
