@@ -222,6 +222,9 @@ void LeavingTest::frameFitsASmallScreen()
     QVERIFY(area);
     if (area->viewport()->height() < MeaningTestWindow::FixedSize.height())
         QVERIFY(area->verticalScrollBar()->maximum() > 0);
+    // The test opens at its top left corner.
+    QCOMPARE(area->verticalScrollBar()->value(), 0);
+    QCOMPARE(area->horizontalScrollBar()->value(), 0);
 }
 
 QTEST_MAIN(LeavingTest)
