@@ -1,3 +1,4 @@
+#include "catalogue/runecatalogue.h"
 #include "catalogue/stonepicturebox.h"
 #include "catalogue/stonepictures.h"
 #include "study/goalssection.h"
@@ -210,6 +211,14 @@ void StudyWindowTest::walk_showsEachStoneOfTheTickedAettir()
         QCOMPARE(memorize->stonePicture(1)->image(), turnedPicture(upright, box));
         QCOMPARE(memorize->stonePicture(1)->accessibleName(), names[p] + ", reversed");
         QCOMPARE(memorize->stonePicture(2)->pictureNumber(), 25);
+        const RuneCatalogue &catalogue = LoadRuneCatalogue();
+        QCOMPARE(memorize->meaning(0)->text(), catalogue.UprightMeanings[stone]);
+        QCOMPARE(memorize->meaning(1)->text(), catalogue.ReversedMeanings[stone]);
+        QCOMPARE(memorize->meaning(2)->text(), catalogue.MerkstaveMeanings[stone]);
+        QCOMPARE(memorize->keywords()->text(),
+                 catalogue.keywordsOf(stone).join(QStringLiteral(", ")));
+        QCOMPARE(memorize->alternativeNames()->text(),
+                 catalogue.alternativeNamesOf(stone).join(QStringLiteral(", ")));
     }
     QVERIFY(m_platform->messages.isEmpty());
 }

@@ -59,8 +59,9 @@ StudyWindow *OrlendraApp::showStudyWindow()
             m_study = nullptr;
             windowClosing();
         });
-        m_study->load();
+        // Placed before the load steps, so that a message they show stands over the window.
         centre(m_study);
+        m_study->load();
     }
     m_study->show();
     return m_study;
