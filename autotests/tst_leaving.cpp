@@ -68,6 +68,8 @@ void LeavingTest::start_showsTheStudyWindow()
     QVERIFY(!m_app->frameWindow());
     QCOMPARE(ended.count(), 0);
     QVERIFY(m_platform->messages.isEmpty());
+    // The icon follows once the window has been drawn.
+    QTRY_VERIFY(!QApplication::windowIcon().isNull());
 }
 
 void LeavingTest::start_picksTheBannerFromTheEngine()

@@ -14,6 +14,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <sys/stat.h>
+
 class PlatformTest : public QObject
 {
     Q_OBJECT
@@ -24,6 +26,7 @@ private slots:
     void lockOfAKilledRun_doesNotBlock();
     void settings_roundTrip();
     void settings_unwritableFile_isReported();
+    void settings_unchangedValues_leaveTheFileAlone();
     void guardedBox_offersNoCopyOrCut_data();
     void guardedBox_offersNoCopyOrCut();
     void guardedBox_contextMenuHasNoCopy();
@@ -87,6 +90,38 @@ void PlatformTest::settings_unwritableFile_isReported()
     QSettingsStore store(folder.filePath(QStringLiteral("blocked/Orlendra.ini")));
     store.write(QStringLiteral("Settings"), QStringLiteral("StoneGroup0"), QStringLiteral("1"));
     QVERIFY(store.sync().contains(QLatin1String("could not be written")));
+    // The same values again are still not stored, and the next save says so again.
+    store.write(QStringLiteral("Settings"), QStringLiteral("StoneGroup0"), QStringLiteral("1"));
+    QVERIFY(store.sync().contains(QLatin1String("could not be written")));
+}
+
+void PlatformTest::settings_unchangedValues_leaveTheFileAlone()
+{
+    QTemporaryDir folder;
+    const QString ini = folder.filePath(QStringLiteral("Orlendra.ini"));
+    const auto inode = [&ini] {
+        struct stat info {
+        };
+        return ::stat(QFile::encodeName(ini).constData(), &info) == 0 ? info.st_ino : 0;
+    };
+    QSettingsStore store(ini);
+    const QString section = QStringLiteral("Settings");
+    store.write(section, QStringLiteral("StoneGroup0"), QStringLiteral("1"));
+    QCOMPARE(store.sync(), QString());
+    const auto written = inode();
+    QVERIFY(written != 0);
+
+    // Saving what is already stored replaces nothing.
+    QSettingsStore again(ini);
+    again.write(section, QStringLiteral("StoneGroup0"), QStringLiteral("1"));
+    QCOMPARE(again.sync(), QString());
+    QCOMPARE(inode(), written);
+
+    // A changed value is written.
+    again.write(section, QStringLiteral("StoneGroup0"), QStringLiteral("0"));
+    QCOMPARE(again.sync(), QString());
+    QVERIFY(inode() != written);
+    QCOMPARE(QSettingsStore(ini).read(section, QStringLiteral("StoneGroup0")), QStringLiteral("0"));
 }
 
 void PlatformTest::guardedBox_offersNoCopyOrCut_data()

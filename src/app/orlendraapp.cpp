@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QScreen>
+#include <QTimer>
 
 OrlendraApp::OrlendraApp(Platform &platform, QObject *parent)
     : QObject(parent)
@@ -29,11 +30,23 @@ void OrlendraApp::prepareApplication()
     QApplication::setQuitOnLastWindowClosed(false);
     // Message boxes and menus share the windows' face, so only one set of fonts is loaded.
     QApplication::setFont(Branding::programFont());
-    // Small sizes only: the icon is decoded before the first window appears.
+}
+
+void OrlendraApp::applyWindowIcon()
+{
     QIcon icon;
     icon.addFile(QStringLiteral(":/icon/orlendra-32.png"));
     icon.addFile(QStringLiteral(":/icon/orlendra-64.png"));
     QApplication::setWindowIcon(icon);
+}
+
+bool OrlendraApp::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Paint) {
+        watched->removeEventFilter(this);
+        QTimer::singleShot(0, this, &OrlendraApp::applyWindowIcon);
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 bool OrlendraApp::start()
@@ -46,6 +59,8 @@ bool OrlendraApp::start()
     }
     m_platform.seedFromClock();
     StudyWindow *study = showStudyWindow();
+    // Nobody needs the icon to see the window: it is decoded once the window has been drawn.
+    study->installEventFilter(this);
     study->pickBanner(bannerPickFor(bannerNumber(randomUnit(m_platform.random()))));
     return true;
 }

@@ -27,6 +27,7 @@ public:
     // Application-wide settings that come before any window: name, icon, font, and leaving by
     // the program's own rule rather than by whichever window happened to close last.
     static void prepareApplication();
+    static void applyWindowIcon();
 
     // The start-up sequence. False when another run is going: the user has been told, and this
     // run has ended without showing a window.
@@ -48,6 +49,9 @@ public:
 
 signals:
     void runEnded();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void closeForHandOver(QWidget *window);

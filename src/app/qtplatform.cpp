@@ -32,14 +32,21 @@ QString QSettingsStore::read(const QString &section, const QString &key) const
 
 void QSettingsStore::write(const QString &section, const QString &key, const QString &value)
 {
-    m_settings->setValue(section + QLatin1Char('/') + key, value);
+    const QString name = section + QLatin1Char('/') + key;
+    if (!m_unsynced && m_settings->contains(name) && m_settings->value(name).toString() == value)
+        return;
+    m_settings->setValue(name, value);
+    m_unsynced = true;
 }
 
 QString QSettingsStore::sync()
 {
+    if (!m_unsynced)
+        return {};
     m_settings->sync();
     switch (m_settings->status()) {
     case QSettings::NoError:
+        m_unsynced = false;
         return {};
     case QSettings::AccessError:
         return QStringLiteral("The file %1 could not be written.")

@@ -22,6 +22,10 @@ public:
 
 private:
     std::unique_ptr<QSettings> m_settings;
+    // Values written since the last sync that went through. While there are none, a value that
+    // already stands in the store needs no writing, and a sync with nothing to write touches no
+    // file: every start saves the ticks again, mostly unchanged.
+    bool m_unsynced = false;
 };
 
 class QtPlatform final : public Platform
