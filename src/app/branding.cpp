@@ -81,6 +81,13 @@ WebMenu addWebMenus(QMenuBar *menuBar)
     return menu;
 }
 
+void setTextColour(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
 void makeFixedWindow(QMainWindow *window)
 {
     window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

@@ -8,6 +8,7 @@ class QFont;
 class QMainWindow;
 class QMenuBar;
 class QAction;
+class QColor;
 class QWidget;
 
 namespace Branding {
@@ -39,6 +40,9 @@ struct WebMenu {
     QAction *makeMoney = nullptr;
 };
 WebMenu addWebMenus(QMenuBar *menuBar);
+
+// Coloured text through the palette: a style sheet would bring a whole style engine along.
+void setTextColour(QWidget *widget, const QColor &colour);
 
 // A window whose size the user cannot change, with minimise but no maximise.
 void makeFixedWindow(QMainWindow *window);

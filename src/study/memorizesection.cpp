@@ -1,5 +1,6 @@
 #include "memorizesection.h"
 
+#include "app/branding.h"
 #include "catalogue/runecatalogue.h"
 #include "catalogue/stonepicturebox.h"
 #include "guardedtextbox.h"
@@ -50,7 +51,7 @@ MemorizeSection::MemorizeSection(Platform &platform, QWidget *parent)
     nameFont.setBold(true);
     nameFont.setPixelSize(14);
     m_stoneName->setFont(nameFont);
-    m_stoneName->setStyleSheet(QStringLiteral("color: rgb(128, 0, 128);"));
+    Branding::setTextColour(m_stoneName, QColor(128, 0, 128));
 
     const std::array<QString, 3> captions{QStringLiteral("Normal Meaning"),
                                           QStringLiteral("Reverse Meaning"),

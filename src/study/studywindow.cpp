@@ -58,7 +58,7 @@ StudyWindow::StudyWindow(Platform &platform, StudyWalk &walk, QWidget *parent)
     forum->setObjectName(QStringLiteral("Label14"));
     forum->setGeometry(twipsRect(420, 30, 9465, 195));
     forum->setAlignment(Qt::AlignCenter);
-    forum->setStyleSheet(QStringLiteral("color: rgb(0, 0, 160);"));
+    Branding::setTextColour(forum, QColor(0, 0, 160));
 
     const std::array<QString, 4> captions{QStringLiteral("Settings"),
                                           QStringLiteral("Memorize Stones"),
