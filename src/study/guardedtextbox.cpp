@@ -8,6 +8,8 @@
 #include <QMimeData>
 #include <QTextCursor>
 
+#include <utility>
+
 namespace {
 
 bool carriesTextOut(const QKeyEvent *event)
@@ -36,12 +38,11 @@ void GuardedTextBox::setText(const QString &text)
 {
     if (!isVisible()) {
         m_pendingText = text;
-        m_hasPendingText = true;
         // The text changed all the same, and with it goes whatever we left on the clipboard.
         m_platform.clearClipboardIfOurs();
         return;
     }
-    m_hasPendingText = false;
+    m_pendingText.reset();
     QString plain = text;
     plain.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     setPlainText(plain);
@@ -49,8 +50,8 @@ void GuardedTextBox::setText(const QString &text)
 
 QString GuardedTextBox::text() const
 {
-    if (m_hasPendingText)
-        return m_pendingText;
+    if (m_pendingText)
+        return *m_pendingText;
     return toPlainText().replace(QLatin1Char('\n'), QLatin1String("\r\n"));
 }
 
@@ -86,8 +87,8 @@ void GuardedTextBox::keyPressEvent(QKeyEvent *event)
 void GuardedTextBox::showEvent(QShowEvent *event)
 {
     QPlainTextEdit::showEvent(event);
-    if (m_hasPendingText)
-        setText(m_pendingText);
+    if (m_pendingText)
+        setText(std::exchange(m_pendingText, std::nullopt).value());
 }
 
 void GuardedTextBox::mousePressEvent(QMouseEvent *event)

@@ -2,6 +2,8 @@
 
 #include <QPlainTextEdit>
 
+#include <optional>
+
 class Platform;
 
 // A multi-line text box whose text cannot be carried out through the clipboard: it offers no copy,
@@ -31,6 +33,5 @@ private:
     Platform &m_platform;
     // Text given while the box has never been shown: laid out only when the box first appears,
     // so sections the user has not opened cost nothing to fill.
-    QString m_pendingText;
-    bool m_hasPendingText = false;
+    std::optional<QString> m_pendingText;
 };
