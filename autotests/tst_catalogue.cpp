@@ -66,15 +66,15 @@ void CatalogueTest::stoneTables()
 {
     QFETCH(int, stone);
     QFETCH(QString, line);
-    const RuneCatalogue &catalogue = LoadRuneCatalogue();
+    const RuneCatalogue &catalogue = loadRuneCatalogue();
     const QStringList parts = line.split(QLatin1Char('|'));
-    QCOMPARE(catalogue.StoneNames[stone], parts[0]);
+    QCOMPARE(catalogue.stoneNames[stone], parts[0]);
     const QStringList names = parts[1].split(QLatin1Char(','));
     const QStringList keywords = parts[2].split(QLatin1Char(','));
     for (int j = 0; j < 3; ++j)
-        QCOMPARE(catalogue.AlternativeNames[3 * stone + j], names[j]);
+        QCOMPARE(catalogue.alternativeNames[3 * stone + j], names[j]);
     for (int j = 0; j < 4; ++j)
-        QCOMPARE(catalogue.StoneKeywords[4 * stone + j], keywords[j]);
+        QCOMPARE(catalogue.stoneKeywords[4 * stone + j], keywords[j]);
     QCOMPARE(catalogue.keywordsOf(stone), keywords);
     QCOMPARE(catalogue.alternativeNamesOf(stone), names);
     QCOMPARE(aettOf(stone), stone / 8);
@@ -83,17 +83,17 @@ void CatalogueTest::stoneTables()
 
 void CatalogueTest::spareSlotsAreEmpty()
 {
-    const RuneCatalogue &catalogue = LoadRuneCatalogue();
-    QVERIFY(catalogue.StoneNames[24].isEmpty());
-    QVERIFY(catalogue.UprightMeanings[24].isEmpty());
-    QVERIFY(catalogue.ReversedMeanings[24].isEmpty());
-    QVERIFY(catalogue.MerkstaveMeanings[24].isEmpty());
-    QCOMPARE(catalogue.StoneKeywords.size(), 97u);
-    QVERIFY(catalogue.StoneKeywords[96].isEmpty());
-    QCOMPARE(catalogue.AlternativeNames.size(), 73u);
-    QVERIFY(catalogue.AlternativeNames[72].isEmpty());
+    const RuneCatalogue &catalogue = loadRuneCatalogue();
+    QVERIFY(catalogue.stoneNames[24].isEmpty());
+    QVERIFY(catalogue.uprightMeanings[24].isEmpty());
+    QVERIFY(catalogue.reversedMeanings[24].isEmpty());
+    QVERIFY(catalogue.merkstaveMeanings[24].isEmpty());
+    QCOMPARE(catalogue.stoneKeywords.size(), 97u);
+    QVERIFY(catalogue.stoneKeywords[96].isEmpty());
+    QCOMPARE(catalogue.alternativeNames.size(), 73u);
+    QVERIFY(catalogue.alternativeNames[72].isEmpty());
     // The same tables on every call: built once, never rebuilt.
-    QCOMPARE(&LoadRuneCatalogue(), &catalogue);
+    QCOMPARE(&loadRuneCatalogue(), &catalogue);
 }
 
 void CatalogueTest::sharedKeywords_data()
@@ -120,10 +120,10 @@ void CatalogueTest::sharedKeywords()
 {
     QFETCH(QString, keyword);
     QFETCH(QList<int>, owners);
-    const RuneCatalogue &catalogue = LoadRuneCatalogue();
+    const RuneCatalogue &catalogue = loadRuneCatalogue();
     QList<int> found;
     for (int entry = 0; entry < 96; ++entry) {
-        if (catalogue.StoneKeywords[entry] == keyword)
+        if (catalogue.stoneKeywords[entry] == keyword)
             found.append(entry / 4);
     }
     QCOMPARE(found, owners);
@@ -131,12 +131,12 @@ void CatalogueTest::sharedKeywords()
 
 void CatalogueTest::distinctTexts()
 {
-    const RuneCatalogue &catalogue = LoadRuneCatalogue();
-    const QSet<QString> keywords(catalogue.StoneKeywords.begin(),
-                                 catalogue.StoneKeywords.end() - 1);
+    const RuneCatalogue &catalogue = loadRuneCatalogue();
+    const QSet<QString> keywords(catalogue.stoneKeywords.begin(),
+                                 catalogue.stoneKeywords.end() - 1);
     QCOMPARE(keywords.size(), 80);
-    const QSet<QString> names(catalogue.AlternativeNames.begin(),
-                              catalogue.AlternativeNames.end() - 1);
+    const QSet<QString> names(catalogue.alternativeNames.begin(),
+                              catalogue.alternativeNames.end() - 1);
     QCOMPARE(names.size(), 72);
 }
 
@@ -212,10 +212,10 @@ void CatalogueTest::meanings()
     QFETCH(QString, upright);
     QFETCH(QString, reversed);
     QFETCH(QString, merkstave);
-    const RuneCatalogue &catalogue = LoadRuneCatalogue();
-    const QString &up = catalogue.UprightMeanings[stone];
-    const QString &rev = catalogue.ReversedMeanings[stone];
-    const QString &merk = catalogue.MerkstaveMeanings[stone];
+    const RuneCatalogue &catalogue = loadRuneCatalogue();
+    const QString &up = catalogue.uprightMeanings[stone];
+    const QString &rev = catalogue.reversedMeanings[stone];
+    const QString &merk = catalogue.merkstaveMeanings[stone];
 
     QVERIFY2(up.startsWith(upright), qPrintable(up));
     QVERIFY2(up.size() >= 233 && up.size() <= 662, qPrintable(QString::number(up.size())));
@@ -241,17 +241,17 @@ void CatalogueTest::meanings()
 
 void CatalogueTest::onlyFehuAndUruzHaveTwoParagraphs()
 {
-    const RuneCatalogue &catalogue = LoadRuneCatalogue();
-    QVERIFY(catalogue.UprightMeanings[0].contains(
+    const RuneCatalogue &catalogue = loadRuneCatalogue();
+    QVERIFY(catalogue.uprightMeanings[0].contains(
         QLatin1String("\r\nThis rune may be linked to Frey or Freya thus")));
-    QVERIFY(catalogue.UprightMeanings[1].contains(
+    QVERIFY(catalogue.uprightMeanings[1].contains(
         QLatin1String("\r\nThis is the rune of inner strength, harmony and peace.")));
     for (int k = 0; k < StoneCount; ++k) {
-        const auto breaks = catalogue.UprightMeanings[k].count(QLatin1String("\r\n"));
+        const auto breaks = catalogue.uprightMeanings[k].count(QLatin1String("\r\n"));
         QCOMPARE(breaks, qsizetype(k < 2 ? 1 : 0));
-        QVERIFY(!catalogue.UprightMeanings[k].contains(QLatin1Char('\n')) || k < 2);
-        QVERIFY(!catalogue.ReversedMeanings[k].contains(QLatin1Char('\n')));
-        QVERIFY(!catalogue.MerkstaveMeanings[k].contains(QLatin1Char('\n')));
+        QVERIFY(!catalogue.uprightMeanings[k].contains(QLatin1Char('\n')) || k < 2);
+        QVERIFY(!catalogue.reversedMeanings[k].contains(QLatin1Char('\n')));
+        QVERIFY(!catalogue.merkstaveMeanings[k].contains(QLatin1Char('\n')));
     }
 }
 

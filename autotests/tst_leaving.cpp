@@ -1,6 +1,6 @@
-#include "app/banner.h"
 #include "app/framewindow.h"
 #include "app/orlendraapp.h"
+#include "platform/banner.h"
 #include "scriptedplatform.h"
 #include "study/studywindow.h"
 #include "tests/meaningtestwindow.h"
@@ -152,7 +152,7 @@ void LeavingTest::startAgain_showsAFreshStudyWindow()
     QVERIFY(m_app->start());
     m_app->studyWindow()->showSection(1);
     m_app->studyWindow()->nextStone();
-    QCOMPARE(m_app->walk().StudyPosition, 1);
+    QCOMPARE(m_app->walk().studyPosition, 1);
     QPointer<FrameWindow> frame = m_app->showFrameWindow();
     QSignalSpy ended(m_app.get(), &OrlendraApp::runEnded);
     QTest::mouseClick(frame->findChild<QPushButton *>(QStringLiteral("cmdStart")), Qt::LeftButton);
@@ -160,7 +160,7 @@ void LeavingTest::startAgain_showsAFreshStudyWindow()
     StudyWindow *study = m_app->studyWindow();
     QVERIFY(study && study->isVisible());
     QCOMPARE(study->frontSection(), StudyWindow::Section::Settings);
-    QCOMPARE(m_app->walk().StudyPosition, 0);
+    QCOMPARE(m_app->walk().studyPosition, 0);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(frame.isNull());
     // The menu entry does the same as the button.

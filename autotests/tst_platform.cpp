@@ -1,6 +1,6 @@
-#include "app/qtplatform.h"
+#include "platform/guardedtextbox.h"
+#include "platform/qtplatform.h"
 #include "scriptedplatform.h"
-#include "study/guardedtextbox.h"
 
 #include <QApplication>
 #include <QClipboard>

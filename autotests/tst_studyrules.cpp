@@ -1,5 +1,5 @@
-#include "app/banner.h"
-#include "app/random.h"
+#include "platform/banner.h"
+#include "platform/random.h"
 #include "scriptedplatform.h"
 #include "study/studysettings.h"
 #include "study/studywalk.h"
@@ -17,11 +17,11 @@ StudySettings ticks(const char *pattern)
 {
     StudySettings s;
     for (int i = 0; i < 3; ++i) {
-        s.StoneGroup[i] = pattern[i] == '1';
-        s.StoneMeaning[i] = pattern[3 + i] == '1';
+        s.stoneGroup[i] = pattern[i] == '1';
+        s.stoneMeaning[i] = pattern[3 + i] == '1';
     }
     for (int i = 0; i < 2; ++i)
-        s.StoneObject[i] = pattern[6 + i] == '1';
+        s.stoneObject[i] = pattern[6 + i] == '1';
     return s;
 }
 
@@ -179,7 +179,7 @@ void StudyRulesTest::walkSteps()
 
     // Back at the first stone: stays, and only then is Back disabled.
     WalkStep step = stepBack(walk);
-    QCOMPARE(walk.StudyPosition, 0);
+    QCOMPARE(walk.studyPosition, 0);
     QVERIFY(!step.showStone);
     QCOMPARE(step.backEnabled, std::optional<bool>(false));
     QVERIFY(!step.nextEnabled.has_value());
@@ -187,7 +187,7 @@ void StudyRulesTest::walkSteps()
     // Forward through the walk: both buttons enabled at every step.
     for (int p = 1; p <= 7; ++p) {
         step = stepNext(walk);
-        QCOMPARE(walk.StudyPosition, p);
+        QCOMPARE(walk.studyPosition, p);
         QVERIFY(step.showStone);
         QVERIFY(!step.offerTest);
         QCOMPARE(step.backEnabled, std::optional<bool>(true));
@@ -197,7 +197,7 @@ void StudyRulesTest::walkSteps()
 
     // Next on the last stone: it stays, Next is disabled, the test is offered, Back untouched.
     step = stepNext(walk);
-    QCOMPARE(walk.StudyPosition, 7);
+    QCOMPARE(walk.studyPosition, 7);
     QVERIFY(!step.showStone);
     QVERIFY(step.offerTest);
     QCOMPARE(step.nextEnabled, std::optional<bool>(false));
@@ -205,7 +205,7 @@ void StudyRulesTest::walkSteps()
 
     // Back from there shows the stone before and enables Next again.
     step = stepBack(walk);
-    QCOMPARE(walk.StudyPosition, 6);
+    QCOMPARE(walk.studyPosition, 6);
     QVERIFY(step.showStone);
     QCOMPARE(step.nextEnabled, std::optional<bool>(true));
     QCOMPARE(step.backEnabled, std::optional<bool>(true));
@@ -220,7 +220,7 @@ void StudyRulesTest::walkWithoutStonesDoesNothing()
         QVERIFY(!step.backEnabled.has_value());
         QVERIFY(!step.nextEnabled.has_value());
     }
-    QCOMPARE(walk.StudyPosition, 0);
+    QCOMPARE(walk.studyPosition, 0);
 }
 
 void StudyRulesTest::bannerNumber_data()

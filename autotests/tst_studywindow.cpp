@@ -1,8 +1,8 @@
 #include "catalogue/runecatalogue.h"
 #include "catalogue/stonepicturebox.h"
 #include "catalogue/stonepictures.h"
+#include "platform/guardedtextbox.h"
 #include "study/goalssection.h"
-#include "study/guardedtextbox.h"
 #include "study/memorizesection.h"
 #include "study/settingssection.h"
 #include "study/studywalk.h"
@@ -112,8 +112,8 @@ void StudyWindowTest::firstStart()
     for (const QString &value : m_platform->store.values)
         QCOMPARE(value, QStringLiteral("1"));
     // Fehu prepared behind the Settings section.
-    QCOMPARE(m_walk->StudyOrder.size(), 24);
-    QCOMPARE(m_walk->StudyPosition, 0);
+    QCOMPARE(m_walk->studyOrder.size(), 24);
+    QCOMPARE(m_walk->studyPosition, 0);
     MemorizeSection *memorize = window.memorizeSection();
     QCOMPARE(memorize->stoneName()->text(), QStringLiteral("Fehu"));
     QCOMPARE(memorize->keywords()->text(),
@@ -129,9 +129,9 @@ void StudyWindowTest::storedZero_untickesItsBox()
     m_platform->store.values.insert(QStringLiteral("Settings/StoneGroup0"), QStringLiteral("0"));
     StudyWindow &window = openWindow();
     StudySettings expected = StudySettings::allTicked();
-    expected.StoneGroup[0] = false;
+    expected.stoneGroup[0] = false;
     QCOMPARE(window.settingsSection()->ticks(), expected);
-    QCOMPARE(m_walk->StudyOrder.first(), 8);
+    QCOMPARE(m_walk->studyOrder.first(), 8);
     QCOMPARE(window.memorizeSection()->stoneName()->text(), QStringLiteral("Hagalaz"));
     QCOMPARE(m_platform->store.read(QStringLiteral("Settings"), QStringLiteral("StoneGroup0")),
              QStringLiteral("0"));
@@ -147,14 +147,14 @@ void StudyWindowTest::storedChoicesWithoutAett_areRefused()
     QCOMPARE(m_platform->messages[0].text, QStringLiteral("Please Select A Stone Group"));
     QCOMPARE(m_platform->messages[0].icon, Platform::Icon::Critical);
     QVERIFY(m_platform->store.writtenKeys.isEmpty());
-    QVERIFY(m_walk->StudyOrder.isEmpty());
+    QVERIFY(m_walk->studyOrder.isEmpty());
     QCOMPARE(window.frontSection(), StudyWindow::Section::Settings);
     // The section keeps its design contents, and its buttons do nothing harmful.
     QCOMPARE(window.memorizeSection()->stoneName()->text(), QStringLiteral("Stone Name"));
     press(QStringLiteral("cmdSubjects_1"));
     press(QStringLiteral("cmdNext"));
     press(QStringLiteral("cmdBack"));
-    QCOMPARE(m_walk->StudyPosition, 0);
+    QCOMPARE(m_walk->studyPosition, 0);
     QCOMPARE(m_platform->messages.size(), 1);
 }
 
@@ -166,7 +166,7 @@ void StudyWindowTest::failedSettingsWrite_isToldOnce()
     QVERIFY(m_platform->messages[0].text.contains(m_platform->store.failure));
     QCOMPARE(m_platform->messages[0].icon, Platform::Icon::Critical);
     // The choices still count for this session.
-    QCOMPARE(m_walk->StudyOrder.size(), 24);
+    QCOMPARE(m_walk->studyOrder.size(), 24);
     press(QStringLiteral("cmdSaveSettings"));
     QCOMPARE(m_platform->messages.size(), 2);
 }
@@ -211,10 +211,10 @@ void StudyWindowTest::walk_showsEachStoneOfTheTickedAettir()
         QCOMPARE(memorize->stonePicture(1)->image(), turnedPicture(upright, box));
         QCOMPARE(memorize->stonePicture(1)->accessibleName(), names[p] + ", reversed");
         QCOMPARE(memorize->stonePicture(2)->pictureNumber(), 25);
-        const RuneCatalogue &catalogue = LoadRuneCatalogue();
-        QCOMPARE(memorize->meaning(0)->text(), catalogue.UprightMeanings[stone]);
-        QCOMPARE(memorize->meaning(1)->text(), catalogue.ReversedMeanings[stone]);
-        QCOMPARE(memorize->meaning(2)->text(), catalogue.MerkstaveMeanings[stone]);
+        const RuneCatalogue &catalogue = loadRuneCatalogue();
+        QCOMPARE(memorize->meaning(0)->text(), catalogue.uprightMeanings[stone]);
+        QCOMPARE(memorize->meaning(1)->text(), catalogue.reversedMeanings[stone]);
+        QCOMPARE(memorize->meaning(2)->text(), catalogue.merkstaveMeanings[stone]);
         QCOMPARE(memorize->keywords()->text(),
                  catalogue.keywordsOf(stone).join(QStringLiteral(", ")));
         QCOMPARE(memorize->alternativeNames()->text(),
@@ -315,7 +315,7 @@ void StudyWindowTest::memorizeWithoutAett_changesNothing()
     QCOMPARE(m_platform->messages.size(), 1);
     QCOMPARE(m_platform->messages[0].text, QStringLiteral("Please Select A Stone Group"));
     QCOMPARE(window.frontSection(), StudyWindow::Section::Settings);
-    QCOMPARE(m_walk->StudyOrder.size(), 24);
+    QCOMPARE(m_walk->studyOrder.size(), 24);
     QVERIFY(m_platform->store.writtenKeys.isEmpty());
     QCOMPARE(m_platform->store.values, stored);
 }

@@ -1,6 +1,6 @@
 // The program's own start-up path, up to the study window on screen.
 #include "app/orlendraapp.h"
-#include "app/qtplatform.h"
+#include "platform/qtplatform.h"
 #include "shownprobe.h"
 
 #include <QApplication>

@@ -18,7 +18,7 @@ private slots:
         window.showSection(1);
         QBENCHMARK
         {
-            if (walk.StudyPosition >= walk.StudyOrder.size() - 1)
+            if (walk.studyPosition >= walk.studyOrder.size() - 1)
                 window.showSection(1);
             window.nextStone();
             window.repaint();

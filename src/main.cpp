@@ -1,5 +1,5 @@
 #include "app/orlendraapp.h"
-#include "app/qtplatform.h"
+#include "platform/qtplatform.h"
 
 #include <QApplication>
 

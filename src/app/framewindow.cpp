@@ -1,9 +1,9 @@
 #include "framewindow.h"
 
-#include "branding.h"
-#include "linklabel.h"
+#include "platform/branding.h"
+#include "platform/linklabel.h"
+#include "platform/twips.h"
 #include "tests/meaningtestwindow.h"
-#include "twips.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

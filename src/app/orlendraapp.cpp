@@ -1,9 +1,9 @@
 #include "orlendraapp.h"
 
-#include "banner.h"
-#include "branding.h"
 #include "framewindow.h"
-#include "platform.h"
+#include "platform/banner.h"
+#include "platform/branding.h"
+#include "platform/platform.h"
 #include "study/studywindow.h"
 
 #include <QApplication>
@@ -54,7 +54,7 @@ bool OrlendraApp::start()
     if (m_platform.anotherInstanceRunning()) {
         m_platform.message(nullptr, QStringLiteral("Application is already running"),
                            Platform::Icon::Information);
-        UnloadAllAndEnd();
+        unloadAllAndEnd();
         return false;
     }
     m_platform.seedFromClock();
@@ -104,7 +104,7 @@ void OrlendraApp::startAgain()
     closeForHandOver(m_frame);
 }
 
-void OrlendraApp::UnloadAllAndEnd()
+void OrlendraApp::unloadAllAndEnd()
 {
     if (m_ending)
         return;
@@ -130,7 +130,7 @@ void OrlendraApp::windowClosing()
 {
     if (m_handingOver || m_ending)
         return;
-    UnloadAllAndEnd();
+    unloadAllAndEnd();
 }
 
 void OrlendraApp::centre(QWidget *window)

@@ -40,7 +40,7 @@ public:
     // The frame's "Start Again": a freshly loaded study window, then the frame closes.
     void startAgain();
     // Closes every open window and ends the run, asking and saving nothing.
-    void UnloadAllAndEnd();
+    void unloadAllAndEnd();
 
     StudyWindow *studyWindow() const { return m_study; }
     FrameWindow *frameWindow() const { return m_frame; }

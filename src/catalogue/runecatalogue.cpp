@@ -76,21 +76,21 @@ RuneCatalogue buildCatalogue()
     RuneCatalogue catalogue;
     for (int k = 0; k < StoneCount; ++k) {
         const StoneEntry &stone = stones[k];
-        catalogue.StoneNames[k] = QLatin1String(stone.name);
+        catalogue.stoneNames[k] = QLatin1String(stone.name);
         for (int j = 0; j < KeywordsPerStone; ++j)
-            catalogue.StoneKeywords[KeywordsPerStone * k + j] = QLatin1String(stone.keywords[j]);
+            catalogue.stoneKeywords[KeywordsPerStone * k + j] = QLatin1String(stone.keywords[j]);
         for (int j = 0; j < AlternativeNamesPerStone; ++j)
-            catalogue.AlternativeNames[AlternativeNamesPerStone * k + j] =
+            catalogue.alternativeNames[AlternativeNamesPerStone * k + j] =
                 QLatin1String(stone.alternativeNames[j]);
     }
-    readMeanings(QStringLiteral(":/meanings/upright.txt"), catalogue.UprightMeanings);
-    readMeanings(QStringLiteral(":/meanings/reversed.txt"), catalogue.ReversedMeanings);
+    readMeanings(QStringLiteral(":/meanings/upright.txt"), catalogue.uprightMeanings);
+    readMeanings(QStringLiteral(":/meanings/reversed.txt"), catalogue.reversedMeanings);
     // Only the stones that cannot be reversed have a merkstave reading of their own; for the
     // others the merkstave reading is the reversed one.
-    readMeanings(QStringLiteral(":/meanings/merkstave.txt"), catalogue.MerkstaveMeanings);
+    readMeanings(QStringLiteral(":/meanings/merkstave.txt"), catalogue.merkstaveMeanings);
     for (int k = 0; k < StoneCount; ++k) {
-        if (catalogue.MerkstaveMeanings[k].isEmpty())
-            catalogue.MerkstaveMeanings[k] = catalogue.ReversedMeanings[k];
+        if (catalogue.merkstaveMeanings[k].isEmpty())
+            catalogue.merkstaveMeanings[k] = catalogue.reversedMeanings[k];
     }
     return catalogue;
 }
@@ -101,7 +101,7 @@ QStringList RuneCatalogue::keywordsOf(int stone) const
 {
     QStringList list;
     for (int j = 0; j < KeywordsPerStone; ++j)
-        list << StoneKeywords[KeywordsPerStone * stone + j];
+        list << stoneKeywords[KeywordsPerStone * stone + j];
     return list;
 }
 
@@ -109,11 +109,11 @@ QStringList RuneCatalogue::alternativeNamesOf(int stone) const
 {
     QStringList list;
     for (int j = 0; j < AlternativeNamesPerStone; ++j)
-        list << AlternativeNames[AlternativeNamesPerStone * stone + j];
+        list << alternativeNames[AlternativeNamesPerStone * stone + j];
     return list;
 }
 
-const RuneCatalogue &LoadRuneCatalogue()
+const RuneCatalogue &loadRuneCatalogue()
 {
     static const RuneCatalogue catalogue = buildCatalogue();
     return catalogue;

@@ -29,12 +29,12 @@ constexpr int pictureNumberOf(int stone)
 // as an empty text, as the keywords and names tables are indexed flat (keyword j of stone k is
 // entry 4k + j) by the question builders.
 struct RuneCatalogue {
-    std::array<QString, StoneCount + 1> StoneNames;
-    std::array<QString, StoneCount + 1> UprightMeanings;
-    std::array<QString, StoneCount + 1> ReversedMeanings;
-    std::array<QString, StoneCount + 1> MerkstaveMeanings;
-    std::array<QString, StoneCount * KeywordsPerStone + 1> StoneKeywords;
-    std::array<QString, StoneCount * AlternativeNamesPerStone + 1> AlternativeNames;
+    std::array<QString, StoneCount + 1> stoneNames;
+    std::array<QString, StoneCount + 1> uprightMeanings;
+    std::array<QString, StoneCount + 1> reversedMeanings;
+    std::array<QString, StoneCount + 1> merkstaveMeanings;
+    std::array<QString, StoneCount * KeywordsPerStone + 1> stoneKeywords;
+    std::array<QString, StoneCount * AlternativeNamesPerStone + 1> alternativeNames;
 
     QStringList keywordsOf(int stone) const;
     QStringList alternativeNamesOf(int stone) const;
@@ -42,4 +42,4 @@ struct RuneCatalogue {
 
 // The catalogue is built once, on first use, and never changes afterwards; every later call is a
 // cheap lookup of the same tables.
-const RuneCatalogue &LoadRuneCatalogue();
+const RuneCatalogue &loadRuneCatalogue();

@@ -1,6 +1,6 @@
 #include "goalssection.h"
 
-#include "guardedtextbox.h"
+#include "platform/guardedtextbox.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -1,9 +1,9 @@
 #include "memorizesection.h"
 
-#include "app/branding.h"
 #include "catalogue/runecatalogue.h"
 #include "catalogue/stonepicturebox.h"
-#include "guardedtextbox.h"
+#include "platform/branding.h"
+#include "platform/guardedtextbox.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -132,20 +132,20 @@ StudySettings SettingsSection::ticks() const
 {
     StudySettings settings;
     for (int i = 0; i < 3; ++i) {
-        settings.StoneGroup[i] = m_groups[i]->isChecked();
-        settings.StoneMeaning[i] = m_meanings[i]->isChecked();
+        settings.stoneGroup[i] = m_groups[i]->isChecked();
+        settings.stoneMeaning[i] = m_meanings[i]->isChecked();
     }
     for (int i = 0; i < 2; ++i)
-        settings.StoneObject[i] = m_objects[i]->isChecked();
+        settings.stoneObject[i] = m_objects[i]->isChecked();
     return settings;
 }
 
 void SettingsSection::setTicks(const StudySettings &settings)
 {
     for (int i = 0; i < 3; ++i) {
-        m_groups[i]->setChecked(settings.StoneGroup[i]);
-        m_meanings[i]->setChecked(settings.StoneMeaning[i]);
+        m_groups[i]->setChecked(settings.stoneGroup[i]);
+        m_meanings[i]->setChecked(settings.stoneMeaning[i]);
     }
     for (int i = 0; i < 2; ++i)
-        m_objects[i]->setChecked(settings.StoneObject[i]);
+        m_objects[i]->setChecked(settings.stoneObject[i]);
 }

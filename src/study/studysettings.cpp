@@ -1,6 +1,6 @@
 #include "studysettings.h"
 
-#include "app/platform.h"
+#include "platform/platform.h"
 
 #include <algorithm>
 
@@ -21,9 +21,9 @@ bool anyOf(const auto &flags)
 StudySettings StudySettings::allTicked()
 {
     StudySettings settings;
-    settings.StoneGroup.fill(true);
-    settings.StoneMeaning.fill(true);
-    settings.StoneObject.fill(true);
+    settings.stoneGroup.fill(true);
+    settings.stoneMeaning.fill(true);
+    settings.stoneObject.fill(true);
     return settings;
 }
 
@@ -42,19 +42,19 @@ StudySettings load(const SettingsStore &store)
         return StudySettings::allTicked();
     StudySettings settings;
     for (int i = 0; i < 3; ++i) {
-        settings.StoneGroup[i] = tickFor(store.read(section, keyName("StoneGroup", i)));
-        settings.StoneMeaning[i] = tickFor(store.read(section, keyName("StoneMeaning", i)));
+        settings.stoneGroup[i] = tickFor(store.read(section, keyName("StoneGroup", i)));
+        settings.stoneMeaning[i] = tickFor(store.read(section, keyName("StoneMeaning", i)));
         if (i < 2)
-            settings.StoneObject[i] = tickFor(store.read(section, keyName("StoneObject", i)));
+            settings.stoneObject[i] = tickFor(store.read(section, keyName("StoneObject", i)));
     }
     return settings;
 }
 
 Verdict check(const StudySettings &settings)
 {
-    if (!anyOf(settings.StoneGroup))
+    if (!anyOf(settings.stoneGroup))
         return Verdict::NoStoneGroup;
-    if (!anyOf(settings.StoneMeaning) && !anyOf(settings.StoneObject))
+    if (!anyOf(settings.stoneMeaning) && !anyOf(settings.stoneObject))
         return Verdict::NoStoneMeaning;
     return Verdict::Accepted;
 }
@@ -79,10 +79,10 @@ QList<QPair<QString, QString>> storedValues(const StudySettings &settings)
     };
     QList<QPair<QString, QString>> values;
     for (int i = 0; i < 3; ++i) {
-        values.append({keyName("StoneGroup", i), flag(settings.StoneGroup[i])});
-        values.append({keyName("StoneMeaning", i), flag(settings.StoneMeaning[i])});
+        values.append({keyName("StoneGroup", i), flag(settings.stoneGroup[i])});
+        values.append({keyName("StoneMeaning", i), flag(settings.stoneMeaning[i])});
         if (i < 2)
-            values.append({keyName("StoneObject", i), flag(settings.StoneObject[i])});
+            values.append({keyName("StoneObject", i), flag(settings.stoneObject[i])});
     }
     return values;
 }

@@ -11,10 +11,10 @@ class SettingsStore;
 // The eight study choices of the Settings section. Only the aettir change what is studied; the
 // meaning and object choices are kept for the user but read by nothing else.
 struct StudySettings {
-    std::array<bool, 3> StoneGroup{};
-    std::array<bool, 3> StoneMeaning{};
+    std::array<bool, 3> stoneGroup{};
+    std::array<bool, 3> stoneMeaning{};
     // Index 0 is "Keywords", index 1 "Also Known As".
-    std::array<bool, 2> StoneObject{};
+    std::array<bool, 2> stoneObject{};
 
     static StudySettings allTicked();
     bool operator==(const StudySettings &) const = default;

@@ -15,12 +15,12 @@ WalkStep stepNext(StudyWalk &walk)
     // Without a walk (the stored choices were refused at start) there is nothing to move through.
     if (walk.isEmpty())
         return {};
-    const auto last = static_cast<qint16>(walk.StudyOrder.size() - 1);
-    if (walk.StudyPosition < last) {
-        ++walk.StudyPosition;
+    const auto last = static_cast<qint16>(walk.studyOrder.size() - 1);
+    if (walk.studyPosition < last) {
+        ++walk.studyPosition;
         return {.showStone = true, .backEnabled = true, .nextEnabled = true};
     }
-    walk.StudyPosition = last;
+    walk.studyPosition = last;
     WalkStep step;
     step.offerTest = true;
     step.nextEnabled = false;
@@ -31,11 +31,11 @@ WalkStep stepBack(StudyWalk &walk)
 {
     if (walk.isEmpty())
         return {};
-    if (walk.StudyPosition > 0) {
-        --walk.StudyPosition;
+    if (walk.studyPosition > 0) {
+        --walk.studyPosition;
         return {.showStone = true, .backEnabled = true, .nextEnabled = true};
     }
-    walk.StudyPosition = 0;
+    walk.studyPosition = 0;
     WalkStep step;
     step.backEnabled = false;
     return step;

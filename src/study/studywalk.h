@@ -10,11 +10,11 @@
 // The stones the Memorize section walks through and where the user stands. It outlives the study
 // window: a reloaded window rebuilds it.
 struct StudyWalk {
-    QList<StoneIndex> StudyOrder;
-    qint16 StudyPosition = 0;
+    QList<StoneIndex> studyOrder;
+    qint16 studyPosition = 0;
 
-    bool isEmpty() const { return StudyOrder.isEmpty(); }
-    StoneIndex currentStone() const { return StudyOrder.value(StudyPosition, 0); }
+    bool isEmpty() const { return studyOrder.isEmpty(); }
+    StoneIndex currentStone() const { return studyOrder.value(studyPosition, 0); }
 };
 
 // The stones of the ticked aettir, in futhark order.

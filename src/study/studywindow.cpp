@@ -1,15 +1,15 @@
 #include "studywindow.h"
 
-#include "app/branding.h"
-#include "app/linklabel.h"
-#include "app/platform.h"
-#include "app/twips.h"
 #include "catalogue/runecatalogue.h"
 #include "catalogue/stonepicturebox.h"
 #include "goalfile.h"
 #include "goalssection.h"
-#include "guardedtextbox.h"
 #include "memorizesection.h"
+#include "platform/branding.h"
+#include "platform/guardedtextbox.h"
+#include "platform/linklabel.h"
+#include "platform/platform.h"
+#include "platform/twips.h"
 #include "settingssection.h"
 #include "studysettings.h"
 #include "studywalk.h"
@@ -91,7 +91,7 @@ StudyWindow::StudyWindow(Platform &platform, StudyWalk &walk, QWidget *parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(m_settings->memorizeButton(), &QPushButton::clicked, this, &StudyWindow::memorize);
-    connect(m_settings->saveButton(), &QPushButton::clicked, this, [this] { SaveStudySettings(); });
+    connect(m_settings->saveButton(), &QPushButton::clicked, this, [this] { saveStudySettings(); });
     connect(m_memorize->nextButton(), &QPushButton::clicked, this, &StudyWindow::nextStone);
     connect(m_memorize->backButton(), &QPushButton::clicked, this, &StudyWindow::previousStone);
     connect(m_goals, &GoalsSection::saveRequested, this, &StudyWindow::saveGoal);
@@ -170,8 +170,8 @@ QWidget *StudyWindow::buildTestResult()
 void StudyWindow::load()
 {
     m_loading = true;
-    LoadGoals();
-    LoadStudySettings();
+    loadGoals();
+    loadStudySettings();
     memorize();
     bringToFront(Section::Settings);
     m_loading = false;
@@ -186,7 +186,7 @@ void StudyWindow::showSection(int index)
         break;
     case 1:
         // The stone on display stays; only the walk starts over from its first stone.
-        m_walk.StudyPosition = 0;
+        m_walk.studyPosition = 0;
         m_memorize->backButton()->setEnabled(false);
         m_memorize->nextButton()->setEnabled(true);
         bringToFront(Section::MemorizeStones);
@@ -215,7 +215,7 @@ StudyWindow::Section StudyWindow::frontSection() const
     return m_front;
 }
 
-void StudyWindow::LoadGoals()
+void StudyWindow::loadGoals()
 {
     const QDir folder(m_platform.programFolder());
     for (int goal = 1; goal <= 2; ++goal)
@@ -239,12 +239,12 @@ void StudyWindow::saveGoal(int goal)
         Platform::Icon::Critical);
 }
 
-void StudyWindow::LoadStudySettings()
+void StudyWindow::loadStudySettings()
 {
     m_settings->setTicks(StudySettingsRules::load(m_platform.settings()));
 }
 
-bool StudyWindow::SaveStudySettings()
+bool StudyWindow::saveStudySettings()
 {
     const StudySettings ticks = m_settings->ticks();
     const auto verdict = StudySettingsRules::check(ticks);
@@ -267,40 +267,40 @@ bool StudyWindow::SaveStudySettings()
 
 void StudyWindow::memorize()
 {
-    if (!SaveStudySettings())
+    if (!saveStudySettings())
         return;
     showSection(1);
-    Memorize_Stone();
-    ShowStudyStone();
+    memorizeStone();
+    showStudyStone();
 }
 
-void StudyWindow::Memorize_Stone()
+void StudyWindow::memorizeStone()
 {
-    m_walk.StudyOrder = studyOrderFor(m_settings->ticks().StoneGroup);
+    m_walk.studyOrder = studyOrderFor(m_settings->ticks().stoneGroup);
 }
 
-void StudyWindow::ShowStudyStone()
+void StudyWindow::showStudyStone()
 {
     if (m_walk.isEmpty())
         return;
-    const RuneCatalogue &catalogue = LoadRuneCatalogue();
+    const RuneCatalogue &catalogue = loadRuneCatalogue();
     const int stone = m_walk.currentStone();
-    const QString &name = catalogue.StoneNames[stone];
+    const QString &name = catalogue.stoneNames[stone];
     m_memorize->stoneName()->setText(name);
-    m_memorize->meaning(0)->setText(catalogue.UprightMeanings[stone]);
-    m_memorize->meaning(1)->setText(catalogue.ReversedMeanings[stone]);
-    m_memorize->meaning(2)->setText(catalogue.MerkstaveMeanings[stone]);
+    m_memorize->meaning(0)->setText(catalogue.uprightMeanings[stone]);
+    m_memorize->meaning(1)->setText(catalogue.reversedMeanings[stone]);
+    m_memorize->meaning(2)->setText(catalogue.merkstaveMeanings[stone]);
     m_memorize->stonePicture(0)->setPictureNumber(pictureNumberOf(stone));
     m_memorize->stonePicture(0)->setAccessibleName(name + QStringLiteral(", upright"));
     m_memorize->stonePicture(1)->setPictureNumber(pictureNumberOf(stone));
     m_memorize->stonePicture(1)->setAccessibleName(name + QStringLiteral(", reversed"));
-    InvertStonePicture();
+    invertStonePicture();
     m_memorize->keywords()->setText(catalogue.keywordsOf(stone).join(QStringLiteral(", ")));
     m_memorize->alternativeNames()->setText(
         catalogue.alternativeNamesOf(stone).join(QStringLiteral(", ")));
 }
 
-void StudyWindow::InvertStonePicture()
+void StudyWindow::invertStonePicture()
 {
     m_memorize->stonePicture(1)->turn();
 }
@@ -309,7 +309,7 @@ void StudyWindow::nextStone()
 {
     const WalkStep step = stepNext(m_walk);
     if (step.showStone)
-        ShowStudyStone();
+        showStudyStone();
     if (step.nextEnabled)
         m_memorize->nextButton()->setEnabled(*step.nextEnabled);
     if (step.backEnabled)
@@ -327,7 +327,7 @@ void StudyWindow::previousStone()
 {
     const WalkStep step = stepBack(m_walk);
     if (step.showStone)
-        ShowStudyStone();
+        showStudyStone();
     if (step.backEnabled)
         m_memorize->backButton()->setEnabled(*step.backEnabled);
     if (step.nextEnabled)

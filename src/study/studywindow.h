@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/banner.h"
+#include "platform/banner.h"
 
 #include <QMainWindow>
 
@@ -37,21 +37,21 @@ public:
     void bringToFront(Section section);
     Section frontSection() const;
 
-    void LoadGoals();
+    void loadGoals();
     void saveGoal(int goal);
 
-    void LoadStudySettings();
+    void loadStudySettings();
     // Validates the ticks and stores them; false when they were refused (the user has been told).
-    bool SaveStudySettings();
+    bool saveStudySettings();
 
     // The Memorize action: store the ticks, then start a new walk at its first stone.
     void memorize();
-    void Memorize_Stone();
-    void ShowStudyStone();
+    void memorizeStone();
+    void showStudyStone();
     void nextStone();
     void previousStone();
     // Turns the reversed-position picture box's current picture by 180 degrees.
-    void InvertStonePicture();
+    void invertStonePicture();
 
     void pickBanner(BannerPick pick);
 

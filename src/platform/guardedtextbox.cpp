@@ -1,6 +1,6 @@
 #include "guardedtextbox.h"
 
-#include "app/platform.h"
+#include "platform.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
