@@ -1,6 +1,14 @@
+#include "catalogue/stonepicturebox.h"
+#include "platform/wrappingcheckbox.h"
 #include "tests/meaningquestion.h"
+#include "tests/meaningtestwindow.h"
 
+#include <QAccessible>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
 #include <QSet>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <bit>
@@ -42,6 +50,7 @@ private slots:
     void kindOdds();
     void fairQuestionsAndTheirScores_data();
     void fairQuestionsAndTheirScores();
+    void windowShowsQuestions();
 };
 
 void MeaningQuestionTest::kindOdds_data()
@@ -146,6 +155,63 @@ void MeaningQuestionTest::fairQuestionsAndTheirScores()
     // kinds asked.
     QCOMPARE(rightPositions.size(), boxes);
     QCOMPARE(wrongKinds.size(), 3);
+}
+
+// Questions at both levels in turn through the real window: what it shows, and that its option
+// boxes tick like check boxes by mouse and keyboard and speak their whole text.
+void MeaningQuestionTest::windowShowsQuestions()
+{
+    const RuneCatalogue &catalogue = loadRuneCatalogue();
+    RandomEngine engine(3);
+    MeaningTestWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto text = [&window](const char *name) {
+        return window.findChild<QLabel *>(QLatin1String(name))->text();
+    };
+    const QList<qint16> levels{TestSetup::Advanced, TestSetup::Beginner, TestSetup::Advanced};
+    for (int n = 0; n < levels.size(); ++n) {
+        const auto stone = static_cast<StoneIndex>(5 + n);
+        const Question question = buildMeaningQuestion(
+            catalogue, stone, TestSetup{levels[n], {true, true, true}}, engine);
+        window.showQuestion(n + 1, stone, levels[n], question);
+        QCOMPARE(text("lblMeaningTestStoneName"), catalogue.stoneNames[5 + n]);
+        QCOMPARE(text("lblMeaningTestQuestion"), QStringLiteral("Question %1").arg(n + 1));
+        QCOMPARE(text("lblMeaningTestCaption"),
+                 levels[n] == TestSetup::Advanced
+                     ? QStringLiteral("You must choose 4 options")
+                     : QStringLiteral("You must choose only 1 option"));
+        QCOMPARE(window.findChild<StonePictureBox *>()->pictureNumber(), stone + 1);
+        for (int i = 0; i < MeaningTestWindow::OptionCount; ++i) {
+            WrappingCheckBox *box = window.optionBox(i);
+            const bool inUse = i < question.options.size();
+            QCOMPARE(box->isVisible(), inUse);
+            QCOMPARE(
+                window.findChild<QFrame *>(QStringLiteral("shaMeaning_%1").arg(i))->isVisible(),
+                inUse);
+            QVERIFY(!box->isChecked());
+            if (!inUse)
+                continue;
+            QCOMPARE(box->text(), question.options[i]);
+            QAccessibleInterface *spoken = QAccessible::queryAccessibleInterface(box);
+            QCOMPARE(spoken->role(), QAccessible::CheckBox);
+            QCOMPARE(spoken->text(QAccessible::Name), question.options[i]);
+        }
+        // Tick the first box with the mouse on its text, the last with Space, and untick it.
+        QSignalSpy clicks(window.optionBox(0), &QAbstractButton::clicked);
+        QTest::mouseClick(window.optionBox(0), Qt::LeftButton, {},
+                          QPoint(window.optionBox(0)->width() - 200, 20));
+        QVERIFY(window.optionBox(0)->isChecked());
+        QCOMPARE(clicks.size(), 1);
+        WrappingCheckBox *last = window.optionBox(static_cast<int>(question.options.size()) - 1);
+        last->setFocus();
+        QTest::keyClick(last, Qt::Key_Space);
+        QVERIFY(last->isChecked());
+        QTest::keyClick(last, Qt::Key_Space);
+        QVERIFY(!last->isChecked());
+        QTest::keyClick(last, Qt::Key_Space);
+    }
+    QCOMPARE(window.nextButton()->objectName(), QStringLiteral("cmdNextQuestion1"));
 }
 
 QTEST_MAIN(MeaningQuestionTest)
