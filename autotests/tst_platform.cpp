@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -33,6 +34,8 @@ private slots:
     void guardedBox_clearsOnlyOurClipboard_data();
     void guardedBox_clearsOnlyOurClipboard();
     void guardedBox_keepsCrLf();
+    void guardedBox_pastesOnlyText_data();
+    void guardedBox_pastesOnlyText();
 };
 
 void PlatformTest::secondRun_isTold()
@@ -227,6 +230,69 @@ void PlatformTest::guardedBox_keepsCrLf()
     box.setText(QStringLiteral("a\r\n\r\nb"));
     QCOMPARE(box.blockCount(), 3);
     QCOMPARE(box.text(), QStringLiteral("a\r\n\r\nb"));
+}
+
+void PlatformTest::guardedBox_pastesOnlyText_data()
+{
+    QTest::addColumn<QString>("format"); // empty: the clipboard holds nothing at all
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<QString>("route");
+    QTest::addColumn<QString>("after");
+    const QStringList routes{"Ctrl+V", "Shift+Insert", "menu"};
+    for (const QString &route : routes) {
+        QTest::addRow("nothing, %s", qPrintable(route)) << "" << QByteArray() << route << "goal";
+        QTest::addRow("no format, %s", qPrintable(route))
+            << "none" << QByteArray() << route << "goal";
+        QTest::addRow("a picture, %s", qPrintable(route))
+            << "image/png" << QByteArray("\x89PNG") << route << "goal";
+        QTest::addRow("text, %s", qPrintable(route))
+            << "text/plain" << QByteArray("Rune ") << route << "Rune goal";
+    }
+}
+
+void PlatformTest::guardedBox_pastesOnlyText()
+{
+    QFETCH(QString, format);
+    QFETCH(QByteArray, data);
+    QFETCH(QString, route);
+    QFETCH(QString, after);
+    ScriptedPlatform platform;
+    GuardedTextBox box(platform);
+    box.setText(QStringLiteral("goal"));
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    if (!format.isEmpty()) {
+        // What another program leaves behind: data with no format, or only one that is no text.
+        auto *mime = new QMimeData;
+        if (format != QLatin1String("none"))
+            mime->setData(format, data);
+        clipboard->setMimeData(mime);
+    }
+    box.setFocus();
+    box.moveCursor(QTextCursor::Start);
+    if (route == QLatin1String("Ctrl+V")) {
+        QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+    } else if (route == QLatin1String("Shift+Insert")) {
+        QTest::keyClick(&box, Qt::Key_Insert, Qt::ShiftModifier);
+    } else {
+        QTimer::singleShot(0, this, [] {
+            for (QWidget *widget : QApplication::topLevelWidgets()) {
+                if (auto *menu = qobject_cast<QMenu *>(widget); menu && menu->isVisible()) {
+                    for (QAction *action : menu->actions()) {
+                        if (action->objectName() == QLatin1String("edit-paste"))
+                            action->trigger();
+                    }
+                    menu->close();
+                }
+            }
+        });
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(5, 5),
+                                box.mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(box.viewport(), &event);
+    }
+    QCOMPARE(box.text(), after);
 }
 
 QTEST_MAIN(PlatformTest)
