@@ -41,7 +41,8 @@ private slots:
     void firstStart();
     void storedZero_untickesItsBox();
     void storedChoicesWithoutAett_areRefused();
-    void failedSettingsWrite_isToldOnce();
+    void settingsTrouble_isTold_data();
+    void settingsTrouble_isTold();
     void walk_showsEachStoneOfTheTickedAettir_data();
     void walk_showsEachStoneOfTheTickedAettir();
     void sectionButton_restartsTheWalkButKeepsTheStone();
@@ -158,17 +159,36 @@ void StudyWindowTest::storedChoicesWithoutAett_areRefused()
     QCOMPARE(m_platform->messages.size(), 1);
 }
 
-void StudyWindowTest::failedSettingsWrite_isToldOnce()
+void StudyWindowTest::settingsTrouble_isTold_data()
 {
-    m_platform->store.failure = QStringLiteral("The file /x/Orlendra.ini could not be written.");
+    QTest::addColumn<QString>("failure");
+    QTest::addColumn<QString>("notice");
+    QTest::addColumn<Platform::Icon>("icon");
+    QTest::addColumn<int>("afterSave"); // messages after one more save
+    QTest::newRow("not written") << "The file /x/Orlendra.ini could not be written."
+                                 << "" << Platform::Icon::Critical << 2;
+    QTest::newRow("damaged, written over")
+        << ""
+        << "The file /x/Orlendra.ini was damaged and could not be read."
+        << Platform::Icon::Information << 1;
+}
+
+void StudyWindowTest::settingsTrouble_isTold()
+{
+    QFETCH(QString, failure);
+    QFETCH(QString, notice);
+    QFETCH(Platform::Icon, icon);
+    QFETCH(int, afterSave);
+    m_platform->store.failure = failure;
+    m_platform->store.notice = notice;
     openWindow();
     QCOMPARE(m_platform->messages.size(), 1);
-    QVERIFY(m_platform->messages[0].text.contains(m_platform->store.failure));
-    QCOMPARE(m_platform->messages[0].icon, Platform::Icon::Critical);
+    QVERIFY(m_platform->messages[0].text.contains(failure + notice));
+    QCOMPARE(m_platform->messages[0].icon, icon);
     // The choices still count for this session.
     QCOMPARE(m_walk->studyOrder.size(), 24);
     press(QStringLiteral("cmdSaveSettings"));
-    QCOMPARE(m_platform->messages.size(), 2);
+    QCOMPARE(m_platform->messages.size(), afterSave);
 }
 
 void StudyWindowTest::walk_showsEachStoneOfTheTickedAettir_data()

@@ -261,6 +261,8 @@ bool StudyWindow::saveStudySettings()
                                           "not be remembered next time.\n%1")
                                .arg(error),
                            Platform::Icon::Critical);
+    } else if (const QString notice = m_platform.settings().takeNotice(); !notice.isEmpty()) {
+        m_platform.message(this, notice, Platform::Icon::Information);
     }
     return true;
 }
