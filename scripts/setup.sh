@@ -16,7 +16,9 @@ esac
 top=$(cd "$(dirname "$0")/.." && pwd)
 build="$top/build"
 
-packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev libvulkan-dev fonts-dejavu-core)
+# The last three are for the suite's checks of the desktop files and of the Debian package.
+packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev libvulkan-dev fonts-dejavu-core
+    desktop-file-utils appstream dpkg-dev)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
