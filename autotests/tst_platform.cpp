@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QMouseEvent>
@@ -22,6 +23,8 @@ class PlatformTest : public QObject
 
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void goalFolder_data();
+    void goalFolder();
     void secondRun_isTold();
     void lockOfAKilledRun_doesNotBlock();
     void settings_roundTrip();
@@ -34,6 +37,28 @@ private slots:
     void guardedBox_clearsOnlyOurClipboard();
     void guardedBox_keepsCrLf();
 };
+
+void PlatformTest::goalFolder_data()
+{
+    QTest::addColumn<bool>("writable");
+    QTest::addColumn<bool>("perUser");
+    QTest::newRow("program folder can be written") << true << false;
+    QTest::newRow("program folder is read-only, as installed") << false << true;
+}
+
+void PlatformTest::goalFolder()
+{
+    QFETCH(bool, writable);
+    QFETCH(bool, perUser);
+    QTemporaryDir program;
+    const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QVERIFY(QDir(userFolder).removeRecursively());
+    const QString folder = QtPlatform::goalFolder(program.path(), writable);
+    QCOMPARE(folder, perUser ? userFolder : program.path());
+    // Wherever they live, a goal can be saved there on a first start.
+    QFile goal(QDir(folder).filePath(QStringLiteral("Goal1.txt")));
+    QVERIFY(goal.open(QIODevice::WriteOnly));
+}
 
 void PlatformTest::secondRun_isTold()
 {
