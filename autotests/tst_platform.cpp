@@ -81,26 +81,22 @@ void PlatformTest::realMessageBox_data()
     QTest::addColumn<QMessageBox::StandardButtons>("shownButtons");
     QTest::addColumn<QMessageBox::StandardButton>("shownDefault");
     QTest::addColumn<Platform::Answer>("answer");
-    using P = Platform;
-    using B = QMessageBox;
-    QTest::newRow("critical, Enter")
-        << P::Icon::Critical << P::Buttons::Ok << P::Answer::Ok << "Enter" << B::Critical
-        << B::StandardButtons(B::Ok) << B::Ok << P::Answer::Ok;
+    using I = Platform::Icon;
+    using A = Platform::Answer;
+    using M = QMessageBox;
+    const auto ok = Platform::Buttons::Ok;
+    const auto yesNo = Platform::Buttons::YesNo;
+    QTest::newRow("critical, Enter") << I::Critical << ok << A::Ok << "Enter" << M::Critical
+                                     << M::StandardButtons(M::Ok) << M::Ok << A::Ok;
     QTest::newRow("information, Escape")
-        << P::Icon::Information << P::Buttons::Ok << P::Answer::Ok << "Escape" << B::Information
-        << B::StandardButtons(B::Ok) << B::Ok << P::Answer::Ok;
-    QTest::newRow("Yes/No, Yes first, Enter")
-        << P::Icon::Information << P::Buttons::YesNo << P::Answer::Yes << "Enter" << B::Information
-        << (B::Yes | B::No) << B::Yes << P::Answer::Yes;
-    QTest::newRow("Yes/No, No first, Enter")
-        << P::Icon::Information << P::Buttons::YesNo << P::Answer::No << "Enter" << B::Information
-        << (B::Yes | B::No) << B::No << P::Answer::No;
-    QTest::newRow("Yes/No, No first, Yes clicked")
-        << P::Icon::Information << P::Buttons::YesNo << P::Answer::No << "Yes" << B::Information
-        << (B::Yes | B::No) << B::No << P::Answer::Yes;
-    QTest::newRow("Yes/No, Escape")
-        << P::Icon::Information << P::Buttons::YesNo << P::Answer::Yes << "Escape" << B::Information
-        << (B::Yes | B::No) << B::Yes << P::Answer::No;
+        << I::Information << ok << A::Ok << "Escape" << M::Information << M::StandardButtons(M::Ok)
+        << M::Ok << A::Ok;
+    QTest::newRow("Yes first, Escape") << I::Information << yesNo << A::Yes << "Escape"
+                                       << M::Information << (M::Yes | M::No) << M::Yes << A::No;
+    QTest::newRow("No first, Enter") << I::Information << yesNo << A::No << "Enter"
+                                     << M::Information << (M::Yes | M::No) << M::No << A::No;
+    QTest::newRow("No first, Yes clicked") << I::Information << yesNo << A::No << "Yes"
+                                           << M::Information << (M::Yes | M::No) << M::No << A::Yes;
 }
 
 void PlatformTest::realMessageBox()
