@@ -1,5 +1,7 @@
 #include "app/framewindow.h"
+#include "platform/wrappingcheckbox.h"
 #include "studyfixture.h"
+#include "tests/meaningtestwindow.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -18,6 +20,8 @@ private slots:
     void studySections_data();
     void studySections();
     void frameWindow();
+    void meaningTestWindow_data();
+    void meaningTestWindow();
 
 private:
     static void checkCaptionsFit(QWidget *root);
@@ -29,6 +33,11 @@ void LayoutTest::checkCaptionsFit(QWidget *root)
     for (auto *button : root->findChildren<QAbstractButton *>()) {
         if (!button->isVisibleTo(root) || button->objectName().startsWith(QLatin1String("qt_")))
             continue;
+        if (auto *box = qobject_cast<WrappingCheckBox *>(button)) {
+            QVERIFY2(box->showsWholeText(),
+                     qPrintable(box->objectName() + QStringLiteral(": ") + box->text()));
+            continue;
+        }
         const QString text = QString(button->text()).remove(QLatin1Char('&'));
         const int needed = button->fontMetrics().horizontalAdvance(text) + 8;
         QVERIFY2(needed <= button->width(),
@@ -88,6 +97,43 @@ void LayoutTest::frameWindow()
     QVERIFY(QTest::qWaitForWindowExposed(&frame));
     checkCaptionsFit(&frame);
     snapshot(&frame, QStringLiteral("frame"));
+}
+
+void LayoutTest::meaningTestWindow_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::newRow("Beginner") << int(TestSetup::Beginner);
+    QTest::newRow("Advanced") << int(TestSetup::Advanced);
+}
+
+// Every meaning of the catalogue must be readable in full in an option box; the longest come
+// first, so the snapshot shows the hardest question.
+void LayoutTest::meaningTestWindow()
+{
+    QFETCH(int, level);
+    const RuneCatalogue &catalogue = loadRuneCatalogue();
+    QStringList texts;
+    for (int k = 0; k < StoneCount; ++k) {
+        const auto stone = static_cast<size_t>(k);
+        texts << catalogue.uprightMeanings[stone] << catalogue.reversedMeanings[stone]
+              << catalogue.merkstaveMeanings[stone];
+    }
+    std::sort(texts.begin(), texts.end(),
+              [](const QString &a, const QString &b) { return a.size() > b.size(); });
+    MeaningTestWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const int boxes = level == TestSetup::Advanced ? 8 : 5;
+    for (int first = 0; first < texts.size(); first += boxes) {
+        Question question;
+        question.options = texts.mid(first, boxes);
+        while (question.options.size() < boxes)
+            question.options << texts.first();
+        window.showQuestion(24, 2, static_cast<qint16>(level), question);
+        checkCaptionsFit(&window);
+        if (first == 0)
+            snapshot(&window, QStringLiteral("meanings-test-%1").arg(level));
+    }
 }
 
 QTEST_MAIN(LayoutTest)

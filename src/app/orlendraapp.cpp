@@ -1,9 +1,11 @@
 #include "orlendraapp.h"
 
+#include "aboutbox.h"
 #include "framewindow.h"
 #include "platform/banner.h"
 #include "platform/branding.h"
 #include "platform/platform.h"
+#include "platform/webpages.h"
 #include "study/studywindow.h"
 
 #include <QApplication>
@@ -76,6 +78,8 @@ StudyWindow *OrlendraApp::showStudyWindow()
             m_study = nullptr;
             windowClosing();
         });
+        WebPages::connectLinks(m_study, m_platform);
+        connect(m_study, &StudyWindow::aboutRequested, this, [this] { showAboutBox(m_study); });
         // Placed before the load steps, so that a message they show stands over the window.
         centre(m_study);
         m_study->load();
@@ -93,6 +97,8 @@ FrameWindow *OrlendraApp::showFrameWindow()
             windowClosing();
         });
         connect(m_frame, &FrameWindow::startAgainRequested, this, &OrlendraApp::startAgain);
+        WebPages::connectLinks(m_frame, m_platform);
+        connect(m_frame, &FrameWindow::aboutRequested, this, [this] { showAboutBox(m_frame); });
         centre(m_frame);
     }
     m_frame->show();
@@ -117,6 +123,15 @@ void OrlendraApp::unloadAllAndEnd()
         study->close();
     m_ended = true;
     emit runEnded();
+}
+
+AboutBox *OrlendraApp::showAboutBox(QWidget *over)
+{
+    auto *box = new AboutBox(over);
+    WebPages::connectLinks(box, m_platform);
+    centre(box);
+    box->show();
+    return box;
 }
 
 void OrlendraApp::closeForHandOver(QWidget *window)

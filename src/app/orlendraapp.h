@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QPointer>
 
+class AboutBox;
 class Platform;
 class QWidget;
 
@@ -41,6 +42,9 @@ public:
     void startAgain();
     // Closes every open window and ends the run, asking and saving nothing.
     void unloadAllAndEnd();
+    // A new About box, modal over the window that asked for it. Returns once it is shown; the
+    // window takes no input until the box is closed.
+    AboutBox *showAboutBox(QWidget *over);
 
     StudyWindow *studyWindow() const { return m_study; }
     FrameWindow *frameWindow() const { return m_frame; }

@@ -54,7 +54,17 @@ BrandLabels addBrandLabels(QWidget *parent, const QRect &geometry)
         // Opaque, so that only the label in front can be seen.
         label->setAutoFillBackground(true);
     }
+    bringToFront(labels.fullBrand);
     return labels;
+}
+
+void bringToFront(LinkLabel *offer)
+{
+    const auto offers =
+        offer->parentWidget()->findChildren<LinkLabel *>(Qt::FindDirectChildrenOnly);
+    for (LinkLabel *other : offers)
+        other->setVisible(other == offer);
+    offer->raise();
 }
 
 WebMenu addWebMenus(QMenuBar *menuBar)

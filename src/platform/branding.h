@@ -29,6 +29,9 @@ struct BrandLabels {
     LinkLabel *fullBrand = nullptr;
 };
 BrandLabels addBrandLabels(QWidget *parent, const QRect &geometry);
+// Puts one offer in front of the other. The one behind is hidden as well, so that neither Tab
+// nor a screen reader lands on a label nobody can see.
+void bringToFront(LinkLabel *offer);
 
 // The Help, Donate and (hidden) Make Money Online entries that both main windows carry.
 struct WebMenu {

@@ -1,14 +1,18 @@
 #pragma once
 
-#include <QLabel>
+#include "outlinedlabel.h"
 
-// A label that reads as a link: a pointing hand over it, and a click that opens a page.
-class LinkLabel : public QLabel
+// A label that reads as a link and opens its page: clicked with the mouse, or reached with Tab
+// and opened with Enter or Space. Screen readers see a link they can press.
+class LinkLabel : public OutlinedLabel
 {
     Q_OBJECT
 
 public:
     explicit LinkLabel(const QString &text, QWidget *parent = nullptr);
+
+public slots:
+    void click();
 
 signals:
     void clicked();
@@ -16,4 +20,5 @@ signals:
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 };

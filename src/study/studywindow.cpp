@@ -338,10 +338,10 @@ void StudyWindow::pickBanner(BannerPick pick)
 {
     switch (pick) {
     case BannerPick::Cobrand:
-        m_cobrand->raise();
+        Branding::bringToFront(m_cobrand);
         break;
     case BannerPick::FullBrand:
-        m_fullBrand->raise();
+        Branding::bringToFront(m_fullBrand);
         break;
     case BannerPick::AsBuilt:
         break;
