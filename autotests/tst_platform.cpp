@@ -8,8 +8,11 @@
 #include <QDir>
 #include <QFile>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QProcess>
+#include <QPushButton>
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -21,12 +24,22 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+Q_DECLARE_METATYPE(Platform::Icon)
+Q_DECLARE_METATYPE(Platform::Buttons)
+Q_DECLARE_METATYPE(Platform::Answer)
+
 class PlatformTest : public QObject
 {
     Q_OBJECT
 
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void goalFolder_data();
+    void goalFolder();
+    void realMessageBox_data();
+    void realMessageBox();
+    void realClipboard_clearsOnlyOurs_data();
+    void realClipboard_clearsOnlyOurs();
     void secondRun_isTold();
     void lockOfAKilledRun_doesNotBlock();
     void lockInTheSharedTemporaryFolder_isPerUser();
@@ -44,6 +57,153 @@ private slots:
     void guardedBox_pastesOnlyText_data();
     void guardedBox_pastesOnlyText();
 };
+
+void PlatformTest::goalFolder_data()
+{
+    QTest::addColumn<bool>("writable");
+    QTest::addColumn<bool>("perUser");
+    QTest::newRow("program folder can be written") << true << false;
+    QTest::newRow("program folder is read-only, as installed") << false << true;
+}
+
+void PlatformTest::goalFolder()
+{
+    QFETCH(bool, writable);
+    QFETCH(bool, perUser);
+    QTemporaryDir program;
+    const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QVERIFY(QDir(userFolder).removeRecursively());
+    const QString folder = QtPlatform::goalFolder(program.path(), writable);
+    QCOMPARE(folder, perUser ? userFolder : program.path());
+    // Wherever they live, a goal can be saved there on a first start.
+    QFile goal(QDir(folder).filePath(QStringLiteral("Goal1.txt")));
+    QVERIFY(goal.open(QIODevice::WriteOnly));
+}
+
+void PlatformTest::realMessageBox_data()
+{
+    QTest::addColumn<Platform::Icon>("icon");
+    QTest::addColumn<Platform::Buttons>("buttons");
+    QTest::addColumn<Platform::Answer>("defaultAnswer");
+    QTest::addColumn<QString>("action"); // "Enter", "Escape" or "Yes" (clicked)
+    QTest::addColumn<QMessageBox::Icon>("shownIcon");
+    QTest::addColumn<QMessageBox::StandardButtons>("shownButtons");
+    QTest::addColumn<QMessageBox::StandardButton>("shownDefault");
+    QTest::addColumn<Platform::Answer>("answer");
+    using I = Platform::Icon;
+    using A = Platform::Answer;
+    using M = QMessageBox;
+    const auto ok = Platform::Buttons::Ok;
+    const auto yesNo = Platform::Buttons::YesNo;
+    QTest::newRow("critical, Enter") << I::Critical << ok << A::Ok << "Enter" << M::Critical
+                                     << M::StandardButtons(M::Ok) << M::Ok << A::Ok;
+    QTest::newRow("information, Escape")
+        << I::Information << ok << A::Ok << "Escape" << M::Information << M::StandardButtons(M::Ok)
+        << M::Ok << A::Ok;
+    QTest::newRow("Yes first, Escape") << I::Information << yesNo << A::Yes << "Escape"
+                                       << M::Information << (M::Yes | M::No) << M::Yes << A::No;
+    QTest::newRow("No first, Enter") << I::Information << yesNo << A::No << "Enter"
+                                     << M::Information << (M::Yes | M::No) << M::No << A::No;
+    QTest::newRow("No first, Yes clicked") << I::Information << yesNo << A::No << "Yes"
+                                           << M::Information << (M::Yes | M::No) << M::No << A::Yes;
+}
+
+void PlatformTest::realMessageBox()
+{
+    QFETCH(Platform::Icon, icon);
+    QFETCH(Platform::Buttons, buttons);
+    QFETCH(Platform::Answer, defaultAnswer);
+    QFETCH(QString, action);
+    QFETCH(QMessageBox::Icon, shownIcon);
+    QFETCH(QMessageBox::StandardButtons, shownButtons);
+    QFETCH(QMessageBox::StandardButton, shownDefault);
+    QFETCH(Platform::Answer, answer);
+    QTemporaryDir folder;
+    QtPlatform platform(folder.filePath(QStringLiteral("orlendra.lock")));
+    // The box is modal: note what it shows once it is up, then answer it as a user would.
+    QString title;
+    QString text;
+    QMessageBox::Icon shown = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons offered;
+    QList<QMessageBox::StandardButton> defaults;
+    QTimer::singleShot(0, this, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        title = box->windowTitle();
+        text = box->text();
+        shown = box->icon();
+        offered = box->standardButtons();
+        for (QAbstractButton *button : box->buttons()) {
+            if (auto *push = qobject_cast<QPushButton *>(button); push && push->isDefault())
+                defaults << box->standardButton(button);
+        }
+        if (action == QLatin1String("Enter"))
+            QTest::keyClick(box, Qt::Key_Return);
+        else if (action == QLatin1String("Escape"))
+            QTest::keyClick(box, Qt::Key_Escape);
+        else
+            box->button(QMessageBox::Yes)->click();
+    });
+    const Platform::Answer given = platform.message(
+        nullptr, QStringLiteral("First line\rsecond line"), icon, buttons, defaultAnswer);
+    QCOMPARE(title, QStringLiteral("Orlendra"));
+    QCOMPARE(text, QStringLiteral("First line\nsecond line"));
+    QCOMPARE(shown, shownIcon);
+    QCOMPARE(offered, shownButtons);
+    QCOMPARE(defaults, QList{shownDefault});
+    QCOMPARE(given, answer);
+}
+
+void PlatformTest::realClipboard_clearsOnlyOurs_data()
+{
+    QTest::addColumn<QString>("copiedBy");
+    QTest::addColumn<bool>("ownerTold");
+    QTest::addColumn<bool>("cleared");
+    QTest::newRow("this program") << "this program" << true << true;
+    // Offscreen: where the platform cannot say whose it is, the clipboard is never emptied.
+    QTest::newRow("this program, owner not told") << "this program" << false << false;
+    QTest::newRow("another program") << "xclip" << false << false;
+}
+
+void PlatformTest::realClipboard_clearsOnlyOurs()
+{
+    QFETCH(QString, copiedBy);
+    QFETCH(bool, ownerTold);
+    QFETCH(bool, cleared);
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    const QString copied = QStringLiteral("copied by ") + copiedBy;
+    if (copiedBy == QLatin1String("xclip")) {
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            QSKIP("Another program's clipboard needs an X server (the suite runs this under "
+                  "xvfb-run when it is installed)");
+        if (QStandardPaths::findExecutable(copiedBy).isEmpty())
+            QSKIP("xclip is not installed");
+        QProcess xclip;
+        xclip.start(copiedBy, {QStringLiteral("-selection"), QStringLiteral("clipboard")});
+        xclip.write(copied.toUtf8());
+        xclip.closeWriteChannel();
+        // xclip goes on serving the text from a process of its own.
+        QVERIFY(xclip.waitForFinished());
+        QTRY_COMPARE(clipboard->text(), copied);
+        QVERIFY(!clipboard->ownsClipboard());
+    } else {
+        clipboard->setText(copied);
+        if (clipboard->ownsClipboard() != ownerTold)
+            QSKIP(ownerTold ? "This platform does not tell whose the clipboard is (offscreen); the "
+                              "suite runs this under xvfb-run when that is installed"
+                            : "This platform tells whose the clipboard is");
+    }
+    QTemporaryDir folder;
+    QtPlatform platform(folder.filePath(QStringLiteral("orlendra.lock")));
+    GuardedTextBox box(platform);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    QTest::mouseMove(box.viewport(), QPoint(20, 20));
+    QTest::mouseClick(box.viewport(), Qt::LeftButton, {}, QPoint(30, 30));
+    box.setText(QStringLiteral("changed by the program"));
+    QCOMPARE(clipboard->text(), cleared ? QString() : copied);
+}
 
 void PlatformTest::secondRun_isTold()
 {

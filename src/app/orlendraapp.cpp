@@ -29,6 +29,8 @@ OrlendraApp::~OrlendraApp()
 void OrlendraApp::prepareApplication()
 {
     QApplication::setApplicationName(QStringLiteral("Orlendra"));
+    // Lets the desktop match the windows with the installed menu entry and its icon.
+    QApplication::setDesktopFileName(QStringLiteral("org.orlendra.Orlendra"));
     QApplication::setQuitOnLastWindowClosed(false);
     // Message boxes and menus share the windows' face, so only one set of fonts is loaded.
     QApplication::setFont(Branding::programFont());

@@ -44,7 +44,8 @@ public:
     // Empties the clipboard, but only while what it holds came from this program.
     virtual void clearClipboardIfOurs() = 0;
     virtual SettingsStore &settings() = 0;
-    // The folder that holds the executable; the goal files live there.
+    // The folder of the goal files: the one that holds the executable while the user can write
+    // there, otherwise a per-user data folder (an installed program).
     virtual QString programFolder() const = 0;
     // True when another run of the program holds the single-instance lock.
     virtual bool anotherInstanceRunning() = 0;

@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QStandardPaths>
@@ -164,7 +165,22 @@ SettingsStore &QtPlatform::settings()
 
 QString QtPlatform::programFolder() const
 {
-    return QCoreApplication::applicationDirPath();
+    const QString own = QCoreApplication::applicationDirPath();
+    return goalFolder(own, QFileInfo(own).isWritable());
+}
+
+QString QtPlatform::goalFolder(const QString &programFolder, bool programFolderWritable)
+{
+    // Goal files have always lived beside the program, and the ones already there are found as
+    // long as that folder takes a save.
+    if (programFolderWritable)
+        return programFolder;
+    // Installed in a system folder: each user keeps goals of their own. Should even that folder
+    // fail, saving a goal names the file it could not write.
+    const QString perUser = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (perUser.isEmpty() || !QDir().mkpath(perUser))
+        return programFolder;
+    return perUser;
 }
 
 bool QtPlatform::anotherInstanceRunning()

@@ -54,6 +54,9 @@ public:
     void seedFromClock() override;
 
     static QString defaultLockFile();
+    // Where the goal files live for a program kept in programFolder: there while it can be
+    // written, otherwise in the user's data folder for the program, created if need be.
+    static QString goalFolder(const QString &programFolder, bool programFolderWritable);
 
 private:
     QString m_lockPath;
