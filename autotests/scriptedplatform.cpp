@@ -17,13 +17,17 @@ Platform::Answer ScriptedPlatform::message(QWidget *, const QString &text, Icon 
     messages.append({text, icon, buttons, defaultAnswer});
     if (!answers.isEmpty())
         return answers.takeFirst();
+    if (answerer)
+        return answerer(messages.constLast());
     return buttons == Buttons::YesNo ? defaultAnswer : Answer::Ok;
 }
 
 QString ScriptedPlatform::saveFileName(QWidget *, const QString &filter)
 {
     saveFilters.append(filter);
-    return saveNames.isEmpty() ? QString() : saveNames.takeFirst();
+    if (!saveNames.isEmpty())
+        return saveNames.takeFirst();
+    return saveNamer ? saveNamer(filter) : QString();
 }
 
 void ScriptedPlatform::clearClipboardIfOurs()

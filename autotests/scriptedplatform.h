@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QUrl>
 
+#include <functional>
 #include <utility>
 
 // A settings store in memory that remembers the order of its writes and can be told to fail.
@@ -50,6 +51,10 @@ public:
     QList<Message> messages;
     QList<Answer> answers; // taken in turn; an empty queue answers with the default button
     QStringList saveNames; // taken in turn; an empty queue cancels
+    // When set, they answer whatever their queue leaves unanswered: a long random run needs no
+    // script written in advance.
+    std::function<Answer(const Message &)> answerer;
+    std::function<QString(const QString &filter)> saveNamer;
     QStringList saveFilters;
     QString clipboardText;
     bool clipboardOurs = false;
