@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QUrl>
 
+#include <utility>
+
 // A settings store in memory that remembers the order of its writes and can be told to fail.
 class MemorySettingsStore final : public SettingsStore
 {
@@ -14,10 +16,12 @@ public:
     QString read(const QString &section, const QString &key) const override;
     void write(const QString &section, const QString &key, const QString &value) override;
     QString sync() override { return failure; }
+    QString takeNotice() override { return std::exchange(notice, QString()); }
 
     QMap<QString, QString> values; // "Section/Key" -> value
     QStringList writtenKeys;
     QString failure;
+    QString notice;
 };
 
 // The desktop as a script: records every message and answers dialogs from queues, so tests can

@@ -1,3 +1,4 @@
+#include "ordinaryuser.h"
 #include "study/goalfile.h"
 
 #include <QDir>
@@ -5,8 +6,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <unistd.h>
 
 namespace {
 
@@ -42,7 +41,8 @@ private slots:
     void save_replacesTheFile();
     void save_intoAFolderAtThePath_fails();
     void save_intoAMissingFolder_fails();
-    void save_intoAReadOnlyFolder_keepsTheOldFile();
+    void save_inAReadOnlyFolder_data();
+    void save_inAReadOnlyFolder();
     void badFiles_loadWithoutHarm_data();
     void badFiles_loadWithoutHarm();
 };
@@ -60,6 +60,12 @@ void GoalFileTest::lines_data()
     QTest::newRow("lone CR ends a line") << QByteArray("a\rb\r") << "a\r\nb";
     QTest::newRow("lone LF ends a line") << QByteArray("a\nb\n") << "a\r\nb";
     QTest::newRow("LF CR is two ends") << QByteArray("a\n\rb") << "a\r\n\r\nb";
+    QTest::newRow("UTF-8") << QByteArray("R\xc3\xbcnen \xe1\x9a\xa0\r\n") << "Rünen ᚠ";
+    QTest::newRow("UTF-8 byte order mark") << QByteArray("\xef\xbb\xbfRunen\r\n") << "Runen";
+    QTest::newRow("Latin-1") << QByteArray("R\xfcnen M\xe4rz\r\n") << "Rünen März";
+    QTest::newRow("Windows-1252") << QByteArray("\x93"
+                                                "Fehu\x94 \x80\r\n")
+                                  << "“Fehu” €";
 }
 
 void GoalFileTest::lines()
@@ -71,22 +77,41 @@ void GoalFileTest::lines()
 
 void GoalFileTest::saved_data()
 {
+    using GoalFile::Encoding;
     QTest::addColumn<QString>("box");
+    QTest::addColumn<Encoding>("encoding");
     QTest::addColumn<QByteArray>("file");
-    QTest::newRow("plain") << "Learn Fehu" << QByteArray("Learn Fehu\r\n");
-    QTest::newRow("blanks trimmed") << "  Learn Fehu  " << QByteArray("Learn Fehu\r\n");
-    QTest::newRow("empty box") << "" << QByteArray("\r\n");
-    QTest::newRow("only blanks") << "    " << QByteArray("\r\n");
-    QTest::newRow("line break at the end kept") << "a\r\n" << QByteArray("a\r\n\r\n");
-    QTest::newRow("tabs kept") << "\tgoal\t" << QByteArray("\tgoal\t\r\n");
-    QTest::newRow("blank behind a line break kept") << "a\r\n b " << QByteArray("a\r\n b\r\n");
+    QTest::addColumn<QStringList>("notHeld");
+    const auto utf8 = [](const char *name, const char *box, const QByteArray &file) {
+        QTest::newRow(name) << QString::fromUtf8(box) << Encoding::Utf8 << file << QStringList();
+    };
+    utf8("plain", "Learn Fehu", "Learn Fehu\r\n");
+    utf8("blanks trimmed", "  Learn Fehu  ", "Learn Fehu\r\n");
+    utf8("empty box", "", "\r\n");
+    utf8("only blanks", "    ", "\r\n");
+    utf8("line break at the end kept", "a\r\n", "a\r\n\r\n");
+    utf8("tabs kept", "\tgoal\t", "\tgoal\t\r\n");
+    utf8("blank behind a line break kept", "a\r\n b ", "a\r\n b\r\n");
+    utf8("runes", "ᚠ 😀", "\xe1\x9a\xa0 \xf0\x9f\x98\x80\r\n");
+    QTest::newRow("UTF-8 byte order mark")
+        << "ᚠ" << Encoding::Utf8WithBom << QByteArray("\xef\xbb\xbf\xe1\x9a\xa0\r\n")
+        << QStringList();
+    QTest::newRow("Windows-1252") << "Rünen “März” €\u0081" << Encoding::Windows1252
+                                  << QByteArray("R\xfcnen \x93M\xe4rz\x94 \x80\x81\r\n")
+                                  << QStringList();
+    QTest::newRow("Windows-1252 cannot hold runes")
+        << "ᚠ Fehu ᚠ 😀 \u0080" << Encoding::Windows1252 << QByteArray("? Fehu ? ?? ?\r\n")
+        << QStringList{"ᚠ", "😀", "\u0080"};
 }
 
 void GoalFileTest::saved()
 {
     QFETCH(QString, box);
+    QFETCH(GoalFile::Encoding, encoding);
     QFETCH(QByteArray, file);
-    QCOMPARE(GoalFile::fileContentFor(box), file);
+    QFETCH(QStringList, notHeld);
+    QCOMPARE(GoalFile::fileContentFor(box, encoding), file);
+    QCOMPARE(GoalFile::charactersNotIn(encoding, box), notHeld);
 }
 
 void GoalFileTest::loadThenSave_keepsTheFile_data()
@@ -101,6 +126,28 @@ void GoalFileTest::loadThenSave_keepsTheFile_data()
         << QByteArray("x\r\n\r\n\r\n") << QByteArray("x\r\n\r\n\r\n");
     QTest::newRow("no final line end gains one")
         << QByteArray("a\r\nb") << QByteArray("a\r\nb\r\n");
+    // Every byte of a file that is not UTF-8 goes back as it came, whatever it stands for.
+    const QList<QByteArray> kept{
+        "R\xfcnen M\xe4rz\r\n",
+        "\x93"
+        "Fehu\x94 \x80\x81\x8d\x8f\x90\x9d\xff\r\n",
+        QByteArray("a\x00"
+                   "b\x01\x02\t\x0b\x0c\x1b\x7f\r\n",
+                   12),
+        QByteArray("\x00\xe4\x01\r\n", 5),
+        "a\xc2\xa0"
+        "b\r\n",
+        "a\xa0"
+        "b\r\n",
+        "\xef\xbb\xbfRunen \xe1\x9a\xa0\r\n",
+        "\xef\xbb\xbf\xef\xbb\xbf"
+        "a\r\n",
+        "\xc0\x80\r\n",
+        "\xed\xa0\x80\r\n",
+        "abc\xe1\x9a\r\n",
+    };
+    for (const QByteArray &content : kept)
+        QTest::addRow("%s", content.toPercentEncoding().constData()) << content << content;
 }
 
 void GoalFileTest::loadThenSave_keepsTheFile()
@@ -111,7 +158,9 @@ void GoalFileTest::loadThenSave_keepsTheFile()
     const QString path = folder.filePath(QStringLiteral("Goal1.txt"));
     writeFile(path, before);
     for (int round = 0; round < 3; ++round) {
-        QVERIFY(GoalFile::save(path, GoalFile::load(path)).isEmpty());
+        const GoalFile::Loaded loaded = GoalFile::load(path);
+        QVERIFY(!loaded.tooLarge);
+        QVERIFY(GoalFile::save(path, loaded.boxText, loaded.encoding).isEmpty());
         QCOMPARE(readAll(path), after);
     }
 }
@@ -123,7 +172,7 @@ void GoalFileTest::firstStart_createsDefaults()
         const QString path = folder.filePath(GoalFile::fileName(goal));
         GoalFile::createIfMissing(path, goal);
         QCOMPARE(readAll(path), QStringLiteral("This is Goal %1.\r\n").arg(goal).toLatin1());
-        QCOMPARE(GoalFile::load(path), GoalFile::defaultText(goal));
+        QCOMPARE(GoalFile::load(path).boxText, GoalFile::defaultText(goal));
     }
 }
 
@@ -139,7 +188,7 @@ void GoalFileTest::createIfMissing_leavesAnythingAtThePath()
     QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("Goal2.txt")));
     GoalFile::createIfMissing(other, 2);
     QVERIFY(QFileInfo(other).isDir());
-    QCOMPARE(GoalFile::load(other), QString());
+    QCOMPARE(GoalFile::load(other).boxText, QString());
 }
 
 void GoalFileTest::save_replacesTheFile()
@@ -170,37 +219,60 @@ void GoalFileTest::save_intoAMissingFolder_fails()
     QVERIFY(!QFileInfo::exists(path));
 }
 
-void GoalFileTest::save_intoAReadOnlyFolder_keepsTheOldFile()
+void GoalFileTest::save_inAReadOnlyFolder_data()
 {
-    if (geteuid() == 0)
-        QSKIP("Permissions do not bind the superuser");
+    QTest::addColumn<bool>("fileWritable");
+    QTest::addColumn<QByteArray>("after");
+    // No new file can be made beside it, so the file itself is written.
+    QTest::newRow("file may be written") << true << QByteArray("new goal\r\n");
+    QTest::newRow("file may not be written") << false << QByteArray("old goal\r\n");
+}
+
+void GoalFileTest::save_inAReadOnlyFolder()
+{
+    QFETCH(bool, fileWritable);
+    QFETCH(QByteArray, after);
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("Goal1.txt"));
     writeFile(path, "old goal\r\n");
+    QFile::setPermissions(path, fileWritable ? QFile::ReadOwner | QFile::WriteOwner
+                                             : QFile::Permissions(QFile::ReadOwner));
     QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner);
-    const QString error = GoalFile::save(path, QStringLiteral("new goal"));
+    const bool saved = asOrdinaryUser({folder.path(), path}, [&path] {
+        return GoalFile::save(path, QStringLiteral("new goal")).isEmpty();
+    });
     QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QVERIFY(!error.isEmpty());
-    QCOMPARE(readAll(path), QByteArray("old goal\r\n"));
+    QCOMPARE(saved, fileWritable);
+    QCOMPARE(readAll(path), after);
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"Goal1.txt"});
 }
 
 void GoalFileTest::badFiles_loadWithoutHarm_data()
 {
+    const qsizetype longest = GoalFile::longestEditableLine;
     QTest::addColumn<QByteArray>("content");
-    QTest::newRow("binary with NULs") << QByteArray("\x00\x01\x02\xff\xfe\r\nabc\x00", 11);
-    QTest::newRow("invalid UTF-8") << QByteArray("caf\xe9 \xc3\x28 \xa0\xa1\r\n");
-    QTest::newRow("several MB") << QByteArray(4 * 1024 * 1024, 'x').append("\r\nend");
-    QTest::newRow("several MB of lines") << QByteArray("goal\r\n").repeated(700000);
+    QTest::addColumn<bool>("tooLarge");
+    QTest::newRow("binary with NULs") << QByteArray("\x00\x01\x02\xff\xfe\r\nabc\x00", 11) << false;
+    QTest::newRow("invalid UTF-8") << QByteArray("caf\xe9 \xc3\x28 \xa0\xa1\r\n") << false;
+    QTest::newRow("several MB") << QByteArray(4 * 1024 * 1024, 'x').append("\r\nend") << true;
+    QTest::newRow("several MB of lines") << QByteArray("goal\r\n").repeated(700000) << true;
+    QTest::newRow("long lines") << QByteArray(longest, 'x').append("\r\n").repeated(3) << false;
+    QTest::newRow("a line too long") << QByteArray("a\r\n").append(longest + 1, 'x') << true;
 }
 
 void GoalFileTest::badFiles_loadWithoutHarm()
 {
     QFETCH(QByteArray, content);
+    QFETCH(bool, tooLarge);
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("Goal1.txt"));
     writeFile(path, content);
-    const QString box = GoalFile::load(path);
-    QVERIFY(!box.isEmpty());
+    const GoalFile::Loaded loaded = GoalFile::load(path);
+    QVERIFY(!loaded.boxText.isEmpty());
+    QCOMPARE(loaded.tooLarge, tooLarge);
+    // Of a file too large to edit, only as much is shown as the box handles with ease.
+    if (tooLarge)
+        QCOMPARE(loaded.boxText.size(), GoalFile::longestEditableLine);
     // Reading never writes.
     QCOMPARE(readAll(path), content);
 }

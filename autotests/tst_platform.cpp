@@ -1,12 +1,16 @@
+#include "ordinaryuser.h"
 #include "platform/guardedtextbox.h"
 #include "platform/qtplatform.h"
 #include "scriptedplatform.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QSysInfo>
@@ -15,6 +19,7 @@
 #include <QTimer>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 class PlatformTest : public QObject
 {
@@ -24,15 +29,20 @@ private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void secondRun_isTold();
     void lockOfAKilledRun_doesNotBlock();
+    void lockInTheSharedTemporaryFolder_isPerUser();
     void settings_roundTrip();
     void settings_unwritableFile_isReported();
     void settings_unchangedValues_leaveTheFileAlone();
+    void settings_troubleIsToldAsItIs_data();
+    void settings_troubleIsToldAsItIs();
     void guardedBox_offersNoCopyOrCut_data();
     void guardedBox_offersNoCopyOrCut();
     void guardedBox_contextMenuHasNoCopy();
     void guardedBox_clearsOnlyOurClipboard_data();
     void guardedBox_clearsOnlyOurClipboard();
     void guardedBox_keepsCrLf();
+    void guardedBox_pastesOnlyText_data();
+    void guardedBox_pastesOnlyText();
 };
 
 void PlatformTest::secondRun_isTold()
@@ -62,6 +72,38 @@ void PlatformTest::lockOfAKilledRun_doesNotBlock()
     }
     QtPlatform platform(lock);
     QVERIFY(!platform.anotherInstanceRunning());
+}
+
+void PlatformTest::lockInTheSharedTemporaryFolder_isPerUser()
+{
+    QTemporaryDir temp;
+    // Open to every user, as the system's temporary folder is.
+    QVERIFY(::chmod(QFile::encodeName(temp.path()).constData(), 01777) == 0);
+    QFile blocker(temp.filePath(QStringLiteral("blocker")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QByteArray home = qgetenv("HOME");
+    const QByteArray tmp = qgetenv("TMPDIR");
+    const auto restore = qScopeGuard([&] {
+        qputenv("HOME", home);
+        tmp.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", tmp);
+    });
+    // The per-user data folder cannot be made: a plain file stands in its way.
+    qputenv("HOME", QFile::encodeName(temp.filePath(QStringLiteral("blocker/home"))));
+    qputenv("TMPDIR", QFile::encodeName(temp.path()));
+
+    const QFileInfo lock(QtPlatform::defaultLockFile());
+    QCOMPARE(lock.path(), temp.path());
+    QVERIFY2(lock.fileName().contains(QString::number(::getuid())), qPrintable(lock.fileName()));
+    QtPlatform mine;
+    QVERIFY(!mine.anotherInstanceRunning());
+    if (::geteuid() != 0)
+        QSKIP("Playing a second user needs root");
+    // Another user's run is not kept out by this one.
+    QVERIFY(asOrdinaryUser({}, [] {
+        QtPlatform theirs;
+        return !theirs.anotherInstanceRunning();
+    }));
 }
 
 void PlatformTest::settings_roundTrip()
@@ -122,6 +164,60 @@ void PlatformTest::settings_unchangedValues_leaveTheFileAlone()
     QCOMPARE(again.sync(), QString());
     QVERIFY(inode() != written);
     QCOMPARE(QSettingsStore(ini).read(section, QStringLiteral("StoneGroup0")), QStringLiteral("0"));
+}
+
+void PlatformTest::settings_troubleIsToldAsItIs_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("readable");
+    QTest::addColumn<QString>("told");   // by every sync
+    QTest::addColumn<QString>("notice"); // by the first sync only
+    QTest::newRow("damaged section") << QByteArray("[Settings\nStoneGroup0=0\n") << true << ""
+                                     << "was damaged and could not be read. It now holds";
+    QTest::newRow("damaged by stray bytes") << QByteArray("garbage\x00\xff\n", 10) << true << ""
+                                            << "was damaged and could not be read. It now holds";
+    QTest::newRow("unreadable") << QByteArray("[Settings]\nStoneGroup0=0\n") << false
+                                << "could not be read, so the settings it holds were left"
+                                << "";
+}
+
+void PlatformTest::settings_troubleIsToldAsItIs()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, readable);
+    QFETCH(QString, told);
+    QFETCH(QString, notice);
+    QTemporaryDir folder;
+    const QString ini = folder.filePath(QStringLiteral("Orlendra.ini"));
+    QFile file(ini);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    file.close();
+    if (!readable)
+        QVERIFY(file.setPermissions({}));
+    const QString section = QStringLiteral("Settings");
+    const auto says = [](const QString &text, const QString &part) {
+        if (part.isEmpty() ? text.isEmpty() : text.contains(part))
+            return true;
+        qWarning("Said \"%s\", expected \"%s\"", qPrintable(text), qPrintable(part));
+        return false;
+    };
+    QVERIFY(asOrdinaryUser({folder.path(), ini}, [&] {
+        QSettingsStore store(ini);
+        store.write(section, QStringLiteral("StoneGroup0"), QStringLiteral("1"));
+        const bool first = says(store.sync(), told) && says(store.takeNotice(), notice);
+        store.write(section, QStringLiteral("StoneGroup1"), QStringLiteral("0"));
+        return first && says(store.sync(), told) && says(store.takeNotice(), QString());
+    }));
+    QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
+    if (readable) {
+        QSettingsStore again(ini);
+        QCOMPARE(again.read(section, QStringLiteral("StoneGroup0")), QStringLiteral("1"));
+        QCOMPARE(again.read(section, QStringLiteral("StoneGroup1")), QStringLiteral("0"));
+    } else {
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), content);
+    }
 }
 
 void PlatformTest::guardedBox_offersNoCopyOrCut_data()
@@ -227,6 +323,69 @@ void PlatformTest::guardedBox_keepsCrLf()
     box.setText(QStringLiteral("a\r\n\r\nb"));
     QCOMPARE(box.blockCount(), 3);
     QCOMPARE(box.text(), QStringLiteral("a\r\n\r\nb"));
+}
+
+void PlatformTest::guardedBox_pastesOnlyText_data()
+{
+    QTest::addColumn<QString>("format"); // empty: the clipboard holds nothing at all
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<QString>("route");
+    QTest::addColumn<QString>("after");
+    const QStringList routes{"Ctrl+V", "Shift+Insert", "menu"};
+    for (const QString &route : routes) {
+        QTest::addRow("nothing, %s", qPrintable(route)) << "" << QByteArray() << route << "goal";
+        QTest::addRow("no format, %s", qPrintable(route))
+            << "none" << QByteArray() << route << "goal";
+        QTest::addRow("a picture, %s", qPrintable(route))
+            << "image/png" << QByteArray("\x89PNG") << route << "goal";
+        QTest::addRow("text, %s", qPrintable(route))
+            << "text/plain" << QByteArray("Rune ") << route << "Rune goal";
+    }
+}
+
+void PlatformTest::guardedBox_pastesOnlyText()
+{
+    QFETCH(QString, format);
+    QFETCH(QByteArray, data);
+    QFETCH(QString, route);
+    QFETCH(QString, after);
+    ScriptedPlatform platform;
+    GuardedTextBox box(platform);
+    box.setText(QStringLiteral("goal"));
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    if (!format.isEmpty()) {
+        // What another program leaves behind: data with no format, or only one that is no text.
+        auto *mime = new QMimeData;
+        if (format != QLatin1String("none"))
+            mime->setData(format, data);
+        clipboard->setMimeData(mime);
+    }
+    box.setFocus();
+    box.moveCursor(QTextCursor::Start);
+    if (route == QLatin1String("Ctrl+V")) {
+        QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+    } else if (route == QLatin1String("Shift+Insert")) {
+        QTest::keyClick(&box, Qt::Key_Insert, Qt::ShiftModifier);
+    } else {
+        QTimer::singleShot(0, this, [] {
+            for (QWidget *widget : QApplication::topLevelWidgets()) {
+                if (auto *menu = qobject_cast<QMenu *>(widget); menu && menu->isVisible()) {
+                    for (QAction *action : menu->actions()) {
+                        if (action->objectName() == QLatin1String("edit-paste"))
+                            action->trigger();
+                    }
+                    menu->close();
+                }
+            }
+        });
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(5, 5),
+                                box.mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(box.viewport(), &event);
+    }
+    QCOMPARE(box.text(), after);
 }
 
 QTEST_MAIN(PlatformTest)

@@ -2,6 +2,7 @@
 #include "catalogue/stonepicturebox.h"
 #include "catalogue/stonepictures.h"
 #include "platform/guardedtextbox.h"
+#include "study/goalfile.h"
 #include "study/goalssection.h"
 #include "study/memorizesection.h"
 #include "study/settingssection.h"
@@ -9,9 +10,11 @@
 #include "study/studywindow.h"
 #include "studyfixture.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -41,7 +44,8 @@ private slots:
     void firstStart();
     void storedZero_untickesItsBox();
     void storedChoicesWithoutAett_areRefused();
-    void failedSettingsWrite_isToldOnce();
+    void settingsTrouble_isTold_data();
+    void settingsTrouble_isTold();
     void walk_showsEachStoneOfTheTickedAettir_data();
     void walk_showsEachStoneOfTheTickedAettir();
     void sectionButton_restartsTheWalkButKeepsTheStone();
@@ -53,6 +57,8 @@ private slots:
     void goals_saveWritesTheFile();
     void goals_failedSaveIsToldAndKeepsTheText();
     void goals_badFilesStillStart();
+    void goals_keepTheirFiles_data();
+    void goals_keepTheirFiles();
     void everyControlIsNamed();
     void windowHasItsFixedSize();
 
@@ -158,17 +164,36 @@ void StudyWindowTest::storedChoicesWithoutAett_areRefused()
     QCOMPARE(m_platform->messages.size(), 1);
 }
 
-void StudyWindowTest::failedSettingsWrite_isToldOnce()
+void StudyWindowTest::settingsTrouble_isTold_data()
 {
-    m_platform->store.failure = QStringLiteral("The file /x/Orlendra.ini could not be written.");
+    QTest::addColumn<QString>("failure");
+    QTest::addColumn<QString>("notice");
+    QTest::addColumn<Platform::Icon>("icon");
+    QTest::addColumn<int>("afterSave"); // messages after one more save
+    QTest::newRow("not written") << "The file /x/Orlendra.ini could not be written."
+                                 << "" << Platform::Icon::Critical << 2;
+    QTest::newRow("damaged, written over")
+        << ""
+        << "The file /x/Orlendra.ini was damaged and could not be read."
+        << Platform::Icon::Information << 1;
+}
+
+void StudyWindowTest::settingsTrouble_isTold()
+{
+    QFETCH(QString, failure);
+    QFETCH(QString, notice);
+    QFETCH(Platform::Icon, icon);
+    QFETCH(int, afterSave);
+    m_platform->store.failure = failure;
+    m_platform->store.notice = notice;
     openWindow();
     QCOMPARE(m_platform->messages.size(), 1);
-    QVERIFY(m_platform->messages[0].text.contains(m_platform->store.failure));
-    QCOMPARE(m_platform->messages[0].icon, Platform::Icon::Critical);
+    QVERIFY(m_platform->messages[0].text.contains(failure + notice));
+    QCOMPARE(m_platform->messages[0].icon, icon);
     // The choices still count for this session.
     QCOMPARE(m_walk->studyOrder.size(), 24);
     press(QStringLiteral("cmdSaveSettings"));
-    QCOMPARE(m_platform->messages.size(), 2);
+    QCOMPARE(m_platform->messages.size(), afterSave);
 }
 
 void StudyWindowTest::walk_showsEachStoneOfTheTickedAettir_data()
@@ -398,6 +423,63 @@ void StudyWindowTest::goals_badFilesStillStart()
     // Reading never writes.
     QCOMPARE(readAll(folder.filePath(QStringLiteral("Goal1.txt"))), content);
     QVERIFY(QFileInfo(folder.filePath(QStringLiteral("Goal2.txt"))).isDir());
+}
+
+void StudyWindowTest::goals_keepTheirFiles_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<Platform::Answer>("answer"); // to a question the save asks
+    QTest::addColumn<QByteArray>("after");
+    QTest::addColumn<int>("messages");
+    const auto unchanged = [](const char *name, const QByteArray &content) {
+        QTest::newRow(name) << content << "" << Platform::Answer::No << content << 0;
+    };
+    unchanged("Latin-1", "R\xfcnen M\xe4rz\r\n");
+    unchanged("Windows-1252", "\x93"
+                              "Fehu\x94 \x80\r\n");
+    unchanged("NUL, controls, no-break space", QByteArray("a\x00"
+                                                          "b\x01\x1b\xc2\xa0"
+                                                          "c\r\n",
+                                                          10));
+    QTest::newRow("a rune into Latin-1, saved as UTF-8")
+        << QByteArray("M\xe4rz\r\n") << "ᚠ" << Platform::Answer::Yes
+        << QByteArray("M\xc3\xa4rz\xe1\x9a\xa0\r\n") << 1;
+    QTest::newRow("a rune into Latin-1, not saved")
+        << QByteArray("M\xe4rz\r\n") << "ᚠ" << Platform::Answer::No << QByteArray("M\xe4rz\r\n")
+        << 1;
+    // Told when ticked and again when saved; what it shows cannot be changed.
+    const QByteArray tooLarge = QByteArray(GoalFile::longestEditableLine + 1, 'x') + "\r\n";
+    QTest::newRow("too large to edit") << tooLarge << "y" << Platform::Answer::Yes << tooLarge << 2;
+}
+
+void StudyWindowTest::goals_keepTheirFiles()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QString, typed);
+    QFETCH(Platform::Answer, answer);
+    QFETCH(QByteArray, after);
+    QFETCH(int, messages);
+    const QString path = QDir(m_folder->path()).filePath(QStringLiteral("Goal1.txt"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(before);
+    file.close();
+    StudyWindow &window = openWindow();
+    press(QStringLiteral("cmdSubjects_3"));
+    GoalsSection *goals = window.goalsSection();
+    m_platform->answers = {answer};
+    QTest::mouseClick(goals->tickBox(1), Qt::LeftButton);
+    GuardedTextBox *box = goals->textBox(1);
+    const QString shown = box->text();
+    box->setFocus();
+    box->moveCursor(QTextCursor::End);
+    QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, typed);
+    QApplication::sendEvent(box, &key);
+    QCOMPARE(box->text(), box->isReadOnly() ? shown : shown + typed);
+    QTest::mouseClick(goals->saveButton(1), Qt::LeftButton);
+    QCOMPARE(readAll(path), after);
+    QCOMPARE(m_platform->messages.size(), messages);
 }
 
 void StudyWindowTest::everyControlIsNamed()

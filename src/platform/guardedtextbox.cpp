@@ -7,8 +7,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QTextCursor>
-
-#include <utility>
+#include <QTextDocument>
 
 namespace {
 
@@ -17,6 +16,14 @@ bool carriesTextOut(const QKeyEvent *event)
     return event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Cut) ||
            event->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Insert) ||
            event->keyCombination() == QKeyCombination(Qt::ShiftModifier, Qt::Key_Delete);
+}
+
+// Only text goes into these boxes. Qt's own paste reads the first of the data's formats without
+// asking whether there is one, and the clipboard of a session where nothing was copied yet, or
+// what another program left there, may have none.
+bool holdsText(const QMimeData *source)
+{
+    return source && source->hasText() && !source->text().isEmpty();
 }
 
 } // namespace
@@ -36,13 +43,6 @@ GuardedTextBox::GuardedTextBox(Platform &platform, QWidget *parent)
 
 void GuardedTextBox::setText(const QString &text)
 {
-    if (!isVisible()) {
-        m_pendingText = text;
-        // The text changed all the same, and with it goes whatever we left on the clipboard.
-        m_platform.clearClipboardIfOurs();
-        return;
-    }
-    m_pendingText.reset();
     QString plain = text;
     plain.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     setPlainText(plain);
@@ -50,15 +50,26 @@ void GuardedTextBox::setText(const QString &text)
 
 QString GuardedTextBox::text() const
 {
-    if (m_pendingText)
-        return *m_pendingText;
-    return toPlainText().replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    // The raw text, as toPlainText() would turn no-break spaces into plain ones and the text
+    // would no longer be what was set; blocks are separated by the paragraph separator.
+    return document()->toRawText().replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
 }
 
 QMimeData *GuardedTextBox::createMimeDataFromSelection() const
 {
     // Whatever route asks for the selection (the X11 primary selection among them) gets nothing.
     return new QMimeData;
+}
+
+bool GuardedTextBox::canInsertFromMimeData(const QMimeData *source) const
+{
+    return holdsText(source);
+}
+
+void GuardedTextBox::insertFromMimeData(const QMimeData *source)
+{
+    if (holdsText(source))
+        QPlainTextEdit::insertFromMimeData(source);
 }
 
 void GuardedTextBox::contextMenuEvent(QContextMenuEvent *event)
@@ -82,13 +93,6 @@ void GuardedTextBox::keyPressEvent(QKeyEvent *event)
         return;
     }
     QPlainTextEdit::keyPressEvent(event);
-}
-
-void GuardedTextBox::showEvent(QShowEvent *event)
-{
-    QPlainTextEdit::showEvent(event);
-    if (m_pendingText)
-        setText(std::exchange(m_pendingText, std::nullopt).value());
 }
 
 void GuardedTextBox::mousePressEvent(QMouseEvent *event)

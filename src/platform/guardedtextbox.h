@@ -2,8 +2,6 @@
 
 #include <QPlainTextEdit>
 
-#include <optional>
-
 class Platform;
 
 // A multi-line text box whose text cannot be carried out through the clipboard: it offers no copy,
@@ -17,21 +15,20 @@ public:
     GuardedTextBox(Platform &platform, QWidget *parent = nullptr);
 
     // Line breaks are CR LF on both ways in and out, as the program's texts and files hold them.
+    // Every other character comes out as it went in, control characters included.
     void setText(const QString &text);
     QString text() const;
 
 protected:
     QMimeData *createMimeDataFromSelection() const override;
+    bool canInsertFromMimeData(const QMimeData *source) const override;
+    void insertFromMimeData(const QMimeData *source) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-    void showEvent(QShowEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     Platform &m_platform;
-    // Text given while the box has never been shown: laid out only when the box first appears,
-    // so sections the user has not opened cost nothing to fill.
-    std::optional<QString> m_pendingText;
 };

@@ -20,6 +20,9 @@ public:
     // Pushes what was written to lasting storage. Returns an empty text on success, otherwise a
     // sentence saying why the values could not be kept.
     virtual QString sync() = 0;
+    // What a sync that went through did beyond keeping the values and the user should hear once
+    // (a damaged store written over), or an empty text. Taking it clears it.
+    virtual QString takeNotice() = 0;
 };
 
 // Everything the program asks of the desktop goes through here, so that tests can answer dialogs

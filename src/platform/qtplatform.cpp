@@ -12,18 +12,36 @@
 #include <QUrl>
 
 #include <chrono>
+#include <utility>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace {
+
 const QString programTitle = QStringLiteral("Orlendra");
+
+QString currentUserId()
+{
+#ifdef Q_OS_UNIX
+    return QString::number(::getuid());
+#else
+    return QDir::home().dirName();
+#endif
 }
+
+} // namespace
 
 QSettingsStore::QSettingsStore()
     : m_settings(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
                                              programTitle, programTitle))
+    , m_unreadable(m_settings->status() == QSettings::AccessError)
 {}
 
 QSettingsStore::QSettingsStore(const QString &iniFile)
     : m_settings(std::make_unique<QSettings>(iniFile, QSettings::IniFormat))
+    , m_unreadable(m_settings->status() == QSettings::AccessError)
 {}
 
 QString QSettingsStore::read(const QString &section, const QString &key) const
@@ -34,29 +52,53 @@ QString QSettingsStore::read(const QString &section, const QString &key) const
 void QSettingsStore::write(const QString &section, const QString &key, const QString &value)
 {
     const QString name = section + QLatin1Char('/') + key;
-    if (!m_unsynced && m_settings->contains(name) && m_settings->value(name).toString() == value)
+    // A damaged store is written over even with the values it still shows.
+    if (m_unsynced.isEmpty() && m_settings->status() == QSettings::NoError &&
+        m_settings->contains(name) && m_settings->value(name).toString() == value)
         return;
     m_settings->setValue(name, value);
-    m_unsynced = true;
+    m_unsynced.insert(name, value);
 }
 
 QString QSettingsStore::sync()
 {
-    if (!m_unsynced)
+    if (m_unsynced.isEmpty())
         return {};
+    const QString fileName = m_settings->fileName();
+    const QString shownName = QDir::toNativeSeparators(fileName);
+    if (m_unreadable)
+        return QStringLiteral("The file %1 could not be read, so the settings it holds were left "
+                              "as they are.")
+            .arg(shownName);
     m_settings->sync();
     switch (m_settings->status()) {
     case QSettings::NoError:
-        m_unsynced = false;
+        m_unsynced.clear();
         return {};
     case QSettings::AccessError:
-        return QStringLiteral("The file %1 could not be written.")
-            .arg(QDir::toNativeSeparators(m_settings->fileName()));
+        return QStringLiteral("The file %1 could not be written.").arg(shownName);
     case QSettings::FormatError:
-        return QStringLiteral("The file %1 is damaged and could not be read.")
-            .arg(QDir::toNativeSeparators(m_settings->fileName()));
+        break;
     }
+    // Qt writes the values over a damaged file but goes on calling it damaged; a store opened
+    // afresh reads the file again and tells whether it now holds them.
+    m_settings = std::make_unique<QSettings>(fileName, QSettings::IniFormat);
+    for (auto it = m_unsynced.cbegin(); it != m_unsynced.cend(); ++it) {
+        if (m_settings->status() != QSettings::NoError ||
+            m_settings->value(it.key()).toString() != *it)
+            return QStringLiteral("The file %1 is damaged and could not be replaced.")
+                .arg(shownName);
+    }
+    m_unsynced.clear();
+    m_notice = QStringLiteral("The file %1 was damaged and could not be read. It now holds "
+                              "your current study settings.")
+                   .arg(shownName);
     return {};
+}
+
+QString QSettingsStore::takeNotice()
+{
+    return std::exchange(m_notice, QString());
 }
 
 QtPlatform::QtPlatform(const QString &lockFile)
@@ -67,10 +109,13 @@ QtPlatform::~QtPlatform() = default;
 
 QString QtPlatform::defaultLockFile()
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
-    if (folder.isEmpty() || !QDir().mkpath(folder))
-        folder = QDir::tempPath();
-    return folder + QStringLiteral("/orlendra.lock");
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    if (!folder.isEmpty() && QDir().mkpath(folder))
+        return folder + QStringLiteral("/orlendra.lock");
+    // The temporary folder is shared by every user of the machine. A lock there must name its
+    // user: one user's run, or a lock that another user's killed run left behind and nobody
+    // else may remove, must never keep a different user out.
+    return QDir::tempPath() + QStringLiteral("/orlendra-%1.lock").arg(currentUserId());
 }
 
 Platform::Answer QtPlatform::message(QWidget *parent, const QString &text, Icon icon,

@@ -3,6 +3,7 @@
 #include "platform.h"
 
 #include <QLockFile>
+#include <QMap>
 #include <QSettings>
 
 #include <memory>
@@ -19,13 +20,18 @@ public:
     QString read(const QString &section, const QString &key) const override;
     void write(const QString &section, const QString &key, const QString &value) override;
     QString sync() override;
+    QString takeNotice() override;
 
 private:
     std::unique_ptr<QSettings> m_settings;
-    // Values written since the last sync that went through. While there are none, a value that
-    // already stands in the store needs no writing, and a sync with nothing to write touches no
-    // file: every start saves the ticks again, mostly unchanged.
-    bool m_unsynced = false;
+    // The store could not be read when it was opened. What it holds then stays as it is: the
+    // program only sees that nothing is stored and would write over the user's choices.
+    bool m_unreadable = false;
+    QString m_notice;
+    // Values written since the last sync that went through, by "Section/Key". While there are
+    // none, a value that already stands in the store needs no writing, and a sync with nothing to
+    // write touches no file: every start saves the ticks again, mostly unchanged.
+    QMap<QString, QString> m_unsynced;
 };
 
 class QtPlatform final : public Platform

@@ -4,13 +4,69 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
-#include <QStringEncoder>
+
+#include <algorithm>
+#include <array>
 
 namespace GoalFile {
 
 namespace {
+
 const QByteArray lineEnd = QByteArrayLiteral("\r\n");
+const QByteArray utf8Bom = QByteArrayLiteral("\xef\xbb\xbf");
+
+// Windows-1252 for the bytes 0x80 to 0x9F. The five bytes it leaves undefined keep the character
+// of their own number, as Latin-1 reads them, so that every byte has a character and back.
+constexpr std::array<char16_t, 32> windows1252High{
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+QString fromWindows1252(QByteArrayView bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar *out = text.data();
+    for (const char byte : bytes) {
+        const auto code = static_cast<unsigned char>(byte);
+        *out++ = code >= 0x80 && code < 0xA0 ? QChar(windows1252High[code - 0x80]) : QChar(code);
+    }
+    return text;
 }
+
+// The byte that stands for the character in Windows-1252, or -1 when there is none.
+int windows1252Byte(QChar character)
+{
+    const char16_t code = character.unicode();
+    if (code < 0x80 || (code >= 0xA0 && code <= 0xFF))
+        return code;
+    const auto found = std::find(windows1252High.begin(), windows1252High.end(), code);
+    return found == windows1252High.end()
+               ? -1
+               : 0x80 + static_cast<int>(found - windows1252High.begin());
+}
+
+struct Decoded {
+    QString text;
+    Encoding encoding = Encoding::Utf8;
+};
+
+// cutShort: the content is only the beginning of a file, so a character may be cut in two at its
+// end without the file being any less UTF-8.
+Decoded decode(QByteArrayView content, bool cutShort)
+{
+    const bool bom = content.startsWith(utf8Bom);
+    // A byte order mark after the first one is text like any other and is kept.
+    QStringDecoder::Flags flags = QStringDecoder::Flag::ConvertInitialBom;
+    if (!cutShort)
+        flags |= QStringDecoder::Flag::Stateless;
+    QStringDecoder utf8(QStringDecoder::Utf8, flags);
+    QString text = utf8(bom ? content.sliced(utf8Bom.size()) : content);
+    if (!utf8.hasError())
+        return {text, bom ? Encoding::Utf8WithBom : Encoding::Utf8};
+    return {fromWindows1252(content), Encoding::Windows1252};
+}
+
+} // namespace
 
 QString fileName(int goal)
 {
@@ -41,13 +97,18 @@ QStringList splitLines(const QString &text)
     return lines;
 }
 
-QString boxTextFor(const QByteArray &fileContent)
+QString encodingName(Encoding encoding)
 {
-    QStringDecoder decode(QStringDecoder::System);
-    return splitLines(decode(fileContent)).join(QStringLiteral("\r\n"));
+    return encoding == Encoding::Windows1252 ? QStringLiteral("Windows-1252")
+                                             : QStringLiteral("UTF-8");
 }
 
-QByteArray fileContentFor(const QString &boxText)
+QString boxTextFor(const QByteArray &fileContent)
+{
+    return splitLines(decode(fileContent, false).text).join(QStringLiteral("\r\n"));
+}
+
+QByteArray fileContentFor(const QString &boxText, Encoding encoding)
 {
     qsizetype first = 0;
     qsizetype last = boxText.size();
@@ -55,9 +116,45 @@ QByteArray fileContentFor(const QString &boxText)
         ++first;
     while (last > first && boxText.at(last - 1) == QLatin1Char(' '))
         --last;
-    QStringEncoder encode(QStringEncoder::System);
-    QByteArray content = encode(QStringView(boxText).sliced(first, last - first));
+    const QStringView text = QStringView(boxText).sliced(first, last - first);
+    QByteArray content;
+    switch (encoding) {
+    case Encoding::Utf8WithBom:
+        content = utf8Bom + text.toUtf8();
+        break;
+    case Encoding::Utf8:
+        content = text.toUtf8();
+        break;
+    case Encoding::Windows1252:
+        content.reserve(text.size() + lineEnd.size());
+        for (const QChar character : text) {
+            const int byte = windows1252Byte(character);
+            content.append(byte < 0 ? '?' : static_cast<char>(byte));
+        }
+        break;
+    }
     return content + lineEnd;
+}
+
+QStringList charactersNotIn(Encoding encoding, const QString &text)
+{
+    QStringList found;
+    if (encoding != Encoding::Windows1252)
+        return found;
+    for (qsizetype i = 0; i < text.size() && found.size() < 10; ++i) {
+        if (windows1252Byte(text.at(i)) >= 0)
+            continue;
+        // A character beyond the first 65536 takes two places; both go together.
+        const qsizetype length =
+            text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()
+                ? 2
+                : 1;
+        const QString character = text.mid(i, length);
+        if (!found.contains(character))
+            found.append(character);
+        i += length - 1;
+    }
+    return found;
 }
 
 void createIfMissing(const QString &path, int goal)
@@ -70,20 +167,40 @@ void createIfMissing(const QString &path, int goal)
         file.write(defaultText(goal).toLatin1() + lineEnd);
 }
 
-QString load(const QString &path)
+Loaded load(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    return boxTextFor(file.readAll());
+    // No more is read than could be edited: of a larger file only the beginning is shown.
+    QByteArray content = file.read(largestEditableFile + 1);
+    const bool cutShort = content.size() > largestEditableFile;
+    if (cutShort)
+        content.truncate(largestEditableFile);
+    const Decoded decoded = decode(content, cutShort);
+    const QStringList lines = splitLines(decoded.text);
+    Loaded loaded;
+    loaded.boxText = lines.join(QStringLiteral("\r\n"));
+    loaded.encoding = decoded.encoding;
+    loaded.tooLarge = cutShort || std::any_of(lines.begin(), lines.end(), [](const QString &line) {
+                          return line.size() > longestEditableLine;
+                      });
+    if (loaded.tooLarge)
+        loaded.boxText.truncate(longestEditableLine);
+    return loaded;
 }
 
-QString save(const QString &path, const QString &boxText)
+QString save(const QString &path, const QString &boxText, Encoding encoding)
 {
     QSaveFile file(path);
+    // The atomic save needs a new file beside the old one. Where the folder forbids that but the
+    // file may be written, writing the file in place is the only way to save at all.
+    const QFileInfo info(path);
+    if (info.isFile() && info.isWritable() && !QFileInfo(info.absolutePath()).isWritable())
+        file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly))
         return file.errorString();
-    const QByteArray content = fileContentFor(boxText);
+    const QByteArray content = fileContentFor(boxText, encoding);
     if (file.write(content) != content.size())
         return file.errorString();
     if (!file.commit())

@@ -4,9 +4,21 @@
 #include <QString>
 #include <QStringList>
 
-// The two goal files beside the program: plain text in the system's code page with CR LF line
-// ends, always written as one text followed by one CR LF.
+// The two goal files beside the program: plain text with CR LF line ends, always written as one
+// text followed by one CR LF. A file is saved back in the encoding it was read in, so that loading
+// and saving leaves it byte for byte as it was, whatever system wrote it.
 namespace GoalFile {
+
+// A file is read as UTF-8 (with its byte order mark when it starts with one) when it is valid
+// UTF-8, and otherwise as Windows-1252, which gives every byte a character of its own, so that a
+// file written in an 8-bit code page keeps each of its bytes through a load and a save.
+enum class Encoding { Utf8, Utf8WithBom, Windows1252 };
+
+// Beyond these the box can no longer keep up with typing or lay the file out quickly, so the file
+// is shown in part and is not edited.
+constexpr qsizetype largestEditableFile = 1 << 20; // bytes
+constexpr qsizetype longestEditableLine = 30000;   // characters; also how much of a file too
+                                                   // large to edit is shown
 
 QString fileName(int goal);    // "Goal1.txt", "Goal2.txt"
 QString defaultText(int goal); // "This is Goal 1.", "This is Goal 2."
@@ -15,22 +27,36 @@ QString defaultText(int goal); // "This is Goal 1.", "This is Goal 2."
 // line without an ending still counts, and an empty file has no lines.
 QStringList splitLines(const QString &text);
 
+QString encodingName(Encoding encoding); // "UTF-8", "Windows-1252"
+
 // What a goal box shows for a file: its lines joined by CR LF, with nothing after the last, so that
 // loading and saving leaves the file as it was.
 QString boxTextFor(const QByteArray &fileContent);
 
-// What a save writes for a box: its text with spaces (only) trimmed at both ends, then CR LF.
-QByteArray fileContentFor(const QString &boxText);
+// What a save writes for a box: its text with spaces (only) trimmed at both ends, then CR LF. A
+// character the encoding cannot hold is written as "?"; ask charactersNotIn() first.
+QByteArray fileContentFor(const QString &boxText, Encoding encoding = Encoding::Utf8);
+
+// The distinct characters of the text, at most ten, that the encoding cannot hold; empty when it
+// holds them all.
+QStringList charactersNotIn(Encoding encoding, const QString &text);
 
 // Creates the file with its default text when nothing stands at the path. Failure stays silent:
 // the user learns of an unwritable folder when a save fails.
 void createIfMissing(const QString &path, int goal);
 
-// The box text for the file at path; empty when it cannot be read.
-QString load(const QString &path);
+struct Loaded {
+    QString boxText; // of a file too large to edit, only its beginning
+    Encoding encoding = Encoding::Utf8;
+    bool tooLarge = false;
+};
 
-// Replaces the file atomically: whatever fails, the old file stays intact. Returns an empty text
-// on success, otherwise why the goal could not be saved.
-QString save(const QString &path, const QString &boxText);
+// The file at path as a box shows it; empty when it cannot be read.
+Loaded load(const QString &path);
+
+// Replaces the file atomically: whatever fails, the old file stays intact. Only where the folder
+// cannot be written but the file can is the file written in place. Returns an empty text on
+// success, otherwise why the goal could not be saved.
+QString save(const QString &path, const QString &boxText, Encoding encoding = Encoding::Utf8);
 
 } // namespace GoalFile

@@ -17,6 +17,7 @@
 #include "tests/testresultsection.h"
 #include "tests/testsetupwizard.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFrame>
@@ -28,6 +29,13 @@
 namespace {
 
 constexpr QSize clientSize{twips(10305), twips(6765)};
+
+QString tooLargeMessage(int goal, const QString &path)
+{
+    return QStringLiteral("%1 is too large to edit here, so Goal %2 shows only its beginning and "
+                          "cannot be changed. The file is left as it is.")
+        .arg(QDir::toNativeSeparators(path), QString::number(goal));
+}
 
 } // namespace
 
@@ -176,16 +184,55 @@ void StudyWindow::loadGoals()
     const QDir folder(m_platform.programFolder());
     for (int goal = 1; goal <= 2; ++goal)
         GoalFile::createIfMissing(folder.filePath(GoalFile::fileName(goal)), goal);
-    for (int goal = 1; goal <= 2; ++goal)
-        m_goals->textBox(goal)->setText(GoalFile::load(folder.filePath(GoalFile::fileName(goal))));
+    for (int goal = 1; goal <= 2; ++goal) {
+        const QString path = folder.filePath(GoalFile::fileName(goal));
+        const GoalFile::Loaded loaded = GoalFile::load(path);
+        GuardedTextBox *box = m_goals->textBox(goal);
+        box->setText(loaded.boxText);
+        box->setReadOnly(loaded.tooLarge);
+        m_goalEncodings[goal - 1] = loaded.encoding;
+        m_goalsTooLarge[goal - 1] = loaded.tooLarge;
+        QCheckBox *tick = m_goals->tickBox(goal);
+        disconnect(tick, nullptr, this, nullptr);
+        if (loaded.tooLarge) {
+            // Ticking a goal means to edit it; say straight away why this one cannot be.
+            connect(tick, &QCheckBox::toggled, this, [this, goal, path](bool ticked) {
+                if (ticked)
+                    m_platform.message(this, tooLargeMessage(goal, path),
+                                       Platform::Icon::Information);
+            });
+        }
+    }
 }
 
 void StudyWindow::saveGoal(int goal)
 {
     const QString path = QDir(m_platform.programFolder()).filePath(GoalFile::fileName(goal));
-    const QString error = GoalFile::save(path, m_goals->textBox(goal)->text());
-    if (error.isEmpty())
+    if (m_goalsTooLarge[goal - 1]) {
+        m_platform.message(this, tooLargeMessage(goal, path), Platform::Icon::Information);
         return;
+    }
+    const QString text = m_goals->textBox(goal)->text();
+    GoalFile::Encoding encoding = m_goalEncodings[goal - 1];
+    if (const QStringList foreign = GoalFile::charactersNotIn(encoding, text); !foreign.isEmpty()) {
+        const auto answer = m_platform.message(
+            this,
+            QStringLiteral("Goal %1 holds characters that %2 cannot hold in its encoding, %3: "
+                           "%4\n\nSave the file in UTF-8 instead, so that every character is "
+                           "kept? No leaves the file as it is.")
+                .arg(goal)
+                .arg(GoalFile::fileName(goal), GoalFile::encodingName(encoding),
+                     foreign.join(QLatin1Char(' '))),
+            Platform::Icon::Information, Platform::Buttons::YesNo, Platform::Answer::Yes);
+        if (answer != Platform::Answer::Yes)
+            return;
+        encoding = GoalFile::Encoding::Utf8;
+    }
+    const QString error = GoalFile::save(path, text, encoding);
+    if (error.isEmpty()) {
+        m_goalEncodings[goal - 1] = encoding;
+        return;
+    }
     m_platform.message(
         this,
         QStringLiteral("Goal %1 could not be saved to %2.\n%3\n\nThe file still holds "
@@ -217,6 +264,8 @@ bool StudyWindow::saveStudySettings()
                                           "not be remembered next time.\n%1")
                                .arg(error),
                            Platform::Icon::Critical);
+    } else if (const QString notice = m_platform.settings().takeNotice(); !notice.isEmpty()) {
+        m_platform.message(this, notice, Platform::Icon::Information);
     }
     return true;
 }

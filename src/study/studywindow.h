@@ -1,5 +1,6 @@
 #pragma once
 
+#include "goalfile.h"
 #include "platform/banner.h"
 
 #include <QMainWindow>
@@ -99,6 +100,10 @@ private:
     LinkLabel *m_cobrand = nullptr;
     LinkLabel *m_fullBrand = nullptr;
     Section m_front = Section::Settings;
+    // How each goal's file was read: a goal is saved in the encoding its file came in, and a file
+    // too large to edit is never written over.
+    std::array<GoalFile::Encoding, 2> m_goalEncodings{};
+    std::array<bool, 2> m_goalsTooLarge{};
     // While the load steps run nobody sees the window, so the panels only switch once, at
     // the end, to whichever section the steps left in front.
     bool m_loading = false;

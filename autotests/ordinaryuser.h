@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QStringList>
+
+#include <functional>
+
+// Permissions do not bind the superuser, and the tests may well run as root. Runs body as an
+// ordinary user: in this process when it is one, otherwise in a child process that has given up
+// root for the account "nobody", once the given paths have been handed over to that account.
+// Returns what body returned; false when root could not be given up.
+bool asOrdinaryUser(const QStringList &handedOver, const std::function<bool()> &body);
