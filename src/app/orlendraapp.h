@@ -3,6 +3,7 @@
 #include "app/framewindow.h"
 #include "study/studywalk.h"
 #include "study/studywindow.h"
+#include "tests/testrecords.h"
 
 #include <QObject>
 #include <QPointer>
@@ -49,6 +50,7 @@ public:
     StudyWindow *studyWindow() const { return m_study; }
     FrameWindow *frameWindow() const { return m_frame; }
     StudyWalk &walk() { return m_walk; }
+    TestRecords &testRecords() { return m_testRecords; }
     bool hasEnded() const { return m_ended; }
 
 signals:
@@ -64,6 +66,7 @@ private:
 
     Platform &m_platform;
     StudyWalk m_walk;
+    TestRecords m_testRecords;
     QPointer<StudyWindow> m_study;
     QPointer<FrameWindow> m_frame;
     bool m_handingOver = false;
