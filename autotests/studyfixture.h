@@ -3,6 +3,7 @@
 #include "scriptedplatform.h"
 #include "study/studywalk.h"
 #include "study/studywindow.h"
+#include "tests/testrecords.h"
 
 #include <QTemporaryDir>
 
@@ -19,5 +20,6 @@ struct StudyFixture {
     QTemporaryDir folder;
     ScriptedPlatform platform;
     StudyWalk walk;
+    TestRecords records;
     std::unique_ptr<StudyWindow> window;
 };

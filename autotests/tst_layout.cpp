@@ -1,7 +1,11 @@
 #include "app/framewindow.h"
+#include "catalogue/runecatalogue.h"
 #include "platform/wrappingcheckbox.h"
 #include "studyfixture.h"
+#include "tests/keywordstestpage.h"
 #include "tests/meaningtestwindow.h"
+#include "tests/testrules.h"
+#include "tests/testsetupwizard.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -65,28 +69,56 @@ void LayoutTest::snapshot(QWidget *window, const QString &name)
 void LayoutTest::studySections_data()
 {
     QTest::addColumn<int>("section");
-    QTest::newRow("settings") << 0;
-    QTest::newRow("memorize") << 1;
-    QTest::newRow("test set-up") << 2;
-    QTest::newRow("goals") << 3;
-    QTest::newRow("keywords test") << 4;
-    QTest::newRow("result") << 5;
+    QTest::addColumn<int>("page"); // of the test set-up
+    QTest::newRow("settings") << 0 << 0;
+    QTest::newRow("memorize") << 1 << 0;
+    QTest::newRow("test set-up") << 2 << 0;
+    QTest::newRow("test set-up, stone types") << 2 << 1;
+    QTest::newRow("test set-up, level") << 2 << 2;
+    QTest::newRow("goals") << 3 << 0;
+    QTest::newRow("keywords test") << 4 << 0;
+    QTest::newRow("result") << 5 << 0;
 }
 
 void LayoutTest::studySections()
 {
     QFETCH(int, section);
+    QFETCH(int, page);
     StudyFixture fixture;
     StudyWindow &window = fixture.open();
     window.bringToFront(static_cast<StudyWindow::Section>(section));
+    window.testSetUp()->showPage(static_cast<TestSetUpWizard::Page>(page));
     if (section == 1) {
         // The longest texts: Thurisaz's upright meaning.
         window.showSection(1);
         window.nextStone();
         window.nextStone();
     }
+    if (section == 4) {
+        // A question at its widest, at either level: the longest name and keywords.
+        const RuneCatalogue &catalogue = loadRuneCatalogue();
+        const auto longer = [](const QString &a, const QString &b) { return a.size() > b.size(); };
+        Question question;
+        question.options =
+            QStringList(catalogue.stoneKeywords.begin(), catalogue.stoneKeywords.end() - 1);
+        std::sort(question.options.begin(), question.options.end(), longer);
+        const auto longestName = std::max_element(
+            catalogue.stoneNames.begin(), catalogue.stoneNames.end(),
+            [](const QString &a, const QString &b) { return a.size() < b.size(); });
+        const auto stone = StoneIndex(longestName - catalogue.stoneNames.begin());
+        window.keywordsTest()->showQuestion(24, stone, TestSetup::Beginner, question);
+        checkCaptionsFit(&window);
+        window.keywordsTest()->showQuestion(24, stone, TestSetup::Advanced, question);
+    }
+    if (section == 5) {
+        TestRules::startTest(fixture.records, TestSubject::Keywords, TestSetup::Advanced,
+                             fixture.platform.random());
+        fixture.records.state.questionResults.fill(TestRules::scoreLine(TestSetup::Advanced, 4));
+        window.showTestResult(TestRules::resultText(loadRuneCatalogue(), fixture.records.state,
+                                                    TestSetup::Advanced, TestSubject::Keywords));
+    }
     checkCaptionsFit(&window);
-    snapshot(&window, QStringLiteral("study-%1").arg(section));
+    snapshot(&window, QStringLiteral("study-%1-%2").arg(section).arg(page));
 }
 
 void LayoutTest::frameWindow()

@@ -72,7 +72,7 @@ bool OrlendraApp::start()
 StudyWindow *OrlendraApp::showStudyWindow()
 {
     if (!m_study) {
-        m_study = new StudyWindow(m_platform, m_walk);
+        m_study = new StudyWindow(m_platform, m_walk, m_testRecords);
         // A closed window is gone for the run, even before Qt deletes it.
         connect(m_study, &StudyWindow::closing, this, [this] {
             m_study = nullptr;

@@ -13,17 +13,18 @@
 #include "settingssection.h"
 #include "studysettings.h"
 #include "studywalk.h"
+#include "tests/keywordstestpage.h"
+#include "tests/testresultsection.h"
+#include "tests/testsetupwizard.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFrame>
-#include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStackedWidget>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -36,16 +37,10 @@ QString tooLargeMessage(int goal, const QString &path)
         .arg(QDir::toNativeSeparators(path), QString::number(goal));
 }
 
-QFrame *emptyPage(const QString &name, QWidget *parent)
-{
-    auto *page = new QFrame(parent);
-    page->setObjectName(name);
-    return page;
-}
-
 } // namespace
 
-StudyWindow::StudyWindow(Platform &platform, StudyWalk &walk, QWidget *parent)
+StudyWindow::StudyWindow(Platform &platform, StudyWalk &walk, TestRecords &testRecords,
+                         QWidget *parent)
     : QMainWindow(parent)
     , m_platform(platform)
     , m_walk(walk)
@@ -87,12 +82,12 @@ StudyWindow::StudyWindow(Platform &platform, StudyWalk &walk, QWidget *parent)
     m_settings = new SettingsSection(m_panels);
     m_memorize = new MemorizeSection(platform, m_panels);
     m_goals = new GoalsSection(platform, m_panels);
-    m_panels->addWidget(m_settings);
-    m_panels->addWidget(m_memorize);
-    m_panels->addWidget(buildTestSetUp());
-    m_panels->addWidget(m_goals);
-    m_panels->addWidget(buildTestKeywords());
-    m_panels->addWidget(buildTestResult());
+    m_testSetUp = new TestSetUpWizard(testRecords, platform, m_panels);
+    m_keywordsTest = new KeywordsTestPage(testRecords, platform, m_panels);
+    m_testResult = new TestResultSection(platform, m_panels);
+    for (QWidget *panel : std::initializer_list<QWidget *>{m_settings, m_memorize, m_testSetUp,
+                                                           m_goals, m_keywordsTest, m_testResult})
+        m_panels->addWidget(panel);
 
     buildBanner(client);
     buildMenus();
@@ -103,6 +98,13 @@ StudyWindow::StudyWindow(Platform &platform, StudyWalk &walk, QWidget *parent)
     connect(m_memorize->nextButton(), &QPushButton::clicked, this, &StudyWindow::nextStone);
     connect(m_memorize->backButton(), &QPushButton::clicked, this, &StudyWindow::previousStone);
     connect(m_goals, &GoalsSection::saveRequested, this, &StudyWindow::saveGoal);
+    connect(m_testSetUp, &TestSetUpWizard::keywordsTestRequested, this, [this] {
+        m_keywordsTest->start();
+        bringToFront(Section::TestKeywords);
+    });
+    connect(m_testSetUp, &TestSetUpWizard::meaningsTestRequested, this,
+            &StudyWindow::meaningsTestRequested);
+    connect(m_keywordsTest, &KeywordsTestPage::finished, this, &StudyWindow::showTestResult);
 }
 
 void StudyWindow::buildMenus()
@@ -127,52 +129,6 @@ void StudyWindow::buildBanner(QWidget *client)
         Branding::addBrandLabels(banner, twipsRect(120, 165, 10065, 615));
     m_cobrand = labels.cobrand;
     m_fullBrand = labels.fullBrand;
-}
-
-QWidget *StudyWindow::buildTestSetUp()
-{
-    auto *panel = new QWidget(m_panels);
-    panel->setObjectName(QStringLiteral("picTestSetUp"));
-    panel->setAccessibleName(QStringLiteral("Test Set Up"));
-    m_testSetUpPages = new QStackedWidget(panel);
-    m_testSetUpPages->setObjectName(QStringLiteral("testSetUpPages"));
-    m_testSetUpPages->addWidget(emptyPage(QStringLiteral("fraTestSubjects"), m_testSetUpPages));
-    m_testSetUpPages->addWidget(emptyPage(QStringLiteral("fraTestType"), m_testSetUpPages));
-    m_testSetUpPages->addWidget(emptyPage(QStringLiteral("fraTestLevel"), m_testSetUpPages));
-    auto *layout = new QVBoxLayout(panel);
-    layout->addWidget(m_testSetUpPages);
-    return panel;
-}
-
-QWidget *StudyWindow::buildTestKeywords()
-{
-    auto *panel = new QWidget(m_panels);
-    panel->setObjectName(QStringLiteral("picTestKeywords"));
-    panel->setAccessibleName(QStringLiteral("Keywords test"));
-    return panel;
-}
-
-QWidget *StudyWindow::buildTestResult()
-{
-    auto *panel = new QWidget(m_panels);
-    panel->setObjectName(QStringLiteral("picTestResult"));
-    panel->setAccessibleName(QStringLiteral("Test result"));
-    auto *title = new QLabel(QStringLiteral("Orlendra Result"), panel);
-    title->setObjectName(QStringLiteral("lblResultTitle"));
-    auto *result = new GuardedTextBox(m_platform, panel);
-    result->setObjectName(QStringLiteral("txtResult"));
-    result->setAccessibleName(QStringLiteral("Orlendra Result"));
-    // Result lines are laid out in columns; they scroll sideways rather than wrap.
-    result->setLineWrapMode(QPlainTextEdit::NoWrap);
-    result->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    auto *save = new QPushButton(QStringLiteral("Save Current Result"), panel);
-    save->setObjectName(QStringLiteral("Command5"));
-    save->setAccessibleName(save->text());
-    auto *layout = new QVBoxLayout(panel);
-    layout->addWidget(title);
-    layout->addWidget(result, 1);
-    layout->addWidget(save, 0, Qt::AlignRight);
-    return panel;
 }
 
 void StudyWindow::load()
@@ -201,7 +157,7 @@ void StudyWindow::showSection(int index)
         break;
     case 2:
         bringToFront(Section::TestSetUp);
-        m_testSetUpPages->setCurrentIndex(0);
+        m_testSetUp->showPage(TestSetUpWizard::Subjects);
         break;
     case 3:
         bringToFront(Section::Goals);
@@ -395,6 +351,12 @@ void StudyWindow::pickBanner(BannerPick pick)
     case BannerPick::AsBuilt:
         break;
     }
+}
+
+void StudyWindow::showTestResult(const QString &resultText)
+{
+    m_testResult->setResultText(resultText);
+    bringToFront(Section::TestResult);
 }
 
 void StudyWindow::closeEvent(QCloseEvent *event)

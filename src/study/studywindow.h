@@ -8,13 +8,17 @@
 #include <array>
 
 class GoalsSection;
+class KeywordsTestPage;
 class LinkLabel;
 class MemorizeSection;
 class Platform;
 class QPushButton;
 class QStackedWidget;
 class SettingsSection;
+class TestResultSection;
+class TestSetUpWizard;
 struct StudyWalk;
+struct TestRecords;
 
 // The study window: four section buttons over a stack of six equal section panels, the
 // promotional banner below them and the menu bar. It is built afresh each time the program comes
@@ -27,7 +31,8 @@ public:
     // In stacking order: the first four are opened by the section buttons.
     enum class Section { Settings, MemorizeStones, TestSetUp, Goals, TestKeywords, TestResult };
 
-    StudyWindow(Platform &platform, StudyWalk &walk, QWidget *parent = nullptr);
+    StudyWindow(Platform &platform, StudyWalk &walk, TestRecords &testRecords,
+                QWidget *parent = nullptr);
 
     // The load steps, in their order: goals, study ticks, the Memorize action, then Settings to
     // the front, so the first stone is already prepared behind the section the user sees first.
@@ -56,9 +61,15 @@ public:
 
     void pickBanner(BannerPick pick);
 
+    // The end of either test: the result into the result section, and that section to the front.
+    void showTestResult(const QString &resultText);
+
     SettingsSection *settingsSection() const { return m_settings; }
     MemorizeSection *memorizeSection() const { return m_memorize; }
     GoalsSection *goalsSection() const { return m_goals; }
+    TestSetUpWizard *testSetUp() const { return m_testSetUp; }
+    KeywordsTestPage *keywordsTest() const { return m_keywordsTest; }
+    TestResultSection *testResult() const { return m_testResult; }
     QPushButton *sectionButton(int index) const { return m_sectionButtons[index]; }
 
 signals:
@@ -66,6 +77,8 @@ signals:
     // decides what a close means.
     void closing();
     void aboutRequested();
+    // The set-up asks for a meanings test; the test records are ready for it.
+    void meaningsTestRequested();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -73,18 +86,17 @@ protected:
 private:
     void buildMenus();
     void buildBanner(QWidget *client);
-    QWidget *buildTestSetUp();
-    QWidget *buildTestKeywords();
-    QWidget *buildTestResult();
 
     Platform &m_platform;
     StudyWalk &m_walk;
     std::array<QPushButton *, 4> m_sectionButtons{};
     QStackedWidget *m_panels = nullptr;
-    QStackedWidget *m_testSetUpPages = nullptr;
     SettingsSection *m_settings = nullptr;
     MemorizeSection *m_memorize = nullptr;
     GoalsSection *m_goals = nullptr;
+    TestSetUpWizard *m_testSetUp = nullptr;
+    KeywordsTestPage *m_keywordsTest = nullptr;
+    TestResultSection *m_testResult = nullptr;
     LinkLabel *m_cobrand = nullptr;
     LinkLabel *m_fullBrand = nullptr;
     Section m_front = Section::Settings;

@@ -8,6 +8,9 @@
 
 constexpr int QuestionCount = 24;
 
+// What a test asks about; it decides the question counter, the builder and the total's wording.
+enum class TestSubject { Keywords, Meanings };
+
 // The choices of the test set-up that outlive a single test. Nothing of it is saved.
 struct TestSetup {
     enum : qint16 { Beginner = 0, Advanced = 1 };
@@ -32,6 +35,12 @@ struct TestState {
     std::array<QString, QuestionCount> questionResults;
     qint16 questionScore = 0;
     qint16 totalScore = 0;
+
+    // The question counter of the test on the given subject.
+    qint16 &questionNo(TestSubject subject)
+    {
+        return subject == TestSubject::Keywords ? keywordQuestionNo : meaningQuestionNo;
+    }
 };
 
 // Program-wide for the whole run, beside the study walk: the meanings test hands back to a study

@@ -1,0 +1,492 @@
+#include "catalogue/runecatalogue.h"
+#include "catalogue/stonepicturebox.h"
+#include "platform/guardedtextbox.h"
+#include "platform/wrappingcheckbox.h"
+#include "studyfixture.h"
+#include "tests/meaningquestion.h"
+#include "tests/meaningtestwindow.h"
+#include "tests/testpagedriver.h"
+#include "tests/testresultsection.h"
+#include "tests/testrules.h"
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QStandardPaths>
+#include <QTest>
+
+// The test set-up, the keywords test and its result, driven through the study window as a user
+// would: mouse, keyboard and a screen reader's actions.
+class KeywordsTestTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init();
+    void cleanup() { m_fixture.reset(); }
+
+    void setUpPages_data();
+    void setUpPages();
+    void answer_data();
+    void answer();
+    void ticks_moveTheFocusToNext_data();
+    void ticks_moveTheFocusToNext();
+    void wholeTest_data();
+    void wholeTest();
+    void abandonedTest_nextStartsAtZero();
+    void saveResult_data();
+    void saveResult();
+    void meaningsWindow_runsOnTheSameDriver();
+
+private:
+    StudyWindow &window() { return *m_fixture->window; }
+    TestState &state() { return m_fixture->records.state; }
+    template <typename T = QAbstractButton> T *control(const QString &name);
+    void click(const QString &name);
+    // A click on the box's tick, which answers to clicks where its caption stands.
+    void tick(int index);
+    void startTest(qint16 level);
+    QCheckBox *box(int index)
+    {
+        return control<QCheckBox>(QStringLiteral("chkKeywords_%1").arg(index));
+    }
+    // Boxes in use whose captions are right, or wrong, answers of the question on screen.
+    QList<int> boxes(bool right);
+    void checkQuestionShown(int number);
+    QStringList messageTexts() const;
+
+    std::unique_ptr<StudyFixture> m_fixture;
+};
+
+void KeywordsTestTest::init()
+{
+    m_fixture = std::make_unique<StudyFixture>();
+    m_fixture->open();
+    QVERIFY(QTest::qWaitForWindowActive(&window()));
+}
+
+template <typename T> T *KeywordsTestTest::control(const QString &name)
+{
+    auto *found = window().findChild<T *>(name);
+    if (!found)
+        qFatal("No control %s", qPrintable(name));
+    return found;
+}
+
+void KeywordsTestTest::click(const QString &name)
+{
+    QTest::mouseClick(control(name), Qt::LeftButton);
+}
+
+void KeywordsTestTest::tick(int index)
+{
+    QTest::mouseClick(box(index), Qt::LeftButton, {}, QPoint(8, box(index)->height() / 2));
+}
+
+void KeywordsTestTest::startTest(qint16 level)
+{
+    for (const char *name : {"cmdSubjects_2", "optTestSubjects_1", "cmdTestNext_0"})
+        click(QLatin1String(name));
+    click(QStringLiteral("optTestLevel_%1").arg(level));
+    click(QStringLiteral("cmdTestNext_2"));
+}
+
+QList<int> KeywordsTestTest::boxes(bool right)
+{
+    QList<int> found;
+    for (int i = 0; i < TestRules::optionCount(m_fixture->records.setup.level); ++i) {
+        if (state().correctAnswers.contains(box(i)->text()) == right)
+            found << i;
+    }
+    return found;
+}
+
+QStringList KeywordsTestTest::messageTexts() const
+{
+    QStringList texts;
+    for (const auto &message : m_fixture->platform.messages) {
+        texts << message.text;
+        if (message.icon != Platform::Icon::Critical)
+            texts << QStringLiteral("(not critical)");
+    }
+    return texts;
+}
+
+void KeywordsTestTest::checkQuestionShown(int number)
+{
+    const qint16 level = m_fixture->records.setup.level;
+    const int inUse = TestRules::optionCount(level);
+    const StoneIndex stone = state().questionOrder[number - 1];
+    const QString name = loadRuneCatalogue().stoneNames[stone];
+    QCOMPARE(state().keywordQuestionNo, number);
+    // What a screen reader hears of the labels.
+    const auto spoken = [this](const char *label) {
+        return QAccessible::queryAccessibleInterface(control<QLabel>(QLatin1String(label)))
+            ->text(QAccessible::Name);
+    };
+    QCOMPARE(spoken("lblIndex"), QStringLiteral("Question %1").arg(number));
+    QCOMPARE(spoken("lblTestStone"), name);
+    QCOMPARE(control<QLabel>(QStringLiteral("lblCaption"))->text(),
+             level ? QStringLiteral("You must choose 4 options")
+                   : QStringLiteral("You must choose only 1 option"));
+    QCOMPARE(control<StonePictureBox>(QStringLiteral("picTest"))->pictureNumber(), stone + 1);
+    QCOMPARE(boxes(true).size(), TestRules::requiredTicks(level));
+    for (int i = 0; i < 8; ++i) {
+        QCOMPARE(box(i)->isVisible(), i < inUse);
+        QVERIFY(!box(i)->isChecked());
+        if (i < inUse) {
+            QCOMPARE(box(i)->text(), state().options[i]);
+            QCOMPARE(box(i)->accessibleName(), state().options[i]);
+        }
+    }
+}
+
+void KeywordsTestTest::setUpPages_data()
+{
+    QTest::addColumn<QStringList>("clicks");
+    QTest::addColumn<QString>("shown"); // page of the wizard, or the section in front
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<QString>("stoneTypes");
+
+    const QString keywords = QStringLiteral("optTestSubjects_1");
+    const QString meanings = QStringLiteral("optTestSubjects_0");
+    const QString next0 = QStringLiteral("cmdTestNext_0");
+    const QString next1 = QStringLiteral("cmdTestNext_1");
+    const QString next2 = QStringLiteral("cmdTestNext_2");
+    const QString section = QStringLiteral("cmdSubjects_2");
+    const QStringList none;
+    QTest::newRow("no subject") << QStringList{next0} << "fraTestSubjects"
+                                << QStringList{"Please Select A Test Subject"} << "000";
+    QTest::newRow("keywords skip the stone types")
+        << QStringList{keywords, next0} << "fraTestLevel" << none << "000";
+    QTest::newRow("meanings ask for stone types")
+        << QStringList{meanings, next0} << "fraTestType" << none << "000";
+    QTest::newRow("no stone type") << QStringList{meanings, next0, next1} << "fraTestType"
+                                   << QStringList{"Please Select At Least 1 Stone Type"} << "000";
+    QTest::newRow("stone types stored by their Next")
+        << QStringList{meanings, next0, "chkTestType_0", "chkTestType_2", next1} << "fraTestLevel"
+        << none << "101";
+    QTest::newRow("back from the stone types")
+        << QStringList{meanings, next0, "cmdTestBack_0"} << "fraTestSubjects" << none << "000";
+    QTest::newRow("back from the level, keywords")
+        << QStringList{keywords, next0, "cmdTestBack_1"} << "fraTestSubjects" << none << "000";
+    QTest::newRow("back from the level, meanings")
+        << QStringList{meanings, next0, "chkTestType_1", next1, "cmdTestBack_1"} << "fraTestType"
+        << none << "010";
+    QTest::newRow("no level") << QStringList{keywords, next0, next2} << "fraTestLevel"
+                              << QStringList{"Please Select A Test Level"} << "000";
+    QTest::newRow("section button enters at the subject")
+        << QStringList{keywords, next0, section} << "fraTestSubjects" << none << "000";
+    QTest::newRow("choices are kept")
+        << QStringList{keywords, next0, "optTestLevel_1", section, next0, next2}
+        << "picTestKeywords" << none << "000";
+    QTest::newRow("keywords test starts") << QStringList{keywords, next0, "optTestLevel_0", next2}
+                                          << "picTestKeywords" << none << "000";
+    QTest::newRow("meanings test is asked for")
+        << QStringList{meanings, next0, "chkTestType_1", next1, "optTestLevel_1", next2}
+        << "fraTestLevel" << none << "010";
+    QTest::newRow("stone types change only on their Next")
+        << QStringList{meanings,        next0,           "chkTestType_1",  next1,
+                       "cmdTestBack_1", "chkTestType_1", "chkTestType_0",  section,
+                       keywords,        next0,           "optTestLevel_0", next2}
+        << "picTestKeywords" << none << "010";
+}
+
+void KeywordsTestTest::setUpPages()
+{
+    QFETCH(QStringList, clicks);
+    QFETCH(QString, shown);
+    QFETCH(QStringList, messages);
+    QFETCH(QString, stoneTypes);
+    QSignalSpy meaningsAsked(&window(), &StudyWindow::meaningsTestRequested);
+    click(QStringLiteral("cmdSubjects_2"));
+    for (const QString &name : clicks)
+        click(name);
+
+    const auto front = window().frontSection();
+    QVERIFY(front == StudyWindow::Section::TestSetUp ||
+            front == StudyWindow::Section::TestKeywords);
+    const QString where = front == StudyWindow::Section::TestKeywords
+                              ? QStringLiteral("picTestKeywords")
+                              : control<QStackedWidget>(QStringLiteral("testSetUpPages"))
+                                    ->currentWidget()
+                                    ->objectName();
+    QCOMPARE(where, shown);
+    QCOMPARE(messageTexts(), messages);
+    const auto &types = m_fixture->records.setup.stoneTypes;
+    QCOMPARE(QStringLiteral("%1%2%3").arg(int(types[0])).arg(int(types[1])).arg(int(types[2])),
+             stoneTypes);
+
+    const bool started = clicks.endsWith(QStringLiteral("cmdTestNext_2")) && messages.isEmpty();
+    const bool meanings = control(QStringLiteral("optTestSubjects_0"))->isChecked();
+    QCOMPARE(meaningsAsked.size(), started && meanings ? 1 : 0);
+    if (started) {
+        QCOMPARE(m_fixture->records.setup.level,
+                 control(QStringLiteral("optTestLevel_1"))->isChecked() ? 1 : 0);
+        QCOMPARE(meanings ? state().meaningQuestionNo : state().keywordQuestionNo,
+                 meanings ? 0 : 1);
+    }
+    if (started && !meanings) {
+        checkQuestionShown(1);
+        // The keyboard answers at once.
+        QCOMPARE(QApplication::focusWidget(), box(0));
+    }
+}
+
+void KeywordsTestTest::answer_data()
+{
+    QTest::addColumn<qint16>("level");
+    QTest::addColumn<int>("right"); // right boxes ticked
+    QTest::addColumn<int>("wrong"); // wrong boxes ticked
+    QTest::addColumn<QString>("outcome");
+    QTest::newRow("beginner, none") << qint16(0) << 0 << 0 << "You must select 1 option";
+    QTest::newRow("beginner, two") << qint16(0) << 1 << 1 << "You can select 1 option";
+    QTest::newRow("beginner, right") << qint16(0) << 1 << 0 << "1 Correct Out of 1";
+    QTest::newRow("beginner, wrong") << qint16(0) << 0 << 1 << "0 Correct Out of 1";
+    QTest::newRow("advanced, none") << qint16(1) << 0 << 0 << "You can select 4 options";
+    QTest::newRow("advanced, three") << qint16(1) << 3 << 0 << "You can select 4 options";
+    QTest::newRow("advanced, five") << qint16(1) << 4 << 1 << "You can select 4 options";
+    QTest::newRow("advanced, three right") << qint16(1) << 3 << 1 << "3 Correct Out of 4";
+    QTest::newRow("advanced, all right") << qint16(1) << 4 << 0 << "4 Correct Out of 4";
+    QTest::newRow("advanced, all wrong") << qint16(1) << 0 << 4 << "0 Correct Out of 4";
+}
+
+void KeywordsTestTest::answer()
+{
+    QFETCH(qint16, level);
+    QFETCH(int, right);
+    QFETCH(int, wrong);
+    QFETCH(QString, outcome);
+    startTest(level);
+    checkQuestionShown(1);
+    const QList<int> ticked = boxes(true).first(right) + boxes(false).first(wrong);
+    for (int i : ticked)
+        tick(i);
+    click(QStringLiteral("cmdNextQuestion"));
+
+    if (outcome.startsWith(QLatin1String("You"))) {
+        QCOMPARE(messageTexts(), QStringList{outcome});
+        QCOMPARE(state().keywordQuestionNo, 1);
+        for (int i : ticked)
+            QVERIFY(box(i)->isChecked());
+        QCOMPARE(state().totalScore, 0);
+        QVERIFY(state().questionResults[0].isEmpty());
+    } else {
+        QVERIFY(m_fixture->platform.messages.isEmpty());
+        QCOMPARE(state().questionResults[0], outcome);
+        QCOMPARE(state().totalScore, right);
+        checkQuestionShown(2);
+    }
+}
+
+void KeywordsTestTest::ticks_moveTheFocusToNext_data()
+{
+    QTest::addColumn<qint16>("level");
+    QTest::addColumn<QList<int>>("clicks"); // boxes clicked in turn; -1 presses "Next"
+    QTest::addColumn<bool>("onNext");
+    QTest::newRow("beginner, first tick") << qint16(0) << QList<int>{2} << true;
+    QTest::newRow("advanced, third tick") << qint16(1) << QList<int>{0, 1, 2} << false;
+    QTest::newRow("advanced, fourth tick") << qint16(1) << QList<int>{0, 1, 2, 3} << true;
+    QTest::newRow("every tick counts") << qint16(1) << QList<int>{0, 0, 0, 1, 2} << true;
+    QTest::newRow("counting starts again after Next")
+        << qint16(1) << QList<int>{0, 1, 2, -1, 3} << false;
+}
+
+void KeywordsTestTest::ticks_moveTheFocusToNext()
+{
+    QFETCH(qint16, level);
+    QFETCH(QList<int>, clicks);
+    QFETCH(bool, onNext);
+    startTest(level);
+    for (int i : clicks) {
+        if (i < 0)
+            click(QStringLiteral("cmdNextQuestion"));
+        else
+            tick(i);
+    }
+    QCOMPARE(QApplication::focusWidget() == control(QStringLiteral("cmdNextQuestion")), onNext);
+}
+
+void KeywordsTestTest::wholeTest_data()
+{
+    QTest::addColumn<qint16>("level");
+    QTest::addColumn<QString>("total");
+    // Every answer right but the last, which has one wrong tick.
+    QTest::newRow("beginner, by keyboard") << qint16(0) << "23 Correct Out Of  24 Keywords";
+    QTest::newRow("advanced, by screen reader") << qint16(1) << "95 Correct Out Of  96 Keywords";
+}
+
+void KeywordsTestTest::wholeTest()
+{
+    QFETCH(qint16, level);
+    QFETCH(QString, total);
+    startTest(level);
+    auto *next = control<QPushButton>(QStringLiteral("cmdNextQuestion"));
+    for (int question = 1; question <= QuestionCount; ++question) {
+        checkQuestionShown(question);
+        QList<int> ticks = boxes(true);
+        if (question == QuestionCount)
+            ticks.last() = boxes(false).first();
+        if (level == TestSetup::Beginner) {
+            // Space ticks the box, and the focus moves on to "Next" for Enter.
+            box(ticks[0])->setFocus();
+            QTest::keyClick(box(ticks[0]), Qt::Key_Space);
+            QCOMPARE(QApplication::focusWidget(), next);
+            QTest::keyClick(next, Qt::Key_Return);
+            if (question < QuestionCount)
+                QCOMPARE(QApplication::focusWidget(), box(0));
+        } else {
+            // A screen reader's toggle: no click, so the focus stays; the ticks count all the
+            // same.
+            for (int i : ticks) {
+                QAccessibleInterface *access = QAccessible::queryAccessibleInterface(box(i));
+                access->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+            }
+            QVERIFY(QApplication::focusWidget() != next);
+            next->setFocus();
+            QTest::keyClick(next, Qt::Key_Return);
+        }
+    }
+
+    QVERIFY(m_fixture->platform.messages.isEmpty());
+    QCOMPARE(window().frontSection(), StudyWindow::Section::TestResult);
+    QCOMPARE(state().keywordQuestionNo, 24);
+    QCOMPARE(state().questionScore, 0);
+    QCOMPARE(state().totalScore, 0);
+    const QString text = window().testResult()->resultBox()->text();
+    const QStringList lines = text.split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.size(), 26);
+    const QString full =
+        level ? QStringLiteral("4 Correct Out of 4") : QStringLiteral("1 Correct Out of 1");
+    const QString last =
+        level ? QStringLiteral("3 Correct Out of 4") : QStringLiteral("0 Correct Out of 1");
+    for (int i = 0; i < QuestionCount; ++i) {
+        const QString name = loadRuneCatalogue().stoneNames[state().questionOrder[i]];
+        // The score line starts at character 44, whatever the name.
+        QCOMPARE(lines[i], QStringLiteral("%1.          ").arg(i + 1, 2, 10, QLatin1Char('0')) +
+                               name + QString(30 - name.size(), QLatin1Char(' ')) +
+                               (i == QuestionCount - 1 ? last : full));
+    }
+    QCOMPARE(lines[24], QString(99, QLatin1Char('-')));
+    QCOMPARE(lines[25], total);
+
+    // Saved as it stands, with one line end more.
+    const QString path = QDir(m_fixture->folder.path()).filePath(QStringLiteral("result.txt"));
+    m_fixture->platform.saveNames << path;
+    click(QStringLiteral("Command5"));
+    QFile saved(path);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), (text + QStringLiteral("\r\n")).toLatin1());
+}
+
+void KeywordsTestTest::abandonedTest_nextStartsAtZero()
+{
+    startTest(TestSetup::Advanced);
+    for (int i : boxes(true))
+        tick(i);
+    click(QStringLiteral("cmdNextQuestion"));
+    QCOMPARE(state().totalScore, 4);
+    // Away and back through the set-up, whose choices are still made.
+    for (const char *name : {"cmdSubjects_3", "cmdSubjects_2", "cmdTestNext_0", "cmdTestNext_2"})
+        click(QLatin1String(name));
+    QCOMPARE(window().frontSection(), StudyWindow::Section::TestKeywords);
+    QCOMPARE(state().totalScore, 0);
+    checkQuestionShown(1);
+}
+
+void KeywordsTestTest::saveResult_data()
+{
+    QTest::addColumn<QString>("chosen"); // empty: the dialog is cancelled
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<bool>("refused");
+    const auto row = [](const char *name, const char *chosen, const char *written, bool refused) {
+        QTest::newRow(name) << QString::fromLatin1(chosen) << QString::fromLatin1(written)
+                            << refused;
+    };
+    row("new file", "new.txt", "new.txt", false);
+    row("suffix added", "new", "new.txt", false);
+    row("other suffix kept", "new.log", "new.log", false);
+    row("replaced", "old.txt", "old.txt", false);
+    row("cancelled", "", "", false);
+    row("cannot be written", "old.txt/new.txt", "", true);
+}
+
+void KeywordsTestTest::saveResult()
+{
+    QFETCH(QString, chosen);
+    QFETCH(QString, written);
+    QFETCH(bool, refused);
+    const QDir folder(m_fixture->folder.path());
+    const QByteArray old("old result\r\n");
+    QFile oldFile(folder.filePath(QStringLiteral("old.txt")));
+    QVERIFY(oldFile.open(QIODevice::WriteOnly) && oldFile.write(old) == old.size());
+    oldFile.close();
+    const QString text =
+        QStringLiteral("01.          Fehu\r\n-----\r\n1 Correct Out Of  24 Keywords");
+    window().showTestResult(text);
+    if (!chosen.isEmpty())
+        m_fixture->platform.saveNames << folder.filePath(chosen);
+
+    click(QStringLiteral("Command5"));
+    QCOMPARE(m_fixture->platform.saveFilters, QStringList{"Text file (*.txt)"});
+    QCOMPARE(window().testResult()->resultBox()->text(), text);
+    QStringList files = folder.entryList(QDir::Files);
+    files.removeAll(QStringLiteral("Goal1.txt"));
+    files.removeAll(QStringLiteral("Goal2.txt"));
+    files.removeAll(QStringLiteral("old.txt"));
+    QCOMPARE(files, written.isEmpty() || written == QLatin1String("old.txt")
+                        ? QStringList()
+                        : QStringList{written});
+    if (!written.isEmpty()) {
+        QFile file(folder.filePath(written));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), (text + QStringLiteral("\r\n")).toLatin1());
+    }
+    if (written != QLatin1String("old.txt")) {
+        QVERIFY(oldFile.open(QIODevice::ReadOnly));
+        QCOMPARE(oldFile.readAll(), old);
+    }
+    QCOMPARE(m_fixture->platform.messages.size(), refused ? 1 : 0);
+    if (refused) {
+        QCOMPARE(m_fixture->platform.messages[0].icon, Platform::Icon::Critical);
+        QVERIFY(m_fixture->platform.messages[0].text.contains(
+            QDir::toNativeSeparators(folder.filePath(chosen))));
+    }
+}
+
+void KeywordsTestTest::meaningsWindow_runsOnTheSameDriver()
+{
+    TestRecords records;
+    records.setup.stoneTypes = {true, false, false};
+    MeaningTestWindow page;
+    const auto build = [](const TestSetup &setup, StoneIndex stone, RandomEngine &engine) {
+        return buildMeaningQuestion(loadRuneCatalogue(), stone, setup, engine);
+    };
+    TestPageDriver driver(TestSubject::Meanings, build, records, m_fixture->platform,
+                          testPageView(&page), &page);
+    QSignalSpy finished(&driver, &TestPageDriver::finished);
+    TestRules::startTest(records, TestSubject::Meanings, TestSetup::Beginner,
+                         m_fixture->platform.random());
+    driver.next();
+    for (int question = 1; question <= QuestionCount; ++question) {
+        QCOMPARE(records.state.meaningQuestionNo, question);
+        for (int i = 0; i < 5; ++i)
+            page.optionBox(i)->setChecked(page.optionBox(i)->text() ==
+                                          records.state.correctAnswers[0]);
+        page.nextButton()->click();
+    }
+    QCOMPARE(finished.size(), 1);
+    QVERIFY(finished[0][0].toString().endsWith(
+        QLatin1String("\r\n24 Correct Out Of  24 Descriptions")));
+}
+
+QTEST_MAIN(KeywordsTestTest)
+#include "tst_keywordstest.moc"

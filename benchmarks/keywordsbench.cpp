@@ -1,0 +1,67 @@
+// How long a keywords question takes: building one, and "Next" putting the next one on screen
+// with the redraw.
+#include "catalogue/runecatalogue.h"
+#include "studyfixture.h"
+#include "tests/keywordquestion.h"
+#include "tests/keywordstestpage.h"
+#include "tests/testrules.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTest>
+
+class KeywordsBench : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void buildQuestion_data()
+    {
+        QTest::addColumn<qint16>("level");
+        QTest::newRow("beginner") << qint16(TestSetup::Beginner);
+        QTest::newRow("advanced") << qint16(TestSetup::Advanced);
+    }
+
+    void buildQuestion()
+    {
+        QFETCH(qint16, level);
+        const RuneCatalogue &catalogue = loadRuneCatalogue();
+        RandomEngine engine(1);
+        StoneIndex stone = 0;
+        QBENCHMARK
+        {
+            const Question question = buildKeywordQuestion(catalogue, stone, level, engine);
+            stone = StoneIndex((stone + question.options.size()) % StoneCount);
+        }
+    }
+
+    void next()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        StudyFixture fixture;
+        StudyWindow &window = fixture.open();
+        TestRecords &records = fixture.records;
+        auto *nextButton = window.findChild<QPushButton *>(QStringLiteral("cmdNextQuestion"));
+        const auto start = [&] {
+            TestRules::startTest(records, TestSubject::Keywords, TestSetup::Advanced,
+                                 fixture.platform.random());
+            window.keywordsTest()->start();
+            window.bringToFront(StudyWindow::Section::TestKeywords);
+        };
+        start();
+        QBENCHMARK
+        {
+            if (records.state.keywordQuestionNo == QuestionCount)
+                start();
+            for (int i = 0; i < 4; ++i)
+                window.findChild<QCheckBox *>(QStringLiteral("chkKeywords_%1").arg(i))
+                    ->setChecked(true);
+            nextButton->click();
+            window.repaint();
+        }
+    }
+};
+
+QTEST_MAIN(KeywordsBench)
+#include "keywordsbench.moc"

@@ -1,0 +1,109 @@
+#include "keywordstestpage.h"
+
+#include "catalogue/runecatalogue.h"
+#include "catalogue/stonepicturebox.h"
+#include "keywordquestion.h"
+#include "platform/branding.h"
+#include "platform/twips.h"
+#include "testpagedriver.h"
+#include "testrules.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+// Bold, as the labels of the meanings test; a screen reader speaks what they show.
+QLabel *label(const QString &name, const QRect &geometry, const QColor &colour, QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    Branding::setTextColour(label, colour);
+    return label;
+}
+
+} // namespace
+
+KeywordsTestPage::KeywordsTestPage(TestRecords &records, Platform &platform, QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("picTestKeywords"));
+    setAccessibleName(QStringLiteral("Keywords test"));
+
+    m_picture = new StonePictureBox(this);
+    m_picture->setObjectName(QStringLiteral("picTest"));
+    m_picture->setGeometry(twipsRect(240, 600, 1695, 2265));
+    m_picture->setPictureNumber(BlankPictureNumber);
+
+    const struct {
+        QLabel **label;
+        const char *name;
+        QRect geometry;
+        QColor colour;
+        Qt::Alignment alignment;
+    } labels[] = {
+        {&m_stoneName, "lblTestStone", twipsRect(420, 240, 1335, 240), QColor(128, 0, 128),
+         Qt::AlignCenter},
+        {&m_caption, "lblCaption", twipsRect(2640, 240, 3210, 195), QColor(255, 0, 0),
+         Qt::AlignLeft | Qt::AlignVCenter},
+        // As wide as the picture above it, where the number stood centred in a narrower box:
+        // "Question 24" needs the room.
+        {&m_questionNumber, "lblIndex", twipsRect(240, 3240, 1695, 195), QColor(0, 0, 255),
+         Qt::AlignCenter},
+    };
+    for (const auto &design : labels) {
+        *design.label = label(QLatin1String(design.name), design.geometry, design.colour, this);
+        (*design.label)->setAlignment(design.alignment);
+    }
+
+    for (int i = 0; i < OptionCount; ++i) {
+        auto *box = new QCheckBox(QStringLiteral("Keywords"), this);
+        box->setObjectName(QStringLiteral("chkKeywords_%1").arg(i));
+        box->setAccessibleName(box->text());
+        box->setGeometry(twipsRect(2640, 600 + 360 * i, 7335, 280));
+        Branding::setTextColour(box, QColor(0, 128, 0));
+        m_options[i] = box;
+    }
+    // Made after the boxes, so Tab runs through the keywords first and then to "Next".
+    m_next = new QPushButton(QStringLiteral("Next"), this);
+    m_next->setObjectName(QStringLiteral("cmdNextQuestion"));
+    m_next->setAccessibleName(m_next->text());
+    m_next->setGeometry(twipsRect(240, 4080, 1695, 375));
+
+    const auto build = [](const TestSetup &setup, StoneIndex stone, RandomEngine &engine) {
+        return buildKeywordQuestion(loadRuneCatalogue(), stone, setup.level, engine);
+    };
+    m_driver = new TestPageDriver(TestSubject::Keywords, build, records, platform,
+                                  testPageView(this), this);
+    connect(m_driver, &TestPageDriver::finished, this, &KeywordsTestPage::finished);
+}
+
+void KeywordsTestPage::start()
+{
+    m_driver->next();
+}
+
+void KeywordsTestPage::showQuestion(int number, StoneIndex stone, qint16 level,
+                                    const Question &question)
+{
+    const QString &name = loadRuneCatalogue().stoneNames[stone];
+    m_stoneName->setText(name);
+    m_picture->setPictureNumber(pictureNumberOf(stone));
+    m_picture->setAccessibleName(name);
+    m_caption->setText(TestRules::instruction(level));
+    m_questionNumber->setText(QStringLiteral("Question %1").arg(number));
+    const int inUse = TestRules::optionCount(level);
+    for (int i = 0; i < OptionCount; ++i) {
+        m_options[i]->setChecked(false);
+        m_options[i]->setVisible(i < inUse);
+        if (i < inUse) {
+            m_options[i]->setText(question.options[i]);
+            m_options[i]->setAccessibleName(question.options[i]);
+        }
+    }
+}

@@ -1,0 +1,75 @@
+#include "testpagedriver.h"
+
+#include "catalogue/runecatalogue.h"
+#include "platform/platform.h"
+#include "testrules.h"
+
+#include <QPushButton>
+
+#include <utility>
+
+TestPageDriver::TestPageDriver(TestSubject subject, Builder builder, TestRecords &records,
+                               Platform &platform, TestPageView view, QWidget *page)
+    : QObject(page)
+    , m_subject(subject)
+    , m_builder(std::move(builder))
+    , m_records(records)
+    , m_platform(platform)
+    , m_view(std::move(view))
+    , m_page(page)
+{
+    // Enter presses "Next" once the focus stands on it, as it does after the last needed tick.
+    m_view.next->setAutoDefault(true);
+    connect(m_view.next, &QPushButton::clicked, this, &TestPageDriver::next);
+    for (QAbstractButton *box : m_view.options)
+        connect(box, &QAbstractButton::clicked, this, &TestPageDriver::optionClicked);
+}
+
+void TestPageDriver::optionClicked(bool ticked)
+{
+    if (ticked)
+        ++m_tickCount;
+    if (m_tickCount == TestRules::requiredTicks(m_records.setup.level))
+        m_view.next->setFocus(Qt::OtherFocusReason);
+}
+
+void TestPageDriver::next()
+{
+    m_tickCount = 0;
+    // Counted from the boxes rather than from clicks, so a tick that a screen reader's toggle
+    // made counts as well.
+    QStringList ticked;
+    if (m_records.state.questionNo(m_subject) != 0) {
+        for (int i = 0; i < TestRules::optionCount(m_records.setup.level); ++i) {
+            if (m_view.options[i]->isChecked())
+                ticked << m_view.options[i]->text();
+        }
+    }
+    const TestRules::NextStep step =
+        TestRules::pressNext(m_records, m_subject, ticked, loadRuneCatalogue());
+    switch (step.kind) {
+    case TestRules::NextStep::Kind::ShowQuestion:
+        showQuestion();
+        break;
+    case TestRules::NextStep::Kind::Refused:
+        m_platform.message(m_page, step.text, Platform::Icon::Critical);
+        break;
+    case TestRules::NextStep::Kind::Finished:
+        emit finished(step.text);
+        break;
+    }
+}
+
+void TestPageDriver::showQuestion()
+{
+    TestState &state = m_records.state;
+    const int number = state.questionNo(m_subject);
+    const StoneIndex stone = state.questionOrder[number - 1];
+    Question question = m_builder(m_records.setup, stone, m_platform.random());
+    m_view.showQuestion(number, stone, m_records.setup.level, question);
+    state.correctAnswers = std::move(question.correctAnswers);
+    state.options = std::move(question.options);
+    // A keyboard user answers the new question from its first box.
+    if (m_view.next->hasFocus())
+        m_view.options[0]->setFocus(Qt::OtherFocusReason);
+}

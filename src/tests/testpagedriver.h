@@ -1,0 +1,78 @@
+#pragma once
+
+#include "platform/random.h"
+#include "testrecords.h"
+
+#include <QObject>
+
+#include <array>
+#include <functional>
+
+class Platform;
+class QAbstractButton;
+class QPushButton;
+class QWidget;
+
+// What the driver needs of a test page: its "Next" button, its eight option boxes (checkable,
+// text() being the caption the question gave them) and a way to show a question, the level's
+// boxes unticked and captioned in order, the others hidden.
+struct TestPageView {
+    using ShowQuestion =
+        std::function<void(int number, StoneIndex stone, qint16 level, const Question &question)>;
+
+    QPushButton *next = nullptr;
+    std::array<QAbstractButton *, 8> options{};
+    ShowQuestion showQuestion;
+};
+
+// The view of a page that offers nextButton(), optionBox(i) and showQuestion(number, stone,
+// level, question), as both test pages do.
+template <typename Page> TestPageView testPageView(Page *page)
+{
+    TestPageView view;
+    view.next = page->nextButton();
+    for (int i = 0; i < int(view.options.size()); ++i)
+        view.options[i] = page->optionBox(i);
+    view.showQuestion = [page](int number, StoneIndex stone, qint16 level,
+                               const Question &question) {
+        page->showQuestion(number, stone, level, question);
+    };
+    return view;
+}
+
+// Runs a rune test on a page, with "Next" as its only driver: counting ticks, checking them,
+// scoring, building and showing each question and handing over the result are the same for both
+// tests. A page creates one driver with its subject, its builder and testPageView(page), and
+// passes `finished` on. A test starts with TestRules::startTest and then next() from code.
+class TestPageDriver : public QObject
+{
+    Q_OBJECT
+
+public:
+    using Builder =
+        std::function<Question(const TestSetup &setup, StoneIndex stone, RandomEngine &engine)>;
+
+    TestPageDriver(TestSubject subject, Builder builder, TestRecords &records, Platform &platform,
+                   TestPageView view, QWidget *page);
+    Q_DISABLE_COPY_MOVE(TestPageDriver)
+
+    // The press of "Next".
+    void next();
+
+signals:
+    // The last question is scored; the records' scores are back at 0.
+    void finished(const QString &resultText);
+
+private:
+    void optionClicked(bool ticked);
+    void showQuestion();
+
+    const TestSubject m_subject;
+    const Builder m_builder;
+    TestRecords &m_records;
+    Platform &m_platform;
+    const TestPageView m_view;
+    QWidget *m_page = nullptr;
+    // Clicks that ticked a box since "Next" was last pressed; only moves the focus.
+    int m_tickCount = 0;
+};

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "platform/random.h"
+#include "testrecords.h"
+
+#include <functional>
+
+struct RuneCatalogue;
+
+// The rules both rune tests share: what a level asks for, how a question is scored, what a press of
+// "Next" does to the records, the result text and its file. Plain logic; the pages only show it.
+namespace TestRules {
+
+// Boxes in use: 5 at Beginner, 8 at Advanced.
+int optionCount(qint16 level);
+// Ticks an answer needs, and right answers a question has: 1 at Beginner, 4 at Advanced.
+int requiredTicks(qint16 level);
+// The instruction line of a question.
+QString instruction(qint16 level);
+
+// Empty when an answer with this many ticked boxes may be scored, otherwise what to tell the user.
+QString tickCountMessage(qint16 level, int tickedCount);
+
+// One point for every right answer that equals a ticked caption, compared exactly; a caption that
+// equals two right answers earns two.
+qint16 score(const QStringList &tickedCaptions, const QStringList &correctAnswers);
+// "3 Correct Out of 4", kept per question.
+QString scoreLine(qint16 level, int score);
+
+// The text of a finished test: 24 question lines with their score lines in one column, a line of
+// hyphens and the total, CR LF between the lines and nothing after the last.
+QString resultText(const RuneCatalogue &catalogue, const TestState &state, qint16 level,
+                   TestSubject subject);
+
+// The start of a test: a new question order, the level, both scores 0 and the subject's question
+// counter 0, so that the first press of "Next" shows question 1 and nothing of an abandoned test
+// counts.
+void startTest(TestRecords &records, TestSubject subject, qint16 level, RandomEngine &engine);
+
+// What a press of a test's "Next" asks of its page.
+struct NextStep {
+    enum class Kind {
+        ShowQuestion, // build and show question questionNo(subject)
+        Refused,      // tell the user `text`; question, ticks and scores stay as they were
+        Finished,     // the test is over: show the result `text`
+    };
+    Kind kind = Kind::ShowQuestion;
+    QString text;
+};
+
+// One press of "Next" over the records, given the captions of the ticked boxes in use (in box
+// order). The first press after the start only moves to question 1; every later one checks the
+// number of ticks, scores the question, stores its score line and moves on, and the one that
+// scores question 24 writes the result and puts both scores back to 0.
+NextStep pressNext(TestRecords &records, TestSubject subject, const QStringList &tickedCaptions,
+                   const RuneCatalogue &catalogue);
+
+// A chosen result file name, with ".txt" added when it has no suffix of its own.
+QString withTextSuffix(const QString &fileName);
+// Writes the result text and one CR LF in the system's code page, creating or replacing the file
+// atomically: whatever fails, an older file stays as it was. Empty on success, otherwise why not.
+QString saveResult(const QString &path, const QString &resultText);
+
+} // namespace TestRules
+
+// A uniform random order of the 24 stones.
+void shuffleQuestionOrder(TestState &state, RandomEngine &engine);
+
+// The make-up of one question, shared by the builders: the right answers go to distinct random
+// positions among `optionCount` (every set of positions equally likely), and every other position
+// gets a text from `drawDistractor` that is none of `excluded` and shows in no other box. The draws
+// must offer enough different texts to fill the question.
+Question layOutQuestion(const QStringList &correctAnswers, int optionCount,
+                        const QStringList &excluded, const std::function<QString()> &drawDistractor,
+                        RandomEngine &engine);

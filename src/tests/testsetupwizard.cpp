@@ -1,0 +1,217 @@
+#include "testsetupwizard.h"
+
+#include "platform/platform.h"
+#include "testrules.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int promptNumberBase = 7;
+
+// Screen readers call a button by what it shows.
+template <typename Button> Button *named(Button *button, const QString &name)
+{
+    button->setObjectName(name);
+    button->setAccessibleName(button->text());
+    return button;
+}
+
+} // namespace
+
+TestSetUpWizard::TestSetUpWizard(TestRecords &records, Platform &platform, QWidget *parent)
+    : QWidget(parent)
+    , m_records(records)
+    , m_platform(platform)
+{
+    setObjectName(QStringLiteral("picTestSetUp"));
+    setAccessibleName(QStringLiteral("Test Set Up"));
+    m_pages = new QStackedWidget(this);
+    m_pages->setObjectName(QStringLiteral("testSetUpPages"));
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_pages);
+
+    QWidget *subjects = addPage(QStringLiteral("fraTestSubjects"));
+    m_subjects[1] = named(new QRadioButton(QStringLiteral("Stone Keywords"), subjects),
+                          QStringLiteral("optTestSubjects_1"));
+    m_subjects[0] = named(new QRadioButton(QStringLiteral("Stone Meanings"), subjects),
+                          QStringLiteral("optTestSubjects_0"));
+    fillPage(subjects, QStringLiteral("Select your preferred test set up."),
+             {m_subjects[1], m_subjects[0]},
+             {QStringLiteral("Stone Keywords"), QStringLiteral("Stone Meanings")},
+             {QStringLiteral("Each rune stone is associated with a particular keyword. Stone "
+                             "Keywords help you to interpret the keywords associated with the "
+                             "different rune stones."),
+              QStringLiteral("Stone Meanings lets you to test your ability to interpret the "
+                             "different meanings of the different rune stones.")},
+             -1, 0);
+
+    QWidget *types = addPage(QStringLiteral("fraTestType"));
+    const std::array<QString, 3> typeNames{QStringLiteral("Upright Stones"),
+                                           QStringLiteral("Reversed Stones"),
+                                           QStringLiteral("Merkstave Stones")};
+    for (int i = 0; i < 3; ++i)
+        m_stoneTypes[i] =
+            named(new QCheckBox(typeNames[i], types), QStringLiteral("chkTestType_%1").arg(i));
+    fillPage(types, QStringLiteral("Select your preferred position."),
+             {m_stoneTypes[0], m_stoneTypes[1], m_stoneTypes[2]},
+             {typeNames[0], typeNames[1], QStringLiteral("Markstave Stones")},
+             {QStringLiteral("This displays the meanings of the image of the stone seen in the "
+                             "upright position."),
+              QStringLiteral("This displays the reverse meanings of the reversed image of the "
+                             "stone seen in the reversed position."),
+              QStringLiteral("This displays the meanings of the image of the stone seen in the "
+                             "markstave position.")},
+             0, 1);
+
+    QWidget *level = addPage(QStringLiteral("fraTestLevel"));
+    m_levels[0] = named(new QRadioButton(QStringLiteral("Beginner"), level),
+                        QStringLiteral("optTestLevel_0"));
+    m_levels[1] = named(new QRadioButton(QStringLiteral("Advanced"), level),
+                        QStringLiteral("optTestLevel_1"));
+    fillPage(level, QStringLiteral("Select your preferred level."), {m_levels[0], m_levels[1]},
+             {QStringLiteral("Beginner"), QStringLiteral("Advanced")},
+             {QStringLiteral("This is the best test set up for the learners of the subject. This "
+                             "allows you to test your skills at a very basic level."),
+              QStringLiteral("This set up allows you to test your skills at a higher level. This "
+                             "is the ideal level for the experienced people.")},
+             1, 2);
+}
+
+QWidget *TestSetUpWizard::addPage(const QString &name)
+{
+    auto *page = new QFrame(m_pages);
+    page->setObjectName(name);
+    m_pages->addWidget(page);
+    return page;
+}
+
+void TestSetUpWizard::fillPage(QWidget *page, const QString &prompt,
+                               const QList<QAbstractButton *> &choices,
+                               const QStringList &frameCaptions, const QStringList &descriptions,
+                               int backIndex, int nextIndex)
+{
+    auto *promptLabel = new QLabel(prompt, page);
+    promptLabel->setObjectName(
+        QStringLiteral("lblCaptions_%1").arg(promptNumberBase + m_pages->indexOf(page)));
+    QFont bold = promptLabel->font();
+    bold.setBold(true);
+    promptLabel->setFont(bold);
+
+    auto *grid = new QGridLayout;
+    grid->setHorizontalSpacing(12);
+    for (int i = 0; i < choices.size(); ++i) {
+        const int number = m_descriptionsAdded++;
+        auto *frame = new QGroupBox(frameCaptions[i], page);
+        frame->setObjectName(QStringLiteral("fraCaptions_%1").arg(number));
+        auto *description = new QLabel(descriptions[i], frame);
+        description->setObjectName(QStringLiteral("lblCaptions_%1").arg(number));
+        description->setWordWrap(true);
+        (new QVBoxLayout(frame))->addWidget(description);
+        choices[i]->setAccessibleDescription(descriptions[i]);
+        grid->addWidget(choices[i], i, 0, Qt::AlignVCenter | Qt::AlignLeft);
+        grid->addWidget(frame, i, 1);
+    }
+    grid->setColumnMinimumWidth(0, 150);
+    grid->setColumnStretch(1, 1);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    const auto addButton = [page, buttons](const QString &name, const QString &caption) {
+        auto *button = named(new QPushButton(caption, page), name);
+        button->setMinimumWidth(90);
+        buttons->addWidget(button);
+        return button;
+    };
+    if (backIndex >= 0) {
+        QPushButton *back =
+            addButton(QStringLiteral("cmdTestBack_%1").arg(backIndex), QStringLiteral("Back"));
+        connect(back, &QPushButton::clicked, this, [this, backIndex] { this->back(backIndex); });
+    }
+    QPushButton *next =
+        addButton(QStringLiteral("cmdTestNext_%1").arg(nextIndex), QStringLiteral("Next"));
+    connect(next, &QPushButton::clicked, this, [this, nextIndex] { this->next(nextIndex); });
+
+    auto *layout = new QVBoxLayout(page);
+    layout->setContentsMargins(16, 10, 16, 10);
+    layout->setSpacing(10);
+    layout->addWidget(promptLabel);
+    layout->addLayout(grid);
+    layout->addStretch(1);
+    layout->addLayout(buttons);
+}
+
+void TestSetUpWizard::showPage(Page page)
+{
+    m_pages->setCurrentIndex(page);
+}
+
+TestSetUpWizard::Page TestSetUpWizard::currentPage() const
+{
+    return static_cast<Page>(m_pages->currentIndex());
+}
+
+bool TestSetUpWizard::meaningsChosen() const
+{
+    return m_subjects[0]->isChecked();
+}
+
+void TestSetUpWizard::next(int index)
+{
+    QString refusal;
+    switch (index) {
+    case 0:
+        if (!meaningsChosen() && !m_subjects[1]->isChecked())
+            refusal = QStringLiteral("Please Select A Test Subject");
+        else
+            showPage(meaningsChosen() ? StoneTypes : Level);
+        break;
+    case 1:
+        if (std::none_of(m_stoneTypes.begin(), m_stoneTypes.end(),
+                         [](const QCheckBox *box) { return box->isChecked(); })) {
+            refusal = QStringLiteral("Please Select At Least 1 Stone Type");
+            break;
+        }
+        for (int i = 0; i < 3; ++i)
+            m_records.setup.stoneTypes[i] = m_stoneTypes[i]->isChecked();
+        showPage(Level);
+        break;
+    case 2:
+        if (!m_levels[0]->isChecked() && !m_levels[1]->isChecked())
+            refusal = QStringLiteral("Please Select A Test Level");
+        else
+            startTest();
+        break;
+    default:
+        break;
+    }
+    if (!refusal.isEmpty())
+        m_platform.message(this, refusal, Platform::Icon::Critical);
+}
+
+void TestSetUpWizard::back(int index)
+{
+    showPage(index == 1 && meaningsChosen() ? StoneTypes : Subjects);
+}
+
+void TestSetUpWizard::startTest()
+{
+    const TestSubject subject = meaningsChosen() ? TestSubject::Meanings : TestSubject::Keywords;
+    const qint16 level = m_levels[0]->isChecked() ? TestSetup::Beginner : TestSetup::Advanced;
+    TestRules::startTest(m_records, subject, level, m_platform.random());
+    if (subject == TestSubject::Keywords)
+        emit keywordsTestRequested();
+    else
+        emit meaningsTestRequested();
+}
