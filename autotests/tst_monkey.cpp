@@ -140,6 +140,7 @@ private:
     }
 
     void startRun();
+    void settle();
     QWidget *mainWindow() const;
     QWidget *targetWindow() const;
     QWidget *frontArea(QWidget *window) const;
@@ -172,8 +173,9 @@ private:
     QMap<QString, QByteArray> m_files;
     QString m_resultText; // what txtResult of the watched study window held after the last event
     bool m_typedIntoResult = false;
-    QSet<QString> m_savesNow; // files whose own save was asked for by this event
-    bool m_focused = false;   // stays in the section in front, to get through whole tests
+    QSet<QString> m_savesNow;                    // files whose own save was asked for by this event
+    std::pair<qint16, qint16> m_questionNumbers; // keywords and meanings test, after the last event
+    bool m_focused = false; // stays in the section in front, to get through whole tests
     int m_phaseLeft = 0;
     QMap<QString, int> m_counts;
 };
@@ -224,6 +226,7 @@ void MonkeyTest::startRun()
     m_platform.seed = static_cast<RandomEngine::result_type>(m_engine());
     m_app = std::make_unique<OrlendraApp>(m_platform);
     m_app->start();
+    m_questionNumbers = {};
     ++m_counts[QStringLiteral("runs")];
 }
 
@@ -309,7 +312,7 @@ MonkeyTest::Kind MonkeyTest::drawKind()
 {
     if (--m_phaseLeft <= 0) {
         m_focused = !m_focused;
-        m_phaseLeft = m_focused ? 100 + below(900) : 20 + below(200);
+        m_phaseLeft = m_focused ? 200 + below(1800) : 20 + below(180);
     }
     // Per thousand events. Leaving is rare, or no run would last long enough to finish a test.
     struct Weight {
@@ -389,6 +392,9 @@ void MonkeyTest::pressKey(QWidget *window)
         key = QKeyCombination(Qt::Key(Qt::Key_0 + below(10)));
     } else if (kind < 9) {
         key = QKeyCombination(Qt::Key(Qt::Key_A + below(26)));
+    } else if (m_focused) {
+        // Menus and other sections would take the monkey away from the section it stays in.
+        key = QKeyCombination(Qt::Key_Space);
     } else {
         // Alt with a letter that one of the window's menus or buttons answers to.
         QList<QChar> letters;
@@ -463,10 +469,14 @@ void MonkeyTest::doEvent(Kind kind)
 {
     if (auto *popup = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
         // An open menu takes the next click or key.
-        if (kind == Kind::Key || chance(30))
+        if (m_focused) {
+            m_trace << QStringLiteral("key Esc to %1").arg(describe(popup));
+            QTest::keyClick(popup, Qt::Key_Escape);
+        } else if (kind == Kind::Key || chance(30)) {
             pressKey(popup);
-        else
+        } else {
             clickPopup(popup);
+        }
         return;
     }
     QWidget *window = targetWindow();
@@ -514,6 +524,20 @@ void MonkeyTest::doEvent(Kind kind)
         pressKey(window);
 }
 
+void MonkeyTest::settle()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    // As a desktop would, give the keyboard back to the window on top when the one that had it
+    // has gone (the offscreen platform leaves no window active once a dialog closes).
+    if (!QApplication::activeWindow() && !m_app->hasEnded()) {
+        if (QWidget *window = targetWindow()) {
+            window->activateWindow();
+            QCoreApplication::processEvents();
+        }
+    }
+}
+
 QMap<QString, QByteArray> MonkeyTest::snapshot() const
 {
     QMap<QString, QByteArray> files;
@@ -538,7 +562,8 @@ QString MonkeyTest::fileFault(const QMap<QString, QByteArray> &before)
             continue;
         if (!m_savesNow.contains(path))
             return QStringLiteral("%1 changed without being saved").arg(path);
-        ++m_counts[QStringLiteral("files saved")];
+        const bool goal = QFileInfo(path).dir() == QDir(m_platform.folder);
+        ++m_counts[goal ? QStringLiteral("goals saved") : QStringLiteral("results saved")];
         // What a save writes is what its box shows.
         const bool refused = std::any_of(
             m_platform.messages.cbegin(), m_platform.messages.cend(),
@@ -546,7 +571,6 @@ QString MonkeyTest::fileFault(const QMap<QString, QByteArray> &before)
         StudyWindow *study = m_app->studyWindow();
         if (refused || !study)
             continue;
-        const bool goal = QFileInfo(path).dir() == QDir(m_platform.folder);
         const auto *box = study->findChild<GuardedTextBox *>(goal ? QStringLiteral("txt") +
                                                                         QFileInfo(path).baseName()
                                                                   : QStringLiteral("txtResult"));
@@ -593,6 +617,10 @@ QString MonkeyTest::faultAfterEvent()
         return QStringLiteral("a total of %1 out of %2")
             .arg(state.totalScore)
             .arg(count * QuestionCount);
+    const std::pair<qint16, qint16> numbers{state.keywordQuestionNo, state.meaningQuestionNo};
+    if (numbers.first > m_questionNumbers.first || numbers.second > m_questionNumbers.second)
+        ++m_counts[QStringLiteral("questions shown")];
+    m_questionNumbers = numbers;
     static const QRegularExpression scoreLine(QStringLiteral("^(\\d+) Correct Out of ([14])$"));
     for (const QString &line : state.questionResults) {
         const QRegularExpressionMatch match = scoreLine.match(line);
@@ -625,6 +653,7 @@ void MonkeyTest::randomEvents_keepTheRunSound()
     const qint64 events = static_cast<qint64>(
         fromEnvironment("ORLENDRA_MONKEY_EVENTS", ORLENDRA_MONKEY_DEFAULT_EVENTS));
     startRun();
+    settle();
     watchNewWindows();
     m_files = snapshot();
     const QString progressEvery = qEnvironmentVariable("ORLENDRA_MONKEY_TRACE");
@@ -640,8 +669,7 @@ void MonkeyTest::randomEvents_keepTheRunSound()
         m_platform.messages.clear();
         const Kind kind = drawKind();
         doEvent(kind);
-        QCoreApplication::processEvents();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        settle();
         if (!progressEvery.isEmpty())
             qInfo("%lld: %s", static_cast<long long>(m_event), qPrintable(m_trace.last()));
         m_counts[QStringLiteral("messages")] += static_cast<int>(m_platform.messages.size());
@@ -658,8 +686,10 @@ void MonkeyTest::randomEvents_keepTheRunSound()
                                  .arg(m_event)
                                  .arg(fault)));
         }
-        if (m_app->hasEnded())
+        if (m_app->hasEnded()) {
             startRun();
+            settle();
+        }
         watchNewWindows();
     }
     crashNoteLength = 0;
