@@ -2,9 +2,26 @@
 
 #include <QFile>
 
+#include <csignal>
 #include <grp.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+namespace {
+
+bool inChildProcess(const std::function<bool()> &body)
+{
+    const pid_t child = ::fork();
+    if (child < 0)
+        return false;
+    if (child == 0)
+        ::_exit(body() ? 0 : 1);
+    int status = 0;
+    return ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+} // namespace
 
 bool asOrdinaryUser(const QStringList &handedOver, const std::function<bool()> &body)
 {
@@ -15,14 +32,24 @@ bool asOrdinaryUser(const QStringList &handedOver, const std::function<bool()> &
         if (::chown(QFile::encodeName(path).constData(), nobody, nobody) != 0)
             return false;
     }
-    const pid_t child = ::fork();
-    if (child < 0)
+    return inChildProcess([&body] {
+        return ::setgroups(0, nullptr) == 0 && ::setgid(nobody) == 0 && ::setuid(nobody) == 0 &&
+               body();
+    });
+}
+
+bool onAFullDisk(const std::function<bool()> &body)
+{
+    // Only the soft limit is lowered, so that even an ordinary user can raise it back.
+    rlimit before{};
+    if (::getrlimit(RLIMIT_FSIZE, &before) != 0)
         return false;
-    if (child == 0) {
-        const bool dropped =
-            ::setgroups(0, nullptr) == 0 && ::setgid(nobody) == 0 && ::setuid(nobody) == 0;
-        ::_exit(dropped && body() ? 0 : 1);
-    }
-    int status = 0;
-    return ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    // Growing a file past the limit is then an error, not a signal that ends the process.
+    const auto previousHandler = ::signal(SIGXFSZ, SIG_IGN);
+    rlimit full = before;
+    full.rlim_cur = 0;
+    const bool ran = ::setrlimit(RLIMIT_FSIZE, &full) == 0 && body();
+    ::setrlimit(RLIMIT_FSIZE, &before);
+    ::signal(SIGXFSZ, previousHandler);
+    return ran;
 }

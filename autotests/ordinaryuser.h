@@ -9,3 +9,7 @@
 // root for the account "nobody", once the given paths have been handed over to that account.
 // Returns what body returned; false when root could not be given up.
 bool asOrdinaryUser(const QStringList &handedOver, const std::function<bool()> &body);
+
+// Runs body while this process cannot make any file grow, as if the disk were full. Returns what
+// body returned.
+bool onAFullDisk(const std::function<bool()> &body);

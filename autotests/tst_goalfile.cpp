@@ -43,6 +43,7 @@ private slots:
     void save_intoAMissingFolder_fails();
     void save_inAReadOnlyFolder_data();
     void save_inAReadOnlyFolder();
+    void save_onAFullDisk();
     void badFiles_loadWithoutHarm_data();
     void badFiles_loadWithoutHarm();
 };
@@ -244,6 +245,17 @@ void GoalFileTest::save_inAReadOnlyFolder()
     QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QCOMPARE(saved, fileWritable);
     QCOMPARE(readAll(path), after);
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"Goal1.txt"});
+}
+
+void GoalFileTest::save_onAFullDisk()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("Goal1.txt"));
+    writeFile(path, "old goal\r\n");
+    QVERIFY(onAFullDisk(
+        [&path] { return !GoalFile::save(path, QStringLiteral("new goal")).isEmpty(); }));
+    QCOMPARE(readAll(path), QByteArray("old goal\r\n"));
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"Goal1.txt"});
 }
 

@@ -1,5 +1,6 @@
 #include "catalogue/runecatalogue.h"
 #include "catalogue/stonepicturebox.h"
+#include "ordinaryuser.h"
 #include "platform/guardedtextbox.h"
 #include "platform/wrappingcheckbox.h"
 #include "studyfixture.h"
@@ -407,9 +408,11 @@ void KeywordsTestTest::saveResult_data()
     QTest::addColumn<QString>("chosen"); // empty: the dialog is cancelled
     QTest::addColumn<QString>("written");
     QTest::addColumn<bool>("refused");
-    const auto row = [](const char *name, const char *chosen, const char *written, bool refused) {
+    QTest::addColumn<bool>("fullDisk");
+    const auto row = [](const char *name, const char *chosen, const char *written, bool refused,
+                        bool fullDisk = false) {
         QTest::newRow(name) << QString::fromLatin1(chosen) << QString::fromLatin1(written)
-                            << refused;
+                            << refused << fullDisk;
     };
     row("new file", "new.txt", "new.txt", false);
     row("suffix added", "new", "new.txt", false);
@@ -417,6 +420,7 @@ void KeywordsTestTest::saveResult_data()
     row("replaced", "old.txt", "old.txt", false);
     row("cancelled", "", "", false);
     row("cannot be written", "old.txt/new.txt", "", true);
+    row("the disk is full", "old.txt", "", true, true);
 }
 
 void KeywordsTestTest::saveResult()
@@ -424,7 +428,9 @@ void KeywordsTestTest::saveResult()
     QFETCH(QString, chosen);
     QFETCH(QString, written);
     QFETCH(bool, refused);
+    QFETCH(bool, fullDisk);
     const QDir folder(m_fixture->folder.path());
+    const QString chosenPath = QDir::toNativeSeparators(folder.filePath(chosen));
     const QByteArray old("old result\r\n");
     QFile oldFile(folder.filePath(QStringLiteral("old.txt")));
     QVERIFY(oldFile.open(QIODevice::WriteOnly) && oldFile.write(old) == old.size());
@@ -435,9 +441,16 @@ void KeywordsTestTest::saveResult()
     if (!chosen.isEmpty())
         m_fixture->platform.saveNames << folder.filePath(chosen);
 
-    click(QStringLiteral("Command5"));
-    QCOMPARE(m_fixture->platform.saveFilters, QStringList{"Text file (*.txt)"});
-    QCOMPARE(window().testResult()->resultBox()->text(), text);
+    const auto save = [this, &text, &chosenPath, refused] {
+        click(QStringLiteral("Command5"));
+        const auto &messages = m_fixture->platform.messages;
+        return m_fixture->platform.saveFilters == QStringList{"Text file (*.txt)"} &&
+               window().testResult()->resultBox()->text() == text &&
+               messages.size() == (refused ? 1 : 0) &&
+               (!refused || (messages[0].icon == Platform::Icon::Critical &&
+                             messages[0].text.contains(chosenPath)));
+    };
+    QVERIFY(fullDisk ? onAFullDisk(save) : save());
     QStringList files = folder.entryList(QDir::Files);
     files.removeAll(QStringLiteral("Goal1.txt"));
     files.removeAll(QStringLiteral("Goal2.txt"));
@@ -453,12 +466,6 @@ void KeywordsTestTest::saveResult()
     if (written != QLatin1String("old.txt")) {
         QVERIFY(oldFile.open(QIODevice::ReadOnly));
         QCOMPARE(oldFile.readAll(), old);
-    }
-    QCOMPARE(m_fixture->platform.messages.size(), refused ? 1 : 0);
-    if (refused) {
-        QCOMPARE(m_fixture->platform.messages[0].icon, Platform::Icon::Critical);
-        QVERIFY(m_fixture->platform.messages[0].text.contains(
-            QDir::toNativeSeparators(folder.filePath(chosen))));
     }
 }
 

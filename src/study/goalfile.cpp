@@ -1,8 +1,9 @@
 #include "goalfile.h"
 
+#include "platform/filesaving.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -192,20 +193,7 @@ Loaded load(const QString &path)
 
 QString save(const QString &path, const QString &boxText, Encoding encoding)
 {
-    QSaveFile file(path);
-    // The atomic save needs a new file beside the old one. Where the folder forbids that but the
-    // file may be written, writing the file in place is the only way to save at all.
-    const QFileInfo info(path);
-    if (info.isFile() && info.isWritable() && !QFileInfo(info.absolutePath()).isWritable())
-        file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    const QByteArray content = fileContentFor(boxText, encoding);
-    if (file.write(content) != content.size())
-        return file.errorString();
-    if (!file.commit())
-        return file.errorString();
-    return {};
+    return FileSaving::replace(path, fileContentFor(boxText, encoding));
 }
 
 } // namespace GoalFile

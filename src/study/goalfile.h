@@ -54,9 +54,8 @@ struct Loaded {
 // The file at path as a box shows it; empty when it cannot be read.
 Loaded load(const QString &path);
 
-// Replaces the file atomically: whatever fails, the old file stays intact. Only where the folder
-// cannot be written but the file can is the file written in place. Returns an empty text on
-// success, otherwise why the goal could not be saved.
+// Replaces the file as FileSaving::replace does. Returns an empty text on success, otherwise why
+// the goal could not be saved.
 QString save(const QString &path, const QString &boxText, Encoding encoding = Encoding::Utf8);
 
 } // namespace GoalFile

@@ -1,9 +1,9 @@
 #include "testrules.h"
 
 #include "catalogue/runecatalogue.h"
+#include "platform/filesaving.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringEncoder>
 
 #include <numeric>
@@ -121,10 +121,7 @@ QString saveResult(const QString &path, const QString &resultText)
 {
     QStringEncoder encode(QStringEncoder::System);
     const QByteArray content = QByteArray(encode(resultText)) + "\r\n";
-    QSaveFile file(path);
-    const bool saved =
-        file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.commit();
-    return saved ? QString() : file.errorString();
+    return FileSaving::replace(path, content);
 }
 
 } // namespace TestRules

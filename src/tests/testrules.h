@@ -58,7 +58,8 @@ NextStep pressNext(TestRecords &records, TestSubject subject, const QStringList 
 // A chosen result file name, with ".txt" added when it has no suffix of its own.
 QString withTextSuffix(const QString &fileName);
 // Writes the result text and one CR LF in the system's code page, creating or replacing the file
-// atomically: whatever fails, an older file stays as it was. Empty on success, otherwise why not.
+// as FileSaving::replace does: whatever fails, an older file stays as it was. Empty on success,
+// otherwise why not.
 QString saveResult(const QString &path, const QString &resultText);
 
 } // namespace TestRules
