@@ -5,6 +5,7 @@
 #include <csignal>
 #include <grp.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -52,4 +53,17 @@ bool onAFullDisk(const std::function<bool()> &body)
     ::setrlimit(RLIMIT_FSIZE, &before);
     ::signal(SIGXFSZ, previousHandler);
     return ran;
+}
+
+bool linkToAFullDisk(const QString &linkPath)
+{
+    QString device = QStringLiteral("/dev/full");
+    if (::geteuid() == 0) {
+        device = linkPath + QStringLiteral(".device");
+        struct stat system = {};
+        if (::stat("/dev/full", &system) != 0 ||
+            ::mknod(QFile::encodeName(device).constData(), S_IFCHR | 0666, system.st_rdev) != 0)
+            return false;
+    }
+    return QFile::link(device, linkPath);
 }

@@ -13,3 +13,8 @@ bool asOrdinaryUser(const QStringList &handedOver, const std::function<bool()> &
 // Runs body while this process cannot make any file grow, as if the disk were full. Returns what
 // body returned.
 bool onAFullDisk(const std::function<bool()> &body);
+
+// Makes linkPath a symbolic link to /dev/full, which takes no byte written to it, as a full disk.
+// Root, whose careless save could replace the system's own device, gets a private one of the
+// same kind beside the link instead. False when the link could not be made.
+bool linkToAFullDisk(const QString &linkPath);

@@ -1,4 +1,5 @@
 #include "ordinaryuser.h"
+#include "platform/filesaving.h"
 #include "study/goalfile.h"
 
 #include <QDir>
@@ -43,7 +44,7 @@ private slots:
     void save_intoAMissingFolder_fails();
     void save_inAReadOnlyFolder_data();
     void save_inAReadOnlyFolder();
-    void save_onAFullDisk();
+    void save_onAFullDisk_keepsWhatWasThere();
     void badFiles_loadWithoutHarm_data();
     void badFiles_loadWithoutHarm();
 };
@@ -248,7 +249,7 @@ void GoalFileTest::save_inAReadOnlyFolder()
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"Goal1.txt"});
 }
 
-void GoalFileTest::save_onAFullDisk()
+void GoalFileTest::save_onAFullDisk_keepsWhatWasThere()
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("Goal1.txt"));
@@ -257,6 +258,13 @@ void GoalFileTest::save_onAFullDisk()
         [&path] { return !GoalFile::save(path, QStringLiteral("new goal")).isEmpty(); }));
     QCOMPARE(readAll(path), QByteArray("old goal\r\n"));
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"Goal1.txt"});
+
+    // A link to a device that takes nothing: the device is still there afterwards.
+    const QString linked = folder.filePath(QStringLiteral("Goal2.txt"));
+    if (!linkToAFullDisk(linked))
+        QSKIP("No device like /dev/full could be made here");
+    QVERIFY(!GoalFile::save(linked, QStringLiteral("new goal")).isEmpty());
+    QCOMPARE(FileSaving::pathKind(linked), FileSaving::PathKind::Device);
 }
 
 void GoalFileTest::badFiles_loadWithoutHarm_data()

@@ -1,6 +1,7 @@
 #include "catalogue/runecatalogue.h"
 #include "catalogue/stonepicturebox.h"
 #include "ordinaryuser.h"
+#include "platform/filesaving.h"
 #include "platform/guardedtextbox.h"
 #include "platform/wrappingcheckbox.h"
 #include "studyfixture.h"
@@ -420,6 +421,7 @@ void KeywordsTestTest::saveResult_data()
     row("replaced", "old.txt", "old.txt", false);
     row("cancelled", "", "", false);
     row("cannot be written", "old.txt/new.txt", "", true);
+    row("a link to /dev/full", "full.txt", "", true);
     row("the disk is full", "old.txt", "", true, true);
 }
 
@@ -431,6 +433,8 @@ void KeywordsTestTest::saveResult()
     QFETCH(bool, fullDisk);
     const QDir folder(m_fixture->folder.path());
     const QString chosenPath = QDir::toNativeSeparators(folder.filePath(chosen));
+    if (chosen == QLatin1String("full.txt") && !linkToAFullDisk(folder.filePath(chosen)))
+        QSKIP("No device like /dev/full could be made here");
     const QByteArray old("old result\r\n");
     QFile oldFile(folder.filePath(QStringLiteral("old.txt")));
     QVERIFY(oldFile.open(QIODevice::WriteOnly) && oldFile.write(old) == old.size());
@@ -451,7 +455,7 @@ void KeywordsTestTest::saveResult()
                              messages[0].text.contains(chosenPath)));
     };
     QVERIFY(fullDisk ? onAFullDisk(save) : save());
-    QStringList files = folder.entryList(QDir::Files);
+    QStringList files = folder.entryList(QDir::Files | QDir::NoSymLinks);
     files.removeAll(QStringLiteral("Goal1.txt"));
     files.removeAll(QStringLiteral("Goal2.txt"));
     files.removeAll(QStringLiteral("old.txt"));
@@ -467,6 +471,9 @@ void KeywordsTestTest::saveResult()
         QVERIFY(oldFile.open(QIODevice::ReadOnly));
         QCOMPARE(oldFile.readAll(), old);
     }
+    // Whatever stood at a refused name is still there, as it was.
+    if (chosen == QLatin1String("full.txt"))
+        QCOMPARE(FileSaving::pathKind(chosenPath), FileSaving::PathKind::Device);
 }
 
 void KeywordsTestTest::meaningsWindow_runsOnTheSameDriver()

@@ -1,4 +1,5 @@
 #include "ordinaryuser.h"
+#include "platform/filesaving.h"
 #include "platform/guardedtextbox.h"
 #include "platform/qtplatform.h"
 #include "scriptedplatform.h"
@@ -329,32 +330,40 @@ void PlatformTest::settings_unchangedValues_leaveTheFileAlone()
 
 void PlatformTest::settings_troubleIsToldAsItIs_data()
 {
+    QTest::addColumn<QString>("place"); // what stands where the settings file belongs
     QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<bool>("readable");
-    QTest::addColumn<QString>("told");   // by every sync
+    QTest::addColumn<QString>("told");   // by every sync; when told, all is left as it was
     QTest::addColumn<QString>("notice"); // by the first sync only
-    QTest::newRow("damaged section") << QByteArray("[Settings\nStoneGroup0=0\n") << true << ""
-                                     << "was damaged and could not be read. It now holds";
-    QTest::newRow("damaged by stray bytes") << QByteArray("garbage\x00\xff\n", 10) << true << ""
-                                            << "was damaged and could not be read. It now holds";
-    QTest::newRow("unreadable") << QByteArray("[Settings]\nStoneGroup0=0\n") << false
-                                << "could not be read, so the settings it holds were left"
-                                << "";
+    const QString damaged = QStringLiteral("was damaged and could not be read. It now holds");
+    const QString notRead = QStringLiteral("could not be read, so the settings it holds were left");
+    const QString notWritten = QStringLiteral("could not be written");
+    const QByteArray valid("[Settings]\nStoneGroup0=0\n");
+    const QByteArray stray("garbage\x00\xff\n", 10);
+    QTest::newRow("damaged section")
+        << "file" << QByteArray("[Settings\nStoneGroup0=0\n") << "" << damaged;
+    QTest::newRow("damaged by stray bytes") << "file" << stray << "" << damaged;
+    QTest::newRow("unreadable") << "unreadable" << valid << notRead << "";
+    QTest::newRow("a link to /dev/full") << "device" << QByteArray() << notWritten << "";
 }
 
 void PlatformTest::settings_troubleIsToldAsItIs()
 {
+    QFETCH(QString, place);
     QFETCH(QByteArray, content);
-    QFETCH(bool, readable);
     QFETCH(QString, told);
     QFETCH(QString, notice);
     QTemporaryDir folder;
     const QString ini = folder.filePath(QStringLiteral("Orlendra.ini"));
     QFile file(ini);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-    file.close();
-    if (!readable)
+    if (place == QLatin1String("device")) {
+        if (!linkToAFullDisk(ini))
+            QSKIP("No device like /dev/full could be made here");
+    } else {
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        file.close();
+    }
+    if (place == QLatin1String("unreadable"))
         QVERIFY(file.setPermissions({}));
     const QString section = QStringLiteral("Settings");
     const auto says = [](const QString &text, const QString &part) {
@@ -363,18 +372,22 @@ void PlatformTest::settings_troubleIsToldAsItIs()
         qWarning("Said \"%s\", expected \"%s\"", qPrintable(text), qPrintable(part));
         return false;
     };
-    QVERIFY(asOrdinaryUser({folder.path(), ini}, [&] {
+    const auto syncTwice = [&] {
         QSettingsStore store(ini);
         store.write(section, QStringLiteral("StoneGroup0"), QStringLiteral("1"));
         const bool first = says(store.sync(), told) && says(store.takeNotice(), notice);
         store.write(section, QStringLiteral("StoneGroup1"), QStringLiteral("0"));
         return first && says(store.sync(), told) && says(store.takeNotice(), QString());
-    }));
-    QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
-    if (readable) {
+    };
+    QVERIFY(asOrdinaryUser({folder.path(), ini}, syncTwice));
+    if (place == QLatin1String("unreadable"))
+        QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
+    if (told.isEmpty()) {
         QSettingsStore again(ini);
         QCOMPARE(again.read(section, QStringLiteral("StoneGroup0")), QStringLiteral("1"));
         QCOMPARE(again.read(section, QStringLiteral("StoneGroup1")), QStringLiteral("0"));
+    } else if (place == QLatin1String("device")) {
+        QCOMPARE(FileSaving::pathKind(ini), FileSaving::PathKind::Device);
     } else {
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), content);

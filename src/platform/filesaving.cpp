@@ -1,12 +1,56 @@
 #include "filesaving.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <filesystem>
+
 namespace FileSaving {
+
+PathKind pathKind(const QString &path)
+{
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::file_status status = fs::status(QFile::encodeName(path).toStdString(), error);
+    switch (status.type()) {
+    case fs::file_type::not_found:
+    case fs::file_type::none:
+        return PathKind::Missing;
+    case fs::file_type::regular:
+        return PathKind::File;
+    case fs::file_type::directory:
+        return PathKind::Folder;
+    case fs::file_type::character:
+    case fs::file_type::block:
+        return PathKind::Device;
+    default:
+        // A pipe, a socket, or a path that cannot be looked at.
+        return PathKind::Other;
+    }
+}
 
 QString replace(const QString &path, const QByteArray &content)
 {
+    switch (pathKind(path)) {
+    case PathKind::Device: {
+        // An atomic save would put a new file where the device was, wherever the user may create
+        // files (root may in /dev).
+        QFile device(path);
+        if (!device.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            return device.errorString();
+        if (device.write(content) != content.size())
+            return device.errorString();
+        return {};
+    }
+    case PathKind::Other:
+        // Writing to a pipe would wait for a reader that may never come.
+        return QStringLiteral("It is neither a file nor a device.");
+    case PathKind::Missing:
+    case PathKind::File:
+    case PathKind::Folder:
+        break;
+    }
     QSaveFile file(path);
     // The atomic save needs a new file beside the old one. Where the folder forbids that but the
     // file may be written, writing the file in place is the only way to save at all.

@@ -6,9 +6,15 @@
 // Saving a file the user keeps (a goal, a result): the whole content replaces the old one at once.
 namespace FileSaving {
 
+// What stands at a path, links followed.
+enum class PathKind { Missing, File, Folder, Device, Other };
+PathKind pathKind(const QString &path);
+
 // Replaces the file atomically: whatever fails, the old file stays intact. Where the folder cannot
 // be written but the file can, the file is written in place, as that is the only way to save at
-// all. Returns an empty text on success, otherwise why the content could not be saved.
+// all; a device at the path (a link to /dev/null or to a printer) is written as it stands, never
+// replaced by a file of its name. Returns an empty text on success, otherwise why the content
+// could not be saved.
 QString replace(const QString &path, const QByteArray &content);
 
 } // namespace FileSaving

@@ -1,5 +1,7 @@
 #include "qtplatform.h"
 
+#include "filesaving.h"
+
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -23,6 +25,12 @@ namespace {
 
 const QString programTitle = QStringLiteral("Orlendra");
 
+bool isADevice(const QString &path)
+{
+    const auto kind = FileSaving::pathKind(path);
+    return kind == FileSaving::PathKind::Device || kind == FileSaving::PathKind::Other;
+}
+
 QString currentUserId()
 {
 #ifdef Q_OS_UNIX
@@ -38,11 +46,13 @@ QSettingsStore::QSettingsStore()
     : m_settings(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
                                              programTitle, programTitle))
     , m_unreadable(m_settings->status() == QSettings::AccessError)
+    , m_onADevice(isADevice(m_settings->fileName()))
 {}
 
 QSettingsStore::QSettingsStore(const QString &iniFile)
     : m_settings(std::make_unique<QSettings>(iniFile, QSettings::IniFormat))
     , m_unreadable(m_settings->status() == QSettings::AccessError)
+    , m_onADevice(isADevice(m_settings->fileName()))
 {}
 
 QString QSettingsStore::read(const QString &section, const QString &key) const
@@ -53,6 +63,10 @@ QString QSettingsStore::read(const QString &section, const QString &key) const
 void QSettingsStore::write(const QString &section, const QString &key, const QString &value)
 {
     const QString name = section + QLatin1Char('/') + key;
+    if (m_onADevice) {
+        m_unsynced.insert(name, value);
+        return;
+    }
     // A damaged store is written over even with the values it still shows.
     if (m_unsynced.isEmpty() && m_settings->status() == QSettings::NoError &&
         m_settings->contains(name) && m_settings->value(name).toString() == value)
@@ -71,6 +85,8 @@ QString QSettingsStore::sync()
         return QStringLiteral("The file %1 could not be read, so the settings it holds were left "
                               "as they are.")
             .arg(shownName);
+    if (m_onADevice)
+        return QStringLiteral("The file %1 could not be written.").arg(shownName);
     m_settings->sync();
     switch (m_settings->status()) {
     case QSettings::NoError:

@@ -27,6 +27,9 @@ private:
     // The store could not be read when it was opened. What it holds then stays as it is: the
     // program only sees that nothing is stored and would write over the user's choices.
     bool m_unreadable = false;
+    // A device stands where the file belongs. Qt would put a file in its place on its first write,
+    // so nothing is handed to Qt at all.
+    bool m_onADevice = false;
     QString m_notice;
     // Values written since the last sync that went through, by "Section/Key". While there are
     // none, a value that already stands in the store needs no writing, and a sync with nothing to
