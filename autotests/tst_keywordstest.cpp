@@ -421,6 +421,7 @@ void KeywordsTestTest::saveResult_data()
     row("replaced", "old.txt", "old.txt", false);
     row("cancelled", "", "", false);
     row("cannot be written", "old.txt/new.txt", "", true);
+    row("a folder in its place", "folder.txt", "", true);
     row("a link to /dev/full", "full.txt", "", true);
     row("the disk is full", "old.txt", "", true, true);
 }
@@ -433,6 +434,8 @@ void KeywordsTestTest::saveResult()
     QFETCH(bool, fullDisk);
     const QDir folder(m_fixture->folder.path());
     const QString chosenPath = QDir::toNativeSeparators(folder.filePath(chosen));
+    if (chosen == QLatin1String("folder.txt"))
+        QVERIFY(folder.mkdir(chosen));
     if (chosen == QLatin1String("full.txt") && !linkToAFullDisk(folder.filePath(chosen)))
         QSKIP("No device like /dev/full could be made here");
     const QByteArray old("old result\r\n");
@@ -472,6 +475,8 @@ void KeywordsTestTest::saveResult()
         QCOMPARE(oldFile.readAll(), old);
     }
     // Whatever stood at a refused name is still there, as it was.
+    if (chosen == QLatin1String("folder.txt"))
+        QVERIFY(QFileInfo(chosenPath).isDir());
     if (chosen == QLatin1String("full.txt"))
         QCOMPARE(FileSaving::pathKind(chosenPath), FileSaving::PathKind::Device);
 }

@@ -342,8 +342,11 @@ void PlatformTest::settings_troubleIsToldAsItIs_data()
     QTest::newRow("damaged section")
         << "file" << QByteArray("[Settings\nStoneGroup0=0\n") << "" << damaged;
     QTest::newRow("damaged by stray bytes") << "file" << stray << "" << damaged;
+    QTest::newRow("megabytes of stray bytes") << "file" << stray.repeated(800000) << "" << damaged;
     QTest::newRow("unreadable") << "unreadable" << valid << notRead << "";
+    QTest::newRow("a folder") << "folder" << QByteArray() << notRead << "";
     QTest::newRow("a link to /dev/full") << "device" << QByteArray() << notWritten << "";
+    QTest::newRow("the disk is full") << "full disk" << valid << notWritten << "";
 }
 
 void PlatformTest::settings_troubleIsToldAsItIs()
@@ -355,7 +358,9 @@ void PlatformTest::settings_troubleIsToldAsItIs()
     QTemporaryDir folder;
     const QString ini = folder.filePath(QStringLiteral("Orlendra.ini"));
     QFile file(ini);
-    if (place == QLatin1String("device")) {
+    if (place == QLatin1String("folder")) {
+        QVERIFY(QDir(folder.path()).mkdir(file.fileName()));
+    } else if (place == QLatin1String("device")) {
         if (!linkToAFullDisk(ini))
             QSKIP("No device like /dev/full could be made here");
     } else {
@@ -379,13 +384,17 @@ void PlatformTest::settings_troubleIsToldAsItIs()
         store.write(section, QStringLiteral("StoneGroup1"), QStringLiteral("0"));
         return first && says(store.sync(), told) && says(store.takeNotice(), QString());
     };
-    QVERIFY(asOrdinaryUser({folder.path(), ini}, syncTwice));
+    QVERIFY(asOrdinaryUser({folder.path(), ini}, [&] {
+        return place == QLatin1String("full disk") ? onAFullDisk(syncTwice) : syncTwice();
+    }));
     if (place == QLatin1String("unreadable"))
         QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
     if (told.isEmpty()) {
         QSettingsStore again(ini);
         QCOMPARE(again.read(section, QStringLiteral("StoneGroup0")), QStringLiteral("1"));
         QCOMPARE(again.read(section, QStringLiteral("StoneGroup1")), QStringLiteral("0"));
+    } else if (place == QLatin1String("folder")) {
+        QVERIFY(QFileInfo(ini).isDir());
     } else if (place == QLatin1String("device")) {
         QCOMPARE(FileSaving::pathKind(ini), FileSaving::PathKind::Device);
     } else {
