@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QThread>
 #include <QUrl>
 
 #include <chrono>
@@ -29,6 +30,14 @@ bool isADevice(const QString &path)
 {
     const auto kind = FileSaving::pathKind(path);
     return kind == FileSaving::PathKind::Device || kind == FileSaving::PathKind::Other;
+}
+
+bool namesItsOwner(const QLockFile &lock)
+{
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    return lock.getLockInfo(&pid, &host, &application);
 }
 
 QString currentUserId()
@@ -221,6 +230,15 @@ bool QtPlatform::anotherInstanceRunning()
     m_lock->setStaleLockTime(0);
     if (m_lock->tryLock(0))
         return false;
+    // A lock that names no owner (a run cut off by a power failure may leave it empty, or
+    // garbled) would keep every later start out for good. A run that has only just made its
+    // lock writes its name into it at once, so the name is looked for again after a moment.
+    // Removing the lock fails for as long as any run still holds it.
+    if (m_lock->error() == QLockFile::LockFailedError && !namesItsOwner(*m_lock)) {
+        QThread::msleep(100);
+        if (!namesItsOwner(*m_lock) && m_lock->removeStaleLockFile() && m_lock->tryLock(0))
+            return false;
+    }
     // Only a lock held by a live process means another run; a lock we cannot even create (a
     // read-only folder) must not keep the user out.
     return m_lock->error() == QLockFile::LockFailedError;
