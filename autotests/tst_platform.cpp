@@ -23,6 +23,7 @@
 #include <QTimer>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 Q_DECLARE_METATYPE(Platform::Icon)
@@ -44,6 +45,7 @@ private slots:
     void secondRun_isTold();
     void lockOfAKilledRun_doesNotBlock_data();
     void lockOfAKilledRun_doesNotBlock();
+    void twoStartsAtOnce_onlyOneRuns();
     void lockInTheSharedTemporaryFolder_isPerUser();
     void settings_roundTrip();
     void settings_unwritableFile_isReported();
@@ -250,6 +252,53 @@ void PlatformTest::lockOfAKilledRun_doesNotBlock()
     }
     QtPlatform platform(lock);
     QCOMPARE(platform.anotherInstanceRunning(), blocks);
+}
+
+void PlatformTest::twoStartsAtOnce_onlyOneRuns()
+{
+    QTemporaryDir folder;
+    const QString lock = folder.filePath(QStringLiteral("orlendra.lock"));
+    constexpr int starts = 3;
+    // The first round finds no lock, the later ones the lock of the round before, whose runs
+    // were killed.
+    for (int round = 0; round < 10; ++round) {
+        int go[2];
+        int told[2];
+        int done[2];
+        QVERIFY(::pipe(go) == 0 && ::pipe(told) == 0 && ::pipe(done) == 0);
+        QList<pid_t> children;
+        for (int i = 0; i < starts; ++i) {
+            const pid_t child = ::fork();
+            if (child == 0) {
+                char byte = 0;
+                ::close(go[1]);
+                ::close(done[1]);
+                // Every start waits for the same moment: the parent closing its end.
+                const bool ready = ::read(go[0], &byte, 1) == 0;
+                QtPlatform platform(lock);
+                const char running = platform.anotherInstanceRunning() ? 'y' : 'n';
+                const bool answered = ::write(told[1], &running, 1) == 1;
+                // The run that started keeps its lock until every other start has asked.
+                const bool waited = ::read(done[0], &byte, 1) == 0;
+                ::_exit(ready && answered && waited ? 0 : 1);
+            }
+            children << child;
+        }
+        ::close(go[0]);
+        ::close(told[1]);
+        ::close(done[0]);
+        ::close(go[1]);
+        QByteArray answers;
+        char answer = 0;
+        while (answers.size() < starts && ::read(told[0], &answer, 1) == 1)
+            answers += answer;
+        ::close(told[0]);
+        ::close(done[1]);
+        for (pid_t child : std::as_const(children))
+            ::waitpid(child, nullptr, 0);
+        QCOMPARE(answers.size(), starts);
+        QCOMPARE(answers.count('n'), 1);
+    }
 }
 
 void PlatformTest::lockInTheSharedTemporaryFolder_isPerUser()
