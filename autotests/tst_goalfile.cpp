@@ -45,6 +45,7 @@ private slots:
     void save_inAReadOnlyFolder_data();
     void save_inAReadOnlyFolder();
     void save_onAFullDisk_keepsWhatWasThere();
+    void unreadableFile_isMarked();
     void badFiles_loadWithoutHarm_data();
     void badFiles_loadWithoutHarm();
 };
@@ -191,6 +192,7 @@ void GoalFileTest::createIfMissing_leavesAnythingAtThePath()
     GoalFile::createIfMissing(other, 2);
     QVERIFY(QFileInfo(other).isDir());
     QCOMPARE(GoalFile::load(other).boxText, QString());
+    QVERIFY(GoalFile::load(other).unreadable);
 }
 
 void GoalFileTest::save_replacesTheFile()
@@ -265,6 +267,20 @@ void GoalFileTest::save_onAFullDisk_keepsWhatWasThere()
         QSKIP("No device like /dev/full could be made here");
     QVERIFY(!GoalFile::save(linked, QStringLiteral("new goal")).isEmpty());
     QCOMPARE(FileSaving::pathKind(linked), FileSaving::PathKind::Device);
+}
+
+void GoalFileTest::unreadableFile_isMarked()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("Goal1.txt"));
+    writeFile(path, "my goal\r\n");
+    QVERIFY(QFile::setPermissions(path, {}));
+    QVERIFY(asOrdinaryUser({folder.path(), path}, [&path] {
+        const GoalFile::Loaded loaded = GoalFile::load(path);
+        return loaded.unreadable && loaded.boxText.isEmpty();
+    }));
+    // A missing file is no unreadable one: the next save simply makes it.
+    QVERIFY(!GoalFile::load(folder.filePath(QStringLiteral("Goal2.txt"))).unreadable);
 }
 
 void GoalFileTest::badFiles_loadWithoutHarm_data()

@@ -420,6 +420,15 @@ void StudyWindowTest::goals_badFilesStillStart()
     QVERIFY(window.goalsSection()->textBox(1)->text().startsWith(QLatin1String("goal goal")));
     QCOMPARE(window.goalsSection()->textBox(2)->text(), QString());
     QVERIFY(m_platform->messages.isEmpty());
+    // A goal whose file could not be read is never saved over what it may hold; ticking it and
+    // saving it say so, naming the file.
+    GoalsSection *goals = window.goalsSection();
+    QTest::mouseClick(goals->tickBox(2), Qt::LeftButton);
+    QVERIFY(goals->textBox(2)->isReadOnly());
+    QTest::mouseClick(goals->saveButton(2), Qt::LeftButton);
+    QCOMPARE(m_platform->messages.size(), 2);
+    for (const ScriptedPlatform::Message &message : std::as_const(m_platform->messages))
+        QVERIFY(message.text.contains(QDir::toNativeSeparators(folder.filePath("Goal2.txt"))));
     // Reading never writes.
     QCOMPARE(readAll(folder.filePath(QStringLiteral("Goal1.txt"))), content);
     QVERIFY(QFileInfo(folder.filePath(QStringLiteral("Goal2.txt"))).isDir());

@@ -171,8 +171,11 @@ void createIfMissing(const QString &path, int goal)
 Loaded load(const QString &path)
 {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
+    if (!file.open(QIODevice::ReadOnly)) {
+        Loaded nothing;
+        nothing.unreadable = QFileInfo::exists(path);
+        return nothing;
+    }
     // No more is read than could be edited: of a larger file only the beginning is shown.
     QByteArray content = file.read(largestEditableFile + 1);
     const bool cutShort = content.size() > largestEditableFile;

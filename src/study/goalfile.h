@@ -49,6 +49,9 @@ struct Loaded {
     QString boxText; // of a file too large to edit, only its beginning
     Encoding encoding = Encoding::Utf8;
     bool tooLarge = false;
+    // Something stands at the path but could not be read (no permission, a folder): the box
+    // shows nothing of what the file may hold.
+    bool unreadable = false;
 };
 
 // The file at path as a box shows it; empty when it cannot be read.

@@ -30,11 +30,18 @@ namespace {
 
 constexpr QSize clientSize{twips(10305), twips(6765)};
 
-QString tooLargeMessage(int goal, const QString &path)
+// Why a goal cannot be changed, or an empty text when it can.
+QString lockedGoalMessage(int goal, const QString &path, const GoalFile::Loaded &loaded)
 {
-    return QStringLiteral("%1 is too large to edit here, so Goal %2 shows only its beginning and "
-                          "cannot be changed. The file is left as it is.")
-        .arg(QDir::toNativeSeparators(path), QString::number(goal));
+    if (loaded.unreadable)
+        return QStringLiteral("%1 could not be read, so Goal %2 shows nothing of it and cannot be "
+                              "changed. The file is left as it is.")
+            .arg(QDir::toNativeSeparators(path), QString::number(goal));
+    if (loaded.tooLarge)
+        return QStringLiteral("%1 is too large to edit here, so Goal %2 shows only its beginning "
+                              "and cannot be changed. The file is left as it is.")
+            .arg(QDir::toNativeSeparators(path), QString::number(goal));
+    return {};
 }
 
 } // namespace
@@ -188,18 +195,18 @@ void StudyWindow::loadGoals()
         const QString path = folder.filePath(GoalFile::fileName(goal));
         const GoalFile::Loaded loaded = GoalFile::load(path);
         GuardedTextBox *box = m_goals->textBox(goal);
+        const QString locked = lockedGoalMessage(goal, path, loaded);
         box->setText(loaded.boxText);
-        box->setReadOnly(loaded.tooLarge);
+        box->setReadOnly(!locked.isEmpty());
         m_goalEncodings[goal - 1] = loaded.encoding;
-        m_goalsTooLarge[goal - 1] = loaded.tooLarge;
+        m_goalLocks[goal - 1] = locked;
         QCheckBox *tick = m_goals->tickBox(goal);
         disconnect(tick, nullptr, this, nullptr);
-        if (loaded.tooLarge) {
+        if (!locked.isEmpty()) {
             // Ticking a goal means to edit it; say straight away why this one cannot be.
-            connect(tick, &QCheckBox::toggled, this, [this, goal, path](bool ticked) {
+            connect(tick, &QCheckBox::toggled, this, [this, locked](bool ticked) {
                 if (ticked)
-                    m_platform.message(this, tooLargeMessage(goal, path),
-                                       Platform::Icon::Information);
+                    m_platform.message(this, locked, Platform::Icon::Information);
             });
         }
     }
@@ -208,8 +215,8 @@ void StudyWindow::loadGoals()
 void StudyWindow::saveGoal(int goal)
 {
     const QString path = QDir(m_platform.programFolder()).filePath(GoalFile::fileName(goal));
-    if (m_goalsTooLarge[goal - 1]) {
-        m_platform.message(this, tooLargeMessage(goal, path), Platform::Icon::Information);
+    if (const QString &locked = m_goalLocks[goal - 1]; !locked.isEmpty()) {
+        m_platform.message(this, locked, Platform::Icon::Information);
         return;
     }
     const QString text = m_goals->textBox(goal)->text();

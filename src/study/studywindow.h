@@ -101,9 +101,10 @@ private:
     LinkLabel *m_fullBrand = nullptr;
     Section m_front = Section::Settings;
     // How each goal's file was read: a goal is saved in the encoding its file came in, and a file
-    // too large to edit is never written over.
+    // that could not be read, or is too large to edit, is never written over. A locked goal
+    // keeps here what the user is told about it.
     std::array<GoalFile::Encoding, 2> m_goalEncodings{};
-    std::array<bool, 2> m_goalsTooLarge{};
+    std::array<QString, 2> m_goalLocks;
     // While the load steps run nobody sees the window, so the panels only switch once, at
     // the end, to whichever section the steps left in front.
     bool m_loading = false;
