@@ -412,6 +412,8 @@ void PlatformTest::settings_troubleIsToldAsItIs_data()
     QTest::newRow("a folder") << "folder" << QByteArray() << notRead << "";
     QTest::newRow("a link to /dev/full") << "device" << QByteArray() << notWritten << "";
     QTest::newRow("the disk is full") << "full disk" << valid << notWritten << "";
+    QTest::newRow("a folder that cannot be written")
+        << "read-only folder" << valid << notWritten << "";
 }
 
 void PlatformTest::settings_troubleIsToldAsItIs()
@@ -435,6 +437,8 @@ void PlatformTest::settings_troubleIsToldAsItIs()
     }
     if (place == QLatin1String("unreadable"))
         QVERIFY(file.setPermissions({}));
+    if (place == QLatin1String("read-only folder"))
+        QVERIFY(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner));
     const QString section = QStringLiteral("Settings");
     const auto says = [](const QString &text, const QString &part) {
         if (part.isEmpty() ? text.isEmpty() : text.contains(part))
@@ -454,6 +458,8 @@ void PlatformTest::settings_troubleIsToldAsItIs()
     }));
     if (place == QLatin1String("unreadable"))
         QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
+    QVERIFY(QFile::setPermissions(folder.path(),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     if (told.isEmpty()) {
         QSettingsStore again(ini);
         QCOMPARE(again.read(section, QStringLiteral("StoneGroup0")), QStringLiteral("1"));
