@@ -4,9 +4,12 @@
 #include "tests/keywordstestpage.h"
 #include "tests/meaningquestion.h"
 #include "tests/meaningtestwindow.h"
+#include "tests/reviewwindow.h"
 #include "tests/testpagedriver.h"
+#include "tests/testresultsection.h"
 #include "tests/testrules.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
@@ -15,37 +18,42 @@
 #include <QTest>
 
 #include <memory>
+#include <numeric>
 
 Q_DECLARE_METATYPE(TestSubject)
 
 namespace {
 
 // A test of either subject, answered with the keyboard as a user would: the keywords test in the
-// study window, the meanings test window on its driver beside a result section of its own.
+// study window; the meanings test window on its driver, which hands back to a study window built
+// afresh over the same records, as at the end of a meanings test.
 class TestRun
 {
 public:
     explicit TestRun(TestSubject subject)
         : m_subject(subject)
     {
-        if (subject == TestSubject::Keywords) {
-            m_study.open();
-            m_study.window->activateWindow();
+        m_study.open();
+        m_study.window->activateWindow();
+        if (subject == TestSubject::Keywords)
             return;
-        }
-        m_records.setup.stoneTypes = {true, true, true};
+        m_study.records.setup.stoneTypes = {true, true, true};
         m_meanings = std::make_unique<MeaningTestWindow>();
         const auto build = [](const TestSetup &setup, StoneIndex stone, RandomEngine &engine) {
             return buildMeaningQuestion(loadRuneCatalogue(), stone, setup, engine);
         };
-        m_driver = new TestPageDriver(TestSubject::Meanings, build, m_records, m_study.platform,
-                                      testPageView(m_meanings.get()), m_meanings.get());
+        m_driver =
+            new TestPageDriver(TestSubject::Meanings, build, m_study.records, m_study.platform,
+                               testPageView(m_meanings.get()), m_meanings.get());
+        QObject::connect(m_driver, &TestPageDriver::finished, m_meanings.get(),
+                         [this](const QString &text) {
+                             m_meanings->hide();
+                             m_study.open().showTestResult(text);
+                         });
     }
 
-    TestRecords &records()
-    {
-        return m_subject == TestSubject::Keywords ? m_study.records : m_records;
-    }
+    TestRecords &records() { return m_study.records; }
+    TestResultSection *result() const { return m_study.window->testResult(); }
     QAbstractButton *box(int index) const
     {
         return m_meanings ? static_cast<QAbstractButton *>(m_meanings->optionBox(index))
@@ -70,7 +78,8 @@ public:
                                   Qt::LeftButton);
             return;
         }
-        TestRules::startTest(m_records, TestSubject::Meanings, level, m_study.platform.random());
+        TestRules::startTest(m_study.records, TestSubject::Meanings, level,
+                             m_study.platform.random());
         m_driver->next();
         m_meanings->show();
         m_meanings->activateWindow();
@@ -78,6 +87,8 @@ public:
             qWarning("The meanings test window did not become active");
         box(0)->setFocus();
     }
+
+    void showResult() { m_study.window->bringToFront(StudyWindow::Section::TestResult); }
 
     void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
@@ -89,14 +100,20 @@ public:
 private:
     TestSubject m_subject;
     StudyFixture m_study;
-    TestRecords m_records;
     std::unique_ptr<MeaningTestWindow> m_meanings;
     TestPageDriver *m_driver = nullptr;
 };
 
+// What a screen reader hears of a widget.
+QString spoken(QWidget *widget)
+{
+    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+}
+
 } // namespace
 
-// Answering with the digit keys.
+// Answering with the digit keys, and the review of a finished test read back with the keyboard
+// and a screen reader.
 class ReviewTest : public QObject
 {
     Q_OBJECT
@@ -105,6 +122,8 @@ private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void digitKeys_data();
     void digitKeys();
+    void review_data();
+    void review();
 };
 
 void ReviewTest::digitKeys_data()
@@ -189,6 +208,149 @@ void ReviewTest::digitKeys()
         QCOMPARE(run.messages()[0].text, enter);
         QCOMPARE(run.questionNo(), 1);
     }
+}
+
+void ReviewTest::review_data()
+{
+    QTest::addColumn<TestSubject>("subject");
+    QTest::addColumn<qint16>("level");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("keywords, beginner") << TestSubject::Keywords << qint16(TestSetup::Beginner)
+                                        << "Stone Keywords, Beginner: 22 Correct Out Of 24";
+    QTest::newRow("keywords, advanced") << TestSubject::Keywords << qint16(TestSetup::Advanced)
+                                        << "Stone Keywords, Advanced: 91 Correct Out Of 96";
+    QTest::newRow("meanings, beginner") << TestSubject::Meanings << qint16(TestSetup::Beginner)
+                                        << "Stone Meanings, Beginner: 22 Correct Out Of 24";
+}
+
+void ReviewTest::review()
+{
+    QFETCH(TestSubject, subject);
+    QFETCH(qint16, level);
+    QFETCH(QString, title);
+    TestRun run(subject);
+    QVERIFY(!run.result()->reviewButton()->isEnabled());
+    const int required = TestRules::requiredTicks(level);
+
+    // The whole test with the keys alone. Question 3 is answered all wrong, question 24 with one
+    // wrong tick in place of a right one; every other answer is right.
+    struct Expected {
+        StoneIndex stone;
+        QStringList options;
+        QList<bool> right;
+        QList<bool> ticked;
+    };
+    QList<Expected> expected;
+    run.start(level);
+    for (int question = 1; question <= QuestionCount; ++question) {
+        QCOMPARE(run.questionNo(), question);
+        const TestState &state = run.records().state;
+        Expected answer{state.questionOrder[question - 1], {}, {}, {}};
+        QList<int> right;
+        QList<int> wrong;
+        for (int i = 0; i < TestRules::optionCount(level); ++i) {
+            answer.options << run.box(i)->text();
+            answer.right << state.correctAnswers.contains(answer.options.last());
+            (answer.right.last() ? right : wrong) << i;
+        }
+        QCOMPARE(right.size(), required);
+        QList<int> ticks = question == 3 ? wrong.first(required) : right;
+        if (question == QuestionCount)
+            ticks.last() = wrong.first();
+        for (int i = 0; i < answer.options.size(); ++i)
+            answer.ticked << ticks.contains(i);
+        for (int i : ticks)
+            run.press(Qt::Key_1 + i);
+        QCOMPARE(QApplication::focusWidget(), run.next());
+        run.press(Qt::Key_Return);
+        expected << answer;
+    }
+    QVERIFY(run.messages().isEmpty());
+    QVERIFY(run.result()->reviewButton()->isEnabled());
+
+    // A test left half way changes nothing of the review.
+    run.start(level);
+    for (int i = 0; i < required; ++i)
+        run.press(Qt::Key_1 + i);
+    run.press(Qt::Key_Return);
+    QCOMPARE(run.questionNo(), 2);
+
+    run.showResult();
+    QPushButton *reviewButton = run.result()->reviewButton();
+    reviewButton->setFocus();
+    QTest::keyClick(reviewButton, Qt::Key_Space);
+    auto *review = run.result()->findChild<ReviewWindow *>(QStringLiteral("frmReview"));
+    QVERIFY(review);
+    QVERIFY(QTest::qWaitForWindowExposed(review));
+    review->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(review));
+
+    QCOMPARE(review->findChild<QLabel *>(QStringLiteral("lblReviewTitle"))->text(), title);
+
+    // Each row and each mark as a screen reader names it.
+    const RuneCatalogue &catalogue = loadRuneCatalogue();
+    QList<int> mistakes;
+    for (int question = 1; question <= QuestionCount; ++question) {
+        const Expected &answer = expected[question - 1];
+        int score = 0;
+        int missed = 0;
+        int wrong = 0;
+        for (int i = 0; i < answer.options.size(); ++i) {
+            const QString mark = answer.right[i]
+                                     ? (answer.ticked[i] ? "Right and ticked" : "Right and missed")
+                                     : (answer.ticked[i] ? "Wrong and ticked" : "Not ticked");
+            auto *option = review->findChild<QLabel *>(
+                QStringLiteral("lblReviewOption_%1_%2").arg(question - 1).arg(i));
+            QVERIFY(option);
+            QCOMPARE(spoken(option), mark + QStringLiteral(": ") +
+                                         QString(answer.options[i]).replace("\r\n", "\n"));
+            score += answer.right[i] && answer.ticked[i];
+            missed += answer.right[i] && !answer.ticked[i];
+            wrong += !answer.right[i] && answer.ticked[i];
+        }
+        QStringList summary;
+        if (missed)
+            summary << QStringLiteral("%1 right and missed").arg(missed);
+        if (wrong)
+            summary << QStringLiteral("%1 wrong and ticked").arg(wrong);
+        QCOMPARE(spoken(review->row(question)),
+                 QStringLiteral("%1, %2 of %3: %4")
+                     .arg(catalogue.stoneNames[answer.stone])
+                     .arg(score)
+                     .arg(required)
+                     .arg(summary.isEmpty() ? QStringLiteral("all right")
+                                            : summary.join(QLatin1String(", "))));
+        if (score < required)
+            mistakes << question;
+    }
+    QCOMPARE(mistakes, (QList<int>{3, QuestionCount}));
+
+    // Read back with Tab, all rows and then the mistakes only; Escape closes.
+    QCheckBox *mistakesOnly = review->mistakesOnlyBox();
+    for (const bool only : {false, true}) {
+        QCOMPARE(QApplication::focusWidget(), mistakesOnly);
+        if (only)
+            QTest::keyClick(mistakesOnly, Qt::Key_Space);
+        QCOMPARE(mistakesOnly->isChecked(), only);
+        QList<int> reached;
+        for (int step = 0; step < 2 * QuestionCount; ++step) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget *focus = QApplication::focusWidget();
+            if (focus == mistakesOnly)
+                break;
+            for (int question = 1; question <= QuestionCount; ++question) {
+                if (focus == review->row(question)) {
+                    reached << question;
+                    QVERIFY(!focus->visibleRegion().isEmpty());
+                }
+            }
+        }
+        QList<int> all(QuestionCount);
+        std::iota(all.begin(), all.end(), 1);
+        QCOMPARE(reached, only ? mistakes : all);
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QVERIFY(!review->isVisible());
 }
 
 QTEST_MAIN(ReviewTest)
