@@ -82,7 +82,10 @@ StudyWindow *OrlendraApp::loadStudyWindow()
         connect(m_study, &StudyWindow::aboutRequested, this, [this] { showAboutBox(m_study); });
         connect(m_study, &StudyWindow::meaningsTestRequested, this,
                 &OrlendraApp::startMeaningsTest);
-        // Placed before the load steps, so that a message they show stands over the window.
+        // Placed before the load steps, so that a message they show stands over the window; back
+        // from a test, on the screen the test ran on.
+        if (m_frame)
+            m_study->setScreen(m_frame->screen());
         m_study->adjustSize();
         centre(m_study);
         m_study->load();
