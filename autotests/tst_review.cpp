@@ -1,11 +1,10 @@
+#include "app/framewindow.h"
 #include "catalogue/runecatalogue.h"
 #include "platform/wrappingcheckbox.h"
 #include "studyfixture.h"
 #include "tests/keywordstestpage.h"
-#include "tests/meaningquestion.h"
 #include "tests/meaningtestwindow.h"
 #include "tests/reviewwindow.h"
-#include "tests/testpagedriver.h"
 #include "tests/testresultsection.h"
 #include "tests/testrules.h"
 
@@ -13,6 +12,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTest>
@@ -24,71 +24,69 @@ Q_DECLARE_METATYPE(TestSubject)
 
 namespace {
 
-// A test of either subject, answered with the keyboard as a user would: the keywords test in the
-// study window; the meanings test window on its driver, which hands back to a study window built
-// afresh over the same records, as at the end of a meanings test.
+// A test of either subject in a run of the program, answered with the keyboard as a user would:
+// the keywords test in the study window, the meanings test in the frame window, which hands back
+// to a freshly loaded study window.
 class TestRun
 {
 public:
     explicit TestRun(TestSubject subject)
         : m_subject(subject)
     {
-        m_study.open();
-        m_study.window->activateWindow();
-        if (subject == TestSubject::Keywords)
-            return;
-        m_study.records.setup.stoneTypes = {true, true, true};
-        m_meanings = std::make_unique<MeaningTestWindow>();
-        const auto build = [](const TestSetup &setup, StoneIndex stone, RandomEngine &engine) {
-            return buildMeaningQuestion(loadRuneCatalogue(), stone, setup, engine);
-        };
-        m_driver =
-            new TestPageDriver(TestSubject::Meanings, build, m_study.records, m_study.platform,
-                               testPageView(m_meanings.get()), m_meanings.get());
-        QObject::connect(m_driver, &TestPageDriver::finished, m_meanings.get(),
-                         [this](const QString &text) {
-                             m_meanings->hide();
-                             m_study.open().showTestResult(text);
-                         });
+        if (!m_run.app.start())
+            qWarning("The program did not start");
     }
 
-    TestRecords &records() { return m_study.records; }
-    TestResultSection *result() const { return m_study.window->testResult(); }
+    TestRecords &records() { return m_run.app.testRecords(); }
+    StudyWindow *study() const { return m_run.app.studyWindow(); }
+    TestResultSection *result() const { return study()->testResult(); }
     QAbstractButton *box(int index) const
     {
-        return m_meanings ? static_cast<QAbstractButton *>(m_meanings->optionBox(index))
-                          : m_study.window->keywordsTest()->optionBox(index);
+        if (m_subject == TestSubject::Meanings)
+            return m_run.app.frameWindow()->meaningTest()->optionBox(index);
+        return study()->keywordsTest()->optionBox(index);
     }
     QPushButton *next() const
     {
-        return m_meanings ? m_meanings->nextButton() : m_study.window->keywordsTest()->nextButton();
+        if (m_subject == TestSubject::Meanings)
+            return m_run.app.frameWindow()->meaningTest()->nextButton();
+        return study()->keywordsTest()->nextButton();
     }
     qint16 questionNo() { return records().state.questionNo(m_subject); }
-    QList<ScriptedPlatform::Message> &messages() { return m_study.platform.messages; }
+    QList<ScriptedPlatform::Message> &messages() { return m_run.platform.messages; }
 
-    // Through the set-up for keywords, as the set-up starts a meanings test otherwise.
+    // Through the study window's set-up; a meanings test asks for every kind of meaning.
     void start(qint16 level)
     {
-        if (!m_meanings) {
-            for (const QString &name :
-                 {QStringLiteral("cmdSubjects_2"), QStringLiteral("optTestSubjects_1"),
-                  QStringLiteral("cmdTestNext_0"), QStringLiteral("optTestLevel_%1").arg(level),
-                  QStringLiteral("cmdTestNext_2")})
-                QTest::mouseClick(m_study.window->findChild<QAbstractButton *>(name),
-                                  Qt::LeftButton);
-            return;
+        const bool meanings = m_subject == TestSubject::Meanings;
+        QStringList clicks{"cmdSubjects_2", meanings ? "optTestSubjects_0" : "optTestSubjects_1",
+                           "cmdTestNext_0"};
+        if (meanings)
+            clicks << "chkTestType_0"
+                   << "chkTestType_1"
+                   << "chkTestType_2"
+                   << "cmdTestNext_1";
+        clicks << QStringLiteral("optTestLevel_%1").arg(level) << "cmdTestNext_2";
+        for (const QString &name : clicks) {
+            auto *button = study()->findChild<QAbstractButton *>(name);
+            // A choice kept from an earlier test stays as it is.
+            if (!(button->isCheckable() && button->isChecked() && name.startsWith("chk")))
+                QTest::mouseClick(button, Qt::LeftButton);
         }
-        TestRules::startTest(m_study.records, TestSubject::Meanings, level,
-                             m_study.platform.random());
-        m_driver->next();
-        m_meanings->show();
-        m_meanings->activateWindow();
-        if (!QTest::qWaitForWindowActive(m_meanings.get()))
-            qWarning("The meanings test window did not become active");
-        box(0)->setFocus();
+        QWidget *window = next()->window();
+        window->activateWindow();
+        if (!QTest::qWaitForWindowActive(window))
+            qWarning("The test's window did not become active");
     }
 
-    void showResult() { m_study.window->bringToFront(StudyWindow::Section::TestResult); }
+    // From a test left half way back to the result section.
+    void leave()
+    {
+        if (m_subject == TestSubject::Meanings)
+            QTest::mouseClick(m_run.app.frameWindow()->findChild<QAbstractButton *>("cmdStart"),
+                              Qt::LeftButton);
+        study()->bringToFront(StudyWindow::Section::TestResult);
+    }
 
     void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
@@ -99,9 +97,7 @@ public:
 
 private:
     TestSubject m_subject;
-    StudyFixture m_study;
-    std::unique_ptr<MeaningTestWindow> m_meanings;
-    TestPageDriver *m_driver = nullptr;
+    ProgramRun m_run;
 };
 
 // What a screen reader hears of a widget.
@@ -120,6 +116,7 @@ class ReviewTest : public QObject
 
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void cleanup() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
     void digitKeys_data();
     void digitKeys();
     void review_data();
@@ -229,6 +226,7 @@ void ReviewTest::review()
     QFETCH(qint16, level);
     QFETCH(QString, title);
     TestRun run(subject);
+    QPointer<StudyWindow> firstStudy = run.study();
     QVERIFY(!run.result()->reviewButton()->isEnabled());
     const int required = TestRules::requiredTicks(level);
 
@@ -266,16 +264,20 @@ void ReviewTest::review()
         expected << answer;
     }
     QVERIFY(run.messages().isEmpty());
+    // The meanings test handed back to a study window built anew, which offers the review all the
+    // same.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(firstStudy.isNull(), subject == TestSubject::Meanings);
     QVERIFY(run.result()->reviewButton()->isEnabled());
 
-    // A test left half way changes nothing of the review.
+    // A test left half way changes nothing of the review; a meanings test is left with "Start
+    // Again", for yet another study window.
     run.start(level);
     for (int i = 0; i < required; ++i)
         run.press(Qt::Key_1 + i);
     run.press(Qt::Key_Return);
     QCOMPARE(run.questionNo(), 2);
-
-    run.showResult();
+    run.leave();
     QPushButton *reviewButton = run.result()->reviewButton();
     reviewButton->setFocus();
     QTest::keyClick(reviewButton, Qt::Key_Space);
