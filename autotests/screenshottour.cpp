@@ -93,6 +93,13 @@ int main(int argc, char *argv[])
         QTest::mouseClick(keywords->nextButton(), Qt::LeftButton);
     }
     save(study, QStringLiteral("test-result"));
+    click(study, "cmdReview");
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QLatin1String("frmReview") && window->isVisible()) {
+            save(window, QStringLiteral("review"));
+            window->close();
+        }
+    }
 
     click(study, "cmdSubjects_2");
     click(study, "optTestSubjects_0");
