@@ -43,8 +43,9 @@ template <typename Page> TestPageView testPageView(Page *page)
 
 // Runs a rune test on a page, with "Next" as its only driver: counting ticks, checking them,
 // scoring, building and showing each question and handing over the result are the same for both
-// tests. A page creates one driver with its subject, its builder and testPageView(page), and
-// passes `finished` on. A test starts with TestRules::startTest and then next() from code.
+// tests. Each test page gets one driver (the keywords page makes its own; the frame makes the
+// meanings window's), with its subject, its builder and testPageView(page); `finished` is passed
+// on. A test starts with TestRules::startTest and then next() from code.
 // Anywhere on the page the digit keys 1 to 5 (Beginner) or 1 to 8 (Advanced) click the option
 // box of that number, which shows its number beside it.
 class TestPageDriver : public QObject
