@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/orlendraapp.h"
 #include "scriptedplatform.h"
 #include "study/studywalk.h"
 #include "study/studywindow.h"
@@ -22,4 +23,13 @@ struct StudyFixture {
     StudyWalk walk;
     TestRecords records;
     std::unique_ptr<StudyWindow> window;
+};
+
+// A whole run of the program over a scripted desktop, with a program folder of its own.
+struct ProgramRun {
+    ProgramRun() { platform.folder = folder.path(); }
+
+    QTemporaryDir folder;
+    ScriptedPlatform platform;
+    OrlendraApp app{platform};
 };

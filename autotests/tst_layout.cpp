@@ -123,7 +123,8 @@ void LayoutTest::studySections()
 
 void LayoutTest::frameWindow()
 {
-    FrameWindow frame;
+    StudyFixture fixture;
+    FrameWindow frame(fixture.records, fixture.platform);
     frame.setAttribute(Qt::WA_DeleteOnClose, false);
     frame.show();
     QVERIFY(QTest::qWaitForWindowExposed(&frame));

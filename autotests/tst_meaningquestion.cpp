@@ -2,6 +2,7 @@
 #include "platform/wrappingcheckbox.h"
 #include "tests/meaningquestion.h"
 #include "tests/meaningtestwindow.h"
+#include "tests/testrules.h"
 
 #include <QAccessible>
 #include <QFrame>
@@ -28,15 +29,15 @@ void addTypeRows(const char *prefix, int level)
     }
 }
 
-// A ticked box scores once for every equal right answer.
+// The score of the boxes whose bits are set, by the tests' own scorer.
 int scoreOf(const Question &question, unsigned ticks)
 {
-    int score = 0;
+    QStringList ticked;
     for (int box = 0; box < question.options.size(); ++box) {
         if (ticks & (1u << box))
-            score += static_cast<int>(question.correctAnswers.count(question.options[box]));
+            ticked << question.options[box];
     }
-    return score;
+    return TestRules::score(ticked, question.correctAnswers);
 }
 
 } // namespace

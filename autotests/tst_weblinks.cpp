@@ -2,7 +2,7 @@
 #include "platform/branding.h"
 #include "platform/linklabel.h"
 #include "platform/webpages.h"
-#include "scriptedplatform.h"
+#include "studyfixture.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -11,7 +11,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 
 class WebLinksTest : public QObject
@@ -34,19 +33,12 @@ private:
     // Walks the focus with Tab, as a keyboard user would, until it reaches the widget.
     static bool tabTo(QWidget *widget);
 
-    // A whole run over a scripted desktop, with a program folder of its own.
-    struct Run {
-        Run() { platform.folder = folder.path(); }
-        QTemporaryDir folder;
-        ScriptedPlatform platform;
-        OrlendraApp app{platform};
-    };
-    std::unique_ptr<Run> m_run;
+    std::unique_ptr<ProgramRun> m_run;
 };
 
 void WebLinksTest::init()
 {
-    m_run = std::make_unique<Run>();
+    m_run = std::make_unique<ProgramRun>();
 }
 
 void WebLinksTest::cleanup()

@@ -3,10 +3,13 @@
 #include "platform/branding.h"
 #include "platform/linklabel.h"
 #include "platform/twips.h"
+#include "platform/wrappingcheckbox.h"
+#include "tests/meaningquestion.h"
 #include "tests/meaningtestwindow.h"
+#include "tests/testpagedriver.h"
 
+#include <QApplication>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -26,7 +29,7 @@ QPushButton *barButton(const QString &name, const QString &caption, int top, QWi
 
 } // namespace
 
-FrameWindow::FrameWindow(QWidget *parent)
+FrameWindow::FrameWindow(TestRecords &records, Platform &platform, QWidget *parent)
     : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("MDI"));
@@ -35,34 +38,34 @@ FrameWindow::FrameWindow(QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(Branding::programFont());
 
-    auto *top = new QWidget(this);
-    top->setObjectName(QStringLiteral("picTop"));
-    top->setFixedHeight(twips(1005));
-    m_start = barButton(QStringLiteral("cmdStart"), QStringLiteral("&Start Again"), 90, top);
-    m_donate = barButton(QStringLiteral("cmdDonate"), QStringLiteral("&Donate"), 510, top);
+    m_top = new QWidget(this);
+    m_top->setObjectName(QStringLiteral("picTop"));
+    m_top->setFixedHeight(twips(1005));
+    m_start = barButton(QStringLiteral("cmdStart"), QStringLiteral("&Start Again"), 90, m_top);
+    m_donate = barButton(QStringLiteral("cmdDonate"), QStringLiteral("&Donate"), 510, m_top);
 
     // The test window is larger than many screens; the scroll area keeps every part of it in
     // reach on those.
-    auto *scroller = new QScrollArea(this);
-    scroller->setObjectName(QStringLiteral("meaningTestArea"));
-    scroller->setFrameShape(QFrame::NoFrame);
-    scroller->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_scroller = new QScrollArea(this);
+    m_scroller->setObjectName(QStringLiteral("meaningTestArea"));
+    m_scroller->setFrameShape(QFrame::NoFrame);
+    m_scroller->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_test = new MeaningTestWindow;
-    scroller->setWidget(m_test);
+    m_scroller->setWidget(m_test);
 
-    auto *bottom = new QWidget(this);
-    bottom->setObjectName(QStringLiteral("picBottom"));
-    bottom->setFixedHeight(twips(645));
-    m_exit = barButton(QStringLiteral("cmdExit"), QStringLiteral("E&xit"), 150, bottom);
-    Branding::addBrandLabels(bottom, twipsRect(60, 0, 6585, 615));
+    m_bottom = new QWidget(this);
+    m_bottom->setObjectName(QStringLiteral("picBottom"));
+    m_bottom->setFixedHeight(twips(645));
+    m_exit = barButton(QStringLiteral("cmdExit"), QStringLiteral("E&xit"), 150, m_bottom);
+    Branding::addBrandLabels(m_bottom, twipsRect(60, 0, 6585, 615));
 
     auto *client = new QWidget(this);
     auto *layout = new QVBoxLayout(client);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(top);
-    layout->addWidget(scroller, 1);
-    layout->addWidget(bottom);
+    layout->addWidget(m_top);
+    layout->addWidget(m_scroller, 1);
+    layout->addWidget(m_bottom);
     setCentralWidget(client);
 
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
@@ -80,14 +83,36 @@ FrameWindow::FrameWindow(QWidget *parent)
     connect(exit, &QAction::triggered, m_exit, &QPushButton::click);
     connect(web.about, &QAction::triggered, this, &FrameWindow::aboutRequested);
 
-    // As large as the test needs, but never larger than the screen it opens on.
-    const QSize wanted(MeaningTestWindow::FixedSize.width(), MeaningTestWindow::FixedSize.height() +
-                                                                 top->height() + bottom->height() +
-                                                                 menuBar()->sizeHint().height());
-    QSize size = wanted;
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        size = wanted.boundedTo(screen->availableGeometry().size() - QSize(16, 48));
-    resize(size);
+    const auto build = [](const TestSetup &setup, StoneIndex stone, RandomEngine &engine) {
+        return buildMeaningQuestion(loadRuneCatalogue(), stone, setup, engine);
+    };
+    m_driver = new TestPageDriver(TestSubject::Meanings, build, records, platform,
+                                  testPageView(m_test), m_test);
+    connect(m_driver, &TestPageDriver::finished, this, &FrameWindow::testFinished);
+    // Tab scrolls the box it reaches into view, but the focus also moves by itself: to "Next"
+    // after the last needed tick and back to the first box with a new question.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        // With the brown frame around a box in view, and no sideways jump for the margin.
+        if (now && m_test->isAncestorOf(now))
+            m_scroller->ensureWidgetVisible(now, twips(240), twips(240));
+    });
+
+    fitTo(screen());
+}
+
+void FrameWindow::startTest()
+{
+    m_driver->next();
+    m_test->optionBox(0)->setFocus(Qt::OtherFocusReason);
+}
+
+void FrameWindow::fitTo(const QScreen *screen)
+{
+    const QSize wanted(MeaningTestWindow::FixedSize.width(),
+                       MeaningTestWindow::FixedSize.height() + m_top->height() +
+                           m_bottom->height() + menuBar()->sizeHint().height());
+    // Before the window is shown its border is unknown; leave room for a usual one.
+    resize(screen ? wanted.boundedTo(screen->availableGeometry().size() - QSize(16, 48)) : wanted);
 }
 
 void FrameWindow::keepButtonsRight()

@@ -4,20 +4,35 @@
 
 class LinkLabel;
 class MeaningTestWindow;
+class Platform;
 class QPushButton;
+class QScreen;
+class QScrollArea;
+class TestPageDriver;
+struct TestRecords;
 
 // The frame window that hosts the meanings test: a top bar with "Start Again" and "Donate", a
-// bottom bar with "Exit" and the two offers, and the test window in between.
+// bottom bar with "Exit" and the two offers, and the test window in between. The test runs on
+// the records of the whole run, so a frame built afresh for every test only has to show it.
 class FrameWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    explicit FrameWindow(QWidget *parent = nullptr);
+    FrameWindow(TestRecords &records, Platform &platform, QWidget *parent = nullptr);
 
     MeaningTestWindow *meaningTest() const { return m_test; }
 
+    // The test's "Next" pressed from code, once TestRules::startTest has set the records up: it
+    // builds question 1, and the first box waits for the keyboard when the frame is shown.
+    void startTest();
+
+    // As large as the test needs, but no larger than the screen's room for windows.
+    void fitTo(const QScreen *screen);
+
 signals:
+    // The last question is scored; the records' scores are back at 0.
+    void testFinished(const QString &resultText);
     void startAgainRequested();
     // Emitted whenever the window closes, by the user or by the program.
     void closing();
@@ -33,5 +48,9 @@ private:
     QPushButton *m_start = nullptr;
     QPushButton *m_donate = nullptr;
     QPushButton *m_exit = nullptr;
+    QWidget *m_top = nullptr;
+    QWidget *m_bottom = nullptr;
+    QScrollArea *m_scroller = nullptr;
     MeaningTestWindow *m_test = nullptr;
+    TestPageDriver *m_driver = nullptr;
 };

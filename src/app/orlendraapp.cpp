@@ -69,7 +69,7 @@ bool OrlendraApp::start()
     return true;
 }
 
-StudyWindow *OrlendraApp::showStudyWindow()
+StudyWindow *OrlendraApp::loadStudyWindow()
 {
     if (!m_study) {
         m_study = new StudyWindow(m_platform, m_walk, m_testRecords);
@@ -80,35 +80,73 @@ StudyWindow *OrlendraApp::showStudyWindow()
         });
         WebPages::connectLinks(m_study, m_platform);
         connect(m_study, &StudyWindow::aboutRequested, this, [this] { showAboutBox(m_study); });
-        // Placed before the load steps, so that a message they show stands over the window.
+        connect(m_study, &StudyWindow::meaningsTestRequested, this,
+                &OrlendraApp::startMeaningsTest);
+        // Placed before the load steps, so that a message they show stands over the window; back
+        // from a test, on the screen the test ran on.
+        if (m_frame)
+            m_study->setScreen(m_frame->screen());
+        m_study->adjustSize();
         centre(m_study);
         m_study->load();
     }
-    m_study->show();
     return m_study;
 }
 
-FrameWindow *OrlendraApp::showFrameWindow()
+StudyWindow *OrlendraApp::showStudyWindow()
+{
+    StudyWindow *study = loadStudyWindow();
+    study->show();
+    return study;
+}
+
+FrameWindow *OrlendraApp::loadFrameWindow()
 {
     if (!m_frame) {
-        m_frame = new FrameWindow;
+        m_frame = new FrameWindow(m_testRecords, m_platform);
         connect(m_frame, &FrameWindow::closing, this, [this] {
             m_frame = nullptr;
             windowClosing();
         });
         connect(m_frame, &FrameWindow::startAgainRequested, this, &OrlendraApp::startAgain);
+        connect(m_frame, &FrameWindow::testFinished, this, &OrlendraApp::finishMeaningsTest);
         WebPages::connectLinks(m_frame, m_platform);
         connect(m_frame, &FrameWindow::aboutRequested, this, [this] { showAboutBox(m_frame); });
+        // On the screen the user has been working on, and no larger than it.
+        if (m_study)
+            m_frame->setScreen(m_study->screen());
+        m_frame->fitTo(m_frame->screen());
         centre(m_frame);
     }
-    m_frame->show();
-    closeForHandOver(m_study);
     return m_frame;
+}
+
+FrameWindow *OrlendraApp::showFrameWindow()
+{
+    FrameWindow *frame = loadFrameWindow();
+    frame->show();
+    // The user asked for the test with the keyboard as often as with the mouse.
+    frame->activateWindow();
+    closeForHandOver(m_study);
+    return frame;
+}
+
+void OrlendraApp::startMeaningsTest()
+{
+    loadFrameWindow()->startTest();
+    showFrameWindow();
+}
+
+void OrlendraApp::finishMeaningsTest(const QString &resultText)
+{
+    loadStudyWindow()->showTestResult(resultText);
+    showStudyWindow()->activateWindow();
+    closeForHandOver(m_frame);
 }
 
 void OrlendraApp::startAgain()
 {
-    showStudyWindow();
+    showStudyWindow()->activateWindow();
     closeForHandOver(m_frame);
 }
 
@@ -129,6 +167,7 @@ AboutBox *OrlendraApp::showAboutBox(QWidget *over)
 {
     auto *box = new AboutBox(over);
     WebPages::connectLinks(box, m_platform);
+    box->adjustSize();
     centre(box);
     box->show();
     return box;
@@ -152,7 +191,6 @@ void OrlendraApp::windowClosing()
 
 void OrlendraApp::centre(QWidget *window)
 {
-    window->adjustSize();
     const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;

@@ -39,6 +39,12 @@ public:
     StudyWindow *showStudyWindow();
     // Hands over to the meanings test: the frame window is shown, then the study window closes.
     FrameWindow *showFrameWindow();
+    // The set-up's start of a meanings test, whose records are ready: question 1 is built in
+    // the frame before anything is shown, then the hand-over to the frame.
+    void startMeaningsTest();
+    // The end of a meanings test: the result in the result section of a freshly loaded study
+    // window, that window shown, then the frame closes.
+    void finishMeaningsTest(const QString &resultText);
     // The frame's "Start Again": a freshly loaded study window, then the frame closes.
     void startAgain();
     // Closes every open window and ends the run, asking and saving nothing.
@@ -60,8 +66,11 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    StudyWindow *loadStudyWindow();
+    FrameWindow *loadFrameWindow();
     void closeForHandOver(QWidget *window);
     void windowClosing();
+    // Centres the window, at its present size, on its screen.
     static void centre(QWidget *window);
 
     Platform &m_platform;

@@ -91,7 +91,7 @@ StudyWindow::StudyWindow(Platform &platform, StudyWalk &walk, TestRecords &testR
     m_goals = new GoalsSection(platform, m_panels);
     m_testSetUp = new TestSetUpWizard(testRecords, platform, m_panels);
     m_keywordsTest = new KeywordsTestPage(testRecords, platform, m_panels);
-    m_testResult = new TestResultSection(platform, m_panels);
+    m_testResult = new TestResultSection(platform, testRecords, m_panels);
     for (QWidget *panel : std::initializer_list<QWidget *>{m_settings, m_memorize, m_testSetUp,
                                                            m_goals, m_keywordsTest, m_testResult})
         m_panels->addWidget(panel);

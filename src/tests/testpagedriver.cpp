@@ -4,6 +4,8 @@
 #include "platform/platform.h"
 #include "testrules.h"
 
+#include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 
 #include <utility>
@@ -23,6 +25,40 @@ TestPageDriver::TestPageDriver(TestSubject subject, Builder builder, TestRecords
     connect(m_view.next, &QPushButton::clicked, this, &TestPageDriver::next);
     for (QAbstractButton *box : m_view.options)
         connect(box, &QAbstractButton::clicked, this, &TestPageDriver::optionClicked);
+
+    for (int i = 0; i < int(m_keys.size()); ++i) {
+        QAbstractButton *box = m_view.options[i];
+        // Beside the box rather than in its caption, which scoring compares and a screen reader
+        // speaks; a description tells the key instead. It keeps clear of a frame drawn close
+        // around the box.
+        auto *key = new QLabel(QString::number(i + 1), box->parentWidget());
+        key->setObjectName(QStringLiteral("lblKey_%1").arg(i));
+        key->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        key->setPalette(box->palette());
+        key->setGeometry(box->x() - 24, box->y(), 14, box->height());
+        key->setVisible(!box->isHidden());
+        box->setAccessibleDescription(QStringLiteral("Key %1").arg(i + 1));
+        m_keys[i] = key;
+    }
+    page->installEventFilter(this);
+}
+
+bool TestPageDriver::eventFilter(QObject *watched, QEvent *event)
+{
+    // Key presses that nothing on the page took reach the page itself.
+    if (watched != m_page || event->type() != QEvent::KeyPress)
+        return QObject::eventFilter(watched, event);
+    const auto *press = static_cast<QKeyEvent *>(event);
+    const int index = press->key() - Qt::Key_1;
+    if ((press->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier || index < 0 ||
+        index >= TestRules::optionCount(m_records.setup.level) ||
+        m_records.state.questionNo(m_subject) == 0)
+        return QObject::eventFilter(watched, event);
+    // As a click: the box takes the focus and toggles, and the focus rule may move on to Next.
+    QAbstractButton *box = m_view.options[index];
+    box->setFocus(Qt::ShortcutFocusReason);
+    box->click();
+    return true;
 }
 
 void TestPageDriver::optionClicked(bool ticked)
@@ -67,6 +103,8 @@ void TestPageDriver::showQuestion()
     const StoneIndex stone = state.questionOrder[number - 1];
     Question question = m_builder(m_records.setup, stone, m_platform.random());
     m_view.showQuestion(number, stone, m_records.setup.level, question);
+    for (int i = 0; i < int(m_keys.size()); ++i)
+        m_keys[i]->setVisible(!m_view.options[i]->isHidden());
     state.correctAnswers = std::move(question.correctAnswers);
     state.options = std::move(question.options);
     // A keyboard user answers the new question from its first box.

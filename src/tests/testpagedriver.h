@@ -10,6 +10,7 @@
 
 class Platform;
 class QAbstractButton;
+class QLabel;
 class QPushButton;
 class QWidget;
 
@@ -42,8 +43,11 @@ template <typename Page> TestPageView testPageView(Page *page)
 
 // Runs a rune test on a page, with "Next" as its only driver: counting ticks, checking them,
 // scoring, building and showing each question and handing over the result are the same for both
-// tests. A page creates one driver with its subject, its builder and testPageView(page), and
-// passes `finished` on. A test starts with TestRules::startTest and then next() from code.
+// tests. Each test page gets one driver (the keywords page makes its own; the frame makes the
+// meanings window's), with its subject, its builder and testPageView(page); `finished` is passed
+// on. A test starts with TestRules::startTest and then next() from code.
+// Anywhere on the page the digit keys 1 to 5 (Beginner) or 1 to 8 (Advanced) click the option
+// box of that number, which shows its number beside it.
 class TestPageDriver : public QObject
 {
     Q_OBJECT
@@ -63,6 +67,9 @@ signals:
     // The last question is scored; the records' scores are back at 0.
     void finished(const QString &resultText);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void optionClicked(bool ticked);
     void showQuestion();
@@ -73,6 +80,8 @@ private:
     Platform &m_platform;
     const TestPageView m_view;
     QWidget *m_page = nullptr;
+    // The number of each box, shown and hidden with it.
+    std::array<QLabel *, 8> m_keys{};
     // Clicks that ticked a box since "Next" was last pressed; only moves the focus.
     int m_tickCount = 0;
 };

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include <array>
+#include <optional>
 
 constexpr int QuestionCount = 24;
 
@@ -22,6 +23,23 @@ struct TestSetup {
     std::array<bool, 3> stoneTypes{};
 };
 
+// One scored question as the user saw and answered it, kept for the review after the test.
+struct AnsweredQuestion {
+    StoneIndex stone = 0;
+    QStringList options;        // in box order
+    QList<bool> ticked;         // per option
+    QStringList correctAnswers; // the right texts the answer was compared with
+    qint16 score = 0;
+    QString scoreLine;
+};
+
+// The answers of a whole test, question q in entry q - 1.
+struct AnswerSheet {
+    TestSubject subject = TestSubject::Keywords;
+    qint16 level = TestSetup::Beginner;
+    std::array<AnsweredQuestion, QuestionCount> answers;
+};
+
 // The state of the running test; one record serves whichever test runs.
 struct TestState {
     // Question q (1 to 24) asks about the stone in entry q - 1.
@@ -35,6 +53,9 @@ struct TestState {
     std::array<QString, QuestionCount> questionResults;
     qint16 questionScore = 0;
     qint16 totalScore = 0;
+    // Every question of the running test as it was scored; each entry is written before the test
+    // can finish, so nothing of an abandoned test shows.
+    std::array<AnsweredQuestion, QuestionCount> answers;
 
     // The question counter of the test on the given subject.
     qint16 &questionNo(TestSubject subject)
@@ -48,6 +69,9 @@ struct TestState {
 struct TestRecords {
     TestSetup setup;
     TestState state;
+    // The answers of the last test that ran to its end in this run, whichever its subject; an
+    // abandoned test leaves them as they were.
+    std::optional<AnswerSheet> lastFinished;
 };
 
 // One built question: what the builders return and the windows show.

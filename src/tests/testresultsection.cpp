@@ -2,17 +2,21 @@
 
 #include "platform/guardedtextbox.h"
 #include "platform/platform.h"
+#include "reviewwindow.h"
 #include "testrules.h"
 
 #include <QDir>
 #include <QFontDatabase>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TestResultSection::TestResultSection(Platform &platform, QWidget *parent)
+TestResultSection::TestResultSection(Platform &platform, const TestRecords &records,
+                                     QWidget *parent)
     : QWidget(parent)
     , m_platform(platform)
+    , m_records(records)
 {
     setObjectName(QStringLiteral("picTestResult"));
     setAccessibleName(QStringLiteral("Test result"));
@@ -32,17 +36,48 @@ TestResultSection::TestResultSection(Platform &platform, QWidget *parent)
     m_save = new QPushButton(QStringLiteral("Save Current Result"), this);
     m_save->setObjectName(QStringLiteral("Command5"));
     m_save->setAccessibleName(m_save->text());
+    m_review = new QPushButton(QStringLiteral("Review Answers"), this);
+    m_review->setObjectName(QStringLiteral("cmdReview"));
+    m_review->setAccessibleName(m_review->text());
+    setTabOrder(m_review, m_save);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(title);
     layout->addWidget(m_result, 1);
-    layout->addWidget(m_save, 0, Qt::AlignRight);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_review);
+    buttons->addWidget(m_save);
+    layout->addLayout(buttons);
+    updateReviewButton();
 
     connect(m_save, &QPushButton::clicked, this, &TestResultSection::saveResult);
+    connect(m_review, &QPushButton::clicked, this, &TestResultSection::reviewAnswers);
 }
 
 void TestResultSection::setResultText(const QString &text)
 {
     m_result->setText(text);
+    updateReviewButton();
+}
+
+void TestResultSection::showEvent(QShowEvent *event)
+{
+    updateReviewButton();
+    QWidget::showEvent(event);
+}
+
+void TestResultSection::updateReviewButton()
+{
+    m_review->setEnabled(m_records.lastFinished.has_value());
+}
+
+void TestResultSection::reviewAnswers()
+{
+    if (!m_records.lastFinished)
+        return;
+    auto *review = new ReviewWindow(*m_records.lastFinished, this);
+    review->setAttribute(Qt::WA_DeleteOnClose);
+    review->open();
 }
 
 void TestResultSection::saveResult()

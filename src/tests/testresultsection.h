@@ -5,6 +5,7 @@
 class GuardedTextBox;
 class Platform;
 class QPushButton;
+struct TestRecords;
 
 // The result section of the study window: the text of the last finished test, either subject,
 // and saving it to a text file.
@@ -13,17 +14,28 @@ class TestResultSection : public QWidget
     Q_OBJECT
 
 public:
-    explicit TestResultSection(Platform &platform, QWidget *parent = nullptr);
+    TestResultSection(Platform &platform, const TestRecords &records, QWidget *parent = nullptr);
 
     void setResultText(const QString &text);
     GuardedTextBox *resultBox() const { return m_result; }
     QPushButton *saveButton() const { return m_save; }
+    QPushButton *reviewButton() const { return m_review; }
 
     // "Save Current Result": asks for a file and writes the box's text into it.
     void saveResult();
+    // "Review Answers": opens the review of the last finished test, without waiting on it.
+    void reviewAnswers();
+
+protected:
+    void showEvent(QShowEvent *event) override;
 
 private:
+    // Only a test that ran to its end in this run can be reviewed.
+    void updateReviewButton();
+
     Platform &m_platform;
+    const TestRecords &m_records;
     GuardedTextBox *m_result = nullptr;
     QPushButton *m_save = nullptr;
+    QPushButton *m_review = nullptr;
 };

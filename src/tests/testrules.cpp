@@ -97,13 +97,21 @@ NextStep pressNext(TestRecords &records, TestSubject subject, const QStringList 
     if (!refusal.isEmpty())
         return {NextStep::Kind::Refused, refusal};
 
-    state.questionScore = score(tickedCaptions, state.correctAnswers.mid(0, requiredTicks(level)));
+    const QStringList compared = state.correctAnswers.mid(0, requiredTicks(level));
+    state.questionScore = score(tickedCaptions, compared);
     state.questionResults[question - 1] = scoreLine(level, state.questionScore);
     state.totalScore = static_cast<qint16>(state.totalScore + state.questionScore);
+    AnsweredQuestion &answer = state.answers[question - 1];
+    answer = {state.questionOrder[question - 1],  state.options, {}, compared, state.questionScore,
+              state.questionResults[question - 1]};
+    // The options of a question are distinct, so a ticked caption names its box.
+    for (const QString &option : state.options)
+        answer.ticked << tickedCaptions.contains(option);
     if (question < QuestionCount) {
         ++question;
         return {};
     }
+    records.lastFinished = AnswerSheet{subject, level, state.answers};
     NextStep finished{NextStep::Kind::Finished, resultText(catalogue, state, level, subject)};
     state.questionScore = 0;
     state.totalScore = 0;

@@ -50,8 +50,9 @@ struct NextStep {
 
 // One press of "Next" over the records, given the captions of the ticked boxes in use (in box
 // order). The first press after the start only moves to question 1; every later one checks the
-// number of ticks, scores the question, stores its score line and moves on, and the one that
-// scores question 24 writes the result and puts both scores back to 0.
+// number of ticks, scores the question, stores its score line and the answer for the review and
+// moves on, and the one that scores question 24 writes the result, makes the test's answers the
+// last finished ones and puts both scores back to 0.
 NextStep pressNext(TestRecords &records, TestSubject subject, const QStringList &tickedCaptions,
                    const RuneCatalogue &catalogue);
 

@@ -1,0 +1,124 @@
+// Walks the real program over a scripted desktop and saves a picture of each section, of both
+// tests, of the result and of the About box: the pictures of the README come from here.
+//
+//   xvfb-run -a build/autotests/screenshottour docs
+#include "app/aboutbox.h"
+#include "app/framewindow.h"
+#include "platform/wrappingcheckbox.h"
+#include "studyfixture.h"
+#include "tests/keywordstestpage.h"
+#include "tests/meaningtestwindow.h"
+#include "tests/testrules.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTest>
+
+namespace {
+
+QString g_folder;
+
+void save(QWidget *window, const QString &name)
+{
+    QTest::qWait(50);
+    const QString path = QDir(g_folder).filePath(name + QStringLiteral(".png"));
+    if (!window->grab().save(path))
+        qFatal("Could not save %s", qPrintable(path));
+    qInfo("%s", qPrintable(path));
+}
+
+void click(QWidget *window, const char *name)
+{
+    auto *button = window->findChild<QAbstractButton *>(QString::fromLatin1(name));
+    if (!button)
+        qFatal("No control %s", name);
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+}
+
+// Ticks the right boxes of the question on screen, but one wrong box in every fifth question, so
+// that the result and its review show a mistake or two.
+void answer(const std::array<QAbstractButton *, 8> &boxes, const TestRecords &records, int question)
+{
+    const int count = TestRules::optionCount(records.setup.level);
+    const int needed = TestRules::requiredTicks(records.setup.level);
+    QList<int> right, wrong;
+    for (int i = 0; i < count; ++i)
+        (records.state.correctAnswers.contains(boxes[i]->text()) ? right : wrong) << i;
+    if (question % 5 == 0 && !right.isEmpty())
+        right.removeLast();
+    const QList<int> ticks = right.first(qMin(int(right.size()), needed)) +
+                             wrong.first(needed - qMin(int(right.size()), needed));
+    for (int i : ticks)
+        QTest::mouseClick(boxes[i], Qt::LeftButton, {}, QPoint(8, boxes[i]->height() / 2));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    OrlendraApp::prepareApplication();
+    QStandardPaths::setTestModeEnabled(true);
+    g_folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+
+    ProgramRun run;
+    if (!run.app.start())
+        return 1;
+    StudyWindow *study = run.app.studyWindow();
+    save(study, QStringLiteral("section-settings"));
+    click(study, "cmdSubjects_1");
+    click(study, "cmdNext");
+    save(study, QStringLiteral("section-memorize"));
+    click(study, "cmdSubjects_3");
+    save(study, QStringLiteral("section-goals"));
+    click(study, "cmdSubjects_2");
+    click(study, "optTestSubjects_1");
+    click(study, "cmdTestNext_0");
+    click(study, "optTestLevel_1");
+    save(study, QStringLiteral("section-test-set-up"));
+    click(study, "cmdTestNext_2");
+
+    KeywordsTestPage *keywords = study->keywordsTest();
+    std::array<QAbstractButton *, 8> keywordBoxes{};
+    for (int i = 0; i < 8; ++i)
+        keywordBoxes[i] = keywords->optionBox(i);
+    for (int question = 1; question <= QuestionCount; ++question) {
+        answer(keywordBoxes, run.app.testRecords(), question);
+        if (question == 3)
+            save(study, QStringLiteral("test-keywords"));
+        QTest::mouseClick(keywords->nextButton(), Qt::LeftButton);
+    }
+    save(study, QStringLiteral("test-result"));
+    click(study, "cmdReview");
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QLatin1String("frmReview") && window->isVisible()) {
+            save(window, QStringLiteral("review"));
+            window->close();
+        }
+    }
+
+    click(study, "cmdSubjects_2");
+    click(study, "optTestSubjects_0");
+    click(study, "cmdTestNext_0");
+    click(study, "chkTestType_0");
+    click(study, "chkTestType_1");
+    click(study, "cmdTestNext_1");
+    click(study, "optTestLevel_0");
+    click(study, "cmdTestNext_2");
+    FrameWindow *frame = run.app.frameWindow();
+    MeaningTestWindow *meanings = frame->meaningTest();
+    std::array<QAbstractButton *, 8> meaningBoxes{};
+    for (int i = 0; i < 8; ++i)
+        meaningBoxes[i] = meanings->optionBox(i);
+    answer(meaningBoxes, run.app.testRecords(), 1);
+    save(frame, QStringLiteral("test-meanings"));
+
+    AboutBox *about = run.app.showAboutBox(frame);
+    save(about, QStringLiteral("about"));
+    about->close();
+    return 0;
+}

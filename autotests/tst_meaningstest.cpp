@@ -1,0 +1,318 @@
+#include "app/framewindow.h"
+#include "catalogue/stonepicturebox.h"
+#include "platform/guardedtextbox.h"
+#include "platform/wrappingcheckbox.h"
+#include "study/studywindow.h"
+#include "studyfixture.h"
+#include "tests/meaningquestion.h"
+#include "tests/meaningtestwindow.h"
+#include "tests/testresultsection.h"
+#include "tests/testrules.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QStandardPaths>
+#include <QTest>
+
+// The meanings test as a run of the program goes through it: started from the study window's
+// set-up, answered in the frame by keyboard or mouse, handed back to a freshly loaded study
+// window with its result, or abandoned with "Start Again".
+class MeaningsTestTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init();
+    void cleanup();
+
+    void wholeTest_data();
+    void wholeTest();
+    void wrongTickCount_data();
+    void wrongTickCount();
+    void startAgain_abandonsTheTest();
+
+private:
+    TestState &state() { return m_run->app.testRecords().state; }
+    template <typename T = QAbstractButton> static T *control(QWidget *window, const QString &name);
+    // Through the study window's set-up: the types as "URM" letters, then the hand-over.
+    void startTest(qint16 level, const QString &types);
+    WrappingCheckBox *box(int index) const;
+    QPushButton *next() const { return m_run->app.frameWindow()->meaningTest()->nextButton(); }
+    // Boxes in use whose captions are right, or wrong, answers of the question on screen.
+    QList<int> boxes(bool right) const;
+    void checkQuestionShown(int number);
+    // Whatever the focus moved to lies wholly in the frame's view.
+    void checkFocusInView();
+    // A hand-over: one window shown, the other gone, and the run goes on.
+    void checkHandOver(QWidget *shown, const QPointer<QWidget> &gone);
+
+    std::unique_ptr<ProgramRun> m_run;
+};
+
+void MeaningsTestTest::init()
+{
+    m_run = std::make_unique<ProgramRun>();
+    QVERIFY(m_run->app.start());
+}
+
+void MeaningsTestTest::cleanup()
+{
+    m_run.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+template <typename T> T *MeaningsTestTest::control(QWidget *window, const QString &name)
+{
+    auto *found = window->findChild<T *>(name);
+    if (!found)
+        qFatal("No control %s", qPrintable(name));
+    return found;
+}
+
+void MeaningsTestTest::startTest(qint16 level, const QString &types)
+{
+    QPointer<QWidget> study = m_run->app.studyWindow();
+    QStringList clicks{"cmdSubjects_2", "optTestSubjects_0", "cmdTestNext_0"};
+    for (int i = 0; i < 3; ++i) {
+        if (types.contains(QStringLiteral("URM")[i]))
+            clicks << QStringLiteral("chkTestType_%1").arg(i);
+    }
+    clicks << "cmdTestNext_1" << QStringLiteral("optTestLevel_%1").arg(level) << "cmdTestNext_2";
+    for (const QString &name : clicks)
+        QTest::mouseClick(control(study, name), Qt::LeftButton);
+
+    // The frame came with question 1, ready for the keyboard.
+    checkHandOver(m_run->app.frameWindow(), study);
+    QVERIFY(QTest::qWaitForWindowActive(m_run->app.frameWindow()));
+    checkQuestionShown(1);
+    QCOMPARE(QApplication::focusWidget(), box(0));
+}
+
+WrappingCheckBox *MeaningsTestTest::box(int index) const
+{
+    return m_run->app.frameWindow()->meaningTest()->optionBox(index);
+}
+
+QList<int> MeaningsTestTest::boxes(bool right) const
+{
+    const TestRecords &records = m_run->app.testRecords();
+    QList<int> found;
+    for (int i = 0; i < TestRules::optionCount(records.setup.level); ++i) {
+        if (records.state.correctAnswers.contains(box(i)->text()) == right)
+            found << i;
+    }
+    return found;
+}
+
+void MeaningsTestTest::checkQuestionShown(int number)
+{
+    const TestSetup &setup = m_run->app.testRecords().setup;
+    MeaningTestWindow *window = m_run->app.frameWindow()->meaningTest();
+    const StoneIndex stone = state().questionOrder[number - 1];
+    const RuneCatalogue &catalogue = loadRuneCatalogue();
+    QCOMPARE(state().meaningQuestionNo, number);
+    const auto text = [window](const char *label) {
+        return control<QLabel>(window, QLatin1String(label))->text();
+    };
+    QCOMPARE(text("lblMeaningTestQuestion"), QStringLiteral("Question %1").arg(number));
+    QCOMPARE(text("lblMeaningTestStoneName"), catalogue.stoneNames[stone]);
+    QCOMPARE(text("lblMeaningTestCaption"), TestRules::instruction(setup.level));
+    QCOMPARE(control<StonePictureBox>(window, QStringLiteral("picMeaningTest"))->pictureNumber(),
+             stone + 1);
+    // The right answers are this stone's meanings of the chosen kinds, each in one box.
+    QStringList allowed;
+    for (int kind = 0; kind < 3; ++kind) {
+        if (setup.stoneTypes[static_cast<std::size_t>(kind)])
+            allowed << meaningText(catalogue, kind, stone);
+    }
+    QCOMPARE(state().correctAnswers.size(), TestRules::requiredTicks(setup.level));
+    for (const QString &answer : state().correctAnswers) {
+        QVERIFY(allowed.contains(answer));
+        QCOMPARE(state().options.count(answer), 1);
+    }
+    const int inUse = TestRules::optionCount(setup.level);
+    for (int i = 0; i < MeaningTestWindow::OptionCount; ++i) {
+        QCOMPARE(box(i)->isVisible(), i < inUse);
+        QVERIFY(!box(i)->isChecked());
+        if (i < inUse)
+            QCOMPARE(box(i)->text(), state().options[i]);
+    }
+}
+
+void MeaningsTestTest::checkFocusInView()
+{
+    auto *area = control<QScrollArea>(m_run->app.frameWindow(), QStringLiteral("meaningTestArea"));
+    QWidget *focus = QApplication::focusWidget();
+    QVERIFY(focus);
+    const QRect shown(focus->mapTo(area->viewport(), QPoint(0, 0)), focus->size());
+    QVERIFY2(area->viewport()->rect().contains(shown), qPrintable(focus->objectName()));
+}
+
+void MeaningsTestTest::checkHandOver(QWidget *shown, const QPointer<QWidget> &gone)
+{
+    QVERIFY(shown && shown->isVisible());
+    QVERIFY(!m_run->app.hasEnded());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(gone.isNull());
+}
+
+void MeaningsTestTest::wholeTest_data()
+{
+    QTest::addColumn<qint16>("level");
+    QTest::addColumn<QString>("types");
+    QTest::addColumn<QString>("total");
+    // Every answer right but the last, which is all wrong.
+    QTest::newRow("beginner, by keyboard") << qint16(TestSetup::Beginner) << "U"
+                                           << "23 Correct Out Of  24 Descriptions";
+    QTest::newRow("advanced, by mouse") << qint16(TestSetup::Advanced) << "RM"
+                                        << "92 Correct Out Of  96 Descriptions";
+}
+
+void MeaningsTestTest::wholeTest()
+{
+    QFETCH(qint16, level);
+    QFETCH(QString, types);
+    QFETCH(QString, total);
+    // The walk has moved on; the study window that comes back starts it again.
+    m_run->app.studyWindow()->showSection(1);
+    m_run->app.studyWindow()->nextStone();
+    startTest(level, types);
+    QPointer<QWidget> frame = m_run->app.frameWindow();
+    for (int question = 1; question <= QuestionCount; ++question) {
+        checkQuestionShown(question);
+        const bool last = question == QuestionCount;
+        if (level == TestSetup::Beginner) {
+            // Tab to the right box, Space ticks it and the focus moves on to "Next" for Enter;
+            // every box on the way, and "Next", scrolls into view.
+            const int target = (last ? boxes(false) : boxes(true)).first();
+            for (int i = 0; i < target; ++i) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                checkFocusInView();
+            }
+            QCOMPARE(QApplication::focusWidget(), box(target));
+            QTest::keyClick(box(target), Qt::Key_Space);
+            QCOMPARE(QApplication::focusWidget(), next());
+            checkFocusInView();
+            QTest::keyClick(next(), Qt::Key_Return);
+        } else {
+            // Every right text, and wrong ones up to four ticks; the focus goes to "Next" with
+            // the fourth.
+            const QList<int> right = last ? QList<int>() : boxes(true);
+            const QList<int> ticks = right + boxes(false).first(4 - right.size());
+            for (int i : ticks) {
+                QVERIFY(QApplication::focusWidget() != next());
+                QTest::mouseClick(box(i), Qt::LeftButton, {}, QPoint(8, box(i)->height() / 2));
+            }
+            QCOMPARE(QApplication::focusWidget(), next());
+            checkFocusInView();
+            QTest::mouseClick(next(), Qt::LeftButton);
+        }
+        if (!last) {
+            // The next question is answered from its first box.
+            QCOMPARE(QApplication::focusWidget(), box(0));
+            checkFocusInView();
+        }
+    }
+
+    // Back in a study window loaded afresh, with the result in front.
+    QVERIFY(m_run->platform.messages.isEmpty());
+    StudyWindow *study = m_run->app.studyWindow();
+    checkHandOver(study, frame);
+    QCOMPARE(study->frontSection(), StudyWindow::Section::TestResult);
+    QCOMPARE(m_run->app.walk().studyPosition, 0);
+    QVERIFY(!control(study, QStringLiteral("optTestSubjects_0"))->isChecked());
+    QCOMPARE(state().meaningQuestionNo, 24);
+    QCOMPARE(state().questionScore, 0);
+    QCOMPARE(state().totalScore, 0);
+
+    const QString text = study->testResult()->resultBox()->text();
+    const QStringList lines = text.split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.size(), 26);
+    for (int i = 0; i < QuestionCount; ++i) {
+        const QString name = loadRuneCatalogue().stoneNames[state().questionOrder[i]];
+        const int score = i == QuestionCount - 1 ? 0 : TestRules::requiredTicks(level);
+        QCOMPARE(lines[i], QStringLiteral("%1.          ").arg(i + 1, 2, 10, QLatin1Char('0')) +
+                               name.leftJustified(30) + TestRules::scoreLine(level, score));
+    }
+    QCOMPARE(lines[24], QString(99, QLatin1Char('-')));
+    QCOMPARE(lines[25], total);
+
+    // Saved from there as it stands, with one line end more.
+    const QString path = QDir(m_run->folder.path()).filePath(QStringLiteral("result.txt"));
+    m_run->platform.saveNames << path;
+    QTest::mouseClick(control(study, QStringLiteral("Command5")), Qt::LeftButton);
+    QFile saved(path);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), (text + QStringLiteral("\r\n")).toLatin1());
+}
+
+void MeaningsTestTest::wrongTickCount_data()
+{
+    QTest::addColumn<qint16>("level");
+    QTest::addColumn<int>("ticks");
+    QTest::addColumn<QString>("message");
+    const qint16 beginner = TestSetup::Beginner;
+    const qint16 advanced = TestSetup::Advanced;
+    QTest::newRow("beginner, none") << beginner << 0 << "You must select 1 option";
+    QTest::newRow("beginner, two") << beginner << 2 << "You can select 1 option";
+    QTest::newRow("advanced, none") << advanced << 0 << "You can select 4 options";
+    QTest::newRow("advanced, three") << advanced << 3 << "You can select 4 options";
+    QTest::newRow("advanced, five") << advanced << 5 << "You can select 4 options";
+}
+
+void MeaningsTestTest::wrongTickCount()
+{
+    QFETCH(qint16, level);
+    QFETCH(int, ticks);
+    QFETCH(QString, message);
+    startTest(level, QStringLiteral("URM"));
+    for (int i = 0; i < ticks; ++i)
+        QTest::mouseClick(box(i), Qt::LeftButton, {}, QPoint(8, box(i)->height() / 2));
+    QTest::mouseClick(next(), Qt::LeftButton);
+
+    QCOMPARE(m_run->platform.messages.size(), 1);
+    QCOMPARE(m_run->platform.messages[0].text, message);
+    QCOMPARE(m_run->platform.messages[0].icon, Platform::Icon::Critical);
+    // The question stays as it was, ticks and all, for the user to correct.
+    QCOMPARE(state().meaningQuestionNo, 1);
+    for (int i = 0; i < TestRules::optionCount(level); ++i)
+        QCOMPARE(box(i)->isChecked(), i < ticks);
+    QCOMPARE(state().totalScore, 0);
+    QVERIFY(state().questionResults[0].isEmpty());
+}
+
+void MeaningsTestTest::startAgain_abandonsTheTest()
+{
+    startTest(TestSetup::Advanced, QStringLiteral("UR"));
+    const QList<int> right = boxes(true);
+    for (int i : right + boxes(false).first(4 - right.size()))
+        QTest::mouseClick(box(i), Qt::LeftButton, {}, QPoint(8, box(i)->height() / 2));
+    QTest::mouseClick(next(), Qt::LeftButton);
+    QCOMPARE(state().totalScore, 4);
+
+    QPointer<QWidget> frame = m_run->app.frameWindow();
+    QTest::mouseClick(control(frame, QStringLiteral("cmdStart")), Qt::LeftButton);
+    checkHandOver(m_run->app.studyWindow(), frame);
+    QCOMPARE(m_run->app.studyWindow()->frontSection(), StudyWindow::Section::Settings);
+
+    // The next test counts from 0.
+    startTest(TestSetup::Beginner, QStringLiteral("M"));
+    QCOMPARE(state().totalScore, 0);
+    QTest::mouseClick(box(boxes(true).first()), Qt::LeftButton);
+    QTest::mouseClick(next(), Qt::LeftButton);
+    QCOMPARE(state().totalScore, 1);
+    QCOMPARE(state().questionResults[0], QStringLiteral("1 Correct Out of 1"));
+
+    // The user closing the frame ends the run.
+    m_run->app.frameWindow()->close();
+    QVERIFY(m_run->app.hasEnded());
+    QVERIFY(!m_run->app.studyWindow());
+}
+
+QTEST_MAIN(MeaningsTestTest)
+#include "tst_meaningstest.moc"

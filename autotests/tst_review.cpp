@@ -1,0 +1,359 @@
+#include "app/framewindow.h"
+#include "catalogue/runecatalogue.h"
+#include "platform/wrappingcheckbox.h"
+#include "studyfixture.h"
+#include "tests/keywordstestpage.h"
+#include "tests/meaningtestwindow.h"
+#include "tests/reviewwindow.h"
+#include "tests/testresultsection.h"
+#include "tests/testrules.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTest>
+
+#include <memory>
+#include <numeric>
+
+Q_DECLARE_METATYPE(TestSubject)
+
+namespace {
+
+// A test of either subject in a run of the program, answered with the keyboard as a user would:
+// the keywords test in the study window, the meanings test in the frame window, which hands back
+// to a freshly loaded study window.
+class TestRun
+{
+public:
+    explicit TestRun(TestSubject subject)
+        : m_subject(subject)
+    {
+        if (!m_run.app.start())
+            qWarning("The program did not start");
+    }
+
+    TestRecords &records() { return m_run.app.testRecords(); }
+    StudyWindow *study() const { return m_run.app.studyWindow(); }
+    TestResultSection *result() const { return study()->testResult(); }
+    QAbstractButton *box(int index) const
+    {
+        if (m_subject == TestSubject::Meanings)
+            return m_run.app.frameWindow()->meaningTest()->optionBox(index);
+        return study()->keywordsTest()->optionBox(index);
+    }
+    QPushButton *next() const
+    {
+        if (m_subject == TestSubject::Meanings)
+            return m_run.app.frameWindow()->meaningTest()->nextButton();
+        return study()->keywordsTest()->nextButton();
+    }
+    qint16 questionNo() { return records().state.questionNo(m_subject); }
+    QList<ScriptedPlatform::Message> &messages() { return m_run.platform.messages; }
+
+    // Through the study window's set-up; a meanings test asks for every kind of meaning.
+    void start(qint16 level)
+    {
+        const bool meanings = m_subject == TestSubject::Meanings;
+        QStringList clicks{"cmdSubjects_2", meanings ? "optTestSubjects_0" : "optTestSubjects_1",
+                           "cmdTestNext_0"};
+        if (meanings)
+            clicks << "chkTestType_0"
+                   << "chkTestType_1"
+                   << "chkTestType_2"
+                   << "cmdTestNext_1";
+        clicks << QStringLiteral("optTestLevel_%1").arg(level) << "cmdTestNext_2";
+        for (const QString &name : clicks) {
+            auto *button = study()->findChild<QAbstractButton *>(name);
+            // A choice kept from an earlier test stays as it is.
+            if (!(button->isCheckable() && button->isChecked() && name.startsWith("chk")))
+                QTest::mouseClick(button, Qt::LeftButton);
+        }
+        QWidget *window = next()->window();
+        window->activateWindow();
+        if (!QTest::qWaitForWindowActive(window))
+            qWarning("The test's window did not become active");
+    }
+
+    // From a test left half way back to the result section.
+    void leave()
+    {
+        if (m_subject == TestSubject::Meanings)
+            QTest::mouseClick(m_run.app.frameWindow()->findChild<QAbstractButton *>("cmdStart"),
+                              Qt::LeftButton);
+        study()->bringToFront(StudyWindow::Section::TestResult);
+    }
+
+    void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QWidget *focus = QApplication::focusWidget();
+        QVERIFY(focus);
+        QTest::keyClick(focus, Qt::Key(key), modifiers);
+    }
+
+private:
+    TestSubject m_subject;
+    ProgramRun m_run;
+};
+
+// What a screen reader hears of a widget.
+QString spoken(QWidget *widget)
+{
+    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+}
+
+} // namespace
+
+// Answering with the digit keys, and the review of a finished test read back with the keyboard
+// and a screen reader.
+class ReviewTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void cleanup() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    void digitKeys_data();
+    void digitKeys();
+    void review_data();
+    void review();
+};
+
+void ReviewTest::digitKeys_data()
+{
+    QTest::addColumn<TestSubject>("subject");
+    QTest::addColumn<qint16>("level");
+    QTest::addColumn<QList<int>>("digits");
+    QTest::addColumn<bool>("keypad");
+    QTest::addColumn<QList<int>>("ticked"); // boxes ticked after the digits
+    QTest::addColumn<bool>("onNext");       // the focus, after the digits
+    QTest::addColumn<QString>("enter");     // what Enter does then: "scored", a message, or ""
+
+    const auto keywords = TestSubject::Keywords;
+    const auto meanings = TestSubject::Meanings;
+    const qint16 beginner = TestSetup::Beginner;
+    const qint16 advanced = TestSetup::Advanced;
+    QTest::newRow("keywords, beginner")
+        << keywords << beginner << QList<int>{3} << false << QList<int>{2} << true << "scored";
+    QTest::newRow("keywords, beginner, beyond the five boxes")
+        << keywords << beginner << QList<int>{6, 8} << false << QList<int>{} << false << "";
+    QTest::newRow("keywords, beginner, ticked and unticked")
+        << keywords << beginner << QList<int>{2, 2} << false << QList<int>{} << true
+        << "You must select 1 option";
+    QTest::newRow("keywords, advanced, keypad")
+        << keywords << advanced << QList<int>{1, 4, 5, 8} << true << QList<int>{0, 3, 4, 7} << true
+        << "scored";
+    QTest::newRow("meanings, beginner")
+        << meanings << beginner << QList<int>{5} << false << QList<int>{4} << true << "scored";
+    QTest::newRow("meanings, advanced") << meanings << advanced << QList<int>{8, 7, 6, 5} << false
+                                        << QList<int>{4, 5, 6, 7} << true << "scored";
+    QTest::newRow("meanings, advanced, a tick past the count")
+        << meanings << advanced << QList<int>{1, 2, 2, 3, 4, 5} << false << QList<int>{0, 2, 3, 4}
+        << false << "";
+}
+
+void ReviewTest::digitKeys()
+{
+    QFETCH(TestSubject, subject);
+    QFETCH(qint16, level);
+    QFETCH(QList<int>, digits);
+    QFETCH(bool, keypad);
+    QFETCH(QList<int>, ticked);
+    QFETCH(bool, onNext);
+    QFETCH(QString, enter);
+    TestRun run(subject);
+    run.start(level);
+    for (int i = 0; i < 8; ++i) {
+        const QString key = QString::number(i + 1);
+        auto *label =
+            run.box(i)->parentWidget()->findChild<QLabel *>(QStringLiteral("lblKey_%1").arg(i));
+        QCOMPARE(label->text(), key);
+        QCOMPARE(label->isVisible(), run.box(i)->isVisible());
+        QCOMPARE(run.box(i)->accessibleDescription(), QStringLiteral("Key ") + key);
+    }
+    const QStringList captions = [&] {
+        QStringList texts;
+        for (int i = 0; i < 8; ++i)
+            texts << run.box(i)->text();
+        return texts;
+    }();
+
+    for (int digit : digits)
+        run.press(Qt::Key_0 + digit, keypad ? Qt::KeypadModifier : Qt::NoModifier);
+    QList<int> found;
+    for (int i = 0; i < 8; ++i) {
+        if (run.box(i)->isChecked())
+            found << i;
+        QCOMPARE(run.box(i)->text(), captions[i]);
+    }
+    QCOMPARE(found, ticked);
+    QCOMPARE(QApplication::focusWidget() == run.next(), onNext);
+    if (enter.isEmpty())
+        return;
+
+    run.press(Qt::Key_Return);
+    if (enter == QLatin1String("scored")) {
+        QVERIFY(run.messages().isEmpty());
+        QCOMPARE(run.questionNo(), 2);
+        QVERIFY(!run.records().state.questionResults[0].isEmpty());
+    } else {
+        QCOMPARE(run.messages().size(), 1);
+        QCOMPARE(run.messages()[0].text, enter);
+        QCOMPARE(run.questionNo(), 1);
+    }
+}
+
+void ReviewTest::review_data()
+{
+    QTest::addColumn<TestSubject>("subject");
+    QTest::addColumn<qint16>("level");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("keywords, beginner") << TestSubject::Keywords << qint16(TestSetup::Beginner)
+                                        << "Stone Keywords, Beginner: 22 Correct Out Of 24";
+    QTest::newRow("keywords, advanced") << TestSubject::Keywords << qint16(TestSetup::Advanced)
+                                        << "Stone Keywords, Advanced: 91 Correct Out Of 96";
+    QTest::newRow("meanings, beginner") << TestSubject::Meanings << qint16(TestSetup::Beginner)
+                                        << "Stone Meanings, Beginner: 22 Correct Out Of 24";
+}
+
+void ReviewTest::review()
+{
+    QFETCH(TestSubject, subject);
+    QFETCH(qint16, level);
+    QFETCH(QString, title);
+    TestRun run(subject);
+    QPointer<StudyWindow> firstStudy = run.study();
+    QVERIFY(!run.result()->reviewButton()->isEnabled());
+    const int required = TestRules::requiredTicks(level);
+
+    // The whole test with the keys alone. Question 3 is answered all wrong, question 24 with one
+    // wrong tick in place of a right one; every other answer is right.
+    struct Expected {
+        StoneIndex stone;
+        QStringList options;
+        QList<bool> right;
+        QList<bool> ticked;
+    };
+    QList<Expected> expected;
+    run.start(level);
+    for (int question = 1; question <= QuestionCount; ++question) {
+        QCOMPARE(run.questionNo(), question);
+        const TestState &state = run.records().state;
+        Expected answer{state.questionOrder[question - 1], {}, {}, {}};
+        QList<int> right;
+        QList<int> wrong;
+        for (int i = 0; i < TestRules::optionCount(level); ++i) {
+            answer.options << run.box(i)->text();
+            answer.right << state.correctAnswers.contains(answer.options.last());
+            (answer.right.last() ? right : wrong) << i;
+        }
+        QCOMPARE(right.size(), required);
+        QList<int> ticks = question == 3 ? wrong.first(required) : right;
+        if (question == QuestionCount)
+            ticks.last() = wrong.first();
+        for (int i = 0; i < answer.options.size(); ++i)
+            answer.ticked << ticks.contains(i);
+        for (int i : ticks)
+            run.press(Qt::Key_1 + i);
+        QCOMPARE(QApplication::focusWidget(), run.next());
+        run.press(Qt::Key_Return);
+        expected << answer;
+    }
+    QVERIFY(run.messages().isEmpty());
+    // The meanings test handed back to a study window built anew, which offers the review all the
+    // same.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(firstStudy.isNull(), subject == TestSubject::Meanings);
+    QVERIFY(run.result()->reviewButton()->isEnabled());
+
+    // A test left half way changes nothing of the review; a meanings test is left with "Start
+    // Again", for yet another study window.
+    run.start(level);
+    for (int i = 0; i < required; ++i)
+        run.press(Qt::Key_1 + i);
+    run.press(Qt::Key_Return);
+    QCOMPARE(run.questionNo(), 2);
+    run.leave();
+    QPushButton *reviewButton = run.result()->reviewButton();
+    reviewButton->setFocus();
+    QTest::keyClick(reviewButton, Qt::Key_Space);
+    auto *review = run.result()->findChild<ReviewWindow *>(QStringLiteral("frmReview"));
+    QVERIFY(review);
+    QVERIFY(QTest::qWaitForWindowExposed(review));
+    review->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(review));
+
+    QCOMPARE(review->findChild<QLabel *>(QStringLiteral("lblReviewTitle"))->text(), title);
+
+    // Each row and each mark as a screen reader names it.
+    const RuneCatalogue &catalogue = loadRuneCatalogue();
+    QList<int> mistakes;
+    for (int question = 1; question <= QuestionCount; ++question) {
+        const Expected &answer = expected[question - 1];
+        int score = 0;
+        int missed = 0;
+        int wrong = 0;
+        for (int i = 0; i < answer.options.size(); ++i) {
+            const QString mark = answer.right[i]
+                                     ? (answer.ticked[i] ? "Right and ticked" : "Right and missed")
+                                     : (answer.ticked[i] ? "Wrong and ticked" : "Not ticked");
+            auto *option = review->findChild<QLabel *>(
+                QStringLiteral("lblReviewOption_%1_%2").arg(question - 1).arg(i));
+            QVERIFY(option);
+            QCOMPARE(spoken(option), mark + QStringLiteral(": ") +
+                                         QString(answer.options[i]).replace("\r\n", "\n"));
+            score += answer.right[i] && answer.ticked[i];
+            missed += answer.right[i] && !answer.ticked[i];
+            wrong += !answer.right[i] && answer.ticked[i];
+        }
+        QStringList summary;
+        if (missed)
+            summary << QStringLiteral("%1 right and missed").arg(missed);
+        if (wrong)
+            summary << QStringLiteral("%1 wrong and ticked").arg(wrong);
+        QCOMPARE(spoken(review->row(question)),
+                 QStringLiteral("%1, %2 of %3: %4")
+                     .arg(catalogue.stoneNames[answer.stone])
+                     .arg(score)
+                     .arg(required)
+                     .arg(summary.isEmpty() ? QStringLiteral("all right")
+                                            : summary.join(QLatin1String(", "))));
+        if (score < required)
+            mistakes << question;
+    }
+    QCOMPARE(mistakes, (QList<int>{3, QuestionCount}));
+
+    // Read back with Tab, all rows and then the mistakes only; Escape closes.
+    QCheckBox *mistakesOnly = review->mistakesOnlyBox();
+    for (const bool only : {false, true}) {
+        QCOMPARE(QApplication::focusWidget(), mistakesOnly);
+        if (only)
+            QTest::keyClick(mistakesOnly, Qt::Key_Space);
+        QCOMPARE(mistakesOnly->isChecked(), only);
+        QList<int> reached;
+        for (int step = 0; step < 2 * QuestionCount; ++step) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget *focus = QApplication::focusWidget();
+            if (focus == mistakesOnly)
+                break;
+            for (int question = 1; question <= QuestionCount; ++question) {
+                if (focus == review->row(question)) {
+                    reached << question;
+                    QVERIFY(!focus->visibleRegion().isEmpty());
+                }
+            }
+        }
+        QList<int> all(QuestionCount);
+        std::iota(all.begin(), all.end(), 1);
+        QCOMPARE(reached, only ? mistakes : all);
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QVERIFY(!review->isVisible());
+}
+
+QTEST_MAIN(ReviewTest)
+#include "tst_review.moc"
