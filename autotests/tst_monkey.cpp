@@ -12,6 +12,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QDirIterator>
 #include <QMenu>
@@ -175,6 +176,7 @@ private:
     bool m_typedIntoResult = false;
     QSet<QString> m_savesNow;                    // files whose own save was asked for by this event
     std::pair<qint16, qint16> m_questionNumbers; // keywords and meanings test, after the last event
+    bool m_onFrame = false; // the frame window was the one on screen after the last event
     bool m_focused = false; // stays in the section in front, to get through whole tests
     int m_phaseLeft = 0;
     QMap<QString, int> m_counts;
@@ -227,6 +229,7 @@ void MonkeyTest::startRun()
     m_app = std::make_unique<OrlendraApp>(m_platform);
     m_app->start();
     m_questionNumbers = {};
+    m_onFrame = false;
     ++m_counts[QStringLiteral("runs")];
 }
 
@@ -312,7 +315,7 @@ MonkeyTest::Kind MonkeyTest::drawKind()
 {
     if (--m_phaseLeft <= 0) {
         m_focused = !m_focused;
-        m_phaseLeft = m_focused ? 200 + below(1800) : 20 + below(180);
+        m_phaseLeft = m_focused ? 400 + below(3600) : 20 + below(180);
     }
     // Per thousand events. Leaving is rare, or no run would last long enough to finish a test.
     struct Weight {
@@ -341,7 +344,12 @@ void MonkeyTest::click(QWidget *widget)
     QWidget *receiver = widget;
     if (auto *area = qobject_cast<QAbstractScrollArea *>(widget))
         receiver = area->viewport();
-    const QPoint at(below(qMax(1, receiver->width())), below(qMax(1, receiver->height())));
+    // Half the clicks land where the control draws itself (a check box's box and caption), the
+    // others anywhere on it.
+    QRect area = receiver->rect();
+    if (chance(50))
+        area &= QRect(QPoint(0, 0), receiver->sizeHint());
+    const QPoint at(below(qMax(1, area.width())), below(qMax(1, area.height())));
     m_trace << QStringLiteral("click %1 at %2,%3").arg(describe(widget)).arg(at.x()).arg(at.y());
     // What the press does may delete the control (a window closing); the release then goes
     // nowhere, as it would on screen.
@@ -513,11 +521,18 @@ void MonkeyTest::doEvent(Kind kind)
     QList<QWidget *> controls = controlsIn(m_focused && onMain ? frontArea(window) : window);
     if (controls.isEmpty())
         controls = controlsIn(window);
-    // Buttons move a test on; more of them keep whole tests coming.
+    // Among boxes to tick, buttons move a test on: more of them keep whole tests coming.
+    const bool ticking = std::any_of(controls.cbegin(), controls.cend(), [](const QWidget *c) {
+        const auto *button = qobject_cast<const QAbstractButton *>(c);
+        return button && button->isCheckable();
+    });
     for (QWidget *control : QList<QWidget *>(controls)) {
-        if (qobject_cast<QPushButton *>(control))
+        if (ticking && qobject_cast<QPushButton *>(control))
             controls << control << control;
     }
+    // Staying is for getting through a test; a section with nothing to tick is soon left.
+    if (m_focused && onMain && !ticking)
+        m_phaseLeft = qMin(m_phaseLeft, 30);
     if (QWidget *control = pick(controls))
         click(control);
     else
@@ -588,10 +603,13 @@ QString MonkeyTest::faultAfterEvent()
         return {};
     // The hand-over between the two main windows happens within one event: between events,
     // exactly one of them is on screen, and no closed one is left behind.
+    // Boxes over it (About, a review) block it while they are up, so there is never more than one.
     int shown = 0;
     int alive = 0;
+    int boxes = 0;
     const auto windows = QApplication::topLevelWidgets();
     for (QWidget *window : windows) {
+        boxes += qobject_cast<QDialog *>(window) && window->isVisible() ? 1 : 0;
         if (!qobject_cast<QMainWindow *>(window))
             continue;
         ++alive;
@@ -599,10 +617,17 @@ QString MonkeyTest::faultAfterEvent()
     }
     if (shown != 1 || alive != 1)
         return QStringLiteral("%1 main windows shown, %2 in memory").arg(shown).arg(alive);
+    if (boxes > 1)
+        return QStringLiteral("%1 boxes shown at once").arg(boxes);
     if (!mainWindow() || !mainWindow()->isVisible())
         return QStringLiteral("the window on screen is not the run's");
     if (m_app->studyWindow() && m_app->frameWindow())
         return QStringLiteral("the run holds both main windows");
+    const bool onFrame = mainWindow() == m_app->frameWindow();
+    if (onFrame != m_onFrame)
+        ++m_counts[onFrame ? QStringLiteral("hand-overs to the frame")
+                           : QStringLiteral("hand-overs back")];
+    m_onFrame = onFrame;
 
     const TestRecords &records = m_app->testRecords();
     const TestState &state = records.state;
@@ -671,7 +696,9 @@ void MonkeyTest::randomEvents_keepTheRunSound()
         doEvent(kind);
         settle();
         if (!progressEvery.isEmpty())
-            qInfo("%lld: %s", static_cast<long long>(m_event), qPrintable(m_trace.last()));
+            // Not through Qt Test's log, which stops after a few thousand lines.
+            std::fprintf(stderr, "%lld: %s\n", static_cast<long long>(m_event),
+                         qPrintable(m_trace.value(m_trace.size() - 1)));
         m_counts[QStringLiteral("messages")] += static_cast<int>(m_platform.messages.size());
         m_counts[QStringLiteral("pages opened")] += static_cast<int>(m_platform.openedUrls.size());
         m_platform.openedUrls.clear();
