@@ -8,6 +8,7 @@
 #include "scriptedplatform.h"
 #include "study/goalfile.h"
 #include "tests/testrecords.h"
+#include "tests/testrules.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -95,12 +96,6 @@ QString describe(const QObject *object)
     const QString name = object->objectName();
     return QLatin1String(object->metaObject()->className()) + QLatin1Char(' ') +
            (name.isEmpty() ? object->property("accessibleName").toString() : name);
-}
-
-// The question count of a level: ticks asked for and points a question can score.
-int levelCount(qint16 level)
-{
-    return level == TestSetup::Advanced ? 4 : 1;
 }
 
 // What the program writes as a result: 24 question lines, the hyphens and the total.
@@ -631,7 +626,7 @@ QString MonkeyTest::faultAfterEvent()
 
     const TestRecords &records = m_app->testRecords();
     const TestState &state = records.state;
-    const int count = levelCount(records.setup.level);
+    const int count = TestRules::requiredTicks(records.setup.level);
     for (qint16 number : {state.keywordQuestionNo, state.meaningQuestionNo}) {
         if (number < 0 || number > QuestionCount)
             return QStringLiteral("question number %1").arg(number);
