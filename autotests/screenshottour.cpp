@@ -4,11 +4,11 @@
 //   xvfb-run -a build/autotests/screenshottour docs
 #include "app/aboutbox.h"
 #include "app/framewindow.h"
-#include "platform/wrappingcheckbox.h"
+#include "widgets/wrappingcheckbox.h"
 #include "studyfixture.h"
-#include "tests/keywordstestpage.h"
-#include "tests/meaningtestwindow.h"
-#include "tests/testrules.h"
+#include "quiz/keywordsquizpage.h"
+#include "quiz/meaningsquizpage.h"
+#include "quiz/quizrules.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -41,10 +41,10 @@ void click(QWidget *window, const char *name)
 
 // Ticks the right boxes of the question on screen, but one wrong box in every fifth question, so
 // that the result and its review show a mistake or two.
-void answer(const std::array<QAbstractButton *, 8> &boxes, const TestRecords &records, int question)
+void answer(const std::array<QAbstractButton *, 8> &boxes, const QuizRecords &records, int question)
 {
-    const int count = TestRules::optionCount(records.setup.level);
-    const int needed = TestRules::requiredTicks(records.setup.level);
+    const int count = QuizRules::optionCount(records.setup.level);
+    const int needed = QuizRules::requiredTicks(records.setup.level);
     QList<int> right, wrong;
     for (int i = 0; i < count; ++i)
         (records.state.correctAnswers.contains(boxes[i]->text()) ? right : wrong) << i;
@@ -82,7 +82,7 @@ int main(int argc, char *argv[])
     save(study, QStringLiteral("section-test-set-up"));
     click(study, "cmdTestNext_2");
 
-    KeywordsTestPage *keywords = study->keywordsTest();
+    KeywordsQuizPage *keywords = study->keywordsTest();
     std::array<QAbstractButton *, 8> keywordBoxes{};
     for (int i = 0; i < 8; ++i)
         keywordBoxes[i] = keywords->optionBox(i);
@@ -110,7 +110,7 @@ int main(int argc, char *argv[])
     click(study, "optTestLevel_0");
     click(study, "cmdTestNext_2");
     FrameWindow *frame = run.app.frameWindow();
-    MeaningTestWindow *meanings = frame->meaningTest();
+    MeaningsQuizPage *meanings = frame->meaningTest();
     std::array<QAbstractButton *, 8> meaningBoxes{};
     for (int i = 0; i < 8; ++i)
         meaningBoxes[i] = meanings->optionBox(i);

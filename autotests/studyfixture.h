@@ -4,7 +4,7 @@
 #include "scriptedplatform.h"
 #include "study/studywalk.h"
 #include "study/studywindow.h"
-#include "tests/testrecords.h"
+#include "quiz/quizrecords.h"
 
 #include <QTemporaryDir>
 
@@ -21,7 +21,7 @@ struct StudyFixture {
     QTemporaryDir folder;
     ScriptedPlatform platform;
     StudyWalk walk;
-    TestRecords records;
+    QuizRecords records;
     std::unique_ptr<StudyWindow> window;
 };
 

@@ -2,14 +2,14 @@
 #include "catalogue/stonepicturebox.h"
 #include "ordinaryuser.h"
 #include "platform/filesaving.h"
-#include "platform/guardedtextbox.h"
-#include "platform/wrappingcheckbox.h"
+#include "widgets/guardedtextbox.h"
+#include "widgets/wrappingcheckbox.h"
 #include "studyfixture.h"
-#include "tests/meaningquestion.h"
-#include "tests/meaningtestwindow.h"
-#include "tests/testpagedriver.h"
-#include "tests/testresultsection.h"
-#include "tests/testrules.h"
+#include "quiz/meaningquestion.h"
+#include "quiz/meaningsquizpage.h"
+#include "quiz/quizpagedriver.h"
+#include "quiz/quizresultsection.h"
+#include "quiz/quizrules.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -50,7 +50,7 @@ private slots:
 
 private:
     StudyWindow &window() { return *m_fixture->window; }
-    TestState &state() { return m_fixture->records.state; }
+    QuizState &state() { return m_fixture->records.state; }
     template <typename T = QAbstractButton> T *control(const QString &name);
     void click(const QString &name);
     // A click on the box's tick, which answers to clicks where its caption stands.
@@ -104,7 +104,7 @@ void KeywordsTestTest::startTest(qint16 level)
 QList<int> KeywordsTestTest::boxes(bool right)
 {
     QList<int> found;
-    for (int i = 0; i < TestRules::optionCount(m_fixture->records.setup.level); ++i) {
+    for (int i = 0; i < QuizRules::optionCount(m_fixture->records.setup.level); ++i) {
         if (state().correctAnswers.contains(box(i)->text()) == right)
             found << i;
     }
@@ -125,7 +125,7 @@ QStringList KeywordsTestTest::messageTexts() const
 void KeywordsTestTest::checkQuestionShown(int number)
 {
     const qint16 level = m_fixture->records.setup.level;
-    const int inUse = TestRules::optionCount(level);
+    const int inUse = QuizRules::optionCount(level);
     const StoneIndex stone = state().questionOrder[number - 1];
     const QString name = loadRuneCatalogue().stoneNames[stone];
     QCOMPARE(state().keywordQuestionNo, number);
@@ -140,7 +140,7 @@ void KeywordsTestTest::checkQuestionShown(int number)
              level ? QStringLiteral("You must choose 4 options")
                    : QStringLiteral("You must choose only 1 option"));
     QCOMPARE(control<StonePictureBox>(QStringLiteral("picTest"))->pictureNumber(), stone + 1);
-    QCOMPARE(boxes(true).size(), TestRules::requiredTicks(level));
+    QCOMPARE(boxes(true).size(), QuizRules::requiredTicks(level));
     for (int i = 0; i < 8; ++i) {
         QCOMPARE(box(i)->isVisible(), i < inUse);
         QVERIFY(!box(i)->isChecked());
@@ -337,7 +337,7 @@ void KeywordsTestTest::wholeTest()
         QList<int> ticks = boxes(true);
         if (question == QuestionCount)
             ticks.last() = boxes(false).first();
-        if (level == TestSetup::Beginner) {
+        if (level == QuizSetup::Beginner) {
             // Space ticks the box, and the focus moves on to "Next" for Enter.
             box(ticks[0])->setFocus();
             QTest::keyClick(box(ticks[0]), Qt::Key_Space);
@@ -391,7 +391,7 @@ void KeywordsTestTest::wholeTest()
 
 void KeywordsTestTest::abandonedTest_nextStartsAtZero()
 {
-    startTest(TestSetup::Advanced);
+    startTest(QuizSetup::Advanced);
     for (int i : boxes(true))
         tick(i);
     click(QStringLiteral("cmdNextQuestion"));
@@ -483,16 +483,16 @@ void KeywordsTestTest::saveResult()
 
 void KeywordsTestTest::meaningsWindow_runsOnTheSameDriver()
 {
-    TestRecords records;
+    QuizRecords records;
     records.setup.stoneTypes = {true, false, false};
-    MeaningTestWindow page;
-    const auto build = [](const TestSetup &setup, StoneIndex stone, RandomEngine &engine) {
+    MeaningsQuizPage page;
+    const auto build = [](const QuizSetup &setup, StoneIndex stone, RandomEngine &engine) {
         return buildMeaningQuestion(loadRuneCatalogue(), stone, setup, engine);
     };
-    TestPageDriver driver(TestSubject::Meanings, build, records, m_fixture->platform,
+    QuizPageDriver driver(QuizSubject::Meanings, build, records, m_fixture->platform,
                           testPageView(&page), &page);
-    QSignalSpy finished(&driver, &TestPageDriver::finished);
-    TestRules::startTest(records, TestSubject::Meanings, TestSetup::Beginner,
+    QSignalSpy finished(&driver, &QuizPageDriver::finished);
+    QuizRules::startTest(records, QuizSubject::Meanings, QuizSetup::Beginner,
                          m_fixture->platform.random());
     driver.next();
     for (int question = 1; question <= QuestionCount; ++question) {

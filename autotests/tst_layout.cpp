@@ -1,11 +1,11 @@
 #include "app/framewindow.h"
 #include "catalogue/runecatalogue.h"
-#include "platform/wrappingcheckbox.h"
+#include "widgets/wrappingcheckbox.h"
 #include "studyfixture.h"
-#include "tests/keywordstestpage.h"
-#include "tests/meaningtestwindow.h"
-#include "tests/testrules.h"
-#include "tests/testsetupwizard.h"
+#include "quiz/keywordsquizpage.h"
+#include "quiz/meaningsquizpage.h"
+#include "quiz/quizrules.h"
+#include "quiz/quizsetupwizard.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -87,7 +87,7 @@ void LayoutTest::studySections()
     StudyFixture fixture;
     StudyWindow &window = fixture.open();
     window.bringToFront(static_cast<StudyWindow::Section>(section));
-    window.testSetUp()->showPage(static_cast<TestSetUpWizard::Page>(page));
+    window.testSetUp()->showPage(static_cast<QuizSetupWizard::Page>(page));
     if (section == 1) {
         // The longest texts: Thurisaz's upright meaning.
         window.showSection(1);
@@ -106,16 +106,16 @@ void LayoutTest::studySections()
             catalogue.stoneNames.begin(), catalogue.stoneNames.end(),
             [](const QString &a, const QString &b) { return a.size() < b.size(); });
         const auto stone = StoneIndex(longestName - catalogue.stoneNames.begin());
-        window.keywordsTest()->showQuestion(24, stone, TestSetup::Beginner, question);
+        window.keywordsTest()->showQuestion(24, stone, QuizSetup::Beginner, question);
         checkCaptionsFit(&window);
-        window.keywordsTest()->showQuestion(24, stone, TestSetup::Advanced, question);
+        window.keywordsTest()->showQuestion(24, stone, QuizSetup::Advanced, question);
     }
     if (section == 5) {
-        TestRules::startTest(fixture.records, TestSubject::Keywords, TestSetup::Advanced,
+        QuizRules::startTest(fixture.records, QuizSubject::Keywords, QuizSetup::Advanced,
                              fixture.platform.random());
-        fixture.records.state.questionResults.fill(TestRules::scoreLine(TestSetup::Advanced, 4));
-        window.showTestResult(TestRules::resultText(loadRuneCatalogue(), fixture.records.state,
-                                                    TestSetup::Advanced, TestSubject::Keywords));
+        fixture.records.state.questionResults.fill(QuizRules::scoreLine(QuizSetup::Advanced, 4));
+        window.showTestResult(QuizRules::resultText(loadRuneCatalogue(), fixture.records.state,
+                                                    QuizSetup::Advanced, QuizSubject::Keywords));
     }
     checkCaptionsFit(&window);
     snapshot(&window, QStringLiteral("study-%1-%2").arg(section).arg(page));
@@ -135,8 +135,8 @@ void LayoutTest::frameWindow()
 void LayoutTest::meaningTestWindow_data()
 {
     QTest::addColumn<int>("level");
-    QTest::newRow("Beginner") << int(TestSetup::Beginner);
-    QTest::newRow("Advanced") << int(TestSetup::Advanced);
+    QTest::newRow("Beginner") << int(QuizSetup::Beginner);
+    QTest::newRow("Advanced") << int(QuizSetup::Advanced);
 }
 
 // Every meaning of the catalogue must be readable in full in an option box; the longest come
@@ -153,10 +153,10 @@ void LayoutTest::meaningTestWindow()
     }
     std::sort(texts.begin(), texts.end(),
               [](const QString &a, const QString &b) { return a.size() > b.size(); });
-    MeaningTestWindow window;
+    MeaningsQuizPage window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    const int boxes = level == TestSetup::Advanced ? 8 : 5;
+    const int boxes = level == QuizSetup::Advanced ? 8 : 5;
     for (int first = 0; first < texts.size(); first += boxes) {
         Question question;
         question.options = texts.mid(first, boxes);

@@ -1,9 +1,9 @@
 #include "app/framewindow.h"
 #include "app/orlendraapp.h"
-#include "platform/banner.h"
+#include "widgets/banner.h"
 #include "scriptedplatform.h"
 #include "study/studywindow.h"
-#include "tests/meaningtestwindow.h"
+#include "quiz/meaningsquizpage.h"
 
 #include <QAction>
 #include <QApplication>
@@ -222,7 +222,7 @@ void LeavingTest::frameFitsASmallScreen()
     QVERIFY(frame->frameGeometry().height() <= screen.height());
     auto *area = frame->findChild<QAbstractScrollArea *>(QStringLiteral("meaningTestArea"));
     QVERIFY(area);
-    if (area->viewport()->height() < MeaningTestWindow::FixedSize.height())
+    if (area->viewport()->height() < MeaningsQuizPage::FixedSize.height())
         QVERIFY(area->verticalScrollBar()->maximum() > 0);
     // The test opens at its top left corner.
     QCOMPARE(area->verticalScrollBar()->value(), 0);

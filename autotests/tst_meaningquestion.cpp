@@ -1,8 +1,8 @@
 #include "catalogue/stonepicturebox.h"
-#include "platform/wrappingcheckbox.h"
-#include "tests/meaningquestion.h"
-#include "tests/meaningtestwindow.h"
-#include "tests/testrules.h"
+#include "widgets/wrappingcheckbox.h"
+#include "quiz/meaningquestion.h"
+#include "quiz/meaningsquizpage.h"
+#include "quiz/quizrules.h"
 
 #include <QAccessible>
 #include <QFrame>
@@ -37,7 +37,7 @@ int scoreOf(const Question &question, unsigned ticks)
         if (ticks & (1u << box))
             ticked << question.options[box];
     }
-    return TestRules::score(ticked, question.correctAnswers);
+    return QuizRules::score(ticked, question.correctAnswers);
 }
 
 } // namespace
@@ -86,8 +86,8 @@ void MeaningQuestionTest::fairQuestionsAndTheirScores_data()
 {
     QTest::addColumn<int>("level");
     QTest::addColumn<StoneTypes>("types");
-    addTypeRows("Beginner ", TestSetup::Beginner);
-    addTypeRows("Advanced ", TestSetup::Advanced);
+    addTypeRows("Beginner ", QuizSetup::Beginner);
+    addTypeRows("Advanced ", QuizSetup::Advanced);
 }
 
 // Over many questions about every stone: the right answers are the stone's meanings of the
@@ -98,8 +98,8 @@ void MeaningQuestionTest::fairQuestionsAndTheirScores()
     QFETCH(int, level);
     QFETCH(StoneTypes, types);
     const RuneCatalogue &catalogue = loadRuneCatalogue();
-    const TestSetup setup{static_cast<qint16>(level), types};
-    const bool advanced = level == TestSetup::Advanced;
+    const QuizSetup setup{static_cast<qint16>(level), types};
+    const bool advanced = level == QuizSetup::Advanced;
     const int boxes = advanced ? 8 : 5;
     const int required = advanced ? 4 : 1;
     RandomEngine engine(static_cast<unsigned>(11 + level * 8 + types[0] + 2 * types[1]));
@@ -164,26 +164,26 @@ void MeaningQuestionTest::windowShowsQuestions()
 {
     const RuneCatalogue &catalogue = loadRuneCatalogue();
     RandomEngine engine(3);
-    MeaningTestWindow window;
+    MeaningsQuizPage window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     auto text = [&window](const char *name) {
         return window.findChild<QLabel *>(QLatin1String(name))->text();
     };
-    const QList<qint16> levels{TestSetup::Advanced, TestSetup::Beginner, TestSetup::Advanced};
+    const QList<qint16> levels{QuizSetup::Advanced, QuizSetup::Beginner, QuizSetup::Advanced};
     for (int n = 0; n < levels.size(); ++n) {
         const auto stone = static_cast<StoneIndex>(5 + n);
         const Question question = buildMeaningQuestion(
-            catalogue, stone, TestSetup{levels[n], {true, true, true}}, engine);
+            catalogue, stone, QuizSetup{levels[n], {true, true, true}}, engine);
         window.showQuestion(n + 1, stone, levels[n], question);
         QCOMPARE(text("lblMeaningTestStoneName"), catalogue.stoneNames[5 + n]);
         QCOMPARE(text("lblMeaningTestQuestion"), QStringLiteral("Question %1").arg(n + 1));
         QCOMPARE(text("lblMeaningTestCaption"),
-                 levels[n] == TestSetup::Advanced
+                 levels[n] == QuizSetup::Advanced
                      ? QStringLiteral("You must choose 4 options")
                      : QStringLiteral("You must choose only 1 option"));
         QCOMPARE(window.findChild<StonePictureBox *>()->pictureNumber(), stone + 1);
-        for (int i = 0; i < MeaningTestWindow::OptionCount; ++i) {
+        for (int i = 0; i < MeaningsQuizPage::OptionCount; ++i) {
             WrappingCheckBox *box = window.optionBox(i);
             const bool inUse = i < question.options.size();
             QCOMPARE(box->isVisible(), inUse);

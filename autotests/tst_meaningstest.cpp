@@ -1,13 +1,13 @@
 #include "app/framewindow.h"
 #include "catalogue/stonepicturebox.h"
-#include "platform/guardedtextbox.h"
-#include "platform/wrappingcheckbox.h"
+#include "widgets/guardedtextbox.h"
+#include "widgets/wrappingcheckbox.h"
 #include "study/studywindow.h"
 #include "studyfixture.h"
-#include "tests/meaningquestion.h"
-#include "tests/meaningtestwindow.h"
-#include "tests/testresultsection.h"
-#include "tests/testrules.h"
+#include "quiz/meaningquestion.h"
+#include "quiz/meaningsquizpage.h"
+#include "quiz/quizresultsection.h"
+#include "quiz/quizrules.h"
 
 #include <QApplication>
 #include <QDir>
@@ -37,7 +37,7 @@ private slots:
     void startAgain_abandonsTheTest();
 
 private:
-    TestState &state() { return m_run->app.testRecords().state; }
+    QuizState &state() { return m_run->app.testRecords().state; }
     template <typename T = QAbstractButton> static T *control(QWidget *window, const QString &name);
     // Through the study window's set-up: the types as "URM" letters, then the hand-over.
     void startTest(qint16 level, const QString &types);
@@ -100,9 +100,9 @@ WrappingCheckBox *MeaningsTestTest::box(int index) const
 
 QList<int> MeaningsTestTest::boxes(bool right) const
 {
-    const TestRecords &records = m_run->app.testRecords();
+    const QuizRecords &records = m_run->app.testRecords();
     QList<int> found;
-    for (int i = 0; i < TestRules::optionCount(records.setup.level); ++i) {
+    for (int i = 0; i < QuizRules::optionCount(records.setup.level); ++i) {
         if (records.state.correctAnswers.contains(box(i)->text()) == right)
             found << i;
     }
@@ -111,8 +111,8 @@ QList<int> MeaningsTestTest::boxes(bool right) const
 
 void MeaningsTestTest::checkQuestionShown(int number)
 {
-    const TestSetup &setup = m_run->app.testRecords().setup;
-    MeaningTestWindow *window = m_run->app.frameWindow()->meaningTest();
+    const QuizSetup &setup = m_run->app.testRecords().setup;
+    MeaningsQuizPage *window = m_run->app.frameWindow()->meaningTest();
     const StoneIndex stone = state().questionOrder[number - 1];
     const RuneCatalogue &catalogue = loadRuneCatalogue();
     QCOMPARE(state().meaningQuestionNo, number);
@@ -121,7 +121,7 @@ void MeaningsTestTest::checkQuestionShown(int number)
     };
     QCOMPARE(text("lblMeaningTestQuestion"), QStringLiteral("Question %1").arg(number));
     QCOMPARE(text("lblMeaningTestStoneName"), catalogue.stoneNames[stone]);
-    QCOMPARE(text("lblMeaningTestCaption"), TestRules::instruction(setup.level));
+    QCOMPARE(text("lblMeaningTestCaption"), QuizRules::instruction(setup.level));
     QCOMPARE(control<StonePictureBox>(window, QStringLiteral("picMeaningTest"))->pictureNumber(),
              stone + 1);
     // The right answers are this stone's meanings of the chosen kinds, each in one box.
@@ -130,13 +130,13 @@ void MeaningsTestTest::checkQuestionShown(int number)
         if (setup.stoneTypes[static_cast<std::size_t>(kind)])
             allowed << meaningText(catalogue, kind, stone);
     }
-    QCOMPARE(state().correctAnswers.size(), TestRules::requiredTicks(setup.level));
+    QCOMPARE(state().correctAnswers.size(), QuizRules::requiredTicks(setup.level));
     for (const QString &answer : state().correctAnswers) {
         QVERIFY(allowed.contains(answer));
         QCOMPARE(state().options.count(answer), 1);
     }
-    const int inUse = TestRules::optionCount(setup.level);
-    for (int i = 0; i < MeaningTestWindow::OptionCount; ++i) {
+    const int inUse = QuizRules::optionCount(setup.level);
+    for (int i = 0; i < MeaningsQuizPage::OptionCount; ++i) {
         QCOMPARE(box(i)->isVisible(), i < inUse);
         QVERIFY(!box(i)->isChecked());
         if (i < inUse)
@@ -167,9 +167,9 @@ void MeaningsTestTest::wholeTest_data()
     QTest::addColumn<QString>("types");
     QTest::addColumn<QString>("total");
     // Every answer right but the last, which is all wrong.
-    QTest::newRow("beginner, by keyboard") << qint16(TestSetup::Beginner) << "U"
+    QTest::newRow("beginner, by keyboard") << qint16(QuizSetup::Beginner) << "U"
                                            << "23 Correct Out Of  24 Descriptions";
-    QTest::newRow("advanced, by mouse") << qint16(TestSetup::Advanced) << "RM"
+    QTest::newRow("advanced, by mouse") << qint16(QuizSetup::Advanced) << "RM"
                                         << "92 Correct Out Of  96 Descriptions";
 }
 
@@ -186,7 +186,7 @@ void MeaningsTestTest::wholeTest()
     for (int question = 1; question <= QuestionCount; ++question) {
         checkQuestionShown(question);
         const bool last = question == QuestionCount;
-        if (level == TestSetup::Beginner) {
+        if (level == QuizSetup::Beginner) {
             // Tab to the right box, Space ticks it and the focus moves on to "Next" for Enter;
             // every box on the way, and "Next", scrolls into view.
             const int target = (last ? boxes(false) : boxes(true)).first();
@@ -235,9 +235,9 @@ void MeaningsTestTest::wholeTest()
     QCOMPARE(lines.size(), 26);
     for (int i = 0; i < QuestionCount; ++i) {
         const QString name = loadRuneCatalogue().stoneNames[state().questionOrder[i]];
-        const int score = i == QuestionCount - 1 ? 0 : TestRules::requiredTicks(level);
+        const int score = i == QuestionCount - 1 ? 0 : QuizRules::requiredTicks(level);
         QCOMPARE(lines[i], QStringLiteral("%1.          ").arg(i + 1, 2, 10, QLatin1Char('0')) +
-                               name.leftJustified(30) + TestRules::scoreLine(level, score));
+                               name.leftJustified(30) + QuizRules::scoreLine(level, score));
     }
     QCOMPARE(lines[24], QString(99, QLatin1Char('-')));
     QCOMPARE(lines[25], total);
@@ -256,8 +256,8 @@ void MeaningsTestTest::wrongTickCount_data()
     QTest::addColumn<qint16>("level");
     QTest::addColumn<int>("ticks");
     QTest::addColumn<QString>("message");
-    const qint16 beginner = TestSetup::Beginner;
-    const qint16 advanced = TestSetup::Advanced;
+    const qint16 beginner = QuizSetup::Beginner;
+    const qint16 advanced = QuizSetup::Advanced;
     QTest::newRow("beginner, none") << beginner << 0 << "You must select 1 option";
     QTest::newRow("beginner, two") << beginner << 2 << "You can select 1 option";
     QTest::newRow("advanced, none") << advanced << 0 << "You can select 4 options";
@@ -280,7 +280,7 @@ void MeaningsTestTest::wrongTickCount()
     QCOMPARE(m_run->platform.messages[0].icon, Platform::Icon::Critical);
     // The question stays as it was, ticks and all, for the user to correct.
     QCOMPARE(state().meaningQuestionNo, 1);
-    for (int i = 0; i < TestRules::optionCount(level); ++i)
+    for (int i = 0; i < QuizRules::optionCount(level); ++i)
         QCOMPARE(box(i)->isChecked(), i < ticks);
     QCOMPARE(state().totalScore, 0);
     QVERIFY(state().questionResults[0].isEmpty());
@@ -288,7 +288,7 @@ void MeaningsTestTest::wrongTickCount()
 
 void MeaningsTestTest::startAgain_abandonsTheTest()
 {
-    startTest(TestSetup::Advanced, QStringLiteral("UR"));
+    startTest(QuizSetup::Advanced, QStringLiteral("UR"));
     const QList<int> right = boxes(true);
     for (int i : right + boxes(false).first(4 - right.size()))
         QTest::mouseClick(box(i), Qt::LeftButton, {}, QPoint(8, box(i)->height() / 2));
@@ -301,7 +301,7 @@ void MeaningsTestTest::startAgain_abandonsTheTest()
     QCOMPARE(m_run->app.studyWindow()->frontSection(), StudyWindow::Section::Settings);
 
     // The next test counts from 0.
-    startTest(TestSetup::Beginner, QStringLiteral("M"));
+    startTest(QuizSetup::Beginner, QStringLiteral("M"));
     QCOMPARE(state().totalScore, 0);
     QTest::mouseClick(box(boxes(true).first()), Qt::LeftButton);
     QTest::mouseClick(next(), Qt::LeftButton);

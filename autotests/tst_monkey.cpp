@@ -3,12 +3,12 @@
 // ORLENDRA_MONKEY_EVENTS sets its length.
 
 #include "app/orlendraapp.h"
-#include "platform/guardedtextbox.h"
-#include "platform/linklabel.h"
+#include "widgets/guardedtextbox.h"
+#include "widgets/linklabel.h"
 #include "scriptedplatform.h"
 #include "study/goalfile.h"
-#include "tests/testrecords.h"
-#include "tests/testrules.h"
+#include "quiz/quizrecords.h"
+#include "quiz/quizrules.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -630,9 +630,9 @@ QString MonkeyTest::faultAfterEvent()
                            : QStringLiteral("hand-overs back")];
     m_onFrame = onFrame;
 
-    const TestRecords &records = m_app->testRecords();
-    const TestState &state = records.state;
-    const int count = TestRules::requiredTicks(records.setup.level);
+    const QuizRecords &records = m_app->testRecords();
+    const QuizState &state = records.state;
+    const int count = QuizRules::requiredTicks(records.setup.level);
     for (qint16 number : {state.keywordQuestionNo, state.meaningQuestionNo}) {
         if (number < 0 || number > QuestionCount)
             return QStringLiteral("question number %1").arg(number);

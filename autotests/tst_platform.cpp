@@ -1,6 +1,6 @@
 #include "ordinaryuser.h"
 #include "platform/filesaving.h"
-#include "platform/guardedtextbox.h"
+#include "widgets/guardedtextbox.h"
 #include "platform/qtplatform.h"
 #include "scriptedplatform.h"
 
@@ -338,12 +338,12 @@ void PlatformTest::settings_roundTrip()
     QTemporaryDir folder;
     const QString ini = folder.filePath(QStringLiteral("Orlendra.ini"));
     {
-        QSettingsStore store(ini);
+        IniSettingsStore store(ini);
         QCOMPARE(store.read(QStringLiteral("Settings"), QStringLiteral("StoneGroup0")), QString());
         store.write(QStringLiteral("Settings"), QStringLiteral("StoneGroup0"), QStringLiteral("0"));
         QCOMPARE(store.sync(), QString());
     }
-    QSettingsStore again(ini);
+    IniSettingsStore again(ini);
     QCOMPARE(again.read(QStringLiteral("Settings"), QStringLiteral("StoneGroup0")),
              QStringLiteral("0"));
     QVERIFY(QFile(ini).open(QIODevice::ReadOnly));
@@ -356,7 +356,7 @@ void PlatformTest::settings_unwritableFile_isReported()
     QFile blocker(folder.filePath(QStringLiteral("blocked")));
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    QSettingsStore store(folder.filePath(QStringLiteral("blocked/Orlendra.ini")));
+    IniSettingsStore store(folder.filePath(QStringLiteral("blocked/Orlendra.ini")));
     store.write(QStringLiteral("Settings"), QStringLiteral("StoneGroup0"), QStringLiteral("1"));
     QVERIFY(store.sync().contains(QLatin1String("could not be written")));
     // The same values again are still not stored, and the next save says so again.
@@ -373,7 +373,7 @@ void PlatformTest::settings_unchangedValues_leaveTheFileAlone()
         };
         return ::stat(QFile::encodeName(ini).constData(), &info) == 0 ? info.st_ino : 0;
     };
-    QSettingsStore store(ini);
+    IniSettingsStore store(ini);
     const QString section = QStringLiteral("Settings");
     store.write(section, QStringLiteral("StoneGroup0"), QStringLiteral("1"));
     QCOMPARE(store.sync(), QString());
@@ -381,7 +381,7 @@ void PlatformTest::settings_unchangedValues_leaveTheFileAlone()
     QVERIFY(written != 0);
 
     // Saving what is already stored replaces nothing.
-    QSettingsStore again(ini);
+    IniSettingsStore again(ini);
     again.write(section, QStringLiteral("StoneGroup0"), QStringLiteral("1"));
     QCOMPARE(again.sync(), QString());
     QCOMPARE(inode(), written);
@@ -390,7 +390,7 @@ void PlatformTest::settings_unchangedValues_leaveTheFileAlone()
     again.write(section, QStringLiteral("StoneGroup0"), QStringLiteral("0"));
     QCOMPARE(again.sync(), QString());
     QVERIFY(inode() != written);
-    QCOMPARE(QSettingsStore(ini).read(section, QStringLiteral("StoneGroup0")), QStringLiteral("0"));
+    QCOMPARE(IniSettingsStore(ini).read(section, QStringLiteral("StoneGroup0")), QStringLiteral("0"));
 }
 
 void PlatformTest::settings_troubleIsToldAsItIs_data()
@@ -447,7 +447,7 @@ void PlatformTest::settings_troubleIsToldAsItIs()
         return false;
     };
     const auto syncTwice = [&] {
-        QSettingsStore store(ini);
+        IniSettingsStore store(ini);
         store.write(section, QStringLiteral("StoneGroup0"), QStringLiteral("1"));
         const bool first = says(store.sync(), told) && says(store.takeNotice(), notice);
         store.write(section, QStringLiteral("StoneGroup1"), QStringLiteral("0"));
@@ -461,7 +461,7 @@ void PlatformTest::settings_troubleIsToldAsItIs()
     QVERIFY(QFile::setPermissions(folder.path(),
                                   QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     if (told.isEmpty()) {
-        QSettingsStore again(ini);
+        IniSettingsStore again(ini);
         QCOMPARE(again.read(section, QStringLiteral("StoneGroup0")), QStringLiteral("1"));
         QCOMPARE(again.read(section, QStringLiteral("StoneGroup1")), QStringLiteral("0"));
     } else if (place == QLatin1String("folder")) {

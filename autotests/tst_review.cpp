@@ -1,12 +1,12 @@
 #include "app/framewindow.h"
 #include "catalogue/runecatalogue.h"
-#include "platform/wrappingcheckbox.h"
+#include "widgets/wrappingcheckbox.h"
 #include "studyfixture.h"
-#include "tests/keywordstestpage.h"
-#include "tests/meaningtestwindow.h"
-#include "tests/reviewwindow.h"
-#include "tests/testresultsection.h"
-#include "tests/testrules.h"
+#include "quiz/keywordsquizpage.h"
+#include "quiz/meaningsquizpage.h"
+#include "quiz/reviewwindow.h"
+#include "quiz/quizresultsection.h"
+#include "quiz/quizrules.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -20,7 +20,7 @@
 #include <memory>
 #include <numeric>
 
-Q_DECLARE_METATYPE(TestSubject)
+Q_DECLARE_METATYPE(QuizSubject)
 
 namespace {
 
@@ -30,25 +30,25 @@ namespace {
 class TestRun
 {
 public:
-    explicit TestRun(TestSubject subject)
+    explicit TestRun(QuizSubject subject)
         : m_subject(subject)
     {
         if (!m_run.app.start())
             qWarning("The program did not start");
     }
 
-    TestRecords &records() { return m_run.app.testRecords(); }
+    QuizRecords &records() { return m_run.app.testRecords(); }
     StudyWindow *study() const { return m_run.app.studyWindow(); }
-    TestResultSection *result() const { return study()->testResult(); }
+    QuizResultSection *result() const { return study()->testResult(); }
     QAbstractButton *box(int index) const
     {
-        if (m_subject == TestSubject::Meanings)
+        if (m_subject == QuizSubject::Meanings)
             return m_run.app.frameWindow()->meaningTest()->optionBox(index);
         return study()->keywordsTest()->optionBox(index);
     }
     QPushButton *next() const
     {
-        if (m_subject == TestSubject::Meanings)
+        if (m_subject == QuizSubject::Meanings)
             return m_run.app.frameWindow()->meaningTest()->nextButton();
         return study()->keywordsTest()->nextButton();
     }
@@ -58,7 +58,7 @@ public:
     // Through the study window's set-up; a meanings test asks for every kind of meaning.
     void start(qint16 level)
     {
-        const bool meanings = m_subject == TestSubject::Meanings;
+        const bool meanings = m_subject == QuizSubject::Meanings;
         QStringList clicks{"cmdSubjects_2", meanings ? "optTestSubjects_0" : "optTestSubjects_1",
                            "cmdTestNext_0"};
         if (meanings)
@@ -82,7 +82,7 @@ public:
     // From a test left half way back to the result section.
     void leave()
     {
-        if (m_subject == TestSubject::Meanings)
+        if (m_subject == QuizSubject::Meanings)
             QTest::mouseClick(m_run.app.frameWindow()->findChild<QAbstractButton *>("cmdStart"),
                               Qt::LeftButton);
         study()->bringToFront(StudyWindow::Section::TestResult);
@@ -96,7 +96,7 @@ public:
     }
 
 private:
-    TestSubject m_subject;
+    QuizSubject m_subject;
     ProgramRun m_run;
 };
 
@@ -125,7 +125,7 @@ private slots:
 
 void ReviewTest::digitKeys_data()
 {
-    QTest::addColumn<TestSubject>("subject");
+    QTest::addColumn<QuizSubject>("subject");
     QTest::addColumn<qint16>("level");
     QTest::addColumn<QList<int>>("digits");
     QTest::addColumn<bool>("keypad");
@@ -133,10 +133,10 @@ void ReviewTest::digitKeys_data()
     QTest::addColumn<bool>("onNext");       // the focus, after the digits
     QTest::addColumn<QString>("enter");     // what Enter does then: "scored", a message, or ""
 
-    const auto keywords = TestSubject::Keywords;
-    const auto meanings = TestSubject::Meanings;
-    const qint16 beginner = TestSetup::Beginner;
-    const qint16 advanced = TestSetup::Advanced;
+    const auto keywords = QuizSubject::Keywords;
+    const auto meanings = QuizSubject::Meanings;
+    const qint16 beginner = QuizSetup::Beginner;
+    const qint16 advanced = QuizSetup::Advanced;
     QTest::newRow("keywords, beginner")
         << keywords << beginner << QList<int>{3} << false << QList<int>{2} << true << "scored";
     QTest::newRow("keywords, beginner, beyond the five boxes")
@@ -158,7 +158,7 @@ void ReviewTest::digitKeys_data()
 
 void ReviewTest::digitKeys()
 {
-    QFETCH(TestSubject, subject);
+    QFETCH(QuizSubject, subject);
     QFETCH(qint16, level);
     QFETCH(QList<int>, digits);
     QFETCH(bool, keypad);
@@ -209,26 +209,26 @@ void ReviewTest::digitKeys()
 
 void ReviewTest::review_data()
 {
-    QTest::addColumn<TestSubject>("subject");
+    QTest::addColumn<QuizSubject>("subject");
     QTest::addColumn<qint16>("level");
     QTest::addColumn<QString>("title");
-    QTest::newRow("keywords, beginner") << TestSubject::Keywords << qint16(TestSetup::Beginner)
+    QTest::newRow("keywords, beginner") << QuizSubject::Keywords << qint16(QuizSetup::Beginner)
                                         << "Stone Keywords, Beginner: 22 Correct Out Of 24";
-    QTest::newRow("keywords, advanced") << TestSubject::Keywords << qint16(TestSetup::Advanced)
+    QTest::newRow("keywords, advanced") << QuizSubject::Keywords << qint16(QuizSetup::Advanced)
                                         << "Stone Keywords, Advanced: 91 Correct Out Of 96";
-    QTest::newRow("meanings, beginner") << TestSubject::Meanings << qint16(TestSetup::Beginner)
+    QTest::newRow("meanings, beginner") << QuizSubject::Meanings << qint16(QuizSetup::Beginner)
                                         << "Stone Meanings, Beginner: 22 Correct Out Of 24";
 }
 
 void ReviewTest::review()
 {
-    QFETCH(TestSubject, subject);
+    QFETCH(QuizSubject, subject);
     QFETCH(qint16, level);
     QFETCH(QString, title);
     TestRun run(subject);
     QPointer<StudyWindow> firstStudy = run.study();
     QVERIFY(!run.result()->reviewButton()->isEnabled());
-    const int required = TestRules::requiredTicks(level);
+    const int required = QuizRules::requiredTicks(level);
 
     // The whole test with the keys alone. Question 3 is answered all wrong, question 24 with one
     // wrong tick in place of a right one; every other answer is right.
@@ -242,11 +242,11 @@ void ReviewTest::review()
     run.start(level);
     for (int question = 1; question <= QuestionCount; ++question) {
         QCOMPARE(run.questionNo(), question);
-        const TestState &state = run.records().state;
+        const QuizState &state = run.records().state;
         Expected answer{state.questionOrder[question - 1], {}, {}, {}};
         QList<int> right;
         QList<int> wrong;
-        for (int i = 0; i < TestRules::optionCount(level); ++i) {
+        for (int i = 0; i < QuizRules::optionCount(level); ++i) {
             answer.options << run.box(i)->text();
             answer.right << state.correctAnswers.contains(answer.options.last());
             (answer.right.last() ? right : wrong) << i;
@@ -267,7 +267,7 @@ void ReviewTest::review()
     // The meanings test handed back to a study window built anew, which offers the review all the
     // same.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCOMPARE(firstStudy.isNull(), subject == TestSubject::Meanings);
+    QCOMPARE(firstStudy.isNull(), subject == QuizSubject::Meanings);
     QVERIFY(run.result()->reviewButton()->isEnabled());
 
     // A test left half way changes nothing of the review; a meanings test is left with "Start

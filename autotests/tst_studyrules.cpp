@@ -1,4 +1,4 @@
-#include "platform/banner.h"
+#include "widgets/banner.h"
 #include "platform/random.h"
 #include "scriptedplatform.h"
 #include "study/studysettings.h"

@@ -1,7 +1,7 @@
 #include "catalogue/runecatalogue.h"
 #include "catalogue/stonepicturebox.h"
 #include "catalogue/stonepictures.h"
-#include "platform/guardedtextbox.h"
+#include "widgets/guardedtextbox.h"
 #include "study/goalfile.h"
 #include "study/goalssection.h"
 #include "study/memorizesection.h"

@@ -1,6 +1,6 @@
 #include "app/orlendraapp.h"
-#include "platform/branding.h"
-#include "platform/linklabel.h"
+#include "brand/branding.h"
+#include "widgets/linklabel.h"
 #include "platform/webpages.h"
 #include "studyfixture.h"
 

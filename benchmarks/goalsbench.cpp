@@ -1,6 +1,6 @@
 // How a very long goal file weighs on the study window: the time to start, to show the Goals
 // section, and to type one letter into the goal, each with its repaint.
-#include "platform/guardedtextbox.h"
+#include "widgets/guardedtextbox.h"
 #include "study/goalssection.h"
 #include "studyfixture.h"
 

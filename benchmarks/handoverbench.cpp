@@ -3,9 +3,9 @@
 // freshly loaded study window with the result. Beside each, a bare window of the same size shown
 // and painted, the least any window costs. Runs offscreen or on a display.
 #include "app/framewindow.h"
-#include "platform/wrappingcheckbox.h"
+#include "widgets/wrappingcheckbox.h"
 #include "studyfixture.h"
-#include "tests/meaningtestwindow.h"
+#include "quiz/meaningsquizpage.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -97,7 +97,7 @@ int main(int argc, char *argv[])
     PaintWatch watch;
     ProgramRun run;
     run.app.start();
-    TestRecords &records = run.app.testRecords();
+    QuizRecords &records = run.app.testRecords();
 
     Figures toFrame, bareFrame, toStudy, bareStudy;
     QSize frameSize, studySize;
@@ -114,7 +114,7 @@ int main(int argc, char *argv[])
 
         FrameWindow *frame = run.app.frameWindow();
         frameSize = frame->size();
-        MeaningTestWindow *test = frame->meaningTest();
+        MeaningsQuizPage *test = frame->meaningTest();
         for (int question = 1; question <= QuestionCount; ++question) {
             for (int i = 0; i < 4; ++i)
                 test->optionBox(i)->click();

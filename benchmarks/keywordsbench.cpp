@@ -2,9 +2,9 @@
 // with the redraw.
 #include "catalogue/runecatalogue.h"
 #include "studyfixture.h"
-#include "tests/keywordquestion.h"
-#include "tests/keywordstestpage.h"
-#include "tests/testrules.h"
+#include "quiz/keywordquestion.h"
+#include "quiz/keywordsquizpage.h"
+#include "quiz/quizrules.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -19,8 +19,8 @@ private slots:
     void buildQuestion_data()
     {
         QTest::addColumn<qint16>("level");
-        QTest::newRow("beginner") << qint16(TestSetup::Beginner);
-        QTest::newRow("advanced") << qint16(TestSetup::Advanced);
+        QTest::newRow("beginner") << qint16(QuizSetup::Beginner);
+        QTest::newRow("advanced") << qint16(QuizSetup::Advanced);
     }
 
     void buildQuestion()
@@ -41,10 +41,10 @@ private slots:
         QStandardPaths::setTestModeEnabled(true);
         StudyFixture fixture;
         StudyWindow &window = fixture.open();
-        TestRecords &records = fixture.records;
+        QuizRecords &records = fixture.records;
         auto *nextButton = window.findChild<QPushButton *>(QStringLiteral("cmdNextQuestion"));
         const auto start = [&] {
-            TestRules::startTest(records, TestSubject::Keywords, TestSetup::Advanced,
+            QuizRules::startTest(records, QuizSubject::Keywords, QuizSetup::Advanced,
                                  fixture.platform.random());
             window.keywordsTest()->start();
             window.bringToFront(StudyWindow::Section::TestKeywords);

@@ -1,7 +1,7 @@
 #include "aboutbox.h"
 
-#include "platform/branding.h"
-#include "platform/linklabel.h"
+#include "brand/branding.h"
+#include "widgets/linklabel.h"
 #include "platform/twips.h"
 #include "platform/webpages.h"
 

@@ -1,12 +1,12 @@
 #include "framewindow.h"
 
-#include "platform/branding.h"
-#include "platform/linklabel.h"
+#include "brand/branding.h"
+#include "widgets/linklabel.h"
 #include "platform/twips.h"
-#include "platform/wrappingcheckbox.h"
-#include "tests/meaningquestion.h"
-#include "tests/meaningtestwindow.h"
-#include "tests/testpagedriver.h"
+#include "widgets/wrappingcheckbox.h"
+#include "quiz/meaningquestion.h"
+#include "quiz/meaningsquizpage.h"
+#include "quiz/quizpagedriver.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -29,7 +29,7 @@ QPushButton *barButton(const QString &name, const QString &caption, int top, QWi
 
 } // namespace
 
-FrameWindow::FrameWindow(TestRecords &records, Platform &platform, QWidget *parent)
+FrameWindow::FrameWindow(QuizRecords &records, Platform &platform, QWidget *parent)
     : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("MDI"));
@@ -50,7 +50,7 @@ FrameWindow::FrameWindow(TestRecords &records, Platform &platform, QWidget *pare
     m_scroller->setObjectName(QStringLiteral("meaningTestArea"));
     m_scroller->setFrameShape(QFrame::NoFrame);
     m_scroller->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_test = new MeaningTestWindow;
+    m_test = new MeaningsQuizPage;
     m_scroller->setWidget(m_test);
 
     m_bottom = new QWidget(this);
@@ -83,12 +83,12 @@ FrameWindow::FrameWindow(TestRecords &records, Platform &platform, QWidget *pare
     connect(exit, &QAction::triggered, m_exit, &QPushButton::click);
     connect(web.about, &QAction::triggered, this, &FrameWindow::aboutRequested);
 
-    const auto build = [](const TestSetup &setup, StoneIndex stone, RandomEngine &engine) {
+    const auto build = [](const QuizSetup &setup, StoneIndex stone, RandomEngine &engine) {
         return buildMeaningQuestion(loadRuneCatalogue(), stone, setup, engine);
     };
-    m_driver = new TestPageDriver(TestSubject::Meanings, build, records, platform,
+    m_driver = new QuizPageDriver(QuizSubject::Meanings, build, records, platform,
                                   testPageView(m_test), m_test);
-    connect(m_driver, &TestPageDriver::finished, this, &FrameWindow::testFinished);
+    connect(m_driver, &QuizPageDriver::finished, this, &FrameWindow::testFinished);
     // Tab scrolls the box it reaches into view, but the focus also moves by itself: to "Next"
     // after the last needed tick and back to the first box with a new question.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
@@ -108,8 +108,8 @@ void FrameWindow::startTest()
 
 void FrameWindow::fitTo(const QScreen *screen)
 {
-    const QSize wanted(MeaningTestWindow::FixedSize.width(),
-                       MeaningTestWindow::FixedSize.height() + m_top->height() +
+    const QSize wanted(MeaningsQuizPage::FixedSize.width(),
+                       MeaningsQuizPage::FixedSize.height() + m_top->height() +
                            m_bottom->height() + menuBar()->sizeHint().height());
     // Before the window is shown its border is unknown; leave room for a usual one.
     resize(screen ? wanted.boundedTo(screen->availableGeometry().size() - QSize(16, 48)) : wanted);

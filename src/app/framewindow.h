@@ -3,13 +3,13 @@
 #include <QMainWindow>
 
 class LinkLabel;
-class MeaningTestWindow;
+class MeaningsQuizPage;
 class Platform;
 class QPushButton;
 class QScreen;
 class QScrollArea;
-class TestPageDriver;
-struct TestRecords;
+class QuizPageDriver;
+struct QuizRecords;
 
 // The frame window that hosts the meanings test: a top bar with "Start Again" and "Donate", a
 // bottom bar with "Exit" and the two offers, and the test window in between. The test runs on
@@ -19,11 +19,11 @@ class FrameWindow : public QMainWindow
     Q_OBJECT
 
 public:
-    FrameWindow(TestRecords &records, Platform &platform, QWidget *parent = nullptr);
+    FrameWindow(QuizRecords &records, Platform &platform, QWidget *parent = nullptr);
 
-    MeaningTestWindow *meaningTest() const { return m_test; }
+    MeaningsQuizPage *meaningTest() const { return m_test; }
 
-    // The test's "Next" pressed from code, once TestRules::startTest has set the records up: it
+    // The test's "Next" pressed from code, once QuizRules::startTest has set the records up: it
     // builds question 1, and the first box waits for the keyboard when the frame is shown.
     void startTest();
 
@@ -51,6 +51,6 @@ private:
     QWidget *m_top = nullptr;
     QWidget *m_bottom = nullptr;
     QScrollArea *m_scroller = nullptr;
-    MeaningTestWindow *m_test = nullptr;
-    TestPageDriver *m_driver = nullptr;
+    MeaningsQuizPage *m_test = nullptr;
+    QuizPageDriver *m_driver = nullptr;
 };

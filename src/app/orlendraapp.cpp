@@ -2,10 +2,10 @@
 
 #include "aboutbox.h"
 #include "framewindow.h"
-#include "platform/banner.h"
-#include "platform/branding.h"
+#include "widgets/banner.h"
+#include "brand/branding.h"
 #include "platform/platform.h"
-#include "platform/webpages.h"
+#include "links.h"
 #include "study/studywindow.h"
 
 #include <QApplication>
@@ -78,7 +78,7 @@ StudyWindow *OrlendraApp::loadStudyWindow()
             m_study = nullptr;
             windowClosing();
         });
-        WebPages::connectLinks(m_study, m_platform);
+        Links::connectLinks(m_study, m_platform);
         connect(m_study, &StudyWindow::aboutRequested, this, [this] { showAboutBox(m_study); });
         connect(m_study, &StudyWindow::meaningsTestRequested, this,
                 &OrlendraApp::startMeaningsTest);
@@ -110,7 +110,7 @@ FrameWindow *OrlendraApp::loadFrameWindow()
         });
         connect(m_frame, &FrameWindow::startAgainRequested, this, &OrlendraApp::startAgain);
         connect(m_frame, &FrameWindow::testFinished, this, &OrlendraApp::finishMeaningsTest);
-        WebPages::connectLinks(m_frame, m_platform);
+        Links::connectLinks(m_frame, m_platform);
         connect(m_frame, &FrameWindow::aboutRequested, this, [this] { showAboutBox(m_frame); });
         // On the screen the user has been working on, and no larger than it.
         if (m_study)
@@ -166,7 +166,7 @@ void OrlendraApp::unloadAllAndEnd()
 AboutBox *OrlendraApp::showAboutBox(QWidget *over)
 {
     auto *box = new AboutBox(over);
-    WebPages::connectLinks(box, m_platform);
+    Links::connectLinks(box, m_platform);
     box->adjustSize();
     centre(box);
     box->show();

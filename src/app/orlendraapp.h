@@ -3,7 +3,7 @@
 #include "app/framewindow.h"
 #include "study/studywalk.h"
 #include "study/studywindow.h"
-#include "tests/testrecords.h"
+#include "quiz/quizrecords.h"
 
 #include <QObject>
 #include <QPointer>
@@ -56,7 +56,7 @@ public:
     StudyWindow *studyWindow() const { return m_study; }
     FrameWindow *frameWindow() const { return m_frame; }
     StudyWalk &walk() { return m_walk; }
-    TestRecords &testRecords() { return m_testRecords; }
+    QuizRecords &testRecords() { return m_testRecords; }
     bool hasEnded() const { return m_ended; }
 
 signals:
@@ -75,7 +75,7 @@ private:
 
     Platform &m_platform;
     StudyWalk m_walk;
-    TestRecords m_testRecords;
+    QuizRecords m_testRecords;
     QPointer<StudyWindow> m_study;
     QPointer<FrameWindow> m_frame;
     bool m_handingOver = false;

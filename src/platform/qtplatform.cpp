@@ -51,25 +51,25 @@ QString currentUserId()
 
 } // namespace
 
-QSettingsStore::QSettingsStore()
+IniSettingsStore::IniSettingsStore()
     : m_settings(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
                                              programTitle, programTitle))
     , m_unreadable(m_settings->status() == QSettings::AccessError)
     , m_onADevice(isADevice(m_settings->fileName()))
 {}
 
-QSettingsStore::QSettingsStore(const QString &iniFile)
+IniSettingsStore::IniSettingsStore(const QString &iniFile)
     : m_settings(std::make_unique<QSettings>(iniFile, QSettings::IniFormat))
     , m_unreadable(m_settings->status() == QSettings::AccessError)
     , m_onADevice(isADevice(m_settings->fileName()))
 {}
 
-QString QSettingsStore::read(const QString &section, const QString &key) const
+QString IniSettingsStore::read(const QString &section, const QString &key) const
 {
     return m_settings->value(section + QLatin1Char('/') + key).toString();
 }
 
-void QSettingsStore::write(const QString &section, const QString &key, const QString &value)
+void IniSettingsStore::write(const QString &section, const QString &key, const QString &value)
 {
     const QString name = section + QLatin1Char('/') + key;
     if (m_onADevice) {
@@ -84,7 +84,7 @@ void QSettingsStore::write(const QString &section, const QString &key, const QSt
     m_unsynced.insert(name, value);
 }
 
-QString QSettingsStore::sync()
+QString IniSettingsStore::sync()
 {
     if (m_unsynced.isEmpty())
         return {};
@@ -122,7 +122,7 @@ QString QSettingsStore::sync()
     return {};
 }
 
-QString QSettingsStore::takeNotice()
+QString IniSettingsStore::takeNotice()
 {
     return std::exchange(m_notice, QString());
 }
@@ -196,7 +196,7 @@ SettingsStore &QtPlatform::settings()
 {
     // Created on first use: start-up reads the store anyway, but nothing earlier needs it.
     if (!m_settings)
-        m_settings = std::make_unique<QSettingsStore>();
+        m_settings = std::make_unique<IniSettingsStore>();
     return *m_settings;
 }
 

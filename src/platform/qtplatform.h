@@ -9,13 +9,13 @@
 #include <memory>
 
 // The per-user settings of the program, kept where Qt keeps them for this user.
-class QSettingsStore final : public SettingsStore
+class IniSettingsStore final : public SettingsStore
 {
 public:
     // The store of application "Orlendra" for the current user.
-    QSettingsStore();
+    IniSettingsStore();
     // A store kept in one given file; lets tests point it at a temporary folder.
-    explicit QSettingsStore(const QString &iniFile);
+    explicit IniSettingsStore(const QString &iniFile);
 
     QString read(const QString &section, const QString &key) const override;
     void write(const QString &section, const QString &key, const QString &value) override;
@@ -64,6 +64,6 @@ public:
 private:
     QString m_lockPath;
     std::unique_ptr<QLockFile> m_lock;
-    std::unique_ptr<QSettingsStore> m_settings;
+    std::unique_ptr<IniSettingsStore> m_settings;
     RandomEngine m_random;
 };

@@ -4,7 +4,6 @@
 
 class Platform;
 class QUrl;
-class QWidget;
 
 // Pages of the maker's web site, each named by a page key and served by one script.
 namespace WebPages {
@@ -18,9 +17,5 @@ QUrl address(const QString &pageKey);
 // Hands the page to the desktop's browser and returns at once. Whether a browser took it is
 // not our concern: a missing browser must not interrupt the user with a message.
 void openWebPage(Platform &platform, const QString &pageKey);
-
-// Makes every menu entry, button and link label of the window that stands for a page open it.
-// Elements are found by name, so one table serves the study window, the frame and the About box.
-void connectLinks(QWidget *window, Platform &platform);
 
 } // namespace WebPages

@@ -1,6 +1,6 @@
 #include "goalssection.h"
 
-#include "platform/guardedtextbox.h"
+#include "widgets/guardedtextbox.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -2,8 +2,8 @@
 
 #include "catalogue/runecatalogue.h"
 #include "catalogue/stonepicturebox.h"
-#include "platform/branding.h"
-#include "platform/guardedtextbox.h"
+#include "brand/branding.h"
+#include "widgets/guardedtextbox.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -5,17 +5,17 @@
 #include "goalfile.h"
 #include "goalssection.h"
 #include "memorizesection.h"
-#include "platform/branding.h"
-#include "platform/guardedtextbox.h"
-#include "platform/linklabel.h"
+#include "brand/branding.h"
+#include "widgets/guardedtextbox.h"
+#include "widgets/linklabel.h"
 #include "platform/platform.h"
 #include "platform/twips.h"
 #include "settingssection.h"
 #include "studysettings.h"
 #include "studywalk.h"
-#include "tests/keywordstestpage.h"
-#include "tests/testresultsection.h"
-#include "tests/testsetupwizard.h"
+#include "quiz/keywordsquizpage.h"
+#include "quiz/quizresultsection.h"
+#include "quiz/quizsetupwizard.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -46,7 +46,7 @@ QString lockedGoalMessage(int goal, const QString &path, const GoalFile::Loaded 
 
 } // namespace
 
-StudyWindow::StudyWindow(Platform &platform, StudyWalk &walk, TestRecords &testRecords,
+StudyWindow::StudyWindow(Platform &platform, StudyWalk &walk, QuizRecords &testRecords,
                          QWidget *parent)
     : QMainWindow(parent)
     , m_platform(platform)
@@ -89,9 +89,9 @@ StudyWindow::StudyWindow(Platform &platform, StudyWalk &walk, TestRecords &testR
     m_settings = new SettingsSection(m_panels);
     m_memorize = new MemorizeSection(platform, m_panels);
     m_goals = new GoalsSection(platform, m_panels);
-    m_testSetUp = new TestSetUpWizard(testRecords, platform, m_panels);
-    m_keywordsTest = new KeywordsTestPage(testRecords, platform, m_panels);
-    m_testResult = new TestResultSection(platform, testRecords, m_panels);
+    m_testSetUp = new QuizSetupWizard(testRecords, platform, m_panels);
+    m_keywordsTest = new KeywordsQuizPage(testRecords, platform, m_panels);
+    m_testResult = new QuizResultSection(platform, testRecords, m_panels);
     for (QWidget *panel : std::initializer_list<QWidget *>{m_settings, m_memorize, m_testSetUp,
                                                            m_goals, m_keywordsTest, m_testResult})
         m_panels->addWidget(panel);
@@ -105,13 +105,13 @@ StudyWindow::StudyWindow(Platform &platform, StudyWalk &walk, TestRecords &testR
     connect(m_memorize->nextButton(), &QPushButton::clicked, this, &StudyWindow::nextStone);
     connect(m_memorize->backButton(), &QPushButton::clicked, this, &StudyWindow::previousStone);
     connect(m_goals, &GoalsSection::saveRequested, this, &StudyWindow::saveGoal);
-    connect(m_testSetUp, &TestSetUpWizard::keywordsTestRequested, this, [this] {
+    connect(m_testSetUp, &QuizSetupWizard::keywordsTestRequested, this, [this] {
         m_keywordsTest->start();
         bringToFront(Section::TestKeywords);
     });
-    connect(m_testSetUp, &TestSetUpWizard::meaningsTestRequested, this,
+    connect(m_testSetUp, &QuizSetupWizard::meaningsTestRequested, this,
             &StudyWindow::meaningsTestRequested);
-    connect(m_keywordsTest, &KeywordsTestPage::finished, this, &StudyWindow::showTestResult);
+    connect(m_keywordsTest, &KeywordsQuizPage::finished, this, &StudyWindow::showTestResult);
 }
 
 void StudyWindow::buildMenus()
@@ -164,7 +164,7 @@ void StudyWindow::showSection(int index)
         break;
     case 2:
         bringToFront(Section::TestSetUp);
-        m_testSetUp->showPage(TestSetUpWizard::Subjects);
+        m_testSetUp->showPage(QuizSetupWizard::Subjects);
         break;
     case 3:
         bringToFront(Section::Goals);

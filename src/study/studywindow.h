@@ -1,24 +1,24 @@
 #pragma once
 
 #include "goalfile.h"
-#include "platform/banner.h"
+#include "widgets/banner.h"
 
 #include <QMainWindow>
 
 #include <array>
 
 class GoalsSection;
-class KeywordsTestPage;
+class KeywordsQuizPage;
 class LinkLabel;
 class MemorizeSection;
 class Platform;
 class QPushButton;
 class QStackedWidget;
 class SettingsSection;
-class TestResultSection;
-class TestSetUpWizard;
+class QuizResultSection;
+class QuizSetupWizard;
 struct StudyWalk;
-struct TestRecords;
+struct QuizRecords;
 
 // The study window: four section buttons over a stack of six equal section panels, the
 // promotional banner below them and the menu bar. It is built afresh each time the program comes
@@ -31,7 +31,7 @@ public:
     // In stacking order: the first four are opened by the section buttons.
     enum class Section { Settings, MemorizeStones, TestSetUp, Goals, TestKeywords, TestResult };
 
-    StudyWindow(Platform &platform, StudyWalk &walk, TestRecords &testRecords,
+    StudyWindow(Platform &platform, StudyWalk &walk, QuizRecords &testRecords,
                 QWidget *parent = nullptr);
 
     // The load steps, in their order: goals, study ticks, the Memorize action, then Settings to
@@ -67,9 +67,9 @@ public:
     SettingsSection *settingsSection() const { return m_settings; }
     MemorizeSection *memorizeSection() const { return m_memorize; }
     GoalsSection *goalsSection() const { return m_goals; }
-    TestSetUpWizard *testSetUp() const { return m_testSetUp; }
-    KeywordsTestPage *keywordsTest() const { return m_keywordsTest; }
-    TestResultSection *testResult() const { return m_testResult; }
+    QuizSetupWizard *testSetUp() const { return m_testSetUp; }
+    KeywordsQuizPage *keywordsTest() const { return m_keywordsTest; }
+    QuizResultSection *testResult() const { return m_testResult; }
     QPushButton *sectionButton(int index) const { return m_sectionButtons[index]; }
 
 signals:
@@ -94,9 +94,9 @@ private:
     SettingsSection *m_settings = nullptr;
     MemorizeSection *m_memorize = nullptr;
     GoalsSection *m_goals = nullptr;
-    TestSetUpWizard *m_testSetUp = nullptr;
-    KeywordsTestPage *m_keywordsTest = nullptr;
-    TestResultSection *m_testResult = nullptr;
+    QuizSetupWizard *m_testSetUp = nullptr;
+    KeywordsQuizPage *m_keywordsTest = nullptr;
+    QuizResultSection *m_testResult = nullptr;
     LinkLabel *m_cobrand = nullptr;
     LinkLabel *m_fullBrand = nullptr;
     Section m_front = Section::Settings;

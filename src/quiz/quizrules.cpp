@@ -1,4 +1,4 @@
-#include "testrules.h"
+#include "quizrules.h"
 
 #include "catalogue/runecatalogue.h"
 #include "platform/filesaving.h"
@@ -9,27 +9,27 @@
 #include <numeric>
 #include <utility>
 
-namespace TestRules {
+namespace QuizRules {
 
 int optionCount(qint16 level)
 {
-    return level == TestSetup::Advanced ? 8 : 5;
+    return level == QuizSetup::Advanced ? 8 : 5;
 }
 
 int requiredTicks(qint16 level)
 {
-    return level == TestSetup::Advanced ? 4 : 1;
+    return level == QuizSetup::Advanced ? 4 : 1;
 }
 
 QString instruction(qint16 level)
 {
-    return level == TestSetup::Advanced ? QStringLiteral("You must choose 4 options")
+    return level == QuizSetup::Advanced ? QStringLiteral("You must choose 4 options")
                                         : QStringLiteral("You must choose only 1 option");
 }
 
 QString tickCountMessage(qint16 level, int tickedCount)
 {
-    if (level == TestSetup::Advanced)
+    if (level == QuizSetup::Advanced)
         return tickedCount == 4 ? QString() : QStringLiteral("You can select 4 options");
     if (tickedCount > 1)
         return QStringLiteral("You can select 1 option");
@@ -48,13 +48,13 @@ qint16 score(const QStringList &tickedCaptions, const QStringList &correctAnswer
 
 QString scoreLine(qint16 level, int score)
 {
-    return QString::number(score) + (level == TestSetup::Advanced
+    return QString::number(score) + (level == QuizSetup::Advanced
                                          ? QStringLiteral(" Correct Out of 4")
                                          : QStringLiteral(" Correct Out of 1"));
 }
 
-QString resultText(const RuneCatalogue &catalogue, const TestState &state, qint16 level,
-                   TestSubject subject)
+QString resultText(const RuneCatalogue &catalogue, const QuizState &state, qint16 level,
+                   QuizSubject subject)
 {
     const QString lineEnd = QStringLiteral("\r\n");
     QString text;
@@ -66,15 +66,15 @@ QString resultText(const RuneCatalogue &catalogue, const TestState &state, qint1
     }
     text += QString(99, QLatin1Char('-')) + lineEnd;
     text += QString::number(state.totalScore) + QStringLiteral(" Correct Out Of ");
-    const bool advanced = level == TestSetup::Advanced;
-    if (subject == TestSubject::Keywords)
+    const bool advanced = level == QuizSetup::Advanced;
+    if (subject == QuizSubject::Keywords)
         text += advanced ? QStringLiteral(" 96 Keywords") : QStringLiteral(" 24 Keywords");
     else
         text += advanced ? QStringLiteral(" 96 Descriptions") : QStringLiteral(" 24 Descriptions");
     return text;
 }
 
-void startTest(TestRecords &records, TestSubject subject, qint16 level, RandomEngine &engine)
+void startTest(QuizRecords &records, QuizSubject subject, qint16 level, RandomEngine &engine)
 {
     shuffleQuestionOrder(records.state, engine);
     records.setup.level = level;
@@ -83,10 +83,10 @@ void startTest(TestRecords &records, TestSubject subject, qint16 level, RandomEn
     records.state.questionNo(subject) = 0;
 }
 
-NextStep pressNext(TestRecords &records, TestSubject subject, const QStringList &tickedCaptions,
+NextStep pressNext(QuizRecords &records, QuizSubject subject, const QStringList &tickedCaptions,
                    const RuneCatalogue &catalogue)
 {
-    TestState &state = records.state;
+    QuizState &state = records.state;
     const qint16 level = records.setup.level;
     qint16 &question = state.questionNo(subject);
     if (question == 0) {
@@ -132,9 +132,9 @@ QString saveResult(const QString &path, const QString &resultText)
     return FileSaving::replace(path, content);
 }
 
-} // namespace TestRules
+} // namespace QuizRules
 
-void shuffleQuestionOrder(TestState &state, RandomEngine &engine)
+void shuffleQuestionOrder(QuizState &state, RandomEngine &engine)
 {
     auto &order = state.questionOrder;
     std::iota(order.begin(), order.end(), StoneIndex{0});

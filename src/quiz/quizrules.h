@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/random.h"
-#include "testrecords.h"
+#include "quizrecords.h"
 
 #include <functional>
 
@@ -9,7 +9,7 @@ struct RuneCatalogue;
 
 // The rules both rune tests share: what a level asks for, how a question is scored, what a press of
 // "Next" does to the records, the result text and its file. Plain logic; the pages only show it.
-namespace TestRules {
+namespace QuizRules {
 
 // Boxes in use: 5 at Beginner, 8 at Advanced.
 int optionCount(qint16 level);
@@ -29,13 +29,13 @@ QString scoreLine(qint16 level, int score);
 
 // The text of a finished test: 24 question lines with their score lines in one column, a line of
 // hyphens and the total, CR LF between the lines and nothing after the last.
-QString resultText(const RuneCatalogue &catalogue, const TestState &state, qint16 level,
-                   TestSubject subject);
+QString resultText(const RuneCatalogue &catalogue, const QuizState &state, qint16 level,
+                   QuizSubject subject);
 
 // The start of a test: a new question order, the level, both scores 0 and the subject's question
 // counter 0, so that the first press of "Next" shows question 1 and nothing of an abandoned test
 // counts.
-void startTest(TestRecords &records, TestSubject subject, qint16 level, RandomEngine &engine);
+void startTest(QuizRecords &records, QuizSubject subject, qint16 level, RandomEngine &engine);
 
 // What a press of a test's "Next" asks of its page.
 struct NextStep {
@@ -53,7 +53,7 @@ struct NextStep {
 // number of ticks, scores the question, stores its score line and the answer for the review and
 // moves on, and the one that scores question 24 writes the result, makes the test's answers the
 // last finished ones and puts both scores back to 0.
-NextStep pressNext(TestRecords &records, TestSubject subject, const QStringList &tickedCaptions,
+NextStep pressNext(QuizRecords &records, QuizSubject subject, const QStringList &tickedCaptions,
                    const RuneCatalogue &catalogue);
 
 // A chosen result file name, with ".txt" added when it has no suffix of its own.
@@ -63,10 +63,10 @@ QString withTextSuffix(const QString &fileName);
 // otherwise why not.
 QString saveResult(const QString &path, const QString &resultText);
 
-} // namespace TestRules
+} // namespace QuizRules
 
 // A uniform random order of the 24 stones.
-void shuffleQuestionOrder(TestState &state, RandomEngine &engine);
+void shuffleQuestionOrder(QuizState &state, RandomEngine &engine);
 
 // The make-up of one question, shared by the builders: the right answers go to distinct random
 // positions among `optionCount` (every set of positions equally likely), and every other position

@@ -1,9 +1,9 @@
-#include "meaningtestwindow.h"
+#include "meaningsquizpage.h"
 
 #include "catalogue/stonepicturebox.h"
-#include "platform/branding.h"
+#include "brand/branding.h"
 #include "platform/twips.h"
-#include "platform/wrappingcheckbox.h"
+#include "widgets/wrappingcheckbox.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -32,7 +32,7 @@ QLabel *label(const QString &name, const QRect &geometry, const QColor &colour, 
 
 } // namespace
 
-MeaningTestWindow::MeaningTestWindow(QWidget *parent)
+MeaningsQuizPage::MeaningsQuizPage(QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("frmMeaningTest"));
@@ -82,10 +82,10 @@ MeaningTestWindow::MeaningTestWindow(QWidget *parent)
     m_next->setFont(boldFont(11));
 }
 
-void MeaningTestWindow::showQuestion(int number, StoneIndex stone, qint16 level,
+void MeaningsQuizPage::showQuestion(int number, StoneIndex stone, qint16 level,
                                      const Question &question)
 {
-    const int inUse = level == TestSetup::Advanced ? OptionCount : 5;
+    const int inUse = level == QuizSetup::Advanced ? OptionCount : 5;
     for (int i = 0; i < OptionCount; ++i) {
         WrappingCheckBox *box = m_options[static_cast<size_t>(i)];
         box->setVisible(i < inUse);
@@ -95,7 +95,7 @@ void MeaningTestWindow::showQuestion(int number, StoneIndex stone, qint16 level,
         if (i < inUse && i < question.options.size())
             box->setCaption(question.options[i]);
     }
-    m_caption->setText(level == TestSetup::Advanced
+    m_caption->setText(level == QuizSetup::Advanced
                            ? QStringLiteral("You must choose 4 options")
                            : QStringLiteral("You must choose only 1 option"));
     m_questionNumber->setText(QStringLiteral("Question %1").arg(number));

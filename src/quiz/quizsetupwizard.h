@@ -1,6 +1,6 @@
 #pragma once
 
-#include "testrecords.h"
+#include "quizrecords.h"
 
 #include <QWidget>
 
@@ -16,14 +16,14 @@ class QStackedWidget;
 // The "Test Set Up" section: three pages (subject, stone types for the meanings test, level) whose
 // last "Next" sets up the test records and asks for the chosen test. The choices stay as they are
 // for as long as the section lives.
-class TestSetUpWizard : public QWidget
+class QuizSetupWizard : public QWidget
 {
     Q_OBJECT
 
 public:
     enum Page { Subjects, StoneTypes, Level };
 
-    TestSetUpWizard(TestRecords &records, Platform &platform, QWidget *parent = nullptr);
+    QuizSetupWizard(QuizRecords &records, Platform &platform, QWidget *parent = nullptr);
 
     void showPage(Page page);
     Page currentPage() const;
@@ -48,7 +48,7 @@ private:
     bool meaningsChosen() const;
     void startTest();
 
-    TestRecords &m_records;
+    QuizRecords &m_records;
     Platform &m_platform;
     QStackedWidget *m_pages = nullptr;
     // Index as named: subject 0 is "Stone Meanings", 1 "Stone Keywords".

@@ -8,9 +8,9 @@ constexpr int AdvancedOptions = 8;
 constexpr int AdvancedAnswers = 4;
 
 constexpr std::array<std::array<int, KindCount>, KindCount> kindRows{{
-    {TestSetup::Upright, TestSetup::Reversed, TestSetup::Merkstave},
-    {TestSetup::Reversed, TestSetup::Upright, TestSetup::Merkstave},
-    {TestSetup::Merkstave, TestSetup::Upright, TestSetup::Reversed},
+    {QuizSetup::Upright, QuizSetup::Reversed, QuizSetup::Merkstave},
+    {QuizSetup::Reversed, QuizSetup::Upright, QuizSetup::Merkstave},
+    {QuizSetup::Merkstave, QuizSetup::Upright, QuizSetup::Reversed},
 }};
 
 // `count` wrong options, each a meaning of any kind of any stone, drawn until it is none of the
@@ -52,9 +52,9 @@ const QString &meaningText(const RuneCatalogue &catalogue, int kind, StoneIndex 
 {
     const auto k = static_cast<std::size_t>(stone);
     switch (kind) {
-    case TestSetup::Reversed:
+    case QuizSetup::Reversed:
         return catalogue.reversedMeanings[k];
-    case TestSetup::Merkstave:
+    case QuizSetup::Merkstave:
         return catalogue.merkstaveMeanings[k];
     default:
         return catalogue.uprightMeanings[k];
@@ -62,10 +62,10 @@ const QString &meaningText(const RuneCatalogue &catalogue, int kind, StoneIndex 
 }
 
 Question buildMeaningQuestion(const RuneCatalogue &catalogue, StoneIndex stone,
-                              const TestSetup &setup, RandomEngine &engine)
+                              const QuizSetup &setup, RandomEngine &engine)
 {
     Question question;
-    if (setup.level != TestSetup::Advanced) {
+    if (setup.level != QuizSetup::Advanced) {
         question.correctAnswers << meaningText(catalogue, drawMeaningKind(setup.stoneTypes, engine),
                                                stone);
         question.options = drawWrongOptions(catalogue, stone, BeginnerOptions, engine);

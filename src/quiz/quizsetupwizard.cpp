@@ -1,7 +1,7 @@
-#include "testsetupwizard.h"
+#include "quizsetupwizard.h"
 
 #include "platform/platform.h"
-#include "testrules.h"
+#include "quizrules.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -29,7 +29,7 @@ template <typename Button> Button *named(Button *button, const QString &name)
 
 } // namespace
 
-TestSetUpWizard::TestSetUpWizard(TestRecords &records, Platform &platform, QWidget *parent)
+QuizSetupWizard::QuizSetupWizard(QuizRecords &records, Platform &platform, QWidget *parent)
     : QWidget(parent)
     , m_records(records)
     , m_platform(platform)
@@ -89,7 +89,7 @@ TestSetUpWizard::TestSetUpWizard(TestRecords &records, Platform &platform, QWidg
              1, 2);
 }
 
-QWidget *TestSetUpWizard::addPage(const QString &name)
+QWidget *QuizSetupWizard::addPage(const QString &name)
 {
     auto *page = new QFrame(m_pages);
     page->setObjectName(name);
@@ -97,7 +97,7 @@ QWidget *TestSetUpWizard::addPage(const QString &name)
     return page;
 }
 
-void TestSetUpWizard::fillPage(QWidget *page, const QString &prompt,
+void QuizSetupWizard::fillPage(QWidget *page, const QString &prompt,
                                const QList<QAbstractButton *> &choices,
                                const QStringList &frameCaptions, const QStringList &descriptions,
                                int backIndex, int nextIndex)
@@ -152,22 +152,22 @@ void TestSetUpWizard::fillPage(QWidget *page, const QString &prompt,
     layout->addLayout(buttons);
 }
 
-void TestSetUpWizard::showPage(Page page)
+void QuizSetupWizard::showPage(Page page)
 {
     m_pages->setCurrentIndex(page);
 }
 
-TestSetUpWizard::Page TestSetUpWizard::currentPage() const
+QuizSetupWizard::Page QuizSetupWizard::currentPage() const
 {
     return static_cast<Page>(m_pages->currentIndex());
 }
 
-bool TestSetUpWizard::meaningsChosen() const
+bool QuizSetupWizard::meaningsChosen() const
 {
     return m_subjects[0]->isChecked();
 }
 
-void TestSetUpWizard::next(int index)
+void QuizSetupWizard::next(int index)
 {
     QString refusal;
     switch (index) {
@@ -200,17 +200,17 @@ void TestSetUpWizard::next(int index)
         m_platform.message(this, refusal, Platform::Icon::Critical);
 }
 
-void TestSetUpWizard::back(int index)
+void QuizSetupWizard::back(int index)
 {
     showPage(index == 1 && meaningsChosen() ? StoneTypes : Subjects);
 }
 
-void TestSetUpWizard::startTest()
+void QuizSetupWizard::startTest()
 {
-    const TestSubject subject = meaningsChosen() ? TestSubject::Meanings : TestSubject::Keywords;
-    const qint16 level = m_levels[0]->isChecked() ? TestSetup::Beginner : TestSetup::Advanced;
-    TestRules::startTest(m_records, subject, level, m_platform.random());
-    if (subject == TestSubject::Keywords)
+    const QuizSubject subject = meaningsChosen() ? QuizSubject::Meanings : QuizSubject::Keywords;
+    const qint16 level = m_levels[0]->isChecked() ? QuizSetup::Beginner : QuizSetup::Advanced;
+    QuizRules::startTest(m_records, subject, level, m_platform.random());
+    if (subject == QuizSubject::Keywords)
         emit keywordsTestRequested();
     else
         emit meaningsTestRequested();

@@ -10,10 +10,10 @@
 constexpr int QuestionCount = 24;
 
 // What a test asks about; it decides the question counter, the builder and the total's wording.
-enum class TestSubject { Keywords, Meanings };
+enum class QuizSubject { Keywords, Meanings };
 
 // The choices of the test set-up that outlive a single test. Nothing of it is saved.
-struct TestSetup {
+struct QuizSetup {
     enum : qint16 { Beginner = 0, Advanced = 1 };
     enum : int { Upright = 0, Reversed = 1, Merkstave = 2 };
 
@@ -35,13 +35,13 @@ struct AnsweredQuestion {
 
 // The answers of a whole test, question q in entry q - 1.
 struct AnswerSheet {
-    TestSubject subject = TestSubject::Keywords;
-    qint16 level = TestSetup::Beginner;
+    QuizSubject subject = QuizSubject::Keywords;
+    qint16 level = QuizSetup::Beginner;
     std::array<AnsweredQuestion, QuestionCount> answers;
 };
 
 // The state of the running test; one record serves whichever test runs.
-struct TestState {
+struct QuizState {
     // Question q (1 to 24) asks about the stone in entry q - 1.
     std::array<StoneIndex, QuestionCount> questionOrder{};
     qint16 keywordQuestionNo = 0;
@@ -58,17 +58,17 @@ struct TestState {
     std::array<AnsweredQuestion, QuestionCount> answers;
 
     // The question counter of the test on the given subject.
-    qint16 &questionNo(TestSubject subject)
+    qint16 &questionNo(QuizSubject subject)
     {
-        return subject == TestSubject::Keywords ? keywordQuestionNo : meaningQuestionNo;
+        return subject == QuizSubject::Keywords ? keywordQuestionNo : meaningQuestionNo;
     }
 };
 
 // Program-wide for the whole run, beside the study walk: the meanings test hands back to a study
 // window built afresh, and the test records must outlive both windows.
-struct TestRecords {
-    TestSetup setup;
-    TestState state;
+struct QuizRecords {
+    QuizSetup setup;
+    QuizState state;
     // The answers of the last test that ran to its end in this run, whichever its subject; an
     // abandoned test leaves them as they were.
     std::optional<AnswerSheet> lastFinished;

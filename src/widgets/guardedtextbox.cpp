@@ -1,6 +1,6 @@
 #include "guardedtextbox.h"
 
-#include "platform.h"
+#include "platform/platform.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/random.h"
-#include "testrecords.h"
+#include "quizrecords.h"
 
 // The kind rule: row `row` (0 to 2) of the table below names the meaning kinds to try in order,
 // and the first one the user enabled is the kind asked. Rows 0, 1 and 2 start with Upright,
@@ -9,7 +9,7 @@
 // rows of three. With no kind enabled, the row's first kind is asked.
 int meaningKindOfRow(const std::array<bool, 3> &stoneTypes, int row);
 
-// The kind (TestSetup::Upright, Reversed or Merkstave) of one right answer, drawn by the rule.
+// The kind (QuizSetup::Upright, Reversed or Merkstave) of one right answer, drawn by the rule.
 int drawMeaningKind(const std::array<bool, 3> &stoneTypes, RandomEngine &engine);
 
 // The meaning of kind `kind` of stone `stone`.
@@ -29,4 +29,4 @@ const QString &meaningText(const RuneCatalogue &catalogue, int kind, StoneIndex 
 // Wrong options are fair at both levels: none is any meaning of the question's own stone (the
 // user who recognises it would be marked wrong), and no text appears in two boxes.
 Question buildMeaningQuestion(const RuneCatalogue &catalogue, StoneIndex stone,
-                              const TestSetup &setup, RandomEngine &engine);
+                              const QuizSetup &setup, RandomEngine &engine);

@@ -1,7 +1,7 @@
 #include "answerreview.h"
 
 #include "catalogue/runecatalogue.h"
-#include "testrules.h"
+#include "quizrules.h"
 
 namespace AnswerReview {
 
@@ -31,7 +31,7 @@ QString markName(Mark mark)
 
 bool isMistake(const AnsweredQuestion &answer, qint16 level)
 {
-    return answer.score < TestRules::requiredTicks(level);
+    return answer.score < QuizRules::requiredTicks(level);
 }
 
 QString rowName(const RuneCatalogue &catalogue, const AnsweredQuestion &answer, qint16 level)
@@ -53,7 +53,7 @@ QString rowName(const RuneCatalogue &catalogue, const AnsweredQuestion &answer, 
     return QStringLiteral("%1, %2 of %3: %4")
         .arg(catalogue.stoneNames[answer.stone])
         .arg(answer.score)
-        .arg(TestRules::requiredTicks(level))
+        .arg(QuizRules::requiredTicks(level))
         .arg(summary.join(QLatin1String(", ")));
 }
 
@@ -80,12 +80,12 @@ QString title(const AnswerSheet &sheet)
     for (const AnsweredQuestion &answer : sheet.answers)
         total += answer.score;
     return QStringLiteral("%1, %2: %3 Correct Out Of %4")
-        .arg(sheet.subject == TestSubject::Keywords ? QStringLiteral("Stone Keywords")
+        .arg(sheet.subject == QuizSubject::Keywords ? QStringLiteral("Stone Keywords")
                                                     : QStringLiteral("Stone Meanings"))
-        .arg(sheet.level == TestSetup::Advanced ? QStringLiteral("Advanced")
+        .arg(sheet.level == QuizSetup::Advanced ? QStringLiteral("Advanced")
                                                 : QStringLiteral("Beginner"))
         .arg(total)
-        .arg(QuestionCount * TestRules::requiredTicks(sheet.level));
+        .arg(QuestionCount * QuizRules::requiredTicks(sheet.level));
 }
 
 } // namespace AnswerReview

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/random.h"
-#include "testrecords.h"
+#include "quizrecords.h"
 
 #include <QObject>
 
@@ -17,7 +17,7 @@ class QWidget;
 // What the driver needs of a test page: its "Next" button, its eight option boxes (checkable,
 // text() being the caption the question gave them) and a way to show a question, the level's
 // boxes unticked and captioned in order, the others hidden.
-struct TestPageView {
+struct QuizPageView {
     using ShowQuestion =
         std::function<void(int number, StoneIndex stone, qint16 level, const Question &question)>;
 
@@ -28,9 +28,9 @@ struct TestPageView {
 
 // The view of a page that offers nextButton(), optionBox(i) and showQuestion(number, stone,
 // level, question), as both test pages do.
-template <typename Page> TestPageView testPageView(Page *page)
+template <typename Page> QuizPageView testPageView(Page *page)
 {
-    TestPageView view;
+    QuizPageView view;
     view.next = page->nextButton();
     for (int i = 0; i < int(view.options.size()); ++i)
         view.options[i] = page->optionBox(i);
@@ -45,20 +45,20 @@ template <typename Page> TestPageView testPageView(Page *page)
 // scoring, building and showing each question and handing over the result are the same for both
 // tests. Each test page gets one driver (the keywords page makes its own; the frame makes the
 // meanings window's), with its subject, its builder and testPageView(page); `finished` is passed
-// on. A test starts with TestRules::startTest and then next() from code.
+// on. A test starts with QuizRules::startTest and then next() from code.
 // Anywhere on the page the digit keys 1 to 5 (Beginner) or 1 to 8 (Advanced) click the option
 // box of that number, which shows its number beside it.
-class TestPageDriver : public QObject
+class QuizPageDriver : public QObject
 {
     Q_OBJECT
 
 public:
     using Builder =
-        std::function<Question(const TestSetup &setup, StoneIndex stone, RandomEngine &engine)>;
+        std::function<Question(const QuizSetup &setup, StoneIndex stone, RandomEngine &engine)>;
 
-    TestPageDriver(TestSubject subject, Builder builder, TestRecords &records, Platform &platform,
-                   TestPageView view, QWidget *page);
-    Q_DISABLE_COPY_MOVE(TestPageDriver)
+    QuizPageDriver(QuizSubject subject, Builder builder, QuizRecords &records, Platform &platform,
+                   QuizPageView view, QWidget *page);
+    Q_DISABLE_COPY_MOVE(QuizPageDriver)
 
     // The press of "Next".
     void next();
@@ -74,11 +74,11 @@ private:
     void optionClicked(bool ticked);
     void showQuestion();
 
-    const TestSubject m_subject;
+    const QuizSubject m_subject;
     const Builder m_builder;
-    TestRecords &m_records;
+    QuizRecords &m_records;
     Platform &m_platform;
-    const TestPageView m_view;
+    const QuizPageView m_view;
     QWidget *m_page = nullptr;
     // The number of each box, shown and hidden with it.
     std::array<QLabel *, 8> m_keys{};

@@ -1,8 +1,8 @@
-#include "testpagedriver.h"
+#include "quizpagedriver.h"
 
 #include "catalogue/runecatalogue.h"
 #include "platform/platform.h"
-#include "testrules.h"
+#include "quizrules.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -10,8 +10,8 @@
 
 #include <utility>
 
-TestPageDriver::TestPageDriver(TestSubject subject, Builder builder, TestRecords &records,
-                               Platform &platform, TestPageView view, QWidget *page)
+QuizPageDriver::QuizPageDriver(QuizSubject subject, Builder builder, QuizRecords &records,
+                               Platform &platform, QuizPageView view, QWidget *page)
     : QObject(page)
     , m_subject(subject)
     , m_builder(std::move(builder))
@@ -22,9 +22,9 @@ TestPageDriver::TestPageDriver(TestSubject subject, Builder builder, TestRecords
 {
     // Enter presses "Next" once the focus stands on it, as it does after the last needed tick.
     m_view.next->setAutoDefault(true);
-    connect(m_view.next, &QPushButton::clicked, this, &TestPageDriver::next);
+    connect(m_view.next, &QPushButton::clicked, this, &QuizPageDriver::next);
     for (QAbstractButton *box : m_view.options)
-        connect(box, &QAbstractButton::clicked, this, &TestPageDriver::optionClicked);
+        connect(box, &QAbstractButton::clicked, this, &QuizPageDriver::optionClicked);
 
     for (int i = 0; i < int(m_keys.size()); ++i) {
         QAbstractButton *box = m_view.options[i];
@@ -43,7 +43,7 @@ TestPageDriver::TestPageDriver(TestSubject subject, Builder builder, TestRecords
     page->installEventFilter(this);
 }
 
-bool TestPageDriver::eventFilter(QObject *watched, QEvent *event)
+bool QuizPageDriver::eventFilter(QObject *watched, QEvent *event)
 {
     // Key presses that nothing on the page took reach the page itself.
     if (watched != m_page || event->type() != QEvent::KeyPress)
@@ -51,7 +51,7 @@ bool TestPageDriver::eventFilter(QObject *watched, QEvent *event)
     const auto *press = static_cast<QKeyEvent *>(event);
     const int index = press->key() - Qt::Key_1;
     if ((press->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier || index < 0 ||
-        index >= TestRules::optionCount(m_records.setup.level) ||
+        index >= QuizRules::optionCount(m_records.setup.level) ||
         m_records.state.questionNo(m_subject) == 0)
         return QObject::eventFilter(watched, event);
     // As a click: the box takes the focus and toggles, and the focus rule may move on to Next.
@@ -61,44 +61,44 @@ bool TestPageDriver::eventFilter(QObject *watched, QEvent *event)
     return true;
 }
 
-void TestPageDriver::optionClicked(bool ticked)
+void QuizPageDriver::optionClicked(bool ticked)
 {
     if (ticked)
         ++m_tickCount;
-    if (m_tickCount == TestRules::requiredTicks(m_records.setup.level))
+    if (m_tickCount == QuizRules::requiredTicks(m_records.setup.level))
         m_view.next->setFocus(Qt::OtherFocusReason);
 }
 
-void TestPageDriver::next()
+void QuizPageDriver::next()
 {
     m_tickCount = 0;
     // Counted from the boxes rather than from clicks, so a tick that a screen reader's toggle
     // made counts as well.
     QStringList ticked;
     if (m_records.state.questionNo(m_subject) != 0) {
-        for (int i = 0; i < TestRules::optionCount(m_records.setup.level); ++i) {
+        for (int i = 0; i < QuizRules::optionCount(m_records.setup.level); ++i) {
             if (m_view.options[i]->isChecked())
                 ticked << m_view.options[i]->text();
         }
     }
-    const TestRules::NextStep step =
-        TestRules::pressNext(m_records, m_subject, ticked, loadRuneCatalogue());
+    const QuizRules::NextStep step =
+        QuizRules::pressNext(m_records, m_subject, ticked, loadRuneCatalogue());
     switch (step.kind) {
-    case TestRules::NextStep::Kind::ShowQuestion:
+    case QuizRules::NextStep::Kind::ShowQuestion:
         showQuestion();
         break;
-    case TestRules::NextStep::Kind::Refused:
+    case QuizRules::NextStep::Kind::Refused:
         m_platform.message(m_page, step.text, Platform::Icon::Critical);
         break;
-    case TestRules::NextStep::Kind::Finished:
+    case QuizRules::NextStep::Kind::Finished:
         emit finished(step.text);
         break;
     }
 }
 
-void TestPageDriver::showQuestion()
+void QuizPageDriver::showQuestion()
 {
-    TestState &state = m_records.state;
+    QuizState &state = m_records.state;
     const int number = state.questionNo(m_subject);
     const StoneIndex stone = state.questionOrder[number - 1];
     Question question = m_builder(m_records.setup, stone, m_platform.random());

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "testrecords.h"
+#include "quizrecords.h"
 
 #include <QDialog>
 

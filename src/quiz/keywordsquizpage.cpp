@@ -1,12 +1,12 @@
-#include "keywordstestpage.h"
+#include "keywordsquizpage.h"
 
 #include "catalogue/runecatalogue.h"
 #include "catalogue/stonepicturebox.h"
 #include "keywordquestion.h"
-#include "platform/branding.h"
+#include "brand/branding.h"
 #include "platform/twips.h"
-#include "testpagedriver.h"
-#include "testrules.h"
+#include "quizpagedriver.h"
+#include "quizrules.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -29,7 +29,7 @@ QLabel *label(const QString &name, const QRect &geometry, const QColor &colour, 
 
 } // namespace
 
-KeywordsTestPage::KeywordsTestPage(TestRecords &records, Platform &platform, QWidget *parent)
+KeywordsQuizPage::KeywordsQuizPage(QuizRecords &records, Platform &platform, QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("picTestKeywords"));
@@ -75,29 +75,29 @@ KeywordsTestPage::KeywordsTestPage(TestRecords &records, Platform &platform, QWi
     m_next->setAccessibleName(m_next->text());
     m_next->setGeometry(twipsRect(240, 4080, 1695, 375));
 
-    const auto build = [](const TestSetup &setup, StoneIndex stone, RandomEngine &engine) {
+    const auto build = [](const QuizSetup &setup, StoneIndex stone, RandomEngine &engine) {
         return buildKeywordQuestion(loadRuneCatalogue(), stone, setup.level, engine);
     };
-    m_driver = new TestPageDriver(TestSubject::Keywords, build, records, platform,
+    m_driver = new QuizPageDriver(QuizSubject::Keywords, build, records, platform,
                                   testPageView(this), this);
-    connect(m_driver, &TestPageDriver::finished, this, &KeywordsTestPage::finished);
+    connect(m_driver, &QuizPageDriver::finished, this, &KeywordsQuizPage::finished);
 }
 
-void KeywordsTestPage::start()
+void KeywordsQuizPage::start()
 {
     m_driver->next();
 }
 
-void KeywordsTestPage::showQuestion(int number, StoneIndex stone, qint16 level,
+void KeywordsQuizPage::showQuestion(int number, StoneIndex stone, qint16 level,
                                     const Question &question)
 {
     const QString &name = loadRuneCatalogue().stoneNames[stone];
     m_stoneName->setText(name);
     m_picture->setPictureNumber(pictureNumberOf(stone));
     m_picture->setAccessibleName(name);
-    m_caption->setText(TestRules::instruction(level));
+    m_caption->setText(QuizRules::instruction(level));
     m_questionNumber->setText(QStringLiteral("Question %1").arg(number));
-    const int inUse = TestRules::optionCount(level);
+    const int inUse = QuizRules::optionCount(level);
     for (int i = 0; i < OptionCount; ++i) {
         m_options[i]->setChecked(false);
         m_options[i]->setVisible(i < inUse);

@@ -1,9 +1,9 @@
-#include "testresultsection.h"
+#include "quizresultsection.h"
 
-#include "platform/guardedtextbox.h"
+#include "widgets/guardedtextbox.h"
 #include "platform/platform.h"
 #include "reviewwindow.h"
-#include "testrules.h"
+#include "quizrules.h"
 
 #include <QDir>
 #include <QFontDatabase>
@@ -12,7 +12,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TestResultSection::TestResultSection(Platform &platform, const TestRecords &records,
+QuizResultSection::QuizResultSection(Platform &platform, const QuizRecords &records,
                                      QWidget *parent)
     : QWidget(parent)
     , m_platform(platform)
@@ -50,28 +50,28 @@ TestResultSection::TestResultSection(Platform &platform, const TestRecords &reco
     layout->addLayout(buttons);
     updateReviewButton();
 
-    connect(m_save, &QPushButton::clicked, this, &TestResultSection::saveResult);
-    connect(m_review, &QPushButton::clicked, this, &TestResultSection::reviewAnswers);
+    connect(m_save, &QPushButton::clicked, this, &QuizResultSection::saveResult);
+    connect(m_review, &QPushButton::clicked, this, &QuizResultSection::reviewAnswers);
 }
 
-void TestResultSection::setResultText(const QString &text)
+void QuizResultSection::setResultText(const QString &text)
 {
     m_result->setText(text);
     updateReviewButton();
 }
 
-void TestResultSection::showEvent(QShowEvent *event)
+void QuizResultSection::showEvent(QShowEvent *event)
 {
     updateReviewButton();
     QWidget::showEvent(event);
 }
 
-void TestResultSection::updateReviewButton()
+void QuizResultSection::updateReviewButton()
 {
     m_review->setEnabled(m_records.lastFinished.has_value());
 }
 
-void TestResultSection::reviewAnswers()
+void QuizResultSection::reviewAnswers()
 {
     if (!m_records.lastFinished)
         return;
@@ -80,13 +80,13 @@ void TestResultSection::reviewAnswers()
     review->open();
 }
 
-void TestResultSection::saveResult()
+void QuizResultSection::saveResult()
 {
-    const QString path = TestRules::withTextSuffix(
+    const QString path = QuizRules::withTextSuffix(
         m_platform.saveFileName(this, QStringLiteral("Text file (*.txt)")));
     if (path.isEmpty())
         return;
-    const QString error = TestRules::saveResult(path, m_result->text());
+    const QString error = QuizRules::saveResult(path, m_result->text());
     if (error.isEmpty())
         return;
     m_platform.message(this,

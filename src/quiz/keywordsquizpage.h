@@ -1,6 +1,6 @@
 #pragma once
 
-#include "testrecords.h"
+#include "quizrecords.h"
 
 #include <QWidget>
 
@@ -11,20 +11,20 @@ class QCheckBox;
 class QLabel;
 class QPushButton;
 class StonePictureBox;
-class TestPageDriver;
+class QuizPageDriver;
 
 // The keywords test page of the study window: a stone's name and picture and five or eight
 // keywords to tick.
-class KeywordsTestPage : public QWidget
+class KeywordsQuizPage : public QWidget
 {
     Q_OBJECT
 
 public:
     static constexpr int OptionCount = 8;
 
-    KeywordsTestPage(TestRecords &records, Platform &platform, QWidget *parent = nullptr);
+    KeywordsQuizPage(QuizRecords &records, Platform &platform, QWidget *parent = nullptr);
 
-    // Shows question 1 of a test that TestRules::startTest has just set up.
+    // Shows question 1 of a test that QuizRules::startTest has just set up.
     void start();
 
     // Puts question `number` about `stone` on screen: name, picture, instruction, and the level's
@@ -44,5 +44,5 @@ private:
     QLabel *m_questionNumber = nullptr;
     std::array<QCheckBox *, OptionCount> m_options{};
     QPushButton *m_next = nullptr;
-    TestPageDriver *m_driver = nullptr;
+    QuizPageDriver *m_driver = nullptr;
 };

@@ -1,6 +1,6 @@
 #include "branding.h"
 
-#include "linklabel.h"
+#include "widgets/linklabel.h"
 
 #include <QAction>
 #include <QFont>

@@ -5,16 +5,16 @@
 class GuardedTextBox;
 class Platform;
 class QPushButton;
-struct TestRecords;
+struct QuizRecords;
 
 // The result section of the study window: the text of the last finished test, either subject,
 // and saving it to a text file.
-class TestResultSection : public QWidget
+class QuizResultSection : public QWidget
 {
     Q_OBJECT
 
 public:
-    TestResultSection(Platform &platform, const TestRecords &records, QWidget *parent = nullptr);
+    QuizResultSection(Platform &platform, const QuizRecords &records, QWidget *parent = nullptr);
 
     void setResultText(const QString &text);
     GuardedTextBox *resultBox() const { return m_result; }
@@ -34,7 +34,7 @@ private:
     void updateReviewButton();
 
     Platform &m_platform;
-    const TestRecords &m_records;
+    const QuizRecords &m_records;
     GuardedTextBox *m_result = nullptr;
     QPushButton *m_save = nullptr;
     QPushButton *m_review = nullptr;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/random.h"
-#include "testrecords.h"
+#include "quizrecords.h"
 
 // A keywords question about one stone. Beginner: one of the stone's four keywords among five
 // options; Advanced: all four among eight. Keyword texts repeat between stones, so a wrong option

@@ -4,7 +4,7 @@
 #include "catalogue/runecatalogue.h"
 #include "catalogue/stonepicturebox.h"
 #include "catalogue/stonepictures.h"
-#include "platform/branding.h"
+#include "brand/branding.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "catalogue/runecatalogue.h"
-#include "testrecords.h"
+#include "quizrecords.h"
 
 #include <QWidget>
 
@@ -15,7 +15,7 @@ class WrappingCheckBox;
 
 // The meanings test window: borderless, the only child of the frame window. It shows one question
 // at a time; what a press of Next or a tick does is wired from outside.
-class MeaningTestWindow : public QWidget
+class MeaningsQuizPage : public QWidget
 {
     Q_OBJECT
 
@@ -23,7 +23,7 @@ public:
     static constexpr QSize FixedSize{1000, 807}; // 15000 x 12105 twips
     static constexpr int OptionCount = 8;
 
-    explicit MeaningTestWindow(QWidget *parent = nullptr);
+    explicit MeaningsQuizPage(QWidget *parent = nullptr);
 
     // Puts question `number` about `stone` on screen: its name, picture and instruction, the
     // level's boxes (five at Beginner, the other three hidden with their frames) unticked and

@@ -1,6 +1,6 @@
 #include "catalogue/runecatalogue.h"
-#include "tests/keywordquestion.h"
-#include "tests/testrules.h"
+#include "quiz/keywordquestion.h"
+#include "quiz/quizrules.h"
 
 #include <QSet>
 #include <QTest>
@@ -27,7 +27,7 @@ void TestRulesTest::shuffle_isAUniformPermutation()
 {
     constexpr int runs = 24000;
     RandomEngine engine(7);
-    TestState state;
+    QuizState state;
     std::array<std::array<int, QuestionCount>, StoneCount> landed{};
     for (int run = 0; run < runs; ++run) {
         shuffleQuestionOrder(state, engine);
@@ -50,8 +50,8 @@ void TestRulesTest::shuffle_isAUniformPermutation()
 void TestRulesTest::levels()
 {
     QTest::addColumn<qint16>("level");
-    QTest::newRow("beginner") << qint16(TestSetup::Beginner);
-    QTest::newRow("advanced") << qint16(TestSetup::Advanced);
+    QTest::newRow("beginner") << qint16(QuizSetup::Beginner);
+    QTest::newRow("advanced") << qint16(QuizSetup::Advanced);
 }
 
 void TestRulesTest::keywordQuestion_isFair_data()
@@ -62,7 +62,7 @@ void TestRulesTest::keywordQuestion_isFair_data()
 void TestRulesTest::keywordQuestion_isFair()
 {
     QFETCH(qint16, level);
-    const bool advanced = level == TestSetup::Advanced;
+    const bool advanced = level == QuizSetup::Advanced;
     const RuneCatalogue &catalogue = loadRuneCatalogue();
     RandomEngine engine(11);
     for (StoneIndex stone = 0; stone < StoneCount; ++stone) {
@@ -97,7 +97,7 @@ void TestRulesTest::rightPositions_everySetEquallyLikely_data()
 void TestRulesTest::rightPositions_everySetEquallyLikely()
 {
     QFETCH(qint16, level);
-    const int sets = level == TestSetup::Advanced ? 70 : 5; // 8 choose 4, 5 choose 1
+    const int sets = level == QuizSetup::Advanced ? 70 : 5; // 8 choose 4, 5 choose 1
     const int runs = sets * 200;
     const RuneCatalogue &catalogue = loadRuneCatalogue();
     RandomEngine engine(13);
@@ -119,4 +119,4 @@ void TestRulesTest::rightPositions_everySetEquallyLikely()
 }
 
 QTEST_APPLESS_MAIN(TestRulesTest)
-#include "tst_testrules.moc"
+#include "tst_quizrules.moc"
