@@ -1,9 +1,9 @@
 #include "aboutbox.h"
 
 #include "brand/branding.h"
-#include "widgets/linklabel.h"
 #include "platform/twips.h"
 #include "platform/webpages.h"
+#include "widgets/linklabel.h"
 
 #include <QFrame>
 #include <QIcon>
@@ -104,6 +104,11 @@ AboutBox::AboutBox(QWidget *parent)
     auto *coBrand = yellowLabel<LinkLabel>(QStringLiteral("lblCoBrand"),
                                            QStringLiteral("Click here for more details."),
                                            twipsRect(4770, 2355, 2355, 195), this);
+
+    connect(homePage, &LinkLabel::clicked, this,
+            [this] { emit webPageRequested(WebPages::Page::HomePage); });
+    connect(coBrand, &LinkLabel::clicked, this,
+            [this] { emit webPageRequested(WebPages::Page::FullyBranded); });
 
     auto *line = new QFrame(this);
     line->setObjectName(QStringLiteral("Line2"));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/webpages.h"
+
 #include <QDialog>
 
 class QPushButton;
@@ -13,7 +15,8 @@ class AboutBox : public QDialog
 public:
     explicit AboutBox(QWidget *parent = nullptr);
 
-    QPushButton *okButton() const { return m_ok; }
+signals:
+    void webPageRequested(WebPages::Page page);
 
 private:
     QPushButton *m_ok = nullptr;

@@ -1,12 +1,12 @@
 #include "framewindow.h"
 
 #include "brand/branding.h"
-#include "widgets/linklabel.h"
 #include "platform/twips.h"
-#include "widgets/wrappingcheckbox.h"
 #include "quiz/meaningquestion.h"
 #include "quiz/meaningsquizpage.h"
 #include "quiz/quizpagedriver.h"
+#include "widgets/linklabel.h"
+#include "widgets/wrappingcheckbox.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -57,7 +57,8 @@ FrameWindow::FrameWindow(QuizRecords &records, Platform &platform, QWidget *pare
     m_bottom->setObjectName(QStringLiteral("picBottom"));
     m_bottom->setFixedHeight(twips(645));
     m_exit = barButton(QStringLiteral("cmdExit"), QStringLiteral("E&xit"), 150, m_bottom);
-    Branding::addBrandLabels(m_bottom, twipsRect(60, 0, 6585, 615));
+    const auto openPage = [this](WebPages::Page page) { emit webPageRequested(page); };
+    Branding::addBrandLabels(m_bottom, twipsRect(60, 0, 6585, 615), openPage);
 
     auto *client = new QWidget(this);
     auto *layout = new QVBoxLayout(client);
@@ -75,13 +76,15 @@ FrameWindow::FrameWindow(QuizRecords &records, Platform &platform, QWidget *pare
     file->addSeparator();
     QAction *exit = file->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
-    const Branding::WebMenu web = Branding::addWebMenus(menuBar());
+    const Branding::WebMenu web = Branding::addWebMenus(menuBar(), openPage);
 
     connect(m_start, &QPushButton::clicked, this, &FrameWindow::startAgainRequested);
     connect(startAgain, &QAction::triggered, m_start, &QPushButton::click);
     connect(m_exit, &QPushButton::clicked, this, &QWidget::close);
     connect(exit, &QAction::triggered, m_exit, &QPushButton::click);
     connect(web.about, &QAction::triggered, this, &FrameWindow::aboutRequested);
+    connect(m_donate, &QPushButton::clicked, this,
+            [this] { emit webPageRequested(WebPages::Page::Donate); });
 
     const auto build = [](const QuizSetup &setup, StoneIndex stone, RandomEngine &engine) {
         return buildMeaningQuestion(loadRuneCatalogue(), stone, setup, engine);
@@ -109,8 +112,8 @@ void FrameWindow::startTest()
 void FrameWindow::fitTo(const QScreen *screen)
 {
     const QSize wanted(MeaningsQuizPage::FixedSize.width(),
-                       MeaningsQuizPage::FixedSize.height() + m_top->height() +
-                           m_bottom->height() + menuBar()->sizeHint().height());
+                       MeaningsQuizPage::FixedSize.height() + m_top->height() + m_bottom->height() +
+                           menuBar()->sizeHint().height());
     // Before the window is shown its border is unknown; leave room for a usual one.
     resize(screen ? wanted.boundedTo(screen->availableGeometry().size() - QSize(16, 48)) : wanted);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/webpages.h"
+
 #include <QMainWindow>
 
 class LinkLabel;
@@ -37,6 +39,7 @@ signals:
     // Emitted whenever the window closes, by the user or by the program.
     void closing();
     void aboutRequested();
+    void webPageRequested(WebPages::Page page);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

@@ -1,12 +1,12 @@
 #include "orlendraapp.h"
 
 #include "aboutbox.h"
-#include "framewindow.h"
-#include "widgets/banner.h"
 #include "brand/branding.h"
+#include "framewindow.h"
 #include "platform/platform.h"
-#include "links.h"
+#include "platform/webpages.h"
 #include "study/studywindow.h"
+#include "widgets/banner.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -78,7 +78,7 @@ StudyWindow *OrlendraApp::loadStudyWindow()
             m_study = nullptr;
             windowClosing();
         });
-        Links::connectLinks(m_study, m_platform);
+        connect(m_study, &StudyWindow::webPageRequested, this, &OrlendraApp::openWebPage);
         connect(m_study, &StudyWindow::aboutRequested, this, [this] { showAboutBox(m_study); });
         connect(m_study, &StudyWindow::meaningsTestRequested, this,
                 &OrlendraApp::startMeaningsTest);
@@ -110,7 +110,7 @@ FrameWindow *OrlendraApp::loadFrameWindow()
         });
         connect(m_frame, &FrameWindow::startAgainRequested, this, &OrlendraApp::startAgain);
         connect(m_frame, &FrameWindow::testFinished, this, &OrlendraApp::finishMeaningsTest);
-        Links::connectLinks(m_frame, m_platform);
+        connect(m_frame, &FrameWindow::webPageRequested, this, &OrlendraApp::openWebPage);
         connect(m_frame, &FrameWindow::aboutRequested, this, [this] { showAboutBox(m_frame); });
         // On the screen the user has been working on, and no larger than it.
         if (m_study)
@@ -166,11 +166,16 @@ void OrlendraApp::unloadAllAndEnd()
 AboutBox *OrlendraApp::showAboutBox(QWidget *over)
 {
     auto *box = new AboutBox(over);
-    Links::connectLinks(box, m_platform);
+    connect(box, &AboutBox::webPageRequested, this, &OrlendraApp::openWebPage);
     box->adjustSize();
     centre(box);
     box->show();
     return box;
+}
+
+void OrlendraApp::openWebPage(WebPages::Page page)
+{
+    WebPages::openWebPage(m_platform, WebPages::pageKey(page));
 }
 
 void OrlendraApp::closeForHandOver(QWidget *window)

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "app/framewindow.h"
+#include "quiz/quizrecords.h"
 #include "study/studywalk.h"
 #include "study/studywindow.h"
-#include "quiz/quizrecords.h"
 
 #include <QObject>
 #include <QPointer>
@@ -70,6 +70,7 @@ private:
     FrameWindow *loadFrameWindow();
     void closeForHandOver(QWidget *window);
     void windowClosing();
+    void openWebPage(WebPages::Page page);
     // Centres the window, at its present size, on its screen.
     static void centre(QWidget *window);
 

@@ -39,7 +39,7 @@ QFont programFont()
     return font;
 }
 
-BrandLabels addBrandLabels(QWidget *parent, const QRect &geometry)
+BrandLabels addBrandLabels(QWidget *parent, const QRect &geometry, const OpenPage &open)
 {
     BrandLabels labels;
     labels.cobrand = new LinkLabel(cobrandText(), parent);
@@ -54,6 +54,10 @@ BrandLabels addBrandLabels(QWidget *parent, const QRect &geometry)
         // Opaque, so that only the label in front can be seen.
         label->setAutoFillBackground(true);
     }
+    QObject::connect(labels.cobrand, &LinkLabel::clicked, parent,
+                     [open] { open(WebPages::Page::CoBrand); });
+    QObject::connect(labels.fullBrand, &LinkLabel::clicked, parent,
+                     [open] { open(WebPages::Page::FullyBranded); });
     bringToFront(labels.fullBrand);
     return labels;
 }
@@ -67,7 +71,7 @@ void bringToFront(LinkLabel *offer)
     offer->raise();
 }
 
-WebMenu addWebMenus(QMenuBar *menuBar)
+WebMenu addWebMenus(QMenuBar *menuBar, const OpenPage &open)
 {
     WebMenu menu;
     QMenu *help = menuBar->addMenu(QStringLiteral("&Help"));
@@ -88,6 +92,13 @@ WebMenu addWebMenus(QMenuBar *menuBar)
     menu.makeMoney = menuBar->addAction(QStringLiteral("Make Money &Online"));
     menu.makeMoney->setObjectName(QStringLiteral("mnuMakeMoney"));
     menu.makeMoney->setVisible(false);
+    const std::pair<QAction *, WebPages::Page> pages[] = {
+        {menu.online, WebPages::Page::HelpWebPage},     {menu.visit, WebPages::Page::HomePage},
+        {menu.update, WebPages::Page::DownloadWebPage}, {menu.donate, WebPages::Page::Donate},
+        {menu.makeMoney, WebPages::Page::FullyBranded},
+    };
+    for (const auto &[action, page] : pages)
+        QObject::connect(action, &QAction::triggered, menuBar, [open, page] { open(page); });
     return menu;
 }
 

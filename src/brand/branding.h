@@ -1,7 +1,11 @@
 #pragma once
 
+#include "platform/webpages.h"
+
 #include <QRect>
 #include <QString>
+
+#include <functional>
 
 class LinkLabel;
 class QFont;
@@ -23,17 +27,21 @@ QString forumText();
 // size the layout was drawn for.
 QFont programFont();
 
+// What a window does when one of its links asks for a page of the maker's site.
+using OpenPage = std::function<void(WebPages::Page page)>;
+
 // The two offers lie exactly on top of each other; the one built last starts in front.
 struct BrandLabels {
     LinkLabel *cobrand = nullptr;
     LinkLabel *fullBrand = nullptr;
 };
-BrandLabels addBrandLabels(QWidget *parent, const QRect &geometry);
+BrandLabels addBrandLabels(QWidget *parent, const QRect &geometry, const OpenPage &open);
 // Puts one offer in front of the other. The one behind is hidden as well, so that neither Tab
 // nor a screen reader lands on a label nobody can see.
 void bringToFront(LinkLabel *offer);
 
-// The Help, Donate and (hidden) Make Money Online entries that both main windows carry.
+// The Help, Donate and (hidden) Make Money Online entries that both main windows carry; all but
+// About open a page.
 struct WebMenu {
     QAction *online = nullptr;
     QAction *visit = nullptr;
@@ -42,7 +50,7 @@ struct WebMenu {
     QAction *donate = nullptr;
     QAction *makeMoney = nullptr;
 };
-WebMenu addWebMenus(QMenuBar *menuBar);
+WebMenu addWebMenus(QMenuBar *menuBar, const OpenPage &open);
 
 // Coloured text through the palette: a style sheet would bring a whole style engine along.
 void setTextColour(QWidget *widget, const QColor &colour);

@@ -1,42 +1,19 @@
 #include "stonepictures.h"
 
-#include <QCoreApplication>
-#include <QPointer>
+#include <QPixmapCache>
 #include <QString>
-
-#include <array>
-
-namespace {
-// The decoded pictures belong to the application object they were decoded under: a child of it,
-// deleted first thing when it goes (a post routine), while the window system is still whole. A
-// static store would outlive the application, and with it the GUI its pixmaps were made for.
-class PictureCache final : public QObject
-{
-public:
-    using QObject::QObject;
-    std::array<QPixmap, StonePictures::Count> pictures;
-};
-
-PictureCache *pictureCache()
-{
-    static QPointer<PictureCache> cache;
-    if (!cache && QCoreApplication::instance()) {
-        cache = new PictureCache(QCoreApplication::instance());
-        qAddPostRoutine([] { delete cache.data(); });
-    }
-    return cache;
-}
-} // namespace
 
 QPixmap StonePictures::picture(int number)
 {
-    PictureCache *cache = number >= 1 && number <= Count ? pictureCache() : nullptr;
-    if (!cache)
+    if (number < 1 || number > Count)
         return {};
-    QPixmap &slot = cache->pictures[number - 1];
-    if (slot.isNull())
-        slot.load(QStringLiteral(":/stones/%1.jpg").arg(number, 2, 10, QLatin1Char('0')));
-    return slot;
+    const QString path = QStringLiteral(":/stones/%1.jpg").arg(number, 2, 10, QLatin1Char('0'));
+    // Qt's own cache: it belongs to the application object, so no pixmap outlives the GUI it
+    // was made for, and a picture is decoded only when first shown.
+    QPixmap picture;
+    if (!QPixmapCache::find(path, &picture) && picture.load(path))
+        QPixmapCache::insert(path, picture);
+    return picture;
 }
 
 QImage turnedPicture(const QImage &upright, const QSize &size)

@@ -6,8 +6,7 @@
 
 // IMG, the picture store that both the study window and the meanings test draw from: 25 pictures,
 // numbered 1 to 25 (stone k is number k + 1, 25 is the blank stone). Pictures are decoded on first
-// use and kept for the life of the application object, so start-up pays only for the ones it
-// shows.
+// use and kept in the application's pixmap cache, so start-up pays only for the ones it shows.
 class StonePictures
 {
 public:

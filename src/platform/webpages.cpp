@@ -10,6 +10,25 @@
 
 namespace WebPages {
 
+QString pageKey(Page page)
+{
+    switch (page) {
+    case Page::HelpWebPage:
+        return QStringLiteral("help-web-page");
+    case Page::HomePage:
+        return QStringLiteral("home-page");
+    case Page::DownloadWebPage:
+        return QStringLiteral("download-web-page");
+    case Page::Donate:
+        return QStringLiteral("donate");
+    case Page::FullyBranded:
+        return QStringLiteral("fully-branded");
+    case Page::CoBrand:
+        return QStringLiteral("co-brand");
+    }
+    Q_UNREACHABLE();
+}
+
 QString endpoint()
 {
     return QStringLiteral(ORLENDRA_WEB_ENDPOINT);

@@ -8,6 +8,11 @@ class QUrl;
 // Pages of the maker's web site, each named by a page key and served by one script.
 namespace WebPages {
 
+enum class Page { HelpWebPage, HomePage, DownloadWebPage, Donate, FullyBranded, CoBrand };
+
+// The key the site knows the page by, e.g. "home-page".
+QString pageKey(Page page);
+
 // Scheme and host of the site, fixed when the program is built (ORLENDRA_WEB_ENDPOINT).
 QString endpoint();
 // The site's host, as the program shows it to the user.

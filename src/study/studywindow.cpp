@@ -1,21 +1,21 @@
 #include "studywindow.h"
 
+#include "brand/branding.h"
 #include "catalogue/runecatalogue.h"
 #include "catalogue/stonepicturebox.h"
 #include "goalfile.h"
 #include "goalssection.h"
 #include "memorizesection.h"
-#include "brand/branding.h"
-#include "widgets/guardedtextbox.h"
-#include "widgets/linklabel.h"
 #include "platform/platform.h"
 #include "platform/twips.h"
-#include "settingssection.h"
-#include "studysettings.h"
-#include "studywalk.h"
 #include "quiz/keywordsquizpage.h"
 #include "quiz/quizresultsection.h"
 #include "quiz/quizsetupwizard.h"
+#include "settingssection.h"
+#include "studysettings.h"
+#include "studywalk.h"
+#include "widgets/guardedtextbox.h"
+#include "widgets/linklabel.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -69,6 +69,8 @@ StudyWindow::StudyWindow(Platform &platform, StudyWalk &walk, QuizRecords &testR
     forum->setGeometry(twipsRect(420, 30, 9465, 195));
     forum->setAlignment(Qt::AlignCenter);
     Branding::setTextColour(forum, QColor(0, 0, 160));
+    connect(forum, &LinkLabel::clicked, this,
+            [this] { emit webPageRequested(WebPages::Page::HomePage); });
 
     const std::array<QString, 4> captions{QStringLiteral("Settings"),
                                           QStringLiteral("Memorize Stones"),
@@ -121,8 +123,13 @@ void StudyWindow::buildMenus()
     QAction *exit = file->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
     connect(exit, &QAction::triggered, this, &QWidget::close);
-    const Branding::WebMenu web = Branding::addWebMenus(menuBar());
+    const Branding::WebMenu web = Branding::addWebMenus(menuBar(), openPage());
     connect(web.about, &QAction::triggered, this, &StudyWindow::aboutRequested);
+}
+
+std::function<void(WebPages::Page)> StudyWindow::openPage()
+{
+    return [this](WebPages::Page page) { emit webPageRequested(page); };
 }
 
 void StudyWindow::buildBanner(QWidget *client)
@@ -133,7 +140,7 @@ void StudyWindow::buildBanner(QWidget *client)
     // Its lowest strip lies beyond the client area and is cut off, as the window was drawn.
     banner->setGeometry(twipsRect(0, 6120, 10305, 855));
     const Branding::BrandLabels labels =
-        Branding::addBrandLabels(banner, twipsRect(120, 165, 10065, 615));
+        Branding::addBrandLabels(banner, twipsRect(120, 165, 10065, 615), openPage());
     m_cobrand = labels.cobrand;
     m_fullBrand = labels.fullBrand;
 }

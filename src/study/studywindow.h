@@ -1,11 +1,13 @@
 #pragma once
 
 #include "goalfile.h"
+#include "platform/webpages.h"
 #include "widgets/banner.h"
 
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 
 class GoalsSection;
 class KeywordsQuizPage;
@@ -77,6 +79,7 @@ signals:
     // decides what a close means.
     void closing();
     void aboutRequested();
+    void webPageRequested(WebPages::Page page);
     // The set-up asks for a meanings test; the test records are ready for it.
     void meaningsTestRequested();
 
@@ -85,6 +88,8 @@ protected:
 
 private:
     void buildMenus();
+    // What the window's links do: ask whoever owns the window to open the page.
+    std::function<void(WebPages::Page)> openPage();
     void buildBanner(QWidget *client);
 
     Platform &m_platform;

@@ -13,7 +13,6 @@ public:
     explicit OutlinedLabel(const QString &text, QWidget *parent = nullptr);
 
     void setOutline(const QColor &colour);
-    QColor outline() const { return m_outline; }
 
     // Where the text stands inside the label, as painted.
     QRect textRect() const;
