@@ -1,14 +1,15 @@
-// A long stream of random user events through the real windows, checking after each one that the
-// run is still sound. The seed is printed first; ORLENDRA_MONKEY_SEED replays a run and
-// ORLENDRA_MONKEY_EVENTS sets its length.
+// Long streams of random user events through the real windows, checking after each one that the
+// run is still sound. The suite runs a fixed list of seeds, so a landing never depends on luck;
+// ORLENDRA_MONKEY_SEED replays one seed (or draws a new one: "random") and ORLENDRA_MONKEY_EVENTS
+// sets the length of each run.
 
 #include "app/orlendraapp.h"
-#include "widgets/guardedtextbox.h"
-#include "widgets/linklabel.h"
-#include "scriptedplatform.h"
-#include "study/goalfile.h"
 #include "quiz/quizrecords.h"
 #include "quiz/quizrules.h"
+#include "scriptedplatform.h"
+#include "study/goalfile.h"
+#include "widgets/guardedtextbox.h"
+#include "widgets/linklabel.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -128,6 +129,7 @@ class MonkeyTest : public QObject
 
 private slots:
     void initTestCase();
+    void randomEvents_keepTheRunSound_data();
     void randomEvents_keepTheRunSound();
     void cleanupTestCase();
 
@@ -186,9 +188,6 @@ private:
 void MonkeyTest::initTestCase()
 {
     QStandardPaths::setTestModeEnabled(true);
-    m_seed = static_cast<quint32>(fromEnvironment("ORLENDRA_MONKEY_SEED", std::random_device()()));
-    qInfo("Monkey seed %u (replay with ORLENDRA_MONKEY_SEED=%u)", m_seed, m_seed);
-    m_engine.seed(m_seed);
     noteCrashesWithTheSeed();
     previousHandler = qInstallMessageHandler(dropOffscreenNotes);
 
@@ -674,8 +673,26 @@ QString MonkeyTest::faultAfterEvent()
     return {};
 }
 
+void MonkeyTest::randomEvents_keepTheRunSound_data()
+{
+    QTest::addColumn<quint32>("seed");
+    const QString chosen = qEnvironmentVariable("ORLENDRA_MONKEY_SEED");
+    QList<quint32> seeds{20261207, 1618033988, 2718281828, 314159265};
+    if (chosen == QLatin1String("random"))
+        seeds = {std::random_device()()};
+    else if (!chosen.isEmpty())
+        seeds = {static_cast<quint32>(fromEnvironment("ORLENDRA_MONKEY_SEED", 0))};
+    for (quint32 seed : seeds)
+        QTest::addRow("seed %u", seed) << seed;
+}
+
 void MonkeyTest::randomEvents_keepTheRunSound()
 {
+    QFETCH(quint32, seed);
+    m_seed = seed;
+    qInfo("Monkey seed %u (replay with ORLENDRA_MONKEY_SEED=%u)", m_seed, m_seed);
+    m_engine.seed(m_seed);
+    m_counts.clear();
     const qint64 events = static_cast<qint64>(
         fromEnvironment("ORLENDRA_MONKEY_EVENTS", ORLENDRA_MONKEY_DEFAULT_EVENTS));
     startRun();
