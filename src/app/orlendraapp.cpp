@@ -7,11 +7,9 @@
 #include "platform/webpages.h"
 #include "study/studywindow.h"
 #include "widgets/banner.h"
+#include "windowplacement.h"
 
 #include <QApplication>
-#include <QIcon>
-#include <QScreen>
-#include <QTimer>
 
 OrlendraApp::OrlendraApp(Platform &platform, QObject *parent)
     : QObject(parent)
@@ -36,23 +34,6 @@ void OrlendraApp::prepareApplication()
     QApplication::setFont(Branding::programFont());
 }
 
-void OrlendraApp::applyWindowIcon()
-{
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/icon/orlendra-32.png"));
-    icon.addFile(QStringLiteral(":/icon/orlendra-64.png"));
-    QApplication::setWindowIcon(icon);
-}
-
-bool OrlendraApp::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::Paint) {
-        watched->removeEventFilter(this);
-        QTimer::singleShot(0, this, &OrlendraApp::applyWindowIcon);
-    }
-    return QObject::eventFilter(watched, event);
-}
-
 bool OrlendraApp::start()
 {
     if (m_platform.anotherInstanceRunning()) {
@@ -63,8 +44,7 @@ bool OrlendraApp::start()
     }
     m_platform.seedFromClock();
     StudyWindow *study = showStudyWindow();
-    // Nobody needs the icon to see the window: it is decoded once the window has been drawn.
-    study->installEventFilter(this);
+    WindowPlacement::applyWindowIconOnceShown(study);
     study->pickBanner(bannerPickFor(bannerNumber(randomUnit(m_platform.random()))));
     return true;
 }
@@ -87,7 +67,7 @@ StudyWindow *OrlendraApp::loadStudyWindow()
         if (m_frame)
             m_study->setScreen(m_frame->screen());
         m_study->adjustSize();
-        centre(m_study);
+        WindowPlacement::centre(m_study);
         m_study->load();
     }
     return m_study;
@@ -116,7 +96,7 @@ FrameWindow *OrlendraApp::loadFrameWindow()
         if (m_study)
             m_frame->setScreen(m_study->screen());
         m_frame->fitTo(m_frame->screen());
-        centre(m_frame);
+        WindowPlacement::centre(m_frame);
     }
     return m_frame;
 }
@@ -168,7 +148,7 @@ AboutBox *OrlendraApp::showAboutBox(QWidget *over)
     auto *box = new AboutBox(over);
     connect(box, &AboutBox::webPageRequested, this, &OrlendraApp::openWebPage);
     box->adjustSize();
-    centre(box);
+    WindowPlacement::centre(box);
     box->show();
     return box;
 }
@@ -192,14 +172,4 @@ void OrlendraApp::windowClosing()
     if (m_handingOver || m_ending)
         return;
     unloadAllAndEnd();
-}
-
-void OrlendraApp::centre(QWidget *window)
-{
-    const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    QRect frame = window->frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window->move(frame.topLeft());
 }

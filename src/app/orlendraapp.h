@@ -29,7 +29,6 @@ public:
     // Application-wide settings that come before any window: name, icon, font, and leaving by
     // the program's own rule rather than by whichever window happened to close last.
     static void prepareApplication();
-    static void applyWindowIcon();
 
     // The start-up sequence. False when another run is going: the user has been told, and this
     // run has ended without showing a window.
@@ -62,17 +61,12 @@ public:
 signals:
     void runEnded();
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     StudyWindow *loadStudyWindow();
     FrameWindow *loadFrameWindow();
     void closeForHandOver(QWidget *window);
     void windowClosing();
     void openWebPage(WebPages::Page page);
-    // Centres the window, at its present size, on its screen.
-    static void centre(QWidget *window);
 
     Platform &m_platform;
     StudyWalk m_walk;
