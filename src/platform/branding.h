@@ -1,5 +1,7 @@
 #pragma once
 
+#include "appinfo.h"
+
 #include <QRect>
 #include <QString>
 
@@ -13,7 +15,7 @@ class QWidget;
 
 namespace Branding {
 
-inline const QString windowTitle = QStringLiteral("Orlendra v1.80");
+inline const QString windowTitle = QStringLiteral("Orlendra v") + QString(AppInfo::version);
 
 QString cobrandText();
 QString fullBrandText();
