@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Reads the desktop entry and the AppStream metadata as menus and software centres would, and
-# fails on anything their validators say about them, warnings included.
+# fails on anything their validators say about them, warnings and pedantic hints included.
 set -uo pipefail
 desktop=$1
 metainfo=$2
@@ -19,7 +19,10 @@ if [ $? -ne 0 ] || [ -n "$report" ]; then
     echo "$report"
     failed=1
 fi
-if ! appstreamcli validate --no-net --no-color "$metainfo"; then
+# A pedantic hint alone leaves the exit status at success, so the hints are read off the report.
+report=$(appstreamcli validate --pedantic --no-net --no-color "$metainfo" 2>&1)
+if [ $? -ne 0 ] || grep -q '^[EWIP]: ' <<<"$report"; then
+    echo "$report"
     failed=1
 fi
 exit $failed

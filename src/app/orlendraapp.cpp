@@ -1,6 +1,7 @@
 #include "orlendraapp.h"
 
 #include "aboutbox.h"
+#include "appinfo.h"
 #include "brand/branding.h"
 #include "framewindow.h"
 #include "platform/platform.h"
@@ -28,7 +29,7 @@ void OrlendraApp::prepareApplication()
 {
     QApplication::setApplicationName(QStringLiteral("Orlendra"));
     // Lets the desktop match the windows with the installed menu entry and its icon.
-    QApplication::setDesktopFileName(QStringLiteral("org.orlendra.Orlendra"));
+    QApplication::setDesktopFileName(AppInfo::id);
     QApplication::setQuitOnLastWindowClosed(false);
     // Message boxes and menus share the windows' face, so only one set of fonts is loaded.
     QApplication::setFont(Branding::programFont());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "appinfo.h"
 #include "platform/webpages.h"
 
 #include <QRect>
@@ -17,7 +18,7 @@ class QWidget;
 
 namespace Branding {
 
-inline const QString windowTitle = QStringLiteral("Orlendra v1.80");
+inline const QString windowTitle = QStringLiteral("Orlendra v") + QString(AppInfo::version);
 
 QString cobrandText();
 QString fullBrandText();
