@@ -43,6 +43,7 @@ public:
     void clearClipboardIfOurs() override;
     SettingsStore &settings() override { return store; }
     QString programFolder() const override { return folder; }
+    QString takeGoalFolderTrouble() override { return std::exchange(goalFolderTrouble, QString()); }
     bool anotherInstanceRunning() override { return otherInstance; }
     void openUrl(const QUrl &url) override { openedUrls.append(url); }
     RandomEngine &random() override { return engine; }
@@ -60,6 +61,7 @@ public:
     bool clipboardOurs = false;
     MemorySettingsStore store;
     QString folder;
+    QString goalFolderTrouble;
     bool otherInstance = false;
     QList<QUrl> openedUrls;
     RandomEngine::result_type seed = 20261207;

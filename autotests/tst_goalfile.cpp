@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 QByteArray readAll(const QString &path)
@@ -39,6 +41,7 @@ private slots:
     void loadThenSave_keepsTheFile();
     void firstStart_createsDefaults();
     void createIfMissing_leavesAnythingAtThePath();
+    void save_keepsTheGoalEditable();
     void save_replacesTheFile();
     void save_intoAFolderAtThePath_fails();
     void save_intoAMissingFolder_fails();
@@ -187,12 +190,35 @@ void GoalFileTest::createIfMissing_leavesAnythingAtThePath()
     GoalFile::createIfMissing(path, 1);
     QCOMPARE(readAll(path), QByteArray("mine"));
 
+    // Nor a folder, a pipe (never waited on) or a link that leads in a circle: none is a goal.
     const QString other = folder.filePath(QStringLiteral("Goal2.txt"));
+    const QString pipe = folder.filePath(QStringLiteral("pipe"));
+    const QString loop = folder.filePath(QStringLiteral("loop"));
     QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("Goal2.txt")));
-    GoalFile::createIfMissing(other, 2);
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QVERIFY(QFile::link(loop, loop));
+    for (const QString &unreadable : {other, pipe, loop}) {
+        GoalFile::createIfMissing(unreadable, 2);
+        QCOMPARE(GoalFile::load(unreadable).boxText, QString());
+        QVERIFY(GoalFile::load(unreadable).unreadable);
+    }
     QVERIFY(QFileInfo(other).isDir());
-    QCOMPARE(GoalFile::load(other).boxText, QString());
-    QVERIFY(GoalFile::load(other).unreadable);
+}
+
+// A goal saved is never one that the next start refuses to edit; a refusal names the limit.
+void GoalFileTest::save_keepsTheGoalEditable()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("Goal1.txt"));
+    // With the CR LF a save adds, just within the limit.
+    QVERIFY(GoalFile::save(path, QString(GoalFile::largestEditableFile - 2, u'\n')).isEmpty());
+    QVERIFY(!GoalFile::load(path).tooLarge);
+    const QByteArray saved = readAll(path);
+    QVERIFY(GoalFile::save(path, QString(GoalFile::largestEditableFile - 1, u'\n'))
+                .contains(QLatin1String("1 MiB")));
+    QVERIFY(GoalFile::save(path, QString(GoalFile::longestEditableLine + 1, u'x'))
+                .contains(QLatin1String("30,000 characters")));
+    QCOMPARE(readAll(path), saved);
 }
 
 void GoalFileTest::save_replacesTheFile()

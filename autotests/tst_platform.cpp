@@ -64,24 +64,33 @@ private slots:
 
 void PlatformTest::goalFolder_data()
 {
+    QTest::addColumn<QString>("program"); // empty: a folder of the test's own
     QTest::addColumn<bool>("writable");
     QTest::addColumn<bool>("perUser");
-    QTest::newRow("program folder can be written") << true << false;
-    QTest::newRow("program folder is read-only, as installed") << false << true;
+    QTest::newRow("program folder can be written") << "" << true << false;
+    QTest::newRow("program folder is read-only") << "" << false << true;
+    // An installed program never writes where it is installed.
+    QTest::newRow("in /usr/bin, run by root") << "/usr/bin" << true << true;
+    QTest::newRow("under /opt") << "/opt/orlendra/bin" << true << true;
+    QTest::newRow("where it was configured to go") << "/srv/orlendra/bin" << true << true;
+    QTest::newRow("only named like /usr") << "/usrx/bin" << true << false;
 }
 
 void PlatformTest::goalFolder()
 {
+    QFETCH(QString, program);
     QFETCH(bool, writable);
     QFETCH(bool, perUser);
-    QTemporaryDir program;
+    QTemporaryDir own;
+    const QString programFolder = program.isEmpty() ? own.path() : program;
     const QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QVERIFY(QDir(userFolder).removeRecursively());
-    const QString folder = QtPlatform::goalFolder(program.path(), writable);
-    QCOMPARE(folder, perUser ? userFolder : program.path());
+    const QString folder =
+        QtPlatform::goalFolder(programFolder, writable, QStringLiteral("/srv/orlendra/bin")).path;
+    QCOMPARE(folder, perUser ? userFolder : programFolder);
     // Wherever they live, a goal can be saved there on a first start.
     QFile goal(QDir(folder).filePath(QStringLiteral("Goal1.txt")));
-    QVERIFY(goal.open(QIODevice::WriteOnly));
+    QVERIFY((!program.isEmpty() && !perUser) || goal.open(QIODevice::WriteOnly));
 }
 
 void PlatformTest::realMessageBox_data()
@@ -223,6 +232,10 @@ void PlatformTest::secondRun_isTold()
     first.reset();
     QtPlatform third(lock);
     QVERIFY(!third.anotherInstanceRunning());
+    // A named pipe where the lock belongs is no run's lock, and is never waited on.
+    const QString pipe = folder.filePath(QStringLiteral("pipe.lock"));
+    QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QVERIFY(!QtPlatform(pipe).anotherInstanceRunning());
 }
 
 void PlatformTest::lockOfAKilledRun_doesNotBlock_data()
@@ -319,6 +332,11 @@ void PlatformTest::lockInTheSharedTemporaryFolder_isPerUser()
     qputenv("HOME", QFile::encodeName(temp.filePath(QStringLiteral("blocker/home"))));
     qputenv("TMPDIR", QFile::encodeName(temp.path()));
 
+    // Nor can goals be kept anywhere, and a start is told where it looked.
+    const QString trouble = QtPlatform::goalFolder(temp.path(), false, {}).trouble;
+    QVERIFY2(trouble.contains(temp.path()) && trouble.contains("blocker/home"),
+             qPrintable(trouble));
+
     const QFileInfo lock(QtPlatform::defaultLockFile());
     QCOMPARE(lock.path(), temp.path());
     QVERIFY2(lock.fileName().contains(QString::number(::getuid())), qPrintable(lock.fileName()));
@@ -411,6 +429,7 @@ void PlatformTest::settings_troubleIsToldAsItIs_data()
     QTest::newRow("unreadable") << "unreadable" << valid << notRead << "";
     QTest::newRow("a folder") << "folder" << QByteArray() << notRead << "";
     QTest::newRow("a link to /dev/full") << "device" << QByteArray() << notWritten << "";
+    QTest::newRow("a named pipe") << "pipe" << QByteArray() << notWritten << "";
     QTest::newRow("the disk is full") << "full disk" << valid << notWritten << "";
     QTest::newRow("a folder that cannot be written")
         << "read-only folder" << valid << notWritten << "";
@@ -430,6 +449,8 @@ void PlatformTest::settings_troubleIsToldAsItIs()
     } else if (place == QLatin1String("device")) {
         if (!linkToAFullDisk(ini))
             QSKIP("No device like /dev/full could be made here");
+    } else if (place == QLatin1String("pipe")) {
+        QCOMPARE(::mkfifo(QFile::encodeName(ini).constData(), 0600), 0);
     } else {
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(content);
@@ -466,8 +487,8 @@ void PlatformTest::settings_troubleIsToldAsItIs()
         QCOMPARE(again.read(section, QStringLiteral("StoneGroup1")), QStringLiteral("0"));
     } else if (place == QLatin1String("folder")) {
         QVERIFY(QFileInfo(ini).isDir());
-    } else if (place == QLatin1String("device")) {
-        QCOMPARE(FileSaving::pathKind(ini), FileSaving::PathKind::Device);
+    } else if (place == QLatin1String("device") || place == QLatin1String("pipe")) {
+        QVERIFY(FileSaving::pathKind(ini) != FileSaving::PathKind::File);
     } else {
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), content);

@@ -22,6 +22,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 QByteArray readAll(const QString &path)
@@ -377,6 +379,7 @@ void StudyWindowTest::goals_saveWritesTheFile()
     QTest::keyClick(box, Qt::Key_Return);
     QTest::keyClicks(box, QStringLiteral("daily  "));
     QTest::mouseClick(goals->saveButton(2), Qt::LeftButton);
+    QTest::mouseClick(goals->saveButton(2), Qt::LeftButton);
     const QString path = QDir(m_folder->path()).filePath(QStringLiteral("Goal2.txt"));
     QCOMPARE(readAll(path), QByteArray("Read Othala\r\ndaily\r\n"));
     QVERIFY(m_platform->messages.isEmpty());
@@ -391,18 +394,20 @@ void StudyWindowTest::goals_saveWritesTheFile()
 
 void StudyWindowTest::goals_failedSaveIsToldAndKeepsTheText()
 {
+    // No goal file can be made anywhere: told at the start, and a failed save claims nothing of
+    // a file that is not there.
+    m_platform->folder = QDir(m_folder->path()).filePath(QStringLiteral("gone"));
+    m_platform->goalFolderTrouble = QStringLiteral("No goal file can be created in gone.");
     StudyWindow &window = openWindow();
-    // A folder now stands where the goal file was.
-    const QString path = QDir(m_folder->path()).filePath(QStringLiteral("Goal1.txt"));
-    QVERIFY(QFile::remove(path));
-    QVERIFY(QDir(m_folder->path()).mkdir(QStringLiteral("Goal1.txt")));
     GoalsSection *goals = window.goalsSection();
     QTest::mouseClick(goals->tickBox(1), Qt::LeftButton);
     goals->textBox(1)->setText(QStringLiteral("Keep me"));
     QTest::mouseClick(goals->saveButton(1), Qt::LeftButton);
-    QCOMPARE(m_platform->messages.size(), 1);
-    QCOMPARE(m_platform->messages[0].icon, Platform::Icon::Critical);
-    QVERIFY(m_platform->messages[0].text.contains(QLatin1String("Goal1.txt")));
+    QCOMPARE(m_platform->messages.size(), 2);
+    QCOMPARE(m_platform->messages[0].text, QStringLiteral("No goal file can be created in gone."));
+    QCOMPARE(m_platform->messages[1].icon, Platform::Icon::Critical);
+    QVERIFY(m_platform->messages[1].text.contains(QLatin1String("Goal1.txt")));
+    QVERIFY(!m_platform->messages[1].text.contains(QLatin1String("still holds")));
     QCOMPARE(goals->textBox(1)->text(), QStringLiteral("Keep me"));
 }
 
@@ -414,7 +419,8 @@ void StudyWindowTest::goals_badFilesStillStart()
     const QByteArray content = QByteArray("goal ").repeated(800000) + "\xff\xfe\x00end";
     big.write(content);
     big.close();
-    QVERIFY(folder.mkdir(QStringLiteral("Goal2.txt")));
+    // A named pipe never holds up the start.
+    QCOMPARE(::mkfifo(QFile::encodeName(folder.filePath("Goal2.txt")).constData(), 0600), 0);
     StudyWindow &window = openWindow();
     press(QStringLiteral("cmdSubjects_3"));
     QVERIFY(window.goalsSection()->textBox(1)->text().startsWith(QLatin1String("goal goal")));
@@ -431,18 +437,20 @@ void StudyWindowTest::goals_badFilesStillStart()
         QVERIFY(message.text.contains(QDir::toNativeSeparators(folder.filePath("Goal2.txt"))));
     // Reading never writes.
     QCOMPARE(readAll(folder.filePath(QStringLiteral("Goal1.txt"))), content);
-    QVERIFY(QFileInfo(folder.filePath(QStringLiteral("Goal2.txt"))).isDir());
+    QVERIFY(!QFileInfo(folder.filePath(QStringLiteral("Goal2.txt"))).isFile());
 }
 
 void StudyWindowTest::goals_keepTheirFiles_data()
 {
     QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("meanwhile"); // written by another program once it was read
     QTest::addColumn<QString>("typed");
     QTest::addColumn<Platform::Answer>("answer"); // to a question the save asks
     QTest::addColumn<QByteArray>("after");
     QTest::addColumn<int>("messages");
     const auto unchanged = [](const char *name, const QByteArray &content) {
-        QTest::newRow(name) << content << "" << Platform::Answer::No << content << 0;
+        QTest::newRow(name) << content << QByteArray() << "" << Platform::Answer::No << content
+                            << 0;
     };
     unchanged("Latin-1", "R\xfcnen M\xe4rz\r\n");
     unchanged("Windows-1252", "\x93"
@@ -452,19 +460,27 @@ void StudyWindowTest::goals_keepTheirFiles_data()
                                                           "c\r\n",
                                                           10));
     QTest::newRow("a rune into Latin-1, saved as UTF-8")
-        << QByteArray("M\xe4rz\r\n") << "ᚠ" << Platform::Answer::Yes
+        << QByteArray("M\xe4rz\r\n") << QByteArray() << "ᚠ" << Platform::Answer::Yes
         << QByteArray("M\xc3\xa4rz\xe1\x9a\xa0\r\n") << 1;
     QTest::newRow("a rune into Latin-1, not saved")
-        << QByteArray("M\xe4rz\r\n") << "ᚠ" << Platform::Answer::No << QByteArray("M\xe4rz\r\n")
-        << 1;
+        << QByteArray("M\xe4rz\r\n") << QByteArray() << "ᚠ" << Platform::Answer::No
+        << QByteArray("M\xe4rz\r\n") << 1;
     // Told when ticked and again when saved; what it shows cannot be changed.
     const QByteArray tooLarge = QByteArray(GoalFile::longestEditableLine + 1, 'x') + "\r\n";
-    QTest::newRow("too large to edit") << tooLarge << "y" << Platform::Answer::Yes << tooLarge << 2;
+    QTest::newRow("too large to edit")
+        << tooLarge << QByteArray() << "y" << Platform::Answer::Yes << tooLarge << 2;
+    const QByteArray changed("changed elsewhere\r\n");
+    QTest::newRow("changed meanwhile, kept")
+        << QByteArray("mine\r\n") << changed << "!" << Platform::Answer::No << changed << 1;
+    QTest::newRow("changed meanwhile, replaced")
+        << QByteArray("mine\r\n") << changed << "!" << Platform::Answer::Yes
+        << QByteArray("mine!\r\n") << 1;
 }
 
 void StudyWindowTest::goals_keepTheirFiles()
 {
     QFETCH(QByteArray, before);
+    QFETCH(QByteArray, meanwhile);
     QFETCH(QString, typed);
     QFETCH(Platform::Answer, answer);
     QFETCH(QByteArray, after);
@@ -486,9 +502,13 @@ void StudyWindowTest::goals_keepTheirFiles()
     QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, typed);
     QApplication::sendEvent(box, &key);
     QCOMPARE(box->text(), box->isReadOnly() ? shown : shown + typed);
+    if (!meanwhile.isEmpty())
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+                file.write(meanwhile) > 0);
     QTest::mouseClick(goals->saveButton(1), Qt::LeftButton);
     QCOMPARE(readAll(path), after);
     QCOMPARE(m_platform->messages.size(), messages);
+    QVERIFY(meanwhile.isEmpty() || m_platform->messages[0].defaultAnswer == Platform::Answer::No);
 }
 
 void StudyWindowTest::everyControlIsNamed()

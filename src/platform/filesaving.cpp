@@ -6,6 +6,12 @@
 
 #include <filesystem>
 
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace FileSaving {
 
 PathKind pathKind(const QString &path)
@@ -14,8 +20,11 @@ PathKind pathKind(const QString &path)
     std::error_code error;
     const fs::file_status status = fs::status(QFile::encodeName(path).toStdString(), error);
     switch (status.type()) {
-    case fs::file_type::not_found:
     case fs::file_type::none:
+        // No answer at all: a link that leads in a circle is something, others count as nothing.
+        return error == std::errc::too_many_symbolic_link_levels ? PathKind::Other
+                                                                 : PathKind::Missing;
+    case fs::file_type::not_found:
         return PathKind::Missing;
     case fs::file_type::regular:
         return PathKind::File;
@@ -28,6 +37,27 @@ PathKind pathKind(const QString &path)
         // A pipe, a socket, or a path that cannot be looked at.
         return PathKind::Other;
     }
+}
+
+bool openForReading(QFile &file)
+{
+#ifdef Q_OS_UNIX
+    // The type is asked of what was opened, so nothing can be put in the file's place between
+    // the look and the open.
+    const int handle =
+        ::open(QFile::encodeName(file.fileName()).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (handle < 0)
+        return false;
+    struct stat info {
+    };
+    if (::fstat(handle, &info) == 0 && S_ISREG(info.st_mode) &&
+        file.open(handle, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        return true;
+    ::close(handle);
+    return false;
+#else
+    return pathKind(file.fileName()) == PathKind::File && file.open(QIODevice::ReadOnly);
+#endif
 }
 
 QString replace(const QString &path, const QByteArray &content)

@@ -47,6 +47,9 @@ public:
     // The folder of the goal files: the one that holds the executable while the user can write
     // there, otherwise a per-user data folder (an installed program).
     virtual QString programFolder() const = 0;
+    // Once a run, when no goal file can be created in programFolder(): a sentence naming the
+    // folders looked at. Otherwise, and every later time, an empty text.
+    virtual QString takeGoalFolderTrouble() = 0;
     // True when another run of the program holds the single-instance lock.
     virtual bool anotherInstanceRunning() = 0;
     virtual void openUrl(const QUrl &url) = 0;

@@ -51,22 +51,26 @@ QString currentUserId()
 
 } // namespace
 
+// The file is named here rather than by Qt, whose store for a scope reads the file as it is made.
 IniSettingsStore::IniSettingsStore()
-    : m_settings(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                             programTitle, programTitle))
-    , m_unreadable(m_settings->status() == QSettings::AccessError)
-    , m_onADevice(isADevice(m_settings->fileName()))
+    : IniSettingsStore(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                     QStringLiteral("/%1/%1.ini").arg(programTitle))
 {}
 
 IniSettingsStore::IniSettingsStore(const QString &iniFile)
-    : m_settings(std::make_unique<QSettings>(iniFile, QSettings::IniFormat))
-    , m_unreadable(m_settings->status() == QSettings::AccessError)
-    , m_onADevice(isADevice(m_settings->fileName()))
-{}
+    : m_fileName(QFileInfo(iniFile).absoluteFilePath())
+    , m_onADevice(isADevice(iniFile))
+{
+    // Qt reads the file as soon as the store is made, and would wait on a pipe for good.
+    if (m_onADevice)
+        return;
+    m_settings = std::make_unique<QSettings>(iniFile, QSettings::IniFormat);
+    m_unreadable = m_settings->status() == QSettings::AccessError;
+}
 
 QString IniSettingsStore::read(const QString &section, const QString &key) const
 {
-    return m_settings->value(section + QLatin1Char('/') + key).toString();
+    return m_settings ? m_settings->value(section + QLatin1Char('/') + key).toString() : QString();
 }
 
 void IniSettingsStore::write(const QString &section, const QString &key, const QString &value)
@@ -88,7 +92,7 @@ QString IniSettingsStore::sync()
 {
     if (m_unsynced.isEmpty())
         return {};
-    const QString fileName = m_settings->fileName();
+    const QString &fileName = m_fileName;
     const QString shownName = QDir::toNativeSeparators(fileName);
     if (m_unreadable)
         return QStringLiteral("The file %1 could not be read, so the settings it holds were left "
@@ -200,29 +204,69 @@ SettingsStore &QtPlatform::settings()
     return *m_settings;
 }
 
-QString QtPlatform::programFolder() const
+QtPlatform::GoalFolder QtPlatform::ownGoalFolder()
 {
     const QString own = QCoreApplication::applicationDirPath();
-    return goalFolder(own, QFileInfo(own).isWritable());
+    return goalFolder(own, QFileInfo(own).isWritable(), QStringLiteral(ORLENDRA_INSTALLED_BIN_DIR));
 }
 
-QString QtPlatform::goalFolder(const QString &programFolder, bool programFolderWritable)
+QString QtPlatform::programFolder() const
 {
-    // Goal files have always lived beside the program, and the ones already there are found as
-    // long as that folder takes a save.
-    if (programFolderWritable)
-        return programFolder;
-    // Installed in a system folder: each user keeps goals of their own. Should even that folder
-    // fail, saving a goal names the file it could not write.
+    return ownGoalFolder().path;
+}
+
+QString QtPlatform::takeGoalFolderTrouble()
+{
+    if (std::exchange(m_goalFolderTroubleTaken, true))
+        return {};
+    return ownGoalFolder().trouble;
+}
+
+bool QtPlatform::isInstalledIn(const QString &programFolder, const QString &installedFolder)
+{
+    const QString folder = QDir::cleanPath(programFolder);
+    if (!installedFolder.isEmpty() && folder == QDir::cleanPath(installedFolder))
+        return true;
+    for (const QLatin1String root : {QLatin1String("/usr"), QLatin1String("/opt")}) {
+        if (folder == root || folder.startsWith(root + QLatin1Char('/')))
+            return true;
+    }
+    return false;
+}
+
+QtPlatform::GoalFolder QtPlatform::goalFolder(const QString &programFolder,
+                                              bool programFolderWritable,
+                                              const QString &installedFolder)
+{
+    // An installed program never writes where it is installed, whoever runs it: files no package
+    // owns would stay there after its removal. Run from its build folder or an unpacked folder,
+    // it keeps the goal files beside itself, where they have always been, as long as that folder
+    // takes a save.
+    const bool installed = isInstalledIn(programFolder, installedFolder);
+    if (programFolderWritable && !installed)
+        return {programFolder, {}};
+    // Otherwise each user keeps goals of their own.
     const QString perUser = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    if (perUser.isEmpty() || !QDir().mkpath(perUser))
-        return programFolder;
-    return perUser;
+    if (!perUser.isEmpty() && QDir().mkpath(perUser) && QFileInfo(perUser).isWritable())
+        return {perUser, {}};
+    QStringList tried;
+    if (!installed)
+        tried.append(QDir::toNativeSeparators(programFolder));
+    if (!perUser.isEmpty())
+        tried.append(QDir::toNativeSeparators(perUser));
+    return {installed || perUser.isEmpty() ? perUser : programFolder,
+            QStringLiteral("No goal file can be created in %1, so your goals cannot be kept.")
+                .arg(tried.join(QStringLiteral(" or in ")))};
 }
 
 bool QtPlatform::anotherInstanceRunning()
 {
     if (m_lock && m_lock->isLocked())
+        return false;
+    // Anything but a file where the lock belongs is no run's lock, and opening a pipe would hold
+    // the start up for good: the run goes on without a lock, as where none can be made.
+    if (const auto kind = FileSaving::pathKind(m_lockPath);
+        kind != FileSaving::PathKind::Missing && kind != FileSaving::PathKind::File)
         return false;
     m_lock = std::make_unique<QLockFile>(m_lockPath);
     // The lock is held for the whole run, so age alone must never make it stale; a lock left by a

@@ -23,12 +23,14 @@ public:
     QString takeNotice() override;
 
 private:
+    QString m_fileName;
+    // None while m_onADevice.
     std::unique_ptr<QSettings> m_settings;
     // The store could not be read when it was opened. What it holds then stays as it is: the
     // program only sees that nothing is stored and would write over the user's choices.
     bool m_unreadable = false;
-    // A device stands where the file belongs. Qt would put a file in its place on its first write,
-    // so nothing is handed to Qt at all.
+    // A device or a pipe stands where the file belongs. Qt would wait on a pipe for good, and put
+    // a file in the place of either on its first write, so nothing is handed to Qt at all.
     bool m_onADevice = false;
     QString m_notice;
     // Values written since the last sync that went through, by "Section/Key". While there are
@@ -51,18 +53,32 @@ public:
     void clearClipboardIfOurs() override;
     SettingsStore &settings() override;
     QString programFolder() const override;
+    QString takeGoalFolderTrouble() override;
     bool anotherInstanceRunning() override;
     void openUrl(const QUrl &url) override;
     RandomEngine &random() override { return m_random; }
     void seedFromClock() override;
 
     static QString defaultLockFile();
+    struct GoalFolder {
+        QString path;
+        // Set when no goal file can be created at path: a sentence naming the folders looked at.
+        QString trouble;
+    };
     // Where the goal files live for a program kept in programFolder: there while it can be
-    // written, otherwise in the user's data folder for the program, created if need be.
-    static QString goalFolder(const QString &programFolder, bool programFolderWritable);
+    // written, unless the program is installed; otherwise in the user's data folder for the
+    // program, created if need be.
+    static GoalFolder goalFolder(const QString &programFolder, bool programFolderWritable,
+                                 const QString &installedFolder);
+    // Whether a program kept in programFolder is installed: it is kept in installedFolder, the
+    // folder it was configured to be installed in, or anywhere under /usr or /opt.
+    static bool isInstalledIn(const QString &programFolder, const QString &installedFolder);
 
 private:
+    static GoalFolder ownGoalFolder();
+
     QString m_lockPath;
+    bool m_goalFolderTroubleTaken = false;
     std::unique_ptr<QLockFile> m_lock;
     std::unique_ptr<IniSettingsStore> m_settings;
     RandomEngine m_random;

@@ -4,10 +4,12 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QStringDecoder>
 
 #include <algorithm>
 #include <array>
+#include <filesystem>
 
 namespace GoalFile {
 
@@ -65,6 +67,12 @@ Decoded decode(QByteArrayView content, bool cutShort)
     if (!utf8.hasError())
         return {text, bom ? Encoding::Utf8WithBom : Encoding::Utf8};
     return {fromWindows1252(content), Encoding::Windows1252};
+}
+
+bool hasLineTooLong(const QStringList &lines)
+{
+    return std::any_of(lines.begin(), lines.end(),
+                       [](const QString &line) { return line.size() > longestEditableLine; });
 }
 
 } // namespace
@@ -168,13 +176,28 @@ void createIfMissing(const QString &path, int goal)
         file.write(defaultText(goal).toLatin1() + lineEnd);
 }
 
+Stamp stampOf(const QString &path)
+{
+    namespace fs = std::filesystem;
+    const fs::path file(QFile::encodeName(path).toStdString());
+    std::error_code error;
+    const auto size = fs::file_size(file, error);
+    if (error)
+        return {};
+    const auto modified = fs::last_write_time(file, error);
+    if (error)
+        return {};
+    return {static_cast<qint64>(size), static_cast<qint64>(modified.time_since_epoch().count())};
+}
+
 Loaded load(const QString &path)
 {
+    Loaded loaded;
+    loaded.stamp = stampOf(path);
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        Loaded nothing;
-        nothing.unreadable = QFileInfo::exists(path);
-        return nothing;
+    if (!FileSaving::openForReading(file)) {
+        loaded.unreadable = FileSaving::pathKind(path) != FileSaving::PathKind::Missing;
+        return loaded;
     }
     // No more is read than could be edited: of a larger file only the beginning is shown.
     QByteArray content = file.read(largestEditableFile + 1);
@@ -183,12 +206,9 @@ Loaded load(const QString &path)
         content.truncate(largestEditableFile);
     const Decoded decoded = decode(content, cutShort);
     const QStringList lines = splitLines(decoded.text);
-    Loaded loaded;
     loaded.boxText = lines.join(QStringLiteral("\r\n"));
     loaded.encoding = decoded.encoding;
-    loaded.tooLarge = cutShort || std::any_of(lines.begin(), lines.end(), [](const QString &line) {
-                          return line.size() > longestEditableLine;
-                      });
+    loaded.tooLarge = cutShort || hasLineTooLong(lines);
     if (loaded.tooLarge)
         loaded.boxText.truncate(longestEditableLine);
     return loaded;
@@ -196,7 +216,17 @@ Loaded load(const QString &path)
 
 QString save(const QString &path, const QString &boxText, Encoding encoding)
 {
-    return FileSaving::replace(path, fileContentFor(boxText, encoding));
+    // A goal the next start would only show, never let the user edit, is not written at all.
+    const QByteArray content = fileContentFor(boxText, encoding);
+    if (content.size() > largestEditableFile)
+        return QStringLiteral("It would be larger than %1 MiB, and a goal that large cannot be "
+                              "edited here.")
+            .arg(largestEditableFile >> 20);
+    if (hasLineTooLong(splitLines(decode(content, false).text)))
+        return QStringLiteral("It has a line longer than %1 characters, and a goal with such a "
+                              "line cannot be edited here.")
+            .arg(QLocale(QLocale::English).toString(longestEditableLine));
+    return FileSaving::replace(path, content);
 }
 
 } // namespace GoalFile

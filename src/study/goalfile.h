@@ -45,20 +45,32 @@ QStringList charactersNotIn(Encoding encoding, const QString &text);
 // the user learns of an unwritable folder when a save fails.
 void createIfMissing(const QString &path, int goal);
 
+// The size and time of last change of the file at a path, to tell whether another program has
+// changed it since.
+struct Stamp {
+    qint64 size = -1; // -1: no file there
+    qint64 modified = 0;
+    bool exists() const { return size >= 0; }
+    bool operator==(const Stamp &) const = default;
+};
+Stamp stampOf(const QString &path);
+
 struct Loaded {
     QString boxText; // of a file too large to edit, only its beginning
     Encoding encoding = Encoding::Utf8;
     bool tooLarge = false;
-    // Something stands at the path but could not be read (no permission, a folder): the box
-    // shows nothing of what the file may hold.
+    // Something stands at the path but could not be read (no permission, a folder, a pipe, a
+    // device, a link that leads in a circle): the box shows nothing of what the file may hold.
     bool unreadable = false;
+    // Taken before reading, so that a change while reading counts as one.
+    Stamp stamp;
 };
 
 // The file at path as a box shows it; empty when it cannot be read.
 Loaded load(const QString &path);
 
-// Replaces the file as FileSaving::replace does. Returns an empty text on success, otherwise why
-// the goal could not be saved.
+// Replaces the file as FileSaving::replace does, unless the file would be too large to edit once
+// loaded again. Returns an empty text on success, otherwise why the goal could not be saved.
 QString save(const QString &path, const QString &boxText, Encoding encoding = Encoding::Utf8);
 
 } // namespace GoalFile

@@ -6,6 +6,7 @@
 #include "goalfile.h"
 #include "goalssection.h"
 #include "memorizesection.h"
+#include "platform/filesaving.h"
 #include "platform/platform.h"
 #include "platform/twips.h"
 #include "quiz/keywordsquizpage.h"
@@ -196,6 +197,8 @@ StudyWindow::Section StudyWindow::frontSection() const
 void StudyWindow::loadGoals()
 {
     const QDir folder(m_platform.programFolder());
+    if (const QString trouble = m_platform.takeGoalFolderTrouble(); !trouble.isEmpty())
+        m_platform.message(this, trouble, Platform::Icon::Information);
     for (int goal = 1; goal <= 2; ++goal)
         GoalFile::createIfMissing(folder.filePath(GoalFile::fileName(goal)), goal);
     for (int goal = 1; goal <= 2; ++goal) {
@@ -207,6 +210,7 @@ void StudyWindow::loadGoals()
         box->setReadOnly(!locked.isEmpty());
         m_goalEncodings[goal - 1] = loaded.encoding;
         m_goalLocks[goal - 1] = locked;
+        m_goalStamps[goal - 1] = loaded.stamp;
         QCheckBox *tick = m_goals->tickBox(goal);
         disconnect(tick, nullptr, this, nullptr);
         if (!locked.isEmpty()) {
@@ -225,6 +229,18 @@ void StudyWindow::saveGoal(int goal)
     if (const QString &locked = m_goalLocks[goal - 1]; !locked.isEmpty()) {
         m_platform.message(this, locked, Platform::Icon::Information);
         return;
+    }
+    // A file deleted meanwhile is simply made again.
+    if (const GoalFile::Stamp now = GoalFile::stampOf(path);
+        now.exists() && now != m_goalStamps[goal - 1]) {
+        const auto answer = m_platform.message(
+            this,
+            QStringLiteral("%1 was changed by another program since Goal %2 was read.\n\nReplace "
+                           "it with the text shown? No leaves the file as it is.")
+                .arg(QDir::toNativeSeparators(path), QString::number(goal)),
+            Platform::Icon::Information, Platform::Buttons::YesNo, Platform::Answer::No);
+        if (answer != Platform::Answer::Yes)
+            return;
     }
     const QString text = m_goals->textBox(goal)->text();
     GoalFile::Encoding encoding = m_goalEncodings[goal - 1];
@@ -245,15 +261,19 @@ void StudyWindow::saveGoal(int goal)
     const QString error = GoalFile::save(path, text, encoding);
     if (error.isEmpty()) {
         m_goalEncodings[goal - 1] = encoding;
+        m_goalStamps[goal - 1] = GoalFile::stampOf(path);
         return;
     }
-    m_platform.message(
-        this,
-        QStringLiteral("Goal %1 could not be saved to %2.\n%3\n\nThe file still holds "
-                       "what it held before, and your text is still in the box.")
-            .arg(goal)
-            .arg(QDir::toNativeSeparators(path), error),
-        Platform::Icon::Critical);
+    // Of a file that is not there, nothing can be said to be kept.
+    const QString kept = FileSaving::pathKind(path) == FileSaving::PathKind::Missing
+                             ? QStringLiteral("Your text is still in the box.")
+                             : QStringLiteral("The file still holds what it held before, and "
+                                              "your text is still in the box.");
+    m_platform.message(this,
+                       QStringLiteral("Goal %1 could not be saved to %2.\n%3\n\n%4")
+                           .arg(goal)
+                           .arg(QDir::toNativeSeparators(path), error, kept),
+                       Platform::Icon::Critical);
 }
 
 void StudyWindow::loadStudySettings()

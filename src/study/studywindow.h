@@ -110,6 +110,9 @@ private:
     // keeps here what the user is told about it.
     std::array<GoalFile::Encoding, 2> m_goalEncodings{};
     std::array<QString, 2> m_goalLocks;
+    // The files as they were read or last saved: one changed since by another program is not
+    // written over unasked.
+    std::array<GoalFile::Stamp, 2> m_goalStamps{};
     // While the load steps run nobody sees the window, so the panels only switch once, at
     // the end, to whichever section the steps left in front.
     bool m_loading = false;
