@@ -44,6 +44,8 @@ public:
     SettingsStore &settings() override { return store; }
     QString programFolder() const override { return folder; }
     bool anotherInstanceRunning() override { return otherInstance; }
+    std::optional<LockOwner> uncheckedLockOwner() const override { return lockOwner; }
+    bool takeOverLock() override { return lockTakenOver = true; }
     void openUrl(const QUrl &url) override { openedUrls.append(url); }
     RandomEngine &random() override { return engine; }
     void seedFromClock() override { engine.seed(seed); }
@@ -61,6 +63,8 @@ public:
     MemorySettingsStore store;
     QString folder;
     bool otherInstance = false;
+    std::optional<LockOwner> lockOwner; // with otherInstance: a lock of another machine
+    bool lockTakenOver = false;
     QList<QUrl> openedUrls;
     RandomEngine::result_type seed = 20261207;
     RandomEngine engine{seed};

@@ -27,6 +27,7 @@ private slots:
 
     void start_showsTheStudyWindow();
     void start_picksTheBannerFromTheEngine();
+    void secondRun_onlySaysSo_data();
     void secondRun_onlySaysSo();
     void userClosingTheStudyWindow_endsTheRun_data();
     void userClosingTheStudyWindow_endsTheRun();
@@ -93,17 +94,44 @@ void LeavingTest::start_picksTheBannerFromTheEngine()
     }
 }
 
+void LeavingTest::secondRun_onlySaysSo_data()
+{
+    QTest::addColumn<bool>("otherMachine");
+    QTest::addColumn<Platform::Answer>("answer");
+    QTest::newRow("a run on this machine") << false << Platform::Answer::Ok;
+    QTest::newRow("another machine's lock, kept") << true << Platform::Answer::No;
+    QTest::newRow("another machine's lock, removed") << true << Platform::Answer::Yes;
+}
+
 void LeavingTest::secondRun_onlySaysSo()
 {
+    QFETCH(bool, otherMachine);
+    QFETCH(Platform::Answer, answer);
+    const QDateTime taken(QDate(2031, 1, 2), QTime(3, 4));
     m_platform->otherInstance = true;
+    if (otherMachine)
+        m_platform->lockOwner = Platform::LockOwner{"/home/a/o.lock", "attic-pc", taken};
+    m_platform->answers << answer;
+    const bool starts = answer == Platform::Answer::Yes;
     QSignalSpy ended(m_app.get(), &OrlendraApp::runEnded);
-    QVERIFY(!m_app->start());
+    QCOMPARE(m_app->start(), starts);
     QCOMPARE(m_platform->messages.size(), 1);
-    QCOMPARE(m_platform->messages[0].text, QStringLiteral("Application is already running"));
-    QCOMPARE(m_platform->messages[0].icon, Platform::Icon::Information);
-    QCOMPARE(m_platform->messages[0].buttons, Platform::Buttons::Ok);
+    const auto &told = m_platform->messages[0];
+    QCOMPARE(told.buttons, otherMachine ? Platform::Buttons::YesNo : Platform::Buttons::Ok);
+    if (otherMachine) {
+        QCOMPARE(told.defaultAnswer, Platform::Answer::No);
+        for (const QString &part : {QStringLiteral("/home/a/o.lock"), QStringLiteral("attic-pc"),
+                                    QLocale().toString(taken, QLocale::ShortFormat)})
+            QVERIFY2(told.text.contains(part), qPrintable(told.text));
+    } else {
+        QCOMPARE(told.text, QStringLiteral("Application is already running"));
+        QCOMPARE(told.icon, Platform::Icon::Information);
+    }
+    QCOMPARE(m_platform->lockTakenOver, starts);
+    QCOMPARE(ended.count(), starts ? 0 : 1);
+    if (starts)
+        return;
     QVERIFY(!m_app->studyWindow());
-    QCOMPARE(ended.count(), 1);
     // Nothing of this run touched the goal files or the settings.
     QVERIFY(QDir(m_folder->path()).isEmpty());
     QVERIFY(m_platform->store.writtenKeys.isEmpty());

@@ -104,6 +104,8 @@ void PlatformTest::realMessageBox_data()
     QTest::newRow("information, Escape")
         << I::Information << ok << A::Ok << "Escape" << M::Information << M::StandardButtons(M::Ok)
         << M::Ok << A::Ok;
+    QTest::newRow("warning, Enter") << I::Warning << ok << A::Ok << "Enter" << M::Warning
+                                    << M::StandardButtons(M::Ok) << M::Ok << A::Ok;
     QTest::newRow("Yes first, Escape") << I::Information << yesNo << A::Yes << "Escape"
                                        << M::Information << (M::Yes | M::No) << M::Yes << A::No;
     QTest::newRow("No first, Enter") << I::Information << yesNo << A::No << "Enter"
@@ -218,6 +220,7 @@ void PlatformTest::secondRun_isTold()
     QVERIFY(!first->anotherInstanceRunning());
     QtPlatform second(lock);
     QVERIFY(second.anotherInstanceRunning());
+    QVERIFY(!second.uncheckedLockOwner());
     // Asking again from the run that holds the lock is no second run.
     QVERIFY(!first->anotherInstanceRunning());
     first.reset();
@@ -252,6 +255,11 @@ void PlatformTest::lockOfAKilledRun_doesNotBlock()
     }
     QtPlatform platform(lock);
     QCOMPARE(platform.anotherInstanceRunning(), blocks);
+    // The user is asked about it instead, and may take it over.
+    const auto owner = platform.uncheckedLockOwner();
+    QCOMPARE(owner.has_value(), blocks);
+    if (owner)
+        QVERIFY(owner->host == "elsewhere.invalid" && platform.takeOverLock());
 }
 
 void PlatformTest::twoStartsAtOnce_onlyOneRuns()

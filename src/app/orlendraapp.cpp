@@ -9,7 +9,9 @@
 #include "study/studywindow.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
+#include <QLocale>
 #include <QScreen>
 #include <QTimer>
 
@@ -55,9 +57,7 @@ bool OrlendraApp::eventFilter(QObject *watched, QEvent *event)
 
 bool OrlendraApp::start()
 {
-    if (m_platform.anotherInstanceRunning()) {
-        m_platform.message(nullptr, QStringLiteral("Application is already running"),
-                           Platform::Icon::Information);
+    if (m_platform.anotherInstanceRunning() && !mayTakeOverLock()) {
         unloadAllAndEnd();
         return false;
     }
@@ -67,6 +67,33 @@ bool OrlendraApp::start()
     study->installEventFilter(this);
     study->pickBanner(bannerPickFor(bannerNumber(randomUnit(m_platform.random()))));
     return true;
+}
+
+bool OrlendraApp::mayTakeOverLock()
+{
+    const std::optional<Platform::LockOwner> owner = m_platform.uncheckedLockOwner();
+    if (!owner) {
+        m_platform.message(nullptr, QStringLiteral("Application is already running"),
+                           Platform::Icon::Information);
+        return false;
+    }
+    // A home folder shared between machines, or restored onto a new one: only the user can tell
+    // whether that run still goes on. Without this question the lock would keep them out for good.
+    const QString lockFile = QDir::toNativeSeparators(owner->lockFile);
+    const auto answer = m_platform.message(
+        nullptr,
+        QStringLiteral("Orlendra may be running on %1: its lock file %2 was taken there on %3.\n\n"
+                       "Start anyway? That is safe only if no other copy of Orlendra runs on %1.")
+            .arg(owner->host, lockFile, QLocale().toString(owner->taken, QLocale::ShortFormat)),
+        Platform::Icon::Warning, Platform::Buttons::YesNo, Platform::Answer::No);
+    if (answer != Platform::Answer::Yes)
+        return false;
+    if (m_platform.takeOverLock())
+        return true;
+    m_platform.message(nullptr,
+                       QStringLiteral("The lock file %1 could not be removed.").arg(lockFile),
+                       Platform::Icon::Critical);
+    return false;
 }
 
 StudyWindow *OrlendraApp::loadStudyWindow()

@@ -66,6 +66,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Asks about a lock whose run cannot be checked from here and takes it over if the user says
+    // so; a lock of a live run here is only told of. True when this run may start.
+    bool mayTakeOverLock();
     StudyWindow *loadStudyWindow();
     FrameWindow *loadFrameWindow();
     void closeForHandOver(QWidget *window);

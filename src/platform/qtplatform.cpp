@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <QThread>
 #include <QUrl>
 
@@ -38,6 +39,27 @@ bool namesItsOwner(const QLockFile &lock)
     QString host;
     QString application;
     return lock.getLockInfo(&pid, &host, &application);
+}
+
+// The owner of a lock that Qt cannot judge because it was taken on another machine: Qt checks
+// whether the owner's process lives only for a lock of this machine, known by its id where the
+// lock names one, otherwise by the host name. The rule here must be Qt's, or a lock of a dead run
+// here would be offered for removal as if it were another machine's.
+std::optional<Platform::LockOwner> ownerOnAnotherMachine(const QString &lockFile)
+{
+    QFile file(lockFile);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return std::nullopt;
+    const QList<QByteArray> lines = file.read(4096).split('\n');
+    const QString host = QString::fromUtf8(lines.value(2));
+    const QByteArray machine = lines.value(3);
+    const QByteArray ourMachine = QSysInfo::machineUniqueId();
+    const bool here = !machine.isEmpty() && !ourMachine.isEmpty()
+                          ? machine == ourMachine
+                          : host.isEmpty() || host == QSysInfo::machineHostName();
+    if (here)
+        return std::nullopt;
+    return Platform::LockOwner{lockFile, host, QFileInfo(lockFile).lastModified()};
 }
 
 QString currentUserId()
@@ -152,10 +174,12 @@ Platform::Answer QtPlatform::message(QWidget *parent, const QString &text, Icon 
     QString shown = text;
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    const auto shownIcon = icon == Icon::Critical  ? QMessageBox::Critical
+                           : icon == Icon::Warning ? QMessageBox::Warning
+                                                   : QMessageBox::Information;
     QMessageBox box(
-        icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::Information, programTitle,
-        shown, buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
-        parent);
+        shownIcon, programTitle, shown,
+        buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
     if (buttons == Buttons::YesNo)
         box.setDefaultButton(defaultAnswer == Answer::No ? QMessageBox::No : QMessageBox::Yes);
     switch (box.exec()) {
@@ -222,6 +246,7 @@ QString QtPlatform::goalFolder(const QString &programFolder, bool programFolderW
 
 bool QtPlatform::anotherInstanceRunning()
 {
+    m_uncheckedOwner.reset();
     if (m_lock && m_lock->isLocked())
         return false;
     m_lock = std::make_unique<QLockFile>(m_lockPath);
@@ -241,7 +266,18 @@ bool QtPlatform::anotherInstanceRunning()
     }
     // Only a lock held by a live process means another run; a lock we cannot even create (a
     // read-only folder) must not keep the user out.
-    return m_lock->error() == QLockFile::LockFailedError;
+    if (m_lock->error() != QLockFile::LockFailedError)
+        return false;
+    m_uncheckedOwner = ownerOnAnotherMachine(m_lockPath);
+    return true;
+}
+
+bool QtPlatform::takeOverLock()
+{
+    m_uncheckedOwner.reset();
+    // Removing fails while a run on this machine holds the lock, such as one that started here
+    // while the user was deciding.
+    return m_lock && m_lock->removeStaleLockFile() && m_lock->tryLock(0);
 }
 
 void QtPlatform::openUrl(const QUrl &url)

@@ -52,6 +52,8 @@ public:
     SettingsStore &settings() override;
     QString programFolder() const override;
     bool anotherInstanceRunning() override;
+    std::optional<LockOwner> uncheckedLockOwner() const override { return m_uncheckedOwner; }
+    bool takeOverLock() override;
     void openUrl(const QUrl &url) override;
     RandomEngine &random() override { return m_random; }
     void seedFromClock() override;
@@ -64,6 +66,7 @@ public:
 private:
     QString m_lockPath;
     std::unique_ptr<QLockFile> m_lock;
+    std::optional<LockOwner> m_uncheckedOwner;
     std::unique_ptr<QSettingsStore> m_settings;
     RandomEngine m_random;
 };
