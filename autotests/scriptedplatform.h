@@ -46,7 +46,11 @@ public:
     bool anotherInstanceRunning() override { return otherInstance; }
     std::optional<LockOwner> uncheckedLockOwner() const override { return lockOwner; }
     bool takeOverLock() override { return lockTakenOver = true; }
-    void openUrl(const QUrl &url) override { openedUrls.append(url); }
+    bool openUrl(const QUrl &url) override
+    {
+        openedUrls.append(url);
+        return browser;
+    }
     RandomEngine &random() override { return engine; }
     void seedFromClock() override { engine.seed(seed); }
 
@@ -66,6 +70,7 @@ public:
     std::optional<LockOwner> lockOwner; // with otherInstance: a lock of another machine
     bool lockTakenOver = false;
     QList<QUrl> openedUrls;
+    bool browser = true;
     RandomEngine::result_type seed = 20261207;
     RandomEngine engine{seed};
 };

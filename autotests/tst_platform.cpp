@@ -42,6 +42,7 @@ private slots:
     void realMessageBox();
     void realClipboard_clearsOnlyOurs_data();
     void realClipboard_clearsOnlyOurs();
+    void realBrowser_saysWhetherItTookThePage();
     void secondRun_isTold();
     void lockOfAKilledRun_doesNotBlock_data();
     void lockOfAKilledRun_doesNotBlock();
@@ -129,6 +130,7 @@ void PlatformTest::realMessageBox()
     // The box is modal: note what it shows once it is up, then answer it as a user would.
     QString title;
     QString text;
+    bool selectable = false;
     QMessageBox::Icon shown = QMessageBox::NoIcon;
     QMessageBox::StandardButtons offered;
     QList<QMessageBox::StandardButton> defaults;
@@ -138,6 +140,7 @@ void PlatformTest::realMessageBox()
             return;
         title = box->windowTitle();
         text = box->text();
+        selectable = box->textInteractionFlags().testFlag(Qt::TextSelectableByMouse);
         shown = box->icon();
         offered = box->standardButtons();
         for (QAbstractButton *button : box->buttons()) {
@@ -155,6 +158,7 @@ void PlatformTest::realMessageBox()
         nullptr, QStringLiteral("First line\rsecond line"), icon, buttons, defaultAnswer);
     QCOMPARE(title, QStringLiteral("Orlendra"));
     QCOMPARE(text, QStringLiteral("First line\nsecond line"));
+    QVERIFY(selectable);
     QCOMPARE(shown, shownIcon);
     QCOMPARE(offered, shownButtons);
     QCOMPARE(defaults, QList{shownDefault});
@@ -210,6 +214,14 @@ void PlatformTest::realClipboard_clearsOnlyOurs()
     QTest::mouseClick(box.viewport(), Qt::LeftButton, {}, QPoint(30, 30));
     box.setText(QStringLiteral("changed by the program"));
     QCOMPARE(clipboard->text(), cleared ? QString() : copied);
+}
+
+void PlatformTest::realBrowser_saysWhetherItTookThePage()
+{
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        QSKIP("Only offscreen is sure to open no browser");
+    QtPlatform platform(QTemporaryDir().filePath(QStringLiteral("orlendra.lock")));
+    QVERIFY(!platform.openUrl(QUrl(QStringLiteral("https://example.org/"))));
 }
 
 void PlatformTest::secondRun_isTold()

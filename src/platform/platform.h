@@ -65,7 +65,8 @@ public:
     virtual std::optional<LockOwner> uncheckedLockOwner() const = 0;
     // Removes that lock and takes it for this run. False when it could not be removed.
     virtual bool takeOverLock() = 0;
-    virtual void openUrl(const QUrl &url) = 0;
+    // Hands the address to the desktop's browser; false when nothing took it.
+    virtual bool openUrl(const QUrl &url) = 0;
     // The program's one random engine; seedFromClock() reseeds it from the system timer.
     virtual RandomEngine &random() = 0;
     virtual void seedFromClock() = 0;

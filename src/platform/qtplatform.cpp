@@ -180,6 +180,8 @@ Platform::Answer QtPlatform::message(QWidget *parent, const QString &text, Icon 
     QMessageBox box(
         shownIcon, programTitle, shown,
         buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
+    // An address or a file name in the text can be copied from the box.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     if (buttons == Buttons::YesNo)
         box.setDefaultButton(defaultAnswer == Answer::No ? QMessageBox::No : QMessageBox::Yes);
     switch (box.exec()) {
@@ -280,9 +282,9 @@ bool QtPlatform::takeOverLock()
     return m_lock && m_lock->removeStaleLockFile() && m_lock->tryLock(0);
 }
 
-void QtPlatform::openUrl(const QUrl &url)
+bool QtPlatform::openUrl(const QUrl &url)
 {
-    QDesktopServices::openUrl(url);
+    return QDesktopServices::openUrl(url);
 }
 
 void QtPlatform::seedFromClock()

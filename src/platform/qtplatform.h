@@ -54,7 +54,7 @@ public:
     bool anotherInstanceRunning() override;
     std::optional<LockOwner> uncheckedLockOwner() const override { return m_uncheckedOwner; }
     bool takeOverLock() override;
-    void openUrl(const QUrl &url) override;
+    bool openUrl(const QUrl &url) override;
     RandomEngine &random() override { return m_random; }
     void seedFromClock() override;
 

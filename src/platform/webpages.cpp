@@ -51,16 +51,22 @@ QUrl address(const QString &pageKey)
     return QUrl(endpoint() + QStringLiteral("/orlendra/ssd.php?page=") + pageKey);
 }
 
-void openWebPage(Platform &platform, const QString &pageKey)
+void openWebPage(Platform &platform, const QString &pageKey, QWidget *parent)
 {
-    platform.openUrl(address(pageKey));
+    const QUrl url = address(pageKey);
+    if (platform.openUrl(url))
+        return;
+    platform.message(parent,
+                     QStringLiteral("No web browser could open the page. Its address is:\n\n%1")
+                         .arg(url.toString()),
+                     Platform::Icon::Information);
 }
 
 void connectLinks(QWidget *window, Platform &platform)
 {
     for (const Link &link : links) {
         const QString page = QString::fromLatin1(link.page);
-        const auto open = [&platform, page] { openWebPage(platform, page); };
+        const auto open = [&platform, page, window] { openWebPage(platform, page, window); };
         const QString name = QString::fromLatin1(link.element);
         for (QObject *element : window->findChildren<QObject *>(name)) {
             if (auto *action = qobject_cast<QAction *>(element))

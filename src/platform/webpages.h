@@ -15,9 +15,9 @@ QString endpoint();
 QString siteName();
 QUrl address(const QString &pageKey);
 
-// Hands the page to the desktop's browser and returns at once. Whether a browser took it is
-// not our concern: a missing browser must not interrupt the user with a message.
-void openWebPage(Platform &platform, const QString &pageKey);
+// Hands the page to the desktop's browser and returns at once. When nothing takes it (no browser),
+// the user is shown its address to open by hand, in a message over `parent`.
+void openWebPage(Platform &platform, const QString &pageKey, QWidget *parent);
 
 // Makes every menu entry, button and link label of the window that stands for a page open it.
 // Elements are found by name, so one table serves the study window, the frame and the About box.
