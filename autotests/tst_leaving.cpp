@@ -33,6 +33,7 @@ private slots:
     void userClosingTheStudyWindow_endsTheRun();
     void handOverToTheFrame_goesOn();
     void startAgain_showsAFreshStudyWindow();
+    void settingsNotStored_isToldOncePerRun();
     void userClosingTheFrame_endsTheRun_data();
     void userClosingTheFrame_endsTheRun();
     void frameButtons_keepToTheRightEdge();
@@ -196,6 +197,21 @@ void LeavingTest::startAgain_showsAFreshStudyWindow()
     second->findChild<QAction *>(QStringLiteral("mnuStart"))->trigger();
     QVERIFY(m_app->studyWindow()->isVisible());
     QCOMPARE(ended.count(), 0);
+}
+
+void LeavingTest::settingsNotStored_isToldOncePerRun()
+{
+    m_platform->store.failure = QStringLiteral("The file /ro/Orlendra.ini could not be written.");
+    QVERIFY(m_app->start());
+    m_app->showFrameWindow();
+    m_app->startAgain();
+    QCOMPARE(m_platform->messages.size(), 1);
+    QCOMPARE(m_platform->messages[0].icon, Platform::Icon::Warning);
+    QVERIFY(m_platform->messages[0].text.contains(m_platform->store.failure));
+    // Asked for by the user, a save that fails is told in full.
+    m_app->studyWindow()->findChild<QPushButton *>(QStringLiteral("cmdSaveSettings"))->click();
+    QCOMPARE(m_platform->messages.size(), 2);
+    QCOMPARE(m_platform->messages[1].icon, Platform::Icon::Critical);
 }
 
 void LeavingTest::userClosingTheFrame_endsTheRun_data()

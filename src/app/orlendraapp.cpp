@@ -6,6 +6,7 @@
 #include "platform/branding.h"
 #include "platform/platform.h"
 #include "platform/webpages.h"
+#include "study/studysettings.h"
 #include "study/studywindow.h"
 
 #include <QApplication>
@@ -14,6 +15,8 @@
 #include <QLocale>
 #include <QScreen>
 #include <QTimer>
+
+#include <utility>
 
 OrlendraApp::OrlendraApp(Platform &platform, QObject *parent)
     : QObject(parent)
@@ -109,6 +112,13 @@ StudyWindow *OrlendraApp::loadStudyWindow()
         connect(m_study, &StudyWindow::aboutRequested, this, [this] { showAboutBox(m_study); });
         connect(m_study, &StudyWindow::meaningsTestRequested, this,
                 &OrlendraApp::startMeaningsTest);
+        // Told once as long as the reason stays the same: a read-only settings folder is no error
+        // the user must hear of at every start, nor after every meanings test.
+        connect(m_study, &StudyWindow::settingsNotStoredAtStart, this, [this](const QString &why) {
+            if (std::exchange(m_settingsTroubleTold, why) != why)
+                m_platform.message(m_study, StudySettingsRules::notStoredMessage(why),
+                                   Platform::Icon::Warning);
+        });
         // Placed before the load steps, so that a message they show stands over the window; back
         // from a test, on the screen the test ran on.
         if (m_frame)

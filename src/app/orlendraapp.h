@@ -81,6 +81,8 @@ private:
     TestRecords m_testRecords;
     QPointer<StudyWindow> m_study;
     QPointer<FrameWindow> m_frame;
+    // The reason the study ticks could not be stored at start, once the user has been told.
+    QString m_settingsTroubleTold;
     bool m_handingOver = false;
     bool m_ending = false;
     bool m_ended = false;
