@@ -364,6 +364,9 @@ void StudyWindow::showTestResult(const QString &resultText)
 {
     m_testResult->setResultText(resultText);
     bringToFront(Section::TestResult);
+    // Keys the user typed for the last question must not land in the result, which is saved as
+    // it stands, nor press a link; a button that Enter does not press takes them.
+    m_testResult->saveButton()->setFocus(Qt::OtherFocusReason);
 }
 
 void StudyWindow::closeEvent(QCloseEvent *event)
