@@ -424,6 +424,7 @@ void KeywordsTestTest::saveResult_data()
     row("other suffix kept", "new.log", "new.log", false);
     row("replaced", "old.txt", "old.txt", false);
     row("cancelled", "", "", false);
+    row("a line break in the name", "new\nname.txt", "", true);
     row("cannot be written", "old.txt/new.txt", "", true);
     row("a folder in its place", "folder.txt", "", true);
     row("a link to /dev/full", "full.txt", "", true);

@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
@@ -42,6 +43,7 @@ private slots:
     void realMessageBox();
     void realClipboard_clearsOnlyOurs_data();
     void realClipboard_clearsOnlyOurs();
+    void realSaveDialog_opensInDocumentsThenWhereLastUsed();
     void realBrowser_saysWhetherItTookThePage();
     void secondRun_isTold();
     void lockOfAKilledRun_doesNotBlock_data();
@@ -214,6 +216,35 @@ void PlatformTest::realClipboard_clearsOnlyOurs()
     QTest::mouseClick(box.viewport(), Qt::LeftButton, {}, QPoint(30, 30));
     box.setText(QStringLiteral("changed by the program"));
     QCOMPARE(clipboard->text(), cleared ? QString() : copied);
+}
+
+void PlatformTest::realSaveDialog_opensInDocumentsThenWhereLastUsed()
+{
+    QTemporaryDir home;
+    const QByteArray realHome = qgetenv("HOME");
+    const QByteArray realConfig = qgetenv("XDG_CONFIG_HOME");
+    const auto restore = qScopeGuard([&] {
+        qputenv("HOME", realHome);
+        realConfig.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", realConfig);
+    });
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qunsetenv("XDG_CONFIG_HOME");
+    const QDir documents(home.filePath(QStringLiteral("Documents")));
+    QVERIFY(documents.mkpath(QStringLiteral("results")));
+    QtPlatform platform(home.filePath(QStringLiteral("orlendra.lock")));
+    QStringList openedIn;
+    for (const QString &chosen : {documents.filePath(QStringLiteral("results/a.txt")),
+                                  documents.filePath(QStringLiteral("results/b.txt"))}) {
+        QTimer::singleShot(0, this, [&] {
+            if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+                openedIn << dialog->directory().absolutePath();
+                dialog->selectFile(chosen);
+                QMetaObject::invokeMethod(dialog, &QDialog::accept);
+            }
+        });
+        QCOMPARE(platform.saveFileName(nullptr, QStringLiteral("Text file (*.txt)")), chosen);
+    }
+    QCOMPARE(openedIn, QStringList({documents.path(), documents.filePath("results")}));
 }
 
 void PlatformTest::realBrowser_saysWhetherItTookThePage()

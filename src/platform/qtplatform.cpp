@@ -197,7 +197,14 @@ Platform::Answer QtPlatform::message(QWidget *parent, const QString &text, Icon 
 
 QString QtPlatform::saveFileName(QWidget *parent, const QString &filter)
 {
-    QFileDialog dialog(parent);
+    // Left to itself the dialog opens in the working folder, which is the program's own beside
+    // the goal files; the user's documents are where a result belongs.
+    if (m_saveFolder.isEmpty()) {
+        m_saveFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (!QFileInfo(m_saveFolder).isDir())
+            m_saveFolder = QDir::homePath();
+    }
+    QFileDialog dialog(parent, QString(), m_saveFolder);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilter(filter);
     // A name typed without a suffix gets the filter's before the dialog checks whether that file
@@ -208,7 +215,9 @@ QString QtPlatform::saveFileName(QWidget *parent, const QString &filter)
         dialog.setDefaultSuffix(match.captured(1));
     if (dialog.exec() != QDialog::Accepted)
         return {};
-    return dialog.selectedFiles().value(0);
+    const QString chosen = dialog.selectedFiles().value(0);
+    m_saveFolder = QFileInfo(chosen).absolutePath();
+    return chosen;
 }
 
 void QtPlatform::clearClipboardIfOurs()

@@ -64,6 +64,8 @@ public:
     static QString goalFolder(const QString &programFolder, bool programFolderWritable);
 
 private:
+    // Where the save dialog opens: the user's documents, then wherever they last saved.
+    QString m_saveFolder;
     QString m_lockPath;
     std::unique_ptr<QLockFile> m_lock;
     std::optional<LockOwner> m_uncheckedOwner;
