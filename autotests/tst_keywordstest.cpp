@@ -360,8 +360,7 @@ void KeywordsTestTest::wholeTest()
 
     // Keys meant for the last question land on "Save Current Result" and leave the result alone.
     QCOMPARE(QApplication::focusWidget(), control(QStringLiteral("Command5")));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_1);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("1\r"));
     QVERIFY(m_fixture->platform.messages.isEmpty());
     QCOMPARE(window().frontSection(), StudyWindow::Section::TestResult);
     QCOMPARE(state().keywordQuestionNo, 24);

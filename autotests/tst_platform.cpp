@@ -222,19 +222,13 @@ void PlatformTest::realSaveDialog_opensInDocumentsThenWhereLastUsed()
 {
     QTemporaryDir home;
     const QByteArray realHome = qgetenv("HOME");
-    const QByteArray realConfig = qgetenv("XDG_CONFIG_HOME");
-    const auto restore = qScopeGuard([&] {
-        qputenv("HOME", realHome);
-        realConfig.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", realConfig);
-    });
+    const auto restore = qScopeGuard([&] { qputenv("HOME", realHome); });
     qputenv("HOME", QFile::encodeName(home.path()));
-    qunsetenv("XDG_CONFIG_HOME");
-    const QDir documents(home.filePath(QStringLiteral("Documents")));
-    QVERIFY(documents.mkpath(QStringLiteral("results")));
+    QVERIFY(QDir(home.path()).mkdir(QStringLiteral("Documents")));
     QtPlatform platform(home.filePath(QStringLiteral("orlendra.lock")));
+    const QString chosen = home.filePath(QStringLiteral("result.txt"));
     QStringList openedIn;
-    for (const QString &chosen : {documents.filePath(QStringLiteral("results/a.txt")),
-                                  documents.filePath(QStringLiteral("results/b.txt"))}) {
+    for (int time = 0; time < 2; ++time) {
         QTimer::singleShot(0, this, [&] {
             if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
                 openedIn << dialog->directory().absolutePath();
@@ -244,15 +238,14 @@ void PlatformTest::realSaveDialog_opensInDocumentsThenWhereLastUsed()
         });
         QCOMPARE(platform.saveFileName(nullptr, QStringLiteral("Text file (*.txt)")), chosen);
     }
-    QCOMPARE(openedIn, QStringList({documents.path(), documents.filePath("results")}));
+    QCOMPARE(openedIn, QStringList({home.filePath(QStringLiteral("Documents")), home.path()}));
 }
 
 void PlatformTest::realBrowser_saysWhetherItTookThePage()
 {
     if (QGuiApplication::platformName() != QLatin1String("offscreen"))
-        QSKIP("Only offscreen is sure to open no browser");
-    QtPlatform platform(QTemporaryDir().filePath(QStringLiteral("orlendra.lock")));
-    QVERIFY(!platform.openUrl(QUrl(QStringLiteral("https://example.org/"))));
+        QSKIP("Only offscreen is sure to have no browser");
+    QVERIFY(!QtPlatform().openUrl(QUrl(QStringLiteral("https://example.org/"))));
 }
 
 void PlatformTest::secondRun_isTold()
