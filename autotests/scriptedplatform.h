@@ -45,7 +45,13 @@ public:
     QString programFolder() const override { return folder; }
     QString takeGoalFolderTrouble() override { return std::exchange(goalFolderTrouble, QString()); }
     bool anotherInstanceRunning() override { return otherInstance; }
-    void openUrl(const QUrl &url) override { openedUrls.append(url); }
+    std::optional<LockOwner> uncheckedLockOwner() const override { return lockOwner; }
+    bool takeOverLock() override { return lockTakenOver = true; }
+    bool openUrl(const QUrl &url) override
+    {
+        openedUrls.append(url);
+        return browser;
+    }
     RandomEngine &random() override { return engine; }
     void seedFromClock() override { engine.seed(seed); }
 
@@ -63,7 +69,10 @@ public:
     QString folder;
     QString goalFolderTrouble;
     bool otherInstance = false;
+    std::optional<LockOwner> lockOwner; // with otherInstance: a lock of another machine
+    bool lockTakenOver = false;
     QList<QUrl> openedUrls;
+    bool browser = true;
     RandomEngine::result_type seed = 20261207;
     RandomEngine engine{seed};
 };

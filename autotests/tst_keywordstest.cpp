@@ -358,6 +358,9 @@ void KeywordsTestTest::wholeTest()
         }
     }
 
+    // Keys meant for the last question land on "Save Current Result" and leave the result alone.
+    QCOMPARE(QApplication::focusWidget(), control(QStringLiteral("Command5")));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("1\r"));
     QVERIFY(m_fixture->platform.messages.isEmpty());
     QCOMPARE(window().frontSection(), StudyWindow::Section::TestResult);
     QCOMPARE(state().keywordQuestionNo, 24);
@@ -420,6 +423,7 @@ void KeywordsTestTest::saveResult_data()
     row("other suffix kept", "new.log", "new.log", false);
     row("replaced", "old.txt", "old.txt", false);
     row("cancelled", "", "", false);
+    row("a line break in the name", "new\nname.txt", "", true);
     row("cannot be written", "old.txt/new.txt", "", true);
     row("a folder in its place", "folder.txt", "", true);
     row("a link to /dev/full", "full.txt", "", true);

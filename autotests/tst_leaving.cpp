@@ -28,10 +28,12 @@ private slots:
     void start_showsTheStudyWindow();
     void start_picksTheBannerFromTheEngine();
     void secondRun_onlySaysSo();
+    void lockOfAnotherMachine_isAskedAbout();
     void userClosingTheStudyWindow_endsTheRun_data();
     void userClosingTheStudyWindow_endsTheRun();
     void handOverToTheFrame_goesOn();
     void startAgain_showsAFreshStudyWindow();
+    void settingsNotStored_isToldOncePerRun();
     void userClosingTheFrame_endsTheRun_data();
     void userClosingTheFrame_endsTheRun();
     void frameButtons_keepToTheRightEdge();
@@ -109,6 +111,25 @@ void LeavingTest::secondRun_onlySaysSo()
     QVERIFY(m_platform->store.writtenKeys.isEmpty());
 }
 
+void LeavingTest::lockOfAnotherMachine_isAskedAbout()
+{
+    const QDateTime taken(QDate(2031, 1, 2), QTime(3, 4));
+    for (const auto answer : {Platform::Answer::No, Platform::Answer::Yes}) {
+        init();
+        m_platform->otherInstance = true;
+        m_platform->lockOwner = Platform::LockOwner{"/h/o.lock", "attic-pc", taken};
+        m_platform->answers << answer;
+        QCOMPARE(m_app->start(), answer == Platform::Answer::Yes);
+        QCOMPARE(m_platform->lockTakenOver, answer == Platform::Answer::Yes);
+        const auto asked = m_platform->messages.value(0);
+        QCOMPARE(asked.defaultAnswer, Platform::Answer::No);
+        for (const QString &part : {QStringLiteral("/h/o.lock"), QStringLiteral("attic-pc"),
+                                    QLocale().toString(taken, QLocale::ShortFormat)})
+            QVERIFY2(asked.text.contains(part), qPrintable(asked.text));
+        cleanup();
+    }
+}
+
 void LeavingTest::userClosingTheStudyWindow_endsTheRun_data()
 {
     QTest::addColumn<bool>("throughMenu");
@@ -168,6 +189,20 @@ void LeavingTest::startAgain_showsAFreshStudyWindow()
     second->findChild<QAction *>(QStringLiteral("mnuStart"))->trigger();
     QVERIFY(m_app->studyWindow()->isVisible());
     QCOMPARE(ended.count(), 0);
+}
+
+void LeavingTest::settingsNotStored_isToldOncePerRun()
+{
+    m_platform->store.failure = QStringLiteral("The file /ro/Orlendra.ini could not be written.");
+    QVERIFY(m_app->start());
+    m_app->showFrameWindow();
+    m_app->startAgain();
+    // Asked for by the user, a save that fails is told in full.
+    m_app->studyWindow()->findChild<QPushButton *>(QStringLiteral("cmdSaveSettings"))->click();
+    QCOMPARE(m_platform->messages.size(), 2);
+    QVERIFY(m_platform->messages[0].text.contains(m_platform->store.failure));
+    QCOMPARE(m_platform->messages[0].icon, Platform::Icon::Warning);
+    QCOMPARE(m_platform->messages[1].icon, Platform::Icon::Critical);
 }
 
 void LeavingTest::userClosingTheFrame_endsTheRun_data()

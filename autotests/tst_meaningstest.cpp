@@ -224,6 +224,7 @@ void MeaningsTestTest::wholeTest()
     StudyWindow *study = m_run->app.studyWindow();
     checkHandOver(study, frame);
     QCOMPARE(study->frontSection(), StudyWindow::Section::TestResult);
+    QTRY_COMPARE(QApplication::focusWidget(), control(study, QStringLiteral("Command5")));
     QCOMPARE(m_run->app.walk().studyPosition, 0);
     QVERIFY(!control(study, QStringLiteral("optTestSubjects_0"))->isChecked());
     QCOMPARE(state().meaningQuestionNo, 24);

@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
@@ -42,6 +43,8 @@ private slots:
     void realMessageBox();
     void realClipboard_clearsOnlyOurs_data();
     void realClipboard_clearsOnlyOurs();
+    void realSaveDialog_opensInDocumentsThenWhereLastUsed();
+    void realBrowser_saysWhetherItTookThePage();
     void secondRun_isTold();
     void lockOfAKilledRun_doesNotBlock_data();
     void lockOfAKilledRun_doesNotBlock();
@@ -113,6 +116,8 @@ void PlatformTest::realMessageBox_data()
     QTest::newRow("information, Escape")
         << I::Information << ok << A::Ok << "Escape" << M::Information << M::StandardButtons(M::Ok)
         << M::Ok << A::Ok;
+    QTest::newRow("warning, Enter") << I::Warning << ok << A::Ok << "Enter" << M::Warning
+                                    << M::StandardButtons(M::Ok) << M::Ok << A::Ok;
     QTest::newRow("Yes first, Escape") << I::Information << yesNo << A::Yes << "Escape"
                                        << M::Information << (M::Yes | M::No) << M::Yes << A::No;
     QTest::newRow("No first, Enter") << I::Information << yesNo << A::No << "Enter"
@@ -136,6 +141,7 @@ void PlatformTest::realMessageBox()
     // The box is modal: note what it shows once it is up, then answer it as a user would.
     QString title;
     QString text;
+    bool selectable = false;
     QMessageBox::Icon shown = QMessageBox::NoIcon;
     QMessageBox::StandardButtons offered;
     QList<QMessageBox::StandardButton> defaults;
@@ -145,6 +151,7 @@ void PlatformTest::realMessageBox()
             return;
         title = box->windowTitle();
         text = box->text();
+        selectable = box->textInteractionFlags().testFlag(Qt::TextSelectableByMouse);
         shown = box->icon();
         offered = box->standardButtons();
         for (QAbstractButton *button : box->buttons()) {
@@ -162,6 +169,7 @@ void PlatformTest::realMessageBox()
         nullptr, QStringLiteral("First line\rsecond line"), icon, buttons, defaultAnswer);
     QCOMPARE(title, QStringLiteral("Orlendra"));
     QCOMPARE(text, QStringLiteral("First line\nsecond line"));
+    QVERIFY(selectable);
     QCOMPARE(shown, shownIcon);
     QCOMPARE(offered, shownButtons);
     QCOMPARE(defaults, QList{shownDefault});
@@ -219,6 +227,36 @@ void PlatformTest::realClipboard_clearsOnlyOurs()
     QCOMPARE(clipboard->text(), cleared ? QString() : copied);
 }
 
+void PlatformTest::realSaveDialog_opensInDocumentsThenWhereLastUsed()
+{
+    QTemporaryDir home;
+    const QByteArray realHome = qgetenv("HOME");
+    const auto restore = qScopeGuard([&] { qputenv("HOME", realHome); });
+    qputenv("HOME", QFile::encodeName(home.path()));
+    QVERIFY(QDir(home.path()).mkdir(QStringLiteral("Documents")));
+    QtPlatform platform(home.filePath(QStringLiteral("orlendra.lock")));
+    const QString chosen = home.filePath(QStringLiteral("result.txt"));
+    QStringList openedIn;
+    for (int time = 0; time < 2; ++time) {
+        QTimer::singleShot(0, this, [&] {
+            if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
+                openedIn << dialog->directory().absolutePath();
+                dialog->selectFile(chosen);
+                QMetaObject::invokeMethod(dialog, &QDialog::accept);
+            }
+        });
+        QCOMPARE(platform.saveFileName(nullptr, QStringLiteral("Text file (*.txt)")), chosen);
+    }
+    QCOMPARE(openedIn, QStringList({home.filePath(QStringLiteral("Documents")), home.path()}));
+}
+
+void PlatformTest::realBrowser_saysWhetherItTookThePage()
+{
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        QSKIP("Only offscreen is sure to have no browser");
+    QVERIFY(!QtPlatform().openUrl(QUrl(QStringLiteral("https://example.org/"))));
+}
+
 void PlatformTest::secondRun_isTold()
 {
     QTemporaryDir folder;
@@ -227,6 +265,7 @@ void PlatformTest::secondRun_isTold()
     QVERIFY(!first->anotherInstanceRunning());
     QtPlatform second(lock);
     QVERIFY(second.anotherInstanceRunning());
+    QVERIFY(!second.uncheckedLockOwner());
     // Asking again from the run that holds the lock is no second run.
     QVERIFY(!first->anotherInstanceRunning());
     first.reset();
@@ -265,6 +304,11 @@ void PlatformTest::lockOfAKilledRun_doesNotBlock()
     }
     QtPlatform platform(lock);
     QCOMPARE(platform.anotherInstanceRunning(), blocks);
+    // The user is asked about it instead, and may take it over.
+    const auto owner = platform.uncheckedLockOwner();
+    QCOMPARE(owner.has_value(), blocks);
+    if (owner)
+        QVERIFY(owner->host == "elsewhere.invalid" && platform.takeOverLock());
 }
 
 void PlatformTest::twoStartsAtOnce_onlyOneRuns()

@@ -24,6 +24,7 @@ private slots:
 
     void everyElementOpensItsPage_data();
     void everyElementOpensItsPage();
+    void noBrowser_showsTheAddress();
     void aboutBox_isModalAndCloses_data();
     void aboutBox_isModalAndCloses();
 
@@ -153,6 +154,14 @@ void WebLinksTest::everyElementOpensItsPage()
     // A link never closes the box it stands in, not even with the Enter that OK would take.
     if (window == QLatin1String("frmAbout"))
         QCOMPARE(QApplication::activeModalWidget(), shown);
+}
+
+void WebLinksTest::noBrowser_showsTheAddress()
+{
+    m_run->platform.browser = false;
+    open(QStringLiteral("frmMain"))->findChild<QAction *>(QStringLiteral("mnuVisit"))->trigger();
+    QVERIFY(m_run->platform.messages.value(0).text.contains(
+        WebPages::address(QStringLiteral("home-page")).toString()));
 }
 
 void WebLinksTest::aboutBox_isModalAndCloses_data()

@@ -6,11 +6,16 @@
 #include "framewindow.h"
 #include "platform/platform.h"
 #include "platform/webpages.h"
+#include "study/studysettings.h"
 #include "study/studywindow.h"
 #include "widgets/banner.h"
 #include "windowplacement.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QLocale>
+
+#include <utility>
 
 OrlendraApp::OrlendraApp(Platform &platform, QObject *parent)
     : QObject(parent)
@@ -37,9 +42,7 @@ void OrlendraApp::prepareApplication()
 
 bool OrlendraApp::start()
 {
-    if (m_platform.anotherInstanceRunning()) {
-        m_platform.message(nullptr, QStringLiteral("Application is already running"),
-                           Platform::Icon::Information);
+    if (m_platform.anotherInstanceRunning() && !mayTakeOverLock()) {
         unloadAllAndEnd();
         return false;
     }
@@ -48,6 +51,33 @@ bool OrlendraApp::start()
     WindowPlacement::applyWindowIconOnceShown(study);
     study->pickBanner(bannerPickFor(bannerNumber(randomUnit(m_platform.random()))));
     return true;
+}
+
+bool OrlendraApp::mayTakeOverLock()
+{
+    const std::optional<Platform::LockOwner> owner = m_platform.uncheckedLockOwner();
+    if (!owner) {
+        m_platform.message(nullptr, QStringLiteral("Application is already running"),
+                           Platform::Icon::Information);
+        return false;
+    }
+    // A home folder shared between machines, or restored onto a new one: only the user can tell
+    // whether that run still goes on. Without this question the lock would keep them out for good.
+    const QString lockFile = QDir::toNativeSeparators(owner->lockFile);
+    const auto answer = m_platform.message(
+        nullptr,
+        QStringLiteral("Orlendra may be running on %1: its lock file %2 was taken there on %3.\n\n"
+                       "Start anyway? That is safe only if no other copy of Orlendra runs on %1.")
+            .arg(owner->host, lockFile, QLocale().toString(owner->taken, QLocale::ShortFormat)),
+        Platform::Icon::Warning, Platform::Buttons::YesNo, Platform::Answer::No);
+    if (answer != Platform::Answer::Yes)
+        return false;
+    if (m_platform.takeOverLock())
+        return true;
+    m_platform.message(nullptr,
+                       QStringLiteral("The lock file %1 could not be removed.").arg(lockFile),
+                       Platform::Icon::Critical);
+    return false;
 }
 
 StudyWindow *OrlendraApp::loadStudyWindow()
@@ -59,10 +89,18 @@ StudyWindow *OrlendraApp::loadStudyWindow()
             m_study = nullptr;
             windowClosing();
         });
-        connect(m_study, &StudyWindow::webPageRequested, this, &OrlendraApp::openWebPage);
+        connect(m_study, &StudyWindow::webPageRequested, this,
+                [this](WebPages::Page page) { openWebPage(page, m_study); });
         connect(m_study, &StudyWindow::aboutRequested, this, [this] { showAboutBox(m_study); });
         connect(m_study, &StudyWindow::meaningsTestRequested, this,
                 &OrlendraApp::startMeaningsTest);
+        // Told once as long as the reason stays the same: a read-only settings folder is no error
+        // the user must hear of at every start, nor after every meanings test.
+        connect(m_study, &StudyWindow::settingsNotStoredAtStart, this, [this](const QString &why) {
+            if (std::exchange(m_settingsTroubleTold, why) != why)
+                m_platform.message(m_study, StudySettingsRules::notStoredMessage(why),
+                                   Platform::Icon::Warning);
+        });
         // Placed before the load steps, so that a message they show stands over the window; back
         // from a test, on the screen the test ran on.
         if (m_frame)
@@ -91,7 +129,8 @@ FrameWindow *OrlendraApp::loadFrameWindow()
         });
         connect(m_frame, &FrameWindow::startAgainRequested, this, &OrlendraApp::startAgain);
         connect(m_frame, &FrameWindow::testFinished, this, &OrlendraApp::finishMeaningsTest);
-        connect(m_frame, &FrameWindow::webPageRequested, this, &OrlendraApp::openWebPage);
+        connect(m_frame, &FrameWindow::webPageRequested, this,
+                [this](WebPages::Page page) { openWebPage(page, m_frame); });
         connect(m_frame, &FrameWindow::aboutRequested, this, [this] { showAboutBox(m_frame); });
         // On the screen the user has been working on, and no larger than it.
         if (m_study)
@@ -147,16 +186,17 @@ void OrlendraApp::unloadAllAndEnd()
 AboutBox *OrlendraApp::showAboutBox(QWidget *over)
 {
     auto *box = new AboutBox(over);
-    connect(box, &AboutBox::webPageRequested, this, &OrlendraApp::openWebPage);
+    connect(box, &AboutBox::webPageRequested, this,
+            [this, box](WebPages::Page page) { openWebPage(page, box); });
     box->adjustSize();
     WindowPlacement::centre(box);
     box->show();
     return box;
 }
 
-void OrlendraApp::openWebPage(WebPages::Page page)
+void OrlendraApp::openWebPage(WebPages::Page page, QWidget *over)
 {
-    WebPages::openWebPage(m_platform, WebPages::pageKey(page));
+    WebPages::openWebPage(m_platform, WebPages::pageKey(page), over);
 }
 
 void OrlendraApp::closeForHandOver(QWidget *window)

@@ -62,17 +62,23 @@ signals:
     void runEnded();
 
 private:
+    // Asks about a lock whose run cannot be checked from here and takes it over if the user says
+    // so; a lock of a live run here is only told of. True when this run may start.
+    bool mayTakeOverLock();
     StudyWindow *loadStudyWindow();
     FrameWindow *loadFrameWindow();
     void closeForHandOver(QWidget *window);
     void windowClosing();
-    void openWebPage(WebPages::Page page);
+    // A message that no browser took the page stands over the window whose link asked for it.
+    void openWebPage(WebPages::Page page, QWidget *over);
 
     Platform &m_platform;
     StudyWalk m_walk;
     QuizRecords m_testRecords;
     QPointer<StudyWindow> m_study;
     QPointer<FrameWindow> m_frame;
+    // The reason the study ticks could not be stored at start, once the user has been told.
+    QString m_settingsTroubleTold;
     bool m_handingOver = false;
     bool m_ending = false;
     bool m_ended = false;

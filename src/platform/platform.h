@@ -2,7 +2,10 @@
 
 #include "random.h"
 
+#include <QDateTime>
 #include <QString>
+
+#include <optional>
 
 class QUrl;
 class QWidget;
@@ -30,7 +33,7 @@ public:
 class Platform
 {
 public:
-    enum class Icon { Critical, Information };
+    enum class Icon { Critical, Warning, Information };
     enum class Buttons { Ok, YesNo };
     enum class Answer { Ok, Yes, No };
 
@@ -47,12 +50,26 @@ public:
     // The folder of the goal files: the one that holds the executable while the user can write
     // there, otherwise a per-user data folder (an installed program).
     virtual QString programFolder() const = 0;
+    // Who took a single-instance lock on another machine.
+    struct LockOwner {
+        QString lockFile;
+        QString host;
+        QDateTime taken;
+    };
+
     // Once a run, when no goal file can be created in programFolder(): a sentence naming the
     // folders looked at. Otherwise, and every later time, an empty text.
     virtual QString takeGoalFolderTrouble() = 0;
     // True when another run of the program holds the single-instance lock.
     virtual bool anotherInstanceRunning() = 0;
-    virtual void openUrl(const QUrl &url) = 0;
+    // After anotherInstanceRunning(): the owner of a lock written on another machine, whose run
+    // cannot be checked from here (a home folder shared between machines, or restored onto a new
+    // one). Empty for a run on this machine.
+    virtual std::optional<LockOwner> uncheckedLockOwner() const = 0;
+    // Removes that lock and takes it for this run. False when it could not be removed.
+    virtual bool takeOverLock() = 0;
+    // Hands the address to the desktop's browser; false when nothing took it.
+    virtual bool openUrl(const QUrl &url) = 0;
     // The program's one random engine; seedFromClock() reseeds it from the system timer.
     virtual RandomEngine &random() = 0;
     virtual void seedFromClock() = 0;

@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <QThread>
 #include <QUrl>
 
@@ -40,6 +41,27 @@ bool namesItsOwner(const QLockFile &lock)
     return lock.getLockInfo(&pid, &host, &application);
 }
 
+// The owner of a lock that Qt cannot judge because it was taken on another machine: Qt checks
+// whether the owner's process lives only for a lock of this machine, known by its id where the
+// lock names one, otherwise by the host name. The rule here must be Qt's, or a lock of a dead run
+// here would be offered for removal as if it were another machine's.
+std::optional<Platform::LockOwner> ownerOnAnotherMachine(const QString &lockFile)
+{
+    QFile file(lockFile);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return std::nullopt;
+    const QList<QByteArray> lines = file.read(4096).split('\n');
+    const QString host = QString::fromUtf8(lines.value(2));
+    const QByteArray machine = lines.value(3);
+    const QByteArray ourMachine = QSysInfo::machineUniqueId();
+    const bool here = !machine.isEmpty() && !ourMachine.isEmpty()
+                          ? machine == ourMachine
+                          : host.isEmpty() || host == QSysInfo::machineHostName();
+    if (here)
+        return std::nullopt;
+    return Platform::LockOwner{lockFile, host, QFileInfo(lockFile).lastModified()};
+}
+
 QString currentUserId()
 {
 #ifdef Q_OS_UNIX
@@ -54,7 +76,7 @@ QString currentUserId()
 // The file is named here rather than by Qt, whose store for a scope reads the file as it is made.
 IniSettingsStore::IniSettingsStore()
     : IniSettingsStore(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                     QStringLiteral("/%1/%1.ini").arg(programTitle))
+                       QStringLiteral("/%1/%1.ini").arg(programTitle))
 {}
 
 IniSettingsStore::IniSettingsStore(const QString &iniFile)
@@ -156,10 +178,14 @@ Platform::Answer QtPlatform::message(QWidget *parent, const QString &text, Icon 
     QString shown = text;
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    const auto shownIcon = icon == Icon::Critical  ? QMessageBox::Critical
+                           : icon == Icon::Warning ? QMessageBox::Warning
+                                                   : QMessageBox::Information;
     QMessageBox box(
-        icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::Information, programTitle,
-        shown, buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
-        parent);
+        shownIcon, programTitle, shown,
+        buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
+    // An address or a file name in the text can be copied from the box.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     if (buttons == Buttons::YesNo)
         box.setDefaultButton(defaultAnswer == Answer::No ? QMessageBox::No : QMessageBox::Yes);
     switch (box.exec()) {
@@ -175,7 +201,14 @@ Platform::Answer QtPlatform::message(QWidget *parent, const QString &text, Icon 
 
 QString QtPlatform::saveFileName(QWidget *parent, const QString &filter)
 {
-    QFileDialog dialog(parent);
+    // Left to itself the dialog opens in the working folder, which is the program's own beside
+    // the goal files; the user's documents are where a result belongs.
+    if (m_saveFolder.isEmpty()) {
+        m_saveFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (!QFileInfo(m_saveFolder).isDir())
+            m_saveFolder = QDir::homePath();
+    }
+    QFileDialog dialog(parent, QString(), m_saveFolder);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilter(filter);
     // A name typed without a suffix gets the filter's before the dialog checks whether that file
@@ -186,7 +219,9 @@ QString QtPlatform::saveFileName(QWidget *parent, const QString &filter)
         dialog.setDefaultSuffix(match.captured(1));
     if (dialog.exec() != QDialog::Accepted)
         return {};
-    return dialog.selectedFiles().value(0);
+    const QString chosen = dialog.selectedFiles().value(0);
+    m_saveFolder = QFileInfo(chosen).absolutePath();
+    return chosen;
 }
 
 void QtPlatform::clearClipboardIfOurs()
@@ -261,6 +296,7 @@ QtPlatform::GoalFolder QtPlatform::goalFolder(const QString &programFolder,
 
 bool QtPlatform::anotherInstanceRunning()
 {
+    m_uncheckedOwner.reset();
     if (m_lock && m_lock->isLocked())
         return false;
     // Anything but a file where the lock belongs is no run's lock, and opening a pipe would hold
@@ -285,12 +321,23 @@ bool QtPlatform::anotherInstanceRunning()
     }
     // Only a lock held by a live process means another run; a lock we cannot even create (a
     // read-only folder) must not keep the user out.
-    return m_lock->error() == QLockFile::LockFailedError;
+    if (m_lock->error() != QLockFile::LockFailedError)
+        return false;
+    m_uncheckedOwner = ownerOnAnotherMachine(m_lockPath);
+    return true;
 }
 
-void QtPlatform::openUrl(const QUrl &url)
+bool QtPlatform::takeOverLock()
 {
-    QDesktopServices::openUrl(url);
+    m_uncheckedOwner.reset();
+    // Removing fails while a run on this machine holds the lock, such as one that started here
+    // while the user was deciding.
+    return m_lock && m_lock->removeStaleLockFile() && m_lock->tryLock(0);
+}
+
+bool QtPlatform::openUrl(const QUrl &url)
+{
+    return QDesktopServices::openUrl(url);
 }
 
 void QtPlatform::seedFromClock()

@@ -55,7 +55,9 @@ public:
     QString programFolder() const override;
     QString takeGoalFolderTrouble() override;
     bool anotherInstanceRunning() override;
-    void openUrl(const QUrl &url) override;
+    std::optional<LockOwner> uncheckedLockOwner() const override { return m_uncheckedOwner; }
+    bool takeOverLock() override;
+    bool openUrl(const QUrl &url) override;
     RandomEngine &random() override { return m_random; }
     void seedFromClock() override;
 
@@ -77,9 +79,12 @@ public:
 private:
     static GoalFolder ownGoalFolder();
 
+    // Where the save dialog opens: the user's documents, then wherever they last saved.
+    QString m_saveFolder;
     QString m_lockPath;
     bool m_goalFolderTroubleTaken = false;
     std::unique_ptr<QLockFile> m_lock;
+    std::optional<LockOwner> m_uncheckedOwner;
     std::unique_ptr<IniSettingsStore> m_settings;
     RandomEngine m_random;
 };

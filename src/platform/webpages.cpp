@@ -44,9 +44,15 @@ QUrl address(const QString &pageKey)
     return QUrl(endpoint() + QStringLiteral("/orlendra/ssd.php?page=") + pageKey);
 }
 
-void openWebPage(Platform &platform, const QString &pageKey)
+void openWebPage(Platform &platform, const QString &pageKey, QWidget *parent)
 {
-    platform.openUrl(address(pageKey));
+    const QUrl url = address(pageKey);
+    if (platform.openUrl(url))
+        return;
+    platform.message(parent,
+                     QStringLiteral("No web browser could open the page. Its address is:\n\n%1")
+                         .arg(url.toString()),
+                     Platform::Icon::Information);
 }
 
 } // namespace WebPages

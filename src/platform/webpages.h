@@ -4,6 +4,7 @@
 
 class Platform;
 class QUrl;
+class QWidget;
 
 // Pages of the maker's web site, each named by a page key and served by one script.
 namespace WebPages {
@@ -19,8 +20,8 @@ QString endpoint();
 QString siteName();
 QUrl address(const QString &pageKey);
 
-// Hands the page to the desktop's browser and returns at once. Whether a browser took it is
-// not our concern: a missing browser must not interrupt the user with a message.
-void openWebPage(Platform &platform, const QString &pageKey);
+// Hands the page to the desktop's browser and returns at once. When nothing takes it (no browser),
+// the user is shown its address to open by hand, in a message over `parent`.
+void openWebPage(Platform &platform, const QString &pageKey, QWidget *parent);
 
 } // namespace WebPages

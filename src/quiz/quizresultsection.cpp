@@ -1,9 +1,9 @@
 #include "quizresultsection.h"
 
-#include "widgets/guardedtextbox.h"
 #include "platform/platform.h"
-#include "reviewwindow.h"
 #include "quizrules.h"
+#include "reviewwindow.h"
+#include "widgets/guardedtextbox.h"
 
 #include <QDir>
 #include <QFontDatabase>
@@ -86,6 +86,15 @@ void QuizResultSection::saveResult()
         m_platform.saveFileName(this, QStringLiteral("Text file (*.txt)")));
     if (path.isEmpty())
         return;
+    // Pasted rather than meant, and a file that hardly anything can name again.
+    if (path.contains(QLatin1Char('\n')) || path.contains(QLatin1Char('\r'))) {
+        m_platform.message(this,
+                           QStringLiteral("The result was not saved: the file name %1 holds a "
+                                          "line break.")
+                               .arg(QDir::toNativeSeparators(path)),
+                           Platform::Icon::Critical);
+        return;
+    }
     const QString error = QuizRules::saveResult(path, m_result->text());
     if (error.isEmpty())
         return;

@@ -87,6 +87,13 @@ QList<QPair<QString, QString>> storedValues(const StudySettings &settings)
     return values;
 }
 
+QString notStoredMessage(const QString &why)
+{
+    return QStringLiteral("Your study settings could not be stored, so they will not be "
+                          "remembered next time.\n%1")
+        .arg(why);
+}
+
 QString store(SettingsStore &store, const StudySettings &settings)
 {
     for (const auto &[key, value] : storedValues(settings))

@@ -39,6 +39,9 @@ QString refusalMessage(Verdict verdict);
 // The eight keys with "1" or "0", in the order they are written.
 QList<QPair<QString, QString>> storedValues(const StudySettings &settings);
 
+// What the user is told when the choices could not be stored, `why` being the store's reason.
+QString notStoredMessage(const QString &why);
+
 // Writes the eight keys and pushes them to lasting storage. Returns an empty text on success,
 // otherwise why the choices could not be kept.
 QString store(SettingsStore &store, const StudySettings &settings);

@@ -103,7 +103,7 @@ StudyWindow::StudyWindow(Platform &platform, StudyWalk &walk, QuizRecords &testR
     buildMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(m_settings->memorizeButton(), &QPushButton::clicked, this, &StudyWindow::memorize);
+    connect(m_settings->memorizeButton(), &QPushButton::clicked, this, [this] { memorize(); });
     connect(m_settings->saveButton(), &QPushButton::clicked, this, [this] { saveStudySettings(); });
     connect(m_memorize->nextButton(), &QPushButton::clicked, this, &StudyWindow::nextStone);
     connect(m_memorize->backButton(), &QPushButton::clicked, this, &StudyWindow::previousStone);
@@ -151,7 +151,7 @@ void StudyWindow::load()
     m_loading = true;
     loadGoals();
     loadStudySettings();
-    memorize();
+    memorize(true);
     bringToFront(Section::Settings);
     m_loading = false;
     m_panels->setCurrentIndex(static_cast<int>(m_front));
@@ -281,7 +281,7 @@ void StudyWindow::loadStudySettings()
     m_settings->setTicks(StudySettingsRules::load(m_platform.settings()));
 }
 
-bool StudyWindow::saveStudySettings()
+bool StudyWindow::saveStudySettings(bool atStart)
 {
     const StudySettings ticks = m_settings->ticks();
     const auto verdict = StudySettingsRules::check(ticks);
@@ -293,20 +293,20 @@ bool StudyWindow::saveStudySettings()
     const QString error = StudySettingsRules::store(m_platform.settings(), ticks);
     if (!error.isEmpty()) {
         // The choices still count for this session; only remembering them failed.
-        m_platform.message(this,
-                           QStringLiteral("Your study settings could not be stored, so they will "
-                                          "not be remembered next time.\n%1")
-                               .arg(error),
-                           Platform::Icon::Critical);
+        if (atStart)
+            emit settingsNotStoredAtStart(error);
+        else
+            m_platform.message(this, StudySettingsRules::notStoredMessage(error),
+                               Platform::Icon::Critical);
     } else if (const QString notice = m_platform.settings().takeNotice(); !notice.isEmpty()) {
         m_platform.message(this, notice, Platform::Icon::Information);
     }
     return true;
 }
 
-void StudyWindow::memorize()
+void StudyWindow::memorize(bool atStart)
 {
-    if (!saveStudySettings())
+    if (!saveStudySettings(atStart))
         return;
     showSection(1);
     memorizeStone();
@@ -391,6 +391,9 @@ void StudyWindow::showTestResult(const QString &resultText)
 {
     m_testResult->setResultText(resultText);
     bringToFront(Section::TestResult);
+    // Keys the user typed for the last question must not land in the result, which is saved as
+    // it stands, nor press a link; a button that Enter does not press takes them.
+    m_testResult->saveButton()->setFocus(Qt::OtherFocusReason);
 }
 
 void StudyWindow::closeEvent(QCloseEvent *event)

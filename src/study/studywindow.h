@@ -50,10 +50,12 @@ public:
 
     void loadStudySettings();
     // Validates the ticks and stores them; false when they were refused (the user has been told).
-    bool saveStudySettings();
+    // A store that fails on the save of the load steps is signalled rather than told: it would
+    // fail the same way at every load, and the user asked for nothing.
+    bool saveStudySettings(bool atStart = false);
 
     // The Memorize action: store the ticks, then start a new walk at its first stone.
-    void memorize();
+    void memorize(bool atStart = false);
     void memorizeStone();
     void showStudyStone();
     void nextStone();
@@ -82,6 +84,8 @@ signals:
     void webPageRequested(WebPages::Page page);
     // The set-up asks for a meanings test; the test records are ready for it.
     void meaningsTestRequested();
+    // The ticks could not be stored by the load steps; `why` is the store's reason.
+    void settingsNotStoredAtStart(const QString &why);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
