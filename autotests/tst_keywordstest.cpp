@@ -2,14 +2,11 @@
 #include "catalogue/stonepicturebox.h"
 #include "ordinaryuser.h"
 #include "platform/filesaving.h"
-#include "quiz/meaningsquizpage.h"
-#include "quiz/quizpagedriver.h"
 #include "quiz/quizresultsection.h"
 #include "quiz/quizrules.h"
 #include "quiz/quizsession.h"
 #include "studyfixture.h"
 #include "widgets/guardedtextbox.h"
-#include "widgets/wrappingcheckbox.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -37,8 +34,6 @@ private slots:
 
     void setUpPages_data();
     void setUpPages();
-    void answer_data();
-    void answer();
     void ticks_moveTheFocusToNext_data();
     void ticks_moveTheFocusToNext();
     void wholeTest_data();
@@ -46,7 +41,6 @@ private slots:
     void abandonedTest_nextStartsAtZero();
     void saveResult_data();
     void saveResult();
-    void meaningsWindow_runsOnTheSameDriver();
 
 private:
     StudyWindow &window() { return *m_fixture->window; }
@@ -243,45 +237,6 @@ void KeywordsTestTest::setUpPages()
     }
 }
 
-// Every count of ticks and its score is the session's; here the page hands its ticks over, shows
-// a refusal and keeps the ticks, or moves on.
-void KeywordsTestTest::answer_data()
-{
-    QTest::addColumn<qint16>("level");
-    QTest::addColumn<int>("right"); // right boxes ticked
-    QTest::addColumn<int>("wrong"); // wrong boxes ticked
-    QTest::addColumn<QString>("outcome");
-    QTest::newRow("beginner, two") << qint16(0) << 1 << 1 << "You can select 1 option";
-    QTest::newRow("advanced, three right") << qint16(1) << 3 << 1 << "3 Correct Out of 4";
-}
-
-void KeywordsTestTest::answer()
-{
-    QFETCH(qint16, level);
-    QFETCH(int, right);
-    QFETCH(int, wrong);
-    QFETCH(QString, outcome);
-    startTest(level);
-    checkQuestionShown(1);
-    const QList<int> ticked = boxes(true).first(right) + boxes(false).first(wrong);
-    for (int i : ticked)
-        tick(i);
-    click(QStringLiteral("cmdNextQuestion"));
-
-    if (outcome.startsWith(QLatin1String("You"))) {
-        QCOMPARE(messageTexts(), QStringList{outcome});
-        QCOMPARE(session().questionNo(), 1);
-        for (int i : ticked)
-            QVERIFY(box(i)->isChecked());
-    } else {
-        QVERIFY(m_fixture->platform.messages.isEmpty());
-        QCOMPARE(QuizRules::scoreLine(level, session().sheet().answers[0].score), outcome);
-        for (int i = 0; i < QuizRules::optionCount(level); ++i)
-            QCOMPARE(session().sheet().answers[0].ticked[i], ticked.contains(i));
-        checkQuestionShown(2);
-    }
-}
-
 void KeywordsTestTest::ticks_moveTheFocusToNext_data()
 {
     QTest::addColumn<qint16>("level");
@@ -463,28 +418,6 @@ void KeywordsTestTest::saveResult()
         QVERIFY(QFileInfo(chosenPath).isDir());
     if (chosen == QLatin1String("full.txt"))
         QCOMPARE(FileSaving::pathKind(chosenPath), FileSaving::PathKind::Device);
-}
-
-void KeywordsTestTest::meaningsWindow_runsOnTheSameDriver()
-{
-    QuizSession session(m_fixture->platform.random());
-    session.setStoneTypes({true, false, false});
-    MeaningsQuizPage page;
-    QuizPageDriver driver(QuizSubject::Meanings, session, m_fixture->platform, &page,
-                          Qt::WindowShortcut);
-    QSignalSpy finished(&driver, &QuizPageDriver::finished);
-    session.startTest(QuizSubject::Meanings, QuizSetup::Beginner);
-    driver.next();
-    for (int question = 1; question <= QuestionCount; ++question) {
-        QCOMPARE(session.questionNo(), question);
-        for (int i = 0; i < 5; ++i)
-            page.optionBox(i)->setChecked(page.optionBox(i)->text() ==
-                                          session.question().correctAnswers[0]);
-        page.nextButton()->click();
-    }
-    QCOMPARE(finished.size(), 1);
-    QVERIFY(finished[0][0].toString().endsWith(
-        QLatin1String("\r\n24 Correct Out Of  24 Descriptions")));
 }
 
 QTEST_MAIN(KeywordsTestTest)
