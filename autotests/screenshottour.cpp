@@ -41,13 +41,13 @@ void click(QWidget *window, const char *name)
 
 // Ticks the right boxes of the question on screen, but one wrong box in every fifth question, so
 // that the result and its review show a mistake or two.
-void answer(const std::array<QAbstractButton *, 8> &boxes, const QuizRecords &records, int question)
+void answer(const std::array<QAbstractButton *, 8> &boxes, const QuizSession &session, int question)
 {
-    const int count = QuizRules::optionCount(records.setup.level);
-    const int needed = QuizRules::requiredTicks(records.setup.level);
+    const int count = QuizRules::optionCount(session.level());
+    const int needed = QuizRules::requiredTicks(session.level());
     QList<int> right, wrong;
     for (int i = 0; i < count; ++i)
-        (records.state.correctAnswers.contains(boxes[i]->text()) ? right : wrong) << i;
+        (session.question().correctAnswers.contains(boxes[i]->text()) ? right : wrong) << i;
     if (question % 5 == 0 && !right.isEmpty())
         right.removeLast();
     const QList<int> ticks = right.first(qMin(int(right.size()), needed)) +
@@ -87,7 +87,7 @@ int main(int argc, char *argv[])
     for (int i = 0; i < 8; ++i)
         keywordBoxes[i] = keywords->optionBox(i);
     for (int question = 1; question <= QuestionCount; ++question) {
-        answer(keywordBoxes, run.app.testRecords(), question);
+        answer(keywordBoxes, run.app.quizSession(), question);
         if (question == 3)
             save(study, QStringLiteral("test-keywords"));
         QTest::mouseClick(keywords->nextButton(), Qt::LeftButton);
@@ -114,7 +114,7 @@ int main(int argc, char *argv[])
     std::array<QAbstractButton *, 8> meaningBoxes{};
     for (int i = 0; i < 8; ++i)
         meaningBoxes[i] = meanings->optionBox(i);
-    answer(meaningBoxes, run.app.testRecords(), 1);
+    answer(meaningBoxes, run.app.quizSession(), 1);
     save(frame, QStringLiteral("test-meanings"));
 
     AboutBox *about = run.app.showAboutBox(frame);

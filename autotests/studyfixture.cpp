@@ -9,7 +9,7 @@ StudyFixture::StudyFixture()
 
 StudyWindow &StudyFixture::open()
 {
-    window = std::make_unique<StudyWindow>(platform, walk, records);
+    window = std::make_unique<StudyWindow>(platform, walk, session);
     // The fixture owns the window; closing it must not delete it under the fixture's feet.
     window->setAttribute(Qt::WA_DeleteOnClose, false);
     window->load();

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "app/orlendraapp.h"
+#include "quiz/quizsession.h"
 #include "scriptedplatform.h"
 #include "study/studywalk.h"
 #include "study/studywindow.h"
-#include "quiz/quizrecords.h"
 
 #include <QTemporaryDir>
 
@@ -21,7 +21,7 @@ struct StudyFixture {
     QTemporaryDir folder;
     ScriptedPlatform platform;
     StudyWalk walk;
-    QuizRecords records;
+    QuizSession session{platform.random()};
     std::unique_ptr<StudyWindow> window;
 };
 

@@ -2,14 +2,11 @@
 #include "catalogue/stonepicturebox.h"
 #include "ordinaryuser.h"
 #include "platform/filesaving.h"
-#include "widgets/guardedtextbox.h"
-#include "widgets/wrappingcheckbox.h"
-#include "studyfixture.h"
-#include "quiz/meaningquestion.h"
-#include "quiz/meaningsquizpage.h"
-#include "quiz/quizpagedriver.h"
 #include "quiz/quizresultsection.h"
 #include "quiz/quizrules.h"
+#include "quiz/quizsession.h"
+#include "studyfixture.h"
+#include "widgets/guardedtextbox.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -37,8 +34,6 @@ private slots:
 
     void setUpPages_data();
     void setUpPages();
-    void answer_data();
-    void answer();
     void ticks_moveTheFocusToNext_data();
     void ticks_moveTheFocusToNext();
     void wholeTest_data();
@@ -46,11 +41,10 @@ private slots:
     void abandonedTest_nextStartsAtZero();
     void saveResult_data();
     void saveResult();
-    void meaningsWindow_runsOnTheSameDriver();
 
 private:
     StudyWindow &window() { return *m_fixture->window; }
-    QuizState &state() { return m_fixture->records.state; }
+    QuizSession &session() { return m_fixture->session; }
     template <typename T = QAbstractButton> T *control(const QString &name);
     void click(const QString &name);
     // A click on the box's tick, which answers to clicks where its caption stands.
@@ -104,8 +98,8 @@ void KeywordsTestTest::startTest(qint16 level)
 QList<int> KeywordsTestTest::boxes(bool right)
 {
     QList<int> found;
-    for (int i = 0; i < QuizRules::optionCount(m_fixture->records.setup.level); ++i) {
-        if (state().correctAnswers.contains(box(i)->text()) == right)
+    for (int i = 0; i < QuizRules::optionCount(session().level()); ++i) {
+        if (session().question().correctAnswers.contains(box(i)->text()) == right)
             found << i;
     }
     return found;
@@ -124,11 +118,12 @@ QStringList KeywordsTestTest::messageTexts() const
 
 void KeywordsTestTest::checkQuestionShown(int number)
 {
-    const qint16 level = m_fixture->records.setup.level;
+    const qint16 level = session().level();
     const int inUse = QuizRules::optionCount(level);
-    const StoneIndex stone = state().questionOrder[number - 1];
+    const StoneIndex stone = session().sheet().answers[number - 1].stone;
     const QString name = loadRuneCatalogue().stoneNames[stone];
-    QCOMPARE(state().keywordQuestionNo, number);
+    QVERIFY(session().runs(QuizSubject::Keywords));
+    QCOMPARE(session().questionNo(), number);
     // What a screen reader hears of the labels.
     const auto spoken = [this](const char *label) {
         return QAccessible::queryAccessibleInterface(control<QLabel>(QLatin1String(label)))
@@ -145,8 +140,8 @@ void KeywordsTestTest::checkQuestionShown(int number)
         QCOMPARE(box(i)->isVisible(), i < inUse);
         QVERIFY(!box(i)->isChecked());
         if (i < inUse) {
-            QCOMPARE(box(i)->text(), state().options[i]);
-            QCOMPARE(box(i)->accessibleName(), state().options[i]);
+            QCOMPARE(box(i)->text(), session().question().options[i]);
+            QCOMPARE(box(i)->accessibleName(), session().question().options[i]);
         }
     }
 }
@@ -223,7 +218,7 @@ void KeywordsTestTest::setUpPages()
                                     ->objectName();
     QCOMPARE(where, shown);
     QCOMPARE(messageTexts(), messages);
-    const auto &types = m_fixture->records.setup.stoneTypes;
+    const auto &types = session().stoneTypes();
     QCOMPARE(QStringLiteral("%1%2%3").arg(int(types[0])).arg(int(types[1])).arg(int(types[2])),
              stoneTypes);
 
@@ -231,61 +226,14 @@ void KeywordsTestTest::setUpPages()
     const bool meanings = control(QStringLiteral("optTestSubjects_0"))->isChecked();
     QCOMPARE(meaningsAsked.size(), started && meanings ? 1 : 0);
     if (started) {
-        QCOMPARE(m_fixture->records.setup.level,
-                 control(QStringLiteral("optTestLevel_1"))->isChecked() ? 1 : 0);
-        QCOMPARE(meanings ? state().meaningQuestionNo : state().keywordQuestionNo,
-                 meanings ? 0 : 1);
+        QCOMPARE(session().level(), control(QStringLiteral("optTestLevel_1"))->isChecked() ? 1 : 0);
+        QVERIFY(session().runs(meanings ? QuizSubject::Meanings : QuizSubject::Keywords));
+        QCOMPARE(session().questionNo(), meanings ? 0 : 1);
     }
     if (started && !meanings) {
         checkQuestionShown(1);
         // The keyboard answers at once.
         QCOMPARE(QApplication::focusWidget(), box(0));
-    }
-}
-
-void KeywordsTestTest::answer_data()
-{
-    QTest::addColumn<qint16>("level");
-    QTest::addColumn<int>("right"); // right boxes ticked
-    QTest::addColumn<int>("wrong"); // wrong boxes ticked
-    QTest::addColumn<QString>("outcome");
-    QTest::newRow("beginner, none") << qint16(0) << 0 << 0 << "You must select 1 option";
-    QTest::newRow("beginner, two") << qint16(0) << 1 << 1 << "You can select 1 option";
-    QTest::newRow("beginner, right") << qint16(0) << 1 << 0 << "1 Correct Out of 1";
-    QTest::newRow("beginner, wrong") << qint16(0) << 0 << 1 << "0 Correct Out of 1";
-    QTest::newRow("advanced, none") << qint16(1) << 0 << 0 << "You can select 4 options";
-    QTest::newRow("advanced, three") << qint16(1) << 3 << 0 << "You can select 4 options";
-    QTest::newRow("advanced, five") << qint16(1) << 4 << 1 << "You can select 4 options";
-    QTest::newRow("advanced, three right") << qint16(1) << 3 << 1 << "3 Correct Out of 4";
-    QTest::newRow("advanced, all right") << qint16(1) << 4 << 0 << "4 Correct Out of 4";
-    QTest::newRow("advanced, all wrong") << qint16(1) << 0 << 4 << "0 Correct Out of 4";
-}
-
-void KeywordsTestTest::answer()
-{
-    QFETCH(qint16, level);
-    QFETCH(int, right);
-    QFETCH(int, wrong);
-    QFETCH(QString, outcome);
-    startTest(level);
-    checkQuestionShown(1);
-    const QList<int> ticked = boxes(true).first(right) + boxes(false).first(wrong);
-    for (int i : ticked)
-        tick(i);
-    click(QStringLiteral("cmdNextQuestion"));
-
-    if (outcome.startsWith(QLatin1String("You"))) {
-        QCOMPARE(messageTexts(), QStringList{outcome});
-        QCOMPARE(state().keywordQuestionNo, 1);
-        for (int i : ticked)
-            QVERIFY(box(i)->isChecked());
-        QCOMPARE(state().totalScore, 0);
-        QVERIFY(state().questionResults[0].isEmpty());
-    } else {
-        QVERIFY(m_fixture->platform.messages.isEmpty());
-        QCOMPARE(state().questionResults[0], outcome);
-        QCOMPARE(state().totalScore, right);
-        checkQuestionShown(2);
     }
 }
 
@@ -297,9 +245,13 @@ void KeywordsTestTest::ticks_moveTheFocusToNext_data()
     QTest::newRow("beginner, first tick") << qint16(0) << QList<int>{2} << true;
     QTest::newRow("advanced, third tick") << qint16(1) << QList<int>{0, 1, 2} << false;
     QTest::newRow("advanced, fourth tick") << qint16(1) << QList<int>{0, 1, 2, 3} << true;
-    QTest::newRow("every tick counts") << qint16(1) << QList<int>{0, 0, 0, 1, 2} << true;
-    QTest::newRow("counting starts again after Next")
-        << qint16(1) << QList<int>{0, 1, 2, -1, 3} << false;
+    // The boxes ticked count, not the clicks; and only a tick moves the focus.
+    QTest::newRow("a box ticked again") << qint16(1) << QList<int>{0, 0, 0, 1, 2} << false;
+    QTest::newRow("a box ticked again makes four")
+        << qint16(1) << QList<int>{0, 0, 0, 1, 2, 3} << true;
+    QTest::newRow("after a refused Next") << qint16(1) << QList<int>{0, 1, 2, -1, 3} << true;
+    QTest::newRow("beginner, unticked") << qint16(0) << QList<int>{2, 2} << false;
+    QTest::newRow("advanced, unticked at four") << qint16(1) << QList<int>{0, 1, 2, 3, 3} << false;
 }
 
 void KeywordsTestTest::ticks_moveTheFocusToNext()
@@ -363,25 +315,12 @@ void KeywordsTestTest::wholeTest()
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("1\r"));
     QVERIFY(m_fixture->platform.messages.isEmpty());
     QCOMPARE(window().frontSection(), StudyWindow::Section::TestResult);
-    QCOMPARE(state().keywordQuestionNo, 24);
-    QCOMPARE(state().questionScore, 0);
-    QCOMPARE(state().totalScore, 0);
+    QCOMPARE(session().questionNo(), 24);
+    QCOMPARE(session().totalScore(), 0);
+    // The finished test's result, whose lines the session's tests check.
     const QString text = window().testResult()->resultBox()->text();
-    const QStringList lines = text.split(QStringLiteral("\r\n"));
-    QCOMPARE(lines.size(), 26);
-    const QString full =
-        level ? QStringLiteral("4 Correct Out of 4") : QStringLiteral("1 Correct Out of 1");
-    const QString last =
-        level ? QStringLiteral("3 Correct Out of 4") : QStringLiteral("0 Correct Out of 1");
-    for (int i = 0; i < QuestionCount; ++i) {
-        const QString name = loadRuneCatalogue().stoneNames[state().questionOrder[i]];
-        // The score line starts at character 44, whatever the name.
-        QCOMPARE(lines[i], QStringLiteral("%1.          ").arg(i + 1, 2, 10, QLatin1Char('0')) +
-                               name + QString(30 - name.size(), QLatin1Char(' ')) +
-                               (i == QuestionCount - 1 ? last : full));
-    }
-    QCOMPARE(lines[24], QString(99, QLatin1Char('-')));
-    QCOMPARE(lines[25], total);
+    QCOMPARE(text, QuizRules::resultText(loadRuneCatalogue(), *session().lastFinished()));
+    QVERIFY(text.endsWith(QStringLiteral("\r\n") + total));
 
     // Saved as it stands, with one line end more.
     const QString path = QDir(m_fixture->folder.path()).filePath(QStringLiteral("result.txt"));
@@ -398,12 +337,12 @@ void KeywordsTestTest::abandonedTest_nextStartsAtZero()
     for (int i : boxes(true))
         tick(i);
     click(QStringLiteral("cmdNextQuestion"));
-    QCOMPARE(state().totalScore, 4);
+    QCOMPARE(session().totalScore(), 4);
     // Away and back through the set-up, whose choices are still made.
     for (const char *name : {"cmdSubjects_3", "cmdSubjects_2", "cmdTestNext_0", "cmdTestNext_2"})
         click(QLatin1String(name));
     QCOMPARE(window().frontSection(), StudyWindow::Section::TestKeywords);
-    QCOMPARE(state().totalScore, 0);
+    QCOMPARE(session().totalScore(), 0);
     checkQuestionShown(1);
 }
 
@@ -483,32 +422,6 @@ void KeywordsTestTest::saveResult()
         QVERIFY(QFileInfo(chosenPath).isDir());
     if (chosen == QLatin1String("full.txt"))
         QCOMPARE(FileSaving::pathKind(chosenPath), FileSaving::PathKind::Device);
-}
-
-void KeywordsTestTest::meaningsWindow_runsOnTheSameDriver()
-{
-    QuizRecords records;
-    records.setup.stoneTypes = {true, false, false};
-    MeaningsQuizPage page;
-    const auto build = [](const QuizSetup &setup, StoneIndex stone, RandomEngine &engine) {
-        return buildMeaningQuestion(loadRuneCatalogue(), stone, setup, engine);
-    };
-    QuizPageDriver driver(QuizSubject::Meanings, build, records, m_fixture->platform,
-                          testPageView(&page), &page);
-    QSignalSpy finished(&driver, &QuizPageDriver::finished);
-    QuizRules::startTest(records, QuizSubject::Meanings, QuizSetup::Beginner,
-                         m_fixture->platform.random());
-    driver.next();
-    for (int question = 1; question <= QuestionCount; ++question) {
-        QCOMPARE(records.state.meaningQuestionNo, question);
-        for (int i = 0; i < 5; ++i)
-            page.optionBox(i)->setChecked(page.optionBox(i)->text() ==
-                                          records.state.correctAnswers[0]);
-        page.nextButton()->click();
-    }
-    QCOMPARE(finished.size(), 1);
-    QVERIFY(finished[0][0].toString().endsWith(
-        QLatin1String("\r\n24 Correct Out Of  24 Descriptions")));
 }
 
 QTEST_MAIN(KeywordsTestTest)

@@ -98,24 +98,23 @@ void LayoutTest::studySections()
         // A question at its widest, at either level: the longest name and keywords.
         const RuneCatalogue &catalogue = loadRuneCatalogue();
         const auto longer = [](const QString &a, const QString &b) { return a.size() > b.size(); };
-        Question question;
+        AnsweredQuestion question;
         question.options =
             QStringList(catalogue.stoneKeywords.begin(), catalogue.stoneKeywords.end() - 1);
         std::sort(question.options.begin(), question.options.end(), longer);
         const auto longestName = std::max_element(
             catalogue.stoneNames.begin(), catalogue.stoneNames.end(),
             [](const QString &a, const QString &b) { return a.size() < b.size(); });
-        const auto stone = StoneIndex(longestName - catalogue.stoneNames.begin());
-        window.keywordsTest()->showQuestion(24, stone, QuizSetup::Beginner, question);
+        question.stone = StoneIndex(longestName - catalogue.stoneNames.begin());
+        window.keywordsTest()->showQuestion(24, question, QuizSetup::Beginner);
         checkCaptionsFit(&window);
-        window.keywordsTest()->showQuestion(24, stone, QuizSetup::Advanced, question);
+        window.keywordsTest()->showQuestion(24, question, QuizSetup::Advanced);
     }
     if (section == 5) {
-        QuizRules::startTest(fixture.records, QuizSubject::Keywords, QuizSetup::Advanced,
-                             fixture.platform.random());
-        fixture.records.state.questionResults.fill(QuizRules::scoreLine(QuizSetup::Advanced, 4));
-        window.showTestResult(QuizRules::resultText(loadRuneCatalogue(), fixture.records.state,
-                                                    QuizSetup::Advanced, QuizSubject::Keywords));
+        AnswerSheet sheet{QuizSubject::Keywords, QuizSetup::Advanced, {}, {}};
+        for (int i = 0; i < QuestionCount; ++i)
+            sheet.answers[i] = {StoneIndex(i), {}, {}, {}, {}, 4};
+        window.showTestResult(QuizRules::resultText(loadRuneCatalogue(), sheet));
     }
     checkCaptionsFit(&window);
     snapshot(&window, QStringLiteral("study-%1-%2").arg(section).arg(page));
@@ -124,7 +123,7 @@ void LayoutTest::studySections()
 void LayoutTest::frameWindow()
 {
     StudyFixture fixture;
-    FrameWindow frame(fixture.records, fixture.platform);
+    FrameWindow frame(fixture.session, fixture.platform);
     frame.setAttribute(Qt::WA_DeleteOnClose, false);
     frame.show();
     QVERIFY(QTest::qWaitForWindowExposed(&frame));
@@ -158,11 +157,12 @@ void LayoutTest::meaningTestWindow()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const int boxes = level == QuizSetup::Advanced ? 8 : 5;
     for (int first = 0; first < texts.size(); first += boxes) {
-        Question question;
+        AnsweredQuestion question;
+        question.stone = 2;
         question.options = texts.mid(first, boxes);
         while (question.options.size() < boxes)
             question.options << texts.first();
-        window.showQuestion(24, 2, static_cast<qint16>(level), question);
+        window.showQuestion(24, question, static_cast<qint16>(level));
         checkCaptionsFit(&window);
         if (first == 0)
             snapshot(&window, QStringLiteral("meanings-test-%1").arg(level));

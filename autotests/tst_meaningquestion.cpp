@@ -119,6 +119,13 @@ void MeaningQuestionTest::fairQuestionsAndTheirScores()
                 if (types[static_cast<std::size_t>(kind)])
                     allowed << own.last();
             }
+            // Each right answer is the meaning of the kind it says it was drawn as.
+            QCOMPARE(question.meaningKinds.size(), required);
+            for (int n = 0; n < required; ++n) {
+                QVERIFY(types[static_cast<std::size_t>(question.meaningKinds[n])]);
+                QCOMPARE(meaningText(catalogue, question.meaningKinds[n], stone),
+                         question.correctAnswers[n]);
+            }
             unsigned rightTicks = 0;
             for (const QString &answer : question.correctAnswers) {
                 QVERIFY(allowed.contains(answer));
@@ -175,7 +182,7 @@ void MeaningQuestionTest::windowShowsQuestions()
         const auto stone = static_cast<StoneIndex>(5 + n);
         const Question question = buildMeaningQuestion(
             catalogue, stone, QuizSetup{levels[n], {true, true, true}}, engine);
-        window.showQuestion(n + 1, stone, levels[n], question);
+        window.showQuestion(n + 1, {stone, {}, question.options, {}, {}, 0}, levels[n]);
         QCOMPARE(text("lblMeaningTestStoneName"), catalogue.stoneNames[5 + n]);
         QCOMPARE(text("lblMeaningTestQuestion"), QStringLiteral("Question %1").arg(n + 1));
         QCOMPARE(text("lblMeaningTestCaption"),

@@ -1,13 +1,14 @@
 #include "app/framewindow.h"
 #include "catalogue/stonepicturebox.h"
-#include "widgets/guardedtextbox.h"
-#include "widgets/wrappingcheckbox.h"
-#include "study/studywindow.h"
-#include "studyfixture.h"
 #include "quiz/meaningquestion.h"
 #include "quiz/meaningsquizpage.h"
 #include "quiz/quizresultsection.h"
 #include "quiz/quizrules.h"
+#include "quiz/quizsession.h"
+#include "study/studywindow.h"
+#include "studyfixture.h"
+#include "widgets/guardedtextbox.h"
+#include "widgets/wrappingcheckbox.h"
 
 #include <QApplication>
 #include <QDir>
@@ -37,7 +38,7 @@ private slots:
     void startAgain_abandonsTheTest();
 
 private:
-    QuizState &state() { return m_run->app.testRecords().state; }
+    QuizSession &session() { return m_run->app.quizSession(); }
     template <typename T = QAbstractButton> static T *control(QWidget *window, const QString &name);
     // Through the study window's set-up: the types as "URM" letters, then the hand-over.
     void startTest(qint16 level, const QString &types);
@@ -100,10 +101,10 @@ WrappingCheckBox *MeaningsTestTest::box(int index) const
 
 QList<int> MeaningsTestTest::boxes(bool right) const
 {
-    const QuizRecords &records = m_run->app.testRecords();
+    QuizSession &session = m_run->app.quizSession();
     QList<int> found;
-    for (int i = 0; i < QuizRules::optionCount(records.setup.level); ++i) {
-        if (records.state.correctAnswers.contains(box(i)->text()) == right)
+    for (int i = 0; i < QuizRules::optionCount(session.level()); ++i) {
+        if (session.question().correctAnswers.contains(box(i)->text()) == right)
             found << i;
     }
     return found;
@@ -111,36 +112,38 @@ QList<int> MeaningsTestTest::boxes(bool right) const
 
 void MeaningsTestTest::checkQuestionShown(int number)
 {
-    const QuizSetup &setup = m_run->app.testRecords().setup;
+    const qint16 level = session().level();
+    const AnsweredQuestion &question = session().question();
     MeaningsQuizPage *window = m_run->app.frameWindow()->meaningTest();
-    const StoneIndex stone = state().questionOrder[number - 1];
+    const StoneIndex stone = session().sheet().answers[number - 1].stone;
     const RuneCatalogue &catalogue = loadRuneCatalogue();
-    QCOMPARE(state().meaningQuestionNo, number);
+    QVERIFY(session().runs(QuizSubject::Meanings));
+    QCOMPARE(session().questionNo(), number);
     const auto text = [window](const char *label) {
         return control<QLabel>(window, QLatin1String(label))->text();
     };
     QCOMPARE(text("lblMeaningTestQuestion"), QStringLiteral("Question %1").arg(number));
     QCOMPARE(text("lblMeaningTestStoneName"), catalogue.stoneNames[stone]);
-    QCOMPARE(text("lblMeaningTestCaption"), QuizRules::instruction(setup.level));
+    QCOMPARE(text("lblMeaningTestCaption"), QuizRules::instruction(level));
     QCOMPARE(control<StonePictureBox>(window, QStringLiteral("picMeaningTest"))->pictureNumber(),
              stone + 1);
     // The right answers are this stone's meanings of the chosen kinds, each in one box.
     QStringList allowed;
     for (int kind = 0; kind < 3; ++kind) {
-        if (setup.stoneTypes[static_cast<std::size_t>(kind)])
+        if (session().stoneTypes()[static_cast<std::size_t>(kind)])
             allowed << meaningText(catalogue, kind, stone);
     }
-    QCOMPARE(state().correctAnswers.size(), QuizRules::requiredTicks(setup.level));
-    for (const QString &answer : state().correctAnswers) {
+    QCOMPARE(question.correctAnswers.size(), QuizRules::requiredTicks(level));
+    for (const QString &answer : question.correctAnswers) {
         QVERIFY(allowed.contains(answer));
-        QCOMPARE(state().options.count(answer), 1);
+        QCOMPARE(question.options.count(answer), 1);
     }
-    const int inUse = QuizRules::optionCount(setup.level);
+    const int inUse = QuizRules::optionCount(level);
     for (int i = 0; i < MeaningsQuizPage::OptionCount; ++i) {
         QCOMPARE(box(i)->isVisible(), i < inUse);
         QVERIFY(!box(i)->isChecked());
         if (i < inUse)
-            QCOMPARE(box(i)->text(), state().options[i]);
+            QCOMPARE(box(i)->text(), question.options[i]);
     }
 }
 
@@ -227,21 +230,13 @@ void MeaningsTestTest::wholeTest()
     QTRY_COMPARE(QApplication::focusWidget(), control(study, QStringLiteral("Command5")));
     QCOMPARE(m_run->app.walk().studyPosition, 0);
     QVERIFY(!control(study, QStringLiteral("optTestSubjects_0"))->isChecked());
-    QCOMPARE(state().meaningQuestionNo, 24);
-    QCOMPARE(state().questionScore, 0);
-    QCOMPARE(state().totalScore, 0);
+    QCOMPARE(session().questionNo(), 24);
+    QCOMPARE(session().totalScore(), 0);
 
+    // The finished test's result, whose lines the session's tests check.
     const QString text = study->testResult()->resultBox()->text();
-    const QStringList lines = text.split(QStringLiteral("\r\n"));
-    QCOMPARE(lines.size(), 26);
-    for (int i = 0; i < QuestionCount; ++i) {
-        const QString name = loadRuneCatalogue().stoneNames[state().questionOrder[i]];
-        const int score = i == QuestionCount - 1 ? 0 : QuizRules::requiredTicks(level);
-        QCOMPARE(lines[i], QStringLiteral("%1.          ").arg(i + 1, 2, 10, QLatin1Char('0')) +
-                               name.leftJustified(30) + QuizRules::scoreLine(level, score));
-    }
-    QCOMPARE(lines[24], QString(99, QLatin1Char('-')));
-    QCOMPARE(lines[25], total);
+    QCOMPARE(text, QuizRules::resultText(loadRuneCatalogue(), *session().lastFinished()));
+    QVERIFY(text.endsWith(QStringLiteral("\r\n") + total));
 
     // Saved from there as it stands, with one line end more.
     const QString path = QDir(m_run->folder.path()).filePath(QStringLiteral("result.txt"));
@@ -259,10 +254,8 @@ void MeaningsTestTest::wrongTickCount_data()
     QTest::addColumn<QString>("message");
     const qint16 beginner = QuizSetup::Beginner;
     const qint16 advanced = QuizSetup::Advanced;
-    QTest::newRow("beginner, none") << beginner << 0 << "You must select 1 option";
+    // Every count is the session's; here the frame shows the message and keeps the ticks.
     QTest::newRow("beginner, two") << beginner << 2 << "You can select 1 option";
-    QTest::newRow("advanced, none") << advanced << 0 << "You can select 4 options";
-    QTest::newRow("advanced, three") << advanced << 3 << "You can select 4 options";
     QTest::newRow("advanced, five") << advanced << 5 << "You can select 4 options";
 }
 
@@ -280,11 +273,9 @@ void MeaningsTestTest::wrongTickCount()
     QCOMPARE(m_run->platform.messages[0].text, message);
     QCOMPARE(m_run->platform.messages[0].icon, Platform::Icon::Critical);
     // The question stays as it was, ticks and all, for the user to correct.
-    QCOMPARE(state().meaningQuestionNo, 1);
+    QCOMPARE(session().questionNo(), 1);
     for (int i = 0; i < QuizRules::optionCount(level); ++i)
         QCOMPARE(box(i)->isChecked(), i < ticks);
-    QCOMPARE(state().totalScore, 0);
-    QVERIFY(state().questionResults[0].isEmpty());
 }
 
 void MeaningsTestTest::startAgain_abandonsTheTest()
@@ -294,7 +285,7 @@ void MeaningsTestTest::startAgain_abandonsTheTest()
     for (int i : right + boxes(false).first(4 - right.size()))
         QTest::mouseClick(box(i), Qt::LeftButton, {}, QPoint(8, box(i)->height() / 2));
     QTest::mouseClick(next(), Qt::LeftButton);
-    QCOMPARE(state().totalScore, 4);
+    QCOMPARE(session().totalScore(), 4);
 
     QPointer<QWidget> frame = m_run->app.frameWindow();
     QTest::mouseClick(control(frame, QStringLiteral("cmdStart")), Qt::LeftButton);
@@ -303,11 +294,10 @@ void MeaningsTestTest::startAgain_abandonsTheTest()
 
     // The next test counts from 0.
     startTest(QuizSetup::Beginner, QStringLiteral("M"));
-    QCOMPARE(state().totalScore, 0);
+    QCOMPARE(session().totalScore(), 0);
     QTest::mouseClick(box(boxes(true).first()), Qt::LeftButton);
     QTest::mouseClick(next(), Qt::LeftButton);
-    QCOMPARE(state().totalScore, 1);
-    QCOMPARE(state().questionResults[0], QStringLiteral("1 Correct Out of 1"));
+    QCOMPARE(session().totalScore(), 1);
 
     // The user closing the frame ends the run.
     m_run->app.frameWindow()->close();

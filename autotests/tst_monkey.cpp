@@ -4,8 +4,8 @@
 // sets the length of each run.
 
 #include "app/orlendraapp.h"
-#include "quiz/quizrecords.h"
 #include "quiz/quizrules.h"
+#include "quiz/quizsession.h"
 #include "scriptedplatform.h"
 #include "study/goalfile.h"
 #include "widgets/guardedtextbox.h"
@@ -111,6 +111,13 @@ QString resultFault(const QString &text)
     const QStringList lines = text.split(QStringLiteral("\r\n"));
     if (lines.size() != QuestionCount + 2)
         return QStringLiteral("a result of %1 lines").arg(lines.size());
+    static const QRegularExpression question(
+        QStringLiteral("^\\d\\d\\. {10}.{30}(\\d+) Correct Out of ([14])$"));
+    for (int i = 0; i < QuestionCount; ++i) {
+        const QRegularExpressionMatch line = question.match(lines[i]);
+        if (!line.hasMatch() || line.captured(1).toInt() > line.captured(2).toInt())
+            return QStringLiteral("the question line \"%1\"").arg(lines[i]);
+    }
     if (lines[QuestionCount] != QString(99, QLatin1Char('-')))
         return QStringLiteral("a result without its line of hyphens");
     static const QRegularExpression total(
@@ -178,7 +185,7 @@ private:
     QString m_resultText; // what txtResult of the watched study window held after the last event
     bool m_typedIntoResult = false;
     QSet<QString> m_savesNow;                    // files whose own save was asked for by this event
-    std::pair<qint16, qint16> m_questionNumbers; // keywords and meanings test, after the last event
+    std::pair<int, int> m_questionNumbers;       // subject and question shown after the last event
     bool m_onFrame = false; // the frame window was the one on screen after the last event
     bool m_focused = false; // stays in the section in front, to get through whole tests
     int m_phaseLeft = 0;
@@ -629,30 +636,25 @@ QString MonkeyTest::faultAfterEvent()
                            : QStringLiteral("hand-overs back")];
     m_onFrame = onFrame;
 
-    const QuizRecords &records = m_app->testRecords();
-    const QuizState &state = records.state;
-    const int count = QuizRules::requiredTicks(records.setup.level);
-    for (qint16 number : {state.keywordQuestionNo, state.meaningQuestionNo}) {
-        if (number < 0 || number > QuestionCount)
-            return QStringLiteral("question number %1").arg(number);
+    const QuizSession &session = m_app->quizSession();
+    const int count = QuizRules::requiredTicks(session.level());
+    if (session.questionNo() < 0 || session.questionNo() > QuestionCount)
+        return QStringLiteral("question number %1").arg(session.questionNo());
+    // Only a question answered with the ticks its level asks for is scored.
+    for (const AnsweredQuestion &answer : session.sheet().answers) {
+        if (answer.score < 0 || answer.score > count)
+            return QStringLiteral("a question scored %1 out of %2").arg(answer.score).arg(count);
+        if (!answer.ticked.isEmpty() && answer.ticked.count(true) != count)
+            return QStringLiteral("a question scored with %1 ticks").arg(answer.ticked.count(true));
     }
-    if (state.questionScore < 0 || state.questionScore > count)
-        return QStringLiteral("a question scored %1 out of %2").arg(state.questionScore).arg(count);
-    if (state.totalScore < 0 || state.totalScore > count * QuestionCount)
+    if (session.totalScore() < 0 || session.totalScore() > count * QuestionCount)
         return QStringLiteral("a total of %1 out of %2")
-            .arg(state.totalScore)
+            .arg(session.totalScore())
             .arg(count * QuestionCount);
-    const std::pair<qint16, qint16> numbers{state.keywordQuestionNo, state.meaningQuestionNo};
-    if (numbers.first > m_questionNumbers.first || numbers.second > m_questionNumbers.second)
+    const std::pair<int, int> numbers{int(session.subject()), session.questionNo()};
+    if (numbers != m_questionNumbers && numbers.second > 0)
         ++m_counts[QStringLiteral("questions shown")];
     m_questionNumbers = numbers;
-    static const QRegularExpression scoreLine(QStringLiteral("^(\\d+) Correct Out of ([14])$"));
-    for (const QString &line : state.questionResults) {
-        const QRegularExpressionMatch match = scoreLine.match(line);
-        if (!line.isEmpty() &&
-            (!match.hasMatch() || match.captured(1).toInt() > match.captured(2).toInt()))
-            return QStringLiteral("the score line \"%1\"").arg(line);
-    }
 
     // A result the program writes (not one the user typed into) has its 26 lines.
     if (StudyWindow *study = m_app->studyWindow()) {

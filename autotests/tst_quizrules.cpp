@@ -1,19 +1,54 @@
 #include "catalogue/runecatalogue.h"
 #include "quiz/keywordquestion.h"
 #include "quiz/quizrules.h"
+#include "quiz/quizsession.h"
 
 #include <QSet>
 #include <QTest>
 
 #include <map>
+#include <numeric>
 
-// The random parts of a test: the question order and the make-up of keywords questions.
+Q_DECLARE_METATYPE(QuizSubject)
+
+namespace {
+
+using Step = QuizSession::NextStep::Kind;
+
+// The boxes of the question on screen whose options are right, or wrong.
+QList<int> boxes(const QuizSession &session, bool right)
+{
+    QList<int> found;
+    const AnsweredQuestion &question = session.question();
+    for (int i = 0; i < question.options.size(); ++i) {
+        if (question.correctAnswers.contains(question.options[i]) == right)
+            found << i;
+    }
+    return found;
+}
+
+// "URM" letters as the stone-type page's boxes.
+std::array<bool, 3> stoneTypes(const QString &letters)
+{
+    return {letters.contains('U'), letters.contains('R'), letters.contains('M')};
+}
+
+} // namespace
+
+// The rules of a running test: the question order, the make-up of keywords questions, and what
+// "Next" does with the ticks through to the result.
 class TestRulesTest : public QObject
 {
     Q_OBJECT
 
 private slots:
     void shuffle_isAUniformPermutation();
+    void tickCounts_data();
+    void tickCounts();
+    void pressNext_data();
+    void pressNext();
+    void wholeTest_data();
+    void wholeTest();
     void keywordQuestion_isFair_data();
     void keywordQuestion_isFair();
     void rightPositions_everySetEquallyLikely_data();
@@ -27,13 +62,13 @@ void TestRulesTest::shuffle_isAUniformPermutation()
 {
     constexpr int runs = 24000;
     RandomEngine engine(7);
-    QuizState state;
+    QuizSession session(engine);
     std::array<std::array<int, QuestionCount>, StoneCount> landed{};
     for (int run = 0; run < runs; ++run) {
-        shuffleQuestionOrder(state, engine);
+        session.startTest(QuizSubject::Keywords, QuizSetup::Beginner);
         QSet<int> seen;
         for (int position = 0; position < QuestionCount; ++position) {
-            const int stone = state.questionOrder[position];
+            const int stone = session.sheet().answers[position].stone;
             QVERIFY(stone >= 0 && stone < StoneCount);
             seen.insert(stone);
             ++landed[stone][position];
@@ -45,6 +80,173 @@ void TestRulesTest::shuffle_isAUniformPermutation()
         for (int count : positions)
             QVERIFY2(count > 850 && count < 1150, qPrintable(QString::number(count)));
     }
+}
+
+void TestRulesTest::tickCounts_data()
+{
+    QTest::addColumn<qint16>("level");
+    QTest::addColumn<QStringList>("messages"); // for 0 ticks, 1 tick and so on; empty: scored
+    const QString one = QStringLiteral("You can select 1 option");
+    const QString four = QStringLiteral("You can select 4 options");
+    QTest::newRow("beginner") << qint16(QuizSetup::Beginner)
+                              << QStringList{"You must select 1 option", "", one, one, one, one};
+    QTest::newRow("advanced") << qint16(QuizSetup::Advanced)
+                              << QStringList{four, four, four, four, "", four, four, four, four};
+}
+
+// Any count of ticks but the level's is refused, and the question stays as it was for the user to
+// correct.
+void TestRulesTest::tickCounts()
+{
+    QFETCH(qint16, level);
+    QFETCH(QStringList, messages);
+    RandomEngine engine(3);
+    QuizSession session(engine);
+    for (int count = 0; count < messages.size(); ++count) {
+        session.startTest(QuizSubject::Keywords, level);
+        session.pressNext({});
+        const QStringList options = session.question().options;
+        QList<int> ticked(count);
+        std::iota(ticked.begin(), ticked.end(), 0);
+        const QuizSession::NextStep step = session.pressNext(ticked);
+        QCOMPARE(step.text, messages[count]);
+        QCOMPARE(step.kind, messages[count].isEmpty() ? Step::ShowQuestion : Step::Refused);
+        QCOMPARE(session.questionNo(), messages[count].isEmpty() ? 2 : 1);
+        if (messages[count].isEmpty())
+            continue;
+        QCOMPARE(session.question().options, options);
+        QVERIFY(session.sheet().answers[0].ticked.isEmpty());
+        QCOMPARE(session.totalScore(), 0);
+    }
+}
+
+void TestRulesTest::pressNext_data()
+{
+    QTest::addColumn<QuizSubject>("subject");
+    QTest::addColumn<qint16>("level");
+    QTest::addColumn<QString>("types"); // of the meanings test
+    QTest::addColumn<int>("right");     // right boxes ticked
+    QTest::addColumn<int>("wrong");     // wrong boxes ticked
+    QTest::addColumn<QString>("scoreLine");
+    const auto row = [](const char *name, QuizSubject subject, qint16 level, const char *types,
+                        int right, int wrong, const char *scoreLine) {
+        QTest::newRow(name) << subject << level << QString::fromLatin1(types) << right << wrong
+                            << QString::fromLatin1(scoreLine);
+    };
+    const auto keywords = QuizSubject::Keywords;
+    const qint16 beginner = QuizSetup::Beginner;
+    const qint16 advanced = QuizSetup::Advanced;
+    row("beginner, right", keywords, beginner, "", 1, 0, "1 Correct Out of 1");
+    row("beginner, wrong", keywords, beginner, "", 0, 1, "0 Correct Out of 1");
+    row("advanced, three right", keywords, advanced, "", 3, 1, "3 Correct Out of 4");
+    row("advanced, all right", keywords, advanced, "", 4, 0, "4 Correct Out of 4");
+    row("advanced, all wrong", keywords, advanced, "", 0, 4, "0 Correct Out of 4");
+    // With one kind, the four right answers are one text in one box, which earns all four.
+    row("meanings, one text right four times", QuizSubject::Meanings, advanced, "R", 1, 3,
+        "4 Correct Out of 4");
+}
+
+// One point for each right answer equal to a ticked option, and the ticks kept with the answer.
+void TestRulesTest::pressNext()
+{
+    QFETCH(QuizSubject, subject);
+    QFETCH(qint16, level);
+    QFETCH(QString, types);
+    QFETCH(int, right);
+    QFETCH(int, wrong);
+    QFETCH(QString, scoreLine);
+    RandomEngine engine(3);
+    QuizSession session(engine);
+    session.setStoneTypes(stoneTypes(types));
+    session.startTest(subject, level);
+    QCOMPARE(session.pressNext({}).kind, Step::ShowQuestion);
+    const int boxCount = QuizRules::optionCount(level);
+    const QList<int> ticked =
+        boxes(session, true).first(right) + boxes(session, false).first(wrong);
+
+    QCOMPARE(session.pressNext(ticked).kind, Step::ShowQuestion);
+    const AnsweredQuestion &first = session.sheet().answers[0];
+    QCOMPARE(session.questionNo(), 2);
+    QCOMPARE(QuizRules::scoreLine(level, first.score), scoreLine);
+    QCOMPARE(session.totalScore(), first.score);
+    QCOMPARE(first.ticked.size(), boxCount);
+    for (int i = 0; i < boxCount; ++i)
+        QCOMPARE(first.ticked[i], ticked.contains(i));
+}
+
+void TestRulesTest::wholeTest_data()
+{
+    QTest::addColumn<QuizSubject>("subject");
+    QTest::addColumn<qint16>("level");
+    QTest::addColumn<QString>("types");
+    QTest::addColumn<QString>("total");
+    const auto row = [](const char *name, QuizSubject subject, qint16 level, const char *types,
+                        const char *total) {
+        QTest::newRow(name) << subject << level << QString::fromLatin1(types)
+                            << QString::fromLatin1(total);
+    };
+    const auto keywords = QuizSubject::Keywords;
+    const auto meanings = QuizSubject::Meanings;
+    // Every answer right but the last, which is all wrong.
+    row("keywords, beginner", keywords, QuizSetup::Beginner, "", "23 Correct Out Of  24 Keywords");
+    row("keywords, advanced", keywords, QuizSetup::Advanced, "", "92 Correct Out Of  96 Keywords");
+    row("meanings, beginner", meanings, QuizSetup::Beginner, "U",
+        "23 Correct Out Of  24 Descriptions");
+    row("meanings, advanced", meanings, QuizSetup::Advanced, "RM",
+        "92 Correct Out Of  96 Descriptions");
+}
+
+// From the start to the result, which the answers of the finished test keep; a test left half
+// way afterwards changes none of it.
+void TestRulesTest::wholeTest()
+{
+    QFETCH(QuizSubject, subject);
+    QFETCH(qint16, level);
+    QFETCH(QString, types);
+    QFETCH(QString, total);
+    const RuneCatalogue &catalogue = loadRuneCatalogue();
+    const int required = QuizRules::requiredTicks(level);
+    RandomEngine engine(5);
+    QuizSession session(engine);
+    session.setStoneTypes(stoneTypes(types));
+    session.startTest(subject, level);
+    QCOMPARE(session.questionNo(), 0);
+    QuizSession::NextStep step = session.pressNext({});
+    for (int question = 1; question <= QuestionCount; ++question) {
+        QCOMPARE(step.kind, Step::ShowQuestion);
+        QCOMPARE(session.questionNo(), question);
+        const QList<int> right = question == QuestionCount ? QList<int>() : boxes(session, true);
+        step = session.pressNext(right + boxes(session, false).first(required - right.size()));
+    }
+    QCOMPARE(step.kind, Step::Finished);
+    QVERIFY(!session.runs(subject));
+    QCOMPARE(session.questionNo(), QuestionCount);
+    QCOMPARE(session.totalScore(), 0);
+
+    QVERIFY(session.lastFinished());
+    const AnswerSheet sheet = *session.lastFinished();
+    QCOMPARE(sheet.subject, subject);
+    QCOMPARE(sheet.level, level);
+    QCOMPARE(sheet.stoneTypes, stoneTypes(types)); // none for the keywords test
+    const QStringList lines = step.text.split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.size(), 26);
+    for (int i = 0; i < QuestionCount; ++i) {
+        const QString &name = catalogue.stoneNames[sheet.answers[i].stone];
+        QCOMPARE(sheet.answers[i].ticked.count(true), required);
+        // The score line starts at character 44, whatever the name.
+        QCOMPARE(lines[i], QStringLiteral("%1.          ").arg(i + 1, 2, 10, QLatin1Char('0')) +
+                               name + QString(30 - name.size(), QLatin1Char(' ')) +
+                               QuizRules::scoreLine(level, i < 23 ? required : 0));
+    }
+    QCOMPARE(lines[24], QString(99, QLatin1Char('-')));
+    QCOMPARE(lines[25], total);
+
+    session.startTest(subject, level);
+    session.pressNext({});
+    session.pressNext(boxes(session, false).first(required));
+    QCOMPARE(session.questionNo(), 2);
+    QCOMPARE(session.totalScore(), 0);
+    QCOMPARE(QuizRules::resultText(catalogue, *session.lastFinished()), step.text);
 }
 
 void TestRulesTest::levels()

@@ -97,7 +97,7 @@ int main(int argc, char *argv[])
     PaintWatch watch;
     ProgramRun run;
     run.app.start();
-    QuizRecords &records = run.app.testRecords();
+    QuizSession &session = run.app.quizSession();
 
     Figures toFrame, bareFrame, toStudy, bareStudy;
     QSize frameSize, studySize;
@@ -123,7 +123,7 @@ int main(int argc, char *argv[])
         }
         const double back =
             watch.time(QStringLiteral("frmMain"), [&] { test->nextButton()->click(); });
-        if (records.state.meaningQuestionNo != QuestionCount || !run.app.studyWindow() ||
+        if (session.questionNo() != QuestionCount || !run.app.studyWindow() ||
             run.app.frameWindow()) {
             std::fprintf(stderr, "The test did not come back to the study window\n");
             return 1;

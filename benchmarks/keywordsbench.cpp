@@ -41,18 +41,17 @@ private slots:
         QStandardPaths::setTestModeEnabled(true);
         StudyFixture fixture;
         StudyWindow &window = fixture.open();
-        QuizRecords &records = fixture.records;
+        QuizSession &session = fixture.session;
         auto *nextButton = window.findChild<QPushButton *>(QStringLiteral("cmdNextQuestion"));
         const auto start = [&] {
-            QuizRules::startTest(records, QuizSubject::Keywords, QuizSetup::Advanced,
-                                 fixture.platform.random());
+            session.startTest(QuizSubject::Keywords, QuizSetup::Advanced);
             window.keywordsTest()->start();
             window.bringToFront(StudyWindow::Section::TestKeywords);
         };
         start();
         QBENCHMARK
         {
-            if (records.state.keywordQuestionNo == QuestionCount)
+            if (session.questionNo() == QuestionCount)
                 start();
             for (int i = 0; i < 4; ++i)
                 window.findChild<QCheckBox *>(QStringLiteral("chkKeywords_%1").arg(i))

@@ -2,7 +2,6 @@
 
 #include "brand/branding.h"
 #include "platform/twips.h"
-#include "quiz/meaningquestion.h"
 #include "quiz/meaningsquizpage.h"
 #include "quiz/quizpagedriver.h"
 #include "widgets/linklabel.h"
@@ -29,7 +28,7 @@ QPushButton *barButton(const QString &name, const QString &caption, int top, QWi
 
 } // namespace
 
-FrameWindow::FrameWindow(QuizRecords &records, Platform &platform, QWidget *parent)
+FrameWindow::FrameWindow(QuizSession &session, Platform &platform, QWidget *parent)
     : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("MDI"));
@@ -86,11 +85,9 @@ FrameWindow::FrameWindow(QuizRecords &records, Platform &platform, QWidget *pare
     connect(m_donate, &QPushButton::clicked, this,
             [this] { emit webPageRequested(WebPages::Page::Donate); });
 
-    const auto build = [](const QuizSetup &setup, StoneIndex stone, RandomEngine &engine) {
-        return buildMeaningQuestion(loadRuneCatalogue(), stone, setup, engine);
-    };
-    m_driver = new QuizPageDriver(QuizSubject::Meanings, build, records, platform,
-                                  testPageView(m_test), m_test);
+    // The digit keys work wherever the focus stands in the frame, the scroll area included.
+    m_driver =
+        new QuizPageDriver(QuizSubject::Meanings, session, platform, m_test, Qt::WindowShortcut);
     connect(m_driver, &QuizPageDriver::finished, this, &FrameWindow::testFinished);
     // Tab scrolls the box it reaches into view, but the focus also moves by itself: to "Next"
     // after the last needed tick and back to the first box with a new question.

@@ -11,21 +11,21 @@ class QPushButton;
 class QScreen;
 class QScrollArea;
 class QuizPageDriver;
-struct QuizRecords;
+class QuizSession;
 
 // The frame window that hosts the meanings test: a top bar with "Start Again" and "Donate", a
 // bottom bar with "Exit" and the two offers, and the test window in between. The test runs on
-// the records of the whole run, so a frame built afresh for every test only has to show it.
+// the session of the whole run, so a frame built afresh for every test only has to show it.
 class FrameWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    FrameWindow(QuizRecords &records, Platform &platform, QWidget *parent = nullptr);
+    FrameWindow(QuizSession &session, Platform &platform, QWidget *parent = nullptr);
 
     MeaningsQuizPage *meaningTest() const { return m_test; }
 
-    // The test's "Next" pressed from code, once QuizRules::startTest has set the records up: it
+    // The test's "Next" pressed from code, once QuizSession::startTest has set the test up: it
     // builds question 1, and the first box waits for the keyboard when the frame is shown.
     void startTest();
 
@@ -33,7 +33,7 @@ public:
     void fitTo(const QScreen *screen);
 
 signals:
-    // The last question is scored; the records' scores are back at 0.
+    // The last question is scored; the session holds the test as the last finished one.
     void testFinished(const QString &resultText);
     void startAgainRequested();
     // Emitted whenever the window closes, by the user or by the program.

@@ -20,6 +20,7 @@
 OrlendraApp::OrlendraApp(Platform &platform, QObject *parent)
     : QObject(parent)
     , m_platform(platform)
+    , m_quizSession(platform.random())
 {}
 
 OrlendraApp::~OrlendraApp()
@@ -83,7 +84,7 @@ bool OrlendraApp::mayTakeOverLock()
 StudyWindow *OrlendraApp::loadStudyWindow()
 {
     if (!m_study) {
-        m_study = new StudyWindow(m_platform, m_walk, m_testRecords);
+        m_study = new StudyWindow(m_platform, m_walk, m_quizSession);
         // A closed window is gone for the run, even before Qt deletes it.
         connect(m_study, &StudyWindow::closing, this, [this] {
             m_study = nullptr;
@@ -122,7 +123,7 @@ StudyWindow *OrlendraApp::showStudyWindow()
 FrameWindow *OrlendraApp::loadFrameWindow()
 {
     if (!m_frame) {
-        m_frame = new FrameWindow(m_testRecords, m_platform);
+        m_frame = new FrameWindow(m_quizSession, m_platform);
         connect(m_frame, &FrameWindow::closing, this, [this] {
             m_frame = nullptr;
             windowClosing();

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/framewindow.h"
-#include "quiz/quizrecords.h"
+#include "quiz/quizsession.h"
 #include "study/studywalk.h"
 #include "study/studywindow.h"
 
@@ -38,7 +38,7 @@ public:
     StudyWindow *showStudyWindow();
     // Hands over to the meanings test: the frame window is shown, then the study window closes.
     FrameWindow *showFrameWindow();
-    // The set-up's start of a meanings test, whose records are ready: question 1 is built in
+    // The set-up's start of a meanings test, which the session holds: question 1 is built in
     // the frame before anything is shown, then the hand-over to the frame.
     void startMeaningsTest();
     // The end of a meanings test: the result in the result section of a freshly loaded study
@@ -55,7 +55,7 @@ public:
     StudyWindow *studyWindow() const { return m_study; }
     FrameWindow *frameWindow() const { return m_frame; }
     StudyWalk &walk() { return m_walk; }
-    QuizRecords &testRecords() { return m_testRecords; }
+    QuizSession &quizSession() { return m_quizSession; }
     bool hasEnded() const { return m_ended; }
 
 signals:
@@ -74,7 +74,7 @@ private:
 
     Platform &m_platform;
     StudyWalk m_walk;
-    QuizRecords m_testRecords;
+    QuizSession m_quizSession;
     QPointer<StudyWindow> m_study;
     QPointer<FrameWindow> m_frame;
     // The reason the study ticks could not be stored at start, once the user has been told.

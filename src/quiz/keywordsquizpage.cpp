@@ -1,9 +1,8 @@
 #include "keywordsquizpage.h"
 
+#include "brand/branding.h"
 #include "catalogue/runecatalogue.h"
 #include "catalogue/stonepicturebox.h"
-#include "keywordquestion.h"
-#include "brand/branding.h"
 #include "platform/twips.h"
 #include "quizpagedriver.h"
 #include "quizrules.h"
@@ -29,8 +28,8 @@ QLabel *label(const QString &name, const QRect &geometry, const QColor &colour, 
 
 } // namespace
 
-KeywordsQuizPage::KeywordsQuizPage(QuizRecords &records, Platform &platform, QWidget *parent)
-    : QWidget(parent)
+KeywordsQuizPage::KeywordsQuizPage(QuizSession &session, Platform &platform, QWidget *parent)
+    : QuizPage(parent)
 {
     setObjectName(QStringLiteral("picTestKeywords"));
     setAccessibleName(QStringLiteral("Keywords test"));
@@ -75,11 +74,10 @@ KeywordsQuizPage::KeywordsQuizPage(QuizRecords &records, Platform &platform, QWi
     m_next->setAccessibleName(m_next->text());
     m_next->setGeometry(twipsRect(240, 4080, 1695, 375));
 
-    const auto build = [](const QuizSetup &setup, StoneIndex stone, RandomEngine &engine) {
-        return buildKeywordQuestion(loadRuneCatalogue(), stone, setup.level, engine);
-    };
-    m_driver = new QuizPageDriver(QuizSubject::Keywords, build, records, platform,
-                                  testPageView(this), this);
+    addKeyLabels();
+
+    m_driver = new QuizPageDriver(QuizSubject::Keywords, session, platform, this,
+                                  Qt::WidgetWithChildrenShortcut);
     connect(m_driver, &QuizPageDriver::finished, this, &KeywordsQuizPage::finished);
 }
 
@@ -88,12 +86,11 @@ void KeywordsQuizPage::start()
     m_driver->next();
 }
 
-void KeywordsQuizPage::showQuestion(int number, StoneIndex stone, qint16 level,
-                                    const Question &question)
+void KeywordsQuizPage::showQuestion(int number, const AnsweredQuestion &question, qint16 level)
 {
-    const QString &name = loadRuneCatalogue().stoneNames[stone];
+    const QString &name = loadRuneCatalogue().stoneNames[question.stone];
     m_stoneName->setText(name);
-    m_picture->setPictureNumber(pictureNumberOf(stone));
+    m_picture->setPictureNumber(pictureNumberOf(question.stone));
     m_picture->setAccessibleName(name);
     m_caption->setText(QuizRules::instruction(level));
     m_questionNumber->setText(QStringLiteral("Question %1").arg(number));
@@ -106,4 +103,5 @@ void KeywordsQuizPage::showQuestion(int number, StoneIndex stone, qint16 level,
             m_options[i]->setAccessibleName(question.options[i]);
         }
     }
+    showKeyLabels();
 }

@@ -1,38 +1,33 @@
 #pragma once
 
-#include "quizrecords.h"
+#include "quizpage.h"
 
-#include <QWidget>
+#include <QCheckBox>
 
 #include <array>
 
 class Platform;
-class QCheckBox;
 class QLabel;
 class QPushButton;
-class StonePictureBox;
 class QuizPageDriver;
+class QuizSession;
+class StonePictureBox;
 
 // The keywords test page of the study window: a stone's name and picture and five or eight
 // keywords to tick.
-class KeywordsQuizPage : public QWidget
+class KeywordsQuizPage : public QuizPage
 {
     Q_OBJECT
 
 public:
-    static constexpr int OptionCount = 8;
+    KeywordsQuizPage(QuizSession &session, Platform &platform, QWidget *parent = nullptr);
 
-    KeywordsQuizPage(QuizRecords &records, Platform &platform, QWidget *parent = nullptr);
-
-    // Shows question 1 of a test that QuizRules::startTest has just set up.
+    // Shows question 1 of a test that QuizSession::startTest has just set up.
     void start();
 
-    // Puts question `number` about `stone` on screen: name, picture, instruction, and the level's
-    // boxes unticked and captioned with the question's options in order, the others hidden.
-    void showQuestion(int number, StoneIndex stone, qint16 level, const Question &question);
-
-    QCheckBox *optionBox(int index) const { return m_options[index]; }
-    QPushButton *nextButton() const { return m_next; }
+    void showQuestion(int number, const AnsweredQuestion &question, qint16 level) override;
+    QCheckBox *optionBox(int index) const override { return m_options[index]; }
+    QPushButton *nextButton() const override { return m_next; }
 
 signals:
     void finished(const QString &resultText);

@@ -1,11 +1,10 @@
 #include "meaningquestion.h"
 
+#include "quizrules.h"
+
 namespace {
 
 constexpr int KindCount = 3;
-constexpr int BeginnerOptions = 5;
-constexpr int AdvancedOptions = 8;
-constexpr int AdvancedAnswers = 4;
 
 constexpr std::array<std::array<int, KindCount>, KindCount> kindRows{{
     {QuizSetup::Upright, QuizSetup::Reversed, QuizSetup::Merkstave},
@@ -64,27 +63,26 @@ const QString &meaningText(const RuneCatalogue &catalogue, int kind, StoneIndex 
 Question buildMeaningQuestion(const RuneCatalogue &catalogue, StoneIndex stone,
                               const QuizSetup &setup, RandomEngine &engine)
 {
+    const int optionCount = QuizRules::optionCount(setup.level);
     Question question;
+    for (int n = 0; n < QuizRules::requiredTicks(setup.level); ++n) {
+        question.meaningKinds << drawMeaningKind(setup.stoneTypes, engine);
+        question.correctAnswers << meaningText(catalogue, question.meaningKinds.last(), stone);
+    }
+    question.options = drawWrongOptions(catalogue, stone, optionCount, engine);
     if (setup.level != QuizSetup::Advanced) {
-        question.correctAnswers << meaningText(catalogue, drawMeaningKind(setup.stoneTypes, engine),
-                                               stone);
-        question.options = drawWrongOptions(catalogue, stone, BeginnerOptions, engine);
-        question.options[randomBelow(engine, BeginnerOptions)] = question.correctAnswers[0];
+        question.options[randomBelow(engine, optionCount)] = question.correctAnswers[0];
         return question;
     }
 
-    for (int n = 0; n < AdvancedAnswers; ++n)
-        question.correctAnswers << meaningText(catalogue, drawMeaningKind(setup.stoneTypes, engine),
-                                               stone);
-    question.options = drawWrongOptions(catalogue, stone, AdvancedOptions, engine);
     QStringList rightTexts = question.correctAnswers;
     rightTexts.removeDuplicates();
-    std::array<bool, AdvancedOptions> taken{};
+    QList<bool> taken(optionCount, false);
     for (const QString &text : rightTexts) {
-        int position = randomBelow(engine, AdvancedOptions);
-        while (taken[static_cast<std::size_t>(position)])
-            position = randomBelow(engine, AdvancedOptions);
-        taken[static_cast<std::size_t>(position)] = true;
+        int position = randomBelow(engine, optionCount);
+        while (taken[position])
+            position = randomBelow(engine, optionCount);
+        taken[position] = true;
         question.options[position] = text;
     }
     return question;

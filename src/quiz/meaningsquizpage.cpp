@@ -1,9 +1,9 @@
 #include "meaningsquizpage.h"
 
-#include "catalogue/stonepicturebox.h"
 #include "brand/branding.h"
+#include "catalogue/stonepicturebox.h"
 #include "platform/twips.h"
-#include "widgets/wrappingcheckbox.h"
+#include "quizrules.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -33,7 +33,7 @@ QLabel *label(const QString &name, const QRect &geometry, const QColor &colour, 
 } // namespace
 
 MeaningsQuizPage::MeaningsQuizPage(QWidget *parent)
-    : QWidget(parent)
+    : QuizPage(parent)
 {
     setObjectName(QStringLiteral("frmMeaningTest"));
     setAccessibleName(QStringLiteral("Meanings test"));
@@ -80,12 +80,12 @@ MeaningsQuizPage::MeaningsQuizPage(QWidget *parent)
     m_next->setAccessibleName(m_next->text());
     m_next->setGeometry(twipsRect(1200, 3960, 1695, 375));
     m_next->setFont(boldFont(11));
+    addKeyLabels();
 }
 
-void MeaningsQuizPage::showQuestion(int number, StoneIndex stone, qint16 level,
-                                     const Question &question)
+void MeaningsQuizPage::showQuestion(int number, const AnsweredQuestion &question, qint16 level)
 {
-    const int inUse = level == QuizSetup::Advanced ? OptionCount : 5;
+    const int inUse = QuizRules::optionCount(level);
     for (int i = 0; i < OptionCount; ++i) {
         WrappingCheckBox *box = m_options[static_cast<size_t>(i)];
         box->setVisible(i < inUse);
@@ -95,12 +95,11 @@ void MeaningsQuizPage::showQuestion(int number, StoneIndex stone, qint16 level,
         if (i < inUse && i < question.options.size())
             box->setCaption(question.options[i]);
     }
-    m_caption->setText(level == QuizSetup::Advanced
-                           ? QStringLiteral("You must choose 4 options")
-                           : QStringLiteral("You must choose only 1 option"));
+    showKeyLabels();
+    m_caption->setText(QuizRules::instruction(level));
     m_questionNumber->setText(QStringLiteral("Question %1").arg(number));
-    const QString &name = loadRuneCatalogue().stoneNames[static_cast<size_t>(stone)];
+    const QString &name = loadRuneCatalogue().stoneNames[static_cast<size_t>(question.stone)];
     m_stoneName->setText(name);
-    m_picture->setPictureNumber(pictureNumberOf(stone));
+    m_picture->setPictureNumber(pictureNumberOf(question.stone));
     m_picture->setAccessibleName(name);
 }

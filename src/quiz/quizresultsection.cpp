@@ -2,6 +2,7 @@
 
 #include "platform/platform.h"
 #include "quizrules.h"
+#include "quizsession.h"
 #include "reviewwindow.h"
 #include "widgets/guardedtextbox.h"
 
@@ -12,11 +13,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-QuizResultSection::QuizResultSection(Platform &platform, const QuizRecords &records,
+QuizResultSection::QuizResultSection(Platform &platform, const QuizSession &session,
                                      QWidget *parent)
     : QWidget(parent)
     , m_platform(platform)
-    , m_records(records)
+    , m_session(session)
 {
     setObjectName(QStringLiteral("picTestResult"));
     setAccessibleName(QStringLiteral("Test result"));
@@ -68,14 +69,14 @@ void QuizResultSection::showEvent(QShowEvent *event)
 
 void QuizResultSection::updateReviewButton()
 {
-    m_review->setEnabled(m_records.lastFinished.has_value());
+    m_review->setEnabled(m_session.lastFinished().has_value());
 }
 
 void QuizResultSection::reviewAnswers()
 {
-    if (!m_records.lastFinished)
+    if (!m_session.lastFinished())
         return;
-    auto *review = new ReviewWindow(*m_records.lastFinished, this);
+    auto *review = new ReviewWindow(*m_session.lastFinished(), this);
     review->setAttribute(Qt::WA_DeleteOnClose);
     review->open();
 }

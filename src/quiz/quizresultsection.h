@@ -5,7 +5,7 @@
 class GuardedTextBox;
 class Platform;
 class QPushButton;
-struct QuizRecords;
+class QuizSession;
 
 // The result section of the study window: the text of the last finished test, either subject,
 // and saving it to a text file.
@@ -14,7 +14,7 @@ class QuizResultSection : public QWidget
     Q_OBJECT
 
 public:
-    QuizResultSection(Platform &platform, const QuizRecords &records, QWidget *parent = nullptr);
+    QuizResultSection(Platform &platform, const QuizSession &session, QWidget *parent = nullptr);
 
     void setResultText(const QString &text);
     GuardedTextBox *resultBox() const { return m_result; }
@@ -34,7 +34,7 @@ private:
     void updateReviewButton();
 
     Platform &m_platform;
-    const QuizRecords &m_records;
+    const QuizSession &m_session;
     GuardedTextBox *m_result = nullptr;
     QPushButton *m_save = nullptr;
     QPushButton *m_review = nullptr;

@@ -53,69 +53,27 @@ QString scoreLine(qint16 level, int score)
                                          : QStringLiteral(" Correct Out of 1"));
 }
 
-QString resultText(const RuneCatalogue &catalogue, const QuizState &state, qint16 level,
-                   QuizSubject subject)
+QString resultText(const RuneCatalogue &catalogue, const AnswerSheet &sheet)
 {
     const QString lineEnd = QStringLiteral("\r\n");
     QString text;
+    int total = 0;
     for (int i = 0; i < QuestionCount; ++i) {
+        const AnsweredQuestion &answer = sheet.answers[i];
         text += QStringLiteral("%1.").arg(i + 1, 2, 10, QLatin1Char('0'));
         text += QString(10, QLatin1Char(' '));
-        text += catalogue.stoneNames[state.questionOrder[i]].leftJustified(30);
-        text += state.questionResults[i] + lineEnd;
+        text += catalogue.stoneNames[answer.stone].leftJustified(30);
+        text += scoreLine(sheet.level, answer.score) + lineEnd;
+        total += answer.score;
     }
     text += QString(99, QLatin1Char('-')) + lineEnd;
-    text += QString::number(state.totalScore) + QStringLiteral(" Correct Out Of ");
-    const bool advanced = level == QuizSetup::Advanced;
-    if (subject == QuizSubject::Keywords)
+    text += QString::number(total) + QStringLiteral(" Correct Out Of ");
+    const bool advanced = sheet.level == QuizSetup::Advanced;
+    if (sheet.subject == QuizSubject::Keywords)
         text += advanced ? QStringLiteral(" 96 Keywords") : QStringLiteral(" 24 Keywords");
     else
         text += advanced ? QStringLiteral(" 96 Descriptions") : QStringLiteral(" 24 Descriptions");
     return text;
-}
-
-void startTest(QuizRecords &records, QuizSubject subject, qint16 level, RandomEngine &engine)
-{
-    shuffleQuestionOrder(records.state, engine);
-    records.setup.level = level;
-    records.state.questionScore = 0;
-    records.state.totalScore = 0;
-    records.state.questionNo(subject) = 0;
-}
-
-NextStep pressNext(QuizRecords &records, QuizSubject subject, const QStringList &tickedCaptions,
-                   const RuneCatalogue &catalogue)
-{
-    QuizState &state = records.state;
-    const qint16 level = records.setup.level;
-    qint16 &question = state.questionNo(subject);
-    if (question == 0) {
-        question = 1;
-        return {};
-    }
-    const QString refusal = tickCountMessage(level, static_cast<int>(tickedCaptions.size()));
-    if (!refusal.isEmpty())
-        return {NextStep::Kind::Refused, refusal};
-
-    const QStringList compared = state.correctAnswers.mid(0, requiredTicks(level));
-    state.questionScore = score(tickedCaptions, compared);
-    state.questionResults[question - 1] = scoreLine(level, state.questionScore);
-    state.totalScore = static_cast<qint16>(state.totalScore + state.questionScore);
-    AnsweredQuestion &answer = state.answers[question - 1];
-    answer = {state.questionOrder[question - 1],  state.options, {}, compared, state.questionScore,
-              state.questionResults[question - 1]};
-    // The options of a question are distinct, so a ticked caption names its box.
-    for (const QString &option : state.options)
-        answer.ticked << tickedCaptions.contains(option);
-    if (question < QuestionCount) {
-        ++question;
-        return {};
-    }
-    records.lastFinished = AnswerSheet{subject, level, state.answers};
-    NextStep finished{NextStep::Kind::Finished, resultText(catalogue, state, level, subject)};
-    state.questionScore = 0;
-    state.totalScore = 0;
-    return finished;
 }
 
 QString withTextSuffix(const QString &fileName)
@@ -134,15 +92,6 @@ QString saveResult(const QString &path, const QString &resultText)
 
 } // namespace QuizRules
 
-void shuffleQuestionOrder(QuizState &state, RandomEngine &engine)
-{
-    auto &order = state.questionOrder;
-    std::iota(order.begin(), order.end(), StoneIndex{0});
-    // Fisher-Yates from the back: each position takes one of the stones not yet placed.
-    for (int i = QuestionCount - 1; i > 0; --i)
-        std::swap(order[i], order[randomBelow(engine, i + 1)]);
-}
-
 Question layOutQuestion(const QStringList &correctAnswers, int optionCount,
                         const QStringList &excluded, const std::function<QString()> &drawDistractor,
                         RandomEngine &engine)
@@ -151,7 +100,7 @@ Question layOutQuestion(const QStringList &correctAnswers, int optionCount,
     // it every set of positions, is equally likely.
     QList<int> positions(optionCount);
     std::iota(positions.begin(), positions.end(), 0);
-    Question question{correctAnswers, QStringList(optionCount)};
+    Question question{correctAnswers, QStringList(optionCount), {}};
     for (int i = 0; i < correctAnswers.size(); ++i) {
         std::swap(positions[i], positions[i + randomBelow(engine, optionCount - i)]);
         question.options[positions[i]] = correctAnswers[i];

@@ -7,8 +7,8 @@
 
 struct RuneCatalogue;
 
-// The rules both rune tests share: what a level asks for, how a question is scored, what a press of
-// "Next" does to the records, the result text and its file. Plain logic; the pages only show it.
+// The rules both rune tests share: what a level asks for, how a question is scored, the result
+// text and its file. Plain logic; the pages only show it.
 namespace QuizRules {
 
 // Boxes in use: 5 at Beginner, 8 at Advanced.
@@ -29,32 +29,7 @@ QString scoreLine(qint16 level, int score);
 
 // The text of a finished test: 24 question lines with their score lines in one column, a line of
 // hyphens and the total, CR LF between the lines and nothing after the last.
-QString resultText(const RuneCatalogue &catalogue, const QuizState &state, qint16 level,
-                   QuizSubject subject);
-
-// The start of a test: a new question order, the level, both scores 0 and the subject's question
-// counter 0, so that the first press of "Next" shows question 1 and nothing of an abandoned test
-// counts.
-void startTest(QuizRecords &records, QuizSubject subject, qint16 level, RandomEngine &engine);
-
-// What a press of a test's "Next" asks of its page.
-struct NextStep {
-    enum class Kind {
-        ShowQuestion, // build and show question questionNo(subject)
-        Refused,      // tell the user `text`; question, ticks and scores stay as they were
-        Finished,     // the test is over: show the result `text`
-    };
-    Kind kind = Kind::ShowQuestion;
-    QString text;
-};
-
-// One press of "Next" over the records, given the captions of the ticked boxes in use (in box
-// order). The first press after the start only moves to question 1; every later one checks the
-// number of ticks, scores the question, stores its score line and the answer for the review and
-// moves on, and the one that scores question 24 writes the result, makes the test's answers the
-// last finished ones and puts both scores back to 0.
-NextStep pressNext(QuizRecords &records, QuizSubject subject, const QStringList &tickedCaptions,
-                   const RuneCatalogue &catalogue);
+QString resultText(const RuneCatalogue &catalogue, const AnswerSheet &sheet);
 
 // A chosen result file name, with ".txt" added when it has no suffix of its own.
 QString withTextSuffix(const QString &fileName);
@@ -65,13 +40,10 @@ QString saveResult(const QString &path, const QString &resultText);
 
 } // namespace QuizRules
 
-// A uniform random order of the 24 stones.
-void shuffleQuestionOrder(QuizState &state, RandomEngine &engine);
-
-// The make-up of one question, shared by the builders: the right answers go to distinct random
-// positions among `optionCount` (every set of positions equally likely), and every other position
-// gets a text from `drawDistractor` that is none of `excluded` and shows in no other box. The draws
-// must offer enough different texts to fill the question.
+// The make-up of a keywords question: the right answers go to distinct random positions among
+// `optionCount` (every set of positions equally likely), and every other position gets a text
+// from `drawDistractor` that is none of `excluded` and shows in no other box. The draws must offer
+// enough different texts to fill the question.
 Question layOutQuestion(const QStringList &correctAnswers, int optionCount,
                         const QStringList &excluded, const std::function<QString()> &drawDistractor,
                         RandomEngine &engine);

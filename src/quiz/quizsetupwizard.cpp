@@ -1,7 +1,7 @@
 #include "quizsetupwizard.h"
 
 #include "platform/platform.h"
-#include "quizrules.h"
+#include "quizsession.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -29,9 +30,9 @@ template <typename Button> Button *named(Button *button, const QString &name)
 
 } // namespace
 
-QuizSetupWizard::QuizSetupWizard(QuizRecords &records, Platform &platform, QWidget *parent)
+QuizSetupWizard::QuizSetupWizard(QuizSession &session, Platform &platform, QWidget *parent)
     : QWidget(parent)
-    , m_records(records)
+    , m_session(session)
     , m_platform(platform)
 {
     setObjectName(QStringLiteral("picTestSetUp"));
@@ -47,15 +48,22 @@ QuizSetupWizard::QuizSetupWizard(QuizRecords &records, Platform &platform, QWidg
                           QStringLiteral("optTestSubjects_1"));
     m_subjects[0] = named(new QRadioButton(QStringLiteral("Stone Meanings"), subjects),
                           QStringLiteral("optTestSubjects_0"));
-    fillPage(subjects, QStringLiteral("Select your preferred test set up."),
+    fillPage(Subjects, QStringLiteral("Select your preferred test set up."),
              {m_subjects[1], m_subjects[0]},
              {QStringLiteral("Stone Keywords"), QStringLiteral("Stone Meanings")},
              {QStringLiteral("Each rune stone is associated with a particular keyword. Stone "
                              "Keywords help you to interpret the keywords associated with the "
                              "different rune stones."),
               QStringLiteral("Stone Meanings lets you to test your ability to interpret the "
-                             "different meanings of the different rune stones.")},
-             -1, 0);
+                             "different meanings of the different rune stones.")});
+    m_flow[Subjects] = {[this] {
+                            return meaningsChosen() || m_subjects[1]->isChecked()
+                                       ? QString()
+                                       : QStringLiteral("Please Select A Test Subject");
+                        },
+                        // The keywords test asks no stone types.
+                        [this] { return meaningsChosen() ? StoneTypes : Level; },
+                        [] { return Subjects; }};
 
     QWidget *types = addPage(QStringLiteral("fraTestType"));
     const std::array<QString, 3> typeNames{QStringLiteral("Upright Stones"),
@@ -64,7 +72,7 @@ QuizSetupWizard::QuizSetupWizard(QuizRecords &records, Platform &platform, QWidg
     for (int i = 0; i < 3; ++i)
         m_stoneTypes[i] =
             named(new QCheckBox(typeNames[i], types), QStringLiteral("chkTestType_%1").arg(i));
-    fillPage(types, QStringLiteral("Select your preferred position."),
+    fillPage(StoneTypes, QStringLiteral("Select your preferred position."),
              {m_stoneTypes[0], m_stoneTypes[1], m_stoneTypes[2]},
              {typeNames[0], typeNames[1], QStringLiteral("Markstave Stones")},
              {QStringLiteral("This displays the meanings of the image of the stone seen in the "
@@ -72,21 +80,36 @@ QuizSetupWizard::QuizSetupWizard(QuizRecords &records, Platform &platform, QWidg
               QStringLiteral("This displays the reverse meanings of the reversed image of the "
                              "stone seen in the reversed position."),
               QStringLiteral("This displays the meanings of the image of the stone seen in the "
-                             "markstave position.")},
-             0, 1);
+                             "markstave position.")});
+    m_flow[StoneTypes] = {[this] {
+                              std::array<bool, 3> ticked{};
+                              for (int i = 0; i < 3; ++i)
+                                  ticked[i] = m_stoneTypes[i]->isChecked();
+                              if (std::none_of(ticked.begin(), ticked.end(), std::identity()))
+                                  return QStringLiteral("Please Select At Least 1 Stone Type");
+                              m_session.setStoneTypes(ticked);
+                              return QString();
+                          },
+                          [] { return Level; }, [] { return Subjects; }};
 
     QWidget *level = addPage(QStringLiteral("fraTestLevel"));
     m_levels[0] = named(new QRadioButton(QStringLiteral("Beginner"), level),
                         QStringLiteral("optTestLevel_0"));
     m_levels[1] = named(new QRadioButton(QStringLiteral("Advanced"), level),
                         QStringLiteral("optTestLevel_1"));
-    fillPage(level, QStringLiteral("Select your preferred level."), {m_levels[0], m_levels[1]},
+    fillPage(Level, QStringLiteral("Select your preferred level."), {m_levels[0], m_levels[1]},
              {QStringLiteral("Beginner"), QStringLiteral("Advanced")},
              {QStringLiteral("This is the best test set up for the learners of the subject. This "
                              "allows you to test your skills at a very basic level."),
               QStringLiteral("This set up allows you to test your skills at a higher level. This "
-                             "is the ideal level for the experienced people.")},
-             1, 2);
+                             "is the ideal level for the experienced people.")});
+    m_flow[Level] = {[this] {
+                         return m_levels[0]->isChecked() || m_levels[1]->isChecked()
+                                    ? QString()
+                                    : QStringLiteral("Please Select A Test Level");
+                     },
+                     [] { return -1; },
+                     [this] { return meaningsChosen() ? StoneTypes : Subjects; }};
 }
 
 QWidget *QuizSetupWizard::addPage(const QString &name)
@@ -97,14 +120,13 @@ QWidget *QuizSetupWizard::addPage(const QString &name)
     return page;
 }
 
-void QuizSetupWizard::fillPage(QWidget *page, const QString &prompt,
+void QuizSetupWizard::fillPage(Page id, const QString &prompt,
                                const QList<QAbstractButton *> &choices,
-                               const QStringList &frameCaptions, const QStringList &descriptions,
-                               int backIndex, int nextIndex)
+                               const QStringList &frameCaptions, const QStringList &descriptions)
 {
+    QWidget *page = m_pages->widget(id);
     auto *promptLabel = new QLabel(prompt, page);
-    promptLabel->setObjectName(
-        QStringLiteral("lblCaptions_%1").arg(promptNumberBase + m_pages->indexOf(page)));
+    promptLabel->setObjectName(QStringLiteral("lblCaptions_%1").arg(promptNumberBase + id));
     QFont bold = promptLabel->font();
     bold.setBold(true);
     promptLabel->setFont(bold);
@@ -134,14 +156,14 @@ void QuizSetupWizard::fillPage(QWidget *page, const QString &prompt,
         buttons->addWidget(button);
         return button;
     };
-    if (backIndex >= 0) {
+    // The buttons are numbered as the pages that have them.
+    if (id != Subjects) {
         QPushButton *back =
-            addButton(QStringLiteral("cmdTestBack_%1").arg(backIndex), QStringLiteral("Back"));
-        connect(back, &QPushButton::clicked, this, [this, backIndex] { this->back(backIndex); });
+            addButton(QStringLiteral("cmdTestBack_%1").arg(id - 1), QStringLiteral("Back"));
+        connect(back, &QPushButton::clicked, this, [this, id] { this->back(id); });
     }
-    QPushButton *next =
-        addButton(QStringLiteral("cmdTestNext_%1").arg(nextIndex), QStringLiteral("Next"));
-    connect(next, &QPushButton::clicked, this, [this, nextIndex] { this->next(nextIndex); });
+    QPushButton *next = addButton(QStringLiteral("cmdTestNext_%1").arg(id), QStringLiteral("Next"));
+    connect(next, &QPushButton::clicked, this, [this, id] { this->next(id); });
 
     auto *layout = new QVBoxLayout(page);
     layout->setContentsMargins(16, 10, 16, 10);
@@ -157,59 +179,34 @@ void QuizSetupWizard::showPage(Page page)
     m_pages->setCurrentIndex(page);
 }
 
-QuizSetupWizard::Page QuizSetupWizard::currentPage() const
-{
-    return static_cast<Page>(m_pages->currentIndex());
-}
-
 bool QuizSetupWizard::meaningsChosen() const
 {
     return m_subjects[0]->isChecked();
 }
 
-void QuizSetupWizard::next(int index)
+void QuizSetupWizard::next(Page page)
 {
-    QString refusal;
-    switch (index) {
-    case 0:
-        if (!meaningsChosen() && !m_subjects[1]->isChecked())
-            refusal = QStringLiteral("Please Select A Test Subject");
-        else
-            showPage(meaningsChosen() ? StoneTypes : Level);
-        break;
-    case 1:
-        if (std::none_of(m_stoneTypes.begin(), m_stoneTypes.end(),
-                         [](const QCheckBox *box) { return box->isChecked(); })) {
-            refusal = QStringLiteral("Please Select At Least 1 Stone Type");
-            break;
-        }
-        for (int i = 0; i < 3; ++i)
-            m_records.setup.stoneTypes[i] = m_stoneTypes[i]->isChecked();
-        showPage(Level);
-        break;
-    case 2:
-        if (!m_levels[0]->isChecked() && !m_levels[1]->isChecked())
-            refusal = QStringLiteral("Please Select A Test Level");
-        else
-            startTest();
-        break;
-    default:
-        break;
-    }
-    if (!refusal.isEmpty())
+    const Flow &flow = m_flow[page];
+    if (const QString refusal = flow.validate(); !refusal.isEmpty()) {
         m_platform.message(this, refusal, Platform::Icon::Critical);
+        return;
+    }
+    if (const int id = flow.nextId(); id >= 0)
+        showPage(static_cast<Page>(id));
+    else
+        startTest();
 }
 
-void QuizSetupWizard::back(int index)
+void QuizSetupWizard::back(Page page)
 {
-    showPage(index == 1 && meaningsChosen() ? StoneTypes : Subjects);
+    showPage(m_flow[page].backId());
 }
 
 void QuizSetupWizard::startTest()
 {
     const QuizSubject subject = meaningsChosen() ? QuizSubject::Meanings : QuizSubject::Keywords;
     const qint16 level = m_levels[0]->isChecked() ? QuizSetup::Beginner : QuizSetup::Advanced;
-    QuizRules::startTest(m_records, subject, level, m_platform.random());
+    m_session.startTest(subject, level);
     if (subject == QuizSubject::Keywords)
         emit keywordsTestRequested();
     else

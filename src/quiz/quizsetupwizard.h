@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 class Platform;
 class QAbstractButton;
@@ -12,10 +13,11 @@ class QCheckBox;
 class QPushButton;
 class QRadioButton;
 class QStackedWidget;
+class QuizSession;
 
 // The "Test Set Up" section: three pages (subject, stone types for the meanings test, level) whose
-// last "Next" sets up the test records and asks for the chosen test. The choices stay as they are
-// for as long as the section lives.
+// last "Next" starts a test of the session and asks for it. The choices stay as they are for as
+// long as the section lives.
 class QuizSetupWizard : public QWidget
 {
     Q_OBJECT
@@ -23,34 +25,41 @@ class QuizSetupWizard : public QWidget
 public:
     enum Page { Subjects, StoneTypes, Level };
 
-    QuizSetupWizard(QuizRecords &records, Platform &platform, QWidget *parent = nullptr);
+    QuizSetupWizard(QuizSession &session, Platform &platform, QWidget *parent = nullptr);
 
     void showPage(Page page);
-    Page currentPage() const;
 
-    // The "Next" buttons, index 0 to 2 as the pages stand, and the "Back" buttons of the
-    // stone-type (0) and level (1) pages.
-    void next(int index);
-    void back(int index);
+    // The "Next" and "Back" of a page.
+    void next(Page page);
+    void back(Page page);
 
 signals:
-    // The records hold the new test, its question counter at 0; question 1 is not shown yet.
+    // The session holds the new test, its question counter at 0; question 1 is not shown yet.
     void keywordsTestRequested();
     void meaningsTestRequested();
 
 private:
+    // Where a page leads, as its own choices decide, in the manner of QWizardPage.
+    struct Flow {
+        // Why "Next" may not go on yet, or empty once the page's choices are taken.
+        std::function<QString()> validate;
+        // The page "Next" shows; -1 starts the test.
+        std::function<int()> nextId;
+        std::function<Page()> backId;
+    };
+
     QWidget *addPage(const QString &name);
     // Lays a page out: the prompt, each choice beside a frame with its description, and the
-    // page's buttons ("Back" only where backIndex is not negative).
-    void fillPage(QWidget *page, const QString &prompt, const QList<QAbstractButton *> &choices,
-                  const QStringList &frameCaptions, const QStringList &descriptions, int backIndex,
-                  int nextIndex);
+    // page's buttons ("Back" on every page but the first).
+    void fillPage(Page id, const QString &prompt, const QList<QAbstractButton *> &choices,
+                  const QStringList &frameCaptions, const QStringList &descriptions);
     bool meaningsChosen() const;
     void startTest();
 
-    QuizRecords &m_records;
+    QuizSession &m_session;
     Platform &m_platform;
     QStackedWidget *m_pages = nullptr;
+    std::array<Flow, 3> m_flow;
     // Index as named: subject 0 is "Stone Meanings", 1 "Stone Keywords".
     std::array<QRadioButton *, 2> m_subjects{};
     std::array<QCheckBox *, 3> m_stoneTypes{};

@@ -1,10 +1,11 @@
 #include "reviewwindow.h"
 
 #include "answerreview.h"
+#include "brand/branding.h"
 #include "catalogue/runecatalogue.h"
 #include "catalogue/stonepicturebox.h"
 #include "catalogue/stonepictures.h"
-#include "brand/branding.h"
+#include "quizrules.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -97,13 +98,14 @@ QWidget *reviewRow(const AnsweredQuestion &answer, int number, qint16 level, QWi
     picture->setAccessibleName(name);
     picture->setFixedSize(StonePictures::NaturalSize / 2);
 
+    const QString scoreLine = QuizRules::scoreLine(level, answer.score);
     auto *heading = new QLabel(QStringLiteral("<b>Question %1: %2</b> \u2014 %3")
                                    .arg(number)
-                                   .arg(name.toHtmlEscaped(), answer.scoreLine.toHtmlEscaped()),
+                                   .arg(name.toHtmlEscaped(), scoreLine.toHtmlEscaped()),
                                row);
     heading->setTextFormat(Qt::RichText);
     heading->setAccessibleName(
-        QStringLiteral("Question %1: %2, %3").arg(number).arg(name, answer.scoreLine));
+        QStringLiteral("Question %1: %2, %3").arg(number).arg(name, scoreLine));
 
     auto *layout = new QGridLayout(row);
     layout->addWidget(picture, 0, 0, -1, 1, Qt::AlignTop);

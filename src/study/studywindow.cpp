@@ -47,7 +47,7 @@ QString lockedGoalMessage(int goal, const QString &path, const GoalFile::Loaded 
 
 } // namespace
 
-StudyWindow::StudyWindow(Platform &platform, StudyWalk &walk, QuizRecords &testRecords,
+StudyWindow::StudyWindow(Platform &platform, StudyWalk &walk, QuizSession &quizSession,
                          QWidget *parent)
     : QMainWindow(parent)
     , m_platform(platform)
@@ -92,9 +92,9 @@ StudyWindow::StudyWindow(Platform &platform, StudyWalk &walk, QuizRecords &testR
     m_settings = new SettingsSection(m_panels);
     m_memorize = new MemorizeSection(platform, m_panels);
     m_goals = new GoalsSection(platform, m_panels);
-    m_testSetUp = new QuizSetupWizard(testRecords, platform, m_panels);
-    m_keywordsTest = new KeywordsQuizPage(testRecords, platform, m_panels);
-    m_testResult = new QuizResultSection(platform, testRecords, m_panels);
+    m_testSetUp = new QuizSetupWizard(quizSession, platform, m_panels);
+    m_keywordsTest = new KeywordsQuizPage(quizSession, platform, m_panels);
+    m_testResult = new QuizResultSection(platform, quizSession, m_panels);
     for (QWidget *panel : std::initializer_list<QWidget *>{m_settings, m_memorize, m_testSetUp,
                                                            m_goals, m_keywordsTest, m_testResult})
         m_panels->addWidget(panel);

@@ -20,7 +20,7 @@ class SettingsSection;
 class QuizResultSection;
 class QuizSetupWizard;
 struct StudyWalk;
-struct QuizRecords;
+class QuizSession;
 
 // The study window: four section buttons over a stack of six equal section panels, the
 // promotional banner below them and the menu bar. It is built afresh each time the program comes
@@ -33,7 +33,7 @@ public:
     // In stacking order: the first four are opened by the section buttons.
     enum class Section { Settings, MemorizeStones, TestSetUp, Goals, TestKeywords, TestResult };
 
-    StudyWindow(Platform &platform, StudyWalk &walk, QuizRecords &testRecords,
+    StudyWindow(Platform &platform, StudyWalk &walk, QuizSession &quizSession,
                 QWidget *parent = nullptr);
 
     // The load steps, in their order: goals, study ticks, the Memorize action, then Settings to
@@ -82,7 +82,7 @@ signals:
     void closing();
     void aboutRequested();
     void webPageRequested(WebPages::Page page);
-    // The set-up asks for a meanings test; the test records are ready for it.
+    // The set-up asks for a meanings test; the session is ready for it.
     void meaningsTestRequested();
     // The ticks could not be stored by the load steps; `why` is the store's reason.
     void settingsNotStoredAtStart(const QString &why);

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "quizrecords.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QAbstractButton;
+class QLabel;
+class QPushButton;
+
+// A rune test's page as its driver sees it: it shows one question at a time in the first five
+// (Beginner) or all eight (Advanced) of its option boxes, and tells which of them are ticked.
+// "Next", the ticks and the digit keys are the driver's.
+class QuizPage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int OptionCount = 8;
+
+    using QWidget::QWidget;
+
+    // Puts question `number` on screen: its stone, the level's instruction, and the level's boxes
+    // unticked and captioned with the question's options in order; the other boxes hidden.
+    virtual void showQuestion(int number, const AnsweredQuestion &question, qint16 level) = 0;
+    virtual QAbstractButton *optionBox(int index) const = 0;
+    virtual QPushButton *nextButton() const = 0;
+
+    // The numbers of the ticked boxes in use, in box order.
+    QList<int> tickedBoxes() const;
+
+protected:
+    // The key of each box, for the digit keys, beside it rather than in its caption, which
+    // scoring compares and a screen reader speaks; a description tells the key instead. Made
+    // once the boxes stand where they stay; it keeps clear of a frame drawn close around a box.
+    void addKeyLabels();
+    // Each key shows while its box does.
+    void showKeyLabels();
+
+private:
+    std::array<QLabel *, OptionCount> m_keys{};
+};
