@@ -1,12 +1,12 @@
 #include "app/framewindow.h"
 #include "catalogue/runecatalogue.h"
-#include "widgets/wrappingcheckbox.h"
-#include "studyfixture.h"
 #include "quiz/keywordsquizpage.h"
 #include "quiz/meaningsquizpage.h"
-#include "quiz/reviewwindow.h"
 #include "quiz/quizresultsection.h"
 #include "quiz/quizrules.h"
+#include "quiz/reviewwindow.h"
+#include "studyfixture.h"
+#include "widgets/wrappingcheckbox.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -294,6 +294,7 @@ void ReviewTest::review()
     QList<int> mistakes;
     for (int question = 1; question <= QuestionCount; ++question) {
         const Expected &answer = expected[question - 1];
+        QWidget *row = review->row(question);
         int score = 0;
         int missed = 0;
         int wrong = 0;
@@ -315,13 +316,12 @@ void ReviewTest::review()
             summary << QStringLiteral("%1 right and missed").arg(missed);
         if (wrong)
             summary << QStringLiteral("%1 wrong and ticked").arg(wrong);
-        QCOMPARE(spoken(review->row(question)),
-                 QStringLiteral("%1, %2 of %3: %4")
-                     .arg(catalogue.stoneNames[answer.stone])
-                     .arg(score)
-                     .arg(required)
-                     .arg(summary.isEmpty() ? QStringLiteral("all right")
-                                            : summary.join(QLatin1String(", "))));
+        QCOMPARE(spoken(row), QStringLiteral("%1, %2 of %3: %4")
+                                  .arg(catalogue.stoneNames[answer.stone])
+                                  .arg(score)
+                                  .arg(required)
+                                  .arg(summary.isEmpty() ? QStringLiteral("all right")
+                                                         : summary.join(QLatin1String(", "))));
         if (score < required)
             mistakes << question;
     }
