@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -212,12 +213,13 @@ void ReviewTest::review_data()
     QTest::addColumn<QuizSubject>("subject");
     QTest::addColumn<qint16>("level");
     QTest::addColumn<QString>("title");
+    QTest::addColumn<int>("screen"); // 0: 800 x 600; 1: 1920 x 1080 at scale 2
     QTest::newRow("keywords, beginner") << QuizSubject::Keywords << qint16(QuizSetup::Beginner)
-                                        << "Stone Keywords, Beginner: 22 Correct Out Of 24";
+                                        << "Stone Keywords, Beginner: 22 Correct Out Of 24" << 0;
     QTest::newRow("keywords, advanced") << QuizSubject::Keywords << qint16(QuizSetup::Advanced)
-                                        << "Stone Keywords, Advanced: 91 Correct Out Of 96";
+                                        << "Stone Keywords, Advanced: 91 Correct Out Of 96" << 1;
     QTest::newRow("meanings, beginner") << QuizSubject::Meanings << qint16(QuizSetup::Beginner)
-                                        << "Stone Meanings, Beginner: 22 Correct Out Of 24";
+                                        << "Stone Meanings, Beginner: 22 Correct Out Of 24" << 1;
 }
 
 void ReviewTest::review()
@@ -225,7 +227,12 @@ void ReviewTest::review()
     QFETCH(QuizSubject, subject);
     QFETCH(qint16, level);
     QFETCH(QString, title);
+    QFETCH(int, screen);
     TestRun run(subject);
+    QScreen *onScreen = QGuiApplication::screens().value(screen);
+    QVERIFY(onScreen);
+    run.study()->setScreen(onScreen);
+    run.study()->move(onScreen->availableGeometry().topLeft());
     QPointer<StudyWindow> firstStudy = run.study();
     QVERIFY(!run.result()->reviewButton()->isEnabled());
     const int required = QuizRules::requiredTicks(level);
@@ -288,6 +295,9 @@ void ReviewTest::review()
     QVERIFY(QTest::qWaitForWindowActive(review));
 
     QCOMPARE(review->findChild<QLabel *>(QStringLiteral("lblReviewTitle"))->text(), title);
+    // Whole, Close included, on the screen the study window is on, after a meanings test too.
+    QCOMPARE(review->screen(), onScreen);
+    QVERIFY(onScreen->availableGeometry().contains(review->frameGeometry()));
 
     // Each row and each mark as a screen reader names it.
     const RuneCatalogue &catalogue = loadRuneCatalogue();

@@ -1,18 +1,18 @@
 #include "framewindow.h"
 
 #include "brand/branding.h"
-#include "widgets/linklabel.h"
 #include "platform/twips.h"
-#include "widgets/wrappingcheckbox.h"
 #include "quiz/meaningquestion.h"
 #include "quiz/meaningsquizpage.h"
 #include "quiz/quizpagedriver.h"
+#include "widgets/linklabel.h"
+#include "widgets/screenfit.h"
+#include "widgets/wrappingcheckbox.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -109,10 +109,9 @@ void FrameWindow::startTest()
 void FrameWindow::fitTo(const QScreen *screen)
 {
     const QSize wanted(MeaningsQuizPage::FixedSize.width(),
-                       MeaningsQuizPage::FixedSize.height() + m_top->height() +
-                           m_bottom->height() + menuBar()->sizeHint().height());
-    // Before the window is shown its border is unknown; leave room for a usual one.
-    resize(screen ? wanted.boundedTo(screen->availableGeometry().size() - QSize(16, 48)) : wanted);
+                       MeaningsQuizPage::FixedSize.height() + m_top->height() + m_bottom->height() +
+                           menuBar()->sizeHint().height());
+    fitToScreen(this, wanted, screen);
 }
 
 void FrameWindow::keepButtonsRight()

@@ -5,6 +5,7 @@
 #include "catalogue/runecatalogue.h"
 #include "catalogue/stonepicturebox.h"
 #include "catalogue/stonepictures.h"
+#include "widgets/screenfit.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -247,7 +248,7 @@ ReviewWindow::ReviewWindow(const AnswerSheet &sheet, QWidget *parent)
     layout->addWidget(m_mistakesOnly);
     layout->addWidget(m_scroll, 1);
     layout->addWidget(buttons);
-    resize(860, 640);
+    fitToScreen(this, QSize(860, 640), parent ? parent->screen() : screen());
 
     connect(m_mistakesOnly, &QCheckBox::toggled, this, &ReviewWindow::showMistakesOnly);
     connect(m_scroll->verticalScrollBar(), &QScrollBar::valueChanged, this,
