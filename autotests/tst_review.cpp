@@ -361,6 +361,14 @@ void ReviewTest::review()
         std::iota(all.begin(), all.end(), 1);
         QCOMPARE(reached, only ? mistakes : all);
     }
+    // "Mistakes only" shows its note in place of the rows exactly when no row is a mistake.
+    QVERIFY(review->findChild<QLabel *>(QStringLiteral("lblNoMistakes"))->isHidden());
+    AnswerSheet allRight = *run.records().lastFinished;
+    for (AnsweredQuestion &answer : allRight.answers)
+        answer.score = qint16(required);
+    ReviewWindow perfect(allRight);
+    perfect.mistakesOnlyBox()->click();
+    QVERIFY(!perfect.findChild<QLabel *>(QStringLiteral("lblNoMistakes"))->isHidden());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     QVERIFY(!review->isVisible());
 }
