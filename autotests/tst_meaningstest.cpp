@@ -15,7 +15,9 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -47,8 +49,10 @@ private:
     // Boxes in use whose captions are right, or wrong, answers of the question on screen.
     QList<int> boxes(bool right) const;
     void checkQuestionShown(int number);
-    // Whatever the focus moved to lies wholly in the frame's view.
-    void checkFocusInView();
+    // Whatever the focus moved to shows its left edge, where its tick is, and the left column (the
+    // stone, its name, the question's number, "Next") stays in view; a new question starts at the
+    // top.
+    void checkFocusInView(bool newQuestion = false);
     // A hand-over: one window shown, the other gone, and the run goes on.
     void checkHandOver(QWidget *shown, const QPointer<QWidget> &gone);
 
@@ -92,6 +96,7 @@ void MeaningsTestTest::startTest(qint16 level, const QString &types)
     QVERIFY(QTest::qWaitForWindowActive(m_run->app.frameWindow()));
     checkQuestionShown(1);
     QCOMPARE(QApplication::focusWidget(), box(0));
+    checkFocusInView(true);
 }
 
 WrappingCheckBox *MeaningsTestTest::box(int index) const
@@ -147,13 +152,16 @@ void MeaningsTestTest::checkQuestionShown(int number)
     }
 }
 
-void MeaningsTestTest::checkFocusInView()
+void MeaningsTestTest::checkFocusInView(bool newQuestion)
 {
     auto *area = control<QScrollArea>(m_run->app.frameWindow(), QStringLiteral("meaningTestArea"));
     QWidget *focus = QApplication::focusWidget();
     QVERIFY(focus);
-    const QRect shown(focus->mapTo(area->viewport(), QPoint(0, 0)), focus->size());
+    const QRect shown(focus->mapTo(area->viewport(), QPoint(0, 0)), QSize(1, focus->height()));
     QVERIFY2(area->viewport()->rect().contains(shown), qPrintable(focus->objectName()));
+    QCOMPARE(area->horizontalScrollBar()->value(), 0);
+    if (newQuestion)
+        QCOMPARE(area->verticalScrollBar()->value(), 0);
 }
 
 void MeaningsTestTest::checkHandOver(QWidget *shown, const QPointer<QWidget> &gone)
@@ -169,11 +177,12 @@ void MeaningsTestTest::wholeTest_data()
     QTest::addColumn<qint16>("level");
     QTest::addColumn<QString>("types");
     QTest::addColumn<QString>("total");
+    QTest::addColumn<int>("screen"); // 0: 800 x 600; 1: 1920 x 1080 at scale 2
     // Every answer right but the last, which is all wrong.
     QTest::newRow("beginner, by keyboard") << qint16(QuizSetup::Beginner) << "U"
-                                           << "23 Correct Out Of  24 Descriptions";
+                                           << "23 Correct Out Of  24 Descriptions" << 0;
     QTest::newRow("advanced, by mouse") << qint16(QuizSetup::Advanced) << "RM"
-                                        << "92 Correct Out Of  96 Descriptions";
+                                        << "92 Correct Out Of  96 Descriptions" << 1;
 }
 
 void MeaningsTestTest::wholeTest()
@@ -181,6 +190,10 @@ void MeaningsTestTest::wholeTest()
     QFETCH(qint16, level);
     QFETCH(QString, types);
     QFETCH(QString, total);
+    QFETCH(int, screen);
+    QScreen *onScreen = QGuiApplication::screens().value(screen);
+    QVERIFY(onScreen);
+    m_run->app.studyWindow()->setScreen(onScreen);
     // The walk has moved on; the study window that comes back starts it again.
     m_run->app.studyWindow()->showSection(1);
     m_run->app.studyWindow()->nextStone();
@@ -218,7 +231,7 @@ void MeaningsTestTest::wholeTest()
         if (!last) {
             // The next question is answered from its first box.
             QCOMPARE(QApplication::focusWidget(), box(0));
-            checkFocusInView();
+            checkFocusInView(true);
         }
     }
 

@@ -1,8 +1,8 @@
 #include "ordinaryuser.h"
 #include "platform/filesaving.h"
-#include "widgets/guardedtextbox.h"
 #include "platform/qtplatform.h"
 #include "scriptedplatform.h"
+#include "widgets/guardedtextbox.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -452,7 +452,8 @@ void PlatformTest::settings_unchangedValues_leaveTheFileAlone()
     again.write(section, QStringLiteral("StoneGroup0"), QStringLiteral("0"));
     QCOMPARE(again.sync(), QString());
     QVERIFY(inode() != written);
-    QCOMPARE(IniSettingsStore(ini).read(section, QStringLiteral("StoneGroup0")), QStringLiteral("0"));
+    QCOMPARE(IniSettingsStore(ini).read(section, QStringLiteral("StoneGroup0")),
+             QStringLiteral("0"));
 }
 
 void PlatformTest::settings_troubleIsToldAsItIs_data()
@@ -659,6 +660,8 @@ void PlatformTest::guardedBox_pastesOnlyText_data()
             << "image/png" << QByteArray("\x89PNG") << route << "goal";
         QTest::addRow("text, %s", qPrintable(route))
             << "text/plain" << QByteArray("Rune ") << route << "Rune goal";
+        QTest::addRow("empty text, %s", qPrintable(route))
+            << "text/plain" << QByteArray() << route << "goal";
     }
 }
 
@@ -689,12 +692,15 @@ void PlatformTest::guardedBox_pastesOnlyText()
     } else if (route == QLatin1String("Shift+Insert")) {
         QTest::keyClick(&box, Qt::Key_Insert, Qt::ShiftModifier);
     } else {
-        QTimer::singleShot(0, this, [] {
+        // "Paste" is offered exactly when it would paste something.
+        QTimer::singleShot(0, this, [after] {
             for (QWidget *widget : QApplication::topLevelWidgets()) {
                 if (auto *menu = qobject_cast<QMenu *>(widget); menu && menu->isVisible()) {
                     for (QAction *action : menu->actions()) {
-                        if (action->objectName() == QLatin1String("edit-paste"))
+                        if (action->objectName() == QLatin1String("edit-paste")) {
+                            QCOMPARE(action->isEnabled(), after != QLatin1String("goal"));
                             action->trigger();
+                        }
                     }
                     menu->close();
                 }

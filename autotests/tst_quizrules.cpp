@@ -269,6 +269,7 @@ void TestRulesTest::keywordQuestion_isFair()
     RandomEngine engine(11);
     for (StoneIndex stone = 0; stone < StoneCount; ++stone) {
         const QStringList own = catalogue.keywordsOf(stone);
+        std::array<int, KeywordsPerStone> asked{};
         for (int build = 0; build < 200; ++build) {
             const Question question = buildKeywordQuestion(catalogue, stone, level, engine);
             QCOMPARE(question.options.size(), advanced ? 8 : 5);
@@ -287,7 +288,11 @@ void TestRulesTest::keywordQuestion_isFair()
             }
             for (const QString &right : question.correctAnswers)
                 QVERIFY(question.options.contains(right));
+            ++asked[static_cast<size_t>(own.indexOf(question.correctAnswers[0]))];
         }
+        // At Beginner each keyword is the asked one about 50 times, with a spread of about 6.
+        for (int count : asked)
+            QVERIFY2(advanced || (count > 25 && count < 75), qPrintable(QString::number(count)));
     }
 }
 

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -218,12 +219,13 @@ void ReviewTest::review_data()
     QTest::addColumn<QuizSubject>("subject");
     QTest::addColumn<qint16>("level");
     QTest::addColumn<QString>("title");
+    QTest::addColumn<int>("screen"); // 0: 800 x 600; 1: 1920 x 1080 at scale 2
     QTest::newRow("keywords, beginner") << QuizSubject::Keywords << qint16(QuizSetup::Beginner)
-                                        << "Stone Keywords, Beginner: 22 Correct Out Of 24";
+                                        << "Stone Keywords, Beginner: 22 Correct Out Of 24" << 0;
     QTest::newRow("keywords, advanced") << QuizSubject::Keywords << qint16(QuizSetup::Advanced)
-                                        << "Stone Keywords, Advanced: 91 Correct Out Of 96";
+                                        << "Stone Keywords, Advanced: 91 Correct Out Of 96" << 1;
     QTest::newRow("meanings, beginner") << QuizSubject::Meanings << qint16(QuizSetup::Beginner)
-                                        << "Stone Meanings, Beginner: 22 Correct Out Of 24";
+                                        << "Stone Meanings, Beginner: 22 Correct Out Of 24" << 1;
 }
 
 void ReviewTest::review()
@@ -231,7 +233,12 @@ void ReviewTest::review()
     QFETCH(QuizSubject, subject);
     QFETCH(qint16, level);
     QFETCH(QString, title);
+    QFETCH(int, screen);
     TestRun run(subject);
+    QScreen *onScreen = QGuiApplication::screens().value(screen);
+    QVERIFY(onScreen);
+    run.study()->setScreen(onScreen);
+    run.study()->move(onScreen->availableGeometry().topLeft());
     QPointer<StudyWindow> firstStudy = run.study();
     QVERIFY(!run.result()->reviewButton()->isEnabled());
     const int required = QuizRules::requiredTicks(level);
@@ -294,12 +301,16 @@ void ReviewTest::review()
     QVERIFY(QTest::qWaitForWindowActive(review));
 
     QCOMPARE(review->findChild<QLabel *>(QStringLiteral("lblReviewTitle"))->text(), title);
+    // Whole, Close included, on the screen the study window is on, after a meanings test too.
+    QCOMPARE(review->screen(), onScreen);
+    QVERIFY(onScreen->availableGeometry().contains(review->frameGeometry()));
 
     // Each row and each mark as a screen reader names it.
     const RuneCatalogue &catalogue = loadRuneCatalogue();
     QList<int> mistakes;
     for (int question = 1; question <= QuestionCount; ++question) {
         const Expected &answer = expected[question - 1];
+        QWidget *row = review->row(question);
         int score = 0;
         int missed = 0;
         int wrong = 0;
@@ -321,13 +332,12 @@ void ReviewTest::review()
             summary << QStringLiteral("%1 right and missed").arg(missed);
         if (wrong)
             summary << QStringLiteral("%1 wrong and ticked").arg(wrong);
-        QCOMPARE(spoken(review->row(question)),
-                 QStringLiteral("%1, %2 of %3: %4")
-                     .arg(catalogue.stoneNames[answer.stone])
-                     .arg(score)
-                     .arg(required)
-                     .arg(summary.isEmpty() ? QStringLiteral("all right")
-                                            : summary.join(QLatin1String(", "))));
+        QCOMPARE(spoken(row), QStringLiteral("%1, %2 of %3: %4")
+                                  .arg(catalogue.stoneNames[answer.stone])
+                                  .arg(score)
+                                  .arg(required)
+                                  .arg(summary.isEmpty() ? QStringLiteral("all right")
+                                                         : summary.join(QLatin1String(", "))));
         if (score < required)
             mistakes << question;
     }
@@ -357,6 +367,14 @@ void ReviewTest::review()
         std::iota(all.begin(), all.end(), 1);
         QCOMPARE(reached, only ? mistakes : all);
     }
+    // "Mistakes only" shows its note in place of the rows exactly when no row is a mistake.
+    QVERIFY(review->findChild<QLabel *>(QStringLiteral("lblNoMistakes"))->isHidden());
+    AnswerSheet allRight = *run.session().lastFinished();
+    for (AnsweredQuestion &answer : allRight.answers)
+        answer.score = qint16(required);
+    ReviewWindow perfect(allRight);
+    perfect.mistakesOnlyBox()->click();
+    QVERIFY(!perfect.findChild<QLabel *>(QStringLiteral("lblNoMistakes"))->isHidden());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     QVERIFY(!review->isVisible());
 }

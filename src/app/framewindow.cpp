@@ -5,14 +5,15 @@
 #include "quiz/meaningsquizpage.h"
 #include "quiz/quizpagedriver.h"
 #include "widgets/linklabel.h"
+#include "widgets/screenfit.h"
 #include "widgets/wrappingcheckbox.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace {
@@ -25,6 +26,17 @@ QPushButton *barButton(const QString &name, const QString &caption, int top, QWi
     button->setGeometry(0, twips(top), twips(1290), twips(375));
     return button;
 }
+
+// Tab brings what it reaches into view by the frame's rule (see the constructor) alone: the scroll
+// area's own would scroll sideways to show all of a box wider than the view.
+class TestArea : public QScrollArea
+{
+public:
+    using QScrollArea::QScrollArea;
+
+protected:
+    bool focusNextPrevChild(bool next) override { return QWidget::focusNextPrevChild(next); }
+};
 
 } // namespace
 
@@ -45,7 +57,7 @@ FrameWindow::FrameWindow(QuizSession &session, Platform &platform, QWidget *pare
 
     // The test window is larger than many screens; the scroll area keeps every part of it in
     // reach on those.
-    m_scroller = new QScrollArea(this);
+    m_scroller = new TestArea(this);
     m_scroller->setObjectName(QStringLiteral("meaningTestArea"));
     m_scroller->setFrameShape(QFrame::NoFrame);
     m_scroller->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -91,10 +103,21 @@ FrameWindow::FrameWindow(QuizSession &session, Platform &platform, QWidget *pare
     connect(m_driver, &QuizPageDriver::finished, this, &FrameWindow::testFinished);
     // Tab scrolls the box it reaches into view, but the focus also moves by itself: to "Next"
     // after the last needed tick and back to the first box with a new question.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
-        // With the brown frame around a box in view, and no sideways jump for the margin.
-        if (now && m_test->isAncestorOf(now))
-            m_scroller->ensureWidgetVisible(now, twips(240), twips(240));
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *now) {
+        if (!now || !m_test->isAncestorOf(now))
+            return;
+        // A new question is read from its top left corner: the stone, its name, its number.
+        if (old == m_test->nextButton() && now == m_test->optionBox(0)) {
+            m_scroller->horizontalScrollBar()->setValue(0);
+            m_scroller->verticalScrollBar()->setValue(0);
+        }
+        // Up and down, the whole of it with the brown frame around a box; sideways only as far
+        // as its left edge, where the tick is, so that the left column stays in view on any
+        // screen wide enough for both.
+        const QPoint corner = now->mapTo(m_test, QPoint(0, 0));
+        const int margin = twips(240);
+        m_scroller->ensureVisible(corner.x(), corner.y() + now->height(), margin, margin);
+        m_scroller->ensureVisible(corner.x(), corner.y(), margin, margin);
     });
 
     fitTo(screen());
@@ -111,8 +134,7 @@ void FrameWindow::fitTo(const QScreen *screen)
     const QSize wanted(MeaningsQuizPage::FixedSize.width(),
                        MeaningsQuizPage::FixedSize.height() + m_top->height() + m_bottom->height() +
                            menuBar()->sizeHint().height());
-    // Before the window is shown its border is unknown; leave room for a usual one.
-    resize(screen ? wanted.boundedTo(screen->availableGeometry().size() - QSize(16, 48)) : wanted);
+    fitToScreen(this, wanted, screen);
 }
 
 void FrameWindow::keepButtonsRight()

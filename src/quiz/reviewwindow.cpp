@@ -6,6 +6,7 @@
 #include "catalogue/stonepicturebox.h"
 #include "catalogue/stonepictures.h"
 #include "quizrules.h"
+#include "widgets/screenfit.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -15,6 +16,8 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTextLayout>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -61,49 +64,108 @@ protected:
     }
 };
 
-QLabel *optionLabel(const AnsweredQuestion &answer, int option, QWidget *parent)
+// One option: its mark in a column of its own, then its text wrapped at the label's width. A
+// word-wrapped label lays its text out afresh for every size a layout asks of it, which for the
+// 192 paragraphs of a meanings review took most of the time the window needed to open; this one
+// lays its text out once per width and otherwise only draws the lines.
+class OptionLabel : public QLabel
 {
-    const Mark mark = AnswerReview::mark(answer, option);
-    const MarkLook look = markLook(mark);
-    QString text = answer.options[option].toHtmlEscaped();
-    text.replace(QLatin1String("\r\n"), QLatin1String("<br>"));
-    // Options nobody needs to look at again step back; whole paragraphs read best unbolded.
-    if (mark == Mark::WrongUnticked)
-        text = QStringLiteral("<span style=\"color:#5a5a5a\">%1</span>").arg(text);
-    auto *label = new QLabel(QStringLiteral("<table cellspacing=\"0\" cellpadding=\"0\"><tr>"
-                                            "<td width=\"80\"><b style=\"color:%1\">%2</b></td>"
-                                            "<td>%3</td></tr></table>")
-                                 .arg(look.colour.name(), QString::fromUtf8(look.shown), text),
-                             parent);
-    label->setTextFormat(Qt::RichText);
-    label->setWordWrap(true);
-    label->setAccessibleName(AnswerReview::optionName(answer, option));
-    return label;
-}
+public:
+    OptionLabel(const AnsweredQuestion &answer, int option, QWidget *parent)
+        : QLabel(parent)
+        , m_mark(AnswerReview::mark(answer, option))
+    {
+        QString text = answer.options.value(option);
+        setText(text);
+        m_text.setText(text.replace(QLatin1String("\r\n"), QChar(QChar::LineSeparator)));
+        m_text.setFont(font());
+        QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+        policy.setHeightForWidth(true);
+        setSizePolicy(policy);
+        setAccessibleName(AnswerReview::optionName(answer, option));
+    }
 
-QWidget *reviewRow(const AnsweredQuestion &answer, int number, qint16 level, QWidget *parent)
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override
+    {
+        layOut(width - MarkWidth);
+        return m_height;
+    }
+    // Heights come from heightForWidth; a hint of its own would lay the text out once more.
+    QSize sizeHint() const override { return {MarkWidth + 400, fontMetrics().height()}; }
+    QSize minimumSizeHint() const override { return {MarkWidth + 80, fontMetrics().height()}; }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        const MarkLook look = markLook(m_mark);
+        QFont bold = font();
+        bold.setBold(true);
+        painter.setFont(bold);
+        painter.setPen(look.colour);
+        painter.drawText(QPointF(0, fontMetrics().ascent()), QString::fromUtf8(look.shown));
+        // Options nobody needs to look at again step back.
+        painter.setPen(m_mark == Mark::WrongUnticked ? QColor(0x5a, 0x5a, 0x5a)
+                                                     : palette().color(QPalette::WindowText));
+        layOut(width() - MarkWidth);
+        m_text.draw(&painter, QPointF(MarkWidth, 0));
+    }
+
+private:
+    static constexpr int MarkWidth = 80;
+
+    void layOut(int width) const
+    {
+        if (width == m_width)
+            return;
+        m_width = width;
+        qreal y = 0;
+        m_text.beginLayout();
+        for (QTextLine line = m_text.createLine(); line.isValid(); line = m_text.createLine()) {
+            line.setLineWidth(qMax(width, 1));
+            line.setPosition(QPointF(0, y));
+            y += line.height();
+        }
+        m_text.endLayout();
+        m_height = qCeil(y);
+    }
+
+    const Mark m_mark;
+    mutable QTextLayout m_text;
+    mutable int m_width = -1;
+    mutable int m_height = 0;
+};
+
+// The frame of a row, with the names a screen reader needs of the whole question; its picture,
+// heading and options come later (fillRow), as they take most of the time the window needs.
+ReviewRow *emptyRow(const AnsweredQuestion &answer, int number, qint16 level, QWidget *parent)
 {
-    const RuneCatalogue &catalogue = loadRuneCatalogue();
     auto *row = new ReviewRow(parent);
     row->setObjectName(QStringLiteral("fraReview_%1").arg(number - 1));
     row->setFrameShape(QFrame::StyledPanel);
     row->setFocusPolicy(Qt::StrongFocus);
-    row->setAccessibleName(AnswerReview::rowName(catalogue, answer, level));
+    row->setAccessibleName(AnswerReview::rowName(loadRuneCatalogue(), answer, level));
     row->setAccessibleDescription(AnswerReview::rowDescription(answer, number));
+    return row;
+}
 
-    const QString &name = catalogue.stoneNames[answer.stone];
+void fillRow(QWidget *row, const AnsweredQuestion &answer, int number, qint16 level)
+{
+    const QString &name = loadRuneCatalogue().stoneNames[answer.stone];
+    const QString scoreLine = QuizRules::scoreLine(level, answer.score);
     auto *picture = new StonePictureBox(row);
     picture->setObjectName(QStringLiteral("picReview_%1").arg(number - 1));
     picture->setPictureNumber(pictureNumberOf(answer.stone));
     picture->setAccessibleName(name);
     picture->setFixedSize(StonePictures::NaturalSize / 2);
 
-    const QString scoreLine = QuizRules::scoreLine(level, answer.score);
-    auto *heading = new QLabel(QStringLiteral("<b>Question %1: %2</b> \u2014 %3")
-                                   .arg(number)
-                                   .arg(name.toHtmlEscaped(), scoreLine.toHtmlEscaped()),
-                               row);
-    heading->setTextFormat(Qt::RichText);
+    auto *heading = new QLabel(
+        QStringLiteral("Question %1: %2 \u2014 %3").arg(number).arg(name, scoreLine), row);
+    heading->setTextFormat(Qt::PlainText);
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
     heading->setAccessibleName(
         QStringLiteral("Question %1: %2, %3").arg(number).arg(name, scoreLine));
 
@@ -111,14 +173,15 @@ QWidget *reviewRow(const AnsweredQuestion &answer, int number, qint16 level, QWi
     layout->addWidget(picture, 0, 0, -1, 1, Qt::AlignTop);
     layout->addWidget(heading, 0, 1);
     for (int i = 0; i < answer.options.size(); ++i) {
-        QLabel *option = optionLabel(answer, i, row);
+        auto *option = new OptionLabel(answer, i, row);
         option->setObjectName(QStringLiteral("lblReviewOption_%1_%2").arg(number - 1).arg(i));
         layout->addWidget(option, i + 1, 1);
     }
     layout->setColumnStretch(1, 1);
     layout->setHorizontalSpacing(12);
     layout->setVerticalSpacing(8);
-    return row;
+    for (QWidget *child : row->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        child->show();
 }
 
 } // namespace
@@ -160,7 +223,7 @@ ReviewWindow::ReviewWindow(const AnswerSheet &sheet, QWidget *parent)
     content->setObjectName(QStringLiteral("reviewRows"));
     auto *rows = new QVBoxLayout(content);
     for (int q = 0; q < QuestionCount; ++q)
-        m_rows.push_back(reviewRow(sheet.answers[q], q + 1, sheet.level, content));
+        m_rows.push_back(emptyRow(sheet.answers[q], q + 1, sheet.level, content));
     for (QWidget *row : m_rows)
         rows->addWidget(row);
     m_noMistakes = new QLabel(QStringLiteral("No mistakes: every answer scored in full."), content);
@@ -187,9 +250,65 @@ ReviewWindow::ReviewWindow(const AnswerSheet &sheet, QWidget *parent)
     layout->addWidget(m_mistakesOnly);
     layout->addWidget(m_scroll, 1);
     layout->addWidget(buttons);
-    resize(860, 640);
+    fitToScreen(this, QSize(860, 640), parent ? parent->screen() : screen());
 
     connect(m_mistakesOnly, &QCheckBox::toggled, this, &ReviewWindow::showMistakesOnly);
+    connect(m_scroll->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            &ReviewWindow::fillRowsInView);
+}
+
+QWidget *ReviewWindow::row(int number)
+{
+    while (m_filled < number)
+        fillNextRow();
+    return m_rows[static_cast<size_t>(number - 1)];
+}
+
+void ReviewWindow::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    fillRowsInView();
+}
+
+void ReviewWindow::paintEvent(QPaintEvent *event)
+{
+    QDialog::paintEvent(event);
+    // Once the window is drawn, the rows below the first screenful follow one at a time, each
+    // between two turns of the event loop, so the window answers the user meanwhile.
+    if (m_filled < QuestionCount && !m_fillingLater) {
+        m_fillingLater = true;
+        QTimer::singleShot(0, this, &ReviewWindow::fillLater);
+    }
+}
+
+void ReviewWindow::fillLater()
+{
+    if (m_filled == QuestionCount)
+        return;
+    fillNextRow();
+    QTimer::singleShot(0, this, &ReviewWindow::fillLater);
+}
+
+void ReviewWindow::fillNextRow()
+{
+    fillRow(m_rows[static_cast<size_t>(m_filled)], m_sheet.answers[static_cast<size_t>(m_filled)],
+            m_filled + 1, m_sheet.level);
+    ++m_filled;
+}
+
+void ReviewWindow::fillRowsInView()
+{
+    // Rows are filled from the top, so the heights above the view are the rows' own.
+    const int width = m_scroll->viewport()->width();
+    const int bottom = m_scroll->verticalScrollBar()->value() + m_scroll->viewport()->height();
+    const int spacing = m_scroll->widget()->layout()->spacing();
+    int reached = 0;
+    for (int q = 0; q < QuestionCount && reached < bottom; ++q) {
+        if (q == m_filled)
+            fillNextRow();
+        if (!m_rows[static_cast<size_t>(q)]->isHidden())
+            reached += m_rows[static_cast<size_t>(q)]->heightForWidth(width) + spacing;
+    }
 }
 
 void ReviewWindow::showMistakesOnly(bool only)
@@ -202,4 +321,5 @@ void ReviewWindow::showMistakesOnly(bool only)
     }
     m_noMistakes->setVisible(!anyShown);
     m_scroll->verticalScrollBar()->setValue(0);
+    fillRowsInView();
 }

@@ -21,15 +21,25 @@ public:
     explicit ReviewWindow(const AnswerSheet &sheet, QWidget *parent = nullptr);
 
     QCheckBox *mistakesOnlyBox() const { return m_mistakesOnly; }
-    // The row of question `number` (1 to 24).
-    QWidget *row(int number) const { return m_rows[static_cast<size_t>(number - 1)]; }
+    // The row of question `number` (1 to 24), filled.
+    QWidget *row(int number);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void showMistakesOnly(bool only);
+    void fillLater();
+    void fillNextRow();
+    void fillRowsInView();
 
     const AnswerSheet m_sheet;
     QCheckBox *m_mistakesOnly = nullptr;
     QScrollArea *m_scroll = nullptr;
     QLabel *m_noMistakes = nullptr;
     std::vector<QWidget *> m_rows;
+    // Rows 1 to m_filled have their picture, heading and options.
+    int m_filled = 0;
+    bool m_fillingLater = false;
 };

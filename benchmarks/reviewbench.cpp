@@ -1,0 +1,98 @@
+// How long "Review Answers" takes to open: the window built over a finished test and shown, until
+// it has painted itself. Meanings at Advanced is the heaviest review: 24 questions of 8 paragraphs.
+#include "catalogue/runecatalogue.h"
+#include "quiz/keywordquestion.h"
+#include "quiz/meaningquestion.h"
+#include "quiz/quizrules.h"
+#include "quiz/reviewwindow.h"
+
+#include <QApplication>
+#include <QTest>
+
+Q_DECLARE_METATYPE(QuizSubject)
+
+namespace {
+
+// Every question answered with its first boxes, as a hurried user might.
+AnswerSheet finishedTest(QuizSubject subject, qint16 level)
+{
+    const RuneCatalogue &catalogue = loadRuneCatalogue();
+    RandomEngine engine(5);
+    QuizSetup setup;
+    setup.level = level;
+    setup.stoneTypes = {true, true, true};
+    AnswerSheet sheet;
+    sheet.subject = subject;
+    sheet.level = level;
+    sheet.stoneTypes = setup.stoneTypes;
+    for (int q = 0; q < QuestionCount; ++q) {
+        const auto stone = StoneIndex(q);
+        const Question question = subject == QuizSubject::Meanings
+                                      ? buildMeaningQuestion(catalogue, stone, setup, engine)
+                                      : buildKeywordQuestion(catalogue, stone, level, engine);
+        AnsweredQuestion &answer = sheet.answers[static_cast<size_t>(q)];
+        answer.stone = stone;
+        answer.options = question.options;
+        answer.correctAnswers = question.correctAnswers;
+        QStringList ticked;
+        for (int i = 0; i < question.options.size(); ++i) {
+            answer.ticked << (i < QuizRules::requiredTicks(level));
+            if (answer.ticked.last())
+                ticked << question.options[i];
+        }
+        answer.score = QuizRules::score(ticked, question.correctAnswers);
+    }
+    return sheet;
+}
+
+class PaintSeen : public QObject
+{
+public:
+    bool seen = false;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        seen = seen || event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+} // namespace
+
+class ReviewBench : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void open_data()
+    {
+        QTest::addColumn<QuizSubject>("subject");
+        QTest::addColumn<qint16>("level");
+        QTest::newRow("keywords, beginner") << QuizSubject::Keywords << qint16(QuizSetup::Beginner);
+        QTest::newRow("meanings, advanced") << QuizSubject::Meanings << qint16(QuizSetup::Advanced);
+    }
+
+    void open()
+    {
+        QFETCH(QuizSubject, subject);
+        QFETCH(qint16, level);
+        const AnswerSheet sheet = finishedTest(subject, level);
+        QWidget owner;
+        owner.resize(400, 300);
+        owner.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&owner));
+        QBENCHMARK
+        {
+            PaintSeen paint;
+            ReviewWindow review(sheet, &owner);
+            review.installEventFilter(&paint);
+            review.show();
+            while (!paint.seen)
+                QCoreApplication::processEvents();
+        }
+    }
+};
+
+QTEST_MAIN(ReviewBench)
+#include "reviewbench.moc"
