@@ -24,7 +24,8 @@ QString g_folder;
 
 void save(QWidget *window, const QString &name)
 {
-    QTest::qWait(50);
+    // Long enough for a window that fills itself in after its first paint (the review).
+    QTest::qWait(500);
     const QString path = QDir(g_folder).filePath(name + QStringLiteral(".png"));
     if (!window->grab().save(path))
         qFatal("Could not save %s", qPrintable(path));
