@@ -26,11 +26,7 @@ QuizResultSection::QuizResultSection(Platform &platform, const QuizSession &sess
     m_result = new GuardedTextBox(platform, this);
     m_result->setObjectName(QStringLiteral("txtResult"));
     m_result->setAccessibleName(title->text());
-    // Result lines are laid out in columns, which only line up in a fixed-pitch face; they
-    // scroll sideways rather than wrap.
-    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    fixed.setPixelSize(font().pixelSize());
-    m_result->setFont(fixed);
+    // Result lines scroll sideways rather than wrap; their face is chosen when first shown.
     m_result->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_result->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     title->setBuddy(m_result);
@@ -63,6 +59,14 @@ void QuizResultSection::setResultText(const QString &text)
 
 void QuizResultSection::showEvent(QShowEvent *event)
 {
+    // Result lines are laid out in columns, which only line up in a fixed-pitch face. Loading
+    // that face is left until the section is first shown: the study window opens without it.
+    if (!m_fixedPitch) {
+        m_fixedPitch = true;
+        QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+        fixed.setPixelSize(font().pixelSize());
+        m_result->setFont(fixed);
+    }
     updateReviewButton();
     QWidget::showEvent(event);
 }

@@ -38,4 +38,5 @@ private:
     GuardedTextBox *m_result = nullptr;
     QPushButton *m_save = nullptr;
     QPushButton *m_review = nullptr;
+    bool m_fixedPitch = false;
 };
