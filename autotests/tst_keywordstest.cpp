@@ -49,7 +49,6 @@ private:
     void click(const QString &name);
     // A click on the box's tick, which answers to clicks where its caption stands.
     void tick(int index);
-    void startTest(qint16 level);
     QCheckBox *box(int index)
     {
         return control<QCheckBox>(QStringLiteral("chkKeywords_%1").arg(index));
@@ -85,14 +84,6 @@ void KeywordsTestTest::click(const QString &name)
 void KeywordsTestTest::tick(int index)
 {
     QTest::mouseClick(box(index), Qt::LeftButton, {}, QPoint(8, box(index)->height() / 2));
-}
-
-void KeywordsTestTest::startTest(qint16 level)
-{
-    for (const char *name : {"cmdSubjects_2", "optTestSubjects_1", "cmdTestNext_0"})
-        click(QLatin1String(name));
-    click(QStringLiteral("optTestLevel_%1").arg(level));
-    click(QStringLiteral("cmdTestNext_2"));
 }
 
 QList<int> KeywordsTestTest::boxes(bool right)
@@ -259,7 +250,7 @@ void KeywordsTestTest::ticks_moveTheFocusToNext()
     QFETCH(qint16, level);
     QFETCH(QList<int>, clicks);
     QFETCH(bool, onNext);
-    startTest(level);
+    startTest(window(), QuizSubject::Keywords, level);
     for (int i : clicks) {
         if (i < 0)
             click(QStringLiteral("cmdNextQuestion"));
@@ -282,7 +273,7 @@ void KeywordsTestTest::wholeTest()
 {
     QFETCH(qint16, level);
     QFETCH(QString, total);
-    startTest(level);
+    startTest(window(), QuizSubject::Keywords, level);
     auto *next = control<QPushButton>(QStringLiteral("cmdNextQuestion"));
     for (int question = 1; question <= QuestionCount; ++question) {
         checkQuestionShown(question);
@@ -333,7 +324,7 @@ void KeywordsTestTest::wholeTest()
 
 void KeywordsTestTest::abandonedTest_nextStartsAtZero()
 {
-    startTest(QuizSetup::Advanced);
+    startTest(window(), QuizSubject::Keywords, QuizSetup::Advanced);
     for (int i : boxes(true))
         tick(i);
     click(QStringLiteral("cmdNextQuestion"));
