@@ -30,33 +30,31 @@ QAbstractButton *button(StudyWindow &study, const QString &name)
     return found;
 }
 
-void click(StudyWindow &study, const QString &name)
-{
-    QTest::mouseClick(button(study, name), Qt::LeftButton);
-}
-
 } // namespace
 
 void chooseTest(StudyWindow &study, QuizSubject subject, qint16 level, const QString &types)
 {
+    const auto click = [&study](const QString &name) {
+        QTest::mouseClick(button(study, name), Qt::LeftButton);
+    };
     const bool meanings = subject == QuizSubject::Meanings;
-    click(study, QStringLiteral("cmdSubjects_2"));
-    click(study, QStringLiteral("optTestSubjects_%1").arg(meanings ? 0 : 1));
-    click(study, QStringLiteral("cmdTestNext_0"));
+    click(QStringLiteral("cmdSubjects_2"));
+    click(QStringLiteral("optTestSubjects_%1").arg(meanings ? 0 : 1));
+    click(QStringLiteral("cmdTestNext_0"));
     if (meanings) {
         // A tick kept from an earlier test stays unless it is not wanted now.
         for (int i = 0; i < 3; ++i) {
             const QString name = QStringLiteral("chkTestType_%1").arg(i);
             if (button(study, name)->isChecked() != types.contains(QStringLiteral("URM")[i]))
-                click(study, name);
+                click(name);
         }
-        click(study, QStringLiteral("cmdTestNext_1"));
+        click(QStringLiteral("cmdTestNext_1"));
     }
-    click(study, QStringLiteral("optTestLevel_%1").arg(level));
+    click(QStringLiteral("optTestLevel_%1").arg(level));
 }
 
 void startTest(StudyWindow &study, QuizSubject subject, qint16 level, const QString &types)
 {
     chooseTest(study, subject, level, types);
-    click(study, QStringLiteral("cmdTestNext_2"));
+    QTest::mouseClick(button(study, QStringLiteral("cmdTestNext_2")), Qt::LeftButton);
 }
