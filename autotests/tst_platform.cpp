@@ -398,54 +398,50 @@ void PlatformTest::lockInTheSharedTemporaryFolder_isPerUser()
 
 void PlatformTest::fileSaving_replace_data()
 {
-    QTest::addColumn<QString>("place"); // what stands at saved.txt before
-    QTest::addColumn<QString>("name");  // saved to, in the folder
-    QTest::addColumn<QString>("trouble");
+    QTest::addColumn<QString>("place"); // what stands at the path, or in the way
     QTest::addColumn<bool>("saved");
-    const QString file = QStringLiteral("saved.txt");
-    QTest::newRow("a new file") << "nothing" << file << "" << true;
-    QTest::newRow("a longer file replaced") << "file" << file << "" << true;
+    QTest::newRow("a new file") << "nothing" << true;
+    QTest::newRow("a longer file replaced") << "file" << true;
     // No new file can be made beside it, so the file itself is written.
-    QTest::newRow("a read-only folder") << "file" << file << "read-only folder" << true;
-    QTest::newRow("a read-only folder and file") << "file" << file << "read-only file" << false;
-    QTest::newRow("the disk is full") << "file" << file << "full disk" << false;
-    QTest::newRow("a missing folder") << "nothing"
-                                      << "gone/saved.txt"
-                                      << "" << false;
-    QTest::newRow("a file in the folder's place") << "file"
-                                                  << "saved.txt/new.txt"
-                                                  << "" << false;
-    QTest::newRow("a folder at the path") << "folder" << file << "" << false;
-    QTest::newRow("a link to /dev/full") << "device" << file << "" << false;
+    QTest::newRow("a read-only folder") << "read-only folder" << true;
+    QTest::newRow("a read-only folder and file") << "read-only file" << false;
+    QTest::newRow("the disk is full") << "full disk" << false;
+    QTest::newRow("a missing folder") << "missing folder" << false;
+    QTest::newRow("a file in the folder's place") << "file for folder" << false;
+    QTest::newRow("a folder at the path") << "folder" << false;
+    QTest::newRow("a link to /dev/full") << "device" << false;
     // Refused at once: writing would wait for a reader.
-    QTest::newRow("a named pipe") << "pipe" << file << "" << false;
+    QTest::newRow("a named pipe") << "pipe" << false;
 }
 
 void PlatformTest::fileSaving_replace()
 {
     QFETCH(QString, place);
-    QFETCH(QString, name);
-    QFETCH(QString, trouble);
     QFETCH(bool, saved);
+    const auto is = [&place](const char *what) { return place == QLatin1String(what); };
+    const bool readOnly = place.startsWith(QLatin1String("read-only"));
     QTemporaryDir folder;
     const QString at = folder.filePath(QStringLiteral("saved.txt"));
+    const QString path = is("missing folder")    ? folder.filePath(QStringLiteral("gone/new.txt"))
+                         : is("file for folder") ? at + QStringLiteral("/new.txt")
+                                                 : at;
     const QByteArray old("a much longer old text\r\n");
     const QByteArray content("new\r\n");
     QFile file(at);
-    if (place == QLatin1String("file")) {
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
-        file.close();
-    } else if (place == QLatin1String("folder")) {
+    if (is("folder")) {
         QVERIFY(QDir(folder.path()).mkdir(at));
-    } else if (place == QLatin1String("device")) {
+    } else if (is("device")) {
         if (!linkToAFullDisk(at))
             QSKIP("No device like /dev/full could be made here");
-    } else if (place == QLatin1String("pipe")) {
+    } else if (is("pipe")) {
         QCOMPARE(::mkfifo(QFile::encodeName(at).constData(), 0600), 0);
+    } else if (!is("nothing") && !is("missing folder")) {
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+        file.close();
     }
-    if (trouble == QLatin1String("read-only file"))
+    if (is("read-only file"))
         QVERIFY(file.setPermissions(QFile::ReadOwner));
-    if (trouble.startsWith(QLatin1String("read-only")))
+    if (readOnly)
         QVERIFY(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner));
     const auto entries = [&folder] {
         return QDir(folder.path())
@@ -453,13 +449,10 @@ void PlatformTest::fileSaving_replace()
     };
     const QStringList before = entries();
     const FileSaving::PathKind kind = FileSaving::pathKind(at);
-    const auto save = [&] {
-        return FileSaving::replace(folder.filePath(name), content).isEmpty() == saved;
-    };
-    if (trouble.startsWith(QLatin1String("read-only")))
-        QVERIFY(asOrdinaryUser({folder.path(), at}, save));
-    else
-        QVERIFY(trouble == QLatin1String("full disk") ? onAFullDisk(save) : save());
+    const auto save = [&] { return FileSaving::replace(path, content).isEmpty() == saved; };
+    QVERIFY(readOnly          ? asOrdinaryUser({folder.path(), at}, save)
+            : is("full disk") ? onAFullDisk(save)
+                              : save());
     QVERIFY(QFile::setPermissions(folder.path(),
                                   QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     // Whatever stood at the path is still there as it was, unless it was saved over; nothing is
