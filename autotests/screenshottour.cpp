@@ -4,11 +4,11 @@
 //   xvfb-run -a build/autotests/screenshottour docs
 #include "app/aboutbox.h"
 #include "app/framewindow.h"
-#include "widgets/wrappingcheckbox.h"
-#include "studyfixture.h"
 #include "quiz/keywordsquizpage.h"
 #include "quiz/meaningsquizpage.h"
 #include "quiz/quizrules.h"
+#include "studyfixture.h"
+#include "widgets/wrappingcheckbox.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -76,10 +76,7 @@ int main(int argc, char *argv[])
     save(study, QStringLiteral("section-memorize"));
     click(study, "cmdSubjects_3");
     save(study, QStringLiteral("section-goals"));
-    click(study, "cmdSubjects_2");
-    click(study, "optTestSubjects_1");
-    click(study, "cmdTestNext_0");
-    click(study, "optTestLevel_1");
+    chooseTest(*study, QuizSubject::Keywords, QuizSetup::Advanced);
     save(study, QStringLiteral("section-test-set-up"));
     click(study, "cmdTestNext_2");
 
@@ -102,14 +99,7 @@ int main(int argc, char *argv[])
         }
     }
 
-    click(study, "cmdSubjects_2");
-    click(study, "optTestSubjects_0");
-    click(study, "cmdTestNext_0");
-    click(study, "chkTestType_0");
-    click(study, "chkTestType_1");
-    click(study, "cmdTestNext_1");
-    click(study, "optTestLevel_0");
-    click(study, "cmdTestNext_2");
+    startTest(*study, QuizSubject::Meanings, QuizSetup::Beginner, QStringLiteral("UR"));
     FrameWindow *frame = run.app.frameWindow();
     MeaningsQuizPage *meanings = frame->meaningTest();
     std::array<QAbstractButton *, 8> meaningBoxes{};

@@ -1,5 +1,6 @@
 #include "studyfixture.h"
 
+#include <QAbstractButton>
 #include <QTest>
 
 StudyFixture::StudyFixture()
@@ -17,4 +18,43 @@ StudyWindow &StudyFixture::open()
     if (!QTest::qWaitForWindowExposed(window.get()))
         qWarning("The study window was not exposed");
     return *window;
+}
+
+namespace {
+
+QAbstractButton *button(StudyWindow &study, const QString &name)
+{
+    auto *found = study.findChild<QAbstractButton *>(name);
+    if (!found)
+        qFatal("No control %s", qPrintable(name));
+    return found;
+}
+
+} // namespace
+
+void chooseTest(StudyWindow &study, QuizSubject subject, qint16 level, const QString &types)
+{
+    const auto click = [&study](const QString &name) {
+        QTest::mouseClick(button(study, name), Qt::LeftButton);
+    };
+    const bool meanings = subject == QuizSubject::Meanings;
+    click(QStringLiteral("cmdSubjects_2"));
+    click(QStringLiteral("optTestSubjects_%1").arg(meanings ? 0 : 1));
+    click(QStringLiteral("cmdTestNext_0"));
+    if (meanings) {
+        // A tick kept from an earlier test stays unless it is not wanted now.
+        for (int i = 0; i < 3; ++i) {
+            const QString name = QStringLiteral("chkTestType_%1").arg(i);
+            if (button(study, name)->isChecked() != types.contains(QStringLiteral("URM")[i]))
+                click(name);
+        }
+        click(QStringLiteral("cmdTestNext_1"));
+    }
+    click(QStringLiteral("optTestLevel_%1").arg(level));
+}
+
+void startTest(StudyWindow &study, QuizSubject subject, qint16 level, const QString &types)
+{
+    chooseTest(study, subject, level, types);
+    QTest::mouseClick(button(study, QStringLiteral("cmdTestNext_2")), Qt::LeftButton);
 }

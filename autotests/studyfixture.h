@@ -25,6 +25,12 @@ struct StudyFixture {
     std::unique_ptr<StudyWindow> window;
 };
 
+// Chooses a test in the study window's set-up with the mouse, as a user would: the subject, for
+// the meanings test the stone types as "URM" letters (the others cleared), and the level. Starting
+// it then takes only the "Next" of the level page, which startTest presses too.
+void chooseTest(StudyWindow &study, QuizSubject subject, qint16 level, const QString &types = {});
+void startTest(StudyWindow &study, QuizSubject subject, qint16 level, const QString &types = {});
+
 // A whole run of the program over a scripted desktop, with a program folder of its own.
 struct ProgramRun {
     ProgramRun() { platform.folder = folder.path(); }

@@ -1,5 +1,4 @@
 #include "ordinaryuser.h"
-#include "platform/filesaving.h"
 #include "study/goalfile.h"
 
 #include <QDir>
@@ -42,12 +41,6 @@ private slots:
     void firstStart_createsDefaults();
     void createIfMissing_leavesAnythingAtThePath();
     void save_keepsTheGoalEditable();
-    void save_replacesTheFile();
-    void save_intoAFolderAtThePath_fails();
-    void save_intoAMissingFolder_fails();
-    void save_inAReadOnlyFolder_data();
-    void save_inAReadOnlyFolder();
-    void save_onAFullDisk_keepsWhatWasThere();
     void unreadableFile_isMarked();
     void badFiles_loadWithoutHarm_data();
     void badFiles_loadWithoutHarm();
@@ -219,80 +212,6 @@ void GoalFileTest::save_keepsTheGoalEditable()
     QVERIFY(GoalFile::save(path, QString(GoalFile::longestEditableLine + 1, u'x'))
                 .contains(QLatin1String("30,000 characters")));
     QCOMPARE(readAll(path), saved);
-}
-
-void GoalFileTest::save_replacesTheFile()
-{
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("Goal1.txt"));
-    writeFile(path, "a much longer old goal text\r\n");
-    QVERIFY(GoalFile::save(path, QStringLiteral("new")).isEmpty());
-    QCOMPARE(readAll(path), QByteArray("new\r\n"));
-    // Nothing else is left behind in the folder.
-    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"Goal1.txt"});
-}
-
-void GoalFileTest::save_intoAFolderAtThePath_fails()
-{
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("Goal1.txt"));
-    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("Goal1.txt")));
-    QVERIFY(!GoalFile::save(path, QStringLiteral("goal")).isEmpty());
-    QVERIFY(QFileInfo(path).isDir());
-}
-
-void GoalFileTest::save_intoAMissingFolder_fails()
-{
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("gone/Goal1.txt"));
-    QVERIFY(!GoalFile::save(path, QStringLiteral("goal")).isEmpty());
-    QVERIFY(!QFileInfo::exists(path));
-}
-
-void GoalFileTest::save_inAReadOnlyFolder_data()
-{
-    QTest::addColumn<bool>("fileWritable");
-    QTest::addColumn<QByteArray>("after");
-    // No new file can be made beside it, so the file itself is written.
-    QTest::newRow("file may be written") << true << QByteArray("new goal\r\n");
-    QTest::newRow("file may not be written") << false << QByteArray("old goal\r\n");
-}
-
-void GoalFileTest::save_inAReadOnlyFolder()
-{
-    QFETCH(bool, fileWritable);
-    QFETCH(QByteArray, after);
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("Goal1.txt"));
-    writeFile(path, "old goal\r\n");
-    QFile::setPermissions(path, fileWritable ? QFile::ReadOwner | QFile::WriteOwner
-                                             : QFile::Permissions(QFile::ReadOwner));
-    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner);
-    const bool saved = asOrdinaryUser({folder.path(), path}, [&path] {
-        return GoalFile::save(path, QStringLiteral("new goal")).isEmpty();
-    });
-    QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QCOMPARE(saved, fileWritable);
-    QCOMPARE(readAll(path), after);
-    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"Goal1.txt"});
-}
-
-void GoalFileTest::save_onAFullDisk_keepsWhatWasThere()
-{
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("Goal1.txt"));
-    writeFile(path, "old goal\r\n");
-    QVERIFY(onAFullDisk(
-        [&path] { return !GoalFile::save(path, QStringLiteral("new goal")).isEmpty(); }));
-    QCOMPARE(readAll(path), QByteArray("old goal\r\n"));
-    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"Goal1.txt"});
-
-    // A link to a device that takes nothing: the device is still there afterwards.
-    const QString linked = folder.filePath(QStringLiteral("Goal2.txt"));
-    if (!linkToAFullDisk(linked))
-        QSKIP("No device like /dev/full could be made here");
-    QVERIFY(!GoalFile::save(linked, QStringLiteral("new goal")).isEmpty());
-    QCOMPARE(FileSaving::pathKind(linked), FileSaving::PathKind::Device);
 }
 
 void GoalFileTest::unreadableFile_isMarked()

@@ -82,14 +82,7 @@ template <typename T> T *MeaningsTestTest::control(QWidget *window, const QStrin
 void MeaningsTestTest::startTest(qint16 level, const QString &types)
 {
     QPointer<QWidget> study = m_run->app.studyWindow();
-    QStringList clicks{"cmdSubjects_2", "optTestSubjects_0", "cmdTestNext_0"};
-    for (int i = 0; i < 3; ++i) {
-        if (types.contains(QStringLiteral("URM")[i]))
-            clicks << QStringLiteral("chkTestType_%1").arg(i);
-    }
-    clicks << "cmdTestNext_1" << QStringLiteral("optTestLevel_%1").arg(level) << "cmdTestNext_2";
-    for (const QString &name : clicks)
-        QTest::mouseClick(control(study, name), Qt::LeftButton);
+    ::startTest(*m_run->app.studyWindow(), QuizSubject::Meanings, level, types);
 
     // The frame came with question 1, ready for the keyboard.
     checkHandOver(m_run->app.frameWindow(), study);

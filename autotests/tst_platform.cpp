@@ -50,8 +50,9 @@ private slots:
     void lockOfAKilledRun_doesNotBlock();
     void twoStartsAtOnce_onlyOneRuns();
     void lockInTheSharedTemporaryFolder_isPerUser();
+    void fileSaving_replace_data();
+    void fileSaving_replace();
     void settings_roundTrip();
-    void settings_unwritableFile_isReported();
     void settings_unchangedValues_leaveTheFileAlone();
     void settings_troubleIsToldAsItIs_data();
     void settings_troubleIsToldAsItIs();
@@ -395,6 +396,75 @@ void PlatformTest::lockInTheSharedTemporaryFolder_isPerUser()
     }));
 }
 
+void PlatformTest::fileSaving_replace_data()
+{
+    QTest::addColumn<QString>("place"); // what stands at the path, or in the way
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("a new file") << "nothing" << true;
+    QTest::newRow("a longer file replaced") << "file" << true;
+    // No new file can be made beside it, so the file itself is written.
+    QTest::newRow("a read-only folder") << "read-only folder" << true;
+    QTest::newRow("a read-only folder and file") << "read-only file" << false;
+    QTest::newRow("the disk is full") << "full disk" << false;
+    QTest::newRow("a missing folder") << "missing folder" << false;
+    QTest::newRow("a file in the folder's place") << "file for folder" << false;
+    QTest::newRow("a folder at the path") << "folder" << false;
+    QTest::newRow("a link to /dev/full") << "device" << false;
+    // Refused at once: writing would wait for a reader.
+    QTest::newRow("a named pipe") << "pipe" << false;
+}
+
+void PlatformTest::fileSaving_replace()
+{
+    QFETCH(QString, place);
+    QFETCH(bool, saved);
+    const auto is = [&place](const char *what) { return place == QLatin1String(what); };
+    const bool readOnly = place.startsWith(QLatin1String("read-only"));
+    QTemporaryDir folder;
+    const QString at = folder.filePath(QStringLiteral("saved.txt"));
+    const QString path = is("missing folder")    ? folder.filePath(QStringLiteral("gone/new.txt"))
+                         : is("file for folder") ? at + QStringLiteral("/new.txt")
+                                                 : at;
+    const QByteArray old("a much longer old text\r\n");
+    const QByteArray content("new\r\n");
+    QFile file(at);
+    if (is("folder")) {
+        QVERIFY(QDir(folder.path()).mkdir(at));
+    } else if (is("device")) {
+        if (!linkToAFullDisk(at))
+            QSKIP("No device like /dev/full could be made here");
+    } else if (is("pipe")) {
+        QCOMPARE(::mkfifo(QFile::encodeName(at).constData(), 0600), 0);
+    } else if (!is("nothing") && !is("missing folder")) {
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+        file.close();
+    }
+    if (is("read-only file"))
+        QVERIFY(file.setPermissions(QFile::ReadOwner));
+    if (readOnly)
+        QVERIFY(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::ExeOwner));
+    const auto entries = [&folder] {
+        return QDir(folder.path())
+            .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System | QDir::Hidden);
+    };
+    const QStringList before = entries();
+    const FileSaving::PathKind kind = FileSaving::pathKind(at);
+    const auto save = [&] { return FileSaving::replace(path, content).isEmpty() == saved; };
+    QVERIFY(readOnly          ? asOrdinaryUser({folder.path(), at}, save)
+            : is("full disk") ? onAFullDisk(save)
+                              : save());
+    QVERIFY(QFile::setPermissions(folder.path(),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    // Whatever stood at the path is still there as it was, unless it was saved over; nothing is
+    // left behind beside it.
+    QCOMPARE(FileSaving::pathKind(at), saved ? FileSaving::PathKind::File : kind);
+    if (kind == FileSaving::PathKind::File || saved) {
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), saved ? content : old);
+    }
+    QCOMPARE(entries(), saved && before.isEmpty() ? QStringList{"saved.txt"} : before);
+}
+
 void PlatformTest::settings_roundTrip()
 {
     QTemporaryDir folder;
@@ -409,21 +479,6 @@ void PlatformTest::settings_roundTrip()
     QCOMPARE(again.read(QStringLiteral("Settings"), QStringLiteral("StoneGroup0")),
              QStringLiteral("0"));
     QVERIFY(QFile(ini).open(QIODevice::ReadOnly));
-}
-
-void PlatformTest::settings_unwritableFile_isReported()
-{
-    QTemporaryDir folder;
-    // A plain file stands where the settings folder should be.
-    QFile blocker(folder.filePath(QStringLiteral("blocked")));
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    IniSettingsStore store(folder.filePath(QStringLiteral("blocked/Orlendra.ini")));
-    store.write(QStringLiteral("Settings"), QStringLiteral("StoneGroup0"), QStringLiteral("1"));
-    QVERIFY(store.sync().contains(QLatin1String("could not be written")));
-    // The same values again are still not stored, and the next save says so again.
-    store.write(QStringLiteral("Settings"), QStringLiteral("StoneGroup0"), QStringLiteral("1"));
-    QVERIFY(store.sync().contains(QLatin1String("could not be written")));
 }
 
 void PlatformTest::settings_unchangedValues_leaveTheFileAlone()
@@ -478,6 +533,7 @@ void PlatformTest::settings_troubleIsToldAsItIs_data()
     QTest::newRow("the disk is full") << "full disk" << valid << notWritten << "";
     QTest::newRow("a folder that cannot be written")
         << "read-only folder" << valid << notWritten << "";
+    QTest::newRow("a file in the folder's place") << "file for folder" << valid << notWritten << "";
 }
 
 void PlatformTest::settings_troubleIsToldAsItIs()
@@ -487,8 +543,10 @@ void PlatformTest::settings_troubleIsToldAsItIs()
     QFETCH(QString, told);
     QFETCH(QString, notice);
     QTemporaryDir folder;
-    const QString ini = folder.filePath(QStringLiteral("Orlendra.ini"));
-    QFile file(ini);
+    const bool blocked = place == QLatin1String("file for folder");
+    const QString ini = folder.filePath(blocked ? QStringLiteral("blocked/Orlendra.ini")
+                                                : QStringLiteral("Orlendra.ini"));
+    QFile file(blocked ? folder.filePath(QStringLiteral("blocked")) : ini);
     if (place == QLatin1String("folder")) {
         QVERIFY(QDir(folder.path()).mkdir(file.fileName()));
     } else if (place == QLatin1String("device")) {
@@ -512,15 +570,17 @@ void PlatformTest::settings_troubleIsToldAsItIs()
         qWarning("Said \"%s\", expected \"%s\"", qPrintable(text), qPrintable(part));
         return false;
     };
-    const auto syncTwice = [&] {
+    const auto syncs = [&] {
         IniSettingsStore store(ini);
         store.write(section, QStringLiteral("StoneGroup0"), QStringLiteral("1"));
         const bool first = says(store.sync(), told) && says(store.takeNotice(), notice);
         store.write(section, QStringLiteral("StoneGroup1"), QStringLiteral("0"));
-        return first && says(store.sync(), told) && says(store.takeNotice(), QString());
+        // Values not stored stay to be stored: every later save tells again.
+        return first && says(store.sync(), told) && says(store.takeNotice(), QString()) &&
+               says(store.sync(), told);
     };
-    QVERIFY(asOrdinaryUser({folder.path(), ini}, [&] {
-        return place == QLatin1String("full disk") ? onAFullDisk(syncTwice) : syncTwice();
+    QVERIFY(asOrdinaryUser({folder.path(), file.fileName()}, [&] {
+        return place == QLatin1String("full disk") ? onAFullDisk(syncs) : syncs();
     }));
     if (place == QLatin1String("unreadable"))
         QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::WriteOwner));

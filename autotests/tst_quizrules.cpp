@@ -219,6 +219,8 @@ void TestRulesTest::wholeTest()
         step = session.pressNext(right + boxes(session, false).first(required - right.size()));
     }
     QCOMPARE(step.kind, Step::Finished);
+    // Over: "Next" changes nothing more, however many boxes are ticked.
+    QCOMPARE(session.pressNext(QList<int>{0, 1, 2, 3}.first(required)).kind, Step::Refused);
     QVERIFY(!session.runs(subject));
     QCOMPARE(session.questionNo(), QuestionCount);
     QCOMPARE(session.totalScore(), 0);

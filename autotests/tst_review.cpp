@@ -60,21 +60,7 @@ public:
     // Through the study window's set-up; a meanings test asks for every kind of meaning.
     void start(qint16 level)
     {
-        const bool meanings = m_subject == QuizSubject::Meanings;
-        QStringList clicks{"cmdSubjects_2", meanings ? "optTestSubjects_0" : "optTestSubjects_1",
-                           "cmdTestNext_0"};
-        if (meanings)
-            clicks << "chkTestType_0"
-                   << "chkTestType_1"
-                   << "chkTestType_2"
-                   << "cmdTestNext_1";
-        clicks << QStringLiteral("optTestLevel_%1").arg(level) << "cmdTestNext_2";
-        for (const QString &name : clicks) {
-            auto *button = study()->findChild<QAbstractButton *>(name);
-            // A choice kept from an earlier test stays as it is.
-            if (!(button->isCheckable() && button->isChecked() && name.startsWith("chk")))
-                QTest::mouseClick(button, Qt::LeftButton);
-        }
+        startTest(*study(), m_subject, level, QStringLiteral("URM"));
         QWidget *window = next()->window();
         window->activateWindow();
         if (!QTest::qWaitForWindowActive(window))

@@ -1,7 +1,7 @@
 #include "catalogue/runecatalogue.h"
 #include "catalogue/stonepicturebox.h"
 #include "catalogue/stonepictures.h"
-#include "widgets/guardedtextbox.h"
+#include "ordinaryuser.h"
 #include "study/goalfile.h"
 #include "study/goalssection.h"
 #include "study/memorizesection.h"
@@ -9,6 +9,7 @@
 #include "study/studywalk.h"
 #include "study/studywindow.h"
 #include "studyfixture.h"
+#include "widgets/guardedtextbox.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -57,6 +58,7 @@ private slots:
     void memorizeWithoutAett_changesNothing();
     void goals_lockedUntilTicked();
     void goals_saveWritesTheFile();
+    void goals_failedSaveIsToldAndKeepsTheText_data();
     void goals_failedSaveIsToldAndKeepsTheText();
     void goals_badFilesStillStart();
     void goals_keepTheirFiles_data();
@@ -391,23 +393,42 @@ void StudyWindowTest::goals_saveWritesTheFile()
     QCOMPARE(readAll(path), QByteArray("Read Othala\r\ndaily\r\n"));
 }
 
-void StudyWindowTest::goals_failedSaveIsToldAndKeepsTheText()
+void StudyWindowTest::goals_failedSaveIsToldAndKeepsTheText_data()
 {
+    QTest::addColumn<bool>("fullDisk");
     // No goal file can be made anywhere: told at the start, and a failed save claims nothing of
     // a file that is not there.
-    m_platform->folder = QDir(m_folder->path()).filePath(QStringLiteral("gone"));
-    m_platform->goalFolderTrouble = QStringLiteral("No goal file can be created in gone.");
+    QTest::newRow("no folder") << false;
+    QTest::newRow("a full disk") << true;
+}
+
+void StudyWindowTest::goals_failedSaveIsToldAndKeepsTheText()
+{
+    QFETCH(bool, fullDisk);
+    const QString trouble = QStringLiteral("No goal file can be created in gone.");
+    if (!fullDisk) {
+        m_platform->folder = QDir(m_folder->path()).filePath(QStringLiteral("gone"));
+        m_platform->goalFolderTrouble = trouble;
+    }
     StudyWindow &window = openWindow();
     GoalsSection *goals = window.goalsSection();
     QTest::mouseClick(goals->tickBox(1), Qt::LeftButton);
     goals->textBox(1)->setText(QStringLiteral("Keep me"));
-    QTest::mouseClick(goals->saveButton(1), Qt::LeftButton);
-    QCOMPARE(m_platform->messages.size(), 2);
-    QCOMPARE(m_platform->messages[0].text, QStringLiteral("No goal file can be created in gone."));
-    QCOMPARE(m_platform->messages[1].icon, Platform::Icon::Critical);
-    QVERIFY(m_platform->messages[1].text.contains(QLatin1String("Goal1.txt")));
-    QVERIFY(!m_platform->messages[1].text.contains(QLatin1String("still holds")));
+    const auto save = [goals] {
+        QTest::mouseClick(goals->saveButton(1), Qt::LeftButton);
+        return true;
+    };
+    QVERIFY(fullDisk ? onAFullDisk(save) : save());
+    QCOMPARE(m_platform->messages.size(), fullDisk ? 1 : 2);
+    if (!fullDisk)
+        QCOMPARE(m_platform->messages[0].text, trouble);
+    const ScriptedPlatform::Message &told = m_platform->messages.last();
+    QCOMPARE(told.icon, Platform::Icon::Critical);
+    QVERIFY(told.text.contains(QLatin1String("Goal1.txt")));
+    QCOMPARE(told.text.contains(QLatin1String("still holds")), fullDisk);
     QCOMPARE(goals->textBox(1)->text(), QStringLiteral("Keep me"));
+    QCOMPARE(readAll(QDir(m_folder->path()).filePath(QStringLiteral("Goal1.txt"))),
+             fullDisk ? QByteArray("This is Goal 1.\r\n") : QByteArray());
 }
 
 void StudyWindowTest::goals_badFilesStillStart()
