@@ -6,7 +6,6 @@
 #include "goalfile.h"
 #include "goalssection.h"
 #include "memorizesection.h"
-#include "platform/filesaving.h"
 #include "platform/platform.h"
 #include "platform/twips.h"
 #include "quiz/keywordsquizpage.h"
@@ -30,20 +29,6 @@
 namespace {
 
 constexpr QSize clientSize{twips(10305), twips(6765)};
-
-// Why a goal cannot be changed, or an empty text when it can.
-QString lockedGoalMessage(int goal, const QString &path, const GoalFile::Loaded &loaded)
-{
-    if (loaded.unreadable)
-        return QStringLiteral("%1 could not be read, so Goal %2 shows nothing of it and cannot be "
-                              "changed. The file is left as it is.")
-            .arg(QDir::toNativeSeparators(path), QString::number(goal));
-    if (loaded.tooLarge)
-        return QStringLiteral("%1 is too large to edit here, so Goal %2 shows only its beginning "
-                              "and cannot be changed. The file is left as it is.")
-            .arg(QDir::toNativeSeparators(path), QString::number(goal));
-    return {};
-}
 
 } // namespace
 
@@ -202,15 +187,12 @@ void StudyWindow::loadGoals()
     for (int goal = 1; goal <= 2; ++goal)
         GoalFile::createIfMissing(folder.filePath(GoalFile::fileName(goal)), goal);
     for (int goal = 1; goal <= 2; ++goal) {
-        const QString path = folder.filePath(GoalFile::fileName(goal));
-        const GoalFile::Loaded loaded = GoalFile::load(path);
+        GoalDocument &document = m_goalDocuments[goal - 1];
+        const QString text = document.load(goal, folder.filePath(GoalFile::fileName(goal)));
         GuardedTextBox *box = m_goals->textBox(goal);
-        const QString locked = lockedGoalMessage(goal, path, loaded);
-        box->setText(loaded.boxText);
+        const QString locked = document.lockReason();
+        box->setText(text);
         box->setReadOnly(!locked.isEmpty());
-        m_goalEncodings[goal - 1] = loaded.encoding;
-        m_goalLocks[goal - 1] = locked;
-        m_goalStamps[goal - 1] = loaded.stamp;
         QCheckBox *tick = m_goals->tickBox(goal);
         disconnect(tick, nullptr, this, nullptr);
         if (!locked.isEmpty()) {
@@ -225,55 +207,17 @@ void StudyWindow::loadGoals()
 
 void StudyWindow::saveGoal(int goal)
 {
-    const QString path = QDir(m_platform.programFolder()).filePath(GoalFile::fileName(goal));
-    if (const QString &locked = m_goalLocks[goal - 1]; !locked.isEmpty()) {
-        m_platform.message(this, locked, Platform::Icon::Information);
-        return;
-    }
-    // A file deleted meanwhile is simply made again.
-    if (const GoalFile::Stamp now = GoalFile::stampOf(path);
-        now.exists() && now != m_goalStamps[goal - 1]) {
-        const auto answer = m_platform.message(
-            this,
-            QStringLiteral("%1 was changed by another program since Goal %2 was read.\n\nReplace "
-                           "it with the text shown? No leaves the file as it is.")
-                .arg(QDir::toNativeSeparators(path), QString::number(goal)),
-            Platform::Icon::Information, Platform::Buttons::YesNo, Platform::Answer::No);
-        if (answer != Platform::Answer::Yes)
-            return;
-    }
-    const QString text = m_goals->textBox(goal)->text();
-    GoalFile::Encoding encoding = m_goalEncodings[goal - 1];
-    if (const QStringList foreign = GoalFile::charactersNotIn(encoding, text); !foreign.isEmpty()) {
-        const auto answer = m_platform.message(
-            this,
-            QStringLiteral("Goal %1 holds characters that %2 cannot hold in its encoding, %3: "
-                           "%4\n\nSave the file in UTF-8 instead, so that every character is "
-                           "kept? No leaves the file as it is.")
-                .arg(goal)
-                .arg(GoalFile::fileName(goal), GoalFile::encodingName(encoding),
-                     foreign.join(QLatin1Char(' '))),
-            Platform::Icon::Information, Platform::Buttons::YesNo, Platform::Answer::Yes);
-        if (answer != Platform::Answer::Yes)
-            return;
-        encoding = GoalFile::Encoding::Utf8;
-    }
-    const QString error = GoalFile::save(path, text, encoding);
-    if (error.isEmpty()) {
-        m_goalEncodings[goal - 1] = encoding;
-        m_goalStamps[goal - 1] = GoalFile::stampOf(path);
-        return;
-    }
-    // Of a file that is not there, nothing can be said to be kept.
-    const QString kept = FileSaving::pathKind(path) == FileSaving::PathKind::Missing
-                             ? QStringLiteral("Your text is still in the box.")
-                             : QStringLiteral("The file still holds what it held before, and "
-                                              "your text is still in the box.");
-    m_platform.message(this,
-                       QStringLiteral("Goal %1 could not be saved to %2.\n%3\n\n%4")
-                           .arg(goal)
-                           .arg(QDir::toNativeSeparators(path), error, kept),
-                       Platform::Icon::Critical);
+    const auto ask = [this](const QString &question, bool yesByDefault) {
+        return m_platform.message(this, question, Platform::Icon::Information,
+                                  Platform::Buttons::YesNo,
+                                  yesByDefault ? Platform::Answer::Yes : Platform::Answer::No) ==
+               Platform::Answer::Yes;
+    };
+    const GoalDocument::Told told =
+        m_goalDocuments[goal - 1].save(m_goals->textBox(goal)->text(), ask);
+    if (!told.text.isEmpty())
+        m_platform.message(this, told.text,
+                           told.failed ? Platform::Icon::Critical : Platform::Icon::Information);
 }
 
 void StudyWindow::loadStudySettings()

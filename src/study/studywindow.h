@@ -1,6 +1,6 @@
 #pragma once
 
-#include "goalfile.h"
+#include "goaldocument.h"
 #include "platform/webpages.h"
 #include "widgets/banner.h"
 
@@ -109,14 +109,7 @@ private:
     LinkLabel *m_cobrand = nullptr;
     LinkLabel *m_fullBrand = nullptr;
     Section m_front = Section::Settings;
-    // How each goal's file was read: a goal is saved in the encoding its file came in, and a file
-    // that could not be read, or is too large to edit, is never written over. A locked goal
-    // keeps here what the user is told about it.
-    std::array<GoalFile::Encoding, 2> m_goalEncodings{};
-    std::array<QString, 2> m_goalLocks;
-    // The files as they were read or last saved: one changed since by another program is not
-    // written over unasked.
-    std::array<GoalFile::Stamp, 2> m_goalStamps{};
+    std::array<GoalDocument, 2> m_goalDocuments;
     // While the load steps run nobody sees the window, so the panels only switch once, at
     // the end, to whichever section the steps left in front.
     bool m_loading = false;
