@@ -38,7 +38,7 @@ void measure(qsizetype size, qsizetype lineLength)
     const double start = msSince(timer);
 
     timer.restart();
-    window.showSection(3);
+    window.showSection(StudyWindow::Section::Goals);
     window.repaint();
     const double show = msSince(timer);
 

@@ -66,7 +66,8 @@ StudyWindow::StudyWindow(Platform &platform, StudyWalk &walk, QuizSession &quizS
         button->setObjectName(QStringLiteral("cmdSubjects_%1").arg(i));
         button->setAccessibleName(captions[i]);
         button->setGeometry(twipsRect(2580 * i, 360, 2575, 400));
-        connect(button, &QPushButton::clicked, this, [this, i] { showSection(i); });
+        connect(button, &QPushButton::clicked, this,
+                [this, i] { showSection(static_cast<Section>(i)); });
         m_sectionButtons[i] = button;
     }
 
@@ -133,50 +134,49 @@ void StudyWindow::buildBanner(QWidget *client)
 
 void StudyWindow::load()
 {
-    m_loading = true;
+    m_loadingFront = frontSection();
     loadGoals();
     loadStudySettings();
     memorize(true);
     bringToFront(Section::Settings);
-    m_loading = false;
-    m_panels->setCurrentIndex(static_cast<int>(m_front));
+    m_panels->setCurrentIndex(static_cast<int>(*m_loadingFront));
+    m_loadingFront.reset();
 }
 
-void StudyWindow::showSection(int index)
+void StudyWindow::showSection(Section section)
 {
-    switch (index) {
-    case 0:
-        bringToFront(Section::Settings);
-        break;
-    case 1:
+    switch (section) {
+    case Section::MemorizeStones:
         // The stone on display stays; only the walk starts over from its first stone.
         m_walk.studyPosition = 0;
         m_memorize->backButton()->setEnabled(false);
         m_memorize->nextButton()->setEnabled(true);
         bringToFront(Section::MemorizeStones);
         break;
-    case 2:
+    case Section::TestSetUp:
         bringToFront(Section::TestSetUp);
         m_testSetUp->showPage(QuizSetupWizard::Subjects);
         break;
-    case 3:
-        bringToFront(Section::Goals);
-        break;
-    default:
+    case Section::Settings:
+    case Section::Goals:
+    case Section::TestKeywords:
+    case Section::TestResult:
+        bringToFront(section);
         break;
     }
 }
 
 void StudyWindow::bringToFront(Section section)
 {
-    m_front = section;
-    if (!m_loading)
+    if (m_loadingFront)
+        m_loadingFront = section;
+    else
         m_panels->setCurrentIndex(static_cast<int>(section));
 }
 
 StudyWindow::Section StudyWindow::frontSection() const
 {
-    return m_front;
+    return m_loadingFront ? *m_loadingFront : static_cast<Section>(m_panels->currentIndex());
 }
 
 void StudyWindow::loadGoals()
@@ -252,7 +252,7 @@ void StudyWindow::memorize(bool atStart)
 {
     if (!saveStudySettings(atStart))
         return;
-    showSection(1);
+    showSection(Section::MemorizeStones);
     memorizeStone();
     showStudyStone();
 }
@@ -302,7 +302,7 @@ void StudyWindow::nextStone()
             this, QStringLiteral("You Are Ready To Give Test\rAre You Sure You Want To Give Test"),
             Platform::Icon::Information, Platform::Buttons::YesNo, Platform::Answer::Yes);
         if (answer == Platform::Answer::Yes)
-            showSection(2);
+            showSection(Section::TestSetUp);
     }
 }
 

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class GoalsSection;
 class KeywordsQuizPage;
@@ -40,8 +41,9 @@ public:
     // the front, so the first stone is already prepared behind the section the user sees first.
     void load();
 
-    // The section buttons' switch; index 0 to 3 as the buttons stand.
-    void showSection(int index);
+    // What a section button does: the section to the front, the Memorize section with its walk
+    // from the first stone, the test set-up at its first page. Any section may be asked for.
+    void showSection(Section section);
     void bringToFront(Section section);
     Section frontSection() const;
 
@@ -108,9 +110,8 @@ private:
     QuizResultSection *m_testResult = nullptr;
     LinkLabel *m_cobrand = nullptr;
     LinkLabel *m_fullBrand = nullptr;
-    Section m_front = Section::Settings;
     std::array<GoalDocument, 2> m_goalDocuments;
     // While the load steps run nobody sees the window, so the panels only switch once, at
-    // the end, to whichever section the steps left in front.
-    bool m_loading = false;
+    // the end, to whichever section the steps left in front; until then it is kept here.
+    std::optional<Section> m_loadingFront;
 };
