@@ -1,8 +1,6 @@
 #include "studywindow.h"
 
 #include "brand/branding.h"
-#include "catalogue/runecatalogue.h"
-#include "catalogue/stonepicturebox.h"
 #include "goalfile.h"
 #include "goalssection.h"
 #include "memorizesection.h"
@@ -14,10 +12,8 @@
 #include "settingssection.h"
 #include "studysettings.h"
 #include "studywalk.h"
-#include "widgets/guardedtextbox.h"
 #include "widgets/linklabel.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFrame>
@@ -68,7 +64,6 @@ StudyWindow::StudyWindow(Platform &platform, StudyWalk &walk, QuizSession &quizS
         button->setGeometry(twipsRect(2580 * i, 360, 2575, 400));
         connect(button, &QPushButton::clicked, this,
                 [this, i] { showSection(static_cast<Section>(i)); });
-        m_sectionButtons[i] = button;
     }
 
     m_panels = new QStackedWidget(client);
@@ -89,11 +84,15 @@ StudyWindow::StudyWindow(Platform &platform, StudyWalk &walk, QuizSession &quizS
     buildMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(m_settings->memorizeButton(), &QPushButton::clicked, this, [this] { memorize(); });
-    connect(m_settings->saveButton(), &QPushButton::clicked, this, [this] { saveStudySettings(); });
-    connect(m_memorize->nextButton(), &QPushButton::clicked, this, &StudyWindow::nextStone);
-    connect(m_memorize->backButton(), &QPushButton::clicked, this, &StudyWindow::previousStone);
+    connect(m_settings, &SettingsSection::memorizeRequested, this, [this] { memorize(); });
+    connect(m_settings, &SettingsSection::saveRequested, this, [this] { saveStudySettings(); });
+    connect(m_memorize, &MemorizeSection::nextRequested, this, &StudyWindow::nextStone);
+    connect(m_memorize, &MemorizeSection::backRequested, this, &StudyWindow::previousStone);
     connect(m_goals, &GoalsSection::saveRequested, this, &StudyWindow::saveGoal);
+    // Ticking a goal means to edit it; say straight away why this one cannot be.
+    connect(m_goals, &GoalsSection::lockedGoalTicked, this, [this](const QString &lockReason) {
+        m_platform.message(this, lockReason, Platform::Icon::Information);
+    });
     connect(m_testSetUp, &QuizSetupWizard::keywordsTestRequested, this, [this] {
         m_keywordsTest->start();
         bringToFront(Section::TestKeywords);
@@ -149,8 +148,7 @@ void StudyWindow::showSection(Section section)
     case Section::MemorizeStones:
         // The stone on display stays; only the walk starts over from its first stone.
         m_walk.studyPosition = 0;
-        m_memorize->backButton()->setEnabled(false);
-        m_memorize->nextButton()->setEnabled(true);
+        m_memorize->setBackNextEnabled(false, true);
         bringToFront(Section::MemorizeStones);
         break;
     case Section::TestSetUp:
@@ -189,19 +187,7 @@ void StudyWindow::loadGoals()
     for (int goal = 1; goal <= 2; ++goal) {
         GoalDocument &document = m_goalDocuments[goal - 1];
         const QString text = document.load(goal, folder.filePath(GoalFile::fileName(goal)));
-        GuardedTextBox *box = m_goals->textBox(goal);
-        const QString locked = document.lockReason();
-        box->setText(text);
-        box->setReadOnly(!locked.isEmpty());
-        QCheckBox *tick = m_goals->tickBox(goal);
-        disconnect(tick, nullptr, this, nullptr);
-        if (!locked.isEmpty()) {
-            // Ticking a goal means to edit it; say straight away why this one cannot be.
-            connect(tick, &QCheckBox::toggled, this, [this, locked](bool ticked) {
-                if (ticked)
-                    m_platform.message(this, locked, Platform::Icon::Information);
-            });
-        }
+        m_goals->showGoal(goal, text, document.lockReason());
     }
 }
 
@@ -213,8 +199,7 @@ void StudyWindow::saveGoal(int goal)
                                   yesByDefault ? Platform::Answer::Yes : Platform::Answer::No) ==
                Platform::Answer::Yes;
     };
-    const GoalDocument::Told told =
-        m_goalDocuments[goal - 1].save(m_goals->textBox(goal)->text(), ask);
+    const GoalDocument::Told told = m_goalDocuments[goal - 1].save(m_goals->goalText(goal), ask);
     if (!told.text.isEmpty())
         m_platform.message(this, told.text,
                            told.failed ? Platform::Icon::Critical : Platform::Icon::Information);
@@ -264,28 +249,8 @@ void StudyWindow::memorizeStone()
 
 void StudyWindow::showStudyStone()
 {
-    if (m_walk.isEmpty())
-        return;
-    const RuneCatalogue &catalogue = loadRuneCatalogue();
-    const int stone = m_walk.currentStone();
-    const QString &name = catalogue.stoneNames[stone];
-    m_memorize->stoneName()->setText(name);
-    m_memorize->meaning(0)->setText(catalogue.uprightMeanings[stone]);
-    m_memorize->meaning(1)->setText(catalogue.reversedMeanings[stone]);
-    m_memorize->meaning(2)->setText(catalogue.merkstaveMeanings[stone]);
-    m_memorize->stonePicture(0)->setPictureNumber(pictureNumberOf(stone));
-    m_memorize->stonePicture(0)->setAccessibleName(name + QStringLiteral(", upright"));
-    m_memorize->stonePicture(1)->setPictureNumber(pictureNumberOf(stone));
-    m_memorize->stonePicture(1)->setAccessibleName(name + QStringLiteral(", reversed"));
-    invertStonePicture();
-    m_memorize->keywords()->setText(catalogue.keywordsOf(stone).join(QStringLiteral(", ")));
-    m_memorize->alternativeNames()->setText(
-        catalogue.alternativeNamesOf(stone).join(QStringLiteral(", ")));
-}
-
-void StudyWindow::invertStonePicture()
-{
-    m_memorize->stonePicture(1)->turn();
+    if (!m_walk.isEmpty())
+        m_memorize->showStone(m_walk.currentStone());
 }
 
 void StudyWindow::nextStone()
@@ -293,10 +258,7 @@ void StudyWindow::nextStone()
     const WalkStep step = stepNext(m_walk);
     if (step.showStone)
         showStudyStone();
-    if (step.nextEnabled)
-        m_memorize->nextButton()->setEnabled(*step.nextEnabled);
-    if (step.backEnabled)
-        m_memorize->backButton()->setEnabled(*step.backEnabled);
+    m_memorize->setBackNextEnabled(step.backEnabled, step.nextEnabled);
     if (step.offerTest) {
         const auto answer = m_platform.message(
             this, QStringLiteral("You Are Ready To Give Test\rAre You Sure You Want To Give Test"),
@@ -311,10 +273,7 @@ void StudyWindow::previousStone()
     const WalkStep step = stepBack(m_walk);
     if (step.showStone)
         showStudyStone();
-    if (step.backEnabled)
-        m_memorize->backButton()->setEnabled(*step.backEnabled);
-    if (step.nextEnabled)
-        m_memorize->nextButton()->setEnabled(*step.nextEnabled);
+    m_memorize->setBackNextEnabled(step.backEnabled, step.nextEnabled);
 }
 
 void StudyWindow::pickBanner(BannerPick pick)

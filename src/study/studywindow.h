@@ -15,7 +15,6 @@ class KeywordsQuizPage;
 class LinkLabel;
 class MemorizeSection;
 class Platform;
-class QPushButton;
 class QStackedWidget;
 class SettingsSection;
 class QuizResultSection;
@@ -62,8 +61,6 @@ public:
     void showStudyStone();
     void nextStone();
     void previousStone();
-    // Turns the reversed-position picture box's current picture by 180 degrees.
-    void invertStonePicture();
 
     void pickBanner(BannerPick pick);
 
@@ -76,7 +73,6 @@ public:
     QuizSetupWizard *testSetUp() const { return m_testSetUp; }
     KeywordsQuizPage *keywordsTest() const { return m_keywordsTest; }
     QuizResultSection *testResult() const { return m_testResult; }
-    QPushButton *sectionButton(int index) const { return m_sectionButtons[index]; }
 
 signals:
     // Emitted whenever the window closes, by the user or by the program; whoever owns the window
@@ -100,7 +96,6 @@ private:
 
     Platform &m_platform;
     StudyWalk &m_walk;
-    std::array<QPushButton *, 4> m_sectionButtons{};
     QStackedWidget *m_panels = nullptr;
     SettingsSection *m_settings = nullptr;
     MemorizeSection *m_memorize = nullptr;
