@@ -68,8 +68,6 @@ public:
     void showTestResult(const QString &resultText);
 
     SettingsSection *settingsSection() const { return m_settings; }
-    MemorizeSection *memorizeSection() const { return m_memorize; }
-    GoalsSection *goalsSection() const { return m_goals; }
     QuizSetupWizard *testSetUp() const { return m_testSetUp; }
     KeywordsQuizPage *keywordsTest() const { return m_keywordsTest; }
     QuizResultSection *testResult() const { return m_testResult; }
