@@ -90,7 +90,7 @@ void LayoutTest::studySections()
     window.testSetUp()->showPage(static_cast<QuizSetupWizard::Page>(page));
     if (section == 1) {
         // The longest texts: Thurisaz's upright meaning.
-        window.showSection(1);
+        window.showSection(StudyWindow::Section::MemorizeStones);
         window.nextStone();
         window.nextStone();
     }

@@ -171,7 +171,7 @@ void LeavingTest::handOverToTheFrame_goesOn()
 void LeavingTest::startAgain_showsAFreshStudyWindow()
 {
     QVERIFY(m_app->start());
-    m_app->studyWindow()->showSection(1);
+    m_app->studyWindow()->showSection(StudyWindow::Section::MemorizeStones);
     m_app->studyWindow()->nextStone();
     QCOMPARE(m_app->walk().studyPosition, 1);
     QPointer<FrameWindow> frame = m_app->showFrameWindow();

@@ -188,7 +188,7 @@ void MeaningsTestTest::wholeTest()
     QVERIFY(onScreen);
     m_run->app.studyWindow()->setScreen(onScreen);
     // The walk has moved on; the study window that comes back starts it again.
-    m_run->app.studyWindow()->showSection(1);
+    m_run->app.studyWindow()->showSection(StudyWindow::Section::MemorizeStones);
     m_run->app.studyWindow()->nextStone();
     startTest(level, types);
     QPointer<QWidget> frame = m_run->app.frameWindow();

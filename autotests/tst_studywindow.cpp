@@ -3,8 +3,6 @@
 #include "catalogue/stonepictures.h"
 #include "ordinaryuser.h"
 #include "study/goalfile.h"
-#include "study/goalssection.h"
-#include "study/memorizesection.h"
 #include "study/settingssection.h"
 #include "study/studywalk.h"
 #include "study/studywindow.h"
@@ -69,6 +67,27 @@ private slots:
 private:
     StudyWindow &openWindow();
     void press(const QString &name);
+    template <class Control> Control *child(const QString &name) const
+    {
+        return m_fixture->window->findChild<Control *>(name);
+    }
+    QString shownText(const QString &boxName) const
+    {
+        return child<GuardedTextBox>(boxName)->text();
+    }
+    QString stoneName() const { return child<QLabel>(QStringLiteral("lblStoneName"))->text(); }
+    QCheckBox *goalTick(int goal) const
+    {
+        return child<QCheckBox>(QStringLiteral("chkGoal%1").arg(goal));
+    }
+    GuardedTextBox *goalBox(int goal) const
+    {
+        return child<GuardedTextBox>(QStringLiteral("txtGoal%1").arg(goal));
+    }
+    QPushButton *goalSave(int goal) const
+    {
+        return child<QPushButton>(QStringLiteral("cmdGoal%1").arg(goal));
+    }
 
     std::unique_ptr<StudyFixture> m_fixture;
     // Shorthands into the fixture of the running test.
@@ -112,9 +131,8 @@ void StudyWindowTest::firstStart()
         const QString path =
             QDir(m_folder->path()).filePath(QStringLiteral("Goal%1.txt").arg(goal));
         QCOMPARE(readAll(path), QStringLiteral("This is Goal %1.\r\n").arg(goal).toLatin1());
-        QCOMPARE(window.goalsSection()->textBox(goal)->text(),
-                 QStringLiteral("This is Goal %1.").arg(goal));
-        QVERIFY(!window.goalsSection()->textBox(goal)->isEnabled());
+        QCOMPARE(goalBox(goal)->text(), QStringLiteral("This is Goal %1.").arg(goal));
+        QVERIFY(!goalBox(goal)->isEnabled());
     }
     // Every tick set and stored as "1".
     QCOMPARE(window.settingsSection()->ticks(), StudySettings::allTicked());
@@ -124,14 +142,14 @@ void StudyWindowTest::firstStart()
     // Fehu prepared behind the Settings section.
     QCOMPARE(m_walk->studyOrder.size(), 24);
     QCOMPARE(m_walk->studyPosition, 0);
-    MemorizeSection *memorize = window.memorizeSection();
-    QCOMPARE(memorize->stoneName()->text(), QStringLiteral("Fehu"));
-    QCOMPARE(memorize->keywords()->text(),
+    QCOMPARE(stoneName(), QStringLiteral("Fehu"));
+    QCOMPARE(shownText(QStringLiteral("txtKeywords")),
              QStringLiteral("Wealth, Mobility, Fulfillment, Intuition"));
-    QCOMPARE(memorize->alternativeNames()->text(), QStringLiteral("Faihu, Foeh, Fe"));
-    QVERIFY(memorize->meaning(0)->text().startsWith(QLatin1String("The meaning of the rune")));
-    QVERIFY(!memorize->backButton()->isEnabled());
-    QVERIFY(memorize->nextButton()->isEnabled());
+    QCOMPARE(shownText(QStringLiteral("txtAlternativeNames")), QStringLiteral("Faihu, Foeh, Fe"));
+    QVERIFY(shownText(QStringLiteral("txtMeaning_0"))
+                .startsWith(QLatin1String("The meaning of the rune")));
+    QVERIFY(!child<QPushButton>(QStringLiteral("cmdBack"))->isEnabled());
+    QVERIFY(child<QPushButton>(QStringLiteral("cmdNext"))->isEnabled());
 }
 
 void StudyWindowTest::storedZero_untickesItsBox()
@@ -142,7 +160,7 @@ void StudyWindowTest::storedZero_untickesItsBox()
     expected.stoneGroup[0] = false;
     QCOMPARE(window.settingsSection()->ticks(), expected);
     QCOMPARE(m_walk->studyOrder.first(), 8);
-    QCOMPARE(window.memorizeSection()->stoneName()->text(), QStringLiteral("Hagalaz"));
+    QCOMPARE(stoneName(), QStringLiteral("Hagalaz"));
     QCOMPARE(m_platform->store.read(QStringLiteral("Settings"), QStringLiteral("StoneGroup0")),
              QStringLiteral("0"));
 }
@@ -160,7 +178,7 @@ void StudyWindowTest::storedChoicesWithoutAett_areRefused()
     QVERIFY(m_walk->studyOrder.isEmpty());
     QCOMPARE(window.frontSection(), StudyWindow::Section::Settings);
     // The section keeps its design contents, and its buttons do nothing harmful.
-    QCOMPARE(window.memorizeSection()->stoneName()->text(), QStringLiteral("Stone Name"));
+    QCOMPARE(stoneName(), QStringLiteral("Stone Name"));
     press(QStringLiteral("cmdSubjects_1"));
     press(QStringLiteral("cmdNext"));
     press(QStringLiteral("cmdBack"));
@@ -224,28 +242,30 @@ void StudyWindowTest::walk_showsEachStoneOfTheTickedAettir()
     for (int i = 0; i < 3; ++i)
         m_platform->store.values.insert(QStringLiteral("Settings/StoneGroup%1").arg(i),
                                         QString(stored[i]));
-    StudyWindow &window = openWindow();
+    openWindow();
     press(QStringLiteral("cmdSubjects_1"));
-    MemorizeSection *memorize = window.memorizeSection();
+    const auto picture = [this](int i) {
+        return child<StonePictureBox>(QStringLiteral("picStone_%1").arg(i));
+    };
     for (int p = 0; p < names.size(); ++p) {
         if (p > 0)
             press(QStringLiteral("cmdNext"));
         const int stone = m_walk->currentStone();
-        QCOMPARE(memorize->stoneName()->text(), names[p]);
+        QCOMPARE(stoneName(), names[p]);
         const QImage upright = StonePictures::picture(stone + 1).toImage();
-        const QSize box = memorize->stonePicture(0)->size();
-        QCOMPARE(memorize->stonePicture(0)->image(),
+        const QSize box = picture(0)->size();
+        QCOMPARE(picture(0)->image(),
                  upright.scaled(box, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-        QCOMPARE(memorize->stonePicture(1)->image(), turnedPicture(upright, box));
-        QCOMPARE(memorize->stonePicture(1)->accessibleName(), names[p] + ", reversed");
-        QCOMPARE(memorize->stonePicture(2)->pictureNumber(), 25);
+        QCOMPARE(picture(1)->image(), turnedPicture(upright, box));
+        QCOMPARE(picture(1)->accessibleName(), names[p] + ", reversed");
+        QCOMPARE(picture(2)->pictureNumber(), 25);
         const RuneCatalogue &catalogue = loadRuneCatalogue();
-        QCOMPARE(memorize->meaning(0)->text(), catalogue.uprightMeanings[stone]);
-        QCOMPARE(memorize->meaning(1)->text(), catalogue.reversedMeanings[stone]);
-        QCOMPARE(memorize->meaning(2)->text(), catalogue.merkstaveMeanings[stone]);
-        QCOMPARE(memorize->keywords()->text(),
+        QCOMPARE(shownText(QStringLiteral("txtMeaning_0")), catalogue.uprightMeanings[stone]);
+        QCOMPARE(shownText(QStringLiteral("txtMeaning_1")), catalogue.reversedMeanings[stone]);
+        QCOMPARE(shownText(QStringLiteral("txtMeaning_2")), catalogue.merkstaveMeanings[stone]);
+        QCOMPARE(shownText(QStringLiteral("txtKeywords")),
                  catalogue.keywordsOf(stone).join(QStringLiteral(", ")));
-        QCOMPARE(memorize->alternativeNames()->text(),
+        QCOMPARE(shownText(QStringLiteral("txtAlternativeNames")),
                  catalogue.alternativeNamesOf(stone).join(QStringLiteral(", ")));
     }
     QVERIFY(m_platform->messages.isEmpty());
@@ -257,23 +277,23 @@ void StudyWindowTest::sectionButton_restartsTheWalkButKeepsTheStone()
     press(QStringLiteral("cmdSubjects_1"));
     for (int i = 0; i < 4; ++i)
         press(QStringLiteral("cmdNext"));
-    QCOMPARE(window.memorizeSection()->stoneName()->text(), QStringLiteral("Raidho"));
+    QCOMPARE(stoneName(), QStringLiteral("Raidho"));
     press(QStringLiteral("cmdSubjects_0"));
     QCOMPARE(window.frontSection(), StudyWindow::Section::Settings);
     press(QStringLiteral("cmdSubjects_1"));
     QCOMPARE(window.frontSection(), StudyWindow::Section::MemorizeStones);
-    QVERIFY(!window.memorizeSection()->backButton()->isEnabled());
-    QCOMPARE(window.memorizeSection()->stoneName()->text(), QStringLiteral("Raidho"));
+    QVERIFY(!child<QPushButton>(QStringLiteral("cmdBack"))->isEnabled());
+    QCOMPARE(stoneName(), QStringLiteral("Raidho"));
     press(QStringLiteral("cmdNext"));
-    QCOMPARE(window.memorizeSection()->stoneName()->text(), QStringLiteral("Uruz"));
+    QCOMPARE(stoneName(), QStringLiteral("Uruz"));
 
     // Forward and back to the first stone: Back stays enabled until pressed once more.
     press(QStringLiteral("cmdBack"));
-    QCOMPARE(window.memorizeSection()->stoneName()->text(), QStringLiteral("Fehu"));
-    QVERIFY(window.memorizeSection()->backButton()->isEnabled());
+    QCOMPARE(stoneName(), QStringLiteral("Fehu"));
+    QVERIFY(child<QPushButton>(QStringLiteral("cmdBack"))->isEnabled());
     press(QStringLiteral("cmdBack"));
-    QVERIFY(!window.memorizeSection()->backButton()->isEnabled());
-    QCOMPARE(window.memorizeSection()->stoneName()->text(), QStringLiteral("Fehu"));
+    QVERIFY(!child<QPushButton>(QStringLiteral("cmdBack"))->isEnabled());
+    QCOMPARE(stoneName(), QStringLiteral("Fehu"));
 }
 
 void StudyWindowTest::endOfWalk_offersTheTest_data()
@@ -292,7 +312,7 @@ void StudyWindowTest::endOfWalk_offersTheTest()
     press(QStringLiteral("cmdMemorize"));
     for (int i = 0; i < 7; ++i)
         press(QStringLiteral("cmdNext"));
-    QCOMPARE(window.memorizeSection()->stoneName()->text(), QStringLiteral("Othala"));
+    QCOMPARE(stoneName(), QStringLiteral("Othala"));
     QVERIFY(m_platform->messages.isEmpty());
 
     m_platform->answers = {yes ? Platform::Answer::Yes : Platform::Answer::No};
@@ -304,16 +324,16 @@ void StudyWindowTest::endOfWalk_offersTheTest()
     QCOMPARE(question.icon, Platform::Icon::Information);
     QCOMPARE(question.buttons, Platform::Buttons::YesNo);
     QCOMPARE(question.defaultAnswer, Platform::Answer::Yes);
-    QCOMPARE(window.memorizeSection()->stoneName()->text(), QStringLiteral("Othala"));
-    QVERIFY(!window.memorizeSection()->nextButton()->isEnabled());
+    QCOMPARE(stoneName(), QStringLiteral("Othala"));
+    QVERIFY(!child<QPushButton>(QStringLiteral("cmdNext"))->isEnabled());
     if (yes) {
         QCOMPARE(window.frontSection(), StudyWindow::Section::TestSetUp);
         QVERIFY(window.findChild<QWidget *>(QStringLiteral("fraTestSubjects"))->isVisible());
     } else {
         QCOMPARE(window.frontSection(), StudyWindow::Section::MemorizeStones);
         press(QStringLiteral("cmdBack"));
-        QCOMPARE(window.memorizeSection()->stoneName()->text(), QStringLiteral("Dagaz"));
-        QVERIFY(window.memorizeSection()->nextButton()->isEnabled());
+        QCOMPARE(stoneName(), QStringLiteral("Dagaz"));
+        QVERIFY(child<QPushButton>(QStringLiteral("cmdNext"))->isEnabled());
     }
 }
 
@@ -350,46 +370,44 @@ void StudyWindowTest::memorizeWithoutAett_changesNothing()
 
 void StudyWindowTest::goals_lockedUntilTicked()
 {
-    StudyWindow &window = openWindow();
-    GoalsSection *goals = window.goalsSection();
+    openWindow();
     press(QStringLiteral("cmdSubjects_3"));
     for (int goal = 1; goal <= 2; ++goal) {
-        QVERIFY(!goals->tickBox(goal)->isChecked());
-        QVERIFY(!goals->saveButton(goal)->isEnabled());
-        QTest::mouseClick(goals->tickBox(goal), Qt::LeftButton);
-        QVERIFY(goals->textBox(goal)->isEnabled());
-        QVERIFY(goals->saveButton(goal)->isEnabled());
-        goals->textBox(goal)->setText(QStringLiteral("unsaved"));
-        QTest::mouseClick(goals->tickBox(goal), Qt::LeftButton);
-        QVERIFY(!goals->textBox(goal)->isEnabled());
-        QVERIFY(!goals->saveButton(goal)->isEnabled());
-        QCOMPARE(goals->textBox(goal)->text(), QStringLiteral("unsaved"));
+        QVERIFY(!goalTick(goal)->isChecked());
+        QVERIFY(!goalSave(goal)->isEnabled());
+        QTest::mouseClick(goalTick(goal), Qt::LeftButton);
+        QVERIFY(goalBox(goal)->isEnabled());
+        QVERIFY(goalSave(goal)->isEnabled());
+        goalBox(goal)->setText(QStringLiteral("unsaved"));
+        QTest::mouseClick(goalTick(goal), Qt::LeftButton);
+        QVERIFY(!goalBox(goal)->isEnabled());
+        QVERIFY(!goalSave(goal)->isEnabled());
+        QCOMPARE(goalBox(goal)->text(), QStringLiteral("unsaved"));
     }
 }
 
 void StudyWindowTest::goals_saveWritesTheFile()
 {
-    StudyWindow &window = openWindow();
-    GoalsSection *goals = window.goalsSection();
+    openWindow();
     press(QStringLiteral("cmdSubjects_3"));
-    QTest::mouseClick(goals->tickBox(2), Qt::LeftButton);
-    GuardedTextBox *box = goals->textBox(2);
+    QTest::mouseClick(goalTick(2), Qt::LeftButton);
+    GuardedTextBox *box = goalBox(2);
     box->setFocus();
     box->selectAll();
     QTest::keyClicks(box, QStringLiteral("  Read Othala"));
     QTest::keyClick(box, Qt::Key_Return);
     QTest::keyClicks(box, QStringLiteral("daily  "));
-    QTest::mouseClick(goals->saveButton(2), Qt::LeftButton);
-    QTest::mouseClick(goals->saveButton(2), Qt::LeftButton);
+    QTest::mouseClick(goalSave(2), Qt::LeftButton);
+    QTest::mouseClick(goalSave(2), Qt::LeftButton);
     const QString path = QDir(m_folder->path()).filePath(QStringLiteral("Goal2.txt"));
     QCOMPARE(readAll(path), QByteArray("Read Othala\r\ndaily\r\n"));
     QVERIFY(m_platform->messages.isEmpty());
     // The next start shows what was saved, and a second save leaves the file as it is.
     m_fixture->window.reset();
-    StudyWindow &again = openWindow();
-    QCOMPARE(again.goalsSection()->textBox(2)->text(), QStringLiteral("Read Othala\r\ndaily"));
-    QTest::mouseClick(again.goalsSection()->tickBox(2), Qt::LeftButton);
-    QTest::mouseClick(again.goalsSection()->saveButton(2), Qt::LeftButton);
+    openWindow();
+    QCOMPARE(goalBox(2)->text(), QStringLiteral("Read Othala\r\ndaily"));
+    QTest::mouseClick(goalTick(2), Qt::LeftButton);
+    QTest::mouseClick(goalSave(2), Qt::LeftButton);
     QCOMPARE(readAll(path), QByteArray("Read Othala\r\ndaily\r\n"));
 }
 
@@ -410,12 +428,11 @@ void StudyWindowTest::goals_failedSaveIsToldAndKeepsTheText()
         m_platform->folder = QDir(m_folder->path()).filePath(QStringLiteral("gone"));
         m_platform->goalFolderTrouble = trouble;
     }
-    StudyWindow &window = openWindow();
-    GoalsSection *goals = window.goalsSection();
-    QTest::mouseClick(goals->tickBox(1), Qt::LeftButton);
-    goals->textBox(1)->setText(QStringLiteral("Keep me"));
-    const auto save = [goals] {
-        QTest::mouseClick(goals->saveButton(1), Qt::LeftButton);
+    openWindow();
+    QTest::mouseClick(goalTick(1), Qt::LeftButton);
+    goalBox(1)->setText(QStringLiteral("Keep me"));
+    const auto save = [this] {
+        QTest::mouseClick(goalSave(1), Qt::LeftButton);
         return true;
     };
     QVERIFY(fullDisk ? onAFullDisk(save) : save());
@@ -426,7 +443,7 @@ void StudyWindowTest::goals_failedSaveIsToldAndKeepsTheText()
     QCOMPARE(told.icon, Platform::Icon::Critical);
     QVERIFY(told.text.contains(QLatin1String("Goal1.txt")));
     QCOMPARE(told.text.contains(QLatin1String("still holds")), fullDisk);
-    QCOMPARE(goals->textBox(1)->text(), QStringLiteral("Keep me"));
+    QCOMPARE(goalBox(1)->text(), QStringLiteral("Keep me"));
     QCOMPARE(readAll(QDir(m_folder->path()).filePath(QStringLiteral("Goal1.txt"))),
              fullDisk ? QByteArray("This is Goal 1.\r\n") : QByteArray());
 }
@@ -441,17 +458,16 @@ void StudyWindowTest::goals_badFilesStillStart()
     big.close();
     // A named pipe never holds up the start.
     QCOMPARE(::mkfifo(QFile::encodeName(folder.filePath("Goal2.txt")).constData(), 0600), 0);
-    StudyWindow &window = openWindow();
+    openWindow();
     press(QStringLiteral("cmdSubjects_3"));
-    QVERIFY(window.goalsSection()->textBox(1)->text().startsWith(QLatin1String("goal goal")));
-    QCOMPARE(window.goalsSection()->textBox(2)->text(), QString());
+    QVERIFY(goalBox(1)->text().startsWith(QLatin1String("goal goal")));
+    QCOMPARE(goalBox(2)->text(), QString());
     QVERIFY(m_platform->messages.isEmpty());
     // A goal whose file could not be read is never saved over what it may hold; ticking it and
     // saving it say so, naming the file.
-    GoalsSection *goals = window.goalsSection();
-    QTest::mouseClick(goals->tickBox(2), Qt::LeftButton);
-    QVERIFY(goals->textBox(2)->isReadOnly());
-    QTest::mouseClick(goals->saveButton(2), Qt::LeftButton);
+    QTest::mouseClick(goalTick(2), Qt::LeftButton);
+    QVERIFY(goalBox(2)->isReadOnly());
+    QTest::mouseClick(goalSave(2), Qt::LeftButton);
     QCOMPARE(m_platform->messages.size(), 2);
     for (const ScriptedPlatform::Message &message : std::as_const(m_platform->messages))
         QVERIFY(message.text.contains(QDir::toNativeSeparators(folder.filePath("Goal2.txt"))));
@@ -510,12 +526,11 @@ void StudyWindowTest::goals_keepTheirFiles()
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(before);
     file.close();
-    StudyWindow &window = openWindow();
+    openWindow();
     press(QStringLiteral("cmdSubjects_3"));
-    GoalsSection *goals = window.goalsSection();
     m_platform->answers = {answer};
-    QTest::mouseClick(goals->tickBox(1), Qt::LeftButton);
-    GuardedTextBox *box = goals->textBox(1);
+    QTest::mouseClick(goalTick(1), Qt::LeftButton);
+    GuardedTextBox *box = goalBox(1);
     const QString shown = box->text();
     box->setFocus();
     box->moveCursor(QTextCursor::End);
@@ -525,7 +540,7 @@ void StudyWindowTest::goals_keepTheirFiles()
     if (!meanwhile.isEmpty())
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
                 file.write(meanwhile) > 0);
-    QTest::mouseClick(goals->saveButton(1), Qt::LeftButton);
+    QTest::mouseClick(goalSave(1), Qt::LeftButton);
     QCOMPARE(readAll(path), after);
     QCOMPARE(m_platform->messages.size(), messages);
     QVERIFY(meanwhile.isEmpty() || m_platform->messages[0].defaultAnswer == Platform::Answer::No);
@@ -565,7 +580,8 @@ void StudyWindowTest::windowHasItsFixedSize()
     QVERIFY(window.windowFlags() & Qt::WindowMinimizeButtonHint);
     QCOMPARE(window.minimumSize(), window.maximumSize());
     for (int i = 0; i < 4; ++i)
-        QCOMPARE(window.sectionButton(i)->geometry(), QRect(172 * i, 24, 172, 27));
+        QCOMPARE(child<QPushButton>(QStringLiteral("cmdSubjects_%1").arg(i))->geometry(),
+                 QRect(172 * i, 24, 172, 27));
 }
 
 QTEST_MAIN(StudyWindowTest)

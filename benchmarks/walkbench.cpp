@@ -15,11 +15,11 @@ private slots:
         StudyFixture fixture;
         StudyWindow &window = fixture.open();
         const StudyWalk &walk = fixture.walk;
-        window.showSection(1);
+        window.showSection(StudyWindow::Section::MemorizeStones);
         QBENCHMARK
         {
             if (walk.studyPosition >= walk.studyOrder.size() - 1)
-                window.showSection(1);
+                window.showSection(StudyWindow::Section::MemorizeStones);
             window.nextStone();
             window.repaint();
         }

@@ -35,6 +35,8 @@ GoalsSection::GoalsSection(Platform &platform, QWidget *parent)
         connect(m_ticks[i], &QCheckBox::toggled, this, [this, i](bool ticked) {
             m_texts[i]->setEnabled(ticked);
             m_saves[i]->setEnabled(ticked);
+            if (ticked && !m_lockReasons[i].isEmpty())
+                emit lockedGoalTicked(m_lockReasons[i]);
         });
         connect(m_saves[i], &QPushButton::clicked, this,
                 [this, goal] { emit saveRequested(goal); });
@@ -45,4 +47,17 @@ GoalsSection::GoalsSection(Platform &platform, QWidget *parent)
         layout->addWidget(m_texts[i], row + 1, 0, 1, 2);
         layout->setRowStretch(row + 1, 1);
     }
+}
+
+void GoalsSection::showGoal(int goal, const QString &text, const QString &lockReason)
+{
+    GuardedTextBox *box = m_texts[goal - 1];
+    box->setText(text);
+    box->setReadOnly(!lockReason.isEmpty());
+    m_lockReasons[goal - 1] = lockReason;
+}
+
+QString GoalsSection::goalText(int goal) const
+{
+    return m_texts[goal - 1]->text();
 }

@@ -17,16 +17,18 @@ class GoalsSection : public QWidget
 public:
     explicit GoalsSection(Platform &platform, QWidget *parent = nullptr);
 
-    // goal is 1 or 2.
-    QCheckBox *tickBox(int goal) const { return m_ticks[goal - 1]; }
-    GuardedTextBox *textBox(int goal) const { return m_texts[goal - 1]; }
-    QPushButton *saveButton(int goal) const { return m_saves[goal - 1]; }
+    // goal is 1 or 2. A goal with a lock reason shows its text but cannot be changed.
+    void showGoal(int goal, const QString &text, const QString &lockReason);
+    QString goalText(int goal) const;
 
 signals:
     void saveRequested(int goal);
+    // A locked goal was ticked, which means to edit it.
+    void lockedGoalTicked(const QString &lockReason);
 
 private:
     std::array<QCheckBox *, 2> m_ticks{};
     std::array<GuardedTextBox *, 2> m_texts{};
     std::array<QPushButton *, 2> m_saves{};
+    std::array<QString, 2> m_lockReasons;
 };

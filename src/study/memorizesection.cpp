@@ -88,6 +88,8 @@ MemorizeSection::MemorizeSection(Platform &platform, QWidget *parent)
     m_next = new QPushButton(QStringLiteral("Next >>"), this);
     m_next->setObjectName(QStringLiteral("cmdNext"));
     m_next->setAccessibleName(QStringLiteral("Next"));
+    connect(m_back, &QPushButton::clicked, this, &MemorizeSection::backRequested);
+    connect(m_next, &QPushButton::clicked, this, &MemorizeSection::nextRequested);
 
     auto *lower = new QGridLayout;
     lower->setHorizontalSpacing(10);
@@ -109,4 +111,29 @@ MemorizeSection::MemorizeSection(Platform &platform, QWidget *parent)
     layout->addWidget(m_stoneName);
     layout->addLayout(columns, 1);
     layout->addLayout(lower);
+}
+
+void MemorizeSection::showStone(StoneIndex stone)
+{
+    const RuneCatalogue &catalogue = loadRuneCatalogue();
+    const QString &name = catalogue.stoneNames[stone];
+    m_stoneName->setText(name);
+    m_meanings[0]->setText(catalogue.uprightMeanings[stone]);
+    m_meanings[1]->setText(catalogue.reversedMeanings[stone]);
+    m_meanings[2]->setText(catalogue.merkstaveMeanings[stone]);
+    m_pictures[0]->setPictureNumber(pictureNumberOf(stone));
+    m_pictures[0]->setAccessibleName(name + QStringLiteral(", upright"));
+    m_pictures[1]->setPictureNumber(pictureNumberOf(stone));
+    m_pictures[1]->setAccessibleName(name + QStringLiteral(", reversed"));
+    m_pictures[1]->turn();
+    m_keywords->setText(catalogue.keywordsOf(stone).join(QStringLiteral(", ")));
+    m_alternativeNames->setText(catalogue.alternativeNamesOf(stone).join(QStringLiteral(", ")));
+}
+
+void MemorizeSection::setBackNextEnabled(std::optional<bool> back, std::optional<bool> next)
+{
+    if (back)
+        m_back->setEnabled(*back);
+    if (next)
+        m_next->setEnabled(*next);
 }

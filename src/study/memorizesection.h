@@ -1,8 +1,11 @@
 #pragma once
 
+#include "catalogue/runecatalogue.h"
+
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 class GuardedTextBox;
 class Platform;
@@ -19,13 +22,15 @@ class MemorizeSection : public QWidget
 public:
     explicit MemorizeSection(Platform &platform, QWidget *parent = nullptr);
 
-    QLabel *stoneName() const { return m_stoneName; }
-    StonePictureBox *stonePicture(int index) const { return m_pictures[index]; }
-    GuardedTextBox *meaning(int index) const { return m_meanings[index]; }
-    GuardedTextBox *keywords() const { return m_keywords; }
-    GuardedTextBox *alternativeNames() const { return m_alternativeNames; }
-    QPushButton *backButton() const { return m_back; }
-    QPushButton *nextButton() const { return m_next; }
+    // The stone's name, its pictures upright and turned, its meanings, keywords and
+    // alternative names.
+    void showStone(StoneIndex stone);
+    // An unset state leaves its button as it is.
+    void setBackNextEnabled(std::optional<bool> back, std::optional<bool> next);
+
+signals:
+    void backRequested();
+    void nextRequested();
 
 private:
     QLabel *m_stoneName = nullptr;

@@ -108,6 +108,8 @@ SettingsSection::SettingsSection(QWidget *parent)
     m_save = new QPushButton(QStringLiteral("Save Current Settings As Default"), this);
     m_save->setObjectName(QStringLiteral("cmdSaveSettings"));
     m_save->setAccessibleName(m_save->text());
+    connect(m_memorize, &QPushButton::clicked, this, &SettingsSection::memorizeRequested);
+    connect(m_save, &QPushButton::clicked, this, &SettingsSection::saveRequested);
 
     auto *right = new QVBoxLayout;
     right->addWidget(meanings);

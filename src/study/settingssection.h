@@ -21,8 +21,9 @@ public:
     StudySettings ticks() const;
     void setTicks(const StudySettings &settings);
 
-    QPushButton *memorizeButton() const { return m_memorize; }
-    QPushButton *saveButton() const { return m_save; }
+signals:
+    void memorizeRequested();
+    void saveRequested();
 
 private:
     std::array<QCheckBox *, 3> m_groups{};

@@ -1,12 +1,9 @@
 #include "studywindow.h"
 
 #include "brand/branding.h"
-#include "catalogue/runecatalogue.h"
-#include "catalogue/stonepicturebox.h"
 #include "goalfile.h"
 #include "goalssection.h"
 #include "memorizesection.h"
-#include "platform/filesaving.h"
 #include "platform/platform.h"
 #include "platform/twips.h"
 #include "quiz/keywordsquizpage.h"
@@ -15,10 +12,8 @@
 #include "settingssection.h"
 #include "studysettings.h"
 #include "studywalk.h"
-#include "widgets/guardedtextbox.h"
 #include "widgets/linklabel.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFrame>
@@ -30,20 +25,6 @@
 namespace {
 
 constexpr QSize clientSize{twips(10305), twips(6765)};
-
-// Why a goal cannot be changed, or an empty text when it can.
-QString lockedGoalMessage(int goal, const QString &path, const GoalFile::Loaded &loaded)
-{
-    if (loaded.unreadable)
-        return QStringLiteral("%1 could not be read, so Goal %2 shows nothing of it and cannot be "
-                              "changed. The file is left as it is.")
-            .arg(QDir::toNativeSeparators(path), QString::number(goal));
-    if (loaded.tooLarge)
-        return QStringLiteral("%1 is too large to edit here, so Goal %2 shows only its beginning "
-                              "and cannot be changed. The file is left as it is.")
-            .arg(QDir::toNativeSeparators(path), QString::number(goal));
-    return {};
-}
 
 } // namespace
 
@@ -81,8 +62,8 @@ StudyWindow::StudyWindow(Platform &platform, StudyWalk &walk, QuizSession &quizS
         button->setObjectName(QStringLiteral("cmdSubjects_%1").arg(i));
         button->setAccessibleName(captions[i]);
         button->setGeometry(twipsRect(2580 * i, 360, 2575, 400));
-        connect(button, &QPushButton::clicked, this, [this, i] { showSection(i); });
-        m_sectionButtons[i] = button;
+        connect(button, &QPushButton::clicked, this,
+                [this, i] { showSection(static_cast<Section>(i)); });
     }
 
     m_panels = new QStackedWidget(client);
@@ -103,11 +84,15 @@ StudyWindow::StudyWindow(Platform &platform, StudyWalk &walk, QuizSession &quizS
     buildMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(m_settings->memorizeButton(), &QPushButton::clicked, this, [this] { memorize(); });
-    connect(m_settings->saveButton(), &QPushButton::clicked, this, [this] { saveStudySettings(); });
-    connect(m_memorize->nextButton(), &QPushButton::clicked, this, &StudyWindow::nextStone);
-    connect(m_memorize->backButton(), &QPushButton::clicked, this, &StudyWindow::previousStone);
+    connect(m_settings, &SettingsSection::memorizeRequested, this, [this] { memorize(); });
+    connect(m_settings, &SettingsSection::saveRequested, this, [this] { saveStudySettings(); });
+    connect(m_memorize, &MemorizeSection::nextRequested, this, &StudyWindow::nextStone);
+    connect(m_memorize, &MemorizeSection::backRequested, this, &StudyWindow::previousStone);
     connect(m_goals, &GoalsSection::saveRequested, this, &StudyWindow::saveGoal);
+    // Ticking a goal means to edit it; say straight away why this one cannot be.
+    connect(m_goals, &GoalsSection::lockedGoalTicked, this, [this](const QString &lockReason) {
+        m_platform.message(this, lockReason, Platform::Icon::Information);
+    });
     connect(m_testSetUp, &QuizSetupWizard::keywordsTestRequested, this, [this] {
         m_keywordsTest->start();
         bringToFront(Section::TestKeywords);
@@ -148,50 +133,48 @@ void StudyWindow::buildBanner(QWidget *client)
 
 void StudyWindow::load()
 {
-    m_loading = true;
+    m_loadingFront = frontSection();
     loadGoals();
     loadStudySettings();
     memorize(true);
     bringToFront(Section::Settings);
-    m_loading = false;
-    m_panels->setCurrentIndex(static_cast<int>(m_front));
+    m_panels->setCurrentIndex(static_cast<int>(*m_loadingFront));
+    m_loadingFront.reset();
 }
 
-void StudyWindow::showSection(int index)
+void StudyWindow::showSection(Section section)
 {
-    switch (index) {
-    case 0:
-        bringToFront(Section::Settings);
-        break;
-    case 1:
+    switch (section) {
+    case Section::MemorizeStones:
         // The stone on display stays; only the walk starts over from its first stone.
         m_walk.studyPosition = 0;
-        m_memorize->backButton()->setEnabled(false);
-        m_memorize->nextButton()->setEnabled(true);
+        m_memorize->setBackNextEnabled(false, true);
         bringToFront(Section::MemorizeStones);
         break;
-    case 2:
+    case Section::TestSetUp:
         bringToFront(Section::TestSetUp);
         m_testSetUp->showPage(QuizSetupWizard::Subjects);
         break;
-    case 3:
-        bringToFront(Section::Goals);
-        break;
-    default:
+    case Section::Settings:
+    case Section::Goals:
+    case Section::TestKeywords:
+    case Section::TestResult:
+        bringToFront(section);
         break;
     }
 }
 
 void StudyWindow::bringToFront(Section section)
 {
-    m_front = section;
-    if (!m_loading)
+    if (m_loadingFront)
+        m_loadingFront = section;
+    else
         m_panels->setCurrentIndex(static_cast<int>(section));
 }
 
 StudyWindow::Section StudyWindow::frontSection() const
 {
-    return m_front;
+    return m_loadingFront ? *m_loadingFront : static_cast<Section>(m_panels->currentIndex());
 }
 
 void StudyWindow::loadGoals()
@@ -202,78 +185,24 @@ void StudyWindow::loadGoals()
     for (int goal = 1; goal <= 2; ++goal)
         GoalFile::createIfMissing(folder.filePath(GoalFile::fileName(goal)), goal);
     for (int goal = 1; goal <= 2; ++goal) {
-        const QString path = folder.filePath(GoalFile::fileName(goal));
-        const GoalFile::Loaded loaded = GoalFile::load(path);
-        GuardedTextBox *box = m_goals->textBox(goal);
-        const QString locked = lockedGoalMessage(goal, path, loaded);
-        box->setText(loaded.boxText);
-        box->setReadOnly(!locked.isEmpty());
-        m_goalEncodings[goal - 1] = loaded.encoding;
-        m_goalLocks[goal - 1] = locked;
-        m_goalStamps[goal - 1] = loaded.stamp;
-        QCheckBox *tick = m_goals->tickBox(goal);
-        disconnect(tick, nullptr, this, nullptr);
-        if (!locked.isEmpty()) {
-            // Ticking a goal means to edit it; say straight away why this one cannot be.
-            connect(tick, &QCheckBox::toggled, this, [this, locked](bool ticked) {
-                if (ticked)
-                    m_platform.message(this, locked, Platform::Icon::Information);
-            });
-        }
+        GoalDocument &document = m_goalDocuments[goal - 1];
+        const QString text = document.load(goal, folder.filePath(GoalFile::fileName(goal)));
+        m_goals->showGoal(goal, text, document.lockReason());
     }
 }
 
 void StudyWindow::saveGoal(int goal)
 {
-    const QString path = QDir(m_platform.programFolder()).filePath(GoalFile::fileName(goal));
-    if (const QString &locked = m_goalLocks[goal - 1]; !locked.isEmpty()) {
-        m_platform.message(this, locked, Platform::Icon::Information);
-        return;
-    }
-    // A file deleted meanwhile is simply made again.
-    if (const GoalFile::Stamp now = GoalFile::stampOf(path);
-        now.exists() && now != m_goalStamps[goal - 1]) {
-        const auto answer = m_platform.message(
-            this,
-            QStringLiteral("%1 was changed by another program since Goal %2 was read.\n\nReplace "
-                           "it with the text shown? No leaves the file as it is.")
-                .arg(QDir::toNativeSeparators(path), QString::number(goal)),
-            Platform::Icon::Information, Platform::Buttons::YesNo, Platform::Answer::No);
-        if (answer != Platform::Answer::Yes)
-            return;
-    }
-    const QString text = m_goals->textBox(goal)->text();
-    GoalFile::Encoding encoding = m_goalEncodings[goal - 1];
-    if (const QStringList foreign = GoalFile::charactersNotIn(encoding, text); !foreign.isEmpty()) {
-        const auto answer = m_platform.message(
-            this,
-            QStringLiteral("Goal %1 holds characters that %2 cannot hold in its encoding, %3: "
-                           "%4\n\nSave the file in UTF-8 instead, so that every character is "
-                           "kept? No leaves the file as it is.")
-                .arg(goal)
-                .arg(GoalFile::fileName(goal), GoalFile::encodingName(encoding),
-                     foreign.join(QLatin1Char(' '))),
-            Platform::Icon::Information, Platform::Buttons::YesNo, Platform::Answer::Yes);
-        if (answer != Platform::Answer::Yes)
-            return;
-        encoding = GoalFile::Encoding::Utf8;
-    }
-    const QString error = GoalFile::save(path, text, encoding);
-    if (error.isEmpty()) {
-        m_goalEncodings[goal - 1] = encoding;
-        m_goalStamps[goal - 1] = GoalFile::stampOf(path);
-        return;
-    }
-    // Of a file that is not there, nothing can be said to be kept.
-    const QString kept = FileSaving::pathKind(path) == FileSaving::PathKind::Missing
-                             ? QStringLiteral("Your text is still in the box.")
-                             : QStringLiteral("The file still holds what it held before, and "
-                                              "your text is still in the box.");
-    m_platform.message(this,
-                       QStringLiteral("Goal %1 could not be saved to %2.\n%3\n\n%4")
-                           .arg(goal)
-                           .arg(QDir::toNativeSeparators(path), error, kept),
-                       Platform::Icon::Critical);
+    const auto ask = [this](const QString &question, bool yesByDefault) {
+        return m_platform.message(this, question, Platform::Icon::Information,
+                                  Platform::Buttons::YesNo,
+                                  yesByDefault ? Platform::Answer::Yes : Platform::Answer::No) ==
+               Platform::Answer::Yes;
+    };
+    const GoalDocument::Told told = m_goalDocuments[goal - 1].save(m_goals->goalText(goal), ask);
+    if (!told.text.isEmpty())
+        m_platform.message(this, told.text,
+                           told.failed ? Platform::Icon::Critical : Platform::Icon::Information);
 }
 
 void StudyWindow::loadStudySettings()
@@ -308,7 +237,7 @@ void StudyWindow::memorize(bool atStart)
 {
     if (!saveStudySettings(atStart))
         return;
-    showSection(1);
+    showSection(Section::MemorizeStones);
     memorizeStone();
     showStudyStone();
 }
@@ -320,28 +249,8 @@ void StudyWindow::memorizeStone()
 
 void StudyWindow::showStudyStone()
 {
-    if (m_walk.isEmpty())
-        return;
-    const RuneCatalogue &catalogue = loadRuneCatalogue();
-    const int stone = m_walk.currentStone();
-    const QString &name = catalogue.stoneNames[stone];
-    m_memorize->stoneName()->setText(name);
-    m_memorize->meaning(0)->setText(catalogue.uprightMeanings[stone]);
-    m_memorize->meaning(1)->setText(catalogue.reversedMeanings[stone]);
-    m_memorize->meaning(2)->setText(catalogue.merkstaveMeanings[stone]);
-    m_memorize->stonePicture(0)->setPictureNumber(pictureNumberOf(stone));
-    m_memorize->stonePicture(0)->setAccessibleName(name + QStringLiteral(", upright"));
-    m_memorize->stonePicture(1)->setPictureNumber(pictureNumberOf(stone));
-    m_memorize->stonePicture(1)->setAccessibleName(name + QStringLiteral(", reversed"));
-    invertStonePicture();
-    m_memorize->keywords()->setText(catalogue.keywordsOf(stone).join(QStringLiteral(", ")));
-    m_memorize->alternativeNames()->setText(
-        catalogue.alternativeNamesOf(stone).join(QStringLiteral(", ")));
-}
-
-void StudyWindow::invertStonePicture()
-{
-    m_memorize->stonePicture(1)->turn();
+    if (!m_walk.isEmpty())
+        m_memorize->showStone(m_walk.currentStone());
 }
 
 void StudyWindow::nextStone()
@@ -349,16 +258,13 @@ void StudyWindow::nextStone()
     const WalkStep step = stepNext(m_walk);
     if (step.showStone)
         showStudyStone();
-    if (step.nextEnabled)
-        m_memorize->nextButton()->setEnabled(*step.nextEnabled);
-    if (step.backEnabled)
-        m_memorize->backButton()->setEnabled(*step.backEnabled);
+    m_memorize->setBackNextEnabled(step.backEnabled, step.nextEnabled);
     if (step.offerTest) {
         const auto answer = m_platform.message(
             this, QStringLiteral("You Are Ready To Give Test\rAre You Sure You Want To Give Test"),
             Platform::Icon::Information, Platform::Buttons::YesNo, Platform::Answer::Yes);
         if (answer == Platform::Answer::Yes)
-            showSection(2);
+            showSection(Section::TestSetUp);
     }
 }
 
@@ -367,10 +273,7 @@ void StudyWindow::previousStone()
     const WalkStep step = stepBack(m_walk);
     if (step.showStone)
         showStudyStone();
-    if (step.backEnabled)
-        m_memorize->backButton()->setEnabled(*step.backEnabled);
-    if (step.nextEnabled)
-        m_memorize->nextButton()->setEnabled(*step.nextEnabled);
+    m_memorize->setBackNextEnabled(step.backEnabled, step.nextEnabled);
 }
 
 void StudyWindow::pickBanner(BannerPick pick)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "goalfile.h"
+#include "goaldocument.h"
 #include "platform/webpages.h"
 #include "widgets/banner.h"
 
@@ -8,13 +8,13 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class GoalsSection;
 class KeywordsQuizPage;
 class LinkLabel;
 class MemorizeSection;
 class Platform;
-class QPushButton;
 class QStackedWidget;
 class SettingsSection;
 class QuizResultSection;
@@ -40,8 +40,9 @@ public:
     // the front, so the first stone is already prepared behind the section the user sees first.
     void load();
 
-    // The section buttons' switch; index 0 to 3 as the buttons stand.
-    void showSection(int index);
+    // What a section button does: the section to the front, the Memorize section with its walk
+    // from the first stone, the test set-up at its first page. Any section may be asked for.
+    void showSection(Section section);
     void bringToFront(Section section);
     Section frontSection() const;
 
@@ -60,8 +61,6 @@ public:
     void showStudyStone();
     void nextStone();
     void previousStone();
-    // Turns the reversed-position picture box's current picture by 180 degrees.
-    void invertStonePicture();
 
     void pickBanner(BannerPick pick);
 
@@ -69,12 +68,9 @@ public:
     void showTestResult(const QString &resultText);
 
     SettingsSection *settingsSection() const { return m_settings; }
-    MemorizeSection *memorizeSection() const { return m_memorize; }
-    GoalsSection *goalsSection() const { return m_goals; }
     QuizSetupWizard *testSetUp() const { return m_testSetUp; }
     KeywordsQuizPage *keywordsTest() const { return m_keywordsTest; }
     QuizResultSection *testResult() const { return m_testResult; }
-    QPushButton *sectionButton(int index) const { return m_sectionButtons[index]; }
 
 signals:
     // Emitted whenever the window closes, by the user or by the program; whoever owns the window
@@ -98,7 +94,6 @@ private:
 
     Platform &m_platform;
     StudyWalk &m_walk;
-    std::array<QPushButton *, 4> m_sectionButtons{};
     QStackedWidget *m_panels = nullptr;
     SettingsSection *m_settings = nullptr;
     MemorizeSection *m_memorize = nullptr;
@@ -108,16 +103,8 @@ private:
     QuizResultSection *m_testResult = nullptr;
     LinkLabel *m_cobrand = nullptr;
     LinkLabel *m_fullBrand = nullptr;
-    Section m_front = Section::Settings;
-    // How each goal's file was read: a goal is saved in the encoding its file came in, and a file
-    // that could not be read, or is too large to edit, is never written over. A locked goal
-    // keeps here what the user is told about it.
-    std::array<GoalFile::Encoding, 2> m_goalEncodings{};
-    std::array<QString, 2> m_goalLocks;
-    // The files as they were read or last saved: one changed since by another program is not
-    // written over unasked.
-    std::array<GoalFile::Stamp, 2> m_goalStamps{};
+    std::array<GoalDocument, 2> m_goalDocuments;
     // While the load steps run nobody sees the window, so the panels only switch once, at
-    // the end, to whichever section the steps left in front.
-    bool m_loading = false;
+    // the end, to whichever section the steps left in front; until then it is kept here.
+    std::optional<Section> m_loadingFront;
 };
