@@ -687,6 +687,17 @@ void PlatformTest::guardedBox_clearsOnlyOurClipboard()
     reset();
     box.setText(QStringLiteral("changed by the program"));
     QCOMPARE(platform.clipboardText, after);
+    // A box nobody sees takes its text in only when shown; the rule holds when the text is given,
+    // and the showing itself leaves whatever is on the clipboard by then alone.
+    GuardedTextBox hidden(platform);
+    reset();
+    hidden.setText(QStringLiteral("held until shown"));
+    QCOMPARE(platform.clipboardText, after);
+    reset();
+    hidden.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&hidden));
+    QCOMPARE(hidden.toPlainText(), QStringLiteral("held until shown"));
+    QCOMPARE(platform.clipboardText, QStringLiteral("copied elsewhere"));
 }
 
 void PlatformTest::guardedBox_keepsCrLf()

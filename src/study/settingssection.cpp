@@ -1,5 +1,7 @@
 #include "settingssection.h"
 
+#include "widgets/wrappinglabel.h"
+
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -11,10 +13,8 @@ namespace {
 
 QLabel *wrappedLabel(const QString &name, const QString &text, QWidget *parent)
 {
-    auto *label = new QLabel(text, parent);
+    auto *label = new WrappingLabel(text, parent);
     label->setObjectName(name);
-    label->setWordWrap(true);
-    label->setTextFormat(Qt::PlainText);
     return label;
 }
 

@@ -9,6 +9,8 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <utility>
+
 namespace {
 
 bool carriesTextOut(const QKeyEvent *event)
@@ -37,19 +39,48 @@ GuardedTextBox::GuardedTextBox(Platform &platform, QWidget *parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setTabChangesFocus(true);
     viewport()->setMouseTracking(true);
-    connect(this, &QPlainTextEdit::textChanged, this,
-            [this] { m_platform.clearClipboardIfOurs(); });
+    connect(this, &QPlainTextEdit::textChanged, this, [this] {
+        if (!m_applyingHeldText)
+            m_platform.clearClipboardIfOurs();
+    });
 }
 
 void GuardedTextBox::setText(const QString &text)
 {
     QString plain = text;
     plain.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    setPlainText(plain);
+    if (isVisible()) {
+        m_heldText.reset();
+        setPlainText(plain);
+        return;
+    }
+    // A box nobody sees would lay its text out at a guessed width now and again at its real one
+    // when shown; on the sections behind the front one that is most of the start-up's text work.
+    // The clipboard rule still holds at this moment, as if the text had gone in.
+    m_heldText = plain;
+    m_platform.clearClipboardIfOurs();
+}
+
+void GuardedTextBox::applyHeldText() const
+{
+    if (!m_heldText)
+        return;
+    auto *self = const_cast<GuardedTextBox *>(this);
+    const QString plain = *std::exchange(self->m_heldText, std::nullopt);
+    self->m_applyingHeldText = true;
+    self->setPlainText(plain);
+    self->m_applyingHeldText = false;
+}
+
+void GuardedTextBox::showEvent(QShowEvent *event)
+{
+    applyHeldText();
+    QPlainTextEdit::showEvent(event);
 }
 
 QString GuardedTextBox::text() const
 {
+    applyHeldText();
     // The raw text, as toPlainText() would turn no-break spaces into plain ones and the text
     // would no longer be what was set; blocks are separated by the paragraph separator.
     return document()->toRawText().replace(QChar::ParagraphSeparator, QLatin1String("\r\n"));
