@@ -8,6 +8,9 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include <algorithm>
+#include <cmath>
+
 namespace Branding {
 
 QString cobrandText()
@@ -102,11 +105,84 @@ WebMenu addWebMenus(QMenuBar *menuBar, const OpenPage &open)
     return menu;
 }
 
-void setTextColour(QWidget *widget, const QColor &colour)
+namespace {
+
+// Comfortably above the 4.5 that small text needs, so that smoothed letter edges read too.
+constexpr double wantedContrast = 5.0;
+
+double relativeLuminance(const QColor &colour)
+{
+    const auto linear = [](float channel) {
+        return channel <= 0.03928f ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    const QColor rgb = colour.toRgb();
+    return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) +
+           0.0722 * linear(rgb.blueF());
+}
+
+void setForeground(QWidget *widget, const QColor &colour)
 {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, colour);
     widget->setPalette(palette);
+}
+
+QColor groundOf(const QWidget *widget)
+{
+    return widget->palette().color(widget->backgroundRole());
+}
+
+} // namespace
+
+double contrastRatio(const QColor &a, const QColor &b)
+{
+    const double la = relativeLuminance(a);
+    const double lb = relativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+bool isDarkGround(const QColor &ground)
+{
+    // Where black and white text would read equally well.
+    return relativeLuminance(ground) < 0.18;
+}
+
+QColor readableColour(const QColor &designed, const QColor &ground)
+{
+    if (!designed.isValid() || !isDarkGround(ground))
+        return designed;
+    float hue = 0;
+    float saturation = 0;
+    float lightness = 0;
+    float alpha = 0;
+    designed.toHsl().getHslF(&hue, &saturation, &lightness, &alpha);
+    QColor shade = designed;
+    while (contrastRatio(shade, ground) < wantedContrast && lightness < 1.0f) {
+        lightness = std::min(1.0f, lightness + 0.02f);
+        shade = QColor::fromHslF(hue, saturation, lightness, alpha).toRgb();
+    }
+    return shade;
+}
+
+QColor groundColour(const QColor &designed, const QColor &systemGround)
+{
+    if (!isDarkGround(systemGround))
+        return designed;
+    const QColor hsl = designed.toHsl();
+    return QColor::fromHslF(hsl.hslHueF(), hsl.hslSaturationF(), systemGround.lightnessF()).toRgb();
+}
+
+void setTextColour(QWidget *widget, const QColor &colour)
+{
+    setForeground(widget, readableColour(colour, groundOf(widget)));
+}
+
+void setLinkColour(QWidget *widget, const QColor &colour)
+{
+    const QColor ground = groundOf(widget);
+    setForeground(widget, isDarkGround(ground)
+                              ? readableColour(widget->palette().color(QPalette::Link), ground)
+                              : colour);
 }
 
 void makeFixedWindow(QMainWindow *window)
