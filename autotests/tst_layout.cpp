@@ -20,8 +20,8 @@
 
 // Every caption must be readable in full at the window's fixed size, and every control in reach.
 // Set ORLENDRA_SNAPSHOTS to a folder to keep pictures of every section for a look by eye. The
-// suite runs this at larger scales too, and with ORLENDRA_PALETTE=dark, where every text must
-// also stand out from its ground.
+// suite runs this at larger scales too, and on a dark desktop (ORLENDRA_PALETTE), where every text
+// must also stand out from its ground.
 class LayoutTest : public QObject
 {
     Q_OBJECT
@@ -51,8 +51,17 @@ void LayoutTest::initTestCase()
 
 void LayoutTest::checkCaptionsFit(QWidget *root)
 {
+    // With "turning-dark" the desktop turns dark only once the window is up, and light again.
+    const QPalette before = QApplication::palette();
+    const bool turning = qEnvironmentVariable("ORLENDRA_PALETTE") == QLatin1String("turning-dark");
+    if (turning) {
+        QApplication::setPalette(darkDesktopPalette());
+        QCoreApplication::sendPostedEvents();
+    }
     if (Branding::isDarkGround(QApplication::palette().color(QPalette::Window)))
         checkContrast(root);
+    if (turning)
+        QApplication::setPalette(before);
     for (auto *button : root->findChildren<QAbstractButton *>()) {
         if (!button->isVisibleTo(root) || button->objectName().startsWith(QLatin1String("qt_")))
             continue;

@@ -3,6 +3,7 @@
 #include "widgets/linklabel.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QFont>
 #include <QMainWindow>
 #include <QMenu>
@@ -120,16 +121,56 @@ double relativeLuminance(const QColor &colour)
            0.0722 * linear(rgb.blueF());
 }
 
-void setForeground(QWidget *widget, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
-}
+const QString readableTextName = QStringLiteral("readableText");
 
-QColor groundOf(const QWidget *widget)
+// Keeps a text colour of the design readable on its widget's ground, also when the desktop turns
+// dark or light while the program runs.
+class ReadableText final : public QObject
 {
-    return widget->palette().color(widget->backgroundRole());
+public:
+    ReadableText(QWidget *widget, const QColor &designed, bool link)
+        : QObject(widget)
+        , m_designed(designed)
+        , m_link(link)
+    {
+        setObjectName(readableTextName);
+        widget->installEventFilter(this);
+        apply(widget);
+    }
+
+    QColor designed() const { return m_designed; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::PaletteChange)
+            apply(static_cast<QWidget *>(watched));
+        return false;
+    }
+
+private:
+    void apply(QWidget *widget) const
+    {
+        QPalette palette = widget->palette();
+        const QColor ground = palette.color(widget->backgroundRole());
+        const QColor shown = m_link && isDarkGround(ground)
+                                 ? readableColour(palette.color(QPalette::Link), ground)
+                                 : readableColour(m_designed, ground);
+        // Setting it changes the palette once more, which then finds nothing to do.
+        if (!shown.isValid() || palette.color(QPalette::WindowText) == shown)
+            return;
+        palette.setColor(QPalette::WindowText, shown);
+        widget->setPalette(palette);
+    }
+
+    QColor m_designed;
+    bool m_link;
+};
+
+ReadableText *readableTextOf(const QWidget *widget)
+{
+    return static_cast<ReadableText *>(
+        widget->findChild<QObject *>(readableTextName, Qt::FindDirectChildrenOnly));
 }
 
 } // namespace
@@ -174,15 +215,20 @@ QColor groundColour(const QColor &designed, const QColor &systemGround)
 
 void setTextColour(QWidget *widget, const QColor &colour)
 {
-    setForeground(widget, readableColour(colour, groundOf(widget)));
+    delete readableTextOf(widget);
+    new ReadableText(widget, colour, false);
 }
 
 void setLinkColour(QWidget *widget, const QColor &colour)
 {
-    const QColor ground = groundOf(widget);
-    setForeground(widget, isDarkGround(ground)
-                              ? readableColour(widget->palette().color(QPalette::Link), ground)
-                              : colour);
+    delete readableTextOf(widget);
+    new ReadableText(widget, colour, true);
+}
+
+QColor designedTextColour(const QWidget *widget)
+{
+    const ReadableText *text = readableTextOf(widget);
+    return text ? text->designed() : QColor();
 }
 
 void makeFixedWindow(QMainWindow *window)

@@ -65,11 +65,13 @@ QColor readableColour(const QColor &designed, const QColor &ground);
 QColor groundColour(const QColor &designed, const QColor &systemGround);
 
 // Coloured text through the palette: a style sheet would bring a whole style engine along. The
-// colour is made readable on the widget's ground.
+// colour is made readable on the widget's ground, again whenever the palette changes.
 void setTextColour(QWidget *widget, const QColor &colour);
 // A link's colour: the designed one on a light ground, the desktop's own link colour on a dark
 // one.
 void setLinkColour(QWidget *widget, const QColor &colour);
+// The colour given to setTextColour or setLinkColour; invalid when none was.
+QColor designedTextColour(const QWidget *widget);
 
 // A window whose size the user cannot change, with minimise but no maximise.
 void makeFixedWindow(QMainWindow *window);
