@@ -1,5 +1,6 @@
 // Walks the real program over a scripted desktop and saves a picture of each section, of both
-// tests, of the result and of the About box: the pictures of the README come from here.
+// tests, of the result and of the About box, and a keywords test on a dark desktop: the pictures
+// of the README come from here.
 //
 //   xvfb-run -a build/autotests/screenshottour docs
 #include "app/aboutbox.h"
@@ -111,5 +112,12 @@ int main(int argc, char *argv[])
     AboutBox *about = run.app.showAboutBox(frame);
     save(about, QStringLiteral("about"));
     about->close();
+
+    // On a dark desktop, in a study window made after the desktop turned dark.
+    QApplication::setPalette(darkDesktopPalette());
+    click(frame, "cmdStart");
+    study = run.app.studyWindow();
+    startTest(*study, QuizSubject::Keywords, QuizSetup::Beginner);
+    save(study, QStringLiteral("dark-test-keywords"));
     return 0;
 }

@@ -58,3 +58,11 @@ void startTest(StudyWindow &study, QuizSubject subject, qint16 level, const QStr
     chooseTest(study, subject, level, types);
     QTest::mouseClick(button(study, QStringLiteral("cmdTestNext_2")), Qt::LeftButton);
 }
+
+QPalette darkDesktopPalette()
+{
+    QPalette palette(QColor(53, 53, 53), QColor(53, 53, 53));
+    palette.setColor(QPalette::Base, QColor(45, 45, 45));
+    palette.setColor(QPalette::Link, QColor(53, 132, 228));
+    return palette;
+}

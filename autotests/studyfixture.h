@@ -6,6 +6,7 @@
 #include "study/studywalk.h"
 #include "study/studywindow.h"
 
+#include <QPalette>
 #include <QTemporaryDir>
 
 #include <memory>
@@ -30,6 +31,10 @@ struct StudyFixture {
 // it then takes only the "Next" of the level page, which startTest presses too.
 void chooseTest(StudyWindow &study, QuizSubject subject, qint16 level, const QString &types = {});
 void startTest(StudyWindow &study, QuizSubject subject, qint16 level, const QString &types = {});
+
+// The colours of a dark desktop theme (GNOME's Adwaita dark), for windows made after it is set
+// as the application's palette.
+QPalette darkDesktopPalette();
 
 // A whole run of the program over a scripted desktop, with a program folder of its own.
 struct ProgramRun {

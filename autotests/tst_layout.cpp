@@ -1,39 +1,67 @@
+#include "app/aboutbox.h"
 #include "app/framewindow.h"
+#include "brand/branding.h"
 #include "catalogue/runecatalogue.h"
-#include "widgets/wrappingcheckbox.h"
-#include "studyfixture.h"
 #include "quiz/keywordsquizpage.h"
 #include "quiz/meaningsquizpage.h"
 #include "quiz/quizrules.h"
 #include "quiz/quizsetupwizard.h"
+#include "quiz/reviewwindow.h"
+#include "studyfixture.h"
+#include "widgets/wrappingcheckbox.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTest>
 
-// Every caption must be readable in full at the window's fixed size. Set ORLENDRA_SNAPSHOTS to a
-// folder to keep pictures of every section for a look by eye.
+// Every caption must be readable in full at the window's fixed size, and every control in reach.
+// Set ORLENDRA_SNAPSHOTS to a folder to keep pictures of every section for a look by eye. The
+// suite runs this at larger scales too, and on a dark desktop (ORLENDRA_PALETTE), where every text
+// must also stand out from its ground.
 class LayoutTest : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void initTestCase();
     void studySections_data();
     void studySections();
-    void frameWindow();
+    void otherWindows_data();
+    void otherWindows();
     void meaningTestWindow_data();
     void meaningTestWindow();
 
 private:
     static void checkCaptionsFit(QWidget *root);
+    static void checkInReach(QWidget *window);
+    static void checkContrast(QWidget *window);
     static void snapshot(QWidget *window, const QString &name);
 };
 
+void LayoutTest::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    if (qEnvironmentVariable("ORLENDRA_PALETTE") == QLatin1String("dark"))
+        QApplication::setPalette(darkDesktopPalette());
+}
+
 void LayoutTest::checkCaptionsFit(QWidget *root)
 {
+    // With "turning-dark" the desktop turns dark only once the window is up, and light again.
+    const QPalette before = QApplication::palette();
+    const bool turning = qEnvironmentVariable("ORLENDRA_PALETTE") == QLatin1String("turning-dark");
+    if (turning) {
+        QApplication::setPalette(darkDesktopPalette());
+        QCoreApplication::sendPostedEvents();
+    }
+    if (Branding::isDarkGround(QApplication::palette().color(QPalette::Window)))
+        checkContrast(root);
+    if (turning)
+        QApplication::setPalette(before);
     for (auto *button : root->findChildren<QAbstractButton *>()) {
         if (!button->isVisibleTo(root) || button->objectName().startsWith(QLatin1String("qt_")))
             continue;
@@ -52,10 +80,55 @@ void LayoutTest::checkCaptionsFit(QWidget *root)
             continue;
         const QRect room = label->contentsRect();
         const bool fits =
-            label->wordWrap()
+            label->hasHeightForWidth()
                 ? label->heightForWidth(room.width()) <= room.height()
                 : label->fontMetrics().horizontalAdvance(label->text()) <= room.width();
         QVERIFY2(fits, qPrintable(label->objectName() + QStringLiteral(": ") + label->text()));
+    }
+}
+
+// The window fits the screen, and the middle of every control shows in it or in a scroll area.
+void LayoutTest::checkInReach(QWidget *window)
+{
+    const QSize room = window->screen()->availableGeometry().size();
+    QVERIFY(room.expandedTo(window->frameGeometry().size()) == room);
+    for (auto *control : window->findChildren<QWidget *>()) {
+        QPoint middle = control->rect().center();
+        for (QWidget *inner = control;
+             control->focusPolicy() != Qt::NoFocus && control->isVisibleTo(window) &&
+             inner != window && inner->objectName() != QLatin1String("qt_scrollarea_viewport");
+             inner = inner->parentWidget()) {
+            QVERIFY2(inner->rect().contains(middle), qPrintable(control->objectName()));
+            middle = inner->mapToParent(middle);
+        }
+    }
+}
+
+// The ground is the commonest colour of a text's box; the letters' colour is the one that differs
+// most from it, as smoothing only blends letters into the ground.
+void LayoutTest::checkContrast(QWidget *window)
+{
+    const QImage shot = window->grab().toImage();
+    for (auto *widget : window->findChildren<QWidget *>()) {
+        auto *label = qobject_cast<QLabel *>(widget);
+        auto *box = qobject_cast<QAbstractButton *>(widget);
+        const QString text = label ? label->text() : box && box->isCheckable() ? box->text() : "";
+        // Past a tick box's square.
+        QRect area = widget->visibleRegion().boundingRect().adjusted(label ? 0 : 24, 0, 0, 0);
+        if (text.isEmpty() || !widget->isVisibleTo(window) || area.isEmpty())
+            continue;
+        QHash<QRgb, int> counts;
+        area.translate(widget->mapTo(window, QPoint()));
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x)
+                ++counts[shot.pixel(x, y)];
+        }
+        const auto commonest = std::max_element(counts.keyValueBegin(), counts.keyValueEnd(),
+                                                [](auto a, auto b) { return a.second < b.second; });
+        double best = 1;
+        for (const QRgb colour : counts.keys())
+            best = std::max(best, Branding::contrastRatio(colour, commonest->first));
+        QVERIFY2(best >= 4.5, qPrintable(widget->objectName() + ": " + QString::number(best)));
     }
 }
 
@@ -117,18 +190,46 @@ void LayoutTest::studySections()
         window.showTestResult(QuizRules::resultText(loadRuneCatalogue(), sheet));
     }
     checkCaptionsFit(&window);
+    checkInReach(&window);
     snapshot(&window, QStringLiteral("study-%1-%2").arg(section).arg(page));
 }
 
-void LayoutTest::frameWindow()
+void LayoutTest::otherWindows_data()
 {
+    QTest::addColumn<QString>("name");
+    for (const char *name : {"frame", "about", "review"})
+        QTest::newRow(name) << QString::fromLatin1(name);
+}
+
+void LayoutTest::otherWindows()
+{
+    QFETCH(QString, name);
     StudyFixture fixture;
-    FrameWindow frame(fixture.session, fixture.platform);
-    frame.setAttribute(Qt::WA_DeleteOnClose, false);
-    frame.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&frame));
-    checkCaptionsFit(&frame);
-    snapshot(&frame, QStringLiteral("frame"));
+    std::unique_ptr<QWidget> window;
+    if (name == QLatin1String("frame")) {
+        window = std::make_unique<FrameWindow>(fixture.session, fixture.platform);
+    } else if (name == QLatin1String("about")) {
+        window = std::make_unique<AboutBox>();
+    } else {
+        // Every kind of mark, on long meanings.
+        const auto &meanings = loadRuneCatalogue().uprightMeanings;
+        AnswerSheet sheet{QuizSubject::Meanings, QuizSetup::Advanced, {true, true, true}, {}};
+        for (AnsweredQuestion &answer : sheet.answers) {
+            answer.options = QStringList(meanings.begin(), meanings.begin() + 8);
+            answer.correctAnswers = answer.options.first(4);
+            answer.ticked = {true, false, true, false, true, false, false, false};
+        }
+        window = std::make_unique<ReviewWindow>(sheet);
+    }
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    if (auto *review = qobject_cast<ReviewWindow *>(window.get()))
+        review->row(QuestionCount); // every row filled in
+    QCoreApplication::sendPostedEvents();
+    checkCaptionsFit(window.get());
+    checkInReach(window.get());
+    snapshot(window.get(), name);
 }
 
 void LayoutTest::meaningTestWindow_data()

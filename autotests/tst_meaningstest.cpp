@@ -88,7 +88,8 @@ void MeaningsTestTest::startTest(qint16 level, const QString &types)
     checkHandOver(m_run->app.frameWindow(), study);
     QVERIFY(QTest::qWaitForWindowActive(m_run->app.frameWindow()));
     checkQuestionShown(1);
-    QCOMPARE(QApplication::focusWidget(), box(0));
+    // A compositor hands the keyboard over in its own time.
+    QTRY_COMPARE(QApplication::focusWidget(), box(0));
     checkFocusInView(true);
 }
 
@@ -184,7 +185,8 @@ void MeaningsTestTest::wholeTest()
     QFETCH(QString, types);
     QFETCH(QString, total);
     QFETCH(int, screen);
-    QScreen *onScreen = QGuiApplication::screens().value(screen);
+    // Under Weston there is one screen only.
+    QScreen *onScreen = QGuiApplication::screens().value(screen, QGuiApplication::primaryScreen());
     QVERIFY(onScreen);
     m_run->app.studyWindow()->setScreen(onScreen);
     // The walk has moved on; the study window that comes back starts it again.

@@ -54,7 +54,8 @@ AboutBox::AboutBox(QWidget *parent)
     setFont(Branding::programFont());
     setFixedSize(twips(7290), twips(3315));
     QPalette colours = palette();
-    colours.setColor(QPalette::Window, lavender);
+    colours.setColor(QPalette::Window,
+                     Branding::groundColour(lavender, colours.color(QPalette::Window)));
     setPalette(colours);
     setAutoFillBackground(true);
 

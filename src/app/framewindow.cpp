@@ -139,8 +139,10 @@ void FrameWindow::fitTo(const QScreen *screen)
 
 void FrameWindow::keepButtonsRight()
 {
-    // Outer width, borders included, minus the button's width minus 300 twips.
-    const int outer = frameGeometry().width();
+    // Outer width, borders included, minus the button's width minus 300 twips. Where the
+    // window system draws the borders itself, on Wayland, they need not be the thin ones the
+    // layout was drawn with, so there the window's own width counts.
+    const int outer = windowSystemPlacesWindows() ? width() : frameGeometry().width();
     for (QPushButton *button : {m_start, m_donate, m_exit})
         button->move(outer - button->width() - twips(300), button->y());
 }

@@ -104,8 +104,7 @@ StudyWindow *OrlendraApp::loadStudyWindow()
         });
         // Placed before the load steps, so that a message they show stands over the window; back
         // from a test, on the screen the test ran on.
-        if (m_frame)
-            m_study->setScreen(m_frame->screen());
+        WindowPlacement::putOnScreenOf(m_study, m_frame);
         m_study->adjustSize();
         WindowPlacement::centre(m_study);
         m_study->load();
@@ -134,8 +133,7 @@ FrameWindow *OrlendraApp::loadFrameWindow()
                 [this](WebPages::Page page) { openWebPage(page, m_frame); });
         connect(m_frame, &FrameWindow::aboutRequested, this, [this] { showAboutBox(m_frame); });
         // On the screen the user has been working on, and no larger than it.
-        if (m_study)
-            m_frame->setScreen(m_study->screen());
+        WindowPlacement::putOnScreenOf(m_frame, m_study);
         m_frame->fitTo(m_frame->screen());
         WindowPlacement::centre(m_frame);
     }
@@ -147,7 +145,7 @@ FrameWindow *OrlendraApp::showFrameWindow()
     FrameWindow *frame = loadFrameWindow();
     frame->show();
     // The user asked for the test with the keyboard as often as with the mouse.
-    frame->activateWindow();
+    WindowPlacement::handKeyboardTo(frame);
     closeForHandOver(m_study);
     return frame;
 }
@@ -161,13 +159,13 @@ void OrlendraApp::startMeaningsTest()
 void OrlendraApp::finishMeaningsTest(const QString &resultText)
 {
     loadStudyWindow()->showTestResult(resultText);
-    showStudyWindow()->activateWindow();
+    WindowPlacement::handKeyboardTo(showStudyWindow());
     closeForHandOver(m_frame);
 }
 
 void OrlendraApp::startAgain()
 {
-    showStudyWindow()->activateWindow();
+    WindowPlacement::handKeyboardTo(showStudyWindow());
     closeForHandOver(m_frame);
 }
 

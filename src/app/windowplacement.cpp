@@ -1,10 +1,13 @@
 #include "windowplacement.h"
 
+#include "widgets/screenfit.h"
+
 #include <QApplication>
 #include <QIcon>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 namespace WindowPlacement {
 
@@ -35,12 +38,26 @@ protected:
 
 void centre(QWidget *window)
 {
+    if (windowSystemPlacesWindows())
+        return;
     const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
     QRect frame = window->frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
     window->move(frame.topLeft());
+}
+
+void putOnScreenOf(QWidget *window, const QWidget *other)
+{
+    if (other && !windowSystemPlacesWindows())
+        window->setScreen(other->screen());
+}
+
+void handKeyboardTo(QWidget *window)
+{
+    if (QWindow *handle = window->windowHandle())
+        handle->requestActivate();
 }
 
 void applyWindowIcon()

@@ -3,10 +3,14 @@
 #include "widgets/linklabel.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QFont>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+
+#include <algorithm>
+#include <cmath>
 
 namespace Branding {
 
@@ -102,11 +106,129 @@ WebMenu addWebMenus(QMenuBar *menuBar, const OpenPage &open)
     return menu;
 }
 
+namespace {
+
+// Comfortably above the 4.5 that small text needs, so that smoothed letter edges read too.
+constexpr double wantedContrast = 5.0;
+
+double relativeLuminance(const QColor &colour)
+{
+    const auto linear = [](float channel) {
+        return channel <= 0.03928f ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    const QColor rgb = colour.toRgb();
+    return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) +
+           0.0722 * linear(rgb.blueF());
+}
+
+const QString readableTextName = QStringLiteral("readableText");
+
+// Keeps a text colour of the design readable on its widget's ground, also when the desktop turns
+// dark or light while the program runs.
+class ReadableText final : public QObject
+{
+public:
+    ReadableText(QWidget *widget, const QColor &designed, bool link)
+        : QObject(widget)
+        , m_designed(designed)
+        , m_link(link)
+    {
+        setObjectName(readableTextName);
+        widget->installEventFilter(this);
+        apply(widget);
+    }
+
+    QColor designed() const { return m_designed; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::PaletteChange)
+            apply(static_cast<QWidget *>(watched));
+        return false;
+    }
+
+private:
+    void apply(QWidget *widget) const
+    {
+        QPalette palette = widget->palette();
+        const QColor ground = palette.color(widget->backgroundRole());
+        const QColor shown = m_link && isDarkGround(ground)
+                                 ? readableColour(palette.color(QPalette::Link), ground)
+                                 : readableColour(m_designed, ground);
+        // Setting it changes the palette once more, which then finds nothing to do.
+        if (!shown.isValid() || palette.color(QPalette::WindowText) == shown)
+            return;
+        palette.setColor(QPalette::WindowText, shown);
+        widget->setPalette(palette);
+    }
+
+    QColor m_designed;
+    bool m_link;
+};
+
+ReadableText *readableTextOf(const QWidget *widget)
+{
+    return static_cast<ReadableText *>(
+        widget->findChild<QObject *>(readableTextName, Qt::FindDirectChildrenOnly));
+}
+
+} // namespace
+
+double contrastRatio(const QColor &a, const QColor &b)
+{
+    const double la = relativeLuminance(a);
+    const double lb = relativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+bool isDarkGround(const QColor &ground)
+{
+    // Where black and white text would read equally well.
+    return relativeLuminance(ground) < 0.18;
+}
+
+QColor readableColour(const QColor &designed, const QColor &ground)
+{
+    if (!designed.isValid() || !isDarkGround(ground))
+        return designed;
+    float hue = 0;
+    float saturation = 0;
+    float lightness = 0;
+    float alpha = 0;
+    designed.toHsl().getHslF(&hue, &saturation, &lightness, &alpha);
+    QColor shade = designed;
+    while (contrastRatio(shade, ground) < wantedContrast && lightness < 1.0f) {
+        lightness = std::min(1.0f, lightness + 0.02f);
+        shade = QColor::fromHslF(hue, saturation, lightness, alpha).toRgb();
+    }
+    return shade;
+}
+
+QColor groundColour(const QColor &designed, const QColor &systemGround)
+{
+    if (!isDarkGround(systemGround))
+        return designed;
+    const QColor hsl = designed.toHsl();
+    return QColor::fromHslF(hsl.hslHueF(), hsl.hslSaturationF(), systemGround.lightnessF()).toRgb();
+}
+
 void setTextColour(QWidget *widget, const QColor &colour)
 {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
+    delete readableTextOf(widget);
+    new ReadableText(widget, colour, false);
+}
+
+void setLinkColour(QWidget *widget, const QColor &colour)
+{
+    delete readableTextOf(widget);
+    new ReadableText(widget, colour, true);
+}
+
+QColor designedTextColour(const QWidget *widget)
+{
+    const ReadableText *text = readableTextOf(widget);
+    return text ? text->designed() : QColor();
 }
 
 void makeFixedWindow(QMainWindow *window)

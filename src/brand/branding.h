@@ -53,8 +53,25 @@ struct WebMenu {
 };
 WebMenu addWebMenus(QMenuBar *menuBar, const OpenPage &open);
 
-// Coloured text through the palette: a style sheet would bring a whole style engine along.
+// The contrast of two colours as readers perceive it: 1 for none, 21 for black on white.
+double contrastRatio(const QColor &a, const QColor &b);
+// Whether a ground is dark enough that light text reads better on it than dark text.
+bool isDarkGround(const QColor &ground);
+// A colour of the design for text on `ground`: on a light ground exactly as designed; on a
+// dark one (a dark desktop theme) the same hue, made lighter until it reads.
+QColor readableColour(const QColor &designed, const QColor &ground);
+// A ground of the design on a desktop whose windows have `systemGround`: the designed one on a
+// light desktop, the same hue as dark as the desktop's own windows on a dark one.
+QColor groundColour(const QColor &designed, const QColor &systemGround);
+
+// Coloured text through the palette: a style sheet would bring a whole style engine along. The
+// colour is made readable on the widget's ground, again whenever the palette changes.
 void setTextColour(QWidget *widget, const QColor &colour);
+// A link's colour: the designed one on a light ground, the desktop's own link colour on a dark
+// one.
+void setLinkColour(QWidget *widget, const QColor &colour);
+// The colour given to setTextColour or setLinkColour; invalid when none was.
+QColor designedTextColour(const QWidget *widget);
 
 // A window whose size the user cannot change, with minimise but no maximise.
 void makeFixedWindow(QMainWindow *window);

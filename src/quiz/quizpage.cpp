@@ -1,5 +1,7 @@
 #include "quizpage.h"
 
+#include "brand/branding.h"
+
 #include <QAbstractButton>
 #include <QLabel>
 
@@ -20,7 +22,7 @@ void QuizPage::addKeyLabels()
         auto *key = new QLabel(QString::number(i + 1), box->parentWidget());
         key->setObjectName(QStringLiteral("lblKey_%1").arg(i));
         key->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        key->setPalette(box->palette());
+        Branding::setTextColour(key, Branding::designedTextColour(box));
         key->setGeometry(box->x() - 24, box->y(), 14, box->height());
         box->setAccessibleDescription(QStringLiteral("Key %1").arg(i + 1));
         m_keys[i] = key;

@@ -103,11 +103,13 @@ protected:
         QFont bold = font();
         bold.setBold(true);
         painter.setFont(bold);
-        painter.setPen(look.colour);
+        const QColor ground = palette().color(backgroundRole());
+        painter.setPen(Branding::readableColour(look.colour, ground));
         painter.drawText(QPointF(0, fontMetrics().ascent()), QString::fromUtf8(look.shown));
         // Options nobody needs to look at again step back.
-        painter.setPen(m_mark == Mark::WrongUnticked ? QColor(0x5a, 0x5a, 0x5a)
-                                                     : palette().color(QPalette::WindowText));
+        painter.setPen(m_mark == Mark::WrongUnticked
+                           ? Branding::readableColour(QColor(0x5a, 0x5a, 0x5a), ground)
+                           : palette().color(QPalette::WindowText));
         layOut(width() - MarkWidth);
         m_text.draw(&painter, QPointF(MarkWidth, 0));
     }
@@ -207,8 +209,9 @@ ReviewWindow::ReviewWindow(const AnswerSheet &sheet, QWidget *parent)
     for (const Mark mark : {Mark::RightTicked, Mark::RightMissed, Mark::WrongTicked}) {
         const MarkLook look = markLook(mark);
         legend << QStringLiteral("<b style=\"color:%1\">%2</b>: %3")
-                      .arg(look.colour.name(), QString::fromUtf8(look.shown),
-                           AnswerReview::markName(mark).toLower());
+                      .arg(Branding::readableColour(look.colour, palette().color(QPalette::Window))
+                               .name(),
+                           QString::fromUtf8(look.shown), AnswerReview::markName(mark).toLower());
     }
     auto *legendLabel = new QLabel(legend.join(QLatin1String("&nbsp;&nbsp;&nbsp;&nbsp;")), this);
     legendLabel->setObjectName(QStringLiteral("lblReviewLegend"));

@@ -50,7 +50,7 @@ StudyWindow::StudyWindow(Platform &platform, StudyWalk &walk, QuizSession &quizS
     forum->setObjectName(QStringLiteral("Label14"));
     forum->setGeometry(twipsRect(420, 30, 9465, 195));
     forum->setAlignment(Qt::AlignCenter);
-    Branding::setTextColour(forum, QColor(0, 0, 160));
+    Branding::setLinkColour(forum, QColor(0, 0, 160));
     connect(forum, &LinkLabel::clicked, this,
             [this] { emit webPageRequested(WebPages::Page::HomePage); });
 

@@ -1,5 +1,6 @@
 #include "screenfit.h"
 
+#include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 
@@ -8,4 +9,10 @@ void fitToScreen(QWidget *window, const QSize &wanted, const QScreen *screen)
     // Before the window is shown its border is unknown; leave room for a usual one.
     window->resize(screen ? wanted.boundedTo(screen->availableGeometry().size() - QSize(16, 48))
                           : wanted);
+}
+
+bool windowSystemPlacesWindows()
+{
+    static const bool placed = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    return placed;
 }
