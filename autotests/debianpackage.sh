@@ -47,7 +47,7 @@ fi
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for library in libqt6widgets6 libqt6gui6 libqt6core6; do
+for library in libqt6widgets6 libqt6gui6 libqt6core6 libqt6sql6-sqlite; do
     if [[ $depends != *"$library "* ]]; then
         echo "The dependencies do not name $library"
         failed=1

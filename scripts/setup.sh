@@ -19,7 +19,9 @@ build="$top/build"
 # The second line is for the suite: checks of the desktop files and of the Debian package (built,
 # then read by lintian), and a virtual X server with a second clipboard user for the clipboard rule.
 packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libvulkan-dev fonts-dejavu-core
-    desktop-file-utils appstream dpkg-dev file lintian xvfb xclip)
+    desktop-file-utils appstream dpkg-dev file lintian xvfb xclip
+    # The history of tests (Qt's SQLite driver) and its Progress window's chart.
+    libqt6sql6-sqlite qt6-charts-dev)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||

@@ -6,6 +6,7 @@
 #include "framewindow.h"
 #include "platform/platform.h"
 #include "platform/webpages.h"
+#include "quiz/historystore.h"
 #include "study/studysettings.h"
 #include "study/studywindow.h"
 #include "widgets/banner.h"
@@ -14,6 +15,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLocale>
+#include <QTimer>
 
 #include <utility>
 
@@ -21,7 +23,9 @@ OrlendraApp::OrlendraApp(Platform &platform, QObject *parent)
     : QObject(parent)
     , m_platform(platform)
     , m_quizSession(platform.random())
-{}
+{
+    m_quizSession.setFinishedListener([this](const AnswerSheet &sheet) { recordTest(sheet); });
+}
 
 OrlendraApp::~OrlendraApp()
 {
@@ -198,6 +202,28 @@ AboutBox *OrlendraApp::showAboutBox(QWidget *over)
 void OrlendraApp::openWebPage(WebPages::Page page, QWidget *over)
 {
     WebPages::openWebPage(m_platform, WebPages::pageKey(page), over);
+}
+
+HistoryStore &OrlendraApp::history()
+{
+    if (!m_history)
+        m_history = std::make_unique<HistoryStore>(m_platform.dataFolder());
+    return *m_history;
+}
+
+void OrlendraApp::recordTest(const AnswerSheet &sheet)
+{
+    history().record(sheet, QDateTime::currentDateTimeUtc());
+    QTimer::singleShot(0, this, &OrlendraApp::tellHistoryNotice);
+}
+
+void OrlendraApp::tellHistoryNotice()
+{
+    if (m_ending || !m_history)
+        return;
+    if (const QString notice = m_history->takeNotice(); !notice.isEmpty())
+        m_platform.message(m_study ? static_cast<QWidget *>(m_study) : m_frame, notice,
+                           Platform::Icon::Warning);
 }
 
 void OrlendraApp::closeForHandOver(QWidget *window)
