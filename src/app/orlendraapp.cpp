@@ -10,6 +10,7 @@
 #include "study/studysettings.h"
 #include "study/studywindow.h"
 #include "widgets/banner.h"
+#include "widgets/screenfit.h"
 #include "windowplacement.h"
 
 #include <QApplication>
@@ -31,6 +32,7 @@ OrlendraApp::~OrlendraApp()
 {
     // Windows still open when the run object goes (tests) must not call back into it.
     m_ending = true;
+    delete m_progress.data();
     delete m_frame.data();
     delete m_study.data();
 }
@@ -97,6 +99,7 @@ StudyWindow *OrlendraApp::loadStudyWindow()
         connect(m_study, &StudyWindow::webPageRequested, this,
                 [this](WebPages::Page page) { openWebPage(page, m_study); });
         connect(m_study, &StudyWindow::aboutRequested, this, [this] { showAboutBox(m_study); });
+        connect(m_study, &StudyWindow::progressRequested, this, &OrlendraApp::showProgressWindow);
         connect(m_study, &StudyWindow::meaningsTestRequested, this,
                 &OrlendraApp::startMeaningsTest);
         // Told once as long as the reason stays the same: a read-only settings folder is no error
@@ -152,6 +155,9 @@ FrameWindow *OrlendraApp::showFrameWindow()
     frame->show();
     // The user asked for the test with the keyboard as often as with the mouse.
     frame->activateWindow();
+    // A test under way has no progress to show yet, and the study window it would walk is gone.
+    if (m_progress)
+        m_progress->hide();
     closeForHandOver(m_study);
     return frame;
 }
@@ -180,6 +186,8 @@ void OrlendraApp::unloadAllAndEnd()
     if (m_ending)
         return;
     m_ending = true;
+    if (ProgressWindow *progress = m_progress)
+        progress->close();
     if (FrameWindow *frame = m_frame)
         frame->close();
     if (StudyWindow *study = m_study)
@@ -211,9 +219,33 @@ HistoryStore &OrlendraApp::history()
     return *m_history;
 }
 
+ProgressWindow *OrlendraApp::showProgressWindow()
+{
+    if (!m_progress) {
+        m_progress = new ProgressWindow(m_platform, history());
+        connect(m_progress, &ProgressWindow::studyStonesRequested, this,
+                [this](const QList<StoneIndex> &stones) {
+                    StudyWindow *study = showStudyWindow();
+                    study->studyStones(stones);
+                    study->activateWindow();
+                });
+        if (m_study)
+            m_progress->setScreen(m_study->screen());
+        fitToScreen(m_progress, QSize(1000, 720), m_progress->screen());
+        WindowPlacement::centre(m_progress);
+    }
+    m_progress->reload();
+    m_progress->show();
+    m_progress->raise();
+    m_progress->activateWindow();
+    return m_progress;
+}
+
 void OrlendraApp::recordTest(const AnswerSheet &sheet)
 {
     history().record(sheet, QDateTime::currentDateTimeUtc());
+    if (m_progress && m_progress->isVisible())
+        m_progress->reload();
     QTimer::singleShot(0, this, &OrlendraApp::tellHistoryNotice);
 }
 
