@@ -29,7 +29,11 @@ const QList<QStringList> &migrations()
                        "stone_types INTEGER NOT NULL, score INTEGER NOT NULL, "
                        "most INTEGER NOT NULL)"),
         QStringLiteral("CREATE INDEX test_by_finished ON test(finished)"),
-        // faces, options and correct are JSON arrays; ticked one '0' or '1' per option.
+        // Every text a question showed, once: a meanings test shows the same few dozen
+        // paragraphs again and again.
+        QStringLiteral("CREATE TABLE phrase(id INTEGER PRIMARY KEY, body TEXT NOT NULL UNIQUE)"),
+        // faces is a JSON array of meaning kinds, options and correct JSON arrays of phrase ids;
+        // ticked holds one '0' or '1' per option.
         QStringLiteral("CREATE TABLE answer(test INTEGER NOT NULL, question INTEGER NOT NULL, "
                        "stone INTEGER NOT NULL, faces TEXT NOT NULL, options TEXT NOT NULL, "
                        "ticked TEXT NOT NULL, correct TEXT NOT NULL, score INTEGER NOT NULL, "
@@ -67,12 +71,12 @@ QJsonArray fromJson(const QString &text)
     return QJsonDocument::fromJson(text.toUtf8()).array();
 }
 
-QStringList toStrings(const QJsonArray &array)
+QStringList toStrings(const QJsonArray &ids, const QHash<qint64, QString> &phrases)
 {
     QStringList strings;
-    strings.reserve(array.size());
-    for (const QJsonValue &value : array)
-        strings.append(value.toString());
+    strings.reserve(ids.size());
+    for (const QJsonValue &id : ids)
+        strings.append(phrases.value(id.toInteger()));
     return strings;
 }
 
@@ -197,10 +201,13 @@ HistoryStore::Check HistoryStore::check(QString &why)
         return Check::Foreign;
     if (*version > migrations().size())
         return Check::Newer;
-    // Readers never wait for the writer, and a run killed half way leaves no torn test.
+    // Readers never wait for the writer, and a run killed half way leaves no torn test. In a WAL
+    // journal, NORMAL keeps every committed test through a crash of the program and the file
+    // whole through one of the machine, which may take the last test or two with it; waiting
+    // for the disk at every commit would make recording several times slower.
     if (!number(QStringLiteral("PRAGMA journal_mode = WAL")) ||
         query.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0 ||
-        !query.exec(QStringLiteral("PRAGMA synchronous = FULL"))) {
+        !query.exec(QStringLiteral("PRAGMA synchronous = NORMAL"))) {
         why = QStringLiteral("%1 cannot be written").arg(native(m_path));
         return Check::Failed;
     }
@@ -320,15 +327,15 @@ bool HistoryStore::record(const AnswerSheet &sheet, const QDateTime &finished)
             answer.bindValue(1, q + 1);
             answer.bindValue(2, asked.stone);
             answer.bindValue(3, toJson(faces));
-            answer.bindValue(4, toJson(QJsonArray::fromStringList(asked.options)));
+            answer.bindValue(4, toJson(phraseIds(asked.options, error)));
             answer.bindValue(5, ticked);
-            answer.bindValue(6, toJson(QJsonArray::fromStringList(asked.correctAnswers)));
+            answer.bindValue(6, toJson(phraseIds(asked.correctAnswers, error)));
             answer.bindValue(7, asked.score);
             tally.bindValue(0, asked.stone);
             tally.bindValue(1, subject);
             tally.bindValue(2, asked.score >= perQuestion ? 1 : 0);
             tally.bindValue(3, when);
-            done = run(answer, error) && run(tally, error);
+            done = error.type() == QSqlError::NoError && run(answer, error) && run(tally, error);
         }
     }
     if (done && db.commit())
@@ -336,10 +343,38 @@ bool HistoryStore::record(const AnswerSheet &sheet, const QDateTime &finished)
     if (error.type() == QSqlError::NoError)
         error = db.lastError();
     db.rollback();
+    // Phrases added by the test that was rolled back are gone again.
+    m_phrases.clear();
     tell(QStringLiteral("This test could not be recorded in the history of your tests: %1.\n\n"
                         "The history still holds every test recorded before.")
              .arg(sqliteCode(error) == Full ? QStringLiteral("the disk is full") : error.text()));
     return false;
+}
+
+QJsonArray HistoryStore::phraseIds(const QStringList &texts, QSqlError &error)
+{
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    if (m_phrases.isEmpty()) {
+        QSqlQuery known(db);
+        known.setForwardOnly(true);
+        known.exec(QStringLiteral("SELECT body, id FROM phrase"));
+        while (known.next())
+            m_phrases.insert(known.value(0).toString(), known.value(1).toLongLong());
+    }
+    QJsonArray ids;
+    for (const QString &text : texts) {
+        auto found = m_phrases.constFind(text);
+        if (found == m_phrases.cend()) {
+            QSqlQuery add(db);
+            add.prepare(QStringLiteral("INSERT INTO phrase(body) VALUES(?)"));
+            add.addBindValue(text);
+            if (!run(add, error))
+                return {};
+            found = m_phrases.insert(text, add.lastInsertId().toLongLong());
+        }
+        ids.append(*found);
+    }
+    return ids;
 }
 
 QList<PastTest> HistoryStore::pastTests()
@@ -404,6 +439,10 @@ std::optional<AnswerSheet> HistoryStore::sheet(qint64 testId)
     sheet.level = static_cast<qint16>(query.value(1).toInt());
     for (int kind = 0; kind < 3; ++kind)
         sheet.stoneTypes[kind] = query.value(2).toInt() & (1 << kind);
+    QHash<qint64, QString> phrases;
+    query.exec(QStringLiteral("SELECT id, body FROM phrase"));
+    while (query.next())
+        phrases.insert(query.value(0).toLongLong(), query.value(1).toString());
     query.prepare(QStringLiteral("SELECT question, stone, faces, options, ticked, correct, score "
                                  "FROM answer WHERE test = ?"));
     query.addBindValue(testId);
@@ -417,10 +456,10 @@ std::optional<AnswerSheet> HistoryStore::sheet(qint64 testId)
         answer.stone = static_cast<StoneIndex>(query.value(1).toInt());
         for (const QJsonValue &kind : fromJson(query.value(2).toString()))
             answer.meaningKinds.append(kind.toInt());
-        answer.options = toStrings(fromJson(query.value(3).toString()));
+        answer.options = toStrings(fromJson(query.value(3).toString()), phrases);
         for (QChar tick : query.value(4).toString())
             answer.ticked.append(tick == QLatin1Char('1'));
-        answer.correctAnswers = toStrings(fromJson(query.value(5).toString()));
+        answer.correctAnswers = toStrings(fromJson(query.value(5).toString()), phrases);
         answer.score = static_cast<qint16>(query.value(6).toInt());
     }
     return sheet;
@@ -462,8 +501,9 @@ bool HistoryStore::forget()
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     QSqlQuery query(db);
     bool done = db.transaction();
-    for (const char *table : {"answer", "test", "stone_tally"})
+    for (const char *table : {"answer", "test", "stone_tally", "phrase"})
         done = done && query.exec(QStringLiteral("DELETE FROM %1").arg(QLatin1String(table)));
+    m_phrases.clear();
     if (done && db.commit())
         return true;
     tell(QStringLiteral("The history could not be emptied: %1.").arg(db.lastError().text()));

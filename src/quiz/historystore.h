@@ -3,11 +3,15 @@
 #include "quizrecords.h"
 
 #include <QDateTime>
+#include <QHash>
+#include <QJsonArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
 #include <optional>
+
+class QSqlError;
 #include <utility>
 
 // One finished test as the history lists it.
@@ -83,12 +87,16 @@ private:
     void moveAside(const QString &reason);
     void giveUp(const QString &why);
     void tell(const QString &text);
+    // The phrase ids of `texts`, adding those not yet kept; on failure `error` says why.
+    QJsonArray phraseIds(const QStringList &texts, QSqlError &error);
 
     QString m_folder;
     QString m_path;
     QString m_connection;
     State m_state = State::Untried;
     QString m_notice;
+    // Every phrase kept so far, read on the first record.
+    QHash<QString, qint64> m_phrases;
 };
 
 namespace HistoryRules {
