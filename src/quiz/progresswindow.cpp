@@ -181,6 +181,7 @@ ProgressWindow::ProgressWindow(Platform &platform, HistoryStore &history, QWidge
     m_stones->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_stones->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_stones->setTabKeyNavigation(false);
+    m_stones->horizontalHeader()->setStretchLastSection(true);
     m_stones->verticalHeader()->hide();
     m_stones->verticalHeader()->setDefaultSectionSize(m_stones->fontMetrics().height() + 6);
     m_stones->setSortingEnabled(true);
