@@ -8,7 +8,6 @@
 
 #include <QAbstractItemModel>
 #include <QApplication>
-#include <QChartView>
 #include <QDir>
 #include <QLabel>
 #include <QMenuBar>

@@ -4,26 +4,23 @@
 #include "platform/filesaving.h"
 #include "platform/platform.h"
 #include "reviewwindow.h"
+#include "scorechart.h"
 
 #include <QAbstractTableModel>
-#include <QChart>
-#include <QChartView>
-#include <QDateTimeAxis>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLineSeries>
 #include <QLocale>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
-#include <QValueAxis>
 
 #include <array>
 
@@ -67,8 +64,6 @@ QPushButton *addButton(const QString &text, const QString &name, QWidget *parent
     auto *button = new QPushButton(text, parent);
     button->setObjectName(name);
     button->setAccessibleName(QString(text).remove(QLatin1Char('&')).remove(QStringLiteral("...")));
-    // Return in the list of past tests opens a review; it must not press a button as well.
-    button->setAutoDefault(false);
     return button;
 }
 
@@ -131,37 +126,30 @@ private:
 };
 
 ProgressWindow::ProgressWindow(Platform &platform, HistoryStore &history, QWidget *parent)
-    : QDialog(parent)
+    : QWidget(parent, Qt::Window)
     , m_platform(platform)
     , m_history(history)
 {
     setWindowTitle(QStringLiteral("Progress"));
-    setSizeGripEnabled(true);
     setObjectName(QStringLiteral("frmProgress"));
     setAccessibleName(windowTitle());
 
-    auto *chart = new QChart;
-    chart->setTitle(QStringLiteral("Scores over time"));
-    chart->legend()->setAlignment(Qt::AlignBottom);
-    auto *dates = new QDateTimeAxis;
-    dates->setFormat(QStringLiteral("d MMM yyyy"));
-    auto *scores = new QValueAxis;
-    scores->setRange(0, 100);
-    scores->setLabelFormat(QStringLiteral("%d%%"));
-    chart->addAxis(dates, Qt::AlignBottom);
-    chart->addAxis(scores, Qt::AlignLeft);
-    for (const Kind &kind : kinds) {
-        auto *series = new QLineSeries;
-        series->setName(HistoryRules::kindName(kind.subject, kind.level));
-        chart->addSeries(series);
-        series->attachAxis(dates);
-        series->attachAxis(scores);
-        m_series.append(series);
+    QStringList lineNames;
+    for (const Kind &kind : kinds)
+        lineNames.append(HistoryRules::kindName(kind.subject, kind.level));
+    const QString title = QStringLiteral("Scores over time");
+    m_scoreChart = createScoreChart(this, title, lineNames);
+    if (m_scoreChart) {
+        m_chart = m_scoreChart->widget();
+    } else {
+        // Without its module the chart is told in words, the same a screen reader hears.
+        auto *words = new QLabel(this);
+        words->setWordWrap(true);
+        words->setAlignment(Qt::AlignCenter);
+        m_chart = words;
     }
-    m_chart = new QChartView(chart, this);
     m_chart->setObjectName(QStringLiteral("chartScores"));
-    m_chart->setAccessibleName(chart->title());
-    m_chart->setRenderHint(QPainter::Antialiasing);
+    m_chart->setAccessibleName(title);
     m_chart->setMinimumHeight(200);
     // A stop for Tab, where a screen reader reads out what the lines show.
     m_chart->setFocusPolicy(Qt::TabFocus);
@@ -226,13 +214,13 @@ ProgressWindow::ProgressWindow(Platform &platform, HistoryStore &history, QWidge
     connect(m_study, &QPushButton::clicked, this, [this] { emit studyStonesRequested(m_weakest); });
     connect(m_export, &QPushButton::clicked, this, &ProgressWindow::exportHistory);
     connect(m_forget, &QPushButton::clicked, this, &ProgressWindow::forgetHistory);
-    connect(close, &QPushButton::clicked, this, &QDialog::close);
-    // Once the key that asked for it is done with: the Return a list passes on to its window
-    // would otherwise press the review's own default button and close it at once.
-    connect(
-        m_tests, &QTreeView::activated, this,
-        [this](const QModelIndex &index) { reviewTest(index.row()); }, Qt::QueuedConnection);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
+    connect(m_tests, &QTreeView::activated, this,
+            [this](const QModelIndex &index) { reviewTest(index.row()); });
 }
+
+ProgressWindow::~ProgressWindow() = default;
 
 void ProgressWindow::reload()
 {
@@ -275,11 +263,7 @@ void ProgressWindow::fillChart()
     }
     QStringList description;
     for (int kind = 0; kind < 4; ++kind) {
-        QLineSeries *series = m_series[kind];
-        series->replace(points[kind]);
-        // Dots show a single test; over a long history they would only blur the line.
-        series->setPointsVisible(points[kind].size() < 60);
-        const QString name = series->name();
+        const QString name = HistoryRules::kindName(kinds[kind].subject, kinds[kind].level);
         description.append(points[kind].isEmpty()
                                ? QStringLiteral("%1: no tests.").arg(name)
                                : QStringLiteral("%1: %2 %3, last %4, best %5.")
@@ -290,12 +274,13 @@ void ProgressWindow::fillChart()
                                           shownPercent(last[kind]), shownPercent(best[kind])));
     }
     m_chart->setAccessibleDescription(description.join(QLatin1Char(' ')));
-    const QDateTime from =
-        first ? QDateTime::fromMSecsSinceEpoch(first) : QDateTime::currentDateTime();
-    const QDateTime to = QDateTime::fromMSecsSinceEpoch(std::max(latest, first));
-    // A day either side, so that a single test is not drawn on the frame.
-    auto *dates = static_cast<QDateTimeAxis *>(m_chart->chart()->axes(Qt::Horizontal).first());
-    dates->setRange(from.addDays(-1), std::max(to, from).addDays(1));
+    if (m_scoreChart) {
+        const qint64 now = QDateTime::currentMSecsSinceEpoch();
+        m_scoreChart->setLines({points.begin(), points.end()}, first ? first : now,
+                               first ? latest : now);
+    } else {
+        static_cast<QLabel *>(m_chart)->setText(description.join(QLatin1Char('\n')));
+    }
 }
 
 void ProgressWindow::fillStones()

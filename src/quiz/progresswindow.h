@@ -2,27 +2,30 @@
 
 #include "catalogue/runecatalogue.h"
 
-#include <QDialog>
 #include <QList>
+#include <QWidget>
+
+#include <memory>
 
 class HistoryStore;
 class PastTestsModel;
 class Platform;
-class QChartView;
-class QLineSeries;
 class QPushButton;
+class ScoreChart;
 class QStandardItemModel;
 class QTableView;
 class QTreeView;
 
 // The learner's progress, read from the history: scores over time, how each stone fares, every
-// past test with its review, and the history's export and deletion.
-class ProgressWindow : public QDialog
+// past test with its review, and the history's export and deletion. A window of its own beside
+// the study window, not a box over it.
+class ProgressWindow : public QWidget
 {
     Q_OBJECT
 
 public:
     ProgressWindow(Platform &platform, HistoryStore &history, QWidget *parent = nullptr);
+    ~ProgressWindow() override;
 
     // Reads the history afresh into every view.
     void reload();
@@ -34,7 +37,7 @@ public:
     // The review of the past test in `row` of the list, without waiting on it.
     void reviewTest(int row);
 
-    QChartView *chart() const { return m_chart; }
+    QWidget *chart() const { return m_chart; }
     QTableView *stonesTable() const { return m_stones; }
     QTreeView *pastTestsList() const { return m_tests; }
     QPushButton *studyButton() const { return m_study; }
@@ -50,8 +53,8 @@ private:
 
     Platform &m_platform;
     HistoryStore &m_history;
-    QChartView *m_chart = nullptr;
-    QList<QLineSeries *> m_series;
+    std::unique_ptr<ScoreChart> m_scoreChart;
+    QWidget *m_chart = nullptr;
     QTableView *m_stones = nullptr;
     QStandardItemModel *m_stoneRows = nullptr;
     QTreeView *m_tests = nullptr;
