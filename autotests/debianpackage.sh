@@ -2,12 +2,13 @@
 # Builds the Debian package from a built tree, in a folder of its own, and checks that it holds
 # exactly the installed program, its desktop files, manual page and Debian documents, with
 # dependencies found by dpkg-shlibdeps, and that lintian (when installed) finds nothing to warn of.
-# Arguments: the build tree, the application id, and 1 when the program was built with Debian's
-# hardening.
+# Arguments: the build tree, the application id, 1 when the program was built with Debian's
+# hardening, and the chart module's folder under the prefix.
 set -uo pipefail
 build=$1
 id=$2
 hardened=${3:-0}
+moduledir=${4:-lib/orlendra/modules}
 
 for tool in cpack dpkg-deb dpkg-shlibdeps; do
     if ! command -v "$tool" >/dev/null; then
@@ -27,6 +28,7 @@ deb=${debs[0]}
 echo "Built $(basename "$deb")"
 
 expected="./usr/bin/Orlendra
+./usr/$moduledir/liborlendra_scorechart.so
 ./usr/share/applications/$id.desktop
 ./usr/share/doc/orlendra/changelog.gz
 ./usr/share/doc/orlendra/copyright
@@ -47,7 +49,7 @@ fi
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for library in libqt6widgets6 libqt6gui6 libqt6core6; do
+for library in libqt6widgets6 libqt6gui6 libqt6core6 libqt6sql6-sqlite libqt6charts6; do
     if [[ $depends != *"$library "* ]]; then
         echo "The dependencies do not name $library"
         failed=1

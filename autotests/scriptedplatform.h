@@ -43,6 +43,7 @@ public:
     void clearClipboardIfOurs() override;
     SettingsStore &settings() override { return store; }
     QString programFolder() const override { return folder; }
+    QString dataFolder() const override { return dataPath; }
     QString takeGoalFolderTrouble() override { return std::exchange(goalFolderTrouble, QString()); }
     bool anotherInstanceRunning() override { return otherInstance; }
     std::optional<LockOwner> uncheckedLockOwner() const override { return lockOwner; }
@@ -67,6 +68,7 @@ public:
     bool clipboardOurs = false;
     MemorySettingsStore store;
     QString folder;
+    QString dataPath;
     QString goalFolderTrouble;
     bool otherInstance = false;
     std::optional<LockOwner> lockOwner; // with otherInstance: a lock of another machine

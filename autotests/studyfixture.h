@@ -38,7 +38,11 @@ QPalette darkDesktopPalette();
 
 // A whole run of the program over a scripted desktop, with a program folder of its own.
 struct ProgramRun {
-    ProgramRun() { platform.folder = folder.path(); }
+    ProgramRun()
+    {
+        platform.folder = folder.path();
+        platform.dataPath = folder.path();
+    }
 
     QTemporaryDir folder;
     ScriptedPlatform platform;

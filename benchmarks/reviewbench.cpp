@@ -5,6 +5,7 @@
 #include "quiz/meaningquestion.h"
 #include "quiz/quizrules.h"
 #include "quiz/reviewwindow.h"
+#include "shownprobe.h"
 
 #include <QApplication>
 #include <QTest>
@@ -44,19 +45,6 @@ AnswerSheet finishedTest(QuizSubject subject, qint16 level)
     }
     return sheet;
 }
-
-class PaintSeen : public QObject
-{
-public:
-    bool seen = false;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        seen = seen || event->type() == QEvent::Paint;
-        return false;
-    }
-};
 
 } // namespace
 

@@ -33,3 +33,17 @@ protected:
 private:
     bool m_reported = false;
 };
+
+// Within a process that goes on: notes that the window it filters has painted itself.
+class PaintSeen : public QObject
+{
+public:
+    bool seen = false;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        seen = seen || event->type() == QEvent::Paint;
+        return false;
+    }
+};

@@ -21,7 +21,9 @@ build="$top/build"
 # The third, a headless Wayland compositor and Qt's Wayland platform for the runs on Wayland.
 packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libvulkan-dev fonts-dejavu-core
     desktop-file-utils appstream dpkg-dev file lintian xvfb xclip
-    weston qt6-wayland)
+    weston qt6-wayland
+    # The history of tests (Qt's SQLite driver) and its Progress window's chart.
+    libqt6sql6-sqlite qt6-charts-dev)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||

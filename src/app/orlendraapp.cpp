@@ -6,14 +6,17 @@
 #include "framewindow.h"
 #include "platform/platform.h"
 #include "platform/webpages.h"
+#include "quiz/historystore.h"
 #include "study/studysettings.h"
 #include "study/studywindow.h"
 #include "widgets/banner.h"
+#include "widgets/screenfit.h"
 #include "windowplacement.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QLocale>
+#include <QTimer>
 
 #include <utility>
 
@@ -21,12 +24,15 @@ OrlendraApp::OrlendraApp(Platform &platform, QObject *parent)
     : QObject(parent)
     , m_platform(platform)
     , m_quizSession(platform.random())
-{}
+{
+    m_quizSession.setFinishedListener([this](const AnswerSheet &sheet) { recordTest(sheet); });
+}
 
 OrlendraApp::~OrlendraApp()
 {
     // Windows still open when the run object goes (tests) must not call back into it.
     m_ending = true;
+    delete m_progress.data();
     delete m_frame.data();
     delete m_study.data();
 }
@@ -93,6 +99,7 @@ StudyWindow *OrlendraApp::loadStudyWindow()
         connect(m_study, &StudyWindow::webPageRequested, this,
                 [this](WebPages::Page page) { openWebPage(page, m_study); });
         connect(m_study, &StudyWindow::aboutRequested, this, [this] { showAboutBox(m_study); });
+        connect(m_study, &StudyWindow::progressRequested, this, &OrlendraApp::showProgressWindow);
         connect(m_study, &StudyWindow::meaningsTestRequested, this,
                 &OrlendraApp::startMeaningsTest);
         // Told once as long as the reason stays the same: a read-only settings folder is no error
@@ -146,6 +153,9 @@ FrameWindow *OrlendraApp::showFrameWindow()
     frame->show();
     // The user asked for the test with the keyboard as often as with the mouse.
     WindowPlacement::handKeyboardTo(frame);
+    // A test under way has no progress to show yet, and the study window it would walk is gone.
+    if (m_progress)
+        m_progress->hide();
     closeForHandOver(m_study);
     return frame;
 }
@@ -174,6 +184,8 @@ void OrlendraApp::unloadAllAndEnd()
     if (m_ending)
         return;
     m_ending = true;
+    if (ProgressWindow *progress = m_progress)
+        progress->close();
     if (FrameWindow *frame = m_frame)
         frame->close();
     if (StudyWindow *study = m_study)
@@ -196,6 +208,51 @@ AboutBox *OrlendraApp::showAboutBox(QWidget *over)
 void OrlendraApp::openWebPage(WebPages::Page page, QWidget *over)
 {
     WebPages::openWebPage(m_platform, WebPages::pageKey(page), over);
+}
+
+HistoryStore &OrlendraApp::history()
+{
+    if (!m_history)
+        m_history = std::make_unique<HistoryStore>(m_platform.dataFolder());
+    return *m_history;
+}
+
+ProgressWindow *OrlendraApp::showProgressWindow()
+{
+    if (!m_progress) {
+        m_progress = new ProgressWindow(m_platform, history());
+        connect(m_progress, &ProgressWindow::studyStonesRequested, this,
+                [this](const QList<StoneIndex> &stones) {
+                    StudyWindow *study = showStudyWindow();
+                    study->studyStones(stones);
+                    WindowPlacement::handKeyboardTo(study);
+                });
+        WindowPlacement::putOnScreenOf(m_progress, m_study);
+        fitToScreen(m_progress, QSize(1000, 720), m_progress->screen());
+        WindowPlacement::centre(m_progress);
+    }
+    m_progress->reload();
+    m_progress->show();
+    m_progress->raise();
+    WindowPlacement::handKeyboardTo(m_progress);
+    return m_progress;
+}
+
+void OrlendraApp::recordTest(const AnswerSheet &sheet)
+{
+    history().record(sheet, QDateTime::currentDateTimeUtc());
+    if (m_progress && m_progress->isVisible())
+        m_progress->reload();
+    QTimer::singleShot(0, this, &OrlendraApp::tellHistoryNotice);
+}
+
+void OrlendraApp::tellHistoryNotice()
+{
+    if (m_ending || !m_history)
+        return;
+    if (const QString notice = m_history->takeNotice(); !notice.isEmpty())
+        m_platform.message(m_study ? static_cast<QWidget *>(m_study) : m_frame, notice,
+                           Platform::Icon::Warning);
 }
 
 void OrlendraApp::closeForHandOver(QWidget *window)

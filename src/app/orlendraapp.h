@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/framewindow.h"
+#include "quiz/progresswindow.h"
 #include "quiz/quizsession.h"
 #include "study/studywalk.h"
 #include "study/studywindow.h"
@@ -8,7 +9,10 @@
 #include <QObject>
 #include <QPointer>
 
+#include <memory>
+
 class AboutBox;
+class HistoryStore;
 class Platform;
 class QWidget;
 
@@ -56,6 +60,11 @@ public:
     FrameWindow *frameWindow() const { return m_frame; }
     StudyWalk &walk() { return m_walk; }
     QuizSession &quizSession() { return m_quizSession; }
+    // The Progress window, built on first use, read afresh and shown over the study window.
+    ProgressWindow *showProgressWindow();
+    ProgressWindow *progressWindow() const { return m_progress; }
+    // The history of finished tests, in the platform's data folder; opened on first use.
+    HistoryStore &history();
     bool hasEnded() const { return m_ended; }
 
 signals:
@@ -71,12 +80,17 @@ private:
     void windowClosing();
     // A message that no browser took the page stands over the window whose link asked for it.
     void openWebPage(WebPages::Page page, QWidget *over);
+    // Keeps a finished test; what went wrong is told once the result is on screen.
+    void recordTest(const AnswerSheet &sheet);
+    void tellHistoryNotice();
 
     Platform &m_platform;
     StudyWalk m_walk;
     QuizSession m_quizSession;
     QPointer<StudyWindow> m_study;
     QPointer<FrameWindow> m_frame;
+    std::unique_ptr<HistoryStore> m_history;
+    QPointer<ProgressWindow> m_progress;
     // The reason the study ticks could not be stored at start, once the user has been told.
     QString m_settingsTroubleTold;
     bool m_handingOver = false;

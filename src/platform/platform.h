@@ -50,6 +50,8 @@ public:
     // The folder of the goal files: the one that holds the executable while the user can write
     // there, otherwise a per-user data folder (an installed program).
     virtual QString programFolder() const = 0;
+    // The per-user data folder, wherever the goals live: the history of tests is kept there.
+    virtual QString dataFolder() const = 0;
     // Who took a single-instance lock on another machine.
     struct LockOwner {
         QString lockFile;

@@ -250,6 +250,11 @@ QString QtPlatform::programFolder() const
     return ownGoalFolder().path;
 }
 
+QString QtPlatform::dataFolder() const
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
 QString QtPlatform::takeGoalFolderTrouble()
 {
     if (std::exchange(m_goalFolderTroubleTaken, true))

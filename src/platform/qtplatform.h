@@ -53,6 +53,7 @@ public:
     void clearClipboardIfOurs() override;
     SettingsStore &settings() override;
     QString programFolder() const override;
+    QString dataFolder() const override;
     QString takeGoalFolderTrouble() override;
     bool anotherInstanceRunning() override;
     std::optional<LockOwner> uncheckedLockOwner() const override { return m_uncheckedOwner; }

@@ -36,12 +36,17 @@ QuizResultSection::QuizResultSection(Platform &platform, const QuizSession &sess
     m_review = new QPushButton(QStringLiteral("Review Answers"), this);
     m_review->setObjectName(QStringLiteral("cmdReview"));
     m_review->setAccessibleName(m_review->text());
+    m_progress = new QPushButton(QStringLiteral("Progress"), this);
+    m_progress->setObjectName(QStringLiteral("cmdProgress"));
+    m_progress->setAccessibleName(m_progress->text());
+    setTabOrder(m_progress, m_review);
     setTabOrder(m_review, m_save);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(title);
     layout->addWidget(m_result, 1);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
+    buttons->addWidget(m_progress);
     buttons->addWidget(m_review);
     buttons->addWidget(m_save);
     layout->addLayout(buttons);
@@ -49,6 +54,7 @@ QuizResultSection::QuizResultSection(Platform &platform, const QuizSession &sess
 
     connect(m_save, &QPushButton::clicked, this, &QuizResultSection::saveResult);
     connect(m_review, &QPushButton::clicked, this, &QuizResultSection::reviewAnswers);
+    connect(m_progress, &QPushButton::clicked, this, &QuizResultSection::progressRequested);
 }
 
 void QuizResultSection::setResultText(const QString &text)

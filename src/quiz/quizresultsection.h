@@ -20,11 +20,15 @@ public:
     GuardedTextBox *resultBox() const { return m_result; }
     QPushButton *saveButton() const { return m_save; }
     QPushButton *reviewButton() const { return m_review; }
+    QPushButton *progressButton() const { return m_progress; }
 
     // "Save Current Result": asks for a file and writes the box's text into it.
     void saveResult();
     // "Review Answers": opens the review of the last finished test, without waiting on it.
     void reviewAnswers();
+
+signals:
+    void progressRequested();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -38,5 +42,6 @@ private:
     GuardedTextBox *m_result = nullptr;
     QPushButton *m_save = nullptr;
     QPushButton *m_review = nullptr;
+    QPushButton *m_progress = nullptr;
     bool m_fixedPitch = false;
 };

@@ -78,6 +78,8 @@ QuizSession::NextStep QuizSession::pressNext(const QList<int> &tickedBoxes)
     m_running = false;
     m_lastFinished = m_sheet;
     m_sheet.answers = {};
+    if (m_finishedListener)
+        m_finishedListener(*m_lastFinished);
     return finished;
 }
 

@@ -3,7 +3,9 @@
 #include "platform/random.h"
 #include "quizrecords.h"
 
+#include <functional>
 #include <optional>
+#include <utility>
 
 // A rune test from its start to its result, whichever its subject: the choices it runs with,
 // the question order, the question on screen and the answers scored so far, all in one answer
@@ -65,6 +67,11 @@ public:
     // The last test that ran to its end in this run, whichever its subject; an abandoned test
     // leaves it as it was.
     const std::optional<AnswerSheet> &lastFinished() const { return m_lastFinished; }
+    // Called with every test that runs to its end, as it finishes: where it is kept.
+    void setFinishedListener(std::function<void(const AnswerSheet &)> listener)
+    {
+        m_finishedListener = std::move(listener);
+    }
 
 private:
     // A uniform random order of the 24 stones, into the sheet.
@@ -77,4 +84,5 @@ private:
     int m_questionNo = 0;
     bool m_running = false;
     std::optional<AnswerSheet> m_lastFinished;
+    std::function<void(const AnswerSheet &)> m_finishedListener;
 };

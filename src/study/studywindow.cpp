@@ -100,12 +100,19 @@ StudyWindow::StudyWindow(Platform &platform, StudyWalk &walk, QuizSession &quizS
     connect(m_testSetUp, &QuizSetupWizard::meaningsTestRequested, this,
             &StudyWindow::meaningsTestRequested);
     connect(m_keywordsTest, &KeywordsQuizPage::finished, this, &StudyWindow::showTestResult);
+    connect(m_testResult, &QuizResultSection::progressRequested, this,
+            &StudyWindow::progressRequested);
 }
 
 void StudyWindow::buildMenus()
 {
     QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
+    QAction *progress = file->addAction(QStringLiteral("&Progress..."));
+    progress->setObjectName(QStringLiteral("mnuProgress"));
+    progress->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    connect(progress, &QAction::triggered, this, &StudyWindow::progressRequested);
+    file->addSeparator();
     QAction *exit = file->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
     connect(exit, &QAction::triggered, this, &QWidget::close);
@@ -274,6 +281,17 @@ void StudyWindow::previousStone()
     if (step.showStone)
         showStudyStone();
     m_memorize->setBackNextEnabled(step.backEnabled, step.nextEnabled);
+}
+
+void StudyWindow::studyStones(const QList<StoneIndex> &stones)
+{
+    if (stones.isEmpty())
+        return;
+    m_walk.studyOrder = stones;
+    m_walk.studyPosition = 0;
+    bringToFront(Section::MemorizeStones);
+    m_memorize->setBackNextEnabled(false, true);
+    showStudyStone();
 }
 
 void StudyWindow::pickBanner(BannerPick pick)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "catalogue/runecatalogue.h"
 #include "goaldocument.h"
 #include "platform/webpages.h"
 #include "widgets/banner.h"
@@ -61,6 +62,9 @@ public:
     void showStudyStone();
     void nextStone();
     void previousStone();
+    // The Memorize section walks through these stones, from the first; the study ticks and their
+    // store stay as they are.
+    void studyStones(const QList<StoneIndex> &stones);
 
     void pickBanner(BannerPick pick);
 
@@ -77,6 +81,8 @@ signals:
     // decides what a close means.
     void closing();
     void aboutRequested();
+    // "Progress...", from the menu or the result section.
+    void progressRequested();
     void webPageRequested(WebPages::Page page);
     // The set-up asks for a meanings test; the session is ready for it.
     void meaningsTestRequested();

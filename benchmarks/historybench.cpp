@@ -1,0 +1,90 @@
+// How long the history takes: recording a finished test (its one transaction, made durable), and
+// opening "Progress" over a history of 10,000 tests, from the file not yet open to the window
+// painted.
+#include "quiz/historystore.h"
+#include "quiz/progresswindow.h"
+#include "quiz/quizsession.h"
+#include "scriptedplatform.h"
+#include "shownprobe.h"
+
+#include <QApplication>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// A meanings test at Advanced, the most a test records, answered with each question's first
+// four boxes.
+AnswerSheet finishedTest(RandomEngine &engine, QuizSubject subject, qint16 level)
+{
+    QuizSession session(engine);
+    session.setStoneTypes({true, true, true});
+    session.startTest(subject, level);
+    session.pressNext({});
+    const QList<int> ticks = level == QuizSetup::Advanced ? QList<int>{0, 1, 2, 3} : QList<int>{0};
+    while (session.pressNext(ticks).kind != QuizSession::NextStep::Kind::Finished) {
+    }
+    return *session.lastFinished();
+}
+
+} // namespace
+
+class HistoryBench : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void record()
+    {
+        QTemporaryDir folder;
+        HistoryStore store(folder.path());
+        RandomEngine engine(18);
+        const AnswerSheet sheet = finishedTest(engine, QuizSubject::Meanings, QuizSetup::Advanced);
+        QVERIFY(store.record(sheet, QDateTime::currentDateTimeUtc()));
+        QBENCHMARK
+        {
+            store.record(sheet, QDateTime::currentDateTimeUtc());
+        }
+    }
+
+    void openProgress()
+    {
+        QTemporaryDir folder;
+        {
+            HistoryStore store(folder.path());
+            RandomEngine engine(18);
+            QVERIFY(store.open());
+            // Only the filling goes without waiting for the disk.
+            QSqlQuery(QSqlDatabase::database(store.connectionName()))
+                .exec(QStringLiteral("PRAGMA synchronous = OFF"));
+            QList<AnswerSheet> sheets;
+            for (QuizSubject subject : {QuizSubject::Keywords, QuizSubject::Meanings}) {
+                for (qint16 level : {QuizSetup::Beginner, QuizSetup::Advanced})
+                    sheets.append(finishedTest(engine, subject, level));
+            }
+            QDateTime when = QDateTime::currentDateTimeUtc().addDays(-10000);
+            for (int test = 0; test < 10000; ++test)
+                QVERIFY(
+                    store.record(sheets[test % 4], when = when.addSecs(86400 - 3600 * (test % 4))));
+        }
+        ScriptedPlatform platform;
+        QBENCHMARK
+        {
+            HistoryStore store(folder.path());
+            PaintSeen paint;
+            ProgressWindow progress(platform, store);
+            progress.installEventFilter(&paint);
+            progress.resize(900, 700);
+            progress.reload();
+            progress.show();
+            while (!paint.seen)
+                QCoreApplication::processEvents();
+        }
+        QVERIFY(platform.messages.isEmpty());
+    }
+};
+
+QTEST_MAIN(HistoryBench)
+#include "historybench.moc"

@@ -1,0 +1,361 @@
+#include "progresswindow.h"
+
+#include "historystore.h"
+#include "platform/filesaving.h"
+#include "platform/platform.h"
+#include "reviewwindow.h"
+#include "scorechart.h"
+
+#include <QAbstractTableModel>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSortFilterProxyModel>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QTimer>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include <array>
+
+namespace {
+
+struct Kind {
+    QuizSubject subject;
+    qint16 level;
+};
+constexpr std::array<Kind, 4> kinds{{{QuizSubject::Keywords, QuizSetup::Beginner},
+                                     {QuizSubject::Keywords, QuizSetup::Advanced},
+                                     {QuizSubject::Meanings, QuizSetup::Beginner},
+                                     {QuizSubject::Meanings, QuizSetup::Advanced}}};
+
+int kindIndex(const PastTest &test)
+{
+    return (test.subject == QuizSubject::Meanings ? 2 : 0) +
+           (test.level == QuizSetup::Advanced ? 1 : 0);
+}
+
+double percent(const PastTest &test)
+{
+    return test.most ? 100.0 * test.score / test.most : 0.0;
+}
+
+QString shownPercent(double value)
+{
+    return QStringLiteral("%1%").arg(qRound(value));
+}
+
+// The day, and for a test also the minute: seconds only make the columns wider.
+QString shownDate(qint64 ms, bool withTime)
+{
+    const QDateTime local = QDateTime::fromMSecsSinceEpoch(ms).toLocalTime();
+    return QLocale().toString(local, withTime ? QStringLiteral("d MMM yyyy, HH:mm")
+                                              : QStringLiteral("d MMM yyyy"));
+}
+
+QPushButton *addButton(const QString &text, const QString &name, QWidget *parent)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setAccessibleName(QString(text).remove(QLatin1Char('&')).remove(QStringLiteral("...")));
+    return button;
+}
+
+QLabel *addHeading(const QString &text, QWidget *buddy, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    return label;
+}
+
+} // namespace
+
+// The past tests, newest first, formatted only as rows come into view: a long history lists
+// at once.
+class PastTestsModel : public QAbstractTableModel
+{
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    void setTests(QList<PastTest> tests)
+    {
+        beginResetModel();
+        m_tests = std::move(tests);
+        endResetModel();
+    }
+    const QList<PastTest> &tests() const { return m_tests; }
+
+    int rowCount(const QModelIndex &parent) const override
+    {
+        return parent.isValid() ? 0 : int(m_tests.size());
+    }
+    int columnCount(const QModelIndex &parent) const override { return parent.isValid() ? 0 : 3; }
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (role != Qt::DisplayRole || !index.isValid())
+            return {};
+        const PastTest &test = m_tests.at(index.row());
+        switch (index.column()) {
+        case 0:
+            return shownDate(test.finishedMs, true);
+        case 1:
+            return HistoryRules::kindName(test.subject, test.level);
+        default:
+            return QStringLiteral("%1 Correct Out Of %2").arg(test.score).arg(test.most);
+        }
+    }
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+            return {};
+        static const std::array<const char *, 3> titles{"Date", "Test", "Score"};
+        return QString::fromLatin1(titles.at(section));
+    }
+
+private:
+    QList<PastTest> m_tests;
+};
+
+ProgressWindow::ProgressWindow(Platform &platform, HistoryStore &history, QWidget *parent)
+    : QWidget(parent, Qt::Window)
+    , m_platform(platform)
+    , m_history(history)
+{
+    setWindowTitle(QStringLiteral("Progress"));
+    setObjectName(QStringLiteral("frmProgress"));
+    setAccessibleName(windowTitle());
+
+    QStringList lineNames;
+    for (const Kind &kind : kinds)
+        lineNames.append(HistoryRules::kindName(kind.subject, kind.level));
+    const QString title = QStringLiteral("Scores over time");
+    m_scoreChart = createScoreChart(this, title, lineNames);
+    if (m_scoreChart) {
+        m_chart = m_scoreChart->widget();
+    } else {
+        // Without its module the chart is told in words, the same a screen reader hears.
+        auto *words = new QLabel(this);
+        words->setWordWrap(true);
+        words->setAlignment(Qt::AlignCenter);
+        m_chart = words;
+    }
+    m_chart->setObjectName(QStringLiteral("chartScores"));
+    m_chart->setAccessibleName(title);
+    m_chart->setMinimumHeight(200);
+    // A stop for Tab, where a screen reader reads out what the lines show.
+    m_chart->setFocusPolicy(Qt::TabFocus);
+
+    m_stoneRows = new QStandardItemModel(0, 5, this);
+    m_stoneRows->setHorizontalHeaderLabels(
+        {QStringLiteral("Stone"), QStringLiteral("Keywords right"),
+         QStringLiteral("Meanings right"), QStringLiteral("Times asked"),
+         QStringLiteral("Last asked")});
+    auto *sorted = new QSortFilterProxyModel(this);
+    sorted->setSourceModel(m_stoneRows);
+    sorted->setSortRole(Qt::UserRole);
+    m_stones = new QTableView(this);
+    m_stones->setObjectName(QStringLiteral("tblStones"));
+    m_stones->setAccessibleName(QStringLiteral("Stones"));
+    m_stones->setModel(sorted);
+    m_stones->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_stones->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_stones->setTabKeyNavigation(false);
+    m_stones->horizontalHeader()->setStretchLastSection(true);
+    m_stones->verticalHeader()->hide();
+    m_stones->verticalHeader()->setDefaultSectionSize(m_stones->fontMetrics().height() + 6);
+    m_stones->setSortingEnabled(true);
+    // Weakest first, as the history gives them, until the user sorts by a column.
+    m_stones->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+
+    m_testRows = new PastTestsModel(this);
+    m_tests = new QTreeView(this);
+    m_tests->setObjectName(QStringLiteral("lstPastTests"));
+    m_tests->setAccessibleName(QStringLiteral("Past tests"));
+    m_tests->setModel(m_testRows);
+    m_tests->setRootIsDecorated(false);
+    m_tests->setUniformRowHeights(true);
+    m_tests->setAllColumnsShowFocus(true);
+
+    m_study =
+        addButton(QStringLiteral("S&tudy Weakest Stones"), QStringLiteral("cmdStudyWeakest"), this);
+    m_export = addButton(QStringLiteral("&Export..."), QStringLiteral("cmdExport"), this);
+    m_forget = addButton(QStringLiteral("&Forget History..."), QStringLiteral("cmdForget"), this);
+    QPushButton *close = addButton(QStringLiteral("Close"), QStringLiteral("cmdClose"), this);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_chart, 3);
+    auto *lists = new QHBoxLayout;
+    auto *stonesColumn = new QVBoxLayout;
+    stonesColumn->addWidget(addHeading(QStringLiteral("&Stones"), m_stones, this));
+    stonesColumn->addWidget(m_stones);
+    auto *testsColumn = new QVBoxLayout;
+    testsColumn->addWidget(addHeading(QStringLiteral("&Past tests"), m_tests, this));
+    testsColumn->addWidget(m_tests);
+    lists->addLayout(stonesColumn, 4);
+    lists->addLayout(testsColumn, 3);
+    layout->addLayout(lists, 4);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_study);
+    buttons->addStretch(1);
+    buttons->addWidget(m_export);
+    buttons->addWidget(m_forget);
+    buttons->addWidget(close);
+    layout->addLayout(buttons);
+
+    connect(m_study, &QPushButton::clicked, this, [this] { emit studyStonesRequested(m_weakest); });
+    connect(m_export, &QPushButton::clicked, this, &ProgressWindow::exportHistory);
+    connect(m_forget, &QPushButton::clicked, this, &ProgressWindow::forgetHistory);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
+    connect(m_tests, &QTreeView::activated, this,
+            [this](const QModelIndex &index) { reviewTest(index.row()); });
+}
+
+ProgressWindow::~ProgressWindow() = default;
+
+void ProgressWindow::reload()
+{
+    m_testRows->setTests(m_history.pastTests());
+    for (int column = 0; column < 2; ++column)
+        m_tests->resizeColumnToContents(column);
+    if (m_testRows->rowCount({}) > 0)
+        m_tests->setCurrentIndex(m_testRows->index(0, 0));
+    fillChart();
+    fillStones();
+    const bool any = !m_testRows->tests().isEmpty();
+    m_study->setEnabled(any && !m_weakest.isEmpty());
+    m_study->setToolTip(any ? QStringLiteral("Walks through the %1 stones you answer wrong most "
+                                             "often, the weakest first")
+                                  .arg(m_weakest.size())
+                            : QStringLiteral("Finish a test first: the stones to study are "
+                                             "the ones your tests show to be weakest"));
+    m_export->setEnabled(any);
+    m_forget->setEnabled(any);
+    QTimer::singleShot(0, this, &ProgressWindow::tellNotice);
+}
+
+void ProgressWindow::fillChart()
+{
+    std::array<QList<QPointF>, 4> points;
+    std::array<double, 4> best{};
+    std::array<double, 4> last{};
+    qint64 first = 0;
+    qint64 latest = 0;
+    const QList<PastTest> &tests = m_testRows->tests();
+    // Newest first in the list; the lines run from the oldest.
+    for (auto test = tests.crbegin(); test != tests.crend(); ++test) {
+        const int kind = kindIndex(*test);
+        const double score = percent(*test);
+        points[kind].append(QPointF(double(test->finishedMs), score));
+        best[kind] = std::max(best[kind], score);
+        last[kind] = score;
+        first = first ? std::min(first, test->finishedMs) : test->finishedMs;
+        latest = std::max(latest, test->finishedMs);
+    }
+    QStringList description;
+    for (int kind = 0; kind < 4; ++kind) {
+        const QString name = HistoryRules::kindName(kinds[kind].subject, kinds[kind].level);
+        description.append(points[kind].isEmpty()
+                               ? QStringLiteral("%1: no tests.").arg(name)
+                               : QStringLiteral("%1: %2 %3, last %4, best %5.")
+                                     .arg(name)
+                                     .arg(points[kind].size())
+                                     .arg(points[kind].size() == 1 ? QStringLiteral("test")
+                                                                   : QStringLiteral("tests"),
+                                          shownPercent(last[kind]), shownPercent(best[kind])));
+    }
+    m_chart->setAccessibleDescription(description.join(QLatin1Char(' ')));
+    if (m_scoreChart) {
+        const qint64 now = QDateTime::currentMSecsSinceEpoch();
+        m_scoreChart->setLines({points.begin(), points.end()}, first ? first : now,
+                               first ? latest : now);
+    } else {
+        static_cast<QLabel *>(m_chart)->setText(description.join(QLatin1Char('\n')));
+    }
+}
+
+void ProgressWindow::fillStones()
+{
+    const QList<StoneTally> stones = m_history.stones();
+    m_weakest = HistoryRules::weakestStones(stones);
+    const RuneCatalogue &catalogue = loadRuneCatalogue();
+    m_stoneRows->setRowCount(0);
+    const auto item = [](const QString &shown, const QVariant &sortKey) {
+        auto *cell = new QStandardItem(shown);
+        cell->setData(sortKey, Qt::UserRole);
+        return cell;
+    };
+    const auto share = [&item](int full, int asked) {
+        return asked ? item(shownPercent(100.0 * full / asked), double(full) / asked)
+                     : item(QStringLiteral("not asked"), -1.0);
+    };
+    for (const StoneTally &tally : stones) {
+        const QString name = catalogue.stoneNames[tally.stone];
+        m_stoneRows->appendRow({item(name, name), share(tally.keywordsFull, tally.keywordsAsked),
+                                share(tally.meaningsFull, tally.meaningsAsked),
+                                item(QString::number(tally.asked()), tally.asked()),
+                                tally.lastAskedMs
+                                    ? item(shownDate(tally.lastAskedMs, false), tally.lastAskedMs)
+                                    : item(QStringLiteral("never"), qint64(0))});
+    }
+    m_stones->resizeColumnsToContents();
+}
+
+void ProgressWindow::tellNotice()
+{
+    if (const QString notice = m_history.takeNotice(); !notice.isEmpty())
+        m_platform.message(this, notice, Platform::Icon::Warning);
+}
+
+void ProgressWindow::reviewTest(int row)
+{
+    const QList<PastTest> &tests = m_testRows->tests();
+    if (row < 0 || row >= tests.size())
+        return;
+    const std::optional<AnswerSheet> sheet = m_history.sheet(tests[row].id);
+    if (!sheet) {
+        tellNotice();
+        return;
+    }
+    auto *review = new ReviewWindow(*sheet, this);
+    review->setAttribute(Qt::WA_DeleteOnClose);
+    review->open();
+}
+
+void ProgressWindow::exportHistory()
+{
+    QString path = m_platform.saveFileName(this, QStringLiteral("CSV file (*.csv)"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".csv");
+    const QByteArray text = m_history.csv();
+    tellNotice();
+    if (const QString error = FileSaving::replace(path, text); !error.isEmpty())
+        m_platform.message(this,
+                           QStringLiteral("The history could not be exported to %1.\n%2")
+                               .arg(QDir::toNativeSeparators(path), error),
+                           Platform::Icon::Critical);
+}
+
+void ProgressWindow::forgetHistory()
+{
+    const auto answer = m_platform.message(
+        this,
+        QStringLiteral("Forget every test in the history? Their scores, answers and reviews "
+                       "are gone for good."),
+        Platform::Icon::Warning, Platform::Buttons::YesNo, Platform::Answer::No);
+    if (answer != Platform::Answer::Yes)
+        return;
+    m_history.forget();
+    reload();
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "catalogue/runecatalogue.h"
+
+#include <QList>
+#include <QWidget>
+
+#include <memory>
+
+class HistoryStore;
+class PastTestsModel;
+class Platform;
+class QPushButton;
+class ScoreChart;
+class QStandardItemModel;
+class QTableView;
+class QTreeView;
+
+// The learner's progress, read from the history: scores over time, how each stone fares, every
+// past test with its review, and the history's export and deletion. A window of its own beside
+// the study window, not a box over it.
+class ProgressWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    ProgressWindow(Platform &platform, HistoryStore &history, QWidget *parent = nullptr);
+    ~ProgressWindow() override;
+
+    // Reads the history afresh into every view.
+    void reload();
+
+    // "Export...": the whole history as CSV, into a file the user chooses.
+    void exportHistory();
+    // "Forget History...": empties the history once the user has said yes.
+    void forgetHistory();
+    // The review of the past test in `row` of the list, without waiting on it.
+    void reviewTest(int row);
+
+    QWidget *chart() const { return m_chart; }
+    QTableView *stonesTable() const { return m_stones; }
+    QTreeView *pastTestsList() const { return m_tests; }
+    QPushButton *studyButton() const { return m_study; }
+
+signals:
+    // "Study Weakest Stones", weakest first.
+    void studyStonesRequested(const QList<StoneIndex> &stones);
+
+private:
+    void fillChart();
+    void fillStones();
+    void tellNotice();
+
+    Platform &m_platform;
+    HistoryStore &m_history;
+    std::unique_ptr<ScoreChart> m_scoreChart;
+    QWidget *m_chart = nullptr;
+    QTableView *m_stones = nullptr;
+    QStandardItemModel *m_stoneRows = nullptr;
+    QTreeView *m_tests = nullptr;
+    PastTestsModel *m_testRows = nullptr;
+    QPushButton *m_study = nullptr;
+    QPushButton *m_export = nullptr;
+    QPushButton *m_forget = nullptr;
+    QList<StoneIndex> m_weakest;
+};
