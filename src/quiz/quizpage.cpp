@@ -1,7 +1,18 @@
 #include "quizpage.h"
 
 #include <QAbstractButton>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+QString keyName(int index)
+{
+    return QStringLiteral("Key %1").arg(index + 1);
+}
+
+} // namespace
 
 QList<int> QuizPage::tickedBoxes() const
 {
@@ -22,7 +33,7 @@ void QuizPage::addKeyLabels()
         key->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         key->setPalette(box->palette());
         key->setGeometry(box->x() - 24, box->y(), 14, box->height());
-        box->setAccessibleDescription(QStringLiteral("Key %1").arg(i + 1));
+        box->setAccessibleDescription(keyName(i));
         m_keys[i] = key;
     }
     showKeyLabels();
@@ -32,4 +43,19 @@ void QuizPage::showKeyLabels()
 {
     for (int i = 0; i < OptionCount; ++i)
         m_keys[i]->setVisible(!optionBox(i)->isHidden());
+}
+
+void QuizPage::keyPressEvent(QKeyEvent *event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        nextButton()->isEnabled()) {
+        nextButton()->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void QuizPage::describeQuestion(const QString &news)
+{
+    optionBox(0)->setAccessibleDescription(news + QLatin1Char(' ') + keyName(0));
 }

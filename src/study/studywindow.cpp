@@ -12,6 +12,7 @@
 #include "settingssection.h"
 #include "studysettings.h"
 #include "studywalk.h"
+#include "widgets/focusnews.h"
 #include "widgets/linklabel.h"
 
 #include <QCloseEvent>
@@ -96,6 +97,9 @@ StudyWindow::StudyWindow(Platform &platform, StudyWalk &walk, QuizSession &quizS
     connect(m_testSetUp, &QuizSetupWizard::keywordsTestRequested, this, [this] {
         m_keywordsTest->start();
         bringToFront(Section::TestKeywords);
+        // The first box tells the question; the page alone would hand the focus to whichever
+        // control had it in an earlier test.
+        m_keywordsTest->optionBox(0)->setFocus(Qt::OtherFocusReason);
     });
     connect(m_testSetUp, &QuizSetupWizard::meaningsTestRequested, this,
             &StudyWindow::meaningsTestRequested);
@@ -295,8 +299,9 @@ void StudyWindow::showTestResult(const QString &resultText)
     m_testResult->setResultText(resultText);
     bringToFront(Section::TestResult);
     // Keys the user typed for the last question must not land in the result, which is saved as
-    // it stands, nor press a link; a button that Enter does not press takes them.
-    m_testResult->saveButton()->setFocus(Qt::OtherFocusReason);
+    // it stands, nor press a link; a button that Enter does not press takes them, and tells the
+    // total as it does.
+    focusWithNews(m_testResult->saveButton());
 }
 
 void StudyWindow::closeEvent(QCloseEvent *event)
