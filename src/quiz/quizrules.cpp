@@ -50,14 +50,17 @@ QString questionNews(int number, const QString &stoneName, const QList<int> &mea
 {
     static const char *const faces[] = {"upright", "reversed", "merkstave"};
     QStringList asked;
-    for (int kind : meaningKinds) {
-        const QString face = QLatin1String(faces[kind]);
-        if (!asked.contains(face))
-            asked << face;
+    for (int kind : {QuizSetup::Upright, QuizSetup::Reversed, QuizSetup::Merkstave}) {
+        if (meaningKinds.contains(kind))
+            asked << QLatin1String(faces[kind]);
     }
     QString news = QStringLiteral("Question %1, %2").arg(number).arg(stoneName);
-    if (!asked.isEmpty())
-        news += QStringLiteral(", ") + asked.join(QStringLiteral(" and "));
+    if (!asked.isEmpty()) {
+        const QString last = asked.takeLast();
+        news += QStringLiteral(", ") + (asked.isEmpty() ? last
+                                                        : asked.join(QStringLiteral(", ")) +
+                                                              QStringLiteral(" and ") + last);
+    }
     return news + QStringLiteral(". ") + instruction(level) + QLatin1Char('.');
 }
 

@@ -136,6 +136,7 @@ void MemorizeSection::showStone(StoneIndex stone)
     // The walk's buttons keep the focus as they move on; what changed is said on them.
     const QString news = QStringLiteral("%1. Keywords: %2. Alternative Names: %3.")
                              .arg(name, m_keywords->text(), m_alternativeNames->text());
+    setAccessibleDescription(name + QLatin1Char('.'));
     for (QPushButton *button : {m_back, m_next}) {
         button->setAccessibleDescription(news);
         if (button->hasFocus())

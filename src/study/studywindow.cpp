@@ -63,8 +63,12 @@ StudyWindow::StudyWindow(Platform &platform, StudyWalk &walk, QuizSession &quizS
         button->setObjectName(QStringLiteral("cmdSubjects_%1").arg(i));
         button->setAccessibleName(captions[i]);
         button->setGeometry(twipsRect(2580 * i, 360, 2575, 400));
-        connect(button, &QPushButton::clicked, this,
-                [this, i] { showSection(static_cast<Section>(i)); });
+        connect(button, &QPushButton::clicked, this, [this, i, button] {
+            showSection(static_cast<Section>(i));
+            if (button->hasFocus())
+                focusWithNews(button);
+        });
+        m_sectionButtons[i] = button;
     }
 
     m_panels = new QStackedWidget(client);
@@ -81,6 +85,7 @@ StudyWindow::StudyWindow(Platform &platform, StudyWalk &walk, QuizSession &quizS
                                                            m_goals, m_keywordsTest, m_testResult})
         m_panels->addWidget(panel);
 
+    connect(m_panels, &QStackedWidget::currentChanged, this, &StudyWindow::tellFrontSection);
     buildBanner(client);
     buildMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -156,8 +161,8 @@ void StudyWindow::showSection(Section section)
         bringToFront(Section::MemorizeStones);
         break;
     case Section::TestSetUp:
-        bringToFront(Section::TestSetUp);
         m_testSetUp->showPage(QuizSetupWizard::Subjects);
+        bringToFront(Section::TestSetUp);
         break;
     case Section::Settings:
     case Section::Goals:
@@ -174,6 +179,20 @@ void StudyWindow::bringToFront(Section section)
         m_loadingFront = section;
     else
         m_panels->setCurrentIndex(static_cast<int>(section));
+}
+
+void StudyWindow::tellFrontSection()
+{
+    QWidget *front = m_panels->currentWidget();
+    m_panels->setAccessibleName(front->accessibleName());
+    // A section's own description names what it shows first: the stone, the set-up's question.
+    const QString heading = front->accessibleDescription();
+    for (QPushButton *button : m_sectionButtons) {
+        button->setAccessibleDescription(
+            button->accessibleName() != front->accessibleName() ? QString()
+            : heading.isEmpty()                                 ? QStringLiteral("Shown below.")
+                                : QStringLiteral("Shown below: %1").arg(heading));
+    }
 }
 
 StudyWindow::Section StudyWindow::frontSection() const
@@ -207,6 +226,8 @@ void StudyWindow::saveGoal(int goal)
     if (!told.text.isEmpty())
         m_platform.message(this, told.text,
                            told.failed ? Platform::Icon::Critical : Platform::Icon::Information);
+    if (told.saved)
+        m_goals->confirmSaved(goal);
 }
 
 void StudyWindow::loadStudySettings()
@@ -255,6 +276,7 @@ void StudyWindow::showStudyStone()
 {
     if (!m_walk.isEmpty())
         m_memorize->showStone(m_walk.currentStone());
+    tellFrontSection();
 }
 
 void StudyWindow::nextStone()
