@@ -1,6 +1,8 @@
 #include "studyfixture.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QApplication>
 #include <QTest>
 
 StudyFixture::StudyFixture()
@@ -57,4 +59,20 @@ void startTest(StudyWindow &study, QuizSubject subject, qint16 level, const QStr
 {
     chooseTest(study, subject, level, types);
     QTest::mouseClick(button(study, QStringLiteral("cmdTestNext_2")), Qt::LeftButton);
+}
+
+Heard heardAtFocus()
+{
+    Heard heard;
+    QAccessibleInterface *focus =
+        QAccessible::queryAccessibleInterface(QApplication::focusWidget());
+    if (!focus)
+        return heard;
+    heard.name = focus->text(QAccessible::Name);
+    heard.description = focus->text(QAccessible::Description);
+    for (QAccessibleInterface *up = focus->parent(); up; up = up->parent()) {
+        if (const QString name = up->text(QAccessible::Name); !name.isEmpty())
+            heard.ancestors.prepend(name);
+    }
+    return heard;
 }

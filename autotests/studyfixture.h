@@ -31,6 +31,15 @@ struct StudyFixture {
 void chooseTest(StudyWindow &study, QuizSubject subject, qint16 level, const QString &types = {});
 void startTest(StudyWindow &study, QuizSubject subject, qint16 level, const QString &types = {});
 
+// What a screen reader says as the focus arrives on the focused control: the named panels it
+// enters (outermost first), then the control's name and description.
+struct Heard {
+    QStringList ancestors;
+    QString name;
+    QString description;
+};
+Heard heardAtFocus();
+
 // A whole run of the program over a scripted desktop, with a program folder of its own.
 struct ProgramRun {
     ProgramRun() { platform.folder = folder.path(); }
