@@ -9,6 +9,7 @@
 #include "studyfixture.h"
 #include "widgets/guardedtextbox.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -320,6 +321,11 @@ void StudyWindowTest::endOfWalk_offersTheTest()
         QCOMPARE(heard.name, QStringLiteral("Next"));
         QVERIFY(heard.description.startsWith(stoneName() + QStringLiteral(". Keywords: ")));
         QCOMPARE(heard.ancestors.last(), QStringLiteral("Memorize Stones"));
+        // The focus did not move, so a notification says it.
+        auto *notice = window.findChild<QWidget *>(QStringLiteral("screenReaderNotice"));
+        QVERIFY(notice && notice->isVisible());
+        QCOMPARE(QAccessible::queryAccessibleInterface(notice)->role(), QAccessible::Notification);
+        QCOMPARE(notice->accessibleName(), heard.description);
     }
     QCOMPARE(stoneName(), QStringLiteral("Othala"));
     QVERIFY(m_platform->messages.isEmpty());

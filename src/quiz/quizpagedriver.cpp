@@ -73,7 +73,7 @@ void QuizPageDriver::next()
         // reader the question as the focus arrives there.
         QWidget *focus = QApplication::focusWidget();
         if (focus && m_page->isAncestorOf(focus))
-            focusWithNews(m_page->optionBox(0), m_page->nextButton());
+            focusWithNews(m_page->optionBox(0));
         break;
     }
     case QuizSession::NextStep::Kind::Refused:
