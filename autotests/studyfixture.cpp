@@ -66,8 +66,6 @@ Heard heardAtFocus()
     Heard heard;
     QAccessibleInterface *focus =
         QAccessible::queryAccessibleInterface(QApplication::focusWidget());
-    if (!focus)
-        return heard;
     heard.name = focus->text(QAccessible::Name);
     heard.description = focus->text(QAccessible::Description);
     for (QAccessibleInterface *up = focus->parent(); up; up = up->parent()) {

@@ -31,8 +31,7 @@ struct StudyFixture {
 void chooseTest(StudyWindow &study, QuizSubject subject, qint16 level, const QString &types = {});
 void startTest(StudyWindow &study, QuizSubject subject, qint16 level, const QString &types = {});
 
-// What a screen reader says as the focus arrives on the focused control: the named panels it
-// enters (outermost first), then the control's name and description.
+// What a screen reader says of the focus: the panels around it, its name and description.
 struct Heard {
     QStringList ancestors;
     QString name;

@@ -136,8 +136,7 @@ void MeaningsTestTest::checkQuestionShown(int number)
         QVERIFY(allowed.contains(answer));
         QCOMPARE(question.options.count(answer), 1);
     }
-    // A screen reader hears the question on the first box: its number, stone and the faces its
-    // right answers were drawn for.
+    // A screen reader hears the question on the first box, with the faces of its right answers.
     const QString news = box(0)->accessibleDescription();
     QVERIFY(news.startsWith(
         QStringLiteral("Question %1, %2, ").arg(number).arg(catalogue.stoneNames[stone])));

@@ -177,7 +177,6 @@ void PlatformTest::realMessageBox()
     QCOMPARE(shown, shownIcon);
     QCOMPARE(offered, shownButtons);
     QCOMPARE(defaults, QList{shownDefault});
-    // A screen reader hears the detail with whichever button has the focus.
     QCOMPARE(spoken, QStringList(offered == QMessageBox::Ok ? 1 : 2, QStringLiteral("Heard")));
     QCOMPARE(given, answer);
 }

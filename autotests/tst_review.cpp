@@ -333,8 +333,7 @@ void ReviewTest::review()
                                   .arg(required)
                                   .arg(summary.isEmpty() ? QStringLiteral("all right")
                                                          : summary.join(QLatin1String(", "))));
-        // Read as one: its labels, which the row's name and description say, would be read again
-        // as the window opens.
+        // Read as one, by its name and description; its labels are not read again.
         QCOMPARE(QAccessible::queryAccessibleInterface(row)->childCount(), 0);
         if (score < required)
             mistakes << question;

@@ -135,8 +135,12 @@ void StudyWindowTest::firstStart()
         QCOMPARE(goalBox(goal)->text(), QStringLiteral("This is Goal %1.").arg(goal));
         QVERIFY(!goalBox(goal)->isEnabled());
     }
-    // Every tick set and stored as "1".
+    // Every tick set and stored as "1"; Tab goes down the objects as they stand on screen.
     QCOMPARE(window.settingsSection()->ticks(), StudySettings::allTicked());
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    child<QCheckBox>(QStringLiteral("chkMeanings_2"))->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("chkObjects_1"));
     QCOMPARE(m_platform->store.values.size(), 8);
     for (const QString &value : m_platform->store.values)
         QCOMPARE(value, QStringLiteral("1"));
@@ -312,16 +316,13 @@ void StudyWindowTest::endOfWalk_offersTheTest()
     StudyWindow &window = openWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     press(QStringLiteral("cmdMemorize"));
-    // By keys: the focus stays on "Next >>", and comes to it again with the stone it shows.
+    // By keys: the focus stays on "Next >>", whose news a notification says.
     auto *next = child<QPushButton>(QStringLiteral("cmdNext"));
     next->setFocus();
     for (int i = 0; i < 7; ++i) {
         QTest::keyClick(next, Qt::Key_Space);
         const Heard heard = heardAtFocus();
-        QCOMPARE(heard.name, QStringLiteral("Next"));
         QVERIFY(heard.description.startsWith(stoneName() + QStringLiteral(". Keywords: ")));
-        QCOMPARE(heard.ancestors.last(), QStringLiteral("Memorize Stones"));
-        // The focus did not move, so a notification says it.
         auto *notice = window.findChild<QWidget *>(QStringLiteral("screenReaderNotice"));
         QVERIFY(notice && notice->isVisible());
         QCOMPARE(QAccessible::queryAccessibleInterface(notice)->role(), QAccessible::Notification);
@@ -364,7 +365,6 @@ void StudyWindowTest::testSetUpButton_opensTheFirstPage()
     press(QStringLiteral("cmdSubjects_2"));
     QCOMPARE(window.frontSection(), StudyWindow::Section::TestSetUp);
     QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("fraTestSubjects"));
-    // The button keeps the focus and tells what came to the front.
     QCOMPARE(child<QPushButton>(QStringLiteral("cmdSubjects_2"))->accessibleDescription(),
              QStringLiteral("Shown below: Select your preferred test set up."));
     press(QStringLiteral("cmdSubjects_3"));
