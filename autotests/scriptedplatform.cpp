@@ -12,9 +12,10 @@ void MemorySettingsStore::write(const QString &section, const QString &key, cons
 }
 
 Platform::Answer ScriptedPlatform::message(QWidget *, const QString &text, Icon icon,
-                                           Buttons buttons, Answer defaultAnswer)
+                                           Buttons buttons, Answer defaultAnswer,
+                                           const QString &spokenDetail)
 {
-    messages.append({text, icon, buttons, defaultAnswer});
+    messages.append({text, icon, buttons, defaultAnswer, spokenDetail});
     if (!answers.isEmpty())
         return answers.takeFirst();
     if (answerer)

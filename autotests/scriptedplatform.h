@@ -35,10 +35,11 @@ public:
         Icon icon;
         Buttons buttons;
         Answer defaultAnswer;
+        QString spokenDetail;
     };
 
     Answer message(QWidget *parent, const QString &text, Icon icon, Buttons buttons,
-                   Answer defaultAnswer) override;
+                   Answer defaultAnswer, const QString &spokenDetail) override;
     QString saveFileName(QWidget *parent, const QString &filter) override;
     void clearClipboardIfOurs() override;
     SettingsStore &settings() override { return store; }

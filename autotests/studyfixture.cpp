@@ -1,6 +1,8 @@
 #include "studyfixture.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QApplication>
 #include <QTest>
 
 StudyFixture::StudyFixture()
@@ -65,4 +67,18 @@ QPalette darkDesktopPalette()
     palette.setColor(QPalette::Base, QColor(45, 45, 45));
     palette.setColor(QPalette::Link, QColor(53, 132, 228));
     return palette;
+}
+
+Heard heardAtFocus()
+{
+    Heard heard;
+    QAccessibleInterface *focus =
+        QAccessible::queryAccessibleInterface(QApplication::focusWidget());
+    heard.name = focus->text(QAccessible::Name);
+    heard.description = focus->text(QAccessible::Description);
+    for (QAccessibleInterface *up = focus->parent(); up; up = up->parent()) {
+        if (const QString name = up->text(QAccessible::Name); !name.isEmpty())
+            heard.ancestors.prepend(name);
+    }
+    return heard;
 }

@@ -36,6 +36,14 @@ void startTest(StudyWindow &study, QuizSubject subject, qint16 level, const QStr
 // as the application's palette.
 QPalette darkDesktopPalette();
 
+// What a screen reader says of the focus: the panels around it, its name and description.
+struct Heard {
+    QStringList ancestors;
+    QString name;
+    QString description;
+};
+Heard heardAtFocus();
+
 // A whole run of the program over a scripted desktop, with a program folder of its own.
 struct ProgramRun {
     ProgramRun()

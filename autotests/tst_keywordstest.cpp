@@ -276,6 +276,14 @@ void KeywordsTestTest::wholeTest()
     auto *next = control<QPushButton>(QStringLiteral("cmdNextQuestion"));
     for (int question = 1; question <= QuestionCount; ++question) {
         checkQuestionShown(question);
+        // A screen reader hears the question as the focus arrives on its first box.
+        const Heard heard = heardAtFocus();
+        QCOMPARE(heard.name, box(0)->text());
+        QCOMPARE(heard.description,
+                 QStringLiteral("Question %1, %2. %3. Key 1")
+                     .arg(question)
+                     .arg(control<QLabel>(QStringLiteral("lblTestStone"))->text(),
+                          control<QLabel>(QStringLiteral("lblCaption"))->text()));
         QList<int> ticks = boxes(true);
         if (question == QuestionCount)
             ticks.last() = boxes(false).first();
@@ -284,9 +292,10 @@ void KeywordsTestTest::wholeTest()
             box(ticks[0])->setFocus();
             QTest::keyClick(box(ticks[0]), Qt::Key_Space);
             QCOMPARE(QApplication::focusWidget(), next);
+            QCOMPARE(
+                heardAtFocus().description,
+                QStringLiteral("Key %1 ticked: %2.").arg(ticks[0] + 1).arg(box(ticks[0])->text()));
             QTest::keyClick(next, Qt::Key_Return);
-            if (question < QuestionCount)
-                QCOMPARE(QApplication::focusWidget(), box(0));
         } else {
             // A screen reader's toggle: no click, so the focus stays; the ticks count all the
             // same.
@@ -300,8 +309,10 @@ void KeywordsTestTest::wholeTest()
         }
     }
 
-    // Keys meant for the last question land on "Save Current Result" and leave the result alone.
+    // Keys meant for the last question land on "Save Current Result", which tells the total, and
+    // leave the result alone.
     QCOMPARE(QApplication::focusWidget(), control(QStringLiteral("Command5")));
+    QCOMPARE(heardAtFocus().description, QStringLiteral("Result: ") + total.simplified());
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("1\r"));
     QVERIFY(m_fixture->platform.messages.isEmpty());
     QCOMPARE(window().frontSection(), StudyWindow::Section::TestResult);

@@ -146,6 +146,7 @@ void PlatformTest::realMessageBox()
     QMessageBox::Icon shown = QMessageBox::NoIcon;
     QMessageBox::StandardButtons offered;
     QList<QMessageBox::StandardButton> defaults;
+    QStringList spoken;
     QTimer::singleShot(0, this, [&] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (!box)
@@ -158,6 +159,7 @@ void PlatformTest::realMessageBox()
         for (QAbstractButton *button : box->buttons()) {
             if (auto *push = qobject_cast<QPushButton *>(button); push && push->isDefault())
                 defaults << box->standardButton(button);
+            spoken << button->accessibleDescription();
         }
         if (action == QLatin1String("Enter"))
             QTest::keyClick(box, Qt::Key_Return);
@@ -166,14 +168,16 @@ void PlatformTest::realMessageBox()
         else
             box->button(QMessageBox::Yes)->click();
     });
-    const Platform::Answer given = platform.message(
-        nullptr, QStringLiteral("First line\rsecond line"), icon, buttons, defaultAnswer);
+    const Platform::Answer given =
+        platform.message(nullptr, QStringLiteral("First line\rsecond line"), icon, buttons,
+                         defaultAnswer, QStringLiteral("Heard"));
     QCOMPARE(title, QStringLiteral("Orlendra"));
     QCOMPARE(text, QStringLiteral("First line\nsecond line"));
     QVERIFY(selectable);
     QCOMPARE(shown, shownIcon);
     QCOMPARE(offered, shownButtons);
     QCOMPARE(defaults, QList{shownDefault});
+    QCOMPARE(spoken, QStringList(offered == QMessageBox::Ok ? 1 : 2, QStringLiteral("Heard")));
     QCOMPARE(given, answer);
 }
 

@@ -9,6 +9,7 @@
 #include "studyfixture.h"
 #include "widgets/guardedtextbox.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -134,8 +135,12 @@ void StudyWindowTest::firstStart()
         QCOMPARE(goalBox(goal)->text(), QStringLiteral("This is Goal %1.").arg(goal));
         QVERIFY(!goalBox(goal)->isEnabled());
     }
-    // Every tick set and stored as "1".
+    // Every tick set and stored as "1"; Tab goes down the objects as they stand on screen.
     QCOMPARE(window.settingsSection()->ticks(), StudySettings::allTicked());
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    child<QCheckBox>(QStringLiteral("chkMeanings_2"))->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("chkObjects_1"));
     QCOMPARE(m_platform->store.values.size(), 8);
     for (const QString &value : m_platform->store.values)
         QCOMPARE(value, QStringLiteral("1"));
@@ -309,14 +314,25 @@ void StudyWindowTest::endOfWalk_offersTheTest()
     m_platform->store.values.insert(QStringLiteral("Settings/StoneGroup0"), QStringLiteral("0"));
     m_platform->store.values.insert(QStringLiteral("Settings/StoneGroup1"), QStringLiteral("0"));
     StudyWindow &window = openWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
     press(QStringLiteral("cmdMemorize"));
-    for (int i = 0; i < 7; ++i)
-        press(QStringLiteral("cmdNext"));
+    // By keys: the focus stays on "Next >>", whose news a notification says.
+    auto *next = child<QPushButton>(QStringLiteral("cmdNext"));
+    next->setFocus();
+    for (int i = 0; i < 7; ++i) {
+        QTest::keyClick(next, Qt::Key_Space);
+        const Heard heard = heardAtFocus();
+        QVERIFY(heard.description.startsWith(stoneName() + QStringLiteral(". Keywords: ")));
+        auto *notice = window.findChild<QWidget *>(QStringLiteral("screenReaderNotice"));
+        QVERIFY(notice && notice->isVisible());
+        QCOMPARE(QAccessible::queryAccessibleInterface(notice)->role(), QAccessible::Notification);
+        QCOMPARE(notice->accessibleName(), heard.description);
+    }
     QCOMPARE(stoneName(), QStringLiteral("Othala"));
     QVERIFY(m_platform->messages.isEmpty());
 
     m_platform->answers = {yes ? Platform::Answer::Yes : Platform::Answer::No};
-    press(QStringLiteral("cmdNext"));
+    QTest::keyClick(next, Qt::Key_Space);
     QCOMPARE(m_platform->messages.size(), 1);
     const ScriptedPlatform::Message &question = m_platform->messages[0];
     QCOMPARE(question.text,
@@ -329,8 +345,12 @@ void StudyWindowTest::endOfWalk_offersTheTest()
     if (yes) {
         QCOMPARE(window.frontSection(), StudyWindow::Section::TestSetUp);
         QVERIFY(window.findChild<QWidget *>(QStringLiteral("fraTestSubjects"))->isVisible());
+        QCOMPARE(heardAtFocus().ancestors.last(),
+                 QStringLiteral("Select your preferred test set up."));
     } else {
         QCOMPARE(window.frontSection(), StudyWindow::Section::MemorizeStones);
+        // The focus stays in the walk rather than going on to the banner's links.
+        QCOMPARE(QApplication::focusWidget(), child<QPushButton>(QStringLiteral("cmdBack")));
         press(QStringLiteral("cmdBack"));
         QCOMPARE(stoneName(), QStringLiteral("Dagaz"));
         QVERIFY(child<QPushButton>(QStringLiteral("cmdNext"))->isEnabled());
@@ -345,6 +365,8 @@ void StudyWindowTest::testSetUpButton_opensTheFirstPage()
     press(QStringLiteral("cmdSubjects_2"));
     QCOMPARE(window.frontSection(), StudyWindow::Section::TestSetUp);
     QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("fraTestSubjects"));
+    QCOMPARE(child<QPushButton>(QStringLiteral("cmdSubjects_2"))->accessibleDescription(),
+             QStringLiteral("Shown below: Select your preferred test set up."));
     press(QStringLiteral("cmdSubjects_3"));
     QCOMPARE(window.frontSection(), StudyWindow::Section::Goals);
 }
@@ -375,7 +397,10 @@ void StudyWindowTest::goals_lockedUntilTicked()
     for (int goal = 1; goal <= 2; ++goal) {
         QVERIFY(!goalTick(goal)->isChecked());
         QVERIFY(!goalSave(goal)->isEnabled());
+        QCOMPARE(goalTick(goal)->accessibleDescription(),
+                 QStringLiteral("Locked; tick to change Goal %1.").arg(goal));
         QTest::mouseClick(goalTick(goal), Qt::LeftButton);
+        QCOMPARE(goalTick(goal)->accessibleDescription(), QString());
         QVERIFY(goalBox(goal)->isEnabled());
         QVERIFY(goalSave(goal)->isEnabled());
         goalBox(goal)->setText(QStringLiteral("unsaved"));
@@ -402,6 +427,7 @@ void StudyWindowTest::goals_saveWritesTheFile()
     const QString path = QDir(m_folder->path()).filePath(QStringLiteral("Goal2.txt"));
     QCOMPARE(readAll(path), QByteArray("Read Othala\r\ndaily\r\n"));
     QVERIFY(m_platform->messages.isEmpty());
+    QCOMPARE(goalSave(2)->accessibleDescription(), QStringLiteral("Goal 2 saved."));
     // The next start shows what was saved, and a second save leaves the file as it is.
     m_fixture->window.reset();
     openWindow();

@@ -105,6 +105,10 @@ AboutBox::AboutBox(QWidget *parent)
     auto *coBrand = yellowLabel<LinkLabel>(QStringLiteral("lblCoBrand"),
                                            QStringLiteral("Click here for more details."),
                                            twipsRect(4770, 2355, 2355, 195), this);
+    // Seen, the link stands under the offer it belongs to; heard alone, it must name it.
+    coBrand->setAccessibleDescription(
+        QStringLiteral("Opens the web page about getting this software fully branded for your "
+                       "website."));
 
     connect(homePage, &LinkLabel::clicked, this,
             [this] { emit webPageRequested(WebPages::Page::HomePage); });

@@ -107,7 +107,7 @@ FrameWindow::FrameWindow(QuizSession &session, Platform &platform, QWidget *pare
         if (!now || !m_test->isAncestorOf(now))
             return;
         // A new question is read from its top left corner: the stone, its name, its number.
-        if (old == m_test->nextButton() && now == m_test->optionBox(0)) {
+        if (now == m_test->optionBox(0) && old && m_test->isAncestorOf(old)) {
             m_scroller->horizontalScrollBar()->setValue(0);
             m_scroller->verticalScrollBar()->setValue(0);
         }

@@ -39,9 +39,11 @@ public:
 
     virtual ~Platform() = default;
 
-    // A modal message box titled with the program's title.
+    // A modal message box titled with the program's title. A screen reader hears
+    // `spokenDetail` with the box's buttons; nobody sees it.
     virtual Answer message(QWidget *parent, const QString &text, Icon icon,
-                           Buttons buttons = Buttons::Ok, Answer defaultAnswer = Answer::Ok) = 0;
+                           Buttons buttons = Buttons::Ok, Answer defaultAnswer = Answer::Ok,
+                           const QString &spokenDetail = {}) = 0;
     // The save-file dialog, which asks before replacing an existing file. Empty when cancelled.
     virtual QString saveFileName(QWidget *parent, const QString &filter) = 0;
     // Empties the clipboard, but only while what it holds came from this program.

@@ -2,6 +2,7 @@
 
 #include "filesaving.h"
 
+#include <QAbstractButton>
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -171,7 +172,8 @@ QString QtPlatform::defaultLockFile()
 }
 
 Platform::Answer QtPlatform::message(QWidget *parent, const QString &text, Icon icon,
-                                     Buttons buttons, Answer defaultAnswer)
+                                     Buttons buttons, Answer defaultAnswer,
+                                     const QString &spokenDetail)
 {
     // The program's texts may break a line with a carriage return alone; the box wants a line
     // feed.
@@ -188,6 +190,9 @@ Platform::Answer QtPlatform::message(QWidget *parent, const QString &text, Icon 
     box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     if (buttons == Buttons::YesNo)
         box.setDefaultButton(defaultAnswer == Answer::No ? QMessageBox::No : QMessageBox::Yes);
+    // The button that takes the focus is what a screen reader speaks last.
+    for (QAbstractButton *button : box.buttons())
+        button->setAccessibleDescription(spokenDetail);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return Answer::Yes;

@@ -48,7 +48,7 @@ public:
     Q_DISABLE_COPY_MOVE(QtPlatform)
 
     Answer message(QWidget *parent, const QString &text, Icon icon, Buttons buttons,
-                   Answer defaultAnswer) override;
+                   Answer defaultAnswer, const QString &spokenDetail) override;
     QString saveFileName(QWidget *parent, const QString &filter) override;
     void clearClipboardIfOurs() override;
     SettingsStore &settings() override;

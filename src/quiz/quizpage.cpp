@@ -3,7 +3,18 @@
 #include "brand/branding.h"
 
 #include <QAbstractButton>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+QString keyName(int index)
+{
+    return QStringLiteral("Key %1").arg(index + 1);
+}
+
+} // namespace
 
 QList<int> QuizPage::tickedBoxes() const
 {
@@ -24,7 +35,7 @@ void QuizPage::addKeyLabels()
         key->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         Branding::setTextColour(key, Branding::designedTextColour(box));
         key->setGeometry(box->x() - 24, box->y(), 14, box->height());
-        box->setAccessibleDescription(QStringLiteral("Key %1").arg(i + 1));
+        box->setAccessibleDescription(keyName(i));
         m_keys[i] = key;
     }
     showKeyLabels();
@@ -34,4 +45,19 @@ void QuizPage::showKeyLabels()
 {
     for (int i = 0; i < OptionCount; ++i)
         m_keys[i]->setVisible(!optionBox(i)->isHidden());
+}
+
+void QuizPage::keyPressEvent(QKeyEvent *event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        nextButton()->isEnabled()) {
+        nextButton()->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void QuizPage::describeQuestion(const QString &news)
+{
+    optionBox(0)->setAccessibleDescription(news + QLatin1Char(' ') + keyName(0));
 }

@@ -32,6 +32,11 @@ public:
     QList<int> tickedBoxes() const;
 
 protected:
+    // Enter answers the question wherever the focus stands on the page, as "Next" does.
+    void keyPressEvent(QKeyEvent *event) override;
+    // The first box, where the focus arrives with a new question, tells a screen reader what
+    // the labels show: QuizRules::questionNews, then its key.
+    void describeQuestion(const QString &news);
     // The key of each box, for the digit keys, beside it rather than in its caption, which
     // scoring compares and a screen reader speaks; a description tells the key instead. Made
     // once the boxes stand where they stay; it keeps clear of a frame drawn close around a box.

@@ -4,8 +4,10 @@
 #include "quizpage.h"
 #include "quizrules.h"
 #include "quizsession.h"
+#include "widgets/focusnews.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -22,7 +24,7 @@ QuizPageDriver::QuizPageDriver(QuizSubject subject, QuizSession &session, Platfo
     connect(page->nextButton(), &QPushButton::clicked, this, &QuizPageDriver::next);
     for (int i = 0; i < QuizPage::OptionCount; ++i) {
         connect(page->optionBox(i), &QAbstractButton::clicked, this,
-                &QuizPageDriver::optionClicked);
+                [this, i](bool ticked) { optionClicked(i, ticked); });
         auto *digit =
             new QShortcut(QKeySequence(Qt::Key_1 + i), page, nullptr, nullptr, digitScope);
         connect(digit, &QShortcut::activated, this, [this, i] { digitPressed(i); });
@@ -40,12 +42,20 @@ void QuizPageDriver::digitPressed(int index)
     box->click();
 }
 
-void QuizPageDriver::optionClicked(bool ticked)
+void QuizPageDriver::optionClicked(int index, bool ticked)
 {
     // Counted from the boxes rather than from clicks, so that a box ticked twice, an untick or a
     // refused "Next" leaves the rule as the boxes stand.
-    if (ticked && m_page->tickedBoxes().size() == QuizRules::requiredTicks(m_session.level()))
-        m_page->nextButton()->setFocus(Qt::OtherFocusReason);
+    const bool answered =
+        ticked && m_page->tickedBoxes().size() == QuizRules::requiredTicks(m_session.level());
+    // A digit key ticks a box the user may not have heard: "Next" says which one it was.
+    QPushButton *next = m_page->nextButton();
+    next->setAccessibleDescription(answered ? QStringLiteral("Key %1 ticked: %2.")
+                                                  .arg(index + 1)
+                                                  .arg(m_page->optionBox(index)->accessibleName())
+                                            : QString());
+    if (answered)
+        next->setFocus(Qt::OtherFocusReason);
 }
 
 void QuizPageDriver::next()
@@ -56,14 +66,21 @@ void QuizPageDriver::next()
     // toggle made counts as well.
     const QuizSession::NextStep step = m_session.pressNext(m_page->tickedBoxes());
     switch (step.kind) {
-    case QuizSession::NextStep::Kind::ShowQuestion:
+    case QuizSession::NextStep::Kind::ShowQuestion: {
         m_page->showQuestion(m_session.questionNo(), m_session.question(), m_session.level());
-        // A keyboard user answers the new question from its first box.
-        if (m_page->nextButton()->hasFocus())
-            m_page->optionBox(0)->setFocus(Qt::OtherFocusReason);
+        m_page->nextButton()->setAccessibleDescription({});
+        // A keyboard user answers the new question from its first box, which tells a screen
+        // reader the question as the focus arrives there.
+        QWidget *focus = QApplication::focusWidget();
+        if (focus && m_page->isAncestorOf(focus))
+            focusWithNews(m_page->optionBox(0));
         break;
+    }
     case QuizSession::NextStep::Kind::Refused:
-        m_platform.message(m_page, step.text, Platform::Icon::Critical);
+        m_platform.message(
+            m_page, step.text, Platform::Icon::Critical, Platform::Buttons::Ok,
+            Platform::Answer::Ok,
+            QuizRules::tickCountDetail(m_session.level(), int(m_page->tickedBoxes().size())));
         break;
     case QuizSession::NextStep::Kind::Finished:
         emit finished(step.text);

@@ -33,7 +33,7 @@ signals:
     void finished(const QString &resultText);
 
 private:
-    void optionClicked(bool ticked);
+    void optionClicked(int index, bool ticked);
     void digitPressed(int index);
 
     const QuizSubject m_subject;

@@ -60,6 +60,10 @@ QuizResultSection::QuizResultSection(Platform &platform, const QuizSession &sess
 void QuizResultSection::setResultText(const QString &text)
 {
     m_result->setText(text);
+    // The total closes the text, where a screen reader never gets on its own; the button that
+    // takes the focus at a test's end says it.
+    m_save->setAccessibleDescription(QStringLiteral("Result: ") +
+                                     text.section(QStringLiteral("\r\n"), -1).simplified());
     updateReviewButton();
 }
 

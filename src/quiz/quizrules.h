@@ -20,6 +20,14 @@ QString instruction(qint16 level);
 
 // Empty when an answer with this many ticked boxes may be scored, otherwise what to tell the user.
 QString tickCountMessage(qint16 level, int tickedCount);
+// What a screen reader adds to that message, which does not tell too many from too few:
+// "3 ticked, 1 needed."
+QString tickCountDetail(qint16 level, int tickedCount);
+// What a screen reader hears of a new question before its first option: "Question 3, Tiwaz.
+// You must choose only 1 option." A meanings question names the faces its right answers were
+// drawn for: "Question 3, Tiwaz, reversed. ..."
+QString questionNews(int number, const QString &stoneName, const QList<int> &meaningKinds,
+                     qint16 level);
 
 // One point for every right answer that equals a ticked caption, compared exactly; a caption that
 // equals two right answers earns two.

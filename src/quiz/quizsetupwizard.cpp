@@ -39,6 +39,7 @@ QuizSetupWizard::QuizSetupWizard(QuizSession &session, Platform &platform, QWidg
     setAccessibleName(QStringLiteral("Test Set Up"));
     m_pages = new QStackedWidget(this);
     m_pages->setObjectName(QStringLiteral("testSetUpPages"));
+    m_pages->setAccessibleName(QStringLiteral("Test Set Up steps"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_pages);
@@ -110,6 +111,7 @@ QuizSetupWizard::QuizSetupWizard(QuizSession &session, Platform &platform, QWidg
                      },
                      [] { return -1; },
                      [this] { return meaningsChosen() ? StoneTypes : Subjects; }};
+    showPage(Subjects);
 }
 
 QWidget *QuizSetupWizard::addPage(const QString &name)
@@ -125,6 +127,8 @@ void QuizSetupWizard::fillPage(Page id, const QString &prompt,
                                const QStringList &frameCaptions, const QStringList &descriptions)
 {
     QWidget *page = m_pages->widget(id);
+    // A screen reader hears the page's question as the focus enters the page.
+    page->setAccessibleName(prompt);
     auto *promptLabel = new QLabel(prompt, page);
     promptLabel->setObjectName(QStringLiteral("lblCaptions_%1").arg(promptNumberBase + id));
     QFont bold = promptLabel->font();
@@ -177,6 +181,8 @@ void QuizSetupWizard::fillPage(Page id, const QString &prompt,
 void QuizSetupWizard::showPage(Page page)
 {
     m_pages->setCurrentIndex(page);
+    // The page's question, which the study window tells with the section.
+    setAccessibleDescription(m_pages->currentWidget()->accessibleName());
 }
 
 bool QuizSetupWizard::meaningsChosen() const

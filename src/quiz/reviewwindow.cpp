@@ -8,6 +8,7 @@
 #include "quizrules.h"
 #include "widgets/screenfit.h"
 
+#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -63,6 +64,29 @@ protected:
         painter.drawRect(rect().adjusted(1, 1, -1, -1));
     }
 };
+
+// A row is read as one, by its name and description, which say all that its labels show.
+// Exposed, the labels of all 24 rows would be read as well when the window opens, as one long
+// utterance from which a screen reader drops every line it has already heard in it.
+class ReviewRowAccessible : public QAccessibleWidget
+{
+public:
+    explicit ReviewRowAccessible(QWidget *row)
+        : QAccessibleWidget(row, QAccessible::Border)
+    {}
+
+    int childCount() const override { return 0; }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+};
+
+QAccessibleInterface *reviewRowAccessible(const QString &className, QObject *object)
+{
+    if (className == QLatin1String("QFrame") && dynamic_cast<ReviewRow *>(object))
+        return new ReviewRowAccessible(static_cast<ReviewRow *>(object));
+    return nullptr;
+}
 
 // One option: its mark in a column of its own, then its text wrapped at the label's width. A
 // word-wrapped label lays its text out afresh for every size a layout asks of it, which for the
@@ -192,6 +216,10 @@ ReviewWindow::ReviewWindow(const AnswerSheet &sheet, QWidget *parent)
     : QDialog(parent)
     , m_sheet(sheet)
 {
+    [[maybe_unused]] static const bool factoryInstalled = [] {
+        QAccessible::installFactory(reviewRowAccessible);
+        return true;
+    }();
     setObjectName(QStringLiteral("frmReview"));
     setWindowTitle(QStringLiteral("Review Answers"));
     setAccessibleName(windowTitle());

@@ -62,7 +62,7 @@ GoalDocument::Told GoalDocument::save(const QString &text, const Ask &ask)
     if (error.isEmpty()) {
         m_encoding = encoding;
         m_stamp = GoalFile::stampOf(m_path);
-        return {};
+        return {{}, false, true};
     }
     // Of a file that is not there, nothing can be said to be kept.
     const QString kept = FileSaving::pathKind(m_path) == FileSaving::PathKind::Missing

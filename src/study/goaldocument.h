@@ -19,6 +19,7 @@ public:
     struct Told {
         QString text;
         bool failed = false; // the save failed, rather than was refused because of a lock
+        bool saved = false;  // the file holds the text now
     };
 
     // Reads the goal's file; returns what its box shows.

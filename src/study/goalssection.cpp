@@ -1,5 +1,6 @@
 #include "goalssection.h"
 
+#include "widgets/focusnews.h"
 #include "widgets/guardedtextbox.h"
 
 #include <QCheckBox>
@@ -35,11 +36,15 @@ GoalsSection::GoalsSection(Platform &platform, QWidget *parent)
         connect(m_ticks[i], &QCheckBox::toggled, this, [this, i](bool ticked) {
             m_texts[i]->setEnabled(ticked);
             m_saves[i]->setEnabled(ticked);
+            describeLock(i);
             if (ticked && !m_lockReasons[i].isEmpty())
                 emit lockedGoalTicked(m_lockReasons[i]);
         });
         connect(m_saves[i], &QPushButton::clicked, this,
                 [this, goal] { emit saveRequested(goal); });
+        connect(m_texts[i], &QPlainTextEdit::textChanged, m_saves[i],
+                [save = m_saves[i]] { save->setAccessibleDescription({}); });
+        describeLock(i);
 
         const int row = i * 2;
         layout->addWidget(m_ticks[i], row, 0, Qt::AlignLeft);
@@ -55,6 +60,24 @@ void GoalsSection::showGoal(int goal, const QString &text, const QString &lockRe
     box->setText(text);
     box->setReadOnly(!lockReason.isEmpty());
     m_lockReasons[goal - 1] = lockReason;
+    describeLock(goal - 1);
+}
+
+void GoalsSection::describeLock(int index)
+{
+    const QString reason = m_lockReasons[index].isEmpty() && !m_ticks[index]->isChecked()
+                               ? QStringLiteral("Locked; tick to change Goal %1.").arg(index + 1)
+                               : m_lockReasons[index];
+    m_ticks[index]->setAccessibleDescription(reason);
+    m_texts[index]->setAccessibleDescription(m_lockReasons[index]);
+}
+
+void GoalsSection::confirmSaved(int goal)
+{
+    QPushButton *save = m_saves[goal - 1];
+    save->setAccessibleDescription(QStringLiteral("Goal %1 saved.").arg(goal));
+    if (save->hasFocus())
+        focusWithNews(save);
 }
 
 QString GoalsSection::goalText(int goal) const

@@ -1,8 +1,9 @@
 #include "memorizesection.h"
 
+#include "brand/branding.h"
 #include "catalogue/runecatalogue.h"
 #include "catalogue/stonepicturebox.h"
-#include "brand/branding.h"
+#include "widgets/focusnews.h"
 #include "widgets/guardedtextbox.h"
 
 #include <QGridLayout>
@@ -128,12 +129,34 @@ void MemorizeSection::showStone(StoneIndex stone)
     m_pictures[1]->turn();
     m_keywords->setText(catalogue.keywordsOf(stone).join(QStringLiteral(", ")));
     m_alternativeNames->setText(catalogue.alternativeNamesOf(stone).join(QStringLiteral(", ")));
+    // A screen reader reads a text box from its caret line by line; the description gives it
+    // the whole meaning as the focus arrives.
+    for (GuardedTextBox *meaning : m_meanings)
+        meaning->setAccessibleDescription(meaning->text());
+    // The walk's buttons keep the focus as they move on; what changed is said on them.
+    const QString news = QStringLiteral("%1. Keywords: %2. Alternative Names: %3.")
+                             .arg(name, m_keywords->text(), m_alternativeNames->text());
+    setAccessibleDescription(name + QLatin1Char('.'));
+    for (QPushButton *button : {m_back, m_next}) {
+        button->setAccessibleDescription(news);
+        if (button->hasFocus())
+            focusWithNews(button);
+    }
 }
 
 void MemorizeSection::setBackNextEnabled(std::optional<bool> back, std::optional<bool> next)
 {
-    if (back)
-        m_back->setEnabled(*back);
-    if (next)
-        m_next->setEnabled(*next);
+    // A button disabled under the focus would hand it on out of the walk, to whatever comes next
+    // in the window; the other button of the walk takes it instead.
+    const auto set = [](QPushButton *button, QPushButton *other, std::optional<bool> enabled) {
+        if (!enabled)
+            return;
+        if (!*enabled && button->hasFocus() && other->isEnabled())
+            other->setFocus(Qt::OtherFocusReason);
+        button->setEnabled(*enabled);
+    };
+    if (back.value_or(false))
+        set(m_back, m_next, back);
+    set(m_next, m_back, next);
+    set(m_back, m_next, back);
 }

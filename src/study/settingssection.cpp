@@ -98,9 +98,11 @@ SettingsSection::SettingsSection(QWidget *parent)
     m_objects[0] = tickBox(QStringLiteral("chkObjects_0"), QStringLiteral("Keywords"), objects);
     m_objects[1] =
         tickBox(QStringLiteral("chkObjects_1"), QStringLiteral("Also Known As"), objects);
-    // "Also Known As" stands first on screen, although it is the second object.
+    // "Also Known As" stands first on screen, although it is the second object; Tab follows
+    // the screen.
     objectsLayout->addWidget(m_objects[1]);
     objectsLayout->addWidget(m_objects[0]);
+    setTabOrder(m_meanings[2], m_objects[1]);
 
     m_memorize = new QPushButton(QStringLiteral("Memorize Meanings / Keywords"), this);
     m_memorize->setObjectName(QStringLiteral("cmdMemorize"));

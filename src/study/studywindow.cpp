@@ -12,6 +12,7 @@
 #include "settingssection.h"
 #include "studysettings.h"
 #include "studywalk.h"
+#include "widgets/focusnews.h"
 #include "widgets/linklabel.h"
 
 #include <QCloseEvent>
@@ -62,8 +63,12 @@ StudyWindow::StudyWindow(Platform &platform, StudyWalk &walk, QuizSession &quizS
         button->setObjectName(QStringLiteral("cmdSubjects_%1").arg(i));
         button->setAccessibleName(captions[i]);
         button->setGeometry(twipsRect(2580 * i, 360, 2575, 400));
-        connect(button, &QPushButton::clicked, this,
-                [this, i] { showSection(static_cast<Section>(i)); });
+        connect(button, &QPushButton::clicked, this, [this, i, button] {
+            showSection(static_cast<Section>(i));
+            if (button->hasFocus())
+                focusWithNews(button);
+        });
+        m_sectionButtons[i] = button;
     }
 
     m_panels = new QStackedWidget(client);
@@ -80,6 +85,7 @@ StudyWindow::StudyWindow(Platform &platform, StudyWalk &walk, QuizSession &quizS
                                                            m_goals, m_keywordsTest, m_testResult})
         m_panels->addWidget(panel);
 
+    connect(m_panels, &QStackedWidget::currentChanged, this, &StudyWindow::tellFrontSection);
     buildBanner(client);
     buildMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -96,6 +102,9 @@ StudyWindow::StudyWindow(Platform &platform, StudyWalk &walk, QuizSession &quizS
     connect(m_testSetUp, &QuizSetupWizard::keywordsTestRequested, this, [this] {
         m_keywordsTest->start();
         bringToFront(Section::TestKeywords);
+        // The first box tells the question; the page alone would hand the focus to whichever
+        // control had it in an earlier test.
+        m_keywordsTest->optionBox(0)->setFocus(Qt::OtherFocusReason);
     });
     connect(m_testSetUp, &QuizSetupWizard::meaningsTestRequested, this,
             &StudyWindow::meaningsTestRequested);
@@ -159,8 +168,8 @@ void StudyWindow::showSection(Section section)
         bringToFront(Section::MemorizeStones);
         break;
     case Section::TestSetUp:
-        bringToFront(Section::TestSetUp);
         m_testSetUp->showPage(QuizSetupWizard::Subjects);
+        bringToFront(Section::TestSetUp);
         break;
     case Section::Settings:
     case Section::Goals:
@@ -177,6 +186,20 @@ void StudyWindow::bringToFront(Section section)
         m_loadingFront = section;
     else
         m_panels->setCurrentIndex(static_cast<int>(section));
+}
+
+void StudyWindow::tellFrontSection()
+{
+    QWidget *front = m_panels->currentWidget();
+    m_panels->setAccessibleName(front->accessibleName());
+    // A section's own description names what it shows first: the stone, the set-up's question.
+    const QString heading = front->accessibleDescription();
+    for (QPushButton *button : m_sectionButtons) {
+        button->setAccessibleDescription(
+            button->accessibleName() != front->accessibleName() ? QString()
+            : heading.isEmpty()                                 ? QStringLiteral("Shown below.")
+                                : QStringLiteral("Shown below: %1").arg(heading));
+    }
 }
 
 StudyWindow::Section StudyWindow::frontSection() const
@@ -210,6 +233,8 @@ void StudyWindow::saveGoal(int goal)
     if (!told.text.isEmpty())
         m_platform.message(this, told.text,
                            told.failed ? Platform::Icon::Critical : Platform::Icon::Information);
+    if (told.saved)
+        m_goals->confirmSaved(goal);
 }
 
 void StudyWindow::loadStudySettings()
@@ -258,6 +283,7 @@ void StudyWindow::showStudyStone()
 {
     if (!m_walk.isEmpty())
         m_memorize->showStone(m_walk.currentStone());
+    tellFrontSection();
 }
 
 void StudyWindow::nextStone()
@@ -313,8 +339,9 @@ void StudyWindow::showTestResult(const QString &resultText)
     m_testResult->setResultText(resultText);
     bringToFront(Section::TestResult);
     // Keys the user typed for the last question must not land in the result, which is saved as
-    // it stands, nor press a link; a button that Enter does not press takes them.
-    m_testResult->saveButton()->setFocus(Qt::OtherFocusReason);
+    // it stands, nor press a link; a button that Enter does not press takes them, and tells the
+    // total as it does.
+    focusWithNews(m_testResult->saveButton());
 }
 
 void StudyWindow::closeEvent(QCloseEvent *event)

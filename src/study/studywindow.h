@@ -16,6 +16,7 @@ class KeywordsQuizPage;
 class LinkLabel;
 class MemorizeSection;
 class Platform;
+class QPushButton;
 class QStackedWidget;
 class SettingsSection;
 class QuizResultSection;
@@ -98,8 +99,13 @@ private:
     std::function<void(WebPages::Page)> openPage();
     void buildBanner(QWidget *client);
 
+    // What a screen reader hears of the section in front: the panels' name, and on its section
+    // button, which keeps the focus, that the section is shown below.
+    void tellFrontSection();
+
     Platform &m_platform;
     StudyWalk &m_walk;
+    std::array<QPushButton *, 4> m_sectionButtons{};
     QStackedWidget *m_panels = nullptr;
     SettingsSection *m_settings = nullptr;
     MemorizeSection *m_memorize = nullptr;
