@@ -137,14 +137,12 @@ void MeaningsTestTest::checkQuestionShown(int number)
         QVERIFY(allowed.contains(answer));
         QCOMPARE(question.options.count(answer), 1);
     }
-    // A screen reader hears the question on the first box, with the faces of its right answers.
-    const QString news = box(0)->accessibleDescription();
-    QVERIFY(news.startsWith(
-        QStringLiteral("Question %1, %2, ").arg(number).arg(catalogue.stoneNames[stone])));
-    for (int kind = 0; kind < 3; ++kind) {
-        const char *face = std::array{"upright", "reversed", "merkstave"}[kind];
-        QCOMPARE(news.contains(QLatin1String(face)), question.meaningKinds.contains(kind));
-    }
+    // A screen reader hears the question on the first box, and no more than the page shows: not
+    // the face the right answers were drawn for.
+    QVERIFY(box(0)->accessibleDescription().startsWith(
+        QStringLiteral("Question %1, %2. %3.")
+            .arg(number)
+            .arg(catalogue.stoneNames[stone], QuizRules::instruction(level))));
     const int inUse = QuizRules::optionCount(level);
     for (int i = 0; i < MeaningsQuizPage::OptionCount; ++i) {
         QCOMPARE(box(i)->isVisible(), i < inUse);

@@ -104,5 +104,5 @@ void KeywordsQuizPage::showQuestion(int number, const AnsweredQuestion &question
         }
     }
     showKeyLabels();
-    describeQuestion(QuizRules::questionNews(number, name, question.meaningKinds, level));
+    describeQuestion(QuizRules::questionNews(number, name, level));
 }

@@ -102,5 +102,5 @@ void MeaningsQuizPage::showQuestion(int number, const AnsweredQuestion &question
     m_stoneName->setText(name);
     m_picture->setPictureNumber(pictureNumberOf(question.stone));
     m_picture->setAccessibleName(name);
-    describeQuestion(QuizRules::questionNews(number, name, question.meaningKinds, level));
+    describeQuestion(QuizRules::questionNews(number, name, level));
 }

@@ -45,23 +45,10 @@ QString tickCountDetail(qint16 level, int tickedCount)
         .arg(requiredTicks(level));
 }
 
-QString questionNews(int number, const QString &stoneName, const QList<int> &meaningKinds,
-                     qint16 level)
+QString questionNews(int number, const QString &stoneName, qint16 level)
 {
-    static const char *const faces[] = {"upright", "reversed", "merkstave"};
-    QStringList asked;
-    for (int kind : {QuizSetup::Upright, QuizSetup::Reversed, QuizSetup::Merkstave}) {
-        if (meaningKinds.contains(kind))
-            asked << QLatin1String(faces[kind]);
-    }
-    QString news = QStringLiteral("Question %1, %2").arg(number).arg(stoneName);
-    if (!asked.isEmpty()) {
-        const QString last = asked.takeLast();
-        news += QStringLiteral(", ") + (asked.isEmpty() ? last
-                                                        : asked.join(QStringLiteral(", ")) +
-                                                              QStringLiteral(" and ") + last);
-    }
-    return news + QStringLiteral(". ") + instruction(level) + QLatin1Char('.');
+    return QStringLiteral("Question %1, %2. ").arg(number).arg(stoneName) + instruction(level) +
+           QLatin1Char('.');
 }
 
 qint16 score(const QStringList &tickedCaptions, const QStringList &correctAnswers)

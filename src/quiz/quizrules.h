@@ -24,10 +24,9 @@ QString tickCountMessage(qint16 level, int tickedCount);
 // "3 ticked, 1 needed."
 QString tickCountDetail(qint16 level, int tickedCount);
 // What a screen reader hears of a new question before its first option: "Question 3, Tiwaz.
-// You must choose only 1 option." A meanings question names the faces its right answers were
-// drawn for: "Question 3, Tiwaz, reversed. ..."
-QString questionNews(int number, const QString &stoneName, const QList<int> &meaningKinds,
-                     qint16 level);
+// You must choose only 1 option." Only what the page shows: a meanings question does not say
+// which face its right answers were drawn for, as the picture is upright whatever the face.
+QString questionNews(int number, const QString &stoneName, qint16 level);
 
 // One point for every right answer that equals a ticked caption, compared exactly; a caption that
 // equals two right answers earns two.
