@@ -238,10 +238,11 @@ void HistoryTest::badFiles()
         // A second test in the same run: nothing more to tell.
         const bool again = store.record(sheet, QDateTime::currentDateTimeUtc()) == kept &&
                            store.takeNotice().isEmpty();
-        if (kept != recorded || notice.contains(told) != true || told.isEmpty() != notice.isEmpty())
+        const bool asExpected =
+            kept == recorded && notice.contains(told) && told.isEmpty() == notice.isEmpty();
+        if (!asExpected)
             qWarning("Recorded: %d, told: %s", kept, qPrintable(notice));
-        return kept == recorded && notice.contains(told) && told.isEmpty() == notice.isEmpty() &&
-               again;
+        return asExpected && again;
     };
     if (place.startsWith(QLatin1String("read-only"))) {
         QStringList handedOver{folder.path()};

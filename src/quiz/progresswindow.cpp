@@ -5,6 +5,7 @@
 #include "platform/platform.h"
 #include "reviewwindow.h"
 #include "scorechart.h"
+#include "widgets/commandbutton.h"
 
 #include <QAbstractTableModel>
 #include <QDir>
@@ -57,14 +58,6 @@ QString shownDate(qint64 ms, bool withTime)
     const QDateTime local = QDateTime::fromMSecsSinceEpoch(ms).toLocalTime();
     return QLocale().toString(local, withTime ? QStringLiteral("d MMM yyyy, HH:mm")
                                               : QStringLiteral("d MMM yyyy"));
-}
-
-QPushButton *addButton(const QString &text, const QString &name, QWidget *parent)
-{
-    auto *button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setAccessibleName(QString(text).remove(QLatin1Char('&')).remove(QStringLiteral("...")));
-    return button;
 }
 
 QLabel *addHeading(const QString &text, QWidget *buddy, QWidget *parent)
@@ -185,11 +178,12 @@ ProgressWindow::ProgressWindow(Platform &platform, HistoryStore &history, QWidge
     m_tests->setUniformRowHeights(true);
     m_tests->setAllColumnsShowFocus(true);
 
-    m_study =
-        addButton(QStringLiteral("S&tudy Weakest Stones"), QStringLiteral("cmdStudyWeakest"), this);
-    m_export = addButton(QStringLiteral("&Export..."), QStringLiteral("cmdExport"), this);
-    m_forget = addButton(QStringLiteral("&Forget History..."), QStringLiteral("cmdForget"), this);
-    QPushButton *close = addButton(QStringLiteral("Close"), QStringLiteral("cmdClose"), this);
+    m_study = commandButton(QStringLiteral("S&tudy Weakest Stones"),
+                            QStringLiteral("cmdStudyWeakest"), this);
+    m_export = commandButton(QStringLiteral("&Export..."), QStringLiteral("cmdExport"), this);
+    m_forget =
+        commandButton(QStringLiteral("&Forget History..."), QStringLiteral("cmdForget"), this);
+    QPushButton *close = commandButton(QStringLiteral("Close"), QStringLiteral("cmdClose"), this);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_chart, 3);

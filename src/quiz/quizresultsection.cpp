@@ -4,6 +4,7 @@
 #include "quizrules.h"
 #include "quizsession.h"
 #include "reviewwindow.h"
+#include "widgets/commandbutton.h"
 #include "widgets/guardedtextbox.h"
 
 #include <QDir>
@@ -30,15 +31,9 @@ QuizResultSection::QuizResultSection(Platform &platform, const QuizSession &sess
     m_result->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_result->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     title->setBuddy(m_result);
-    m_save = new QPushButton(QStringLiteral("Save Current Result"), this);
-    m_save->setObjectName(QStringLiteral("Command5"));
-    m_save->setAccessibleName(m_save->text());
-    m_review = new QPushButton(QStringLiteral("Review Answers"), this);
-    m_review->setObjectName(QStringLiteral("cmdReview"));
-    m_review->setAccessibleName(m_review->text());
-    m_progress = new QPushButton(QStringLiteral("Progress"), this);
-    m_progress->setObjectName(QStringLiteral("cmdProgress"));
-    m_progress->setAccessibleName(m_progress->text());
+    m_save = commandButton(QStringLiteral("Save Current Result"), QStringLiteral("Command5"), this);
+    m_review = commandButton(QStringLiteral("Review Answers"), QStringLiteral("cmdReview"), this);
+    m_progress = commandButton(QStringLiteral("Progress"), QStringLiteral("cmdProgress"), this);
     setTabOrder(m_progress, m_review);
     setTabOrder(m_review, m_save);
     auto *layout = new QVBoxLayout(this);

@@ -3,6 +3,7 @@
 #include "brand/branding.h"
 #include "catalogue/runecatalogue.h"
 #include "catalogue/stonepicturebox.h"
+#include "widgets/commandbutton.h"
 #include "widgets/focusnews.h"
 #include "widgets/guardedtextbox.h"
 
@@ -83,12 +84,8 @@ MemorizeSection::MemorizeSection(Platform &platform, QWidget *parent)
     for (GuardedTextBox *box : {m_keywords, m_alternativeNames})
         box->setFixedHeight(40);
 
-    m_back = new QPushButton(QStringLiteral("<< Back"), this);
-    m_back->setObjectName(QStringLiteral("cmdBack"));
-    m_back->setAccessibleName(QStringLiteral("Back"));
-    m_next = new QPushButton(QStringLiteral("Next >>"), this);
-    m_next->setObjectName(QStringLiteral("cmdNext"));
-    m_next->setAccessibleName(QStringLiteral("Next"));
+    m_back = commandButton(QStringLiteral("<< Back"), QStringLiteral("cmdBack"), this);
+    m_next = commandButton(QStringLiteral("Next >>"), QStringLiteral("cmdNext"), this);
     connect(m_back, &QPushButton::clicked, this, &MemorizeSection::backRequested);
     connect(m_next, &QPushButton::clicked, this, &MemorizeSection::nextRequested);
 

@@ -1,5 +1,6 @@
 #include "settingssection.h"
 
+#include "widgets/commandbutton.h"
 #include "widgets/wrappinglabel.h"
 
 #include <QCheckBox>
@@ -104,12 +105,10 @@ SettingsSection::SettingsSection(QWidget *parent)
     objectsLayout->addWidget(m_objects[0]);
     setTabOrder(m_meanings[2], m_objects[1]);
 
-    m_memorize = new QPushButton(QStringLiteral("Memorize Meanings / Keywords"), this);
-    m_memorize->setObjectName(QStringLiteral("cmdMemorize"));
-    m_memorize->setAccessibleName(m_memorize->text());
-    m_save = new QPushButton(QStringLiteral("Save Current Settings As Default"), this);
-    m_save->setObjectName(QStringLiteral("cmdSaveSettings"));
-    m_save->setAccessibleName(m_save->text());
+    m_memorize = commandButton(QStringLiteral("Memorize Meanings / Keywords"),
+                               QStringLiteral("cmdMemorize"), this);
+    m_save = commandButton(QStringLiteral("Save Current Settings As Default"),
+                           QStringLiteral("cmdSaveSettings"), this);
     connect(m_memorize, &QPushButton::clicked, this, &SettingsSection::memorizeRequested);
     connect(m_save, &QPushButton::clicked, this, &SettingsSection::saveRequested);
 
