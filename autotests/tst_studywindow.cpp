@@ -21,6 +21,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocument>
 
 #include <sys/stat.h>
 
@@ -127,6 +128,10 @@ void StudyWindowTest::firstStart()
     StudyWindow &window = openWindow();
     QCOMPARE(window.frontSection(), StudyWindow::Section::Settings);
     QVERIFY(m_platform->messages.isEmpty());
+    // The sections behind it keep their texts until shown or read: laying them out at start
+    // would be most of the start's text work.
+    for (const GuardedTextBox *box : window.findChildren<GuardedTextBox *>())
+        QVERIFY2(box->document()->isEmpty(), qPrintable(box->objectName()));
     // Goal files made with their defaults and shown, locked.
     for (int goal = 1; goal <= 2; ++goal) {
         const QString path =

@@ -23,7 +23,9 @@ packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-d
     desktop-file-utils appstream dpkg-dev file lintian xvfb xclip
     weston qt6-wayland
     # The history of tests (Qt's SQLite driver) and its Progress window's chart.
-    libqt6sql6-sqlite qt6-charts-dev)
+    libqt6sql6-sqlite qt6-charts-dev
+    # The font configuration, read early on a second core at start (Qt links it already).
+    libfontconfig-dev)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||

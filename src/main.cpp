@@ -1,10 +1,12 @@
 #include "app/orlendraapp.h"
+#include "platform/fontwarmup.h"
 #include "platform/qtplatform.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    FontConfigurationWarmUp fonts;
     QApplication app(argc, argv);
     OrlendraApp::prepareApplication();
 
@@ -12,6 +14,7 @@ int main(int argc, char *argv[])
     OrlendraApp run(platform);
     QObject::connect(&run, &OrlendraApp::runEnded, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
+    fonts.finish();
     if (!run.start())
         return 0;
     return QApplication::exec();

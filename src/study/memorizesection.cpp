@@ -116,23 +116,29 @@ void MemorizeSection::showStone(StoneIndex stone)
     const RuneCatalogue &catalogue = loadRuneCatalogue();
     const QString &name = catalogue.stoneNames[stone];
     m_stoneName->setText(name);
-    m_meanings[0]->setText(catalogue.uprightMeanings[stone]);
-    m_meanings[1]->setText(catalogue.reversedMeanings[stone]);
-    m_meanings[2]->setText(catalogue.merkstaveMeanings[stone]);
+    // The texts are kept here as well as given to the boxes: reading them back would make a box
+    // behind the front section lay its text out long before anyone sees it.
+    const std::array<QString, 3> meanings{catalogue.uprightMeanings[stone],
+                                          catalogue.reversedMeanings[stone],
+                                          catalogue.merkstaveMeanings[stone]};
+    for (int i = 0; i < 3; ++i) {
+        m_meanings[i]->setText(meanings[i]);
+        // A screen reader reads a text box from its caret line by line; the description gives it
+        // the whole meaning as the focus arrives.
+        m_meanings[i]->setAccessibleDescription(meanings[i]);
+    }
     m_pictures[0]->setPictureNumber(pictureNumberOf(stone));
     m_pictures[0]->setAccessibleName(name + QStringLiteral(", upright"));
     m_pictures[1]->setPictureNumber(pictureNumberOf(stone));
     m_pictures[1]->setAccessibleName(name + QStringLiteral(", reversed"));
     m_pictures[1]->turn();
-    m_keywords->setText(catalogue.keywordsOf(stone).join(QStringLiteral(", ")));
-    m_alternativeNames->setText(catalogue.alternativeNamesOf(stone).join(QStringLiteral(", ")));
-    // A screen reader reads a text box from its caret line by line; the description gives it
-    // the whole meaning as the focus arrives.
-    for (GuardedTextBox *meaning : m_meanings)
-        meaning->setAccessibleDescription(meaning->text());
+    const QString keywords = catalogue.keywordsOf(stone).join(QStringLiteral(", "));
+    const QString alternativeNames = catalogue.alternativeNamesOf(stone).join(QStringLiteral(", "));
+    m_keywords->setText(keywords);
+    m_alternativeNames->setText(alternativeNames);
     // The walk's buttons keep the focus as they move on; what changed is said on them.
     const QString news = QStringLiteral("%1. Keywords: %2. Alternative Names: %3.")
-                             .arg(name, m_keywords->text(), m_alternativeNames->text());
+                             .arg(name, keywords, alternativeNames);
     setAccessibleDescription(name + QLatin1Char('.'));
     for (QPushButton *button : {m_back, m_next}) {
         button->setAccessibleDescription(news);

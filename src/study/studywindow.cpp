@@ -82,8 +82,12 @@ StudyWindow::StudyWindow(Platform &platform, StudyWalk &walk, QuizSession &quizS
     m_keywordsTest = new KeywordsQuizPage(quizSession, platform, m_panels);
     m_testResult = new QuizResultSection(platform, quizSession, m_panels);
     for (QWidget *panel : std::initializer_list<QWidget *>{m_settings, m_memorize, m_testSetUp,
-                                                           m_goals, m_keywordsTest, m_testResult})
+                                                           m_goals, m_keywordsTest, m_testResult}) {
+        // The section shown first lays itself out as it is added; at its own size, not at a
+        // new widget's default one, or every text of it is measured twice.
+        panel->setGeometry(m_panels->contentsRect());
         m_panels->addWidget(panel);
+    }
 
     connect(m_panels, &QStackedWidget::currentChanged, this, &StudyWindow::tellFrontSection);
     buildBanner(client);
