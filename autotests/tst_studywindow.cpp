@@ -2,6 +2,7 @@
 #include "catalogue/stonepicturebox.h"
 #include "catalogue/stonepictures.h"
 #include "ordinaryuser.h"
+#include "quiz/quizsetupwizard.h"
 #include "study/goalfile.h"
 #include "study/settingssection.h"
 #include "study/studywalk.h"
@@ -365,7 +366,7 @@ void StudyWindowTest::endOfWalk_offersTheTest()
 void StudyWindowTest::testSetUpButton_opensTheFirstPage()
 {
     StudyWindow &window = openWindow();
-    auto *pages = window.findChild<QStackedWidget *>(QStringLiteral("testSetUpPages"));
+    auto *pages = window.testSetUp()->findChild<QStackedWidget *>(QStringLiteral("testSetUpPages"));
     pages->setCurrentIndex(2);
     press(QStringLiteral("cmdSubjects_2"));
     QCOMPARE(window.frontSection(), StudyWindow::Section::TestSetUp);
@@ -580,6 +581,9 @@ void StudyWindowTest::goals_keepTheirFiles()
 void StudyWindowTest::everyControlIsNamed()
 {
     StudyWindow &window = openWindow();
+    // The sections a start does not show are built when first brought to the front.
+    for (int section = 0; section < 6; ++section)
+        window.bringToFront(static_cast<StudyWindow::Section>(section));
     const auto controls = window.findChildren<QWidget *>();
     int checked = 0;
     for (QWidget *control : controls) {

@@ -34,6 +34,7 @@ StudyWindow::StudyWindow(Platform &platform, StudyWalk &walk, QuizSession &quizS
     : QMainWindow(parent)
     , m_platform(platform)
     , m_walk(walk)
+    , m_quizSession(quizSession)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(Branding::windowTitle);
@@ -78,11 +79,10 @@ StudyWindow::StudyWindow(Platform &platform, StudyWalk &walk, QuizSession &quizS
     m_settings = new SettingsSection(m_panels);
     m_memorize = new MemorizeSection(platform, m_panels);
     m_goals = new GoalsSection(platform, m_panels);
-    m_testSetUp = new QuizSetupWizard(quizSession, platform, m_panels);
-    m_keywordsTest = new KeywordsQuizPage(quizSession, platform, m_panels);
-    m_testResult = new QuizResultSection(platform, quizSession, m_panels);
-    for (QWidget *panel : std::initializer_list<QWidget *>{m_settings, m_memorize, m_testSetUp,
-                                                           m_goals, m_keywordsTest, m_testResult}) {
+    // The test sections are built on first use (testSetUp() and the like); until then an empty
+    // widget keeps each one's place in the stack.
+    for (QWidget *panel : std::initializer_list<QWidget *>{m_settings, m_memorize, new QWidget,
+                                                           m_goals, new QWidget, new QWidget}) {
         // The section shown first lays itself out as it is added; at its own size, not at a
         // new widget's default one, or every text of it is measured twice.
         panel->setGeometry(m_panels->contentsRect());
@@ -103,18 +103,54 @@ StudyWindow::StudyWindow(Platform &platform, StudyWalk &walk, QuizSession &quizS
     connect(m_goals, &GoalsSection::lockedGoalTicked, this, [this](const QString &lockReason) {
         m_platform.message(this, lockReason, Platform::Icon::Information);
     });
-    connect(m_testSetUp, &QuizSetupWizard::keywordsTestRequested, this, [this] {
-        m_keywordsTest->start();
-        bringToFront(Section::TestKeywords);
-        // The first box tells the question; the page alone would hand the focus to whichever
-        // control had it in an earlier test.
-        m_keywordsTest->optionBox(0)->setFocus(Qt::OtherFocusReason);
-    });
-    connect(m_testSetUp, &QuizSetupWizard::meaningsTestRequested, this,
-            &StudyWindow::meaningsTestRequested);
-    connect(m_keywordsTest, &KeywordsQuizPage::finished, this, &StudyWindow::showTestResult);
-    connect(m_testResult, &QuizResultSection::progressRequested, this,
-            &StudyWindow::progressRequested);
+}
+
+QuizSetupWizard *StudyWindow::testSetUp()
+{
+    if (!m_testSetUp) {
+        m_testSetUp = new QuizSetupWizard(m_quizSession, m_platform, m_panels);
+        connect(m_testSetUp, &QuizSetupWizard::keywordsTestRequested, this, [this] {
+            keywordsTest()->start();
+            bringToFront(Section::TestKeywords);
+            // The first box tells the question; the page alone would hand the focus to whichever
+            // control had it in an earlier test.
+            m_keywordsTest->optionBox(0)->setFocus(Qt::OtherFocusReason);
+        });
+        connect(m_testSetUp, &QuizSetupWizard::meaningsTestRequested, this,
+                &StudyWindow::meaningsTestRequested);
+        putInPlace(Section::TestSetUp, m_testSetUp);
+    }
+    return m_testSetUp;
+}
+
+KeywordsQuizPage *StudyWindow::keywordsTest()
+{
+    if (!m_keywordsTest) {
+        m_keywordsTest = new KeywordsQuizPage(m_quizSession, m_platform, m_panels);
+        connect(m_keywordsTest, &KeywordsQuizPage::finished, this, &StudyWindow::showTestResult);
+        putInPlace(Section::TestKeywords, m_keywordsTest);
+    }
+    return m_keywordsTest;
+}
+
+QuizResultSection *StudyWindow::testResult()
+{
+    if (!m_testResult) {
+        m_testResult = new QuizResultSection(m_platform, m_quizSession, m_panels);
+        connect(m_testResult, &QuizResultSection::progressRequested, this,
+                &StudyWindow::progressRequested);
+        putInPlace(Section::TestResult, m_testResult);
+    }
+    return m_testResult;
+}
+
+void StudyWindow::putInPlace(Section section, QWidget *panel)
+{
+    QWidget *placeholder = m_panels->widget(static_cast<int>(section));
+    panel->setGeometry(m_panels->contentsRect());
+    m_panels->insertWidget(static_cast<int>(section), panel);
+    m_panels->removeWidget(placeholder);
+    delete placeholder;
 }
 
 void StudyWindow::buildMenus()
@@ -172,7 +208,7 @@ void StudyWindow::showSection(Section section)
         bringToFront(Section::MemorizeStones);
         break;
     case Section::TestSetUp:
-        m_testSetUp->showPage(QuizSetupWizard::Subjects);
+        testSetUp()->showPage(QuizSetupWizard::Subjects);
         bringToFront(Section::TestSetUp);
         break;
     case Section::Settings:
@@ -186,6 +222,20 @@ void StudyWindow::showSection(Section section)
 
 void StudyWindow::bringToFront(Section section)
 {
+    // Whatever comes to the front is built by then.
+    switch (section) {
+    case Section::TestSetUp:
+        testSetUp();
+        break;
+    case Section::TestKeywords:
+        keywordsTest();
+        break;
+    case Section::TestResult:
+        testResult();
+        break;
+    default:
+        break;
+    }
     if (m_loadingFront)
         m_loadingFront = section;
     else
@@ -340,7 +390,7 @@ void StudyWindow::pickBanner(BannerPick pick)
 
 void StudyWindow::showTestResult(const QString &resultText)
 {
-    m_testResult->setResultText(resultText);
+    testResult()->setResultText(resultText);
     bringToFront(Section::TestResult);
     // Keys the user typed for the last question must not land in the result, which is saved as
     // it stands, nor press a link; a button that Enter does not press takes them, and tells the
