@@ -23,6 +23,8 @@
 #include <QPushButton>
 #include <QStackedWidget>
 
+#include <utility>
+
 namespace {
 
 constexpr QSize clientSize{twips(10305), twips(6765)};
@@ -77,17 +79,14 @@ StudyWindow::StudyWindow(Platform &platform, StudyWalk &walk, QuizSession &quizS
     m_panels->setGeometry(twipsRect(0, 840, 10295, 5250));
     m_panels->setFrameShape(QFrame::StyledPanel);
     m_settings = new SettingsSection(m_panels);
-    m_memorize = new MemorizeSection(platform, m_panels);
-    m_goals = new GoalsSection(platform, m_panels);
-    // The test sections are built on first use (testSetUp() and the like); until then an empty
+    // The section shown first lays itself out as it is added; at its own size, not at a new
+    // widget's default one, or every text of it is measured twice.
+    m_settings->setGeometry(m_panels->contentsRect());
+    m_panels->addWidget(m_settings);
+    // The others are built the first time they come to the front (panel()); until then an empty
     // widget keeps each one's place in the stack.
-    for (QWidget *panel : std::initializer_list<QWidget *>{m_settings, m_memorize, new QWidget,
-                                                           m_goals, new QWidget, new QWidget}) {
-        // The section shown first lays itself out as it is added; at its own size, not at a
-        // new widget's default one, or every text of it is measured twice.
-        panel->setGeometry(m_panels->contentsRect());
-        m_panels->addWidget(panel);
-    }
+    for (int section = 1; section < 6; ++section)
+        m_panels->addWidget(new QWidget);
 
     connect(m_panels, &QStackedWidget::currentChanged, this, &StudyWindow::tellFrontSection);
     buildBanner(client);
@@ -96,13 +95,58 @@ StudyWindow::StudyWindow(Platform &platform, StudyWalk &walk, QuizSession &quizS
 
     connect(m_settings, &SettingsSection::memorizeRequested, this, [this] { memorize(); });
     connect(m_settings, &SettingsSection::saveRequested, this, [this] { saveStudySettings(); });
-    connect(m_memorize, &MemorizeSection::nextRequested, this, &StudyWindow::nextStone);
-    connect(m_memorize, &MemorizeSection::backRequested, this, &StudyWindow::previousStone);
-    connect(m_goals, &GoalsSection::saveRequested, this, &StudyWindow::saveGoal);
-    // Ticking a goal means to edit it; say straight away why this one cannot be.
-    connect(m_goals, &GoalsSection::lockedGoalTicked, this, [this](const QString &lockReason) {
-        m_platform.message(this, lockReason, Platform::Icon::Information);
-    });
+}
+
+QWidget *StudyWindow::panel(Section section)
+{
+    switch (section) {
+    case Section::Settings:
+        return m_settings;
+    case Section::MemorizeStones:
+        return memorizeSection();
+    case Section::TestSetUp:
+        return testSetUp();
+    case Section::Goals:
+        return goalsSection();
+    case Section::TestKeywords:
+        return keywordsTest();
+    case Section::TestResult:
+        return testResult();
+    }
+    return m_settings;
+}
+
+MemorizeSection *StudyWindow::memorizeSection()
+{
+    if (!m_memorize) {
+        m_memorize = new MemorizeSection(m_platform, m_panels);
+        connect(m_memorize, &MemorizeSection::nextRequested, this, &StudyWindow::nextStone);
+        connect(m_memorize, &MemorizeSection::backRequested, this, &StudyWindow::previousStone);
+        // As the walk starts: at its first stone, with only "Next" to go on.
+        m_memorize->setBackNextEnabled(false, true);
+        if (!m_walk.isEmpty())
+            m_memorize->showStone(m_walk.currentStone());
+        putInPlace(Section::MemorizeStones, m_memorize);
+    }
+    return m_memorize;
+}
+
+GoalsSection *StudyWindow::goalsSection()
+{
+    if (!m_goals) {
+        m_goals = new GoalsSection(m_platform, m_panels);
+        connect(m_goals, &GoalsSection::saveRequested, this, &StudyWindow::saveGoal);
+        // Ticking a goal means to edit it; say straight away why this one cannot be.
+        connect(m_goals, &GoalsSection::lockedGoalTicked, this, [this](const QString &lockReason) {
+            m_platform.message(this, lockReason, Platform::Icon::Information);
+        });
+        for (int goal = 1; goal <= 2; ++goal) {
+            const GoalDocument &document = m_goalDocuments[goal - 1];
+            m_goals->showGoal(goal, document.loadedText(), document.lockReason());
+        }
+        putInPlace(Section::Goals, m_goals);
+    }
+    return m_goals;
 }
 
 QuizSetupWizard *StudyWindow::testSetUp()
@@ -194,8 +238,8 @@ void StudyWindow::load()
     loadStudySettings();
     memorize(true);
     bringToFront(Section::Settings);
-    m_panels->setCurrentIndex(static_cast<int>(*m_loadingFront));
-    m_loadingFront.reset();
+    const Section front = *std::exchange(m_loadingFront, std::nullopt);
+    m_panels->setCurrentWidget(panel(front));
 }
 
 void StudyWindow::showSection(Section section)
@@ -204,7 +248,9 @@ void StudyWindow::showSection(Section section)
     case Section::MemorizeStones:
         // The stone on display stays; only the walk starts over from its first stone.
         m_walk.studyPosition = 0;
-        m_memorize->setBackNextEnabled(false, true);
+        // A section not built yet starts that way.
+        if (m_memorize)
+            m_memorize->setBackNextEnabled(false, true);
         bringToFront(Section::MemorizeStones);
         break;
     case Section::TestSetUp:
@@ -222,24 +268,10 @@ void StudyWindow::showSection(Section section)
 
 void StudyWindow::bringToFront(Section section)
 {
-    // Whatever comes to the front is built by then.
-    switch (section) {
-    case Section::TestSetUp:
-        testSetUp();
-        break;
-    case Section::TestKeywords:
-        keywordsTest();
-        break;
-    case Section::TestResult:
-        testResult();
-        break;
-    default:
-        break;
-    }
     if (m_loadingFront)
         m_loadingFront = section;
     else
-        m_panels->setCurrentIndex(static_cast<int>(section));
+        m_panels->setCurrentWidget(panel(section));
 }
 
 void StudyWindow::tellFrontSection()
@@ -271,7 +303,8 @@ void StudyWindow::loadGoals()
     for (int goal = 1; goal <= 2; ++goal) {
         GoalDocument &document = m_goalDocuments[goal - 1];
         const QString text = document.load(goal, folder.filePath(GoalFile::fileName(goal)));
-        m_goals->showGoal(goal, text, document.lockReason());
+        if (m_goals)
+            m_goals->showGoal(goal, text, document.lockReason());
     }
 }
 
@@ -335,7 +368,8 @@ void StudyWindow::memorizeStone()
 
 void StudyWindow::showStudyStone()
 {
-    if (!m_walk.isEmpty())
+    // A section not built yet shows the walk's stone when it is.
+    if (!m_walk.isEmpty() && m_memorize)
         m_memorize->showStone(m_walk.currentStone());
     tellFrontSection();
 }
@@ -370,7 +404,7 @@ void StudyWindow::studyStones(const QList<StoneIndex> &stones)
     m_walk.studyOrder = stones;
     m_walk.studyPosition = 0;
     bringToFront(Section::MemorizeStones);
-    m_memorize->setBackNextEnabled(false, true);
+    memorizeSection()->setBackNextEnabled(false, true);
     showStudyStone();
 }
 

@@ -73,7 +73,9 @@ public:
     void showTestResult(const QString &resultText);
 
     SettingsSection *settingsSection() const { return m_settings; }
-    // The test sections are built the first time they are wanted: a start never shows them.
+    // The other sections are built the first time they are wanted: a start shows only Settings.
+    MemorizeSection *memorizeSection();
+    GoalsSection *goalsSection();
     QuizSetupWizard *testSetUp();
     KeywordsQuizPage *keywordsTest();
     QuizResultSection *testResult();
@@ -103,6 +105,8 @@ private:
     // What a screen reader hears of the section in front: the panels' name, and on its section
     // button, which keeps the focus, that the section is shown below.
     void tellFrontSection();
+    // A section's panel, built on first use: a start shows only Settings.
+    QWidget *panel(Section section);
     // A section built late takes the place kept for it in the stack, so that every section keeps
     // its index.
     void putInPlace(Section section, QWidget *panel);
