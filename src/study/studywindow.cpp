@@ -195,6 +195,19 @@ void StudyWindow::putInPlace(Section section, QWidget *panel)
     m_panels->insertWidget(static_cast<int>(section), panel);
     m_panels->removeWidget(placeholder);
     delete placeholder;
+    // Made last, its controls came last in the window's Tab order, after the offers below the
+    // panels; they belong right after the section buttons, in their own order.
+    QList<QWidget *> controls;
+    for (QWidget *next = panel->nextInFocusChain(); panel->isAncestorOf(next);
+         next = next->nextInFocusChain())
+        controls.append(next);
+    QWidget *previous = m_sectionButtons.back();
+    for (QWidget *control : std::as_const(controls)) {
+        if (control->focusPolicy() == Qt::NoFocus)
+            continue;
+        setTabOrder(previous, control);
+        previous = control;
+    }
 }
 
 void StudyWindow::buildMenus()
