@@ -5,6 +5,7 @@
 #include "quiz/quizresultsection.h"
 #include "quiz/quizrules.h"
 #include "quiz/quizsession.h"
+#include "quiz/quizsetupwizard.h"
 #include "study/studywindow.h"
 #include "studyfixture.h"
 #include "widgets/guardedtextbox.h"
@@ -243,7 +244,7 @@ void MeaningsTestTest::wholeTest()
     QCOMPARE(study->frontSection(), StudyWindow::Section::TestResult);
     QTRY_COMPARE(QApplication::focusWidget(), control(study, QStringLiteral("Command5")));
     QCOMPARE(m_run->app.walk().studyPosition, 0);
-    QVERIFY(!control(study, QStringLiteral("optTestSubjects_0"))->isChecked());
+    QVERIFY(!control(study->testSetUp(), QStringLiteral("optTestSubjects_0"))->isChecked());
     QCOMPARE(session().questionNo(), 24);
     QCOMPARE(session().totalScore(), 0);
 

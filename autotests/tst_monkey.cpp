@@ -184,8 +184,8 @@ private:
     QMap<QString, QByteArray> m_files;
     QString m_resultText; // what txtResult of the watched study window held after the last event
     bool m_typedIntoResult = false;
-    QSet<QString> m_savesNow;                    // files whose own save was asked for by this event
-    std::pair<int, int> m_questionNumbers;       // subject and question shown after the last event
+    QSet<QString> m_savesNow;              // files whose own save was asked for by this event
+    std::pair<int, int> m_questionNumbers; // subject and question shown after the last event
     bool m_onFrame = false; // the frame window was the one on screen after the last event
     bool m_focused = false; // stays in the section in front, to get through whole tests
     int m_phaseLeft = 0;
@@ -306,15 +306,20 @@ QList<QAction *> MonkeyTest::menuEntries(QWidget *window) const
 void MonkeyTest::watchNewWindows()
 {
     StudyWindow *study = m_app->studyWindow();
-    if (!study || study == m_watchedStudy)
+    if (!study)
         return;
-    m_watchedStudy = study;
-    m_resultText.clear();
+    if (study != m_watchedStudy) {
+        m_watchedStudy = study;
+        m_resultText.clear();
+    }
+    // The Goals section is built the first time it is shown.
     for (int goal = 1; goal <= 2; ++goal) {
         auto *save = study->findChild<QAbstractButton *>(QStringLiteral("cmdGoal%1").arg(goal));
         const QString path = QDir(m_platform.folder).filePath(GoalFile::fileName(goal));
-        if (save)
+        if (save && !save->property("watched").toBool()) {
+            save->setProperty("watched", true);
             connect(save, &QAbstractButton::clicked, this, [this, path] { m_savesNow << path; });
+        }
     }
 }
 

@@ -29,6 +29,7 @@ QString GoalDocument::load(int goal, const QString &path)
     m_encoding = loaded.encoding;
     m_lockReason = lockReasonFor(goal, path, loaded);
     m_stamp = loaded.stamp;
+    m_loadedText = loaded.boxText;
     return loaded.boxText;
 }
 

@@ -24,6 +24,8 @@ public:
 
     // Reads the goal's file; returns what its box shows.
     QString load(int goal, const QString &path);
+    // What the last load gave the box to show.
+    const QString &loadedText() const { return m_loadedText; }
 
     bool isLocked() const { return !m_lockReason.isEmpty(); }
     // Why the goal cannot be changed, or an empty text when it can.
@@ -38,6 +40,7 @@ private:
     QString m_path;
     GoalFile::Encoding m_encoding = GoalFile::Encoding::Utf8;
     QString m_lockReason;
+    QString m_loadedText;
     // The file as it was read or last saved.
     GoalFile::Stamp m_stamp;
 };

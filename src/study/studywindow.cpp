@@ -23,6 +23,8 @@
 #include <QPushButton>
 #include <QStackedWidget>
 
+#include <utility>
+
 namespace {
 
 constexpr QSize clientSize{twips(10305), twips(6765)};
@@ -34,6 +36,7 @@ StudyWindow::StudyWindow(Platform &platform, StudyWalk &walk, QuizSession &quizS
     : QMainWindow(parent)
     , m_platform(platform)
     , m_walk(walk)
+    , m_quizSession(quizSession)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(Branding::windowTitle);
@@ -76,18 +79,14 @@ StudyWindow::StudyWindow(Platform &platform, StudyWalk &walk, QuizSession &quizS
     m_panels->setGeometry(twipsRect(0, 840, 10295, 5250));
     m_panels->setFrameShape(QFrame::StyledPanel);
     m_settings = new SettingsSection(m_panels);
-    m_memorize = new MemorizeSection(platform, m_panels);
-    m_goals = new GoalsSection(platform, m_panels);
-    m_testSetUp = new QuizSetupWizard(quizSession, platform, m_panels);
-    m_keywordsTest = new KeywordsQuizPage(quizSession, platform, m_panels);
-    m_testResult = new QuizResultSection(platform, quizSession, m_panels);
-    for (QWidget *panel : std::initializer_list<QWidget *>{m_settings, m_memorize, m_testSetUp,
-                                                           m_goals, m_keywordsTest, m_testResult}) {
-        // The section shown first lays itself out as it is added; at its own size, not at a
-        // new widget's default one, or every text of it is measured twice.
-        panel->setGeometry(m_panels->contentsRect());
-        m_panels->addWidget(panel);
-    }
+    // The section shown first lays itself out as it is added; at its own size, not at a new
+    // widget's default one, or every text of it is measured twice.
+    m_settings->setGeometry(m_panels->contentsRect());
+    m_panels->addWidget(m_settings);
+    // The others are built the first time they come to the front (panel()); until then an empty
+    // widget keeps each one's place in the stack.
+    for (int section = 1; section < 6; ++section)
+        m_panels->addWidget(new QWidget);
 
     connect(m_panels, &QStackedWidget::currentChanged, this, &StudyWindow::tellFrontSection);
     buildBanner(client);
@@ -96,25 +95,119 @@ StudyWindow::StudyWindow(Platform &platform, StudyWalk &walk, QuizSession &quizS
 
     connect(m_settings, &SettingsSection::memorizeRequested, this, [this] { memorize(); });
     connect(m_settings, &SettingsSection::saveRequested, this, [this] { saveStudySettings(); });
-    connect(m_memorize, &MemorizeSection::nextRequested, this, &StudyWindow::nextStone);
-    connect(m_memorize, &MemorizeSection::backRequested, this, &StudyWindow::previousStone);
-    connect(m_goals, &GoalsSection::saveRequested, this, &StudyWindow::saveGoal);
-    // Ticking a goal means to edit it; say straight away why this one cannot be.
-    connect(m_goals, &GoalsSection::lockedGoalTicked, this, [this](const QString &lockReason) {
-        m_platform.message(this, lockReason, Platform::Icon::Information);
-    });
-    connect(m_testSetUp, &QuizSetupWizard::keywordsTestRequested, this, [this] {
-        m_keywordsTest->start();
-        bringToFront(Section::TestKeywords);
-        // The first box tells the question; the page alone would hand the focus to whichever
-        // control had it in an earlier test.
-        m_keywordsTest->optionBox(0)->setFocus(Qt::OtherFocusReason);
-    });
-    connect(m_testSetUp, &QuizSetupWizard::meaningsTestRequested, this,
-            &StudyWindow::meaningsTestRequested);
-    connect(m_keywordsTest, &KeywordsQuizPage::finished, this, &StudyWindow::showTestResult);
-    connect(m_testResult, &QuizResultSection::progressRequested, this,
-            &StudyWindow::progressRequested);
+}
+
+QWidget *StudyWindow::panel(Section section)
+{
+    switch (section) {
+    case Section::Settings:
+        return m_settings;
+    case Section::MemorizeStones:
+        return memorizeSection();
+    case Section::TestSetUp:
+        return testSetUp();
+    case Section::Goals:
+        return goalsSection();
+    case Section::TestKeywords:
+        return keywordsTest();
+    case Section::TestResult:
+        return testResult();
+    }
+    return m_settings;
+}
+
+MemorizeSection *StudyWindow::memorizeSection()
+{
+    if (!m_memorize) {
+        m_memorize = new MemorizeSection(m_platform, m_panels);
+        connect(m_memorize, &MemorizeSection::nextRequested, this, &StudyWindow::nextStone);
+        connect(m_memorize, &MemorizeSection::backRequested, this, &StudyWindow::previousStone);
+        // As the walk starts: at its first stone, with only "Next" to go on.
+        m_memorize->setBackNextEnabled(false, true);
+        if (!m_walk.isEmpty())
+            m_memorize->showStone(m_walk.currentStone());
+        putInPlace(Section::MemorizeStones, m_memorize);
+    }
+    return m_memorize;
+}
+
+GoalsSection *StudyWindow::goalsSection()
+{
+    if (!m_goals) {
+        m_goals = new GoalsSection(m_platform, m_panels);
+        connect(m_goals, &GoalsSection::saveRequested, this, &StudyWindow::saveGoal);
+        // Ticking a goal means to edit it; say straight away why this one cannot be.
+        connect(m_goals, &GoalsSection::lockedGoalTicked, this, [this](const QString &lockReason) {
+            m_platform.message(this, lockReason, Platform::Icon::Information);
+        });
+        for (int goal = 1; goal <= 2; ++goal) {
+            const GoalDocument &document = m_goalDocuments[goal - 1];
+            m_goals->showGoal(goal, document.loadedText(), document.lockReason());
+        }
+        putInPlace(Section::Goals, m_goals);
+    }
+    return m_goals;
+}
+
+QuizSetupWizard *StudyWindow::testSetUp()
+{
+    if (!m_testSetUp) {
+        m_testSetUp = new QuizSetupWizard(m_quizSession, m_platform, m_panels);
+        connect(m_testSetUp, &QuizSetupWizard::keywordsTestRequested, this, [this] {
+            keywordsTest()->start();
+            bringToFront(Section::TestKeywords);
+            // The first box tells the question; the page alone would hand the focus to whichever
+            // control had it in an earlier test.
+            m_keywordsTest->optionBox(0)->setFocus(Qt::OtherFocusReason);
+        });
+        connect(m_testSetUp, &QuizSetupWizard::meaningsTestRequested, this,
+                &StudyWindow::meaningsTestRequested);
+        putInPlace(Section::TestSetUp, m_testSetUp);
+    }
+    return m_testSetUp;
+}
+
+KeywordsQuizPage *StudyWindow::keywordsTest()
+{
+    if (!m_keywordsTest) {
+        m_keywordsTest = new KeywordsQuizPage(m_quizSession, m_platform, m_panels);
+        connect(m_keywordsTest, &KeywordsQuizPage::finished, this, &StudyWindow::showTestResult);
+        putInPlace(Section::TestKeywords, m_keywordsTest);
+    }
+    return m_keywordsTest;
+}
+
+QuizResultSection *StudyWindow::testResult()
+{
+    if (!m_testResult) {
+        m_testResult = new QuizResultSection(m_platform, m_quizSession, m_panels);
+        connect(m_testResult, &QuizResultSection::progressRequested, this,
+                &StudyWindow::progressRequested);
+        putInPlace(Section::TestResult, m_testResult);
+    }
+    return m_testResult;
+}
+
+void StudyWindow::putInPlace(Section section, QWidget *panel)
+{
+    QWidget *placeholder = m_panels->widget(static_cast<int>(section));
+    panel->setGeometry(m_panels->contentsRect());
+    m_panels->insertWidget(static_cast<int>(section), panel);
+    m_panels->removeWidget(placeholder);
+    delete placeholder;
+    // Made last, its controls came last in the window's Tab order, after the offers below the
+    // panels; they belong right after the section buttons, in their own order.
+    QList<QWidget *> controls;
+    for (QWidget *next = panel->nextInFocusChain(); panel->isAncestorOf(next);
+         next = next->nextInFocusChain())
+        controls.append(next);
+    QWidget *previous = m_sectionButtons.back();
+    for (QWidget *control : std::as_const(controls)) {
+        if (control->focusPolicy() == Qt::NoFocus)
+            continue;
+        setTabOrder(previous, control);
+        previous = control;
+    }
 }
 
 void StudyWindow::buildMenus()
@@ -158,8 +251,8 @@ void StudyWindow::load()
     loadStudySettings();
     memorize(true);
     bringToFront(Section::Settings);
-    m_panels->setCurrentIndex(static_cast<int>(*m_loadingFront));
-    m_loadingFront.reset();
+    const Section front = *std::exchange(m_loadingFront, std::nullopt);
+    m_panels->setCurrentWidget(panel(front));
 }
 
 void StudyWindow::showSection(Section section)
@@ -168,11 +261,13 @@ void StudyWindow::showSection(Section section)
     case Section::MemorizeStones:
         // The stone on display stays; only the walk starts over from its first stone.
         m_walk.studyPosition = 0;
-        m_memorize->setBackNextEnabled(false, true);
+        // A section not built yet starts that way.
+        if (m_memorize)
+            m_memorize->setBackNextEnabled(false, true);
         bringToFront(Section::MemorizeStones);
         break;
     case Section::TestSetUp:
-        m_testSetUp->showPage(QuizSetupWizard::Subjects);
+        testSetUp()->showPage(QuizSetupWizard::Subjects);
         bringToFront(Section::TestSetUp);
         break;
     case Section::Settings:
@@ -189,7 +284,7 @@ void StudyWindow::bringToFront(Section section)
     if (m_loadingFront)
         m_loadingFront = section;
     else
-        m_panels->setCurrentIndex(static_cast<int>(section));
+        m_panels->setCurrentWidget(panel(section));
 }
 
 void StudyWindow::tellFrontSection()
@@ -221,7 +316,8 @@ void StudyWindow::loadGoals()
     for (int goal = 1; goal <= 2; ++goal) {
         GoalDocument &document = m_goalDocuments[goal - 1];
         const QString text = document.load(goal, folder.filePath(GoalFile::fileName(goal)));
-        m_goals->showGoal(goal, text, document.lockReason());
+        if (m_goals)
+            m_goals->showGoal(goal, text, document.lockReason());
     }
 }
 
@@ -285,7 +381,8 @@ void StudyWindow::memorizeStone()
 
 void StudyWindow::showStudyStone()
 {
-    if (!m_walk.isEmpty())
+    // A section not built yet shows the walk's stone when it is.
+    if (!m_walk.isEmpty() && m_memorize)
         m_memorize->showStone(m_walk.currentStone());
     tellFrontSection();
 }
@@ -320,7 +417,7 @@ void StudyWindow::studyStones(const QList<StoneIndex> &stones)
     m_walk.studyOrder = stones;
     m_walk.studyPosition = 0;
     bringToFront(Section::MemorizeStones);
-    m_memorize->setBackNextEnabled(false, true);
+    memorizeSection()->setBackNextEnabled(false, true);
     showStudyStone();
 }
 
@@ -340,7 +437,7 @@ void StudyWindow::pickBanner(BannerPick pick)
 
 void StudyWindow::showTestResult(const QString &resultText)
 {
-    m_testResult->setResultText(resultText);
+    testResult()->setResultText(resultText);
     bringToFront(Section::TestResult);
     // Keys the user typed for the last question must not land in the result, which is saved as
     // it stands, nor press a link; a button that Enter does not press takes them, and tells the

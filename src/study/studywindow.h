@@ -73,9 +73,12 @@ public:
     void showTestResult(const QString &resultText);
 
     SettingsSection *settingsSection() const { return m_settings; }
-    QuizSetupWizard *testSetUp() const { return m_testSetUp; }
-    KeywordsQuizPage *keywordsTest() const { return m_keywordsTest; }
-    QuizResultSection *testResult() const { return m_testResult; }
+    // The other sections are built the first time they are wanted: a start shows only Settings.
+    MemorizeSection *memorizeSection();
+    GoalsSection *goalsSection();
+    QuizSetupWizard *testSetUp();
+    KeywordsQuizPage *keywordsTest();
+    QuizResultSection *testResult();
 
 signals:
     // Emitted whenever the window closes, by the user or by the program; whoever owns the window
@@ -102,9 +105,15 @@ private:
     // What a screen reader hears of the section in front: the panels' name, and on its section
     // button, which keeps the focus, that the section is shown below.
     void tellFrontSection();
+    // A section's panel, built on first use: a start shows only Settings.
+    QWidget *panel(Section section);
+    // A section built late takes the place kept for it in the stack, so that every section keeps
+    // its index.
+    void putInPlace(Section section, QWidget *panel);
 
     Platform &m_platform;
     StudyWalk &m_walk;
+    QuizSession &m_quizSession;
     std::array<QPushButton *, 4> m_sectionButtons{};
     QStackedWidget *m_panels = nullptr;
     SettingsSection *m_settings = nullptr;
