@@ -53,7 +53,6 @@ private slots:
     void walk_showsEachStoneOfTheTickedAettir_data();
     void walk_showsEachStoneOfTheTickedAettir();
     void sectionButton_restartsTheWalkButKeepsTheStone();
-    void tabFromTheSectionButtons_entersTheSection_data();
     void tabFromTheSectionButtons_entersTheSection();
     void endOfWalk_offersTheTest_data();
     void endOfWalk_offersTheTest();
@@ -309,28 +308,19 @@ void StudyWindowTest::sectionButton_restartsTheWalkButKeepsTheStone()
     QCOMPARE(stoneName(), QStringLiteral("Fehu"));
 }
 
-void StudyWindowTest::tabFromTheSectionButtons_entersTheSection_data()
-{
-    QTest::addColumn<int>("section");
-    QTest::addColumn<QString>("firstControl");
-    QTest::newRow("Settings") << 0 << "chkGroups_0";
-    QTest::newRow("Memorize Stones") << 1 << "txtMeaning_0";
-    QTest::newRow("Test Set Up") << 2 << "optTestSubjects_1";
-    QTest::newRow("Goals") << 3 << "chkGoal1";
-}
-
 // However late a section was built, Tab goes from the section buttons into it, not past it.
 void StudyWindowTest::tabFromTheSectionButtons_entersTheSection()
 {
-    QFETCH(int, section);
-    QFETCH(QString, firstControl);
     StudyWindow &window = openWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    press(QStringLiteral("cmdSubjects_%1").arg(section));
     auto *last = window.findChild<QPushButton *>(QStringLiteral("cmdSubjects_3"));
-    last->setFocus();
-    QTest::keyClick(last, Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget()->objectName(), firstControl);
+    const QStringList firstControls{"chkGroups_0", "txtMeaning_0", "optTestSubjects_1", "chkGoal1"};
+    for (int section = 0; section < 4; ++section) {
+        press(QStringLiteral("cmdSubjects_%1").arg(section));
+        last->setFocus();
+        QTest::keyClick(last, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), firstControls[section]);
+    }
 }
 
 void StudyWindowTest::endOfWalk_offersTheTest_data()
