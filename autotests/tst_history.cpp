@@ -1,9 +1,9 @@
 #include "catalogue/runecatalogue.h"
 #include "ordinaryuser.h"
-#include "quiz/historystore.h"
-#include "quiz/progresswindow.h"
+#include "history/historystore.h"
+#include "progress/progresswindow.h"
 #include "quiz/quizsession.h"
-#include "quiz/reviewwindow.h"
+#include "quizscreens/reviewwindow.h"
 #include "studyfixture.h"
 
 #include <QAbstractItemModel>

@@ -1,7 +1,7 @@
 #include "catalogue/runecatalogue.h"
 #include "catalogue/stonepicturebox.h"
 #include "ordinaryuser.h"
-#include "quiz/quizresultsection.h"
+#include "quizscreens/quizresultsection.h"
 #include "quiz/quizrules.h"
 #include "quiz/quizsession.h"
 #include "studyfixture.h"

@@ -3,7 +3,7 @@
 #include "widgets/banner.h"
 #include "scriptedplatform.h"
 #include "study/studywindow.h"
-#include "quiz/meaningsquizpage.h"
+#include "quizscreens/meaningsquizpage.h"
 
 #include <QAction>
 #include <QApplication>

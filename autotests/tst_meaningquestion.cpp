@@ -1,7 +1,7 @@
 #include "catalogue/stonepicturebox.h"
 #include "widgets/wrappingcheckbox.h"
 #include "quiz/meaningquestion.h"
-#include "quiz/meaningsquizpage.h"
+#include "quizscreens/meaningsquizpage.h"
 #include "quiz/quizrules.h"
 
 #include <QAccessible>

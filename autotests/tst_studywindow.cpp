@@ -2,7 +2,7 @@
 #include "catalogue/stonepicturebox.h"
 #include "catalogue/stonepictures.h"
 #include "ordinaryuser.h"
-#include "quiz/quizsetupwizard.h"
+#include "quizscreens/quizsetupwizard.h"
 #include "study/goalfile.h"
 #include "study/settingssection.h"
 #include "study/studywalk.h"

@@ -5,7 +5,7 @@
 #include "app/framewindow.h"
 #include "widgets/wrappingcheckbox.h"
 #include "studyfixture.h"
-#include "quiz/meaningsquizpage.h"
+#include "quizscreens/meaningsquizpage.h"
 
 #include <QAbstractButton>
 #include <QApplication>

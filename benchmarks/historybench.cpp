@@ -1,8 +1,8 @@
 // How long the history takes: recording a finished test (its one transaction, made durable), and
 // opening "Progress" over a history of 10,000 tests, from the file not yet open to the window
 // painted.
-#include "quiz/historystore.h"
-#include "quiz/progresswindow.h"
+#include "history/historystore.h"
+#include "progress/progresswindow.h"
 #include "quiz/quizsession.h"
 #include "scriptedplatform.h"
 #include "shownprobe.h"

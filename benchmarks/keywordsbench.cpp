@@ -3,7 +3,7 @@
 #include "catalogue/runecatalogue.h"
 #include "studyfixture.h"
 #include "quiz/keywordquestion.h"
-#include "quiz/keywordsquizpage.h"
+#include "quizscreens/keywordsquizpage.h"
 #include "quiz/quizrules.h"
 
 #include <QCheckBox>

@@ -4,7 +4,7 @@
 #include "quiz/keywordquestion.h"
 #include "quiz/meaningquestion.h"
 #include "quiz/quizrules.h"
-#include "quiz/reviewwindow.h"
+#include "quizscreens/reviewwindow.h"
 #include "shownprobe.h"
 
 #include <QApplication>

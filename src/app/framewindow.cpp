@@ -2,8 +2,8 @@
 
 #include "brand/branding.h"
 #include "platform/twips.h"
-#include "quiz/meaningsquizpage.h"
-#include "quiz/quizpagedriver.h"
+#include "quizscreens/meaningsquizpage.h"
+#include "quizscreens/quizpagedriver.h"
 #include "widgets/linklabel.h"
 #include "widgets/screenfit.h"
 #include "widgets/wrappingcheckbox.h"

@@ -6,7 +6,7 @@
 #include "framewindow.h"
 #include "platform/platform.h"
 #include "platform/webpages.h"
-#include "quiz/historystore.h"
+#include "history/historystore.h"
 #include "study/studysettings.h"
 #include "study/studywindow.h"
 #include "widgets/banner.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/framewindow.h"
-#include "quiz/progresswindow.h"
+#include "progress/progresswindow.h"
 #include "quiz/quizsession.h"
 #include "study/studywalk.h"
 #include "study/studywindow.h"

@@ -1,5 +1,5 @@
 // The module that draws the scores over time with Qt Charts, loaded when first needed.
-#include "quiz/scorechart.h"
+#include "progress/scorechart.h"
 
 #include <QChart>
 #include <QChartView>

@@ -1,9 +1,9 @@
 #include "progresswindow.h"
 
-#include "historystore.h"
+#include "history/historystore.h"
 #include "platform/filesaving.h"
 #include "platform/platform.h"
-#include "reviewwindow.h"
+#include "quizscreens/reviewwindow.h"
 #include "scorechart.h"
 #include "widgets/commandbutton.h"
 

@@ -3,7 +3,7 @@
 #include "brand/branding.h"
 #include "catalogue/stonepicturebox.h"
 #include "platform/twips.h"
-#include "quizrules.h"
+#include "quiz/quizrules.h"
 
 #include <QFrame>
 #include <QLabel>

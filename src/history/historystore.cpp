@@ -1,7 +1,7 @@
 #include "historystore.h"
 
 #include "platform/filesaving.h"
-#include "quizrules.h"
+#include "quiz/quizrules.h"
 
 #include <QDir>
 #include <QFile>

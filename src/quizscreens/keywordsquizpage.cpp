@@ -5,7 +5,7 @@
 #include "catalogue/stonepicturebox.h"
 #include "platform/twips.h"
 #include "quizpagedriver.h"
-#include "quizrules.h"
+#include "quiz/quizrules.h"
 
 #include <QCheckBox>
 #include <QLabel>

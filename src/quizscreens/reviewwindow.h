@@ -1,6 +1,6 @@
 #pragma once
 
-#include "quizrecords.h"
+#include "quiz/quizrecords.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
 #include "quizsetupwizard.h"
 
 #include "platform/platform.h"
-#include "quizsession.h"
+#include "quiz/quizsession.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -1,11 +1,11 @@
 #include "reviewwindow.h"
 
-#include "answerreview.h"
+#include "quiz/answerreview.h"
 #include "brand/branding.h"
 #include "catalogue/runecatalogue.h"
 #include "catalogue/stonepicturebox.h"
 #include "catalogue/stonepictures.h"
-#include "quizrules.h"
+#include "quiz/quizrules.h"
 #include "widgets/screenfit.h"
 
 #include <QAccessibleWidget>

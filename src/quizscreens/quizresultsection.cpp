@@ -1,8 +1,8 @@
 #include "quizresultsection.h"
 
 #include "platform/platform.h"
-#include "quizrules.h"
-#include "quizsession.h"
+#include "quiz/quizrules.h"
+#include "quiz/quizsession.h"
 #include "reviewwindow.h"
 #include "widgets/commandbutton.h"
 #include "widgets/guardedtextbox.h"

@@ -2,8 +2,8 @@
 
 #include "platform/platform.h"
 #include "quizpage.h"
-#include "quizrules.h"
-#include "quizsession.h"
+#include "quiz/quizrules.h"
+#include "quiz/quizsession.h"
 #include "widgets/focusnews.h"
 
 #include <QAbstractButton>
