@@ -24,6 +24,7 @@
 #include <QTest>
 #include <QTextDocument>
 
+#include <filesystem>
 #include <sys/stat.h>
 
 namespace {
@@ -556,6 +557,9 @@ void StudyWindowTest::goals_keepTheirFiles_data()
     const QByteArray changed("changed elsewhere\r\n");
     QTest::newRow("changed meanwhile, kept")
         << QByteArray("mine\r\n") << changed << "!" << Platform::Answer::No << changed << 1;
+    QTest::newRow("changed meanwhile to the same size, kept")
+        << QByteArray("mine\r\n") << QByteArray("MINE\r\n") << "!" << Platform::Answer::No
+        << QByteArray("MINE\r\n") << 1;
     QTest::newRow("changed meanwhile, replaced")
         << QByteArray("mine\r\n") << changed << "!" << Platform::Answer::Yes
         << QByteArray("mine!\r\n") << 1;
@@ -585,9 +589,14 @@ void StudyWindowTest::goals_keepTheirFiles()
     QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, typed);
     QApplication::sendEvent(box, &key);
     QCOMPARE(box->text(), box->isReadOnly() ? shown : shown + typed);
-    if (!meanwhile.isEmpty())
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
-                file.write(meanwhile) > 0);
+    if (!meanwhile.isEmpty()) {
+        // Written within one tick of the file system's clock: the file's time stays as it was.
+        const std::filesystem::path native(QFile::encodeName(path).toStdString());
+        const auto modified = std::filesystem::last_write_time(native);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(meanwhile) > 0);
+        file.close();
+        std::filesystem::last_write_time(native, modified);
+    }
     QTest::mouseClick(goalSave(1), Qt::LeftButton);
     QCOMPARE(readAll(path), after);
     QCOMPARE(m_platform->messages.size(), messages);
