@@ -2,9 +2,9 @@
 #include "app/framewindow.h"
 #include "brand/branding.h"
 #include "catalogue/runecatalogue.h"
+#include "quiz/quizrules.h"
 #include "quizscreens/keywordsquizpage.h"
 #include "quizscreens/meaningsquizpage.h"
-#include "quiz/quizrules.h"
 #include "quizscreens/quizsetupwizard.h"
 #include "quizscreens/reviewwindow.h"
 #include "studyfixture.h"
@@ -60,8 +60,27 @@ void LayoutTest::checkCaptionsFit(QWidget *root)
     }
     if (Branding::isDarkGround(QApplication::palette().color(QPalette::Window)))
         checkContrast(root);
-    if (turning)
+    if (turning) {
         QApplication::setPalette(before);
+        QCoreApplication::sendPostedEvents();
+    }
+    // On a light desktop every text keeps the colour it was designed in, exactly: the red
+    // captions, and the About box's yellow on its lavender.
+    if (qEnvironmentVariable("ORLENDRA_PALETTE") != QLatin1String("dark")) {
+        const QHash<QString, QColor> designs{
+            {QStringLiteral("lblCaption"), QColor(255, 0, 0)},
+            {QStringLiteral("lblMeaningTestCaption"), QColor(255, 0, 0)},
+            {QStringLiteral("Label2"), QColor(255, 255, 0)}};
+        for (auto *widget : root->findChildren<QWidget *>()) {
+            const QColor designed =
+                designs.value(widget->objectName(), Branding::designedTextColour(widget));
+            QVERIFY2(!designed.isValid() ||
+                         widget->palette().color(QPalette::WindowText) == designed,
+                     qPrintable(widget->objectName()));
+        }
+        if (root->objectName() == QLatin1String("frmAbout"))
+            QCOMPARE(root->palette().color(QPalette::Window), QColor(199, 159, 238));
+    }
     for (auto *button : root->findChildren<QAbstractButton *>()) {
         if (!button->isVisibleTo(root) || button->objectName().startsWith(QLatin1String("qt_")))
             continue;
