@@ -20,6 +20,8 @@ private slots:
     void meanings_data();
     void meanings();
     void onlyFehuAndUruzHaveTwoParagraphs();
+    void languages_data();
+    void languages();
     void picturesLoadAtTheirSize();
     void picturesDifferAndTheLastIsBlank();
     void turningTwiceGivesTheUprightPicture();
@@ -252,6 +254,67 @@ void CatalogueTest::onlyFehuAndUruzHaveTwoParagraphs()
         QVERIFY(!catalogue.uprightMeanings[k].contains(QLatin1Char('\n')) || k < 2);
         QVERIFY(!catalogue.reversedMeanings[k].contains(QLatin1Char('\n')));
         QVERIFY(!catalogue.merkstaveMeanings[k].contains(QLatin1Char('\n')));
+    }
+}
+
+void CatalogueTest::languages_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("sowiloKeywords");
+    QTest::addColumn<QString>("fehuUpright");
+    QTest::addColumn<QString>("isaReversed");
+
+    QTest::newRow("German") << "de" << QStringList{"Partnerschaft", "Fahrt", "Macht", "Verwandlung"}
+                            << "Die Rune bedeutet 'Vieh'"
+                            << "Diese Rune kann nicht umgekehrt liegen.";
+    const QStringList english{"Partnership", "Journey", "Power", "Transformation"};
+    for (const char *language : {"", "en", "fr"}) {
+        QTest::addRow("'%s', English", language)
+            << language << english << "The meaning of the rune is 'cattle'"
+            << "This rune cannot be reversed.";
+    }
+}
+
+// The rules that keep a stone's own texts out of its wrong options compare texts exactly; they
+// are fair in a language when its texts are equal where the English ones are, and only there.
+void CatalogueTest::languages()
+{
+    QFETCH(QString, language);
+    QFETCH(QStringList, sowiloKeywords);
+    QFETCH(QString, fehuUpright);
+    QFETCH(QString, isaReversed);
+    const RuneCatalogue &english = loadRuneCatalogue();
+    const RuneCatalogue catalogue = buildRuneCatalogue(language);
+
+    QCOMPARE(catalogue.keywordsOf(15), sowiloKeywords);
+    QVERIFY2(catalogue.uprightMeanings[0].startsWith(fehuUpright),
+             qPrintable(catalogue.uprightMeanings[0]));
+    QVERIFY2(catalogue.reversedMeanings[10].startsWith(isaReversed),
+             qPrintable(catalogue.reversedMeanings[10]));
+    QCOMPARE(catalogue.stoneNames, english.stoneNames);
+    QCOMPARE(catalogue.alternativeNames, english.alternativeNames);
+    QVERIFY(catalogue.stoneKeywords[96].isEmpty());
+
+    QStringList meanings;
+    QStringList englishMeanings;
+    for (int k = 0; k < StoneCount; ++k) {
+        meanings << catalogue.uprightMeanings[k] << catalogue.reversedMeanings[k]
+                 << catalogue.merkstaveMeanings[k];
+        englishMeanings << english.uprightMeanings[k] << english.reversedMeanings[k]
+                        << english.merkstaveMeanings[k];
+    }
+    const QStringList keywords(catalogue.stoneKeywords.begin(), catalogue.stoneKeywords.end() - 1);
+    const QStringList englishKeywords(english.stoneKeywords.begin(),
+                                      english.stoneKeywords.end() - 1);
+    for (const auto &[texts, englishTexts] :
+         {std::pair{keywords, englishKeywords}, std::pair{meanings, englishMeanings}}) {
+        for (qsizetype i = 0; i < texts.size(); ++i) {
+            QVERIFY2(!texts[i].isEmpty(), qPrintable(englishTexts[i]));
+            for (qsizetype j = i + 1; j < texts.size(); ++j) {
+                QVERIFY2((texts[i] == texts[j]) == (englishTexts[i] == englishTexts[j]),
+                         qPrintable(englishTexts[i] + QLatin1String(" / ") + englishTexts[j]));
+            }
+        }
     }
 }
 
