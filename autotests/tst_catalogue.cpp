@@ -262,17 +262,11 @@ void CatalogueTest::languages_data()
     QTest::addColumn<QString>("language");
     QTest::addColumn<QStringList>("sowiloKeywords");
     QTest::addColumn<QString>("fehuUpright");
-    QTest::addColumn<QString>("isaReversed");
-
     QTest::newRow("German") << "de" << QStringList{"Partnerschaft", "Fahrt", "Macht", "Verwandlung"}
-                            << "Die Rune bedeutet 'Vieh'"
-                            << "Diese Rune kann nicht umgekehrt liegen.";
-    const QStringList english{"Partnership", "Journey", "Power", "Transformation"};
-    for (const char *language : {"", "en", "fr"}) {
-        QTest::addRow("'%s', English", language)
-            << language << english << "The meaning of the rune is 'cattle'"
-            << "This rune cannot be reversed.";
-    }
+                            << "Die Rune bedeutet 'Vieh'";
+    QTest::newRow("French, which has no texts: English")
+        << "fr" << QStringList{"Partnership", "Journey", "Power", "Transformation"}
+        << "The meaning of the rune is 'cattle'";
 }
 
 // The rules that keep a stone's own texts out of its wrong options compare texts exactly; they
@@ -282,39 +276,25 @@ void CatalogueTest::languages()
     QFETCH(QString, language);
     QFETCH(QStringList, sowiloKeywords);
     QFETCH(QString, fehuUpright);
-    QFETCH(QString, isaReversed);
-    const RuneCatalogue &english = loadRuneCatalogue();
     const RuneCatalogue catalogue = buildRuneCatalogue(language);
-
     QCOMPARE(catalogue.keywordsOf(15), sowiloKeywords);
-    QVERIFY2(catalogue.uprightMeanings[0].startsWith(fehuUpright),
-             qPrintable(catalogue.uprightMeanings[0]));
-    QVERIFY2(catalogue.reversedMeanings[10].startsWith(isaReversed),
-             qPrintable(catalogue.reversedMeanings[10]));
-    QCOMPARE(catalogue.stoneNames, english.stoneNames);
-    QCOMPARE(catalogue.alternativeNames, english.alternativeNames);
-    QVERIFY(catalogue.stoneKeywords[96].isEmpty());
+    QVERIFY(catalogue.uprightMeanings[0].startsWith(fehuUpright));
+    QCOMPARE(catalogue.stoneNames, loadRuneCatalogue().stoneNames);
+    QCOMPARE(catalogue.alternativeNames, loadRuneCatalogue().alternativeNames);
 
-    QStringList meanings;
-    QStringList englishMeanings;
-    for (int k = 0; k < StoneCount; ++k) {
-        meanings << catalogue.uprightMeanings[k] << catalogue.reversedMeanings[k]
-                 << catalogue.merkstaveMeanings[k];
-        englishMeanings << english.uprightMeanings[k] << english.reversedMeanings[k]
-                        << english.merkstaveMeanings[k];
-    }
-    const QStringList keywords(catalogue.stoneKeywords.begin(), catalogue.stoneKeywords.end() - 1);
-    const QStringList englishKeywords(english.stoneKeywords.begin(),
-                                      english.stoneKeywords.end() - 1);
-    for (const auto &[texts, englishTexts] :
-         {std::pair{keywords, englishKeywords}, std::pair{meanings, englishMeanings}}) {
-        for (qsizetype i = 0; i < texts.size(); ++i) {
-            QVERIFY2(!texts[i].isEmpty(), qPrintable(englishTexts[i]));
-            for (qsizetype j = i + 1; j < texts.size(); ++j) {
-                QVERIFY2((texts[i] == texts[j]) == (englishTexts[i] == englishTexts[j]),
-                         qPrintable(englishTexts[i] + QLatin1String(" / ") + englishTexts[j]));
-            }
-        }
+    const auto texts = [](const RuneCatalogue &c) {
+        QStringList all(c.stoneKeywords.begin(), c.stoneKeywords.end());
+        for (const auto *table : {&c.uprightMeanings, &c.reversedMeanings, &c.merkstaveMeanings})
+            all.append(QStringList(table->begin(), table->end()));
+        return all;
+    };
+    const QStringList ours = texts(catalogue);
+    const QStringList english = texts(loadRuneCatalogue());
+    for (qsizetype i = 0; i < ours.size(); ++i) {
+        QVERIFY2(ours[i].isEmpty() == english[i].isEmpty(), qPrintable(english[i]));
+        for (qsizetype j = i + 1; j < ours.size(); ++j)
+            QVERIFY2((ours[i] == ours[j]) == (english[i] == english[j]),
+                     qPrintable(english[i] + QLatin1String(" / ") + english[j]));
     }
 }
 
