@@ -12,8 +12,8 @@ namespace Translations {
 // code such as "de"; empty when that is English or the program speaks none of them.
 QString chooseLanguage(const QStringList &uiLanguages);
 
-// The language of the system's locale; empty for English, and for the C locale, which asks for
-// the program's own texts whatever else the environment says.
+// The language the program speaks on this desktop, chosen from the system locale's languages;
+// empty under the C locale, which asks for the program's own texts whatever LANGUAGE says.
 QString systemLanguage();
 
 // Installs the program's translation into `language` and Qt's own, which names the standard
