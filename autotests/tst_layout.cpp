@@ -1,5 +1,6 @@
 #include "app/aboutbox.h"
 #include "app/framewindow.h"
+#include "app/translations.h"
 #include "brand/branding.h"
 #include "catalogue/runecatalogue.h"
 #include "quiz/quizrules.h"
@@ -45,6 +46,8 @@ private:
 void LayoutTest::initTestCase()
 {
     QStandardPaths::setTestModeEnabled(true);
+    // On a German desktop the stones' texts are German, and longer.
+    setRuneCatalogueLanguage(Translations::systemLanguage());
     if (qEnvironmentVariable("ORLENDRA_PALETTE") == QLatin1String("dark"))
         QApplication::setPalette(darkDesktopPalette());
 }

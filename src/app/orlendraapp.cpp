@@ -3,12 +3,14 @@
 #include "aboutbox.h"
 #include "appinfo.h"
 #include "brand/branding.h"
+#include "catalogue/runecatalogue.h"
 #include "framewindow.h"
+#include "history/historystore.h"
 #include "platform/platform.h"
 #include "platform/webpages.h"
-#include "history/historystore.h"
 #include "study/studysettings.h"
 #include "study/studywindow.h"
+#include "translations.h"
 #include "widgets/banner.h"
 #include "widgets/screenfit.h"
 #include "windowplacement.h"
@@ -40,6 +42,11 @@ OrlendraApp::~OrlendraApp()
 void OrlendraApp::prepareApplication()
 {
     QApplication::setApplicationName(QStringLiteral("Orlendra"));
+    // Before any window's texts are made, and before the study walk first reads the catalogue:
+    // the windows and the course content speak the same language.
+    const QString language = Translations::systemLanguage();
+    Translations::install(language);
+    setRuneCatalogueLanguage(language);
     // Lets the desktop match the windows with the installed menu entry and its icon.
     QApplication::setDesktopFileName(AppInfo::id);
     QApplication::setQuitOnLastWindowClosed(false);

@@ -481,9 +481,10 @@ QByteArray HistoryStore::csv()
         const QStringList fields{
             QDateTime::fromMSecsSinceEpoch(query.value(0).toLongLong(), Qt::UTC)
                 .toString(Qt::ISODate),
-            query.value(1).toInt() == int(QuizSubject::Meanings) ? QStringLiteral("Meanings")
-                                                                 : QStringLiteral("Keywords"),
-            level == QuizSetup::Advanced ? QStringLiteral("Advanced") : QStringLiteral("Beginner"),
+            HistoryRules::csvSubject(query.value(1).toInt() == int(QuizSubject::Meanings)
+                                         ? QuizSubject::Meanings
+                                         : QuizSubject::Keywords),
+            HistoryRules::csvLevel(level),
             query.value(3).toString(),
             HistoryRules::csvField(
                 catalogue.stoneNames.at(std::clamp(query.value(4).toInt(), 0, StoneCount))),
@@ -518,6 +519,17 @@ QString kindName(QuizSubject subject, qint16 level)
     return QStringLiteral("%1 %2").arg(
         subject == QuizSubject::Meanings ? QStringLiteral("Meanings") : QStringLiteral("Keywords"),
         level == QuizSetup::Advanced ? QStringLiteral("Advanced") : QStringLiteral("Beginner"));
+}
+
+QString csvSubject(QuizSubject subject)
+{
+    return subject == QuizSubject::Meanings ? QStringLiteral("Meanings")
+                                            : QStringLiteral("Keywords");
+}
+
+QString csvLevel(qint16 level)
+{
+    return level == QuizSetup::Advanced ? QStringLiteral("Advanced") : QStringLiteral("Beginner");
 }
 
 QList<StoneIndex> weakestStones(const QList<StoneTally> &stones, int count)

@@ -101,8 +101,13 @@ private:
 
 namespace HistoryRules {
 
-// "Keywords Beginner" and so on: the four kinds of test, in the order the chart draws them.
+// "Keywords Beginner" and so on: the four kinds of test, in the order the chart draws them, as
+// the Progress window names them.
 QString kindName(QuizSubject subject, qint16 level);
+// The subject and the level as the CSV export writes them: the same words whatever language the
+// windows speak, so that a spreadsheet or a script reads every export alike.
+QString csvSubject(QuizSubject subject);
+QString csvLevel(qint16 level);
 // The six weakest stones asked at least once, weakest first.
 QList<StoneIndex> weakestStones(const QList<StoneTally> &stones, int count = 6);
 // One CSV field, quoted when it must be.
