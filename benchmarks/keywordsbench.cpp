@@ -45,8 +45,7 @@ private slots:
         auto *nextButton = window.findChild<QPushButton *>(QStringLiteral("cmdNextQuestion"));
         const auto start = [&] {
             session.startTest(QuizSubject::Keywords, QuizSetup::Advanced);
-            window.keywordsTest()->start();
-            window.bringToFront(StudyWindow::Section::TestKeywords);
+            window.startKeywordsTest();
         };
         start();
         QBENCHMARK

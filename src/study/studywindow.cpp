@@ -7,6 +7,7 @@
 #include "platform/platform.h"
 #include "platform/twips.h"
 #include "quizscreens/keywordsquizpage.h"
+#include "quizscreens/quizpagedriver.h"
 #include "quizscreens/quizresultsection.h"
 #include "quizscreens/quizsetupwizard.h"
 #include "settingssection.h"
@@ -153,13 +154,8 @@ QuizSetupWizard *StudyWindow::testSetUp()
 {
     if (!m_testSetUp) {
         m_testSetUp = new QuizSetupWizard(m_quizSession, m_platform, m_panels);
-        connect(m_testSetUp, &QuizSetupWizard::keywordsTestRequested, this, [this] {
-            keywordsTest()->start();
-            bringToFront(Section::TestKeywords);
-            // The first box tells the question; the page alone would hand the focus to whichever
-            // control had it in an earlier test.
-            m_keywordsTest->optionBox(0)->setFocus(Qt::OtherFocusReason);
-        });
+        connect(m_testSetUp, &QuizSetupWizard::keywordsTestRequested, this,
+                &StudyWindow::startKeywordsTest);
         connect(m_testSetUp, &QuizSetupWizard::meaningsTestRequested, this,
                 &StudyWindow::meaningsTestRequested);
         putInPlace(Section::TestSetUp, m_testSetUp);
@@ -170,8 +166,10 @@ QuizSetupWizard *StudyWindow::testSetUp()
 KeywordsQuizPage *StudyWindow::keywordsTest()
 {
     if (!m_keywordsTest) {
-        m_keywordsTest = new KeywordsQuizPage(m_quizSession, m_platform, m_panels);
-        connect(m_keywordsTest, &KeywordsQuizPage::finished, this, &StudyWindow::showTestResult);
+        m_keywordsTest = new KeywordsQuizPage(m_panels);
+        m_keywordsDriver =
+            QuizPageDriver::drive(QuizSubject::Keywords, m_quizSession, m_platform, m_keywordsTest);
+        connect(m_keywordsDriver, &QuizPageDriver::finished, this, &StudyWindow::showTestResult);
         putInPlace(Section::TestKeywords, m_keywordsTest);
     }
     return m_keywordsTest;
@@ -433,6 +431,16 @@ void StudyWindow::pickBanner(BannerPick pick)
     case BannerPick::AsBuilt:
         break;
     }
+}
+
+void StudyWindow::startKeywordsTest()
+{
+    keywordsTest();
+    m_keywordsDriver->next();
+    bringToFront(Section::TestKeywords);
+    // The first box tells the question; the page alone would hand the focus to whichever
+    // control had it in an earlier test.
+    m_keywordsTest->optionBox(0)->setFocus(Qt::OtherFocusReason);
 }
 
 void StudyWindow::showTestResult(const QString &resultText)

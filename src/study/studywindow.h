@@ -17,6 +17,7 @@ class LinkLabel;
 class MemorizeSection;
 class Platform;
 class QPushButton;
+class QuizPageDriver;
 class QStackedWidget;
 class SettingsSection;
 class QuizResultSection;
@@ -68,6 +69,9 @@ public:
     void studyStones(const QList<StoneIndex> &stones);
 
     void pickBanner(BannerPick pick);
+
+    // The set-up's start of a keywords test, which the session holds: question 1 on its page.
+    void startKeywordsTest();
 
     // The end of either test: the result into the result section, and that section to the front.
     void showTestResult(const QString &resultText);
@@ -121,6 +125,7 @@ private:
     GoalsSection *m_goals = nullptr;
     QuizSetupWizard *m_testSetUp = nullptr;
     KeywordsQuizPage *m_keywordsTest = nullptr;
+    QuizPageDriver *m_keywordsDriver = nullptr;
     QuizResultSection *m_testResult = nullptr;
     LinkLabel *m_cobrand = nullptr;
     LinkLabel *m_fullBrand = nullptr;
