@@ -2,9 +2,9 @@
 #include "app/framewindow.h"
 #include "brand/branding.h"
 #include "catalogue/runecatalogue.h"
+#include "quiz/quizrules.h"
 #include "quizscreens/keywordsquizpage.h"
 #include "quizscreens/meaningsquizpage.h"
-#include "quiz/quizrules.h"
 #include "quizscreens/quizsetupwizard.h"
 #include "quizscreens/reviewwindow.h"
 #include "studyfixture.h"
@@ -164,8 +164,8 @@ void LayoutTest::studySections()
     if (section == 1) {
         // The longest texts: Thurisaz's upright meaning.
         window.showSection(StudyWindow::Section::MemorizeStones);
-        window.nextStone();
-        window.nextStone();
+        window.controller()->nextStone();
+        window.controller()->nextStone();
     }
     if (section == 4) {
         // A question at its widest, at either level: the longest name and keywords.

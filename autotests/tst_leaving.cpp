@@ -1,9 +1,9 @@
 #include "app/framewindow.h"
 #include "app/orlendraapp.h"
-#include "widgets/banner.h"
+#include "quizscreens/meaningsquizpage.h"
 #include "scriptedplatform.h"
 #include "study/studywindow.h"
-#include "quizscreens/meaningsquizpage.h"
+#include "widgets/banner.h"
 
 #include <QAction>
 #include <QApplication>
@@ -172,7 +172,7 @@ void LeavingTest::startAgain_showsAFreshStudyWindow()
 {
     QVERIFY(m_app->start());
     m_app->studyWindow()->showSection(StudyWindow::Section::MemorizeStones);
-    m_app->studyWindow()->nextStone();
+    m_app->studyWindow()->controller()->nextStone();
     QCOMPARE(m_app->walk().studyPosition, 1);
     QPointer<FrameWindow> frame = m_app->showFrameWindow();
     QSignalSpy ended(m_app.get(), &OrlendraApp::runEnded);

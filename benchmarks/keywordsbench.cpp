@@ -1,10 +1,10 @@
 // How long a keywords question takes: building one, and "Next" putting the next one on screen
 // with the redraw.
 #include "catalogue/runecatalogue.h"
-#include "studyfixture.h"
 #include "quiz/keywordquestion.h"
-#include "quizscreens/keywordsquizpage.h"
 #include "quiz/quizrules.h"
+#include "quizscreens/keywordsquizpage.h"
+#include "studyfixture.h"
 
 #include <QCheckBox>
 #include <QPushButton>
