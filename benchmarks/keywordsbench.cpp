@@ -3,7 +3,6 @@
 #include "catalogue/runecatalogue.h"
 #include "quiz/keywordquestion.h"
 #include "quiz/quizrules.h"
-#include "quizscreens/keywordsquizpage.h"
 #include "studyfixture.h"
 
 #include <QCheckBox>
@@ -42,12 +41,13 @@ private slots:
         StudyFixture fixture;
         StudyWindow &window = fixture.open();
         QuizSession &session = fixture.session;
-        auto *nextButton = window.findChild<QPushButton *>(QStringLiteral("cmdNextQuestion"));
         const auto start = [&] {
             session.startTest(QuizSubject::Keywords, QuizSetup::Advanced);
             window.startKeywordsTest();
         };
         start();
+        // The test's page is built when the test first starts.
+        auto *nextButton = window.findChild<QPushButton *>(QStringLiteral("cmdNextQuestion"));
         QBENCHMARK
         {
             if (session.questionNo() == QuestionCount)
