@@ -186,8 +186,8 @@ void LayoutTest::studySections()
     if (section == 1) {
         // The longest texts: Thurisaz's upright meaning.
         window.showSection(StudyWindow::Section::MemorizeStones);
-        window.nextStone();
-        window.nextStone();
+        window.controller()->nextStone();
+        window.controller()->nextStone();
     }
     if (section == 4) {
         // A question at its widest, at either level: the longest name and keywords.

@@ -181,7 +181,7 @@ void LeavingTest::startAgain_showsAFreshStudyWindow()
 {
     QVERIFY(m_app->start());
     m_app->studyWindow()->showSection(StudyWindow::Section::MemorizeStones);
-    m_app->studyWindow()->nextStone();
+    m_app->studyWindow()->controller()->nextStone();
     QCOMPARE(m_app->walk().studyPosition, 1);
     QPointer<FrameWindow> frame = m_app->showFrameWindow();
     QSignalSpy ended(m_app.get(), &OrlendraApp::runEnded);

@@ -1,10 +1,10 @@
 #include "app/framewindow.h"
 #include "catalogue/stonepicturebox.h"
 #include "quiz/meaningquestion.h"
-#include "quizscreens/meaningsquizpage.h"
-#include "quizscreens/quizresultsection.h"
 #include "quiz/quizrules.h"
 #include "quiz/quizsession.h"
+#include "quizscreens/meaningsquizpage.h"
+#include "quizscreens/quizresultsection.h"
 #include "quizscreens/quizsetupwizard.h"
 #include "study/studywindow.h"
 #include "studyfixture.h"
@@ -198,7 +198,7 @@ void MeaningsTestTest::wholeTest()
     m_run->app.studyWindow()->setScreen(onScreen);
     // The walk has moved on; the study window that comes back starts it again.
     m_run->app.studyWindow()->showSection(StudyWindow::Section::MemorizeStones);
-    m_run->app.studyWindow()->nextStone();
+    m_run->app.studyWindow()->controller()->nextStone();
     startTest(level, types);
     QPointer<QWidget> frame = m_run->app.frameWindow();
     for (int question = 1; question <= QuestionCount; ++question) {

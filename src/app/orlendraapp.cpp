@@ -111,11 +111,12 @@ StudyWindow *OrlendraApp::loadStudyWindow()
                 &OrlendraApp::startMeaningsTest);
         // Told once as long as the reason stays the same: a read-only settings folder is no error
         // the user must hear of at every start, nor after every meanings test.
-        connect(m_study, &StudyWindow::settingsNotStoredAtStart, this, [this](const QString &why) {
-            if (std::exchange(m_settingsTroubleTold, why) != why)
-                m_platform.message(m_study, StudySettingsRules::notStoredMessage(why),
-                                   Platform::Icon::Warning);
-        });
+        connect(m_study->controller(), &StudyController::settingsNotStoredAtStart, this,
+                [this](const QString &why) {
+                    if (std::exchange(m_settingsTroubleTold, why) != why)
+                        m_platform.message(m_study, StudySettingsRules::notStoredMessage(why),
+                                           Platform::Icon::Warning);
+                });
         // Placed before the load steps, so that a message they show stands over the window; back
         // from a test, on the screen the test ran on.
         WindowPlacement::putOnScreenOf(m_study, m_frame);
@@ -231,7 +232,7 @@ ProgressWindow *OrlendraApp::showProgressWindow()
         connect(m_progress, &ProgressWindow::studyStonesRequested, this,
                 [this](const QList<StoneIndex> &stones) {
                     StudyWindow *study = showStudyWindow();
-                    study->studyStones(stones);
+                    study->controller()->studyStones(stones);
                     WindowPlacement::handKeyboardTo(study);
                 });
         WindowPlacement::putOnScreenOf(m_progress, m_study);

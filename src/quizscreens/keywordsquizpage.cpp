@@ -4,7 +4,6 @@
 #include "catalogue/runecatalogue.h"
 #include "catalogue/stonepicturebox.h"
 #include "platform/twips.h"
-#include "quizpagedriver.h"
 #include "quiz/quizrules.h"
 
 #include <QCheckBox>
@@ -28,7 +27,7 @@ QLabel *label(const QString &name, const QRect &geometry, const QColor &colour, 
 
 } // namespace
 
-KeywordsQuizPage::KeywordsQuizPage(QuizSession &session, Platform &platform, QWidget *parent)
+KeywordsQuizPage::KeywordsQuizPage(QWidget *parent)
     : QuizPage(parent)
 {
     setObjectName(QStringLiteral("picTestKeywords"));
@@ -75,15 +74,6 @@ KeywordsQuizPage::KeywordsQuizPage(QuizSession &session, Platform &platform, QWi
     m_next->setGeometry(twipsRect(240, 4080, 1695, 375));
 
     addKeyLabels();
-
-    m_driver = new QuizPageDriver(QuizSubject::Keywords, session, platform, this,
-                                  Qt::WidgetWithChildrenShortcut);
-    connect(m_driver, &QuizPageDriver::finished, this, &KeywordsQuizPage::finished);
-}
-
-void KeywordsQuizPage::start()
-{
-    m_driver->next();
 }
 
 void KeywordsQuizPage::showQuestion(int number, const AnsweredQuestion &question, qint16 level)

@@ -1,15 +1,23 @@
 #include "quizpagedriver.h"
 
 #include "platform/platform.h"
-#include "quizpage.h"
 #include "quiz/quizrules.h"
 #include "quiz/quizsession.h"
+#include "quizpage.h"
 #include "widgets/focusnews.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QPushButton>
 #include <QShortcut>
+
+QuizPageDriver *QuizPageDriver::drive(QuizSubject subject, QuizSession &session, Platform &platform,
+                                      QuizPage *page)
+{
+    return new QuizPageDriver(subject, session, platform, page,
+                              subject == QuizSubject::Keywords ? Qt::WidgetWithChildrenShortcut
+                                                               : Qt::WindowShortcut);
+}
 
 QuizPageDriver::QuizPageDriver(QuizSubject subject, QuizSession &session, Platform &platform,
                                QuizPage *page, Qt::ShortcutContext digitScope)
