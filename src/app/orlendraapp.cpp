@@ -4,9 +4,9 @@
 #include "appinfo.h"
 #include "brand/branding.h"
 #include "framewindow.h"
+#include "history/historystore.h"
 #include "platform/platform.h"
 #include "platform/webpages.h"
-#include "history/historystore.h"
 #include "study/studysettings.h"
 #include "study/studywindow.h"
 #include "widgets/banner.h"
@@ -240,7 +240,7 @@ ProgressWindow *OrlendraApp::showProgressWindow()
 
 void OrlendraApp::recordTest(const AnswerSheet &sheet)
 {
-    history().record(sheet, QDateTime::currentDateTimeUtc());
+    history().record(sheet, m_platform.now());
     if (m_progress && m_progress->isVisible())
         m_progress->reload();
     QTimer::singleShot(0, this, &OrlendraApp::tellHistoryNotice);
