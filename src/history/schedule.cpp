@@ -178,6 +178,19 @@ bool Schedule::anythingDueOn(QDate day) const
     return span == m_clearSpans.end() || day < span->first;
 }
 
+void Schedule::restoreItem(const ItemRef &ref, const ItemState &state)
+{
+    ItemState &kept = m_items[static_cast<size_t>(indexOf(ref.stone, ref.subject))];
+    m_newCount += (state.isNew() ? 1 : 0) - (kept.isNew() ? 1 : 0);
+    kept = state;
+}
+
+void Schedule::restoreDays(QDate lastDay, QList<DaySpan> clearSpans)
+{
+    m_lastDay = lastDay;
+    m_clearSpans = std::move(clearSpans);
+}
+
 int streak(const QList<QDate> &answeredDays, const std::function<bool(QDate)> &anythingDueOn,
            QDate today)
 {

@@ -54,6 +54,12 @@ public:
     static constexpr int ItemCount = 2 * StoneCount;
     static constexpr int RoundSize = 12;
 
+    // Days without answers on which nothing was due, first and last included.
+    struct DaySpan {
+        QDate first;
+        QDate last;
+    };
+
     // Moves the item by `outcome`, on the learner day of `when`. A stone's two items never come
     // back on the same day, unless one of them was just missed: the one scheduled later moves a
     // day on.
@@ -80,12 +86,14 @@ public:
     // others.
     bool anythingDueOn(QDate day) const;
 
-private:
-    struct DaySpan {
-        QDate first;
-        QDate last;
-    };
+    // What a kept schedule is made of besides its items; spans are only ever appended.
+    QDate lastDay() const { return m_lastDay; }
+    const QList<DaySpan> &clearSpans() const { return m_clearSpans; }
+    // Puts back what answer() once made of an item, or of the days answered.
+    void restoreItem(const ItemRef &ref, const ItemState &state);
+    void restoreDays(QDate lastDay, QList<DaySpan> clearSpans);
 
+private:
     static int indexOf(StoneIndex stone, QuizSubject subject);
     void noteNewDay(QDate today);
     // The earliest due day of any item; only meaningful once no item is new.

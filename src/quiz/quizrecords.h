@@ -50,3 +50,17 @@ struct AnswerSheet {
     std::array<bool, 3> stoneTypes{};
     std::array<AnsweredQuestion, QuestionCount> answers;
 };
+
+// One question of a practice round, which asks what the boxes have due, of either subject.
+struct PracticeAnswer {
+    QuizSubject subject = QuizSubject::Keywords;
+    AnsweredQuestion question;
+};
+
+// A finished practice round: fewer questions than a test, of both subjects, at one level.
+struct PracticeRound {
+    qint16 level = QuizSetup::Beginner;
+    // The kinds its meanings questions could ask.
+    std::array<bool, 3> stoneTypes{};
+    QList<PracticeAnswer> answers;
+};
