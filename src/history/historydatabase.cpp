@@ -2,6 +2,7 @@
 
 #include "historysql.h"
 #include "platform/filesaving.h"
+#include "scheduletables.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -15,33 +16,55 @@ namespace {
 // "Orld": tells the program's history from any other SQLite file.
 constexpr int ApplicationId = 0x4F726C64;
 
+// The Leitner boxes; and practice rounds, whose answers each have a subject of their own (none:
+// the test's).
+QStringList boxesAndRounds()
+{
+    return QStringList{
+               QStringLiteral("ALTER TABLE test ADD COLUMN practice INTEGER NOT NULL DEFAULT 0"),
+               QStringLiteral("ALTER TABLE answer ADD COLUMN subject INTEGER")} +
+           ScheduleTables::creation();
+}
+
 // Step i takes a history of schema version i to version i + 1; a new version adds a step, so a
 // history written by any earlier version is brought up to date when it is opened.
 const QList<QStringList> &migrations()
 {
-    static const QList<QStringList> steps{{
-        QStringLiteral("CREATE TABLE test(id INTEGER PRIMARY KEY, finished INTEGER NOT NULL, "
-                       "subject INTEGER NOT NULL, level INTEGER NOT NULL, "
-                       "stone_types INTEGER NOT NULL, score INTEGER NOT NULL, "
-                       "most INTEGER NOT NULL)"),
-        QStringLiteral("CREATE INDEX test_by_finished ON test(finished)"),
-        // Every text a question showed, once: a meanings test shows the same few dozen
-        // paragraphs again and again.
-        QStringLiteral("CREATE TABLE phrase(id INTEGER PRIMARY KEY, body TEXT NOT NULL UNIQUE)"),
-        // faces is a JSON array of meaning kinds, options and correct JSON arrays of phrase ids;
-        // ticked holds one '0' or '1' per option.
-        QStringLiteral("CREATE TABLE answer(test INTEGER NOT NULL, question INTEGER NOT NULL, "
-                       "stone INTEGER NOT NULL, faces TEXT NOT NULL, options TEXT NOT NULL, "
-                       "ticked TEXT NOT NULL, correct TEXT NOT NULL, score INTEGER NOT NULL, "
-                       "PRIMARY KEY(test, question)) WITHOUT ROWID"),
-        // Kept up to date by every record, so that the stones read at once whatever the size of
-        // the history.
-        QStringLiteral("CREATE TABLE stone_tally(stone INTEGER NOT NULL, "
-                       "subject INTEGER NOT NULL, asked INTEGER NOT NULL, "
-                       "full INTEGER NOT NULL, last INTEGER NOT NULL, "
-                       "PRIMARY KEY(stone, subject)) WITHOUT ROWID"),
-    }};
+    static const QList<QStringList> steps{
+        {
+            QStringLiteral("CREATE TABLE test(id INTEGER PRIMARY KEY, finished INTEGER NOT NULL, "
+                           "subject INTEGER NOT NULL, level INTEGER NOT NULL, "
+                           "stone_types INTEGER NOT NULL, score INTEGER NOT NULL, "
+                           "most INTEGER NOT NULL)"),
+            QStringLiteral("CREATE INDEX test_by_finished ON test(finished)"),
+            // Every text a question showed, once: a meanings test shows the same few dozen
+            // paragraphs again and again.
+            QStringLiteral(
+                "CREATE TABLE phrase(id INTEGER PRIMARY KEY, body TEXT NOT NULL UNIQUE)"),
+            // faces is a JSON array of meaning kinds, options and correct JSON arrays of phrase
+            // ids; ticked holds one '0' or '1' per option.
+            QStringLiteral("CREATE TABLE answer(test INTEGER NOT NULL, question INTEGER NOT NULL, "
+                           "stone INTEGER NOT NULL, faces TEXT NOT NULL, options TEXT NOT NULL, "
+                           "ticked TEXT NOT NULL, correct TEXT NOT NULL, score INTEGER NOT NULL, "
+                           "PRIMARY KEY(test, question)) WITHOUT ROWID"),
+            // Kept up to date by every record, so that the stones read at once whatever the size of
+            // the history.
+            QStringLiteral("CREATE TABLE stone_tally(stone INTEGER NOT NULL, "
+                           "subject INTEGER NOT NULL, asked INTEGER NOT NULL, "
+                           "full INTEGER NOT NULL, last INTEGER NOT NULL, "
+                           "PRIMARY KEY(stone, subject)) WITHOUT ROWID"),
+        },
+        boxesAndRounds()};
     return steps;
+}
+
+// What step i fills, once its statements have run, from what the history already holds.
+using Fill = bool (*)(QSqlDatabase &db, QSqlError &error);
+Fill fillOf(qsizetype step)
+{
+    // The boxes begin with every answer recorded before there were boxes.
+    static const QList<Fill> fills{nullptr, ScheduleTables::replay};
+    return fills.value(step);
 }
 
 QString native(const QString &path)
@@ -180,10 +203,13 @@ bool HistoryDatabase::migrate(int from)
     if (!db.transaction())
         return false;
     QSqlQuery query(db);
+    QSqlError ignored;
     bool done = true;
     for (int step = from; done && step < migrations().size(); ++step) {
         for (const QString &statement : migrations()[step])
             done = done && query.exec(statement);
+        const Fill fill = fillOf(step);
+        done = done && (!fill || fill(db, ignored));
     }
     done = done && query.exec(QStringLiteral("PRAGMA application_id = %1").arg(ApplicationId)) &&
            query.exec(QStringLiteral("PRAGMA user_version = %1").arg(migrations().size()));

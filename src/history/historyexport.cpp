@@ -11,15 +11,16 @@ namespace HistoryExport {
 
 QByteArray csv(HistoryDatabase &database)
 {
-    QString text = QStringLiteral("finished,subject,level,question,stone,score,most\r\n");
+    QString text = QStringLiteral("finished,subject,level,question,stone,score,most,round\r\n");
     if (!database.open())
         return text.toUtf8();
     const RuneCatalogue &catalogue = loadRuneCatalogue();
     QSqlQuery query(HistorySql::connection(database));
     query.setForwardOnly(true);
-    query.exec(QStringLiteral("SELECT t.finished, t.subject, t.level, a.question, a.stone, "
-                              "a.score FROM answer a JOIN test t ON t.id = a.test "
-                              "ORDER BY t.finished, t.id, a.question"));
+    query.exec(
+        QStringLiteral("SELECT t.finished, coalesce(a.subject, t.subject), t.level, "
+                       "a.question, a.stone, a.score, t.practice FROM answer a "
+                       "JOIN test t ON t.id = a.test ORDER BY t.finished, t.id, a.question"));
     while (query.next()) {
         const qint16 level = static_cast<qint16>(query.value(2).toInt());
         const QStringList fields{
@@ -31,7 +32,8 @@ QByteArray csv(HistoryDatabase &database)
             query.value(3).toString(),
             csvField(catalogue.stoneNames.at(std::clamp(query.value(4).toInt(), 0, StoneCount))),
             query.value(5).toString(),
-            QString::number(QuizRules::requiredTicks(level))};
+            QString::number(QuizRules::requiredTicks(level)),
+            query.value(6).toInt() ? QStringLiteral("practice") : QStringLiteral("test")};
         text += fields.join(QLatin1Char(',')) + QStringLiteral("\r\n");
     }
     return text.toUtf8();

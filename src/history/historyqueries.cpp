@@ -1,6 +1,7 @@
 #include "historyqueries.h"
 
 #include "historysql.h"
+#include "scheduletables.h"
 
 #include <QHash>
 #include <QJsonArray>
@@ -37,8 +38,8 @@ QList<PastTest> HistoryQueries::pastTests()
         return tests;
     QSqlQuery query(HistorySql::connection(m_database));
     query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("SELECT id, finished, subject, level, score, most FROM test "
-                                   "ORDER BY finished DESC, id DESC"))) {
+    if (!query.exec(QStringLiteral("SELECT id, finished, subject, level, score, most, practice "
+                                   "FROM test ORDER BY finished DESC, id DESC"))) {
         m_database.tell(
             QStringLiteral("The history could not be read: %1.").arg(query.lastError().text()));
         return tests;
@@ -47,9 +48,18 @@ QList<PastTest> HistoryQueries::pastTests()
         tests.append({query.value(0).toLongLong(), query.value(1).toLongLong(),
                       static_cast<QuizSubject>(query.value(2).toInt()),
                       static_cast<qint16>(query.value(3).toInt()), query.value(4).toInt(),
-                      query.value(5).toInt()});
+                      query.value(5).toInt(), query.value(6).toInt() != 0});
     }
     return tests;
+}
+
+QList<QDate> HistoryQueries::answeredDays()
+{
+    if (!m_database.open())
+        return {};
+    QSqlDatabase db = HistorySql::connection(m_database);
+    QSqlError ignored;
+    return ScheduleTables::answeredDays(db, ignored);
 }
 
 QList<StoneTally> HistoryQueries::stones()

@@ -2,6 +2,8 @@
 
 #include "historyrecords.h"
 
+#include <QDate>
+
 #include <optional>
 
 class HistoryDatabase;
@@ -18,6 +20,8 @@ public:
     // Every stone, weakest first: those asked by their share of full answers, the lowest first,
     // then those never asked, each group in futhark order.
     QList<StoneTally> stones();
+    // Every learner day with answers, oldest first.
+    QList<QDate> answeredDays();
     // The whole test, for its review.
     std::optional<AnswerSheet> sheet(qint64 testId);
 

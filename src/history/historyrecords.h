@@ -12,6 +12,8 @@ struct PastTest {
     qint16 level = QuizSetup::Beginner;
     int score = 0;
     int most = 0; // 24 at Beginner, 96 at Advanced
+    // A practice round, of fewer questions and both subjects, rather than a test.
+    bool practice = false;
 };
 
 // How one stone has fared over all recorded tests.

@@ -4,6 +4,7 @@
 #include "historyexport.h"
 #include "historyqueries.h"
 #include "historyrecorder.h"
+#include "schedule.h"
 
 // The learner's history: every finished test with every answer, kept in an SQLite file of its
 // own, as the program and the Progress window use it. Each call goes to the part that does the
@@ -25,7 +26,17 @@ public:
     {
         return m_recorder.record(sheet, finished);
     }
+    // A practice round, once it has ended: one that was left changes nothing.
+    bool record(const PracticeRound &round, const QDateTime &finished)
+    {
+        return m_recorder.record(round, finished);
+    }
     bool forget() { return m_recorder.forget(); }
+
+    // The boxes of all 48 items, as kept: cheap after the first call.
+    const Schedule &schedule() { return m_recorder.schedule(); }
+    // Every learner day with answers, oldest first, for the streak.
+    QList<QDate> answeredDays() { return m_queries.answeredDays(); }
 
     QList<PastTest> pastTests() { return m_queries.pastTests(); }
     QList<StoneTally> stones() { return m_queries.stones(); }

@@ -68,6 +68,9 @@ ScoreLines scoreLines(const QList<PastTest> &tests, qint64 nowMs)
     drawn.lastMs = drawn.firstMs;
     // The lines run from the oldest.
     for (auto test = tests.crbegin(); test != tests.crend(); ++test) {
+        // A practice round asks what is due, not a test's whole set: its score is no line's.
+        if (test->practice)
+            continue;
         ScoreLine &line = drawn.lines[kindIndex(*test)];
         const double score = percent(*test);
         line.points.append(QPointF(double(test->finishedMs), score));

@@ -12,8 +12,10 @@ class PastTestsModel;
 class Platform;
 class QLabel;
 class QPushButton;
+class ScheduleModel;
 class ScoreChart;
 class QStandardItemModel;
+class QTabWidget;
 class QTableView;
 class QTreeView;
 
@@ -40,6 +42,7 @@ public:
 
     QWidget *chart() const { return m_chart; }
     QTableView *stonesTable() const { return m_stones; }
+    QTableView *scheduleTable() const { return m_schedule; }
     QTreeView *pastTestsList() const { return m_tests; }
     QPushButton *studyButton() const { return m_study; }
 
@@ -50,6 +53,7 @@ signals:
 private:
     void fillChart();
     void fillStones();
+    void fillSchedule();
     void tellNotice();
 
     Platform &m_platform;
@@ -60,6 +64,11 @@ private:
     QLabel *m_chartWords = nullptr;
     QTableView *m_stones = nullptr;
     QStandardItemModel *m_stoneRows = nullptr;
+    QTabWidget *m_stoneViews = nullptr;
+    QTableView *m_schedule = nullptr;
+    ScheduleModel *m_scheduleRows = nullptr;
+    QLabel *m_dueCounts = nullptr;
+    QLabel *m_streak = nullptr;
     QTreeView *m_tests = nullptr;
     PastTestsModel *m_testRows = nullptr;
     QPushButton *m_study = nullptr;
