@@ -256,7 +256,7 @@ void ProgressWindow::reload()
 
 void ProgressWindow::fillChart()
 {
-    const ScoreLines drawn = scoreLines(m_testRows->tests(), QDateTime::currentMSecsSinceEpoch());
+    const ScoreLines drawn = scoreLines(m_testRows->tests(), m_platform.now().toMSecsSinceEpoch());
     const QStringList sentences = drawn.sentences();
     m_chart->setAccessibleDescription(sentences.join(QLatin1Char(' ')));
     if (m_scoreChart) {
