@@ -248,7 +248,7 @@ ProgressWindow *OrlendraApp::showProgressWindow()
 
 void OrlendraApp::recordTest(const AnswerSheet &sheet)
 {
-    history().record(sheet, QDateTime::currentDateTimeUtc());
+    history().record(sheet, m_platform.now());
     if (m_progress && m_progress->isVisible())
         m_progress->reload();
     QTimer::singleShot(0, this, &OrlendraApp::tellHistoryNotice);
