@@ -1,15 +1,16 @@
 // How long a keywords question takes: building one, and "Next" putting the next one on screen
 // with the redraw.
 #include "catalogue/runecatalogue.h"
-#include "studyfixture.h"
 #include "quiz/keywordquestion.h"
 #include "quizscreens/keywordsquizpage.h"
-#include "quiz/quizrules.h"
+#include "studyfixture.h"
 
 #include <QCheckBox>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTest>
+
+Q_DECLARE_METATYPE(QuizLevel)
 
 class KeywordsBench : public QObject
 {
@@ -18,14 +19,14 @@ class KeywordsBench : public QObject
 private slots:
     void buildQuestion_data()
     {
-        QTest::addColumn<qint16>("level");
-        QTest::newRow("beginner") << qint16(QuizSetup::Beginner);
-        QTest::newRow("advanced") << qint16(QuizSetup::Advanced);
+        QTest::addColumn<QuizLevel>("level");
+        QTest::newRow("beginner") << QuizLevel::Beginner;
+        QTest::newRow("advanced") << QuizLevel::Advanced;
     }
 
     void buildQuestion()
     {
-        QFETCH(qint16, level);
+        QFETCH(QuizLevel, level);
         const RuneCatalogue &catalogue = loadRuneCatalogue();
         RandomEngine engine(1);
         StoneIndex stone = 0;
@@ -44,7 +45,7 @@ private slots:
         QuizSession &session = fixture.session;
         auto *nextButton = window.findChild<QPushButton *>(QStringLiteral("cmdNextQuestion"));
         const auto start = [&] {
-            session.startTest(QuizSubject::Keywords, QuizSetup::Advanced);
+            session.startTest(QuizSubject::Keywords, QuizLevel::Advanced);
             window.keywordsTest()->start();
             window.bringToFront(StudyWindow::Section::TestKeywords);
         };

@@ -4,9 +4,9 @@
 #include "appinfo.h"
 #include "brand/branding.h"
 #include "framewindow.h"
+#include "history/historystore.h"
 #include "platform/platform.h"
 #include "platform/webpages.h"
-#include "history/historystore.h"
 #include "study/studysettings.h"
 #include "study/studywindow.h"
 #include "widgets/banner.h"
@@ -166,9 +166,9 @@ void OrlendraApp::startMeaningsTest()
     showFrameWindow();
 }
 
-void OrlendraApp::finishMeaningsTest(const QString &resultText)
+void OrlendraApp::finishMeaningsTest()
 {
-    loadStudyWindow()->showTestResult(resultText);
+    loadStudyWindow()->showTestResult();
     WindowPlacement::handKeyboardTo(showStudyWindow());
     closeForHandOver(m_frame);
 }

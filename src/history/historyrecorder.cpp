@@ -1,7 +1,7 @@
 #include "historyrecorder.h"
 
 #include "historysql.h"
-#include "quiz/quizrules.h"
+#include "quiz/quizscoring.h"
 
 #include <QJsonDocument>
 
@@ -27,19 +27,16 @@ bool HistoryRecorder::record(const AnswerSheet &sheet, const QDateTime &finished
     bool done = db.transaction();
     if (!done)
         error = db.lastError();
-    const int perQuestion = QuizRules::requiredTicks(sheet.level);
+    const int perQuestion = QuizScoring::requiredTicks(sheet.level);
     const int subject = static_cast<int>(sheet.subject);
     const qint64 when = finished.toMSecsSinceEpoch();
     if (done) {
         QSqlQuery test(db);
         test.prepare(QStringLiteral("INSERT INTO test(finished, subject, level, stone_types, "
                                     "score, most) VALUES(?, ?, ?, ?, ?, ?)"));
-        int types = 0;
-        for (int kind = 0; kind < 3; ++kind)
-            types |= sheet.stoneTypes[kind] ? 1 << kind : 0;
         for (const QVariant &value :
-             {QVariant(when), QVariant(subject), QVariant(sheet.level), QVariant(types),
-              QVariant(sheet.total()), QVariant(perQuestion * QuestionCount)})
+             {QVariant(when), QVariant(subject), QVariant(int(sheet.level)),
+              QVariant(sheet.stoneTypes.toInt()), QVariant(sheet.total()), QVariant(sheet.most())})
             test.addBindValue(value);
         done = HistorySql::run(test, error);
         const qint64 id = test.lastInsertId().toLongLong();
@@ -52,8 +49,8 @@ bool HistoryRecorder::record(const AnswerSheet &sheet, const QDateTime &finished
         for (int q = 0; done && q < QuestionCount; ++q) {
             const AnsweredQuestion &asked = sheet.answers[q];
             QJsonArray faces;
-            for (int kind : asked.meaningKinds)
-                faces.append(kind);
+            for (MeaningKind kind : asked.meaningKinds)
+                faces.append(int(kind));
             QString ticked;
             for (bool tick : asked.ticked)
                 ticked += QLatin1Char(tick ? '1' : '0');

@@ -82,7 +82,7 @@ public:
         case 0:
             return shownDate(test.finishedMs, true);
         case 1:
-            return HistoryRules::kindName(test.subject, test.level);
+            return kindName(test.subject, test.level);
         default:
             return QStringLiteral("%1 Correct Out Of %2").arg(test.score).arg(test.most);
         }

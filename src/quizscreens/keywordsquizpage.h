@@ -25,12 +25,12 @@ public:
     // Shows question 1 of a test that QuizSession::startTest has just set up.
     void start();
 
-    void showQuestion(int number, const AnsweredQuestion &question, qint16 level) override;
+    void showQuestion(int number, const AnsweredQuestion &question, QuizLevel level) override;
     QCheckBox *optionBox(int index) const override { return m_options[index]; }
     QPushButton *nextButton() const override { return m_next; }
 
 signals:
-    void finished(const QString &resultText);
+    void finished();
 
 private:
     QLabel *m_stoneName = nullptr;

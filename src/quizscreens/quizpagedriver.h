@@ -30,7 +30,7 @@ public:
 
 signals:
     // The last question is scored; the session holds the test as the last finished one.
-    void finished(const QString &resultText);
+    void finished();
 
 private:
     void optionClicked(int index, bool ticked);

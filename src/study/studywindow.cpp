@@ -435,9 +435,9 @@ void StudyWindow::pickBanner(BannerPick pick)
     }
 }
 
-void StudyWindow::showTestResult(const QString &resultText)
+void StudyWindow::showTestResult()
 {
-    testResult()->setResultText(resultText);
+    testResult()->showLastResult();
     bringToFront(Section::TestResult);
     // Keys the user typed for the last question must not land in the result, which is saved as
     // it stands, nor press a link; a button that Enter does not press takes them, and tells the
