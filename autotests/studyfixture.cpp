@@ -34,7 +34,7 @@ QAbstractButton *button(StudyWindow &study, const QString &name)
 
 } // namespace
 
-void chooseTest(StudyWindow &study, QuizSubject subject, qint16 level, const QString &types)
+void chooseTest(StudyWindow &study, QuizSubject subject, QuizLevel level, const QString &types)
 {
     const auto click = [&study](const QString &name) {
         QTest::mouseClick(button(study, name), Qt::LeftButton);
@@ -52,10 +52,10 @@ void chooseTest(StudyWindow &study, QuizSubject subject, qint16 level, const QSt
         }
         click(QStringLiteral("cmdTestNext_1"));
     }
-    click(QStringLiteral("optTestLevel_%1").arg(level));
+    click(QStringLiteral("optTestLevel_%1").arg(int(level)));
 }
 
-void startTest(StudyWindow &study, QuizSubject subject, qint16 level, const QString &types)
+void startTest(StudyWindow &study, QuizSubject subject, QuizLevel level, const QString &types)
 {
     chooseTest(study, subject, level, types);
     QTest::mouseClick(button(study, QStringLiteral("cmdTestNext_2")), Qt::LeftButton);

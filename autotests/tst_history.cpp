@@ -30,11 +30,11 @@ namespace {
 
 // A test run to its end through a session, every stone of `missed` answered wrong, every other
 // one right.
-AnswerSheet takeTest(QuizSubject subject, qint16 level, const QList<StoneIndex> &missed,
+AnswerSheet takeTest(QuizSubject subject, QuizLevel level, const QList<StoneIndex> &missed,
                      RandomEngine &engine)
 {
     QuizSession session(engine);
-    session.setStoneTypes({true, true, true});
+    session.setStoneTypes(StoneType::Upright | StoneType::Reversed | StoneType::Merkstave);
     session.startTest(subject, level);
     session.pressNext({});
     for (;;) {
@@ -46,12 +46,12 @@ AnswerSheet takeTest(QuizSubject subject, qint16 level, const QList<StoneIndex> 
         for (int box = 0; box < question.options.size(); ++box)
             (question.correctAnswers.contains(question.options[box]) != miss ? ticks : others)
                 .append(box);
-        ticks = (ticks + others).mid(0, level == QuizSetup::Advanced ? 4 : 1);
+        ticks = (ticks + others).mid(0, level == QuizLevel::Advanced ? 4 : 1);
         const QuizSession::NextStep step = session.pressNext(ticks);
         if (step.kind == QuizSession::NextStep::Kind::Finished)
             return *session.lastFinished();
         if (step.kind == QuizSession::NextStep::Kind::Refused)
-            qFatal("Refused: %s", qPrintable(step.text));
+            qFatal("Refused: %s", qPrintable(step.refusal));
     }
 }
 
@@ -62,7 +62,7 @@ int recordUntilKilled(const QString &folder)
     HistoryStore store(folder);
     RandomEngine engine(std::random_device{}());
     for (int recorded = 1;; ++recorded) {
-        const AnswerSheet sheet = takeTest(QuizSubject::Meanings, QuizSetup::Advanced, {}, engine);
+        const AnswerSheet sheet = takeTest(QuizSubject::Meanings, QuizLevel::Advanced, {}, engine);
         if (!store.record(sheet, QDateTime::currentDateTimeUtc()))
             return 1;
         std::printf("%d\n", recorded);
@@ -74,7 +74,7 @@ int recordUntilKilled(const QString &folder)
 // keys and Return; the questions about `missed` are answered wrong.
 void takeByKeyboard(ProgramRun &run, QuizSubject subject, StoneIndex missed)
 {
-    startTest(*run.app.studyWindow(), subject, QuizSetup::Beginner, QStringLiteral("URM"));
+    startTest(*run.app.studyWindow(), subject, QuizLevel::Beginner, QStringLiteral("URM"));
     QWidget *window = subject == QuizSubject::Meanings
                           ? static_cast<QWidget *>(run.app.frameWindow())
                           : run.app.studyWindow();
@@ -142,8 +142,8 @@ void HistoryTest::store()
 {
     QTemporaryDir folder;
     RandomEngine engine(18);
-    const AnswerSheet first = takeTest(QuizSubject::Keywords, QuizSetup::Beginner, {3, 5}, engine);
-    const AnswerSheet second = takeTest(QuizSubject::Meanings, QuizSetup::Advanced, {5}, engine);
+    const AnswerSheet first = takeTest(QuizSubject::Keywords, QuizLevel::Beginner, {3, 5}, engine);
+    const AnswerSheet second = takeTest(QuizSubject::Meanings, QuizLevel::Advanced, {5}, engine);
     const QDateTime monday(QDate(2026, 1, 5), QTime(3, 4, 5), Qt::UTC);
     {
         HistoryStore store(folder.path());
@@ -215,9 +215,9 @@ void HistoryTest::scoreLines()
     QCOMPARE(none.lastMs, 77);
 
     // Newest first, as the history lists them.
-    const QList<PastTest> tests{{3, 3000, QuizSubject::Keywords, QuizSetup::Beginner, 12, 24},
-                                {2, 2000, QuizSubject::Meanings, QuizSetup::Advanced, 48, 96},
-                                {1, 1000, QuizSubject::Keywords, QuizSetup::Beginner, 24, 24}};
+    const QList<PastTest> tests{{3, 3000, QuizSubject::Keywords, QuizLevel::Beginner, 12, 24},
+                                {2, 2000, QuizSubject::Meanings, QuizLevel::Advanced, 48, 96},
+                                {1, 1000, QuizSubject::Keywords, QuizLevel::Beginner, 24, 24}};
     const ScoreLines drawn = ::scoreLines(tests, 77);
     QCOMPARE(drawn.firstMs, 1000);
     QCOMPARE(drawn.lastMs, 3000);
@@ -281,7 +281,7 @@ void HistoryTest::badFiles()
     file.close();
 
     RandomEngine engine(18);
-    const AnswerSheet sheet = takeTest(QuizSubject::Keywords, QuizSetup::Beginner, {}, engine);
+    const AnswerSheet sheet = takeTest(QuizSubject::Keywords, QuizLevel::Beginner, {}, engine);
     const auto records = [&] {
         HistoryStore store(folder.path());
         const bool kept = store.record(sheet, QDateTime::currentDateTimeUtc());

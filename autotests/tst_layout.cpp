@@ -3,7 +3,7 @@
 #include "app/translations.h"
 #include "brand/branding.h"
 #include "catalogue/runecatalogue.h"
-#include "quiz/quizrules.h"
+#include "quiz/quizsession.h"
 #include "quizscreens/keywordsquizpage.h"
 #include "quizscreens/meaningsquizpage.h"
 #include "quizscreens/quizsetupwizard.h"
@@ -201,15 +201,17 @@ void LayoutTest::studySections()
             catalogue.stoneNames.begin(), catalogue.stoneNames.end(),
             [](const QString &a, const QString &b) { return a.size() < b.size(); });
         question.stone = StoneIndex(longestName - catalogue.stoneNames.begin());
-        window.keywordsTest()->showQuestion(24, question, QuizSetup::Beginner);
+        window.keywordsTest()->showQuestion(24, question, QuizLevel::Beginner);
         checkCaptionsFit(&window);
-        window.keywordsTest()->showQuestion(24, question, QuizSetup::Advanced);
+        window.keywordsTest()->showQuestion(24, question, QuizLevel::Advanced);
     }
     if (section == 5) {
-        AnswerSheet sheet{QuizSubject::Keywords, QuizSetup::Advanced, {}, {}};
-        for (int i = 0; i < QuestionCount; ++i)
-            sheet.answers[i] = {StoneIndex(i), {}, {}, {}, {}, 4};
-        window.showTestResult(QuizRules::resultText(loadRuneCatalogue(), sheet));
+        // A whole Advanced test, as wide as its result gets.
+        fixture.session.startTest(QuizSubject::Keywords, QuizLevel::Advanced);
+        while (fixture.session.pressNext({0, 1, 2, 3}).kind !=
+               QuizSession::NextStep::Kind::Finished) {
+        }
+        window.showTestResult();
     }
     checkCaptionsFit(&window);
     checkInReach(&window);
@@ -235,7 +237,10 @@ void LayoutTest::otherWindows()
     } else {
         // Every kind of mark, on long meanings.
         const auto &meanings = loadRuneCatalogue().uprightMeanings;
-        AnswerSheet sheet{QuizSubject::Meanings, QuizSetup::Advanced, {true, true, true}, {}};
+        AnswerSheet sheet{QuizSubject::Meanings,
+                          QuizLevel::Advanced,
+                          StoneType::Upright | StoneType::Reversed | StoneType::Merkstave,
+                          {}};
         for (AnsweredQuestion &answer : sheet.answers) {
             answer.options = QStringList(meanings.begin(), meanings.begin() + 8);
             answer.correctAnswers = answer.options.first(4);
@@ -257,8 +262,8 @@ void LayoutTest::otherWindows()
 void LayoutTest::meaningTestWindow_data()
 {
     QTest::addColumn<int>("level");
-    QTest::newRow("Beginner") << int(QuizSetup::Beginner);
-    QTest::newRow("Advanced") << int(QuizSetup::Advanced);
+    QTest::newRow("Beginner") << int(QuizLevel::Beginner);
+    QTest::newRow("Advanced") << int(QuizLevel::Advanced);
 }
 
 // Every meaning of the catalogue must be readable in full in an option box; the longest come
@@ -278,14 +283,14 @@ void LayoutTest::meaningTestWindow()
     MeaningsQuizPage window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    const int boxes = level == QuizSetup::Advanced ? 8 : 5;
+    const int boxes = level == int(QuizLevel::Advanced) ? 8 : 5;
     for (int first = 0; first < texts.size(); first += boxes) {
         AnsweredQuestion question;
         question.stone = 2;
         question.options = texts.mid(first, boxes);
         while (question.options.size() < boxes)
             question.options << texts.first();
-        window.showQuestion(24, question, static_cast<qint16>(level));
+        window.showQuestion(24, question, static_cast<QuizLevel>(level));
         checkCaptionsFit(&window);
         if (first == 0)
             snapshot(&window, QStringLiteral("meanings-test-%1").arg(level));

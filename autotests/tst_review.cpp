@@ -1,10 +1,10 @@
 #include "app/framewindow.h"
 #include "catalogue/runecatalogue.h"
+#include "quiz/quizscoring.h"
+#include "quiz/quizsession.h"
 #include "quizscreens/keywordsquizpage.h"
 #include "quizscreens/meaningsquizpage.h"
 #include "quizscreens/quizresultsection.h"
-#include "quiz/quizrules.h"
-#include "quiz/quizsession.h"
 #include "quizscreens/reviewwindow.h"
 #include "studyfixture.h"
 #include "widgets/screenfit.h"
@@ -24,6 +24,7 @@
 #include <numeric>
 
 Q_DECLARE_METATYPE(QuizSubject)
+Q_DECLARE_METATYPE(QuizLevel)
 
 namespace {
 
@@ -59,7 +60,7 @@ public:
     QList<ScriptedPlatform::Message> &messages() { return m_run.platform.messages; }
 
     // Through the study window's set-up; a meanings test asks for every kind of meaning.
-    void start(qint16 level)
+    void start(QuizLevel level)
     {
         startTest(*study(), m_subject, level, QStringLiteral("URM"));
         QWidget *window = next()->window();
@@ -116,7 +117,7 @@ private slots:
 void ReviewTest::digitKeys_data()
 {
     QTest::addColumn<QuizSubject>("subject");
-    QTest::addColumn<qint16>("level");
+    QTest::addColumn<QuizLevel>("level");
     QTest::addColumn<QList<int>>("digits");
     QTest::addColumn<bool>("keypad");
     QTest::addColumn<QList<int>>("ticked"); // boxes ticked after the digits
@@ -127,8 +128,8 @@ void ReviewTest::digitKeys_data()
 
     const auto keywords = QuizSubject::Keywords;
     const auto meanings = QuizSubject::Meanings;
-    const qint16 beginner = QuizSetup::Beginner;
-    const qint16 advanced = QuizSetup::Advanced;
+    const QuizLevel beginner = QuizLevel::Beginner;
+    const QuizLevel advanced = QuizLevel::Advanced;
     QTest::newRow("keywords, beginner")
         << keywords << beginner << QList<int>{3} << false << QList<int>{2} << true << "scored";
     QTest::newRow("keywords, beginner, beyond the five boxes")
@@ -156,7 +157,7 @@ void ReviewTest::digitKeys_data()
 void ReviewTest::digitKeys()
 {
     QFETCH(QuizSubject, subject);
-    QFETCH(qint16, level);
+    QFETCH(QuizLevel, level);
     QFETCH(QList<int>, digits);
     QFETCH(bool, keypad);
     QFETCH(QList<int>, ticked);
@@ -214,21 +215,21 @@ void ReviewTest::digitKeys()
 void ReviewTest::review_data()
 {
     QTest::addColumn<QuizSubject>("subject");
-    QTest::addColumn<qint16>("level");
+    QTest::addColumn<QuizLevel>("level");
     QTest::addColumn<QString>("title");
     QTest::addColumn<int>("screen"); // 0: 800 x 600; 1: 1920 x 1080 at scale 2
-    QTest::newRow("keywords, beginner") << QuizSubject::Keywords << qint16(QuizSetup::Beginner)
+    QTest::newRow("keywords, beginner") << QuizSubject::Keywords << QuizLevel::Beginner
                                         << "Stone Keywords, Beginner: 22 Correct Out Of 24" << 0;
-    QTest::newRow("keywords, advanced") << QuizSubject::Keywords << qint16(QuizSetup::Advanced)
+    QTest::newRow("keywords, advanced") << QuizSubject::Keywords << QuizLevel::Advanced
                                         << "Stone Keywords, Advanced: 91 Correct Out Of 96" << 1;
-    QTest::newRow("meanings, beginner") << QuizSubject::Meanings << qint16(QuizSetup::Beginner)
+    QTest::newRow("meanings, beginner") << QuizSubject::Meanings << QuizLevel::Beginner
                                         << "Stone Meanings, Beginner: 22 Correct Out Of 24" << 1;
 }
 
 void ReviewTest::review()
 {
     QFETCH(QuizSubject, subject);
-    QFETCH(qint16, level);
+    QFETCH(QuizLevel, level);
     QFETCH(QString, title);
     QFETCH(int, screen);
     TestRun run(subject);
@@ -239,7 +240,7 @@ void ReviewTest::review()
     run.study()->move(onScreen->availableGeometry().topLeft());
     QPointer<StudyWindow> firstStudy = run.study();
     QVERIFY(!run.result()->reviewButton()->isEnabled());
-    const int required = QuizRules::requiredTicks(level);
+    const int required = QuizScoring::requiredTicks(level);
 
     // The whole test with the keys alone. Question 3 is answered all wrong, question 24 with one
     // wrong tick in place of a right one; every other answer is right.
@@ -257,7 +258,7 @@ void ReviewTest::review()
         Expected answer{shown.stone, {}, {}, {}};
         QList<int> right;
         QList<int> wrong;
-        for (int i = 0; i < QuizRules::optionCount(level); ++i) {
+        for (int i = 0; i < QuizScoring::optionCount(level); ++i) {
             answer.options << run.box(i)->text();
             answer.right << shown.correctAnswers.contains(answer.options.last());
             (answer.right.last() ? right : wrong) << i;

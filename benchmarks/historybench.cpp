@@ -18,13 +18,13 @@ namespace {
 
 // A meanings test at Advanced, the most a test records, answered with each question's first
 // four boxes.
-AnswerSheet finishedTest(RandomEngine &engine, QuizSubject subject, qint16 level)
+AnswerSheet finishedTest(RandomEngine &engine, QuizSubject subject, QuizLevel level)
 {
     QuizSession session(engine);
-    session.setStoneTypes({true, true, true});
+    session.setStoneTypes(StoneType::Upright | StoneType::Reversed | StoneType::Merkstave);
     session.startTest(subject, level);
     session.pressNext({});
-    const QList<int> ticks = level == QuizSetup::Advanced ? QList<int>{0, 1, 2, 3} : QList<int>{0};
+    const QList<int> ticks = level == QuizLevel::Advanced ? QList<int>{0, 1, 2, 3} : QList<int>{0};
     while (session.pressNext(ticks).kind != QuizSession::NextStep::Kind::Finished) {
     }
     return *session.lastFinished();
@@ -42,7 +42,7 @@ bool fillHistory(const QString &folder)
         .exec(QStringLiteral("PRAGMA synchronous = OFF"));
     QList<AnswerSheet> sheets;
     for (QuizSubject subject : {QuizSubject::Keywords, QuizSubject::Meanings}) {
-        for (qint16 level : {QuizSetup::Beginner, QuizSetup::Advanced})
+        for (QuizLevel level : {QuizLevel::Beginner, QuizLevel::Advanced})
             sheets.append(finishedTest(engine, subject, level));
     }
     QDateTime when = QDateTime::currentDateTimeUtc().addDays(-10000);
@@ -65,7 +65,7 @@ private slots:
         QTemporaryDir folder;
         HistoryStore store(folder.path());
         RandomEngine engine(18);
-        const AnswerSheet sheet = finishedTest(engine, QuizSubject::Meanings, QuizSetup::Advanced);
+        const AnswerSheet sheet = finishedTest(engine, QuizSubject::Meanings, QuizLevel::Advanced);
         QVERIFY(store.record(sheet, QDateTime::currentDateTimeUtc()));
         QBENCHMARK
         {

@@ -2,13 +2,15 @@
 // with the redraw.
 #include "catalogue/runecatalogue.h"
 #include "quiz/keywordquestion.h"
-#include "quiz/quizrules.h"
+#include "quiz/quizsession.h"
 #include "studyfixture.h"
 
 #include <QCheckBox>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTest>
+
+Q_DECLARE_METATYPE(QuizLevel)
 
 class KeywordsBench : public QObject
 {
@@ -17,14 +19,14 @@ class KeywordsBench : public QObject
 private slots:
     void buildQuestion_data()
     {
-        QTest::addColumn<qint16>("level");
-        QTest::newRow("beginner") << qint16(QuizSetup::Beginner);
-        QTest::newRow("advanced") << qint16(QuizSetup::Advanced);
+        QTest::addColumn<QuizLevel>("level");
+        QTest::newRow("beginner") << QuizLevel::Beginner;
+        QTest::newRow("advanced") << QuizLevel::Advanced;
     }
 
     void buildQuestion()
     {
-        QFETCH(qint16, level);
+        QFETCH(QuizLevel, level);
         const RuneCatalogue &catalogue = loadRuneCatalogue();
         RandomEngine engine(1);
         StoneIndex stone = 0;
@@ -42,7 +44,7 @@ private slots:
         StudyWindow &window = fixture.open();
         QuizSession &session = fixture.session;
         const auto start = [&] {
-            session.startTest(QuizSubject::Keywords, QuizSetup::Advanced);
+            session.startTest(QuizSubject::Keywords, QuizLevel::Advanced);
             window.startKeywordsTest();
         };
         start();

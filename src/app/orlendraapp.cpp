@@ -174,9 +174,9 @@ void OrlendraApp::startMeaningsTest()
     showFrameWindow();
 }
 
-void OrlendraApp::finishMeaningsTest(const QString &resultText)
+void OrlendraApp::finishMeaningsTest()
 {
-    loadStudyWindow()->showTestResult(resultText);
+    loadStudyWindow()->showTestResult();
     WindowPlacement::handKeyboardTo(showStudyWindow());
     closeForHandOver(m_frame);
 }

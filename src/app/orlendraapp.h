@@ -45,9 +45,9 @@ public:
     // The set-up's start of a meanings test, which the session holds: question 1 is built in
     // the frame before anything is shown, then the hand-over to the frame.
     void startMeaningsTest();
-    // The end of a meanings test: the result in the result section of a freshly loaded study
-    // window, that window shown, then the frame closes.
-    void finishMeaningsTest(const QString &resultText);
+    // The end of a meanings test: the session's result in the result section of a freshly loaded
+    // study window, that window shown, then the frame closes.
+    void finishMeaningsTest();
     // The frame's "Start Again": a freshly loaded study window, then the frame closes.
     void startAgain();
     // Closes every open window and ends the run, asking and saving nothing.

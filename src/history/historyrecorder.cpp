@@ -1,7 +1,7 @@
 #include "historyrecorder.h"
 
 #include "historysql.h"
-#include "quiz/quizrules.h"
+#include "quiz/quizscoring.h"
 #include "scheduletables.h"
 
 #include <QJsonDocument>
@@ -63,22 +63,19 @@ bool HistoryRecorder::record(const Batch &batch, const QDateTime &finished)
     bool done = db.transaction();
     if (!done)
         error = db.lastError();
-    const int perQuestion = QuizRules::requiredTicks(batch.level);
+    const int perQuestion = QuizScoring::requiredTicks(batch.level);
     const qint64 when = finished.toMSecsSinceEpoch();
     if (done) {
         QSqlQuery test(db);
         test.prepare(QStringLiteral("INSERT INTO test(finished, subject, level, stone_types, "
                                     "score, most, practice) VALUES(?, ?, ?, ?, ?, ?, ?)"));
-        int types = 0;
-        for (int kind = 0; kind < 3; ++kind)
-            types |= batch.stoneTypes[kind] ? 1 << kind : 0;
         int total = 0;
         for (const Answer &answer : batch.answers)
             total += answer.question->score;
         const auto asked = static_cast<int>(batch.answers.size());
         for (const QVariant &value :
-             {QVariant(when), QVariant(static_cast<int>(batch.subject)), QVariant(batch.level),
-              QVariant(types), QVariant(total), QVariant(perQuestion * asked),
+             {QVariant(when), QVariant(static_cast<int>(batch.subject)), QVariant(int(batch.level)),
+              QVariant(batch.stoneTypes.toInt()), QVariant(total), QVariant(perQuestion * asked),
               QVariant(batch.practice ? 1 : 0)})
             test.addBindValue(value);
         done = HistorySql::run(test, error);
@@ -94,8 +91,8 @@ bool HistoryRecorder::record(const Batch &batch, const QDateTime &finished)
             const AnsweredQuestion &question = *kept.question;
             const int subject = static_cast<int>(kept.subject);
             QJsonArray faces;
-            for (int kind : question.meaningKinds)
-                faces.append(kind);
+            for (MeaningKind kind : question.meaningKinds)
+                faces.append(int(kind));
             QString ticked;
             for (bool tick : question.ticked)
                 ticked += QLatin1Char(tick ? '1' : '0');

@@ -39,8 +39,8 @@ private:
     struct Batch {
         bool practice = false;
         QuizSubject subject = QuizSubject::Keywords;
-        qint16 level = QuizSetup::Beginner;
-        std::array<bool, 3> stoneTypes{};
+        QuizLevel level = QuizLevel::Beginner;
+        StoneTypes stoneTypes;
         QList<Answer> answers;
     };
 

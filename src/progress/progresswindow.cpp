@@ -87,7 +87,7 @@ public:
             return shownDate(test.finishedMs, true);
         case 1:
             return test.practice ? ProgressWindow::tr("Practice")
-                                 : HistoryRules::kindName(test.subject, test.level);
+                                 : kindName(test.subject, test.level);
         default:
             return QStringLiteral("%1 Correct Out Of %2").arg(test.score).arg(test.most);
         }

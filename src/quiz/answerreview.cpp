@@ -1,7 +1,7 @@
 #include "answerreview.h"
 
 #include "catalogue/runecatalogue.h"
-#include "quizrules.h"
+#include "quizscoring.h"
 
 namespace AnswerReview {
 
@@ -29,12 +29,12 @@ QString markName(Mark mark)
     return QStringLiteral("Not ticked");
 }
 
-bool isMistake(const AnsweredQuestion &answer, qint16 level)
+bool isMistake(const AnsweredQuestion &answer, QuizLevel level)
 {
-    return answer.score < QuizRules::requiredTicks(level);
+    return answer.score < QuizScoring::requiredTicks(level);
 }
 
-QString rowName(const RuneCatalogue &catalogue, const AnsweredQuestion &answer, qint16 level)
+QString rowName(const RuneCatalogue &catalogue, const AnsweredQuestion &answer, QuizLevel level)
 {
     int missed = 0;
     int wrong = 0;
@@ -53,7 +53,7 @@ QString rowName(const RuneCatalogue &catalogue, const AnsweredQuestion &answer, 
     return QStringLiteral("%1, %2 of %3: %4")
         .arg(catalogue.stoneNames[answer.stone])
         .arg(answer.score)
-        .arg(QuizRules::requiredTicks(level))
+        .arg(QuizScoring::requiredTicks(level))
         .arg(summary.join(QLatin1String(", ")));
 }
 
@@ -76,16 +76,10 @@ QString optionName(const AnsweredQuestion &answer, int option)
 
 QString title(const AnswerSheet &sheet)
 {
-    int total = 0;
-    for (const AnsweredQuestion &answer : sheet.answers)
-        total += answer.score;
     return QStringLiteral("%1, %2: %3 Correct Out Of %4")
-        .arg(sheet.subject == QuizSubject::Keywords ? QStringLiteral("Stone Keywords")
-                                                    : QStringLiteral("Stone Meanings"))
-        .arg(sheet.level == QuizSetup::Advanced ? QStringLiteral("Advanced")
-                                                : QStringLiteral("Beginner"))
-        .arg(total)
-        .arg(QuestionCount * QuizRules::requiredTicks(sheet.level));
+        .arg(subjectTitle(sheet.subject), levelName(sheet.level))
+        .arg(sheet.total())
+        .arg(sheet.most());
 }
 
 } // namespace AnswerReview

@@ -17,10 +17,10 @@ QString markName(Mark mark);
 
 // Less than full marks: a right text was left unticked. A wrong tick alone is no mistake when
 // a right text counted twice made up for it.
-bool isMistake(const AnsweredQuestion &answer, qint16 level);
+bool isMistake(const AnsweredQuestion &answer, QuizLevel level);
 
 // "Fehu, 3 of 4: 1 right and missed, 1 wrong and ticked", or "..., all right".
-QString rowName(const RuneCatalogue &catalogue, const AnsweredQuestion &answer, qint16 level);
+QString rowName(const RuneCatalogue &catalogue, const AnsweredQuestion &answer, QuizLevel level);
 // The question number, then every marked option by its spoken name, one a line.
 QString rowDescription(const AnsweredQuestion &answer, int number);
 // "Right and missed: " and the option's text.

@@ -20,11 +20,11 @@ public:
     struct NextStep {
         enum class Kind {
             ShowQuestion, // show question questionNo()
-            Refused,      // tell the user `text`; question, ticks and scores stay as they were
-            Finished,     // the test is over: show the result `text`
+            Refused,      // tell the user `refusal`; question, ticks and scores stay as they were
+            Finished,     // the test is over: show the result of lastFinished()
         };
         Kind kind = Kind::ShowQuestion;
-        QString text;
+        QString refusal;
     };
 
     // Every question is drawn from `engine`.
@@ -33,26 +33,25 @@ public:
 
     // The kinds of meaning a meanings test started from now on asks. Only the stone-type page's
     // "Next" sets them, so a keywords test leaves them as they were.
-    const std::array<bool, 3> &stoneTypes() const { return m_stoneTypes; }
-    void setStoneTypes(const std::array<bool, 3> &types) { m_stoneTypes = types; }
+    StoneTypes stoneTypes() const { return m_stoneTypes; }
+    void setStoneTypes(StoneTypes types) { m_stoneTypes = types; }
 
     // The start of a test: a new question order, the level, no answer scored and the question
     // counter at 0, so that the first press of "Next" shows question 1 and nothing of an
     // abandoned test counts.
-    void startTest(QuizSubject subject, qint16 level);
+    void startTest(QuizSubject subject, QuizLevel level);
 
     // One press of "Next", given the numbers of the ticked boxes (0 to 7; boxes beyond the
     // level's are not in use and count for nothing). The first press after the start only builds
     // question 1; every later one checks the number of ticks, scores the question and builds the
-    // next, and the one that scores question 24 writes the result and makes the test the last
-    // finished one.
+    // next, and the one that scores question 24 makes the test the last finished one.
     NextStep pressNext(const QList<int> &tickedBoxes);
 
     // A test of this subject has started and not yet finished.
     bool runs(QuizSubject subject) const { return m_running && m_sheet.subject == subject; }
     // Of the test started last.
     QuizSubject subject() const { return m_sheet.subject; }
-    qint16 level() const { return m_sheet.level; }
+    QuizLevel level() const { return m_sheet.level; }
     // 0 before the first question, then the question on screen; 24 stays once the test is over.
     int questionNo() const { return m_questionNo; }
     // The question on screen, while a test runs and questionNo() is not 0.
@@ -77,7 +76,7 @@ private:
     void buildQuestion();
 
     RandomEngine &m_engine;
-    std::array<bool, 3> m_stoneTypes{};
+    StoneTypes m_stoneTypes;
     AnswerSheet m_sheet;
     int m_questionNo = 0;
     bool m_running = false;

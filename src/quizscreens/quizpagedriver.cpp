@@ -1,8 +1,9 @@
 #include "quizpagedriver.h"
 
 #include "platform/platform.h"
-#include "quiz/quizrules.h"
+#include "quiz/quizscoring.h"
 #include "quiz/quizsession.h"
+#include "quiz/quizspeech.h"
 #include "quizpage.h"
 #include "widgets/focusnews.h"
 
@@ -42,7 +43,7 @@ QuizPageDriver::QuizPageDriver(QuizSubject subject, QuizSession &session, Platfo
 void QuizPageDriver::digitPressed(int index)
 {
     if (!m_session.runs(m_subject) || m_session.questionNo() == 0 ||
-        index >= QuizRules::optionCount(m_session.level()))
+        index >= QuizScoring::optionCount(m_session.level()))
         return;
     // As a click: the box takes the focus and toggles, and the focus rule may move on to Next.
     QAbstractButton *box = m_page->optionBox(index);
@@ -55,7 +56,7 @@ void QuizPageDriver::optionClicked(int index, bool ticked)
     // Counted from the boxes rather than from clicks, so that a box ticked twice, an untick or a
     // refused "Next" leaves the rule as the boxes stand.
     const bool answered =
-        ticked && m_page->tickedBoxes().size() == QuizRules::requiredTicks(m_session.level());
+        ticked && m_page->tickedBoxes().size() == QuizScoring::requiredTicks(m_session.level());
     // A digit key ticks a box the user may not have heard: "Next" says which one it was.
     QPushButton *next = m_page->nextButton();
     next->setAccessibleDescription(answered ? QStringLiteral("Key %1 ticked: %2.")
@@ -86,12 +87,12 @@ void QuizPageDriver::next()
     }
     case QuizSession::NextStep::Kind::Refused:
         m_platform.message(
-            m_page, step.text, Platform::Icon::Critical, Platform::Buttons::Ok,
+            m_page, step.refusal, Platform::Icon::Critical, Platform::Buttons::Ok,
             Platform::Answer::Ok,
-            QuizRules::tickCountDetail(m_session.level(), int(m_page->tickedBoxes().size())));
+            QuizSpeech::tickCountDetail(m_session.level(), int(m_page->tickedBoxes().size())));
         break;
     case QuizSession::NextStep::Kind::Finished:
-        emit finished(step.text);
+        emit finished();
         break;
     }
 }

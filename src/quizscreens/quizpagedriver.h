@@ -31,7 +31,7 @@ public:
 
 signals:
     // The last question is scored; the session holds the test as the last finished one.
-    void finished(const QString &resultText);
+    void finished();
 
 private:
     QuizPageDriver(QuizSubject subject, QuizSession &session, Platform &platform, QuizPage *page,

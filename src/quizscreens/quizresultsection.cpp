@@ -1,7 +1,8 @@
 #include "quizresultsection.h"
 
+#include "catalogue/runecatalogue.h"
 #include "platform/platform.h"
-#include "quiz/quizrules.h"
+#include "quiz/quizresultfile.h"
 #include "quiz/quizsession.h"
 #include "reviewwindow.h"
 #include "widgets/commandbutton.h"
@@ -52,8 +53,10 @@ QuizResultSection::QuizResultSection(Platform &platform, const QuizSession &sess
     connect(m_progress, &QPushButton::clicked, this, &QuizResultSection::progressRequested);
 }
 
-void QuizResultSection::setResultText(const QString &text)
+void QuizResultSection::showLastResult()
 {
+    const std::optional<AnswerSheet> &sheet = m_session.lastFinished();
+    const QString text = sheet ? QuizResultFile::text(loadRuneCatalogue(), *sheet) : QString();
     m_result->setText(text);
     // The total closes the text, where a screen reader never gets on its own; the button that
     // takes the focus at a test's end says it.
@@ -92,7 +95,7 @@ void QuizResultSection::reviewAnswers()
 
 void QuizResultSection::saveResult()
 {
-    const QString path = QuizRules::withTextSuffix(
+    const QString path = QuizResultFile::withTextSuffix(
         m_platform.saveFileName(this, QStringLiteral("Text file (*.txt)")));
     if (path.isEmpty())
         return;
@@ -105,7 +108,7 @@ void QuizResultSection::saveResult()
                            Platform::Icon::Critical);
         return;
     }
-    const QString error = QuizRules::saveResult(path, m_result->text());
+    const QString error = QuizResultFile::save(path, m_result->text());
     if (error.isEmpty())
         return;
     m_platform.message(this,

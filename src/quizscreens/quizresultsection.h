@@ -8,7 +8,7 @@ class QPushButton;
 class QuizSession;
 
 // The result section of the study window: the text of the last finished test, either subject,
-// and saving it to a text file.
+// and saving the box's text to a text file.
 class QuizResultSection : public QWidget
 {
     Q_OBJECT
@@ -16,7 +16,8 @@ class QuizResultSection : public QWidget
 public:
     QuizResultSection(Platform &platform, const QuizSession &session, QWidget *parent = nullptr);
 
-    void setResultText(const QString &text);
+    // The result of the session's last finished test, in the box.
+    void showLastResult();
     GuardedTextBox *resultBox() const { return m_result; }
     QPushButton *saveButton() const { return m_save; }
     QPushButton *reviewButton() const { return m_review; }

@@ -1,11 +1,11 @@
 #include "reviewwindow.h"
 
-#include "quiz/answerreview.h"
 #include "brand/branding.h"
 #include "catalogue/runecatalogue.h"
 #include "catalogue/stonepicturebox.h"
 #include "catalogue/stonepictures.h"
-#include "quiz/quizrules.h"
+#include "quiz/answerreview.h"
+#include "quiz/quizscoring.h"
 #include "widgets/screenfit.h"
 
 #include <QAccessibleWidget>
@@ -165,7 +165,7 @@ private:
 
 // The frame of a row, with the names a screen reader needs of the whole question; its picture,
 // heading and options come later (fillRow), as they take most of the time the window needs.
-ReviewRow *emptyRow(const AnsweredQuestion &answer, int number, qint16 level, QWidget *parent)
+ReviewRow *emptyRow(const AnsweredQuestion &answer, int number, QuizLevel level, QWidget *parent)
 {
     auto *row = new ReviewRow(parent);
     row->setObjectName(QStringLiteral("fraReview_%1").arg(number - 1));
@@ -176,10 +176,10 @@ ReviewRow *emptyRow(const AnsweredQuestion &answer, int number, qint16 level, QW
     return row;
 }
 
-void fillRow(QWidget *row, const AnsweredQuestion &answer, int number, qint16 level)
+void fillRow(QWidget *row, const AnsweredQuestion &answer, int number, QuizLevel level)
 {
     const QString &name = loadRuneCatalogue().stoneNames[answer.stone];
-    const QString scoreLine = QuizRules::scoreLine(level, answer.score);
+    const QString scoreLine = QuizScoring::scoreLine(level, answer.score);
     auto *picture = new StonePictureBox(row);
     picture->setObjectName(QStringLiteral("picReview_%1").arg(number - 1));
     picture->setPictureNumber(pictureNumberOf(answer.stone));

@@ -180,9 +180,9 @@ void StudyWindow::startKeywordsTest()
     m_keywordsTest->optionBox(0)->setFocus(Qt::OtherFocusReason);
 }
 
-void StudyWindow::showTestResult(const QString &resultText)
+void StudyWindow::showTestResult()
 {
-    testResult()->setResultText(resultText);
+    testResult()->showLastResult();
     bringToFront(Section::TestResult);
     // Keys the user typed for the last question must not land in the result, which is saved as
     // it stands, nor press a link; a button that Enter does not press takes them, and tells the

@@ -43,8 +43,9 @@ public:
     void pickBanner(BannerPick pick);
     // The set-up's start of a keywords test, which the session holds: question 1 on its page.
     void startKeywordsTest();
-    // The end of either test: the result into the result section, and that section to the front.
-    void showTestResult(const QString &resultText);
+    // The end of either test: the session's result into the result section, and that section to
+    // the front.
+    void showTestResult();
 
     SettingsSection *settingsSection() const { return m_settings; }
     // The other sections are built the first time they are wanted: a start shows only Settings.
