@@ -10,6 +10,7 @@
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QMenuBar>
 #include <QProcess>
@@ -112,6 +113,8 @@ private slots:
     void badFiles();
     void killedAnyMoment();
     void progressWindow();
+    void busyFile_data();
+    void busyFile();
 };
 
 // What is recorded reads back whole, in the order each view wants it.
@@ -435,6 +438,63 @@ void HistoryTest::progressWindow()
     QCOMPARE(tests->rowCount(), 0);
     QVERIFY(!progress->studyButton()->isEnabled());
     QVERIFY(!progress->studyButton()->toolTip().isEmpty());
+}
+
+void HistoryTest::busyFile_data()
+{
+    QTest::addColumn<bool>("atOpen");
+    QTest::newRow("held while the history is open") << false;
+    QTest::newRow("held when it is first opened") << true;
+}
+
+// Another program holding the file never stops the window: a test waits in memory until the
+// file frees, and one still waiting when the run ends is told.
+void HistoryTest::busyFile()
+{
+    QFETCH(bool, atOpen);
+    QTemporaryDir folder;
+    RandomEngine engine(18);
+    const AnswerSheet sheet = takeTest(QuizSubject::Keywords, QuizSetup::Beginner, {}, engine);
+    const QDateTime now(QDate(2026, 12, 7), QTime(12, 0), Qt::UTC);
+    QVERIFY(HistoryStore(folder.path()).record(sheet, now));
+    HistoryStore store(folder.path());
+    if (!atOpen)
+        QVERIFY(store.open());
+
+    const QString path = QDir(folder.path()).filePath(HistoryDatabase::fileName);
+    const auto hold = [&path](bool exclusive) {
+        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), path);
+        other.setDatabaseName(path);
+        QSqlQuery query(other);
+        // Held for good, an exclusive lock keeps even readers out.
+        return other.open() &&
+               (!exclusive || query.exec(QStringLiteral("PRAGMA locking_mode = EXCLUSIVE"))) &&
+               query.exec(QStringLiteral("BEGIN IMMEDIATE")) &&
+               query.exec(QStringLiteral("DELETE FROM test WHERE id < 0"));
+    };
+    const auto release = [&path] {
+        QSqlDatabase::database(path).close();
+        QSqlDatabase::removeDatabase(path);
+    };
+    QVERIFY(hold(atOpen));
+    QElapsedTimer took;
+    took.start();
+    QVERIFY(store.record(sheet, now));
+    QCOMPARE_LT(took.elapsed(), 200);
+    QCOMPARE(store.waitingTests(), 1);
+    release();
+    QTRY_COMPARE(store.waitingTests(), 0);
+    QCOMPARE(store.takeNotice(), QString());
+    QCOMPARE(store.pastTests().size(), 2);
+
+    QVERIFY(hold(false));
+    QVERIFY(store.record(sheet, now));
+    store.lastTry();
+    release();
+    QVERIFY(store.takeNotice().startsWith(QStringLiteral("A test finished in this run could not be "
+                                                         "recorded in the history of your tests")));
+    QCOMPARE(store.waitingTests(), 0);
+    QCOMPARE(store.pastTests().size(), 2);
 }
 
 int main(int argc, char *argv[])

@@ -4,9 +4,9 @@
 #include "appinfo.h"
 #include "brand/branding.h"
 #include "framewindow.h"
+#include "history/historystore.h"
 #include "platform/platform.h"
 #include "platform/webpages.h"
-#include "history/historystore.h"
 #include "study/studysettings.h"
 #include "study/studywindow.h"
 #include "widgets/banner.h"
@@ -190,6 +190,12 @@ void OrlendraApp::unloadAllAndEnd()
         frame->close();
     if (StudyWindow *study = m_study)
         study->close();
+    // Tests another program kept out of the history have a last chance; a test lost is told.
+    if (m_history && m_history->waitingTests() > 0) {
+        m_history->lastTry();
+        if (const QString notice = m_history->takeNotice(); !notice.isEmpty())
+            m_platform.message(nullptr, notice, Platform::Icon::Warning);
+    }
     m_ended = true;
     emit runEnded();
 }

@@ -63,8 +63,13 @@ HistoryDatabase::~HistoryDatabase()
 
 bool HistoryDatabase::open()
 {
-    if (m_state == State::Untried)
-        m_state = openFile() ? State::Open : State::Unusable;
+    if (m_state == State::Busy)
+        m_state = State::Untried;
+    if (m_state == State::Untried) {
+        const bool opened = openFile();
+        if (m_state == State::Untried)
+            m_state = opened ? State::Open : State::Unusable;
+    }
     return m_state == State::Open;
 }
 
@@ -102,6 +107,8 @@ bool HistoryDatabase::openFile()
         {
             QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
             db.setDatabaseName(m_path);
+            // Another program may hold the file for a while: the window must not wait on it.
+            db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=100"));
             if (!db.open())
                 why = db.lastError().text();
         }
@@ -118,6 +125,10 @@ bool HistoryDatabase::openFile()
         case Check::Damaged:
             moveAside(QStringLiteral("is damaged"));
             break;
+        case Check::Busy:
+            closeFile();
+            m_state = State::Busy;
+            return false;
         case Check::Newer:
             giveUp(QStringLiteral("%1 was written by a newer Orlendra").arg(native(m_path)));
             return false;
@@ -141,13 +152,17 @@ HistoryDatabase::Check HistoryDatabase::check(QString &why)
             return std::nullopt;
         return query.value(0).toInt();
     };
+    // Each waits a moment for a file another program holds: only once in all.
     const std::optional<int> id = number(QStringLiteral("PRAGMA application_id"));
-    const std::optional<int> version = number(QStringLiteral("PRAGMA user_version"));
-    const std::optional<int> objects = number(QStringLiteral("SELECT count(*) FROM sqlite_schema"));
+    const std::optional<int> version = id ? number(QStringLiteral("PRAGMA user_version")) : id;
+    const std::optional<int> objects =
+        version ? number(QStringLiteral("SELECT count(*) FROM sqlite_schema")) : version;
     if (!id || !version || !objects) {
         const int code = HistorySql::code(query.lastError());
         if (code == HistorySql::Corrupt || code == HistorySql::NotADatabase)
             return Check::Damaged;
+        if (HistorySql::busy(query.lastError()))
+            return Check::Busy;
         why = query.lastError().text();
         return Check::Failed;
     }
@@ -163,22 +178,29 @@ HistoryDatabase::Check HistoryDatabase::check(QString &why)
     if (!number(QStringLiteral("PRAGMA journal_mode = WAL")) ||
         query.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0 ||
         !query.exec(QStringLiteral("PRAGMA synchronous = NORMAL"))) {
+        if (HistorySql::busy(query.lastError()))
+            return Check::Busy;
         why = QStringLiteral("%1 cannot be written").arg(native(m_path));
         return Check::Failed;
     }
     if (*version == migrations().size())
         return Check::Ours;
-    if (migrate(*version))
+    QSqlError error;
+    if (migrate(*version, error))
         return Check::Ours;
-    why = db.lastError().text();
+    if (HistorySql::busy(error))
+        return Check::Busy;
+    why = error.text();
     return Check::Failed;
 }
 
-bool HistoryDatabase::migrate(int from)
+bool HistoryDatabase::migrate(int from, QSqlError &error)
 {
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-    if (!db.transaction())
+    if (!db.transaction()) {
+        error = db.lastError();
         return false;
+    }
     QSqlQuery query(db);
     bool done = true;
     for (int step = from; done && step < migrations().size(); ++step) {
@@ -189,6 +211,7 @@ bool HistoryDatabase::migrate(int from)
            query.exec(QStringLiteral("PRAGMA user_version = %1").arg(migrations().size()));
     if (done && db.commit())
         return true;
+    error = query.lastError().type() != QSqlError::NoError ? query.lastError() : db.lastError();
     db.rollback();
     return false;
 }

@@ -4,11 +4,14 @@
 
 #include <utility>
 
+class QSqlError;
+
 // The SQLite file that holds the history, and what the user should hear about it. Nothing is
 // opened until the history is first used, so a run that never finishes a test never reads it.
 // Opening checks that the file is one of ours, brings one written by an earlier version up to
 // date, and moves a damaged or foreign file aside for a fresh one. Whatever goes wrong with the
-// file, the tests go on: there is just no history this run.
+// file, the tests go on: there is just no history this run. Only a file another program holds is
+// tried again later.
 class HistoryDatabase
 {
 public:
@@ -19,8 +22,12 @@ public:
     ~HistoryDatabase();
     Q_DISABLE_COPY_MOVE(HistoryDatabase)
 
-    // Opens the file if that has not been tried yet; false when there is no history this run.
+    // Opens the file if that has not been tried yet, or tries again when it was waiting; false
+    // when there is no history, for this run or for now.
     bool open();
+    // The history cannot take a test now but may later: another program holds the file.
+    bool waiting() const { return m_state == State::Busy; }
+    QString filePath() const { return m_path; }
     // The Qt SQL connection, once open; empty before.
     QString connectionName() const { return m_connection; }
 
@@ -31,13 +38,13 @@ public:
     QString takeNotice() { return std::exchange(m_notice, QString()); }
 
 private:
-    enum class State { Untried, Open, Unusable };
-    enum class Check { Ours, Foreign, Newer, Damaged, Failed };
+    enum class State { Untried, Open, Busy, Unusable };
+    enum class Check { Ours, Foreign, Newer, Damaged, Busy, Failed };
 
     bool openFile();
     void closeFile();
     Check check(QString &why);
-    bool migrate(int from);
+    bool migrate(int from, QSqlError &error);
     void moveAside(const QString &reason);
     void giveUp(const QString &why);
 

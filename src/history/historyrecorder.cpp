@@ -5,6 +5,8 @@
 
 #include <QJsonDocument>
 
+#include <utility>
+
 namespace {
 
 QString toJson(const QJsonArray &array)
@@ -18,10 +20,10 @@ HistoryRecorder::HistoryRecorder(HistoryDatabase &database)
     : m_database(database)
 {}
 
-bool HistoryRecorder::record(const AnswerSheet &sheet, const QDateTime &finished)
+HistoryRecorder::Result HistoryRecorder::record(const AnswerSheet &sheet, const QDateTime &finished)
 {
     if (!m_database.open())
-        return false;
+        return m_database.waiting() ? Result::Waiting : Result::Failed;
     QSqlDatabase db = HistorySql::connection(m_database);
     QSqlError error;
     bool done = db.transaction();
@@ -74,23 +76,28 @@ bool HistoryRecorder::record(const AnswerSheet &sheet, const QDateTime &finished
         }
     }
     if (done && db.commit())
-        return true;
+        return Result::Recorded;
     if (error.type() == QSqlError::NoError)
         error = db.lastError();
     db.rollback();
     // Phrases added by the test that was rolled back are gone again.
     m_phrases.clear();
+    if (HistorySql::busy(error))
+        return Result::Waiting;
     m_database.tell(
         QStringLiteral("This test could not be recorded in the history of your tests: %1.\n\n"
                        "The history still holds every test recorded before.")
             .arg(HistorySql::code(error) == HistorySql::Full ? QStringLiteral("the disk is full")
                                                              : error.text()));
-    return false;
+    return Result::Failed;
 }
 
 QJsonArray HistoryRecorder::phraseIds(const QStringList &texts, QSqlError &error)
 {
     QSqlDatabase db = HistorySql::connection(m_database);
+    if (const QString connection = m_database.connectionName();
+        std::exchange(m_phrasesOf, connection) != connection)
+        m_phrases.clear();
     if (m_phrases.isEmpty()) {
         QSqlQuery known(db);
         known.setForwardOnly(true);

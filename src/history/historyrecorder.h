@@ -17,8 +17,11 @@ public:
     explicit HistoryRecorder(HistoryDatabase &database);
     Q_DISABLE_COPY_MOVE(HistoryRecorder)
 
-    // Records a finished test; false when it was not kept.
-    bool record(const AnswerSheet &sheet, const QDateTime &finished);
+    enum class Result { Recorded, Waiting, Failed };
+
+    // Records a finished test. Waiting when the history may take it later (another program holds
+    // the file): nothing is told then.
+    Result record(const AnswerSheet &sheet, const QDateTime &finished);
     // Empties the history; false when it could not be emptied.
     bool forget();
 
@@ -29,4 +32,6 @@ private:
     HistoryDatabase &m_database;
     // Every phrase kept so far, read on the first record.
     QHash<QString, qint64> m_phrases;
+    // The connection they were read on: a file opened again (a backup restored) has its own.
+    QString m_phrasesOf;
 };

@@ -4,6 +4,7 @@
 #include "historyexport.h"
 #include "historyqueries.h"
 #include "historyrecorder.h"
+#include "waitingtests.h"
 
 // The learner's history: every finished test with every answer, kept in an SQLite file of its
 // own, as the program and the Progress window use it. Each call goes to the part that does the
@@ -21,11 +22,17 @@ public:
     QString connectionName() const { return m_database.connectionName(); }
     bool open() { return m_database.open(); }
 
+    // Records the test, or keeps it waiting while another program holds the file; false when
+    // it is lost.
     bool record(const AnswerSheet &sheet, const QDateTime &finished)
     {
-        return m_recorder.record(sheet, finished);
+        return m_waiting.record(sheet, finished);
     }
     bool forget() { return m_recorder.forget(); }
+    // At the end of the run: a last try for the tests still waiting; the notice tells of those
+    // it could not keep.
+    void lastTry() { m_waiting.lastTry(); }
+    qsizetype waitingTests() const { return m_waiting.count(); }
 
     QList<PastTest> pastTests() { return m_queries.pastTests(); }
     QList<StoneTally> stones() { return m_queries.stones(); }
@@ -39,4 +46,5 @@ private:
     HistoryDatabase m_database;
     HistoryRecorder m_recorder{m_database};
     HistoryQueries m_queries{m_database};
+    WaitingTests m_waiting{m_recorder, m_database};
 };
