@@ -1,6 +1,6 @@
 // How long the history takes: recording a finished test (its one transaction, made durable), and
 // opening "Progress" over a history of 10,000 tests, from the file not yet open to the window
-// painted.
+// painted, and the day's backup of that history.
 #include "history/historystore.h"
 #include "progress/progresswindow.h"
 #include "quiz/quizsession.h"
@@ -8,6 +8,7 @@
 #include "shownprobe.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -52,23 +53,7 @@ private slots:
     void openProgress()
     {
         QTemporaryDir folder;
-        {
-            HistoryStore store(folder.path());
-            RandomEngine engine(18);
-            QVERIFY(store.open());
-            // Only the filling goes without waiting for the disk.
-            QSqlQuery(QSqlDatabase::database(store.connectionName()))
-                .exec(QStringLiteral("PRAGMA synchronous = OFF"));
-            QList<AnswerSheet> sheets;
-            for (QuizSubject subject : {QuizSubject::Keywords, QuizSubject::Meanings}) {
-                for (qint16 level : {QuizSetup::Beginner, QuizSetup::Advanced})
-                    sheets.append(finishedTest(engine, subject, level));
-            }
-            QDateTime when = QDateTime::currentDateTimeUtc().addDays(-10000);
-            for (int test = 0; test < 10000; ++test)
-                QVERIFY(
-                    store.record(sheets[test % 4], when = when.addSecs(86400 - 3600 * (test % 4))));
-        }
+        fillTenThousand(folder.path());
         ScriptedPlatform platform;
         QBENCHMARK
         {
@@ -83,6 +68,40 @@ private slots:
                 QCoreApplication::processEvents();
         }
         QVERIFY(platform.messages.isEmpty());
+    }
+
+    // The day's copy, taken after the first change of a day.
+    void backUp()
+    {
+        QTemporaryDir folder;
+        fillTenThousand(folder.path());
+        HistoryStore store(folder.path());
+        QVERIFY(store.open());
+        const HistoryBackups backups(QDir(folder.path()).filePath(HistoryDatabase::fileName));
+        QDateTime day = QDateTime::currentDateTimeUtc();
+        QBENCHMARK
+        {
+            QCOMPARE(backups.take(store.connectionName(), day = day.addDays(1)), QString());
+        }
+    }
+
+private:
+    static void fillTenThousand(const QString &folder)
+    {
+        HistoryStore store(folder);
+        RandomEngine engine(18);
+        QVERIFY(store.open());
+        // Only the filling goes without waiting for the disk.
+        QSqlQuery(QSqlDatabase::database(store.connectionName()))
+            .exec(QStringLiteral("PRAGMA synchronous = OFF"));
+        QList<AnswerSheet> sheets;
+        for (QuizSubject subject : {QuizSubject::Keywords, QuizSubject::Meanings}) {
+            for (qint16 level : {QuizSetup::Beginner, QuizSetup::Advanced})
+                sheets.append(finishedTest(engine, subject, level));
+        }
+        QDateTime when = QDateTime::currentDateTimeUtc().addDays(-10000);
+        for (int test = 0; test < 10000; ++test)
+            QVERIFY(store.record(sheets[test % 4], when = when.addSecs(86400 - 3600 * (test % 4))));
     }
 };
 

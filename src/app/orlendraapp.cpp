@@ -7,6 +7,7 @@
 #include "history/historystore.h"
 #include "platform/platform.h"
 #include "platform/webpages.h"
+#include "progress/historyquestions.h"
 #include "study/studysettings.h"
 #include "study/studywindow.h"
 #include "widgets/banner.h"
@@ -100,6 +101,10 @@ StudyWindow *OrlendraApp::loadStudyWindow()
                 [this](WebPages::Page page) { openWebPage(page, m_study); });
         connect(m_study, &StudyWindow::aboutRequested, this, [this] { showAboutBox(m_study); });
         connect(m_study, &StudyWindow::progressRequested, this, &OrlendraApp::showProgressWindow);
+        connect(m_study, &StudyWindow::checkHistoryRequested, this, [this] {
+            if (HistoryQuestions::check(m_platform, m_study, history()))
+                reloadProgress();
+        });
         connect(m_study, &StudyWindow::meaningsTestRequested, this,
                 &OrlendraApp::startMeaningsTest);
         // Told once as long as the reason stays the same: a read-only settings folder is no error
@@ -247,18 +252,23 @@ ProgressWindow *OrlendraApp::showProgressWindow()
 void OrlendraApp::recordTest(const AnswerSheet &sheet)
 {
     history().record(sheet, QDateTime::currentDateTimeUtc());
+    reloadProgress();
+    QTimer::singleShot(0, this, &OrlendraApp::tellHistoryNotice);
+}
+
+void OrlendraApp::reloadProgress()
+{
     if (m_progress && m_progress->isVisible())
         m_progress->reload();
-    QTimer::singleShot(0, this, &OrlendraApp::tellHistoryNotice);
 }
 
 void OrlendraApp::tellHistoryNotice()
 {
     if (m_ending || !m_history)
         return;
-    if (const QString notice = m_history->takeNotice(); !notice.isEmpty())
-        m_platform.message(m_study ? static_cast<QWidget *>(m_study) : m_frame, notice,
-                           Platform::Icon::Warning);
+    if (HistoryQuestions::tell(m_platform, m_study ? static_cast<QWidget *>(m_study) : m_frame,
+                               *m_history))
+        reloadProgress();
 }
 
 void OrlendraApp::closeForHandOver(QWidget *window)

@@ -41,13 +41,17 @@ void WaitingTests::retry()
 HistoryRecorder::Result WaitingTests::offer()
 {
     auto result = HistoryRecorder::Result::Recorded;
+    bool recorded = false;
     // In the order they were finished: a later test is never recorded before an earlier one.
     while (!m_tests.isEmpty()) {
         result = m_recorder.record(m_tests.first().sheet, m_tests.first().finished);
         if (result == HistoryRecorder::Result::Waiting)
             break;
+        recorded = recorded || result == HistoryRecorder::Result::Recorded;
         m_tests.removeFirst();
     }
+    if (recorded)
+        m_database.backUpIfDue();
     if (m_tests.isEmpty()) {
         m_timer.stop();
     } else if (!m_timer.isActive()) {

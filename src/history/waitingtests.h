@@ -10,10 +10,11 @@
 
 class HistoryDatabase;
 
-// Finished tests the history could not take yet: another program held the file. They are kept in
-// memory in the order they were finished and offered again after growing pauses. Each try waits
-// only a moment for the file, so a window never stops for it; the user hears of them only if the
-// run ends before the history took them.
+// Finished tests the history could not take yet: another program held the file, or a damaged
+// history waits for the user's word on its backup. They are kept in memory in the order they
+// were finished and offered again after growing pauses. Each try waits only a moment for the
+// file, so a window never stops for it; the user hears of them only if the run ends before the
+// history took them.
 class WaitingTests
 {
     Q_DECLARE_TR_FUNCTIONS(WaitingTests)
