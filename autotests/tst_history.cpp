@@ -9,8 +9,10 @@
 #include "studyfixture.h"
 
 #include <QAbstractItemModel>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QMenuBar>
 #include <QProcess>
@@ -56,11 +58,16 @@ AnswerSheet takeTest(QuizSubject subject, QuizLevel level, const QList<StoneInde
 }
 
 // The child of the kill test: records tests until it is killed, saying after each commit how
-// many it has recorded.
-int recordUntilKilled(const QString &folder)
+// many it has recorded. Backing up, each test is on a day of its own, so each is followed by a
+// backup and a rotation.
+int recordUntilKilled(const QString &folder, bool backingUp)
 {
     HistoryStore store(folder);
     RandomEngine engine(std::random_device{}());
+    QDateTime day(QDate(2026, 1, 1), QTime(12, 0), Qt::UTC);
+    day = day.addDays(store.pastTests().size());
+    if (backingUp)
+        store.setClock([&day] { return day = day.addDays(1); });
     for (int recorded = 1;; ++recorded) {
         const AnswerSheet sheet = takeTest(QuizSubject::Meanings, QuizLevel::Advanced, {}, engine);
         if (!store.record(sheet, QDateTime::currentDateTimeUtc()))
@@ -120,6 +127,15 @@ QStringList boxes(const Schedule &schedule)
     return lines;
 }
 
+// A history that passes SQLite's full check and holds a test, on a connection named by its path.
+bool whole(const QString &path)
+{
+    QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), path).setDatabaseName(path);
+    return number(path, QStringLiteral("SELECT count(*) FROM pragma_integrity_check WHERE "
+                                       "integrity_check <> 'ok'")) == 0 &&
+           number(path, QStringLiteral("SELECT count(*) FROM test")) > 0;
+}
+
 } // namespace
 
 class HistoryTest : public QObject
@@ -132,9 +148,15 @@ private slots:
     void scoreLines();
     void badFiles_data();
     void badFiles();
+    void killedAnyMoment_data();
     void killedAnyMoment();
     void progressWindow();
     void earlierHistoryScheduled();
+    void backupRotation_data();
+    void backupRotation();
+    void backupAndRestore();
+    void busyFile_data();
+    void busyFile();
 };
 
 // What is recorded reads back whole, in the order each view wants it.
@@ -325,17 +347,29 @@ void HistoryTest::badFiles()
     }
 }
 
-// A run killed at any moment leaves a whole database that holds every test it committed.
+void HistoryTest::killedAnyMoment_data()
+{
+    QTest::addColumn<bool>("backingUp");
+    QTest::newRow("recording") << false;
+    QTest::newRow("recording and backing up") << true;
+}
+
+// A run killed at any moment leaves a whole database that holds every test it committed, and
+// whole backups.
 void HistoryTest::killedAnyMoment()
 {
+    QFETCH(bool, backingUp);
     QTemporaryDir folder;
+    const QDir backups(folder.filePath(QStringLiteral("backups")));
+    QSet<QString> killedInBackup;
     // Fixed, so that a failure comes back on the next run.
     std::mt19937 random(18);
     qint64 kept = 0;
     for (int run = 0; run < 25; ++run) {
         QProcess child;
         child.start(QCoreApplication::applicationFilePath(),
-                    {QStringLiteral("--record-until-killed"), folder.path()});
+                    {QStringLiteral("--record-until-killed"), folder.path(),
+                     backingUp ? QStringLiteral("backing-up") : QString()});
         QVERIFY(child.waitForStarted());
         QTest::qSleep(std::uniform_int_distribution<int>(10, 150)(random));
         child.kill();
@@ -358,8 +392,21 @@ void HistoryTest::killedAnyMoment()
                                 .arg(tests)));
         QCOMPARE(number(connection, QStringLiteral("SELECT count(*) FROM answer")), tests * 24);
         kept = tests;
+
+        // Left by a run killed during a backup, until the next backup clears it.
+        const QStringList partial = backups.entryList({QStringLiteral("*.partial")});
+        QVERIFY(partial.size() <= 1);
+        killedInBackup.unite(QSet<QString>(partial.cbegin(), partial.cend()));
+        const QStringList taken = backups.entryList({QStringLiteral("history-*.sqlite")});
+        QVERIFY(taken.size() <= 7 + 4);
+        for (const QString &name : taken) {
+            QVERIFY(whole(backups.filePath(name)));
+            QSqlDatabase::removeDatabase(backups.filePath(name));
+        }
     }
     QVERIFY2(kept > 0, "No test was ever committed");
+    if (backingUp)
+        QVERIFY2(!killedInBackup.isEmpty(), "No run was killed during a backup");
 }
 
 // Two tests taken, the program started again: the Progress window shows both and walks the stones
@@ -557,11 +604,191 @@ void HistoryTest::earlierHistoryScheduled()
     QCOMPARE(schedule->index(23, 4).data().toString(), QStringLiteral("tomorrow"));
 }
 
+// Noon of `count` days in a row from `first`.
+static QStringList noons(const char *first, int count)
+{
+    QStringList times;
+    for (int day = 0; day < count; ++day)
+        times << QDate::fromString(QLatin1String(first), Qt::ISODate)
+                     .addDays(day)
+                     .toString(QStringLiteral("yyyy-MM-dd'T12:00'"));
+    return times;
+}
+
+void HistoryTest::backupRotation_data()
+{
+    QTest::addColumn<QStringList>("taken");
+    QTest::addColumn<QStringList>("deleted");
+
+    QTest::newRow("the newest of a day stays")
+        << QStringList{"2026-12-07T08:00", "2026-12-07T23:15", "2026-12-07T12:00"}
+        << QStringList{"2026-12-07T12:00", "2026-12-07T08:00"};
+    QTest::newRow("seven days far apart")
+        << noons("2026-06-01", 1) + noons("2026-09-09", 2) + noons("2026-12-01", 4)
+        << QStringList{};
+    QTest::newRow("ten days: the three oldest share a week")
+        << noons("2026-12-01", 10) << QStringList{"2026-12-02T12:00", "2026-12-01T12:00"};
+    QTest::newRow("then four weeks, each its newest")
+        << noons("2026-12-01", 7) + QStringList{"2026-11-30T09:00", "2026-11-25T12:00",
+                                                "2026-11-24T12:00", "2026-11-17T12:00",
+                                                "2026-11-10T12:00", "2026-11-03T12:00"}
+        << QStringList{"2026-11-24T12:00", "2026-11-03T12:00"};
+    QTest::newRow("a week across New Year")
+        << noons("2027-01-04", 7) + QStringList{"2026-12-31T12:00", "2027-01-01T12:00"}
+        << QStringList{"2026-12-31T12:00"};
+}
+
+void HistoryTest::backupRotation()
+{
+    QFETCH(QStringList, taken);
+    QFETCH(QStringList, deleted);
+    QList<QDateTime> times;
+    for (const QString &time : std::as_const(taken))
+        times.append(QDateTime::fromString(time + QLatin1Char('Z'), Qt::ISODate));
+    QStringList gone;
+    for (const QDateTime &time : BackupRotation::toDelete(times))
+        gone.append(time.toString(QStringLiteral("yyyy-MM-dd'T'HH:mm")));
+    QCOMPARE(gone, deleted);
+}
+
+// Tests on ten days leave nine backups; a damaged history is offered the newest, and a check
+// that finds problems offers it too.
+void HistoryTest::backupAndRestore()
+{
+    QTemporaryDir data;
+    const QDir folder(data.path());
+    RandomEngine engine(18);
+    const AnswerSheet sheet = takeTest(QuizSubject::Keywords, QuizSetup::Beginner, {}, engine);
+    QDateTime now(QDate(2026, 11, 28), QTime(12, 0), Qt::UTC);
+    {
+        HistoryStore store(data.path());
+        store.setClock([&now] { return now; });
+        // Three tests on the first day, two on the last, one on each between.
+        for (int day = 0; day < 10; ++day, now = now.addDays(1)) {
+            for (int test = 0; test < (day == 0 ? 3 : day == 9 ? 2 : 1); ++test)
+                QVERIFY(store.record(sheet, now));
+        }
+        QCOMPARE(store.takeNotice(), QString());
+    }
+    QStringList expected;
+    for (const char *day : {"1129", "1130", "1201", "1202", "1203", "1204", "1205", "1206", "1207"})
+        expected << QStringLiteral("history-2026%1T120000Z.sqlite").arg(QLatin1String(day));
+    QCOMPARE(QDir(folder.filePath(QStringLiteral("backups"))).entryList(QDir::Files), expected);
+
+    const QString path = folder.filePath(HistoryDatabase::fileName);
+    QFile history(path);
+    QVERIFY(history.open(QIODevice::WriteOnly));
+    history.write(QByteArray("Not a database at all, only words.\n").repeated(200));
+    history.close();
+    const QString offered =
+        QStringLiteral("The newest backup, of 7 December 2026, holds 12 tests.");
+    {
+        ProgramRun run;
+        run.platform.dataPath = data.path();
+        QVERIFY(run.app.start());
+        ProgressWindow *progress = run.app.showProgressWindow();
+        QTRY_COMPARE(run.platform.messages.size(), 2);
+        const ScriptedPlatform::Message &asked = run.platform.messages[0];
+        QVERIFY(asked.text.contains(offered + QStringLiteral(" Restore it instead?")));
+        QCOMPARE(asked.buttons, Platform::Buttons::YesNo);
+        QCOMPARE(run.platform.messages[1].text, QStringLiteral("The backup has been restored."));
+        QCOMPARE(progress->pastTestsList()->model()->rowCount(), 12);
+    }
+
+    // An index that no longer matches its table: whole to a quick look, not to a full check.
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), path);
+        db.setDatabaseName(path);
+        QVERIFY(db.open());
+        QSqlQuery query(QStringLiteral("PRAGMA writable_schema = ON"), db);
+        QVERIFY(query.exec(QStringLiteral("UPDATE sqlite_schema SET sql = 'CREATE INDEX "
+                                          "test_by_finished ON test(score)' WHERE name = "
+                                          "'test_by_finished'")));
+        db.close();
+    }
+    const qint64 problems =
+        number(path, QStringLiteral("SELECT count(*) FROM pragma_integrity_check"));
+    QSqlDatabase::removeDatabase(path);
+    ProgramRun run;
+    run.platform.dataPath = data.path();
+    QVERIFY(run.app.start());
+    QAction *check = run.app.studyWindow()->findChild<QAction *>(QStringLiteral("mnuCheckHistory"));
+    check->trigger();
+
+    QCOMPARE(run.platform.messages[0].text,
+             QStringLiteral("The check found %1 problems in the history of your tests.\n\n%2 "
+                            "Restore it? The history as it is now is kept aside.")
+                 .arg(problems)
+                 .arg(offered));
+    QCOMPARE(folder.entryList({QStringLiteral("history.sqlite.damaged-*")}).size(), 2);
+    check->trigger();
+    QCOMPARE(run.platform.messages[2].text,
+             QStringLiteral("The history of your tests is whole: the check found no problems."));
+    QCOMPARE(run.app.history().pastTests().size(), 12);
+}
+
+void HistoryTest::busyFile_data()
+{
+    QTest::addColumn<bool>("atOpen");
+    QTest::newRow("held while the history is open") << false;
+    QTest::newRow("held when it is first opened") << true;
+}
+
+// Another program holding the file never stops the window: a test waits in memory until the
+// file frees, and one still waiting when the run ends is told.
+void HistoryTest::busyFile()
+{
+    QFETCH(bool, atOpen);
+    QTemporaryDir folder;
+    RandomEngine engine(18);
+    const AnswerSheet sheet = takeTest(QuizSubject::Keywords, QuizSetup::Beginner, {}, engine);
+    const QDateTime now(QDate(2026, 12, 7), QTime(12, 0), Qt::UTC);
+    QVERIFY(HistoryStore(folder.path()).record(sheet, now));
+    HistoryStore store(folder.path());
+    if (!atOpen)
+        QVERIFY(store.open());
+
+    const QString path = QDir(folder.path()).filePath(HistoryDatabase::fileName);
+    const auto hold = [&path](bool exclusive) {
+        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), path);
+        other.setDatabaseName(path);
+        QSqlQuery query(other);
+        // Held for good, an exclusive lock keeps even readers out.
+        return other.open() &&
+               (!exclusive || query.exec(QStringLiteral("PRAGMA locking_mode = EXCLUSIVE"))) &&
+               query.exec(QStringLiteral("BEGIN IMMEDIATE")) &&
+               query.exec(QStringLiteral("DELETE FROM test WHERE id < 0"));
+    };
+    const auto release = [&path] {
+        QSqlDatabase::database(path).close();
+        QSqlDatabase::removeDatabase(path);
+    };
+    QVERIFY(hold(atOpen));
+    QElapsedTimer took;
+    took.start();
+    QVERIFY(store.record(sheet, now));
+    QCOMPARE_LT(took.elapsed(), 200);
+    QCOMPARE(store.waitingTests(), 1);
+    release();
+    QTRY_COMPARE(store.waitingTests(), 0);
+    QCOMPARE(store.takeNotice(), QString());
+    QCOMPARE(store.pastTests().size(), 2);
+
+    QVERIFY(hold(false));
+    QVERIFY(store.record(sheet, now));
+    store.lastTry();
+    release();
+    QVERIFY(store.takeNotice().startsWith(QStringLiteral("A test finished in this run could not be "
+                                                         "recorded in the history of your tests")));
+    QCOMPARE(store.waitingTests(), 0);
+    QCOMPARE(store.pastTests().size(), 2);
+}
+
 int main(int argc, char *argv[])
 {
-    if (argc == 3 && qstrcmp(argv[1], "--record-until-killed") == 0) {
+    if (argc == 4 && qstrcmp(argv[1], "--record-until-killed") == 0) {
         QCoreApplication app(argc, argv);
-        return recordUntilKilled(QString::fromLocal8Bit(argv[2]));
+        return recordUntilKilled(QString::fromLocal8Bit(argv[2]), argv[3][0] != 0);
     }
     QApplication app(argc, argv);
     HistoryTest test;

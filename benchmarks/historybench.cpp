@@ -1,6 +1,7 @@
 // How long the history takes: recording a finished test (its one transaction, made durable),
 // opening "Progress" over a history of 10,000 tests, from the file not yet open to the window
-// painted, and the count of items due over the same history, from the file not yet open.
+// painted, the count of items due over the same history, from the file not yet open, and the
+// day's backup of that history.
 #include "history/historystore.h"
 #include "history/schedule.h"
 #include "progress/progresswindow.h"
@@ -9,6 +10,7 @@
 #include "shownprobe.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -105,6 +107,19 @@ private slots:
             due = store.schedule().dueCount(today);
         }
         QVERIFY(due >= 0 && due <= Schedule::ItemCount);
+    }
+
+    // The day's copy, taken after the first change of a day.
+    void backUp()
+    {
+        HistoryStore store(m_filled.path());
+        QVERIFY(store.open());
+        const HistoryBackups backups(QDir(m_filled.path()).filePath(HistoryDatabase::fileName));
+        QDateTime day = QDateTime::currentDateTimeUtc();
+        QBENCHMARK
+        {
+            QCOMPARE(backups.take(store.connectionName(), day = day.addDays(1)), QString());
+        }
     }
 
 private:

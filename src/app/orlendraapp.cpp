@@ -8,6 +8,7 @@
 #include "history/historystore.h"
 #include "platform/platform.h"
 #include "platform/webpages.h"
+#include "progress/historyquestions.h"
 #include "study/studysettings.h"
 #include "study/studywindow.h"
 #include "translations.h"
@@ -107,6 +108,10 @@ StudyWindow *OrlendraApp::loadStudyWindow()
                 [this](WebPages::Page page) { openWebPage(page, m_study); });
         connect(m_study, &StudyWindow::aboutRequested, this, [this] { showAboutBox(m_study); });
         connect(m_study, &StudyWindow::progressRequested, this, &OrlendraApp::showProgressWindow);
+        connect(m_study, &StudyWindow::checkHistoryRequested, this, [this] {
+            if (HistoryQuestions::check(m_platform, m_study, history()))
+                reloadProgress();
+        });
         connect(m_study, &StudyWindow::meaningsTestRequested, this,
                 &OrlendraApp::startMeaningsTest);
         // Told once as long as the reason stays the same: a read-only settings folder is no error
@@ -198,6 +203,12 @@ void OrlendraApp::unloadAllAndEnd()
         frame->close();
     if (StudyWindow *study = m_study)
         study->close();
+    // Tests another program kept out of the history have a last chance; a test lost is told.
+    if (m_history && m_history->waitingTests() > 0) {
+        m_history->lastTry();
+        if (const QString notice = m_history->takeNotice(); !notice.isEmpty())
+            m_platform.message(nullptr, notice, Platform::Icon::Warning);
+    }
     m_ended = true;
     emit runEnded();
 }
@@ -220,8 +231,11 @@ void OrlendraApp::openWebPage(WebPages::Page page, QWidget *over)
 
 HistoryStore &OrlendraApp::history()
 {
-    if (!m_history)
+    if (!m_history) {
         m_history = std::make_unique<HistoryStore>(m_platform.dataFolder());
+        // Backups are named and thinned by the same clock the tests are recorded by.
+        m_history->setClock([this] { return m_platform.now().toUTC(); });
+    }
     return *m_history;
 }
 
@@ -249,18 +263,23 @@ ProgressWindow *OrlendraApp::showProgressWindow()
 void OrlendraApp::recordTest(const AnswerSheet &sheet)
 {
     history().record(sheet, m_platform.now());
+    reloadProgress();
+    QTimer::singleShot(0, this, &OrlendraApp::tellHistoryNotice);
+}
+
+void OrlendraApp::reloadProgress()
+{
     if (m_progress && m_progress->isVisible())
         m_progress->reload();
-    QTimer::singleShot(0, this, &OrlendraApp::tellHistoryNotice);
 }
 
 void OrlendraApp::tellHistoryNotice()
 {
     if (m_ending || !m_history)
         return;
-    if (const QString notice = m_history->takeNotice(); !notice.isEmpty())
-        m_platform.message(m_study ? static_cast<QWidget *>(m_study) : m_frame, notice,
-                           Platform::Icon::Warning);
+    if (HistoryQuestions::tell(m_platform, m_study ? static_cast<QWidget *>(m_study) : m_frame,
+                               *m_history))
+        reloadProgress();
 }
 
 void OrlendraApp::closeForHandOver(QWidget *window)

@@ -83,6 +83,7 @@ private:
     // Keeps a finished test; what went wrong is told once the result is on screen.
     void recordTest(const AnswerSheet &sheet);
     void tellHistoryNotice();
+    void reloadProgress();
 
     Platform &m_platform;
     StudyWalk m_walk;

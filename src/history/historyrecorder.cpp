@@ -6,6 +6,8 @@
 
 #include <QJsonDocument>
 
+#include <utility>
+
 namespace {
 
 QString toJson(const QJsonArray &array)
@@ -19,7 +21,7 @@ HistoryRecorder::HistoryRecorder(HistoryDatabase &database)
     : m_database(database)
 {}
 
-bool HistoryRecorder::record(const AnswerSheet &sheet, const QDateTime &finished)
+HistoryRecorder::Result HistoryRecorder::record(const AnswerSheet &sheet, const QDateTime &finished)
 {
     Batch test{false, sheet.subject, sheet.level, sheet.stoneTypes, {}};
     for (const AnsweredQuestion &question : sheet.answers)
@@ -27,11 +29,12 @@ bool HistoryRecorder::record(const AnswerSheet &sheet, const QDateTime &finished
     return record(test, finished);
 }
 
-bool HistoryRecorder::record(const PracticeRound &round, const QDateTime &finished)
+HistoryRecorder::Result HistoryRecorder::record(const PracticeRound &round,
+                                                const QDateTime &finished)
 {
     // A round asks at most what is due; more than a test would be no round.
     if (round.answers.isEmpty() || round.answers.size() > QuestionCount)
-        return false;
+        return Result::Failed;
     // The test row's subject, which nothing reads for a round, is its first answer's.
     Batch practice{true, round.answers.constFirst().subject, round.level, round.stoneTypes, {}};
     for (const PracticeAnswer &answer : round.answers)
@@ -41,6 +44,9 @@ bool HistoryRecorder::record(const PracticeRound &round, const QDateTime &finish
 
 const Schedule &HistoryRecorder::schedule()
 {
+    // A file opened again (a backup restored) has boxes of its own.
+    if (m_schedule && m_scheduleOf != m_database.connectionName())
+        m_schedule.reset();
     if (!m_schedule) {
         QSqlError ignored;
         m_schedule = Schedule();
@@ -48,14 +54,15 @@ const Schedule &HistoryRecorder::schedule()
             QSqlDatabase db = HistorySql::connection(m_database);
             m_schedule = ScheduleTables::read(db, ignored);
         }
+        m_scheduleOf = m_database.connectionName();
     }
     return *m_schedule;
 }
 
-bool HistoryRecorder::record(const Batch &batch, const QDateTime &finished)
+HistoryRecorder::Result HistoryRecorder::record(const Batch &batch, const QDateTime &finished)
 {
     if (!m_database.open())
-        return false;
+        return m_database.waiting() ? Result::Waiting : Result::Failed;
     const Schedule before = schedule();
     Schedule after = before;
     QSqlDatabase db = HistorySql::connection(m_database);
@@ -120,13 +127,15 @@ bool HistoryRecorder::record(const Batch &batch, const QDateTime &finished)
     }
     if (done && db.commit()) {
         m_schedule = std::move(after);
-        return true;
+        return Result::Recorded;
     }
     if (error.type() == QSqlError::NoError)
         error = db.lastError();
     db.rollback();
     // Phrases added by the test that was rolled back are gone again.
     m_phrases.clear();
+    if (HistorySql::busy(error))
+        return Result::Waiting;
     m_database.tell(
         (batch.practice ? QStringLiteral("This practice round could not be recorded in the history "
                                          "of your tests: %1.\n\nThe history still holds every "
@@ -136,12 +145,15 @@ bool HistoryRecorder::record(const Batch &batch, const QDateTime &finished)
                                          "recorded before."))
             .arg(HistorySql::code(error) == HistorySql::Full ? QStringLiteral("the disk is full")
                                                              : error.text()));
-    return false;
+    return Result::Failed;
 }
 
 QJsonArray HistoryRecorder::phraseIds(const QStringList &texts, QSqlError &error)
 {
     QSqlDatabase db = HistorySql::connection(m_database);
+    if (const QString connection = m_database.connectionName();
+        std::exchange(m_phrasesOf, connection) != connection)
+        m_phrases.clear();
     if (m_phrases.isEmpty()) {
         QSqlQuery known(db);
         known.setForwardOnly(true);

@@ -3,6 +3,7 @@
 #include "history/historystore.h"
 #include "history/schedule.h"
 #include "history/scorelines.h"
+#include "historyquestions.h"
 #include "platform/filesaving.h"
 #include "platform/platform.h"
 #include "quizscreens/reviewwindow.h"
@@ -314,8 +315,8 @@ void ProgressWindow::fillSchedule()
 
 void ProgressWindow::tellNotice()
 {
-    if (const QString notice = m_history.takeNotice(); !notice.isEmpty())
-        m_platform.message(this, notice, Platform::Icon::Warning);
+    if (HistoryQuestions::tell(m_platform, this, m_history))
+        reload();
 }
 
 void ProgressWindow::reviewTest(int row)

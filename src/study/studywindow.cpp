@@ -133,6 +133,9 @@ void StudyWindow::buildMenus()
     progress->setObjectName(QStringLiteral("mnuProgress"));
     progress->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     connect(progress, &QAction::triggered, this, &StudyWindow::progressRequested);
+    QAction *check = file->addAction(tr("Check &History..."));
+    check->setObjectName(QStringLiteral("mnuCheckHistory"));
+    connect(check, &QAction::triggered, this, &StudyWindow::checkHistoryRequested);
     file->addSeparator();
     QAction *exit = file->addAction(QStringLiteral("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));

@@ -62,6 +62,8 @@ signals:
     void aboutRequested();
     // "Progress...", from the menu or the result section.
     void progressRequested();
+    // "Check History...": a check of every page of the history, and what it found.
+    void checkHistoryRequested();
     void webPageRequested(WebPages::Page page);
     // The set-up asks for a meanings test; the session is ready for it.
     void meaningsTestRequested();
