@@ -658,7 +658,7 @@ void HistoryTest::backupAndRestore()
     QTemporaryDir data;
     const QDir folder(data.path());
     RandomEngine engine(18);
-    const AnswerSheet sheet = takeTest(QuizSubject::Keywords, QuizSetup::Beginner, {}, engine);
+    const AnswerSheet sheet = takeTest(QuizSubject::Keywords, QuizLevel::Beginner, {}, engine);
     QDateTime now(QDate(2026, 11, 28), QTime(12, 0), Qt::UTC);
     {
         HistoryStore store(data.path());
@@ -741,7 +741,7 @@ void HistoryTest::busyFile()
     QFETCH(bool, atOpen);
     QTemporaryDir folder;
     RandomEngine engine(18);
-    const AnswerSheet sheet = takeTest(QuizSubject::Keywords, QuizSetup::Beginner, {}, engine);
+    const AnswerSheet sheet = takeTest(QuizSubject::Keywords, QuizLevel::Beginner, {}, engine);
     const QDateTime now(QDate(2026, 12, 7), QTime(12, 0), Qt::UTC);
     QVERIFY(HistoryStore(folder.path()).record(sheet, now));
     HistoryStore store(folder.path());
