@@ -61,6 +61,20 @@ void startTest(StudyWindow &study, QuizSubject subject, QuizLevel level, const Q
     QTest::mouseClick(button(study, QStringLiteral("cmdTestNext_2")), Qt::LeftButton);
 }
 
+void checkResultOf(const QString &text, const AnswerSheet &sheet, const QString &total)
+{
+    const QStringList lines = text.split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.size(), QuestionCount + 2);
+    QCOMPARE(lines.last(), total);
+    for (int i = 0; i < QuestionCount; ++i) {
+        const AnsweredQuestion &answer = sheet.answers[i];
+        QCOMPARE(lines[i].split(QLatin1Char(' '), Qt::SkipEmptyParts).mid(0, 3),
+                 (QStringList{QStringLiteral("%1.").arg(i + 1, 2, 10, QLatin1Char('0')),
+                              loadRuneCatalogue().stoneNames[answer.stone],
+                              QString::number(answer.score)}));
+    }
+}
+
 QPalette darkDesktopPalette()
 {
     QPalette palette(QColor(53, 53, 53), QColor(53, 53, 53));

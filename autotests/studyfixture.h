@@ -33,6 +33,10 @@ void chooseTest(StudyWindow &study, QuizSubject subject, QuizLevel level,
                 const QString &types = {});
 void startTest(StudyWindow &study, QuizSubject subject, QuizLevel level, const QString &types = {});
 
+// Checks that `text` is the result of `sheet`: its stones in the order asked, each with its score,
+// and `total` as its last line. The result's layout is checked where the quiz rules are.
+void checkResultOf(const QString &text, const AnswerSheet &sheet, const QString &total);
+
 // The colours of a dark desktop theme (GNOME's Adwaita dark), for windows made after it is set
 // as the application's palette.
 QPalette darkDesktopPalette();

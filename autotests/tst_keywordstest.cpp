@@ -1,8 +1,6 @@
 #include "catalogue/runecatalogue.h"
 #include "catalogue/stonepicturebox.h"
 #include "ordinaryuser.h"
-#include "quiz/quizresultfile.h"
-#include "quiz/quizscoring.h"
 #include "quiz/quizsession.h"
 #include "quizscreens/quizresultsection.h"
 #include "studyfixture.h"
@@ -91,7 +89,7 @@ void KeywordsTestTest::tick(int index)
 QList<int> KeywordsTestTest::boxes(bool right)
 {
     QList<int> found;
-    for (int i = 0; i < QuizScoring::optionCount(session().level()); ++i) {
+    for (int i = 0; i < (session().level() == QuizLevel::Advanced ? 8 : 5); ++i) {
         if (session().question().correctAnswers.contains(box(i)->text()) == right)
             found << i;
     }
@@ -112,7 +110,7 @@ QStringList KeywordsTestTest::messageTexts() const
 void KeywordsTestTest::checkQuestionShown(int number)
 {
     const QuizLevel level = session().level();
-    const int inUse = QuizScoring::optionCount(level);
+    const int inUse = level == QuizLevel::Advanced ? 8 : 5;
     const StoneIndex stone = session().sheet().answers[number - 1].stone;
     const QString name = loadRuneCatalogue().stoneNames[stone];
     QVERIFY(session().runs(QuizSubject::Keywords));
@@ -128,7 +126,7 @@ void KeywordsTestTest::checkQuestionShown(int number)
              level == QuizLevel::Advanced ? QStringLiteral("You must choose 4 options")
                                           : QStringLiteral("You must choose only 1 option"));
     QCOMPARE(control<StonePictureBox>(QStringLiteral("picTest"))->pictureNumber(), stone + 1);
-    QCOMPARE(boxes(true).size(), QuizScoring::requiredTicks(level));
+    QCOMPARE(boxes(true).size(), level == QuizLevel::Advanced ? 4 : 1);
     for (int i = 0; i < 8; ++i) {
         QCOMPARE(box(i)->isVisible(), i < inUse);
         QVERIFY(!box(i)->isChecked());
@@ -329,10 +327,11 @@ void KeywordsTestTest::wholeTest()
     QCOMPARE(window().frontSection(), StudyWindow::Section::TestResult);
     QCOMPARE(session().questionNo(), 24);
     QCOMPARE(session().sheet().total(), 0);
-    // The finished test's result, whose lines the session's tests check.
+    // The finished test's result.
     const QString text = window().testResult()->resultBox()->text();
-    QCOMPARE(text, QuizResultFile::text(loadRuneCatalogue(), *session().lastFinished()));
-    QVERIFY(text.endsWith(QStringLiteral("\r\n") + total));
+    checkResultOf(text, *session().lastFinished(), total);
+    if (QTest::currentTestFailed())
+        return;
 
     // Saved as it stands, with one line end more.
     const QString path = QDir(m_fixture->folder.path()).filePath(QStringLiteral("result.txt"));
