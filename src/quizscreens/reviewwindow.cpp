@@ -101,6 +101,8 @@ public:
     void setModel(QAbstractItemModel *model) override
     {
         QListView::setModel(model);
+        if (!model)
+            return;
         // Rows that came or went, "Mistakes only" for one, put others in the places measured.
         for (auto changed : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
             connect(model, changed, this, [this] { m_measured = 0; });
