@@ -12,6 +12,7 @@
 #include "widgets/wrappingcheckbox.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
@@ -40,6 +41,7 @@ private:
     static void checkCaptionsFit(QWidget *root);
     static void checkInReach(QWidget *window);
     static void checkContrast(QWidget *window);
+    static void checkRowContrast(const QImage &shot, const QRect &row, const QString &name);
     static void snapshot(QWidget *window, const QString &name);
 };
 
@@ -152,6 +154,70 @@ void LayoutTest::checkContrast(QWidget *window)
             best = std::max(best, Branding::contrastRatio(colour, commonest->first));
         QVERIFY2(best >= 4.5, qPrintable(widget->objectName() + ": " + QString::number(best)));
     }
+    for (auto *list : window->findChildren<QAbstractItemView *>()) {
+        const QRect view = list->viewport()->rect();
+        for (int row = 0; list->isVisibleTo(window) && row < list->model()->rowCount(); ++row) {
+            const QRect shown = list->visualRect(list->model()->index(row, 0)) & view;
+            if (!shown.isEmpty())
+                checkRowContrast(shot, shown.translated(list->viewport()->mapTo(window, QPoint())),
+                                 QStringLiteral("%1, row %2").arg(list->objectName()).arg(row));
+        }
+    }
+}
+
+// A list paints its rows rather than making them of labels: each line of text of a row, right of
+// its picture, is checked as a label of its own would be. Lines are told apart by the ground
+// between them.
+void LayoutTest::checkRowContrast(const QImage &shot, const QRect &row, const QString &name)
+{
+    QHash<QRgb, int> counts;
+    for (int y = row.top(); y <= row.bottom(); ++y) {
+        for (int x = row.left(); x <= row.right(); ++x)
+            ++counts[shot.pixel(x, y)];
+    }
+    const QRgb ground =
+        std::max_element(counts.keyValueBegin(), counts.keyValueEnd(), [](auto a, auto b) {
+            return a.second < b.second;
+        })->first;
+    // How many pixels of the line from `from`, `steps` long, differ from the ground.
+    const auto ink = [&](QPoint from, QPoint step, int steps) {
+        int found = 0;
+        for (int i = 0; i < steps; ++i, from += step)
+            found += shot.pixel(from) != ground;
+        return found;
+    };
+    // Inside the frame: past the ground around it, then past the lines that run its length.
+    QRect area = row;
+    for (const bool frame : {false, true}) {
+        const auto skip = [&](QPoint from, QPoint step, int length) {
+            const int found = ink(from, step, length);
+            return area.isValid() && (frame ? found == length : found == 0);
+        };
+        while (skip(area.topLeft(), {1, 0}, area.width()))
+            area.setTop(area.top() + 1);
+        while (skip(area.bottomLeft(), {1, 0}, area.width()))
+            area.setBottom(area.bottom() - 1);
+        while (skip(area.topLeft(), {0, 1}, area.height()))
+            area.setLeft(area.left() + 1);
+        while (skip(area.topRight(), {0, 1}, area.height()))
+            area.setRight(area.right() - 1);
+    }
+    // Past the picture: the first column of ground after the first with ink.
+    int left = area.left();
+    while (left <= area.right() && ink({left, area.top()}, {0, 1}, area.height()) == 0)
+        ++left;
+    while (left <= area.right() && ink({left, area.top()}, {0, 1}, area.height()) > 0)
+        ++left;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        double best = 1;
+        const int top = y;
+        for (; y <= area.bottom() && ink({left, y}, {1, 0}, area.right() - left + 1) > 0; ++y) {
+            for (int x = left; x <= area.right(); ++x)
+                best = std::max(best, Branding::contrastRatio(shot.pixel(x, y), ground));
+        }
+        QVERIFY2(y == top || best >= 4.5,
+                 qPrintable(name + QStringLiteral(", line at %1: %2").arg(top).arg(best)));
+    }
 }
 
 void LayoutTest::snapshot(QWidget *window, const QString &name)
@@ -251,8 +317,6 @@ void LayoutTest::otherWindows()
     window->setAttribute(Qt::WA_DeleteOnClose, false);
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    if (auto *review = qobject_cast<ReviewWindow *>(window.get()))
-        review->row(QuestionCount); // every row filled in
     QCoreApplication::sendPostedEvents();
     checkCaptionsFit(window.get());
     checkInReach(window.get());

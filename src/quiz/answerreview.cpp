@@ -82,4 +82,71 @@ QString title(const AnswerSheet &sheet)
         .arg(sheet.most());
 }
 
+Model::Model(const RuneCatalogue &catalogue, const AnswerSheet &sheet, QObject *parent)
+    : QAbstractListModel(parent)
+    , m_catalogue(catalogue)
+    , m_sheet(sheet)
+{}
+
+int Model::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : QuestionCount;
+}
+
+QVariant Model::data(const QModelIndex &index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return {};
+    const AnsweredQuestion &answer = m_sheet.answers[static_cast<size_t>(index.row())];
+    const int number = index.row() + 1;
+    switch (role) {
+    case Qt::DisplayRole:
+        return QStringLiteral("Question %1: %2 \u2014 %3")
+            .arg(number)
+            .arg(m_catalogue.stoneNames[answer.stone],
+                 QuizScoring::scoreLine(m_sheet.level, answer.score));
+    case Qt::AccessibleTextRole:
+        return rowName(m_catalogue, answer, m_sheet.level);
+    case Qt::AccessibleDescriptionRole:
+        return rowDescription(answer, number);
+    case QuestionRole:
+        return number;
+    case StoneRole:
+        return int(answer.stone);
+    case OptionsRole:
+        return answer.options;
+    case MarksRole: {
+        QList<int> marks;
+        for (int i = 0; i < answer.options.size(); ++i)
+            marks.append(int(mark(answer, i)));
+        return QVariant::fromValue(marks);
+    }
+    default:
+        return {};
+    }
+}
+
+MistakesFilter::MistakesFilter(Model *review, QObject *parent)
+    : QSortFilterProxyModel(parent)
+    , m_review(review)
+{
+    setSourceModel(review);
+}
+
+void MistakesFilter::setMistakesOnly(bool only)
+{
+    if (only == m_mistakesOnly)
+        return;
+    m_mistakesOnly = only;
+    invalidateRowsFilter();
+}
+
+bool MistakesFilter::filterAcceptsRow(int sourceRow, const QModelIndex &) const
+{
+    if (!m_mistakesOnly)
+        return true;
+    return isMistake(m_review->sheet().answers[static_cast<size_t>(sourceRow)],
+                     m_review->sheet().level);
+}
+
 } // namespace AnswerReview

@@ -2,6 +2,9 @@
 
 #include "quizrecords.h"
 
+#include <QAbstractListModel>
+#include <QSortFilterProxyModel>
+
 struct RuneCatalogue;
 
 // What the review of a finished test says about each answer, in words a screen reader speaks as
@@ -28,5 +31,51 @@ QString optionName(const AnsweredQuestion &answer, int option);
 
 // "Stone Keywords, Beginner: 23 Correct Out Of 24".
 QString title(const AnswerSheet &sheet);
+
+// The questions of a finished test as rows, in test order, each read as a whole: named by
+// rowName and described by rowDescription, as a screen reader speaks it. It holds a copy of the
+// answers, so a new test does not change a review already open.
+class Model : public QAbstractListModel
+{
+    Q_OBJECT
+
+public:
+    enum Role {
+        QuestionRole = Qt::UserRole, // its number, 1 to 24
+        StoneRole,                   // StoneIndex
+        OptionsRole,                 // the texts, in box order
+        MarksRole,                   // a Mark per option, as QList<int>
+    };
+
+    Model(const RuneCatalogue &catalogue, const AnswerSheet &sheet, QObject *parent = nullptr);
+
+    const AnswerSheet &sheet() const { return m_sheet; }
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    // Display: "Question 1: Fehu — 1 Correct Out of 1".
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+
+private:
+    const RuneCatalogue &m_catalogue;
+    const AnswerSheet m_sheet;
+};
+
+// The rows of a review, or only those with a mistake.
+class MistakesFilter : public QSortFilterProxyModel
+{
+    Q_OBJECT
+
+public:
+    explicit MistakesFilter(Model *review, QObject *parent = nullptr);
+
+    void setMistakesOnly(bool only);
+
+protected:
+    bool filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const override;
+
+private:
+    const Model *m_review = nullptr;
+    bool m_mistakesOnly = false;
+};
 
 } // namespace AnswerReview

@@ -34,15 +34,15 @@ QuizResultSection::QuizResultSection(Platform &platform, const QuizSession &sess
     title->setBuddy(m_result);
     m_save = commandButton(QStringLiteral("Save Current Result"), QStringLiteral("Command5"), this);
     m_review = commandButton(QStringLiteral("Review Answers"), QStringLiteral("cmdReview"), this);
-    m_progress = commandButton(QStringLiteral("Progress"), QStringLiteral("cmdProgress"), this);
-    setTabOrder(m_progress, m_review);
+    auto *progress = commandButton(QStringLiteral("Progress"), QStringLiteral("cmdProgress"), this);
+    setTabOrder(progress, m_review);
     setTabOrder(m_review, m_save);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(title);
     layout->addWidget(m_result, 1);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(m_progress);
+    buttons->addWidget(progress);
     buttons->addWidget(m_review);
     buttons->addWidget(m_save);
     layout->addLayout(buttons);
@@ -50,7 +50,7 @@ QuizResultSection::QuizResultSection(Platform &platform, const QuizSession &sess
 
     connect(m_save, &QPushButton::clicked, this, &QuizResultSection::saveResult);
     connect(m_review, &QPushButton::clicked, this, &QuizResultSection::reviewAnswers);
-    connect(m_progress, &QPushButton::clicked, this, &QuizResultSection::progressRequested);
+    connect(progress, &QPushButton::clicked, this, &QuizResultSection::progressRequested);
 }
 
 void QuizResultSection::showLastResult()

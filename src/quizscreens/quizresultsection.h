@@ -21,7 +21,6 @@ public:
     GuardedTextBox *resultBox() const { return m_result; }
     QPushButton *saveButton() const { return m_save; }
     QPushButton *reviewButton() const { return m_review; }
-    QPushButton *progressButton() const { return m_progress; }
 
     // "Save Current Result": asks for a file and writes the box's text into it.
     void saveResult();
@@ -43,6 +42,5 @@ private:
     GuardedTextBox *m_result = nullptr;
     QPushButton *m_save = nullptr;
     QPushButton *m_review = nullptr;
-    QPushButton *m_progress = nullptr;
     bool m_fixedPitch = false;
 };

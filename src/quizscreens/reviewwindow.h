@@ -4,11 +4,14 @@
 
 #include <QDialog>
 
-#include <vector>
-
 class QCheckBox;
+class QFrame;
 class QLabel;
-class QScrollArea;
+class QListView;
+
+namespace AnswerReview {
+class MistakesFilter;
+}
 
 // The review of a finished test: every question in test order with its stone, its score line and
 // its options, each marked by how it was answered. Read-only; it shows a copy of the answers, so
@@ -21,25 +24,13 @@ public:
     explicit ReviewWindow(const AnswerSheet &sheet, QWidget *parent = nullptr);
 
     QCheckBox *mistakesOnlyBox() const { return m_mistakesOnly; }
-    // The row of question `number` (1 to 24), filled.
-    QWidget *row(int number);
-
-protected:
-    void showEvent(QShowEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
 
 private:
     void showMistakesOnly(bool only);
-    void fillLater();
-    void fillNextRow();
-    void fillRowsInView();
 
-    const AnswerSheet m_sheet;
+    AnswerReview::MistakesFilter *m_rows = nullptr;
     QCheckBox *m_mistakesOnly = nullptr;
-    QScrollArea *m_scroll = nullptr;
+    QListView *m_answers = nullptr;
+    QFrame *m_noMistakesFrame = nullptr;
     QLabel *m_noMistakes = nullptr;
-    std::vector<QWidget *> m_rows;
-    // Rows 1 to m_filled have their picture, heading and options.
-    int m_filled = 0;
-    bool m_fillingLater = false;
 };
