@@ -29,10 +29,10 @@
 
 namespace {
 
-// A test run to its end through a session, every stone of `missed` answered wrong, every other
-// one right.
+// A test run to its end through a session, every stone of `missed` answered wrong, of `half` half
+// right, every other one right.
 AnswerSheet takeTest(QuizSubject subject, QuizLevel level, const QList<StoneIndex> &missed,
-                     RandomEngine &engine)
+                     RandomEngine &engine, const QList<StoneIndex> &half = {})
 {
     QuizSession session(engine);
     session.setStoneTypes(StoneType::Upright | StoneType::Reversed | StoneType::Merkstave);
@@ -48,6 +48,8 @@ AnswerSheet takeTest(QuizSubject subject, QuizLevel level, const QList<StoneInde
             (question.correctAnswers.contains(question.options[box]) != miss ? ticks : others)
                 .append(box);
         ticks = (ticks + others).mid(0, level == QuizLevel::Advanced ? 4 : 1);
+        if (half.contains(question.stone))
+            ticks = ticks.mid(0, 2) + others.mid(0, 2);
         const QuizSession::NextStep step = session.pressNext(ticks);
         if (step.kind == QuizSession::NextStep::Kind::Finished)
             return *session.lastFinished();
@@ -199,6 +201,39 @@ void HistoryTest::store()
     QVERIFY(store.forget());
     QVERIFY(store.pastTests().isEmpty());
     QCOMPARE(store.stones()[0].asked(), 0);
+
+    // A record refused half way leaves nothing behind, not even the texts it had kept, and the
+    // next test is recorded whole.
+    const AnswerSheet third = takeTest(QuizSubject::Keywords, QuizLevel::Advanced, {}, engine, {2});
+    const AnswerSheet fourth = takeTest(QuizSubject::Meanings, QuizLevel::Beginner, {}, engine);
+    QSqlQuery refuse(QSqlDatabase::database(connection));
+    QVERIFY(refuse.exec(QStringLiteral("CREATE TEMP TRIGGER refuse BEFORE INSERT ON stone_tally "
+                                       "BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+    QVERIFY(!store.record(third, monday.addDays(9)));
+    QVERIFY(store.takeNotice().contains(QStringLiteral("refused")));
+    QVERIFY(refuse.exec(QStringLiteral("DROP TRIGGER refuse")));
+    // Other kinds, and recorded out of the order they finished in.
+    QVERIFY(store.record(third, monday.addDays(9)));
+    QVERIFY(store.record(fourth, monday.addDays(8)));
+    QVERIFY(store.record(first, monday.addDays(7)));
+    const std::optional<AnswerSheet> refused = store.sheet(store.pastTests()[0].id);
+    QVERIFY(refused);
+    for (int q = 0; q < QuestionCount; ++q) {
+        QCOMPARE(refused->answers[q].options, third.answers[q].options);
+        QCOMPARE(refused->answers[q].correctAnswers, third.answers[q].correctAnswers);
+    }
+    const QList<StoneTally> tallies = store.stones();
+    const auto tallyOf = [&tallies](StoneIndex stone) {
+        return *std::find_if(tallies.begin(), tallies.end(),
+                             [stone](const StoneTally &tally) { return tally.stone == stone; });
+    };
+    // Half right is not full.
+    QCOMPARE(tallyOf(2).keywordsAsked, 2);
+    QCOMPARE(tallyOf(2).keywordsFull, 1);
+    QCOMPARE(tallyOf(0).lastAskedMs, monday.addDays(9).toMSecsSinceEpoch());
+    const QString csv = QString::fromUtf8(store.csv());
+    QVERIFY(csv.contains(QStringLiteral("\r\n2026-01-14T03:04:05Z,Keywords,Advanced,1,")));
+    QVERIFY(csv.contains(QStringLiteral("\r\n2026-01-13T03:04:05Z,Meanings,Beginner,1,")));
 }
 
 // The chart's lines run from the oldest test, one per kind, with a sentence each for those who do
