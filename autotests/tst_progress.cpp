@@ -157,6 +157,12 @@ void ProgressTest::progressWindow()
     QCOMPARE(streak->text(), QStringLiteral("Streak: 0 days"));
     QVERIFY(!progress->studyButton()->isEnabled());
     QVERIFY(!progress->studyButton()->toolTip().isEmpty());
+
+    // A test finished while the window stays open shows in it at once.
+    takeByKeyboard(run, QuizSubject::Keywords, missedInKeywords);
+    QTRY_COMPARE(tests->rowCount(), 1);
+    QCOMPARE(tests->index(0, 2).data().toString(), QStringLiteral("23 Correct Out Of 24"));
+    QVERIFY(progress->studyButton()->isEnabled());
 }
 
 QTEST_MAIN(ProgressTest)
