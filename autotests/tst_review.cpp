@@ -60,10 +60,10 @@ public:
     int questionNo() { return session().questionNo(); }
     QList<ScriptedPlatform::Message> &messages() { return m_run.platform.messages; }
 
-    // Through the study window's set-up; a meanings test asks for every kind of meaning.
-    void start(QuizLevel level)
+    // Through the study window's set-up, with the stone types `types` ("URM" for all three).
+    void start(QuizLevel level, const QString &types)
     {
-        startTest(*study(), m_subject, level, QStringLiteral("URM"));
+        startTest(*study(), m_subject, level, types);
         QWidget *window = next()->window();
         window->activateWindow();
         if (!QTest::qWaitForWindowActive(window))
@@ -159,7 +159,7 @@ void ReviewTest::digitKeys()
     QFETCH(bool, onNext);
     QFETCH(QString, enter);
     TestRun run(subject);
-    run.start(level);
+    run.start(level, QStringLiteral("URM"));
     for (int i = 0; i < 8; ++i) {
         const QString key = QString::number(i + 1);
         auto *label =
@@ -213,12 +213,20 @@ void ReviewTest::review_data()
     QTest::addColumn<QuizLevel>("level");
     QTest::addColumn<QString>("title");
     QTest::addColumn<int>("screen"); // 0: 800 x 600; 1: 1920 x 1080 at scale 2
-    QTest::newRow("keywords, beginner") << QuizSubject::Keywords << QuizLevel::Beginner
-                                        << "Stone Keywords, Beginner: 22 Correct Out Of 24" << 0;
-    QTest::newRow("keywords, advanced") << QuizSubject::Keywords << QuizLevel::Advanced
-                                        << "Stone Keywords, Advanced: 91 Correct Out Of 96" << 1;
-    QTest::newRow("meanings, beginner") << QuizSubject::Meanings << QuizLevel::Beginner
-                                        << "Stone Meanings, Beginner: 22 Correct Out Of 24" << 1;
+    QTest::addColumn<QString>("types");
+    QTest::newRow("keywords, beginner")
+        << QuizSubject::Keywords << QuizLevel::Beginner
+        << "Stone Keywords, Beginner: 22 Correct Out Of 24" << 0 << "URM";
+    QTest::newRow("keywords, advanced")
+        << QuizSubject::Keywords << QuizLevel::Advanced
+        << "Stone Keywords, Advanced: 91 Correct Out Of 96" << 1 << "URM";
+    QTest::newRow("meanings, beginner")
+        << QuizSubject::Meanings << QuizLevel::Beginner
+        << "Stone Meanings, Beginner: 22 Correct Out Of 24" << 1 << "URM";
+    // One right text, asked four times: ticked it counts four, missed it is one option.
+    QTest::newRow("meanings, advanced, upright only")
+        << QuizSubject::Meanings << QuizLevel::Advanced
+        << "Stone Meanings, Advanced: 88 Correct Out Of 96" << 0 << "U";
 }
 
 void ReviewTest::review()
@@ -227,6 +235,7 @@ void ReviewTest::review()
     QFETCH(QuizLevel, level);
     QFETCH(QString, title);
     QFETCH(int, screen);
+    QFETCH(QString, types);
     TestRun run(subject);
     // Under Weston there is one screen only.
     QScreen *onScreen = QGuiApplication::screens().value(screen, QGuiApplication::primaryScreen());
@@ -242,11 +251,11 @@ void ReviewTest::review()
     struct Expected {
         StoneIndex stone;
         QStringList options;
-        QList<bool> right;
+        QList<int> right; // how often each option counts
         QList<bool> ticked;
     };
     QList<Expected> expected;
-    run.start(level);
+    run.start(level, types);
     for (int question = 1; question <= QuestionCount; ++question) {
         QCOMPARE(run.questionNo(), question);
         const AnsweredQuestion &shown = run.session().question();
@@ -255,13 +264,13 @@ void ReviewTest::review()
         QList<int> wrong;
         for (int i = 0; i < (level == QuizLevel::Advanced ? 8 : 5); ++i) {
             answer.options << run.box(i)->text();
-            answer.right << shown.correctAnswers.contains(answer.options.last());
+            answer.right << int(shown.correctAnswers.count(answer.options.last()));
             (answer.right.last() ? right : wrong) << i;
         }
-        QCOMPARE(right.size(), required);
-        QList<int> ticks = question == 3 ? wrong.first(required) : right;
+        QCOMPARE(std::accumulate(answer.right.cbegin(), answer.right.cend(), 0), required);
+        QList<int> ticks = question == 3 ? wrong.first(required) : (right + wrong).first(required);
         if (question == QuestionCount)
-            ticks.last() = wrong.first();
+            ticks[ticks.indexOf(right.last())] = wrong.last();
         for (int i = 0; i < answer.options.size(); ++i)
             answer.ticked << ticks.contains(i);
         for (int i : ticks)
@@ -279,7 +288,7 @@ void ReviewTest::review()
 
     // A test left half way changes nothing of the review; a meanings test is left with "Start
     // Again", for yet another study window.
-    run.start(level);
+    run.start(level, types);
     for (int i = 0; i < required; ++i)
         run.press(Qt::Key_1 + i);
     run.press(Qt::Key_Return);
@@ -326,7 +335,7 @@ void ReviewTest::review()
             if (!mark.isEmpty())
                 description << mark + QStringLiteral(": ") +
                                    QString(answer.options[i]).replace("\r\n", "\n");
-            score += answer.right[i] && answer.ticked[i];
+            score += answer.ticked[i] ? answer.right[i] : 0;
             missed += answer.right[i] && !answer.ticked[i];
             wrong += !answer.right[i] && answer.ticked[i];
         }
