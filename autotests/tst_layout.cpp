@@ -2,9 +2,10 @@
 #include "app/framewindow.h"
 #include "brand/branding.h"
 #include "catalogue/runecatalogue.h"
+#include "quiz/quizrules.h"
 #include "quizscreens/keywordsquizpage.h"
 #include "quizscreens/meaningsquizpage.h"
-#include "quiz/quizrules.h"
+#include "quizscreens/practicewindow.h"
 #include "quizscreens/quizsetupwizard.h"
 #include "quizscreens/reviewwindow.h"
 #include "studyfixture.h"
@@ -14,6 +15,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTest>
@@ -197,7 +199,7 @@ void LayoutTest::studySections()
 void LayoutTest::otherWindows_data()
 {
     QTest::addColumn<QString>("name");
-    for (const char *name : {"frame", "about", "review"})
+    for (const char *name : {"frame", "about", "review", "practice"})
         QTest::newRow(name) << QString::fromLatin1(name);
 }
 
@@ -210,6 +212,15 @@ void LayoutTest::otherWindows()
         window = std::make_unique<FrameWindow>(fixture.session, fixture.platform);
     } else if (name == QLatin1String("about")) {
         window = std::make_unique<AboutBox>();
+    } else if (name == QLatin1String("practice")) {
+        // A round's second page at Advanced: the meanings page after the keywords page.
+        auto practice = std::make_unique<PracticeWindow>(fixture.platform);
+        QList<PracticeAnswer> round{{QuizSubject::Keywords, {}}, {QuizSubject::Meanings, {}}};
+        practice->start(round, QuizSetup::Advanced, {true, true, true});
+        for (int i = 0; i < 4; ++i)
+            practice->currentPage()->optionBox(i)->click();
+        practice->currentPage()->nextButton()->click();
+        window = std::move(practice);
     } else {
         // Every kind of mark, on long meanings.
         const auto &meanings = loadRuneCatalogue().uprightMeanings;

@@ -3,6 +3,8 @@
 #include "catalogue/runecatalogue.h"
 #include "quizrules.h"
 
+#include <QCoreApplication>
+
 namespace AnswerReview {
 
 Mark mark(const AnsweredQuestion &answer, int option)
@@ -86,6 +88,15 @@ QString title(const AnswerSheet &sheet)
                                                 : QStringLiteral("Beginner"))
         .arg(total)
         .arg(QuestionCount * QuizRules::requiredTicks(sheet.level));
+}
+
+QString title(const PracticeRound &round)
+{
+    return QCoreApplication::translate("AnswerReview", "Practice Round, %1: %2 Correct Out Of %3")
+        .arg(round.level == QuizSetup::Advanced ? QStringLiteral("Advanced")
+                                                : QStringLiteral("Beginner"))
+        .arg(round.total())
+        .arg(round.most());
 }
 
 } // namespace AnswerReview

@@ -28,5 +28,7 @@ QString optionName(const AnsweredQuestion &answer, int option);
 
 // "Stone Keywords, Beginner: 23 Correct Out Of 24".
 QString title(const AnswerSheet &sheet);
+// "Practice Round, Beginner: 10 Correct Out Of 12".
+QString title(const PracticeRound &round);
 
 } // namespace AnswerReview

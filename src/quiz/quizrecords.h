@@ -66,4 +66,8 @@ struct PracticeRound {
     // The kinds its meanings questions could ask.
     std::array<bool, 3> stoneTypes{};
     QList<PracticeAnswer> answers;
+
+    // The sum of the questions' scores, and what they could score at most.
+    int total() const;
+    int most() const;
 };

@@ -1,10 +1,10 @@
 #include "reviewwindow.h"
 
-#include "quiz/answerreview.h"
 #include "brand/branding.h"
 #include "catalogue/runecatalogue.h"
 #include "catalogue/stonepicturebox.h"
 #include "catalogue/stonepictures.h"
+#include "quiz/answerreview.h"
 #include "quiz/quizrules.h"
 #include "widgets/screenfit.h"
 
@@ -20,6 +20,8 @@
 #include <QTextLayout>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace {
 
@@ -210,11 +212,30 @@ void fillRow(QWidget *row, const AnsweredQuestion &answer, int number, qint16 le
         child->show();
 }
 
+QList<AnsweredQuestion> answersOf(const PracticeRound &round)
+{
+    QList<AnsweredQuestion> answers;
+    for (const PracticeAnswer &answer : round.answers)
+        answers.append(answer.question);
+    return answers;
+}
+
 } // namespace
 
 ReviewWindow::ReviewWindow(const AnswerSheet &sheet, QWidget *parent)
+    : ReviewWindow(AnswerReview::title(sheet), {sheet.answers.begin(), sheet.answers.end()},
+                   sheet.level, parent)
+{}
+
+ReviewWindow::ReviewWindow(const PracticeRound &round, QWidget *parent)
+    : ReviewWindow(AnswerReview::title(round), answersOf(round), round.level, parent)
+{}
+
+ReviewWindow::ReviewWindow(const QString &title, QList<AnsweredQuestion> answers, qint16 level,
+                           QWidget *parent)
     : QDialog(parent)
-    , m_sheet(sheet)
+    , m_answers(std::move(answers))
+    , m_level(level)
 {
     [[maybe_unused]] static const bool factoryInstalled = [] {
         QAccessible::installFactory(reviewRowAccessible);
@@ -228,11 +249,11 @@ ReviewWindow::ReviewWindow(const AnswerSheet &sheet, QWidget *parent)
     font.setPixelSize(13);
     setFont(font);
 
-    auto *title = new QLabel(AnswerReview::title(sheet), this);
-    title->setObjectName(QStringLiteral("lblReviewTitle"));
+    auto *heading = new QLabel(title, this);
+    heading->setObjectName(QStringLiteral("lblReviewTitle"));
     QFont bold = font;
     bold.setBold(true);
-    title->setFont(bold);
+    heading->setFont(bold);
     QStringList legend;
     for (const Mark mark : {Mark::RightTicked, Mark::RightMissed, Mark::WrongTicked}) {
         const MarkLook look = markLook(mark);
@@ -253,8 +274,8 @@ ReviewWindow::ReviewWindow(const AnswerSheet &sheet, QWidget *parent)
     auto *content = new QWidget;
     content->setObjectName(QStringLiteral("reviewRows"));
     auto *rows = new QVBoxLayout(content);
-    for (int q = 0; q < QuestionCount; ++q)
-        m_rows.push_back(emptyRow(sheet.answers[q], q + 1, sheet.level, content));
+    for (int q = 0; q < m_answers.size(); ++q)
+        m_rows.push_back(emptyRow(m_answers[q], q + 1, m_level, content));
     for (QWidget *row : m_rows)
         rows->addWidget(row);
     m_noMistakes = new QLabel(QStringLiteral("No mistakes: every answer scored in full."), content);
@@ -276,7 +297,7 @@ ReviewWindow::ReviewWindow(const AnswerSheet &sheet, QWidget *parent)
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(title);
+    layout->addWidget(heading);
     layout->addWidget(legendLabel);
     layout->addWidget(m_mistakesOnly);
     layout->addWidget(m_scroll, 1);
@@ -306,7 +327,7 @@ void ReviewWindow::paintEvent(QPaintEvent *event)
     QDialog::paintEvent(event);
     // Once the window is drawn, the rows below the first screenful follow one at a time, each
     // between two turns of the event loop, so the window answers the user meanwhile.
-    if (m_filled < QuestionCount && !m_fillingLater) {
+    if (m_filled < m_answers.size() && !m_fillingLater) {
         m_fillingLater = true;
         QTimer::singleShot(0, this, &ReviewWindow::fillLater);
     }
@@ -314,7 +335,7 @@ void ReviewWindow::paintEvent(QPaintEvent *event)
 
 void ReviewWindow::fillLater()
 {
-    if (m_filled == QuestionCount)
+    if (m_filled == m_answers.size())
         return;
     fillNextRow();
     QTimer::singleShot(0, this, &ReviewWindow::fillLater);
@@ -322,8 +343,7 @@ void ReviewWindow::fillLater()
 
 void ReviewWindow::fillNextRow()
 {
-    fillRow(m_rows[static_cast<size_t>(m_filled)], m_sheet.answers[static_cast<size_t>(m_filled)],
-            m_filled + 1, m_sheet.level);
+    fillRow(m_rows[static_cast<size_t>(m_filled)], m_answers[m_filled], m_filled + 1, m_level);
     ++m_filled;
 }
 
@@ -334,7 +354,7 @@ void ReviewWindow::fillRowsInView()
     const int bottom = m_scroll->verticalScrollBar()->value() + m_scroll->viewport()->height();
     const int spacing = m_scroll->widget()->layout()->spacing();
     int reached = 0;
-    for (int q = 0; q < QuestionCount && reached < bottom; ++q) {
+    for (int q = 0; q < m_answers.size() && reached < bottom; ++q) {
         if (q == m_filled)
             fillNextRow();
         if (!m_rows[static_cast<size_t>(q)]->isHidden())
@@ -345,8 +365,8 @@ void ReviewWindow::fillRowsInView()
 void ReviewWindow::showMistakesOnly(bool only)
 {
     bool anyShown = false;
-    for (int q = 0; q < QuestionCount; ++q) {
-        const bool shown = !only || AnswerReview::isMistake(m_sheet.answers[q], m_sheet.level);
+    for (int q = 0; q < m_answers.size(); ++q) {
+        const bool shown = !only || AnswerReview::isMistake(m_answers[q], m_level);
         m_rows[static_cast<size_t>(q)]->setVisible(shown);
         anyShown = anyShown || shown;
     }

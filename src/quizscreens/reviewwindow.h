@@ -3,6 +3,7 @@
 #include "quiz/quizrecords.h"
 
 #include <QDialog>
+#include <QList>
 
 #include <vector>
 
@@ -10,18 +11,19 @@ class QCheckBox;
 class QLabel;
 class QScrollArea;
 
-// The review of a finished test: every question in test order with its stone, its score line and
-// its options, each marked by how it was answered. Read-only; it shows a copy of the answers, so
-// a new test does not change a review already open.
+// The review of a finished test or practice round: every question in the order asked with its
+// stone, its score line and its options, each marked by how it was answered. Read-only; it shows a
+// copy of the answers, so a new test does not change a review already open.
 class ReviewWindow : public QDialog
 {
     Q_OBJECT
 
 public:
     explicit ReviewWindow(const AnswerSheet &sheet, QWidget *parent = nullptr);
+    explicit ReviewWindow(const PracticeRound &round, QWidget *parent = nullptr);
 
     QCheckBox *mistakesOnlyBox() const { return m_mistakesOnly; }
-    // The row of question `number` (1 to 24), filled.
+    // The row of question `number` (1 to 24, or to the round's count), filled.
     QWidget *row(int number);
 
 protected:
@@ -29,12 +31,15 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    ReviewWindow(const QString &title, QList<AnsweredQuestion> answers, qint16 level,
+                 QWidget *parent);
     void showMistakesOnly(bool only);
     void fillLater();
     void fillNextRow();
     void fillRowsInView();
 
-    const AnswerSheet m_sheet;
+    const QList<AnsweredQuestion> m_answers;
+    const qint16 m_level;
     QCheckBox *m_mistakesOnly = nullptr;
     QScrollArea *m_scroll = nullptr;
     QLabel *m_noMistakes = nullptr;
