@@ -99,23 +99,19 @@ qint64 number(const QString &connection, const QString &statement)
     return query.exec(statement) && query.next() ? query.value(0).toLongLong() : -1;
 }
 
-// The items answered, grouped as "Keywords box 1 due 2026-11-03: 0 1 3", by subject, box and due
-// day.
+// The items grouped as "Keywords box 1 due 2026-11-03 lapsed 0: 0 1 3", by subject, box, due day
+// and lapses.
 QStringList boxes(const Schedule &schedule)
 {
     QMap<QString, QStringList> groups;
     for (QuizSubject subject : {QuizSubject::Keywords, QuizSubject::Meanings}) {
         for (StoneIndex stone = 0; stone < StoneCount; ++stone) {
-            const ItemState &state = schedule.item(stone, subject);
-            if (state.isNew())
-                continue;
-            groups[QStringLiteral("%1 box %2 due %3%4")
+            const ItemState &s = schedule.item(stone, subject);
+            groups[QStringLiteral("%1 box %2 due %3 lapsed %4")
                        .arg(subject == QuizSubject::Keywords ? "Keywords" : "Meanings")
-                       .arg(state.box)
-                       .arg(state.due.toString(Qt::ISODate),
-                            state.lapses ? QStringLiteral(" lapsed %1").arg(state.lapses)
-                                         : QString())]
-                .append(QString::number(stone));
+                       .arg(s.box)
+                       .arg(s.due.toString(Qt::ISODate))
+                       .arg(s.lapses)] += QString::number(stone);
         }
     }
     QStringList lines;
@@ -484,37 +480,36 @@ void HistoryTest::earlierHistoryScheduled()
     // the learner's 2 November: Ingwaz (21) missed, Dagaz (22) half right. Each stone's second
     // item comes back a day after its first.
     const QStringList migrated{
-        QStringLiteral("Keywords box 1 due 2026-11-02: 2 4 11"),
-        QStringLiteral("Keywords box 1 due 2026-11-03: 0 1 3 5 6 7 8 9 10 12 13 14 15 16 17 18 19 "
-                       "20 21 22 23"),
-        QStringLiteral("Meanings box 1 due 2026-11-02: 21"),
-        QStringLiteral("Meanings box 1 due 2026-11-03: 2 4 11"),
-        QStringLiteral("Meanings box 1 due 2026-11-04: 0 1 3 5 6 7 8 9 10 12 13 14 15 16 17 18 19 "
-                       "20 22 23")};
-    {
-        HistoryStore store(data.path());
-        QCOMPARE(boxes(store.schedule()), migrated);
-        QCOMPARE(number(store.connectionName(), QStringLiteral("PRAGMA user_version")), 2);
-    }
+        QStringLiteral("Keywords box 1 due 2026-11-02 lapsed 0: 2 4 11"),
+        QStringLiteral(
+            "Keywords box 1 due 2026-11-03 lapsed 0: 0 1 3 5 6 7 8 9 10 12 13 14 15 16 17 18 19 "
+            "20 21 22 23"),
+        QStringLiteral("Meanings box 1 due 2026-11-02 lapsed 0: 21"),
+        QStringLiteral("Meanings box 1 due 2026-11-03 lapsed 0: 2 4 11"),
+        QStringLiteral(
+            "Meanings box 1 due 2026-11-04 lapsed 0: 0 1 3 5 6 7 8 9 10 12 13 14 15 16 17 18 19 "
+            "20 22 23")};
     HistoryStore store(data.path());
+    // Read back from the rows the migration wrote.
     QCOMPARE(boxes(store.schedule()), migrated);
+    QCOMPARE(number(store.connectionName(), QStringLiteral("PRAGMA user_version")), 2);
     QCOMPARE(number(store.connectionName(), QStringLiteral("SELECT count(*) FROM schedule_item")),
              48);
 
     // The next morning: Fehu's and Thurisaz's keywords right, Ingwaz's meanings missed again.
     const RuneCatalogue &catalogue = loadRuneCatalogue();
     const auto asked = [&catalogue](StoneIndex stone, QuizSubject subject, bool right) {
-        PracticeAnswer answer{subject, {}};
         const auto text = [&](int s) {
             return subject == QuizSubject::Keywords ? catalogue.keywordsOf(s).first()
                                                     : catalogue.uprightMeanings[s];
         };
-        answer.question.stone = stone;
-        answer.question.options = {text(stone + 1), text(stone)};
-        answer.question.correctAnswers = {text(stone)};
-        answer.question.ticked = {!right, right};
-        answer.question.score = right ? 1 : 0;
-        return answer;
+        return PracticeAnswer{subject,
+                              {stone,
+                               {},
+                               {text(stone + 1), text(stone)},
+                               {!right, right},
+                               {text(stone)},
+                               qint16(right ? 1 : 0)}};
     };
     PracticeRound round;
     round.answers = {asked(2, QuizSubject::Keywords, true), asked(21, QuizSubject::Meanings, false),
@@ -523,13 +518,15 @@ void HistoryTest::earlierHistoryScheduled()
     platform.clock = QDateTime({2026, 11, 3}, {10, 0});
     QVERIFY(store.record(round, platform.now()));
     const QStringList practised{
-        QStringLiteral("Keywords box 1 due 2026-11-02: 4 11"),
-        QStringLiteral("Keywords box 1 due 2026-11-03: 1 3 5 6 7 8 9 10 12 13 14 15 16 17 18 19 20 "
-                       "21 22 23"),
-        QStringLiteral("Keywords box 2 due 2026-11-05: 0 2"),
-        QStringLiteral("Meanings box 1 due 2026-11-03: 2 4 11 21"),
-        QStringLiteral("Meanings box 1 due 2026-11-04: 0 1 3 5 6 7 8 9 10 12 13 14 15 16 17 18 19 "
-                       "20 22 23")};
+        QStringLiteral("Keywords box 1 due 2026-11-02 lapsed 0: 4 11"),
+        QStringLiteral(
+            "Keywords box 1 due 2026-11-03 lapsed 0: 1 3 5 6 7 8 9 10 12 13 14 15 16 17 18 19 20 "
+            "21 22 23"),
+        QStringLiteral("Keywords box 2 due 2026-11-05 lapsed 0: 0 2"),
+        QStringLiteral("Meanings box 1 due 2026-11-03 lapsed 0: 2 4 11 21"),
+        QStringLiteral(
+            "Meanings box 1 due 2026-11-04 lapsed 0: 0 1 3 5 6 7 8 9 10 12 13 14 15 16 17 18 19 "
+            "20 22 23")};
     QCOMPARE(boxes(store.schedule()), practised);
     QCOMPARE(boxes(HistoryStore(data.path()).schedule()), practised);
 

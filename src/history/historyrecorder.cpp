@@ -32,6 +32,7 @@ bool HistoryRecorder::record(const PracticeRound &round, const QDateTime &finish
     // A round asks at most what is due; more than a test would be no round.
     if (round.answers.isEmpty() || round.answers.size() > QuestionCount)
         return false;
+    // The test row's subject, which nothing reads for a round, is its first answer's.
     Batch practice{true, round.answers.constFirst().subject, round.level, round.stoneTypes, {}};
     for (const PracticeAnswer &answer : round.answers)
         practice.answers.append({answer.subject, &answer.question});

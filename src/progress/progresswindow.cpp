@@ -86,7 +86,7 @@ public:
         case 0:
             return shownDate(test.finishedMs, true);
         case 1:
-            return test.practice ? QStringLiteral("Practice")
+            return test.practice ? ProgressWindow::tr("Practice")
                                  : HistoryRules::kindName(test.subject, test.level);
         default:
             return QStringLiteral("%1 Correct Out Of %2").arg(test.score).arg(test.most);
@@ -256,7 +256,7 @@ void ProgressWindow::reload()
 
 void ProgressWindow::fillChart()
 {
-    const ScoreLines drawn = scoreLines(m_testRows->tests(), QDateTime::currentMSecsSinceEpoch());
+    const ScoreLines drawn = scoreLines(m_testRows->tests(), m_platform.now().toMSecsSinceEpoch());
     const QStringList sentences = drawn.sentences();
     m_chart->setAccessibleDescription(sentences.join(QLatin1Char(' ')));
     if (m_scoreChart) {
