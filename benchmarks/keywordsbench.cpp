@@ -1,11 +1,14 @@
 // How long a keywords question takes: building one, and "Next" putting the next one on screen
-// with the redraw.
+// with the redraw, in a test and in a practice round.
 #include "catalogue/runecatalogue.h"
-#include "studyfixture.h"
 #include "quiz/keywordquestion.h"
-#include "quizscreens/keywordsquizpage.h"
 #include "quiz/quizrules.h"
+#include "quizscreens/keywordsquizpage.h"
+#include "quizscreens/practicewindow.h"
+#include "quizscreens/quizpage.h"
+#include "studyfixture.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -57,6 +60,39 @@ private slots:
                 window.findChild<QCheckBox *>(QStringLiteral("chkKeywords_%1").arg(i))
                     ->setChecked(true);
             nextButton->click();
+            window.repaint();
+        }
+    }
+
+    // A round of keywords only is the test's like; mixed, every other "Next" changes the page.
+    void practiceNext_data()
+    {
+        QTest::addColumn<bool>("mixed");
+        QTest::newRow("keywords") << false;
+        QTest::newRow("keywords and meanings") << true;
+    }
+
+    void practiceNext()
+    {
+        QFETCH(bool, mixed);
+        ScriptedPlatform platform;
+        PracticeWindow window(platform);
+        QList<PracticeAnswer> round;
+        for (StoneIndex stone = 0; stone < 12; ++stone) {
+            round.append({mixed && stone % 2 ? QuizSubject::Meanings : QuizSubject::Keywords, {}});
+            round.last().question.stone = stone;
+        }
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.start(round, QuizSetup::Advanced, {});
+        QBENCHMARK
+        {
+            if (!window.runs())
+                window.start(round, QuizSetup::Advanced, {});
+            QuizPage *page = window.currentPage();
+            for (int i = 0; i < 4; ++i)
+                page->optionBox(i)->setChecked(true);
+            page->nextButton()->click();
             window.repaint();
         }
     }

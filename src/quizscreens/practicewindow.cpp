@@ -11,6 +11,7 @@
 #include "widgets/screenfit.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -125,7 +126,7 @@ PracticeWindow::PracticeWindow(Platform &platform, QWidget *parent)
 
 void PracticeWindow::fitTo(const QScreen *screen)
 {
-    fitToScreen(this, MeaningsQuizPage::FixedSize, screen);
+    fitToScreen(this, m_meanings->size(), screen);
 }
 
 void PracticeWindow::start(const QList<PracticeAnswer> &questions, qint16 level,
@@ -133,6 +134,10 @@ void PracticeWindow::start(const QList<PracticeAnswer> &questions, qint16 level,
 {
     m_session.setStoneTypes(stoneTypes);
     m_session.startPractice(questions, level);
+    // At Beginner the meanings page shows five boxes, and the window need not be as tall as for
+    // eight: its lowest box ends at 7575 twips.
+    m_meanings->setFixedHeight(level == QuizSetup::Advanced ? MeaningsQuizPage::FixedSize.height()
+                                                            : twips(7575 + 480));
     if (!runs())
         return;
     driverOf(m_session.subject())->next();
@@ -188,4 +193,10 @@ void PracticeWindow::bringToFront(QWidget *page, QWidget *target)
         focus->clearFocus();
     m_pages->setCurrentWidget(page);
     target->setFocus(Qt::OtherFocusReason);
+}
+
+void PracticeWindow::closeEvent(QCloseEvent *event)
+{
+    emit closing();
+    QWidget::closeEvent(event);
 }

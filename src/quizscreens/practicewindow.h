@@ -33,7 +33,8 @@ public:
                const std::array<bool, 3> &stoneTypes);
     // A round has started and not yet ended.
     bool runs() const;
-    // As large as the meanings page, but no larger than the screen's room for windows.
+    // As large as the meanings page at the round's level, but no larger than the screen's room
+    // for windows.
     void fitTo(const QScreen *screen);
 
     const QuizSession &session() const { return m_session; }
@@ -45,6 +46,11 @@ public:
 signals:
     // The last answer is scored: the whole round, to be kept.
     void roundFinished(const PracticeRound &round);
+    // Emitted whenever the window closes; a round under way is gone with it.
+    void closing();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     QuizPage *pageOf(QuizSubject subject) const;
