@@ -7,7 +7,7 @@
 #include "app/framewindow.h"
 #include "history/historystore.h"
 #include "progress/progresswindow.h"
-#include "quiz/quizrules.h"
+#include "quiz/quizscoring.h"
 #include "quizscreens/keywordsquizpage.h"
 #include "quizscreens/meaningsquizpage.h"
 #include "studyfixture.h"
@@ -49,8 +49,8 @@ void click(QWidget *window, const char *name)
 // that the result and its review show a mistake or two.
 void answer(const std::array<QAbstractButton *, 8> &boxes, const QuizSession &session, int question)
 {
-    const int count = QuizRules::optionCount(session.level());
-    const int needed = QuizRules::requiredTicks(session.level());
+    const int count = QuizScoring::optionCount(session.level());
+    const int needed = QuizScoring::requiredTicks(session.level());
     QList<int> right, wrong;
     for (int i = 0; i < count; ++i)
         (session.question().correctAnswers.contains(boxes[i]->text()) ? right : wrong) << i;
@@ -68,11 +68,11 @@ void recordPastTests(HistoryStore &history)
 {
     RandomEngine engine(7);
     QuizSession session(engine);
-    session.setStoneTypes({true, true, false});
+    session.setStoneTypes(StoneType::Upright | StoneType::Reversed);
     const QList<StoneIndex> hard{12, 15, 18, 21};
     const QDateTime start = QDateTime::currentDateTimeUtc().addDays(-14);
     for (int day = 0; day < 12; ++day) {
-        const qint16 level = day % 3 == 2 ? QuizSetup::Advanced : QuizSetup::Beginner;
+        const QuizLevel level = day % 3 == 2 ? QuizLevel::Advanced : QuizLevel::Beginner;
         session.startTest(day % 2 ? QuizSubject::Meanings : QuizSubject::Keywords, level);
         session.pressNext({});
         for (int question = 1;; ++question) {
@@ -82,8 +82,8 @@ void recordPastTests(HistoryStore &history)
             QList<int> wanted, others;
             for (int i = 0; i < asked.options.size(); ++i)
                 (asked.correctAnswers.contains(asked.options[i]) != miss ? wanted : others) << i;
-            if (session.pressNext((wanted + others).first(QuizRules::requiredTicks(level))).kind ==
-                QuizSession::NextStep::Kind::Finished)
+            if (session.pressNext((wanted + others).first(QuizScoring::requiredTicks(level)))
+                    .kind == QuizSession::NextStep::Kind::Finished)
                 break;
         }
         history.record(*session.lastFinished(), start.addDays(day).addSecs(3600 * (9 + day % 5)));
@@ -111,7 +111,7 @@ int main(int argc, char *argv[])
     save(study, QStringLiteral("section-memorize"));
     click(study, "cmdSubjects_3");
     save(study, QStringLiteral("section-goals"));
-    chooseTest(*study, QuizSubject::Keywords, QuizSetup::Advanced);
+    chooseTest(*study, QuizSubject::Keywords, QuizLevel::Advanced);
     save(study, QStringLiteral("section-test-set-up"));
     click(study, "cmdTestNext_2");
 
@@ -141,7 +141,7 @@ int main(int argc, char *argv[])
     save(progress, QStringLiteral("progress-schedule"));
     progress->close();
 
-    startTest(*study, QuizSubject::Meanings, QuizSetup::Beginner, QStringLiteral("UR"));
+    startTest(*study, QuizSubject::Meanings, QuizLevel::Beginner, QStringLiteral("UR"));
     FrameWindow *frame = run.app.frameWindow();
     MeaningsQuizPage *meanings = frame->meaningTest();
     std::array<QAbstractButton *, 8> meaningBoxes{};
@@ -158,7 +158,7 @@ int main(int argc, char *argv[])
     QApplication::setPalette(darkDesktopPalette());
     click(frame, "cmdStart");
     study = run.app.studyWindow();
-    startTest(*study, QuizSubject::Keywords, QuizSetup::Beginner);
+    startTest(*study, QuizSubject::Keywords, QuizLevel::Beginner);
     save(study, QStringLiteral("dark-test-keywords"));
     return 0;
 }

@@ -65,6 +65,11 @@ void GoalFileTest::lines_data()
     QTest::newRow("Windows-1252") << QByteArray("\x93"
                                                 "Fehu\x94 \x80\r\n")
                                   << "“Fehu” €";
+    // The five bytes the code page leaves undefined read as the characters of their own numbers.
+    for (const char16_t undefined : {u'\x81', u'\x8d', u'\x8f', u'\x90', u'\x9d'})
+        QTest::addRow("Windows-1252, undefined 0x%x", undefined)
+            << QByteArray("a") + char(undefined) + "\r\n"
+            << QStringLiteral("a") + QChar(undefined);
 }
 
 void GoalFileTest::lines()
@@ -101,6 +106,15 @@ void GoalFileTest::saved_data()
     QTest::newRow("Windows-1252 cannot hold runes")
         << "ᚠ Fehu ᚠ 😀 \u0080" << Encoding::Windows1252 << QByteArray("? Fehu ? ?? ?\r\n")
         << QStringList{"ᚠ", "😀", "\u0080"};
+    for (const char16_t undefined : {u'\x81', u'\x8d', u'\x8f', u'\x90', u'\x9d'})
+        QTest::addRow("Windows-1252, undefined 0x%x", undefined)
+            << QString(QChar(undefined)) << Encoding::Windows1252
+            << QByteArray(1, char(undefined)) + "\r\n"
+            << QStringList();
+    // Half of a pair, last in the text, where an encoder would wait for the other half.
+    QTest::newRow("Windows-1252, half a character at the end")
+        << QStringLiteral("a") + QChar(0xd83d) << Encoding::Windows1252 << QByteArray("a?\r\n")
+        << QStringList{QString(QChar(0xd83d))};
 }
 
 void GoalFileTest::saved()
@@ -230,27 +244,40 @@ void GoalFileTest::unreadableFile_isMarked()
 
 void GoalFileTest::badFiles_loadWithoutHarm_data()
 {
+    using GoalFile::Encoding;
     const qsizetype longest = GoalFile::longestEditableLine;
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<bool>("tooLarge");
-    QTest::newRow("binary with NULs") << QByteArray("\x00\x01\x02\xff\xfe\r\nabc\x00", 11) << false;
-    QTest::newRow("invalid UTF-8") << QByteArray("caf\xe9 \xc3\x28 \xa0\xa1\r\n") << false;
-    QTest::newRow("several MB") << QByteArray(4 * 1024 * 1024, 'x').append("\r\nend") << true;
-    QTest::newRow("several MB of lines") << QByteArray("goal\r\n").repeated(700000) << true;
-    QTest::newRow("long lines") << QByteArray(longest, 'x').append("\r\n").repeated(3) << false;
-    QTest::newRow("a line too long") << QByteArray("a\r\n").append(longest + 1, 'x') << true;
+    QTest::addColumn<Encoding>("encoding");
+    QTest::newRow("binary with NULs")
+        << QByteArray("\x00\x01\x02\xff\xfe\r\nabc\x00", 11) << false << Encoding::Windows1252;
+    QTest::newRow("invalid UTF-8")
+        << QByteArray("caf\xe9 \xc3\x28 \xa0\xa1\r\n") << false << Encoding::Windows1252;
+    QTest::newRow("several MB") << QByteArray(4 * 1024 * 1024, 'x').append("\r\nend") << true
+                                << Encoding::Utf8;
+    QTest::newRow("several MB of lines")
+        << QByteArray("goal\r\n").repeated(700000) << true << Encoding::Utf8;
+    // Five bytes a line: the rune at byte 1,048,575 is cut after its first byte.
+    QTest::newRow("UTF-8 cut inside a character")
+        << QByteArray("\xe1\x9a\xa0\r\n").repeated(250000) << true << Encoding::Utf8;
+    QTest::newRow("long lines") << QByteArray(longest, 'x').append("\r\n").repeated(3) << false
+                                << Encoding::Utf8;
+    QTest::newRow("a line too long")
+        << QByteArray("a\r\n").append(longest + 1, 'x') << true << Encoding::Utf8;
 }
 
 void GoalFileTest::badFiles_loadWithoutHarm()
 {
     QFETCH(QByteArray, content);
     QFETCH(bool, tooLarge);
+    QFETCH(GoalFile::Encoding, encoding);
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("Goal1.txt"));
     writeFile(path, content);
     const GoalFile::Loaded loaded = GoalFile::load(path);
     QVERIFY(!loaded.boxText.isEmpty());
     QCOMPARE(loaded.tooLarge, tooLarge);
+    QCOMPARE(loaded.encoding, encoding);
     // Of a file too large to edit, only as much is shown as the box handles with ease.
     if (tooLarge)
         QCOMPARE(loaded.boxText.size(), GoalFile::longestEditableLine);

@@ -2,8 +2,7 @@
 // with the redraw, in a test and in a practice round.
 #include "catalogue/runecatalogue.h"
 #include "quiz/keywordquestion.h"
-#include "quiz/quizrules.h"
-#include "quizscreens/keywordsquizpage.h"
+#include "quiz/quizsession.h"
 #include "quizscreens/practicewindow.h"
 #include "quizscreens/quizpage.h"
 #include "studyfixture.h"
@@ -14,6 +13,8 @@
 #include <QStandardPaths>
 #include <QTest>
 
+Q_DECLARE_METATYPE(QuizLevel)
+
 class KeywordsBench : public QObject
 {
     Q_OBJECT
@@ -21,14 +22,14 @@ class KeywordsBench : public QObject
 private slots:
     void buildQuestion_data()
     {
-        QTest::addColumn<qint16>("level");
-        QTest::newRow("beginner") << qint16(QuizSetup::Beginner);
-        QTest::newRow("advanced") << qint16(QuizSetup::Advanced);
+        QTest::addColumn<QuizLevel>("level");
+        QTest::newRow("beginner") << QuizLevel::Beginner;
+        QTest::newRow("advanced") << QuizLevel::Advanced;
     }
 
     void buildQuestion()
     {
-        QFETCH(qint16, level);
+        QFETCH(QuizLevel, level);
         const RuneCatalogue &catalogue = loadRuneCatalogue();
         RandomEngine engine(1);
         StoneIndex stone = 0;
@@ -45,13 +46,13 @@ private slots:
         StudyFixture fixture;
         StudyWindow &window = fixture.open();
         QuizSession &session = fixture.session;
-        auto *nextButton = window.findChild<QPushButton *>(QStringLiteral("cmdNextQuestion"));
         const auto start = [&] {
-            session.startTest(QuizSubject::Keywords, QuizSetup::Advanced);
-            window.keywordsTest()->start();
-            window.bringToFront(StudyWindow::Section::TestKeywords);
+            session.startTest(QuizSubject::Keywords, QuizLevel::Advanced);
+            window.startKeywordsTest();
         };
         start();
+        // The test's page is built when the test first starts.
+        auto *nextButton = window.findChild<QPushButton *>(QStringLiteral("cmdNextQuestion"));
         QBENCHMARK
         {
             if (session.questionNo() == QuestionCount)
@@ -84,11 +85,11 @@ private slots:
         }
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        window.start(round, QuizSetup::Advanced, {});
+        window.start(round, QuizLevel::Advanced, {});
         QBENCHMARK
         {
             if (!window.runs())
-                window.start(round, QuizSetup::Advanced, {});
+                window.start(round, QuizLevel::Advanced, {});
             QuizPage *page = window.currentPage();
             for (int i = 0; i < 4; ++i)
                 page->optionBox(i)->setChecked(true);

@@ -3,12 +3,15 @@
 #include "aboutbox.h"
 #include "appinfo.h"
 #include "brand/branding.h"
+#include "catalogue/runecatalogue.h"
 #include "framewindow.h"
 #include "history/historystore.h"
 #include "platform/platform.h"
 #include "platform/webpages.h"
+#include "progress/historyquestions.h"
 #include "study/studysettings.h"
 #include "study/studywindow.h"
+#include "translations.h"
 #include "widgets/banner.h"
 #include "widgets/screenfit.h"
 #include "windowplacement.h"
@@ -40,6 +43,11 @@ OrlendraApp::~OrlendraApp()
 void OrlendraApp::prepareApplication()
 {
     QApplication::setApplicationName(QStringLiteral("Orlendra"));
+    // Before any window's texts are made, and before the study walk first reads the catalogue:
+    // the windows and the course content speak the same language.
+    const QString language = Translations::systemLanguage();
+    Translations::install(language);
+    setRuneCatalogueLanguage(language);
     // Lets the desktop match the windows with the installed menu entry and its icon.
     QApplication::setDesktopFileName(AppInfo::id);
     QApplication::setQuitOnLastWindowClosed(false);
@@ -100,15 +108,20 @@ StudyWindow *OrlendraApp::loadStudyWindow()
                 [this](WebPages::Page page) { openWebPage(page, m_study); });
         connect(m_study, &StudyWindow::aboutRequested, this, [this] { showAboutBox(m_study); });
         connect(m_study, &StudyWindow::progressRequested, this, &OrlendraApp::showProgressWindow);
+        connect(m_study, &StudyWindow::checkHistoryRequested, this, [this] {
+            if (HistoryQuestions::check(m_platform, m_study, history()))
+                reloadProgress();
+        });
         connect(m_study, &StudyWindow::meaningsTestRequested, this,
                 &OrlendraApp::startMeaningsTest);
         // Told once as long as the reason stays the same: a read-only settings folder is no error
         // the user must hear of at every start, nor after every meanings test.
-        connect(m_study, &StudyWindow::settingsNotStoredAtStart, this, [this](const QString &why) {
-            if (std::exchange(m_settingsTroubleTold, why) != why)
-                m_platform.message(m_study, StudySettingsRules::notStoredMessage(why),
-                                   Platform::Icon::Warning);
-        });
+        connect(m_study->controller(), &StudyController::settingsNotStoredAtStart, this,
+                [this](const QString &why) {
+                    if (std::exchange(m_settingsTroubleTold, why) != why)
+                        m_platform.message(m_study, StudySettingsRules::notStoredMessage(why),
+                                           Platform::Icon::Warning);
+                });
         // Placed before the load steps, so that a message they show stands over the window; back
         // from a test, on the screen the test ran on.
         WindowPlacement::putOnScreenOf(m_study, m_frame);
@@ -166,9 +179,9 @@ void OrlendraApp::startMeaningsTest()
     showFrameWindow();
 }
 
-void OrlendraApp::finishMeaningsTest(const QString &resultText)
+void OrlendraApp::finishMeaningsTest()
 {
-    loadStudyWindow()->showTestResult(resultText);
+    loadStudyWindow()->showTestResult();
     WindowPlacement::handKeyboardTo(showStudyWindow());
     closeForHandOver(m_frame);
 }
@@ -190,6 +203,12 @@ void OrlendraApp::unloadAllAndEnd()
         frame->close();
     if (StudyWindow *study = m_study)
         study->close();
+    // Tests another program kept out of the history have a last chance; a test lost is told.
+    if (m_history && m_history->waitingTests() > 0) {
+        m_history->lastTry();
+        if (const QString notice = m_history->takeNotice(); !notice.isEmpty())
+            m_platform.message(nullptr, notice, Platform::Icon::Warning);
+    }
     m_ended = true;
     emit runEnded();
 }
@@ -212,8 +231,11 @@ void OrlendraApp::openWebPage(WebPages::Page page, QWidget *over)
 
 HistoryStore &OrlendraApp::history()
 {
-    if (!m_history)
+    if (!m_history) {
         m_history = std::make_unique<HistoryStore>(m_platform.dataFolder());
+        // Backups are named and thinned by the same clock the tests are recorded by.
+        m_history->setClock([this] { return m_platform.now().toUTC(); });
+    }
     return *m_history;
 }
 
@@ -224,7 +246,7 @@ ProgressWindow *OrlendraApp::showProgressWindow()
         connect(m_progress, &ProgressWindow::studyStonesRequested, this,
                 [this](const QList<StoneIndex> &stones) {
                     StudyWindow *study = showStudyWindow();
-                    study->studyStones(stones);
+                    study->controller()->studyStones(stones);
                     WindowPlacement::handKeyboardTo(study);
                 });
         WindowPlacement::putOnScreenOf(m_progress, m_study);
@@ -241,18 +263,23 @@ ProgressWindow *OrlendraApp::showProgressWindow()
 void OrlendraApp::recordTest(const AnswerSheet &sheet)
 {
     history().record(sheet, m_platform.now());
+    reloadProgress();
+    QTimer::singleShot(0, this, &OrlendraApp::tellHistoryNotice);
+}
+
+void OrlendraApp::reloadProgress()
+{
     if (m_progress && m_progress->isVisible())
         m_progress->reload();
-    QTimer::singleShot(0, this, &OrlendraApp::tellHistoryNotice);
 }
 
 void OrlendraApp::tellHistoryNotice()
 {
     if (m_ending || !m_history)
         return;
-    if (const QString notice = m_history->takeNotice(); !notice.isEmpty())
-        m_platform.message(m_study ? static_cast<QWidget *>(m_study) : m_frame, notice,
-                           Platform::Icon::Warning);
+    if (HistoryQuestions::tell(m_platform, m_study ? static_cast<QWidget *>(m_study) : m_frame,
+                               *m_history))
+        reloadProgress();
 }
 
 void OrlendraApp::closeForHandOver(QWidget *window)

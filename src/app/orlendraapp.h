@@ -30,8 +30,8 @@ public:
     ~OrlendraApp() override;
     Q_DISABLE_COPY_MOVE(OrlendraApp)
 
-    // Application-wide settings that come before any window: name, icon, font, and leaving by
-    // the program's own rule rather than by whichever window happened to close last.
+    // Application-wide settings that come before any window: name, language, icon, font, and
+    // leaving by the program's own rule rather than by whichever window happened to close last.
     static void prepareApplication();
 
     // The start-up sequence. False when another run is going: the user has been told, and this
@@ -45,9 +45,9 @@ public:
     // The set-up's start of a meanings test, which the session holds: question 1 is built in
     // the frame before anything is shown, then the hand-over to the frame.
     void startMeaningsTest();
-    // The end of a meanings test: the result in the result section of a freshly loaded study
-    // window, that window shown, then the frame closes.
-    void finishMeaningsTest(const QString &resultText);
+    // The end of a meanings test: the session's result in the result section of a freshly loaded
+    // study window, that window shown, then the frame closes.
+    void finishMeaningsTest();
     // The frame's "Start Again": a freshly loaded study window, then the frame closes.
     void startAgain();
     // Closes every open window and ends the run, asking and saving nothing.
@@ -83,6 +83,7 @@ private:
     // Keeps a finished test; what went wrong is told once the result is on screen.
     void recordTest(const AnswerSheet &sheet);
     void tellHistoryNotice();
+    void reloadProgress();
 
     Platform &m_platform;
     StudyWalk m_walk;

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 #include <optional>
 
@@ -86,8 +87,13 @@ HistoryDatabase::~HistoryDatabase()
 
 bool HistoryDatabase::open()
 {
-    if (m_state == State::Untried)
-        m_state = openFile() ? State::Open : State::Unusable;
+    if (m_state == State::Busy)
+        m_state = State::Untried;
+    if (m_state == State::Untried) {
+        const bool opened = openFile();
+        if (m_state == State::Untried)
+            m_state = opened ? State::Open : State::Unusable;
+    }
     return m_state == State::Open;
 }
 
@@ -125,6 +131,8 @@ bool HistoryDatabase::openFile()
         {
             QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
             db.setDatabaseName(m_path);
+            // Another program may hold the file for a while: the window must not wait on it.
+            db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=100"));
             if (!db.open())
                 why = db.lastError().text();
         }
@@ -140,7 +148,18 @@ bool HistoryDatabase::openFile()
             break;
         case Check::Damaged:
             moveAside(QStringLiteral("is damaged"));
+            // Nothing is written to a new history until the user has had a word on the backup.
+            if (m_state == State::Untried)
+                m_offered = newestGoodBackup();
+            if (m_offered) {
+                m_state = State::Offering;
+                return false;
+            }
             break;
+        case Check::Busy:
+            closeFile();
+            m_state = State::Busy;
+            return false;
         case Check::Newer:
             giveUp(QStringLiteral("%1 was written by a newer Orlendra").arg(native(m_path)));
             return false;
@@ -164,13 +183,17 @@ HistoryDatabase::Check HistoryDatabase::check(QString &why)
             return std::nullopt;
         return query.value(0).toInt();
     };
+    // Each waits a moment for a file another program holds: only once in all.
     const std::optional<int> id = number(QStringLiteral("PRAGMA application_id"));
-    const std::optional<int> version = number(QStringLiteral("PRAGMA user_version"));
-    const std::optional<int> objects = number(QStringLiteral("SELECT count(*) FROM sqlite_schema"));
+    const std::optional<int> version = id ? number(QStringLiteral("PRAGMA user_version")) : id;
+    const std::optional<int> objects =
+        version ? number(QStringLiteral("SELECT count(*) FROM sqlite_schema")) : version;
     if (!id || !version || !objects) {
         const int code = HistorySql::code(query.lastError());
         if (code == HistorySql::Corrupt || code == HistorySql::NotADatabase)
             return Check::Damaged;
+        if (HistorySql::busy(query.lastError()))
+            return Check::Busy;
         why = query.lastError().text();
         return Check::Failed;
     }
@@ -186,22 +209,32 @@ HistoryDatabase::Check HistoryDatabase::check(QString &why)
     if (!number(QStringLiteral("PRAGMA journal_mode = WAL")) ||
         query.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0 ||
         !query.exec(QStringLiteral("PRAGMA synchronous = NORMAL"))) {
+        if (HistorySql::busy(query.lastError()))
+            return Check::Busy;
         why = QStringLiteral("%1 cannot be written").arg(native(m_path));
         return Check::Failed;
     }
     if (*version == migrations().size())
         return Check::Ours;
-    if (migrate(*version))
+    // A history with tests in it is copied as it stands before it is changed.
+    if (*version > 0)
+        backUp(m_clock());
+    QSqlError error;
+    if (migrate(*version, error))
         return Check::Ours;
-    why = db.lastError().text();
+    if (HistorySql::busy(error))
+        return Check::Busy;
+    why = error.text();
     return Check::Failed;
 }
 
-bool HistoryDatabase::migrate(int from)
+bool HistoryDatabase::migrate(int from, QSqlError &error)
 {
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-    if (!db.transaction())
+    if (!db.transaction()) {
+        error = db.lastError();
         return false;
+    }
     QSqlQuery query(db);
     QSqlError ignored;
     bool done = true;
@@ -215,6 +248,7 @@ bool HistoryDatabase::migrate(int from)
            query.exec(QStringLiteral("PRAGMA user_version = %1").arg(migrations().size()));
     if (done && db.commit())
         return true;
+    error = query.lastError().type() != QSqlError::NoError ? query.lastError() : db.lastError();
     db.rollback();
     return false;
 }
@@ -227,13 +261,23 @@ void HistoryDatabase::closeFile()
     QSqlDatabase::removeDatabase(std::exchange(m_connection, QString()));
 }
 
-void HistoryDatabase::moveAside(const QString &reason)
+QString HistoryDatabase::asidePath() const
 {
-    closeFile();
     const QString aside =
         QStringLiteral("%1.damaged-%2")
             .arg(m_path,
                  QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'")));
+    // Never over one kept aside before within the same second.
+    QString free = aside;
+    for (int more = 2; QFileInfo::exists(free); ++more)
+        free = QStringLiteral("%1-%2").arg(aside).arg(more);
+    return free;
+}
+
+void HistoryDatabase::moveAside(const QString &reason)
+{
+    closeFile();
+    const QString aside = asidePath();
     if (!QFile::rename(m_path, aside)) {
         giveUp(QStringLiteral("%1 %2 and cannot be moved aside").arg(native(m_path), reason));
         return;
@@ -260,4 +304,99 @@ void HistoryDatabase::giveUp(const QString &why)
 void HistoryDatabase::tell(const QString &text)
 {
     m_notice = m_notice.isEmpty() ? text : m_notice + QStringLiteral("\n\n") + text;
+}
+
+void HistoryDatabase::declineBackup()
+{
+    if (m_state != State::Offering)
+        return;
+    m_offered.reset();
+    m_state = State::Untried;
+}
+
+std::optional<HistoryBackups::Backup> HistoryDatabase::newestGoodBackup() const
+{
+    return HistoryBackups(m_path).newestGood(ApplicationId, int(migrations().size()));
+}
+
+bool HistoryDatabase::restore(const HistoryBackups::Backup &backup)
+{
+    closeFile();
+    m_offered.reset();
+    m_state = State::Untried;
+    QFile from(backup.path);
+    // Written beside the history and put in its place whole, or not at all.
+    QSaveFile to(m_path);
+    QString why;
+    if (!FileSaving::openForReading(from)) {
+        why = from.errorString();
+    } else if (!to.open(QIODevice::WriteOnly)) {
+        why = to.errorString();
+    } else {
+        while (why.isEmpty() && !from.atEnd()) {
+            const QByteArray part = from.read(1 << 20);
+            if (part.isEmpty() || to.write(part) != part.size())
+                why = part.isEmpty() ? from.errorString() : to.errorString();
+        }
+    }
+    const QString aside = asidePath();
+    const bool keptAside = why.isEmpty() && QFile::exists(m_path);
+    if (keptAside && !QFile::rename(m_path, aside))
+        why = tr("the history in its place cannot be moved aside");
+    if (why.isEmpty()) {
+        // The old file's log goes with it, before the new file comes: a log is read into
+        // whichever file bears its name.
+        const QString wal = m_path + QStringLiteral("-wal");
+        if (QFile::exists(wal) &&
+            !(keptAside && QFile::rename(wal, aside + QStringLiteral("-wal"))))
+            QFile::remove(wal);
+        QFile::remove(m_path + QStringLiteral("-shm"));
+        if (!to.commit()) {
+            why = to.errorString();
+            if (keptAside)
+                QFile::rename(aside, m_path);
+        }
+    }
+    if (!why.isEmpty()) {
+        to.cancelWriting();
+        tell(tr("The backup %1 could not be restored: %2.")
+                 .arg(QDir::toNativeSeparators(backup.path), why));
+        open();
+        return false;
+    }
+    if (keptAside)
+        tell(tr("The history as it was has been kept as %1.").arg(QDir::toNativeSeparators(aside)));
+    return open();
+}
+
+void HistoryDatabase::backUpIfDue()
+{
+    const QDateTime now = m_clock();
+    if (m_state == State::Open && HistoryBackups(m_path).dueOn(now))
+        backUp(now);
+}
+
+void HistoryDatabase::backUp(const QDateTime &now)
+{
+    const QString why = HistoryBackups(m_path).take(m_connection, now);
+    // Told once a run: the tests are still kept, only their copy is missing.
+    if (!why.isEmpty() && !std::exchange(m_backupTroubleTold, true))
+        tell(tr("The history of your tests could not be backed up: %1.").arg(why));
+}
+
+std::optional<int> HistoryDatabase::problems()
+{
+    if (!open())
+        return std::nullopt;
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    if (!query.exec(QStringLiteral("PRAGMA integrity_check"))) {
+        const int code = HistorySql::code(query.lastError());
+        return code == HistorySql::Corrupt || code == HistorySql::NotADatabase
+                   ? std::optional<int>(1)
+                   : std::nullopt;
+    }
+    int found = 0;
+    while (query.next())
+        found += query.value(0).toString() == QLatin1String("ok") ? 0 : 1;
+    return found;
 }

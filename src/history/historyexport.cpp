@@ -1,7 +1,7 @@
 #include "historyexport.h"
 
 #include "historysql.h"
-#include "quiz/quizrules.h"
+#include "quiz/quizscoring.h"
 
 #include <QDateTime>
 
@@ -22,17 +22,16 @@ QByteArray csv(HistoryDatabase &database)
                        "a.question, a.stone, a.score, t.practice FROM answer a "
                        "JOIN test t ON t.id = a.test ORDER BY t.finished, t.id, a.question"));
     while (query.next()) {
-        const qint16 level = static_cast<qint16>(query.value(2).toInt());
+        const auto level = static_cast<QuizLevel>(query.value(2).toInt());
         const QStringList fields{
             QDateTime::fromMSecsSinceEpoch(query.value(0).toLongLong(), Qt::UTC)
                 .toString(Qt::ISODate),
-            query.value(1).toInt() == int(QuizSubject::Meanings) ? QStringLiteral("Meanings")
-                                                                 : QStringLiteral("Keywords"),
-            level == QuizSetup::Advanced ? QStringLiteral("Advanced") : QStringLiteral("Beginner"),
+            subjectName(static_cast<QuizSubject>(query.value(1).toInt())),
+            levelName(level),
             query.value(3).toString(),
             csvField(catalogue.stoneNames.at(std::clamp(query.value(4).toInt(), 0, StoneCount))),
             query.value(5).toString(),
-            QString::number(QuizRules::requiredTicks(level)),
+            QString::number(QuizScoring::requiredTicks(level)),
             query.value(6).toInt() ? QStringLiteral("practice") : QStringLiteral("test")};
         text += fields.join(QLatin1Char(',')) + QStringLiteral("\r\n");
     }

@@ -47,7 +47,7 @@ QList<PastTest> HistoryQueries::pastTests()
     while (query.next()) {
         tests.append({query.value(0).toLongLong(), query.value(1).toLongLong(),
                       static_cast<QuizSubject>(query.value(2).toInt()),
-                      static_cast<qint16>(query.value(3).toInt()), query.value(4).toInt(),
+                      static_cast<QuizLevel>(query.value(3).toInt()), query.value(4).toInt(),
                       query.value(5).toInt(), query.value(6).toInt() != 0});
     }
     return tests;
@@ -100,9 +100,8 @@ std::optional<AnswerSheet> HistoryQueries::sheet(qint64 testId)
         return std::nullopt;
     AnswerSheet sheet;
     sheet.subject = static_cast<QuizSubject>(query.value(0).toInt());
-    sheet.level = static_cast<qint16>(query.value(1).toInt());
-    for (int kind = 0; kind < 3; ++kind)
-        sheet.stoneTypes[kind] = query.value(2).toInt() & (1 << kind);
+    sheet.level = static_cast<QuizLevel>(query.value(1).toInt());
+    sheet.stoneTypes = StoneTypes::fromInt(query.value(2).toInt());
     QHash<qint64, QString> phrases;
     query.exec(QStringLiteral("SELECT id, body FROM phrase"));
     while (query.next())
@@ -119,7 +118,7 @@ std::optional<AnswerSheet> HistoryQueries::sheet(qint64 testId)
         AnsweredQuestion &answer = sheet.answers[q];
         answer.stone = static_cast<StoneIndex>(query.value(1).toInt());
         for (const QJsonValue &kind : fromJson(query.value(2).toString()))
-            answer.meaningKinds.append(kind.toInt());
+            answer.meaningKinds.append(static_cast<MeaningKind>(kind.toInt()));
         answer.options = toStrings(fromJson(query.value(3).toString()), phrases);
         for (QChar tick : query.value(4).toString())
             answer.ticked.append(tick == QLatin1Char('1'));

@@ -1,10 +1,12 @@
 #include "historyrecorder.h"
 
 #include "historysql.h"
-#include "quiz/quizrules.h"
+#include "quiz/quizscoring.h"
 #include "scheduletables.h"
 
 #include <QJsonDocument>
+
+#include <utility>
 
 namespace {
 
@@ -19,7 +21,7 @@ HistoryRecorder::HistoryRecorder(HistoryDatabase &database)
     : m_database(database)
 {}
 
-bool HistoryRecorder::record(const AnswerSheet &sheet, const QDateTime &finished)
+HistoryRecorder::Result HistoryRecorder::record(const AnswerSheet &sheet, const QDateTime &finished)
 {
     Batch test{false, sheet.subject, sheet.level, sheet.stoneTypes, {}};
     for (const AnsweredQuestion &question : sheet.answers)
@@ -27,11 +29,12 @@ bool HistoryRecorder::record(const AnswerSheet &sheet, const QDateTime &finished
     return record(test, finished);
 }
 
-bool HistoryRecorder::record(const PracticeRound &round, const QDateTime &finished)
+HistoryRecorder::Result HistoryRecorder::record(const PracticeRound &round,
+                                                const QDateTime &finished)
 {
     // A round asks at most what is due; more than a test would be no round.
     if (round.answers.isEmpty() || round.answers.size() > QuestionCount)
-        return false;
+        return Result::Failed;
     // The test row's subject, which nothing reads for a round, is its first answer's.
     Batch practice{true, round.answers.constFirst().subject, round.level, round.stoneTypes, {}};
     for (const PracticeAnswer &answer : round.answers)
@@ -41,6 +44,9 @@ bool HistoryRecorder::record(const PracticeRound &round, const QDateTime &finish
 
 const Schedule &HistoryRecorder::schedule()
 {
+    // A file opened again (a backup restored) has boxes of its own.
+    if (m_schedule && m_scheduleOf != m_database.connectionName())
+        m_schedule.reset();
     if (!m_schedule) {
         QSqlError ignored;
         m_schedule = Schedule();
@@ -48,14 +54,15 @@ const Schedule &HistoryRecorder::schedule()
             QSqlDatabase db = HistorySql::connection(m_database);
             m_schedule = ScheduleTables::read(db, ignored);
         }
+        m_scheduleOf = m_database.connectionName();
     }
     return *m_schedule;
 }
 
-bool HistoryRecorder::record(const Batch &batch, const QDateTime &finished)
+HistoryRecorder::Result HistoryRecorder::record(const Batch &batch, const QDateTime &finished)
 {
     if (!m_database.open())
-        return false;
+        return m_database.waiting() ? Result::Waiting : Result::Failed;
     const Schedule before = schedule();
     Schedule after = before;
     QSqlDatabase db = HistorySql::connection(m_database);
@@ -63,22 +70,19 @@ bool HistoryRecorder::record(const Batch &batch, const QDateTime &finished)
     bool done = db.transaction();
     if (!done)
         error = db.lastError();
-    const int perQuestion = QuizRules::requiredTicks(batch.level);
+    const int perQuestion = QuizScoring::requiredTicks(batch.level);
     const qint64 when = finished.toMSecsSinceEpoch();
     if (done) {
         QSqlQuery test(db);
         test.prepare(QStringLiteral("INSERT INTO test(finished, subject, level, stone_types, "
                                     "score, most, practice) VALUES(?, ?, ?, ?, ?, ?, ?)"));
-        int types = 0;
-        for (int kind = 0; kind < 3; ++kind)
-            types |= batch.stoneTypes[kind] ? 1 << kind : 0;
         int total = 0;
         for (const Answer &answer : batch.answers)
             total += answer.question->score;
         const auto asked = static_cast<int>(batch.answers.size());
         for (const QVariant &value :
-             {QVariant(when), QVariant(static_cast<int>(batch.subject)), QVariant(batch.level),
-              QVariant(types), QVariant(total), QVariant(perQuestion * asked),
+             {QVariant(when), QVariant(static_cast<int>(batch.subject)), QVariant(int(batch.level)),
+              QVariant(batch.stoneTypes.toInt()), QVariant(total), QVariant(perQuestion * asked),
               QVariant(batch.practice ? 1 : 0)})
             test.addBindValue(value);
         done = HistorySql::run(test, error);
@@ -94,8 +98,8 @@ bool HistoryRecorder::record(const Batch &batch, const QDateTime &finished)
             const AnsweredQuestion &question = *kept.question;
             const int subject = static_cast<int>(kept.subject);
             QJsonArray faces;
-            for (int kind : question.meaningKinds)
-                faces.append(kind);
+            for (MeaningKind kind : question.meaningKinds)
+                faces.append(int(kind));
             QString ticked;
             for (bool tick : question.ticked)
                 ticked += QLatin1Char(tick ? '1' : '0');
@@ -123,13 +127,15 @@ bool HistoryRecorder::record(const Batch &batch, const QDateTime &finished)
     }
     if (done && db.commit()) {
         m_schedule = std::move(after);
-        return true;
+        return Result::Recorded;
     }
     if (error.type() == QSqlError::NoError)
         error = db.lastError();
     db.rollback();
     // Phrases added by the test that was rolled back are gone again.
     m_phrases.clear();
+    if (HistorySql::busy(error))
+        return Result::Waiting;
     m_database.tell(
         (batch.practice ? QStringLiteral("This practice round could not be recorded in the history "
                                          "of your tests: %1.\n\nThe history still holds every "
@@ -139,12 +145,15 @@ bool HistoryRecorder::record(const Batch &batch, const QDateTime &finished)
                                          "recorded before."))
             .arg(HistorySql::code(error) == HistorySql::Full ? QStringLiteral("the disk is full")
                                                              : error.text()));
-    return false;
+    return Result::Failed;
 }
 
 QJsonArray HistoryRecorder::phraseIds(const QStringList &texts, QSqlError &error)
 {
     QSqlDatabase db = HistorySql::connection(m_database);
+    if (const QString connection = m_database.connectionName();
+        std::exchange(m_phrasesOf, connection) != connection)
+        m_phrases.clear();
     if (m_phrases.isEmpty()) {
         QSqlQuery known(db);
         known.setForwardOnly(true);

@@ -3,6 +3,7 @@
 #include "history/historystore.h"
 #include "history/schedule.h"
 #include "history/scorelines.h"
+#include "historyquestions.h"
 #include "platform/filesaving.h"
 #include "platform/platform.h"
 #include "quizscreens/reviewwindow.h"
@@ -87,7 +88,7 @@ public:
             return shownDate(test.finishedMs, true);
         case 1:
             return test.practice ? ProgressWindow::tr("Practice")
-                                 : HistoryRules::kindName(test.subject, test.level);
+                                 : kindName(test.subject, test.level);
         default:
             return QStringLiteral("%1 Correct Out Of %2").arg(test.score).arg(test.most);
         }
@@ -314,8 +315,8 @@ void ProgressWindow::fillSchedule()
 
 void ProgressWindow::tellNotice()
 {
-    if (const QString notice = m_history.takeNotice(); !notice.isEmpty())
-        m_platform.message(this, notice, Platform::Icon::Warning);
+    if (HistoryQuestions::tell(m_platform, this, m_history))
+        reload();
 }
 
 void ProgressWindow::reviewTest(int row)

@@ -1,6 +1,28 @@
 #include "quizrecords.h"
 
-#include "quizrules.h"
+#include "quizscoring.h"
+
+QString subjectName(QuizSubject subject)
+{
+    return subject == QuizSubject::Meanings ? QStringLiteral("Meanings")
+                                            : QStringLiteral("Keywords");
+}
+
+QString subjectTitle(QuizSubject subject)
+{
+    return subject == QuizSubject::Meanings ? QStringLiteral("Stone Meanings")
+                                            : QStringLiteral("Stone Keywords");
+}
+
+QString levelName(QuizLevel level)
+{
+    return level == QuizLevel::Advanced ? QStringLiteral("Advanced") : QStringLiteral("Beginner");
+}
+
+QString kindName(QuizSubject subject, QuizLevel level)
+{
+    return QStringLiteral("%1 %2").arg(subjectName(subject), levelName(level));
+}
 
 int AnswerSheet::total() const
 {
@@ -8,6 +30,11 @@ int AnswerSheet::total() const
     for (const AnsweredQuestion &answer : answers)
         sum += answer.score;
     return sum;
+}
+
+int AnswerSheet::most() const
+{
+    return QuestionCount * QuizScoring::requiredTicks(level);
 }
 
 int PracticeRound::total() const
@@ -20,5 +47,5 @@ int PracticeRound::total() const
 
 int PracticeRound::most() const
 {
-    return int(answers.size()) * QuizRules::requiredTicks(level);
+    return int(answers.size()) * QuizScoring::requiredTicks(level);
 }

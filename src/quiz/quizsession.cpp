@@ -2,7 +2,7 @@
 
 #include "keywordquestion.h"
 #include "meaningquestion.h"
-#include "quizrules.h"
+#include "quizscoring.h"
 
 #include <algorithm>
 #include <numeric>
@@ -12,7 +12,7 @@ QuizSession::QuizSession(RandomEngine &engine)
     : m_engine(engine)
 {}
 
-void QuizSession::startTest(QuizSubject subject, qint16 level)
+void QuizSession::startTest(QuizSubject subject, QuizLevel level)
 {
     m_sheet = AnswerSheet{subject, level, {}, {}};
     if (subject == QuizSubject::Meanings)
@@ -23,7 +23,7 @@ void QuizSession::startTest(QuizSubject subject, qint16 level)
     m_practising = false;
 }
 
-void QuizSession::startPractice(const QList<PracticeAnswer> &questions, qint16 level)
+void QuizSession::startPractice(const QList<PracticeAnswer> &questions, QuizLevel level)
 {
     m_round = PracticeRound{level, m_stoneTypes, {}};
     // Only what to ask: whatever else a caller's answers hold is built afresh.
@@ -82,13 +82,13 @@ QuizSession::NextStep QuizSession::pressNext(const QList<int> &tickedBoxes)
         buildQuestion();
         return {};
     }
-    const qint16 level = this->level();
-    QList<bool> ticked(QuizRules::optionCount(level), false);
+    const QuizLevel level = this->level();
+    QList<bool> ticked(QuizScoring::optionCount(level), false);
     for (int box : tickedBoxes) {
         if (box >= 0 && box < ticked.size())
             ticked[box] = true;
     }
-    const QString refusal = QuizRules::tickCountMessage(level, int(ticked.count(true)));
+    const QString refusal = QuizScoring::tickCountMessage(level, int(ticked.count(true)));
     if (!refusal.isEmpty())
         return {NextStep::Kind::Refused, refusal};
 
@@ -99,7 +99,7 @@ QuizSession::NextStep QuizSession::pressNext(const QList<int> &tickedBoxes)
             tickedTexts << answer.options[i];
     }
     answer.ticked = std::move(ticked);
-    answer.score = QuizRules::score(tickedTexts, answer.correctAnswers);
+    answer.score = QuizScoring::score(tickedTexts, answer.correctAnswers);
     if (m_questionNo < questionCount()) {
         ++m_questionNo;
         buildQuestion();
@@ -109,14 +109,12 @@ QuizSession::NextStep QuizSession::pressNext(const QList<int> &tickedBoxes)
         m_running = false;
         return {NextStep::Kind::Finished, {}};
     }
-    NextStep finished{NextStep::Kind::Finished,
-                      QuizRules::resultText(loadRuneCatalogue(), m_sheet)};
     m_running = false;
     m_lastFinished = m_sheet;
     m_sheet.answers = {};
     if (m_finishedListener)
         m_finishedListener(*m_lastFinished);
-    return finished;
+    return {NextStep::Kind::Finished, {}};
 }
 
 void QuizSession::buildQuestion()

@@ -20,11 +20,11 @@ public:
     struct NextStep {
         enum class Kind {
             ShowQuestion, // show question questionNo()
-            Refused,      // tell the user `text`; question, ticks and scores stay as they were
-            Finished,     // the test is over: show the result `text`
+            Refused,      // tell the user `refusal`; question, ticks and scores stay as they were
+            Finished,     // the test is over: show the result of lastFinished()
         };
         Kind kind = Kind::ShowQuestion;
-        QString text;
+        QString refusal;
     };
 
     // Every question is drawn from `engine`.
@@ -33,24 +33,23 @@ public:
 
     // The kinds of meaning a meanings test started from now on asks. Only the stone-type page's
     // "Next" sets them, so a keywords test leaves them as they were.
-    const std::array<bool, 3> &stoneTypes() const { return m_stoneTypes; }
-    void setStoneTypes(const std::array<bool, 3> &types) { m_stoneTypes = types; }
+    StoneTypes stoneTypes() const { return m_stoneTypes; }
+    void setStoneTypes(StoneTypes types) { m_stoneTypes = types; }
 
     // The start of a test: a new question order, the level, no answer scored and the question
     // counter at 0, so that the first press of "Next" shows question 1 and nothing of an
     // abandoned test counts.
-    void startTest(QuizSubject subject, qint16 level);
+    void startTest(QuizSubject subject, QuizLevel level);
     // The start of a practice round: `questions` in this order, each naming its stone and subject
     // (the rest is built as it is asked), at `level`, the meanings ones of the kinds stoneTypes()
     // names. It runs as a test does, with questionCount() questions, but no test is abandoned for
     // it and it never becomes lastFinished(): round() keeps it. An empty round does not run.
-    void startPractice(const QList<PracticeAnswer> &questions, qint16 level);
+    void startPractice(const QList<PracticeAnswer> &questions, QuizLevel level);
 
     // One press of "Next", given the numbers of the ticked boxes (0 to 7; boxes beyond the
     // level's are not in use and count for nothing). The first press after the start only builds
     // question 1; every later one checks the number of ticks, scores the question and builds the
-    // next, and the one that scores question 24 writes the result and makes the test the last
-    // finished one.
+    // next, and the one that scores question 24 makes the test the last finished one.
     NextStep pressNext(const QList<int> &tickedBoxes);
 
     // A test of this subject has started and not yet finished; in a practice round, the question
@@ -59,7 +58,7 @@ public:
     // Of the test started last; in a practice round, of the question on screen (the first one
     // before it is shown).
     QuizSubject subject() const;
-    qint16 level() const { return m_practising ? m_round.level : m_sheet.level; }
+    QuizLevel level() const { return m_practising ? m_round.level : m_sheet.level; }
     // 24 in a test, as many as it asks in a practice round.
     int questionCount() const;
     // 0 before the first question, then the question on screen; the last stays once it is over.
@@ -89,7 +88,7 @@ private:
     AnsweredQuestion &answer();
 
     RandomEngine &m_engine;
-    std::array<bool, 3> m_stoneTypes{};
+    StoneTypes m_stoneTypes;
     AnswerSheet m_sheet;
     PracticeRound m_round;
     // The run started last is a practice round.

@@ -4,8 +4,8 @@
 #include "catalogue/runecatalogue.h"
 #include "catalogue/stonepicturebox.h"
 #include "platform/twips.h"
-#include "quizpagedriver.h"
-#include "quiz/quizrules.h"
+#include "quiz/quizscoring.h"
+#include "quiz/quizspeech.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -28,7 +28,7 @@ QLabel *label(const QString &name, const QRect &geometry, const QColor &colour, 
 
 } // namespace
 
-KeywordsQuizPage::KeywordsQuizPage(QuizSession &session, Platform &platform, QWidget *parent)
+KeywordsQuizPage::KeywordsQuizPage(QWidget *parent)
     : QuizPage(parent)
 {
     setObjectName(QStringLiteral("picTestKeywords"));
@@ -75,26 +75,17 @@ KeywordsQuizPage::KeywordsQuizPage(QuizSession &session, Platform &platform, QWi
     m_next->setGeometry(twipsRect(240, 4080, 1695, 375));
 
     addKeyLabels();
-
-    m_driver = new QuizPageDriver(QuizSubject::Keywords, session, platform, this,
-                                  Qt::WidgetWithChildrenShortcut);
-    connect(m_driver, &QuizPageDriver::finished, this, &KeywordsQuizPage::finished);
 }
 
-void KeywordsQuizPage::start()
-{
-    m_driver->next();
-}
-
-void KeywordsQuizPage::showQuestion(int number, const AnsweredQuestion &question, qint16 level)
+void KeywordsQuizPage::showQuestion(int number, const AnsweredQuestion &question, QuizLevel level)
 {
     const QString &name = loadRuneCatalogue().stoneNames[question.stone];
     m_stoneName->setText(name);
     m_picture->setPictureNumber(pictureNumberOf(question.stone));
     m_picture->setAccessibleName(name);
-    m_caption->setText(QuizRules::instruction(level));
+    m_caption->setText(QuizScoring::instruction(level));
     m_questionNumber->setText(QStringLiteral("Question %1").arg(number));
-    const int inUse = QuizRules::optionCount(level);
+    const int inUse = QuizScoring::optionCount(level);
     for (int i = 0; i < OptionCount; ++i) {
         m_options[i]->setChecked(false);
         m_options[i]->setVisible(i < inUse);
@@ -104,5 +95,5 @@ void KeywordsQuizPage::showQuestion(int number, const AnsweredQuestion &question
         }
     }
     showKeyLabels();
-    describeQuestion(QuizRules::questionNews(number, name, level));
+    describeQuestion(QuizSpeech::questionNews(number, name, level));
 }

@@ -50,12 +50,13 @@ PracticeWindow::PracticeWindow(Platform &platform, QWidget *parent)
     // The keywords page stands where the meanings page has its stone, so that the stone, the
     // question number and "Next" stay in place from one question to the next.
     auto *keywordsHolder = new QWidget(m_pages);
-    m_keywords = new KeywordsQuizPage(m_session, platform, keywordsHolder);
+    m_keywords = new KeywordsQuizPage(keywordsHolder);
     m_keywords->setGeometry(twipsRect(960, 0, 10295, 5250));
-    m_keywordsDriver = m_keywords->findChild<QuizPageDriver *>();
+    m_keywordsDriver = QuizPageDriver::drive(QuizSubject::Keywords, m_session, platform, m_keywords);
+    // The meanings driver's digit keys work wherever the focus stands in the window, but only
+    // while its page is in front: a shortcut of a hidden widget does nothing.
     m_meanings = new MeaningsQuizPage(m_pages);
-    m_meaningsDriver = new QuizPageDriver(QuizSubject::Meanings, m_session, platform, m_meanings,
-                                          Qt::WidgetWithChildrenShortcut);
+    m_meaningsDriver = QuizPageDriver::drive(QuizSubject::Meanings, m_session, platform, m_meanings);
 
     m_end = new QWidget(m_pages);
     m_end->setObjectName(QStringLiteral("fraPracticeEnd"));
@@ -129,14 +130,14 @@ void PracticeWindow::fitTo(const QScreen *screen)
     fitToScreen(this, m_meanings->size(), screen);
 }
 
-void PracticeWindow::start(const QList<PracticeAnswer> &questions, qint16 level,
-                           const std::array<bool, 3> &stoneTypes)
+void PracticeWindow::start(const QList<PracticeAnswer> &questions, QuizLevel level,
+                           StoneTypes stoneTypes)
 {
     m_session.setStoneTypes(stoneTypes);
     m_session.startPractice(questions, level);
     // At Beginner the meanings page shows five boxes, and the window need not be as tall as for
     // eight: its lowest box ends at 7575 twips.
-    m_meanings->setFixedHeight(level == QuizSetup::Advanced ? MeaningsQuizPage::FixedSize.height()
+    m_meanings->setFixedHeight(level == QuizLevel::Advanced ? MeaningsQuizPage::FixedSize.height()
                                                             : twips(7575 + 480));
     if (!runs())
         return;

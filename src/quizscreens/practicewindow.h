@@ -29,8 +29,7 @@ public:
 
     // A new round of `questions` (each its stone and subject) at `level`, the meanings questions
     // of `stoneTypes`: question 1 on its page, its first box waiting for the keyboard.
-    void start(const QList<PracticeAnswer> &questions, qint16 level,
-               const std::array<bool, 3> &stoneTypes);
+    void start(const QList<PracticeAnswer> &questions, QuizLevel level, StoneTypes stoneTypes);
     // A round has started and not yet ended.
     bool runs() const;
     // As large as the meanings page at the round's level, but no larger than the screen's room

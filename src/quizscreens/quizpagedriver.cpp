@@ -1,8 +1,9 @@
 #include "quizpagedriver.h"
 
 #include "platform/platform.h"
-#include "quiz/quizrules.h"
+#include "quiz/quizscoring.h"
 #include "quiz/quizsession.h"
+#include "quiz/quizspeech.h"
 #include "quizpage.h"
 #include "widgets/focusnews.h"
 
@@ -10,6 +11,14 @@
 #include <QApplication>
 #include <QPushButton>
 #include <QShortcut>
+
+QuizPageDriver *QuizPageDriver::drive(QuizSubject subject, QuizSession &session, Platform &platform,
+                                      QuizPage *page)
+{
+    return new QuizPageDriver(subject, session, platform, page,
+                              subject == QuizSubject::Keywords ? Qt::WidgetWithChildrenShortcut
+                                                               : Qt::WindowShortcut);
+}
 
 QuizPageDriver::QuizPageDriver(QuizSubject subject, QuizSession &session, Platform &platform,
                                QuizPage *page, Qt::ShortcutContext digitScope)
@@ -34,7 +43,7 @@ QuizPageDriver::QuizPageDriver(QuizSubject subject, QuizSession &session, Platfo
 void QuizPageDriver::digitPressed(int index)
 {
     if (!m_session.runs(m_subject) || m_session.questionNo() == 0 ||
-        index >= QuizRules::optionCount(m_session.level()))
+        index >= QuizScoring::optionCount(m_session.level()))
         return;
     // As a click: the box takes the focus and toggles, and the focus rule may move on to Next.
     QAbstractButton *box = m_page->optionBox(index);
@@ -47,7 +56,7 @@ void QuizPageDriver::optionClicked(int index, bool ticked)
     // Counted from the boxes rather than from clicks, so that a box ticked twice, an untick or a
     // refused "Next" leaves the rule as the boxes stand.
     const bool answered =
-        ticked && m_page->tickedBoxes().size() == QuizRules::requiredTicks(m_session.level());
+        ticked && m_page->tickedBoxes().size() == QuizScoring::requiredTicks(m_session.level());
     // A digit key ticks a box the user may not have heard: "Next" says which one it was.
     QPushButton *next = m_page->nextButton();
     next->setAccessibleDescription(answered ? QStringLiteral("Key %1 ticked: %2.")
@@ -74,12 +83,12 @@ void QuizPageDriver::next()
         break;
     case QuizSession::NextStep::Kind::Refused:
         m_platform.message(
-            m_page, step.text, Platform::Icon::Critical, Platform::Buttons::Ok,
+            m_page, step.refusal, Platform::Icon::Critical, Platform::Buttons::Ok,
             Platform::Answer::Ok,
-            QuizRules::tickCountDetail(m_session.level(), int(m_page->tickedBoxes().size())));
+            QuizSpeech::tickCountDetail(m_session.level(), int(m_page->tickedBoxes().size())));
         break;
     case QuizSession::NextStep::Kind::Finished:
-        emit finished(step.text);
+        emit finished();
         break;
     }
 }

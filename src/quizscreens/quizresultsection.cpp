@@ -1,7 +1,8 @@
 #include "quizresultsection.h"
 
+#include "catalogue/runecatalogue.h"
 #include "platform/platform.h"
-#include "quiz/quizrules.h"
+#include "quiz/quizresultfile.h"
 #include "quiz/quizsession.h"
 #include "reviewwindow.h"
 #include "widgets/commandbutton.h"
@@ -33,15 +34,15 @@ QuizResultSection::QuizResultSection(Platform &platform, const QuizSession &sess
     title->setBuddy(m_result);
     m_save = commandButton(QStringLiteral("Save Current Result"), QStringLiteral("Command5"), this);
     m_review = commandButton(QStringLiteral("Review Answers"), QStringLiteral("cmdReview"), this);
-    m_progress = commandButton(QStringLiteral("Progress"), QStringLiteral("cmdProgress"), this);
-    setTabOrder(m_progress, m_review);
+    auto *progress = commandButton(QStringLiteral("Progress"), QStringLiteral("cmdProgress"), this);
+    setTabOrder(progress, m_review);
     setTabOrder(m_review, m_save);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(title);
     layout->addWidget(m_result, 1);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(m_progress);
+    buttons->addWidget(progress);
     buttons->addWidget(m_review);
     buttons->addWidget(m_save);
     layout->addLayout(buttons);
@@ -49,11 +50,13 @@ QuizResultSection::QuizResultSection(Platform &platform, const QuizSession &sess
 
     connect(m_save, &QPushButton::clicked, this, &QuizResultSection::saveResult);
     connect(m_review, &QPushButton::clicked, this, &QuizResultSection::reviewAnswers);
-    connect(m_progress, &QPushButton::clicked, this, &QuizResultSection::progressRequested);
+    connect(progress, &QPushButton::clicked, this, &QuizResultSection::progressRequested);
 }
 
-void QuizResultSection::setResultText(const QString &text)
+void QuizResultSection::showLastResult()
 {
+    const std::optional<AnswerSheet> &sheet = m_session.lastFinished();
+    const QString text = sheet ? QuizResultFile::text(loadRuneCatalogue(), *sheet) : QString();
     m_result->setText(text);
     // The total closes the text, where a screen reader never gets on its own; the button that
     // takes the focus at a test's end says it.
@@ -92,7 +95,7 @@ void QuizResultSection::reviewAnswers()
 
 void QuizResultSection::saveResult()
 {
-    const QString path = QuizRules::withTextSuffix(
+    const QString path = QuizResultFile::withTextSuffix(
         m_platform.saveFileName(this, QStringLiteral("Text file (*.txt)")));
     if (path.isEmpty())
         return;
@@ -105,7 +108,7 @@ void QuizResultSection::saveResult()
                            Platform::Icon::Critical);
         return;
     }
-    const QString error = QuizRules::saveResult(path, m_result->text());
+    const QString error = QuizResultFile::save(path, m_result->text());
     if (error.isEmpty())
         return;
     m_platform.message(this,
