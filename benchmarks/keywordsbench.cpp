@@ -3,6 +3,7 @@
 #include "catalogue/runecatalogue.h"
 #include "quiz/keywordquestion.h"
 #include "quiz/quizsession.h"
+#include "quizscreens/meaningsquizpage.h"
 #include "quizscreens/practicewindow.h"
 #include "quizscreens/quizpage.h"
 #include "studyfixture.h"
@@ -83,6 +84,9 @@ private slots:
             round.append({mixed && stone % 2 ? QuizSubject::Meanings : QuizSubject::Keywords, {}});
             round.last().question.stone = stone;
         }
+        // Whole, as on a screen it fits, as the test's window does: the offscreen screen's
+        // 800 x 600 would make it scroll, and its scroll bars cost more than the question.
+        window.resize(MeaningsQuizPage::FixedSize);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         window.start(round, QuizLevel::Advanced, {});
