@@ -341,7 +341,6 @@ void TestRulesTest::practiceRound()
 
     session.setStoneTypes(stoneTypes("UR"));
     session.startPractice(items, level);
-    QCOMPARE(session.questionCount(), 4);
     QuizSession::NextStep step = session.pressNext({});
     for (int q = 1; q <= items.size(); ++q) {
         QCOMPARE(step.kind, Step::ShowQuestion);
@@ -371,7 +370,6 @@ void TestRulesTest::practiceRound()
     QCOMPARE(round.level, level);
     QCOMPARE(round.stoneTypes, stoneTypes("UR"));
     QCOMPARE(round.answers[3].subject, meanings);
-    QCOMPARE(round.answers[3].question.ticked.count(true), required);
     QCOMPARE(round.total(), 3 * required);
     QCOMPARE(round.most(), 4 * required);
 }
