@@ -10,6 +10,8 @@
 #include "quiz/quizscoring.h"
 #include "quizscreens/keywordsquizpage.h"
 #include "quizscreens/meaningsquizpage.h"
+#include "quizscreens/practicewindow.h"
+#include "quizscreens/quizpage.h"
 #include "studyfixture.h"
 #include "widgets/wrappingcheckbox.h"
 
@@ -140,6 +142,26 @@ int main(int argc, char *argv[])
     progress->findChild<QTabWidget *>()->setCurrentWidget(progress->scheduleTable());
     save(progress, QStringLiteral("progress-schedule"));
     progress->close();
+
+    // A round of what the boxes have due after those tests, at the level set up last.
+    run.app.showDueToday();
+    click(study, "cmdPractiseDue");
+    PracticeWindow *practice = run.app.practiceWindow();
+    bool meaningsShown = false;
+    for (int question = 1; practice->runs(); ++question) {
+        QuizPage *page = practice->currentPage();
+        std::array<QAbstractButton *, 8> boxes{};
+        for (int i = 0; i < 8; ++i)
+            boxes[i] = page->optionBox(i);
+        answer(boxes, practice->session(), question);
+        if (!meaningsShown && page->objectName() == QLatin1String("frmMeaningTest")) {
+            meaningsShown = true;
+            save(practice, QStringLiteral("practice"));
+        }
+        QTest::mouseClick(page->nextButton(), Qt::LeftButton);
+    }
+    save(practice, QStringLiteral("practice-result"));
+    practice->close();
 
     startTest(*study, QuizSubject::Meanings, QuizLevel::Beginner, QStringLiteral("UR"));
     FrameWindow *frame = run.app.frameWindow();

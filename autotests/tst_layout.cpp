@@ -6,6 +6,7 @@
 #include "quiz/quizsession.h"
 #include "quizscreens/keywordsquizpage.h"
 #include "quizscreens/meaningsquizpage.h"
+#include "quizscreens/practicewindow.h"
 #include "quizscreens/quizsetupwizard.h"
 #include "quizscreens/reviewwindow.h"
 #include "studyfixture.h"
@@ -16,6 +17,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTest>
@@ -287,7 +289,7 @@ void LayoutTest::studySections()
 void LayoutTest::otherWindows_data()
 {
     QTest::addColumn<QString>("name");
-    for (const char *name : {"frame", "about", "review"})
+    for (const char *name : {"frame", "about", "review", "practice"})
         QTest::newRow(name) << QString::fromLatin1(name);
 }
 
@@ -300,6 +302,15 @@ void LayoutTest::otherWindows()
         window = std::make_unique<FrameWindow>(fixture.session, fixture.platform);
     } else if (name == QLatin1String("about")) {
         window = std::make_unique<AboutBox>();
+    } else if (name == QLatin1String("practice")) {
+        // A round's second page at Advanced: the meanings page after the keywords page.
+        auto practice = std::make_unique<PracticeWindow>(fixture.platform);
+        QList<PracticeAnswer> round{{QuizSubject::Keywords, {}}, {QuizSubject::Meanings, {}}};
+        practice->start(round, QuizLevel::Advanced, StoneType::Upright | StoneType::Reversed);
+        for (int i = 0; i < 4; ++i)
+            practice->currentPage()->optionBox(i)->click();
+        practice->currentPage()->nextButton()->click();
+        window = std::move(practice);
     } else {
         // Every kind of mark, on long meanings.
         const auto &meanings = loadRuneCatalogue().uprightMeanings;

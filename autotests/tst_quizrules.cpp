@@ -57,6 +57,8 @@ private slots:
     void wholeTest();
     void resultText_data();
     void resultText();
+    void practiceRound_data() { levels(); }
+    void practiceRound();
     void keywordQuestion_isFair_data();
     void keywordQuestion_isFair();
     void rightPositions_everySetEquallyLikely_data();
@@ -317,6 +319,59 @@ void TestRulesTest::resultText()
     }
     QCOMPARE(lines[24], QString(99, QLatin1Char('-')));
     QCOMPARE(lines[25], total);
+}
+
+// A round asks its items in the order given, each as its subject's test would, scores them as a
+// test does and ends after the last; it is no test, so no test's result changes.
+void TestRulesTest::practiceRound()
+{
+    QFETCH(QuizLevel, level);
+    const RuneCatalogue &catalogue = loadRuneCatalogue();
+    const int required = QuizScoring::requiredTicks(level);
+    const auto keywords = QuizSubject::Keywords;
+    const auto meanings = QuizSubject::Meanings;
+    QList<PracticeAnswer> items{{meanings, {}}, {keywords, {}}, {keywords, {}}, {meanings, {}}};
+    const QList<StoneIndex> stones{5, 0, 23, 11};
+    for (int i = 0; i < items.size(); ++i)
+        items[i].question.stone = stones[i];
+    RandomEngine engine(8);
+    QuizSession session(engine);
+    session.startPractice({}, level);
+    QVERIFY(!session.runs(keywords) && !session.runs(meanings));
+
+    session.setStoneTypes(stoneTypes("UR"));
+    session.startPractice(items, level);
+    QuizSession::NextStep step = session.pressNext({});
+    for (int q = 1; q <= items.size(); ++q) {
+        QCOMPARE(step.kind, Step::ShowQuestion);
+        QCOMPARE(session.questionNo(), q);
+        const QuizSubject subject = items[q - 1].subject;
+        const StoneIndex stone = stones[q - 1];
+        QVERIFY(session.runs(subject));
+        QVERIFY(!session.runs(subject == keywords ? meanings : keywords));
+        const AnsweredQuestion &question = session.question();
+        QCOMPARE(question.stone, stone);
+        QCOMPARE(question.options.size(), QuizScoring::optionCount(level));
+        for (const QString &right : question.correctAnswers) {
+            QVERIFY2(subject == keywords ? catalogue.keywordsOf(stone).contains(right)
+                                         : right == catalogue.uprightMeanings[stone] ||
+                                               right == catalogue.reversedMeanings[stone],
+                     qPrintable(right));
+        }
+        QCOMPARE(session.pressNext({}).kind, Step::Refused);
+        // All right but the last, which is all wrong.
+        const QList<int> right = q == items.size() ? QList<int>() : boxes(session, true);
+        step = session.pressNext(right + boxes(session, false).first(required - right.size()));
+    }
+    QCOMPARE(step.kind, Step::Finished);
+    QVERIFY(!session.runs(keywords) && !session.runs(meanings));
+    QVERIFY(!session.lastFinished());
+    const PracticeRound &round = session.round();
+    QCOMPARE(round.level, level);
+    QCOMPARE(round.stoneTypes, stoneTypes("UR"));
+    QCOMPARE(round.answers[3].subject, meanings);
+    QCOMPARE(round.total(), 3 * required);
+    QCOMPARE(round.most(), 4 * required);
 }
 
 void TestRulesTest::levels()

@@ -3,6 +3,8 @@
 #include "catalogue/runecatalogue.h"
 #include "quizscoring.h"
 
+#include <QCoreApplication>
+
 namespace AnswerReview {
 
 Mark mark(const AnsweredQuestion &answer, int option)
@@ -82,31 +84,59 @@ QString title(const AnswerSheet &sheet)
         .arg(sheet.most());
 }
 
+QString title(const PracticeRound &round)
+{
+    return QCoreApplication::translate("AnswerReview", "Practice Round, %1: %2 Correct Out Of %3")
+        .arg(levelName(round.level))
+        .arg(round.total())
+        .arg(round.most());
+}
+
+namespace {
+
+QList<AnsweredQuestion> answersOf(const PracticeRound &round)
+{
+    QList<AnsweredQuestion> answers;
+    for (const PracticeAnswer &answer : round.answers)
+        answers.append(answer.question);
+    return answers;
+}
+
+} // namespace
+
 Model::Model(const RuneCatalogue &catalogue, const AnswerSheet &sheet, QObject *parent)
     : QAbstractListModel(parent)
     , m_catalogue(catalogue)
-    , m_sheet(sheet)
+    , m_answers(sheet.answers.begin(), sheet.answers.end())
+    , m_level(sheet.level)
+{}
+
+Model::Model(const RuneCatalogue &catalogue, const PracticeRound &round, QObject *parent)
+    : QAbstractListModel(parent)
+    , m_catalogue(catalogue)
+    , m_answers(answersOf(round))
+    , m_level(round.level)
 {}
 
 int Model::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : QuestionCount;
+    return parent.isValid() ? 0 : int(m_answers.size());
 }
 
 QVariant Model::data(const QModelIndex &index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
-    const AnsweredQuestion &answer = m_sheet.answers[static_cast<size_t>(index.row())];
+    const AnsweredQuestion &answer = m_answers[index.row()];
     const int number = index.row() + 1;
     switch (role) {
     case Qt::DisplayRole:
         return QStringLiteral("Question %1: %2 \u2014 %3")
             .arg(number)
             .arg(m_catalogue.stoneNames[answer.stone],
-                 QuizScoring::scoreLine(m_sheet.level, answer.score));
+                 QuizScoring::scoreLine(m_level, answer.score));
     case Qt::AccessibleTextRole:
-        return rowName(m_catalogue, answer, m_sheet.level);
+        return rowName(m_catalogue, answer, m_level);
     case Qt::AccessibleDescriptionRole:
         return rowDescription(answer, number);
     case QuestionRole:
@@ -145,8 +175,7 @@ bool MistakesFilter::filterAcceptsRow(int sourceRow, const QModelIndex &) const
 {
     if (!m_mistakesOnly)
         return true;
-    return isMistake(m_review->sheet().answers[static_cast<size_t>(sourceRow)],
-                     m_review->sheet().level);
+    return isMistake(m_review->answers()[sourceRow], m_review->level());
 }
 
 } // namespace AnswerReview

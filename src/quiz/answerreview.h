@@ -31,6 +31,8 @@ QString optionName(const AnsweredQuestion &answer, int option);
 
 // "Stone Keywords, Beginner: 23 Correct Out Of 24".
 QString title(const AnswerSheet &sheet);
+// "Practice Round, Beginner: 10 Correct Out Of 12".
+QString title(const PracticeRound &round);
 
 // The questions of a finished test as rows, in test order, each read as a whole: named by
 // rowName and described by rowDescription, as a screen reader speaks it. It holds a copy of the
@@ -41,15 +43,18 @@ class Model : public QAbstractListModel
 
 public:
     enum Role {
-        QuestionRole = Qt::UserRole, // its number, 1 to 24
+        QuestionRole = Qt::UserRole, // its number, 1 to 24 (a round's fewer)
         StoneRole,                   // StoneIndex
         OptionsRole,                 // the texts, in box order
         MarksRole,                   // a Mark per option, as QList<int>
     };
 
     Model(const RuneCatalogue &catalogue, const AnswerSheet &sheet, QObject *parent = nullptr);
+    // A practice round's questions, in the order asked.
+    Model(const RuneCatalogue &catalogue, const PracticeRound &round, QObject *parent = nullptr);
 
-    const AnswerSheet &sheet() const { return m_sheet; }
+    const QList<AnsweredQuestion> &answers() const { return m_answers; }
+    QuizLevel level() const { return m_level; }
 
     int rowCount(const QModelIndex &parent = {}) const override;
     // Display: "Question 1: Fehu — 1 Correct Out of 1".
@@ -57,7 +62,8 @@ public:
 
 private:
     const RuneCatalogue &m_catalogue;
-    const AnswerSheet m_sheet;
+    const QList<AnsweredQuestion> m_answers;
+    const QuizLevel m_level;
 };
 
 // The rows of a review, or only those with a mistake.

@@ -36,3 +36,16 @@ int AnswerSheet::most() const
 {
     return QuestionCount * QuizScoring::requiredTicks(level);
 }
+
+int PracticeRound::total() const
+{
+    int sum = 0;
+    for (const PracticeAnswer &answer : answers)
+        sum += answer.question.score;
+    return sum;
+}
+
+int PracticeRound::most() const
+{
+    return int(answers.size()) * QuizScoring::requiredTicks(level);
+}

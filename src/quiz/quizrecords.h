@@ -94,4 +94,8 @@ struct PracticeRound {
     // The kinds its meanings questions could ask.
     StoneTypes stoneTypes;
     QList<PracticeAnswer> answers;
+
+    // The sum of the questions' scores, and what they could score at most.
+    int total() const;
+    int most() const;
 };

@@ -75,16 +75,12 @@ void QuizPageDriver::next()
     // toggle made counts as well.
     const QuizSession::NextStep step = m_session.pressNext(m_page->tickedBoxes());
     switch (step.kind) {
-    case QuizSession::NextStep::Kind::ShowQuestion: {
-        m_page->showQuestion(m_session.questionNo(), m_session.question(), m_session.level());
-        m_page->nextButton()->setAccessibleDescription({});
-        // A keyboard user answers the new question from its first box, which tells a screen
-        // reader the question as the focus arrives there.
-        QWidget *focus = QApplication::focusWidget();
-        if (focus && m_page->isAncestorOf(focus))
-            focusWithNews(m_page->optionBox(0));
+    case QuizSession::NextStep::Kind::ShowQuestion:
+        if (m_session.subject() == m_subject)
+            showQuestion();
+        else
+            emit handedOver();
         break;
-    }
     case QuizSession::NextStep::Kind::Refused:
         m_platform.message(
             m_page, step.refusal, Platform::Icon::Critical, Platform::Buttons::Ok,
@@ -95,4 +91,14 @@ void QuizPageDriver::next()
         emit finished();
         break;
     }
+}
+
+void QuizPageDriver::showQuestion()
+{
+    m_page->showQuestion(m_session.questionNo(), m_session.question(), m_session.level());
+    m_page->nextButton()->setAccessibleDescription({});
+    // The first box tells a screen reader the question as the focus arrives there.
+    QWidget *focus = QApplication::focusWidget();
+    if (focus && m_page->isAncestorOf(focus))
+        focusWithNews(m_page->optionBox(0));
 }

@@ -372,8 +372,19 @@ private:
 } // namespace
 
 ReviewWindow::ReviewWindow(const AnswerSheet &sheet, QWidget *parent)
+    : ReviewWindow(AnswerReview::title(sheet), new AnswerReview::Model(loadRuneCatalogue(), sheet),
+                   parent)
+{}
+
+ReviewWindow::ReviewWindow(const PracticeRound &round, QWidget *parent)
+    : ReviewWindow(AnswerReview::title(round), new AnswerReview::Model(loadRuneCatalogue(), round),
+                   parent)
+{}
+
+ReviewWindow::ReviewWindow(const QString &heading, AnswerReview::Model *review, QWidget *parent)
     : QDialog(parent)
 {
+    review->setParent(this);
     setObjectName(QStringLiteral("frmReview"));
     setWindowTitle(QStringLiteral("Review Answers"));
     setAccessibleName(windowTitle());
@@ -382,7 +393,7 @@ ReviewWindow::ReviewWindow(const AnswerSheet &sheet, QWidget *parent)
     font.setPixelSize(13);
     setFont(font);
 
-    auto *title = new QLabel(AnswerReview::title(sheet), this);
+    auto *title = new QLabel(heading, this);
     title->setObjectName(QStringLiteral("lblReviewTitle"));
     QFont bold = font;
     bold.setBold(true);
@@ -404,8 +415,7 @@ ReviewWindow::ReviewWindow(const AnswerSheet &sheet, QWidget *parent)
     m_mistakesOnly->setObjectName(QStringLiteral("chkMistakesOnly"));
     m_mistakesOnly->setAccessibleName(QStringLiteral("Mistakes only"));
 
-    m_rows = new AnswerReview::MistakesFilter(
-        new AnswerReview::Model(loadRuneCatalogue(), sheet, this), this);
+    m_rows = new AnswerReview::MistakesFilter(review, this);
     auto *answers = new AnswersView(this);
     answers->setObjectName(QStringLiteral("scrReview"));
     answers->setAccessibleName(QStringLiteral("Answers"));

@@ -11,21 +11,25 @@ class QListView;
 
 namespace AnswerReview {
 class MistakesFilter;
-}
+class Model;
+} // namespace AnswerReview
 
-// The review of a finished test: every question in test order with its stone, its score line and
-// its options, each marked by how it was answered. Read-only; it shows a copy of the answers, so
-// a new test does not change a review already open.
+// The review of a finished test or practice round: every question in the order asked with its
+// stone, its score line and its options, each marked by how it was answered. Read-only; it shows a
+// copy of the answers, so a new test does not change a review already open.
 class ReviewWindow : public QDialog
 {
     Q_OBJECT
 
 public:
     explicit ReviewWindow(const AnswerSheet &sheet, QWidget *parent = nullptr);
+    explicit ReviewWindow(const PracticeRound &round, QWidget *parent = nullptr);
 
     QCheckBox *mistakesOnlyBox() const { return m_mistakesOnly; }
 
 private:
+    // Takes `review` for its own.
+    ReviewWindow(const QString &title, AnswerReview::Model *review, QWidget *parent);
     void showMistakesOnly(bool only);
 
     AnswerReview::MistakesFilter *m_rows = nullptr;
