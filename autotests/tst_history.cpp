@@ -1,6 +1,6 @@
 #include "catalogue/runecatalogue.h"
-#include "ordinaryuser.h"
 #include "history/historystore.h"
+#include "ordinaryuser.h"
 #include "progress/progresswindow.h"
 #include "quiz/quizsession.h"
 #include "quizscreens/reviewwindow.h"
@@ -385,6 +385,21 @@ void HistoryTest::progressWindow()
     const QList<QByteArray> lines = exported.readAll().split('\n');
     QCOMPARE(lines.size(), 1 + 48 + 1);
     QCOMPARE(lines[0], QByteArray("finished,subject,level,question,stone,score,most\r"));
+    // A device is written as named; its trouble is told in words a learner can act on, and the
+    // system's own only as a detail.
+    const QString device = data.filePath(QStringLiteral("full"));
+    QVERIFY(linkToAFullDisk(device));
+    run.platform.saveNames << device;
+    const qsizetype told = run.platform.messages.size();
+    QTest::mouseClick(progress->findChild<QPushButton *>(QStringLiteral("cmdExport")),
+                      Qt::LeftButton);
+    QCOMPARE(run.platform.messages.size(), told + 1);
+    QCOMPARE(run.platform.messages.last().text,
+             QStringLiteral("The history could not be exported to %1.\nThere is not enough room "
+                            "for it there. Make room on the disk, or save it somewhere else.\n\n"
+                            "Any file of that name still holds what it held before.\n\n"
+                            "Details: No space left on device")
+                 .arg(QDir::toNativeSeparators(device)));
 
     // The weakest stones, walked without touching the study ticks.
     QVERIFY(progress->studyButton()->isEnabled());

@@ -44,6 +44,7 @@ private slots:
     void realClipboard_clearsOnlyOurs_data();
     void realClipboard_clearsOnlyOurs();
     void realSaveDialog_opensInDocumentsThenWhereLastUsed();
+    void realSaveDialog_takesAnExistingNameAsTyped();
     void realBrowser_saysWhetherItTookThePage();
     void secondRun_isTold();
     void lockOfAKilledRun_doesNotBlock_data();
@@ -52,6 +53,8 @@ private slots:
     void lockInTheSharedTemporaryFolder_isPerUser();
     void fileSaving_replace_data();
     void fileSaving_replace();
+    void fileSaving_nameToSave_data();
+    void fileSaving_nameToSave();
     void settings_roundTrip();
     void settings_unchangedValues_leaveTheFileAlone();
     void settings_troubleIsToldAsItIs_data();
@@ -255,6 +258,34 @@ void PlatformTest::realSaveDialog_opensInDocumentsThenWhereLastUsed()
     QCOMPARE(openedIn, QStringList({home.filePath(QStringLiteral("Documents")), home.path()}));
 }
 
+void PlatformTest::realSaveDialog_takesAnExistingNameAsTyped()
+{
+    QTemporaryDir folder;
+    QtPlatform platform(folder.filePath(QStringLiteral("orlendra.lock")));
+    QFile notes(folder.filePath(QStringLiteral("notes")));
+    QVERIFY(notes.open(QIODevice::WriteOnly));
+    QString asked;
+    for (const QString typed : {"notes", "result"}) {
+        QTimer::singleShot(0, this, [&] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            dialog->selectFile(folder.filePath(typed));
+            // It asks before replacing a file, in a box of its own.
+            QTimer::singleShot(0, this, [&] {
+                if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                    asked = box->text();
+                    box->button(QMessageBox::Yes)->click();
+                }
+            });
+            QMetaObject::invokeMethod(dialog, &QDialog::accept);
+        });
+        QCOMPARE(platform.saveFileName(nullptr, QStringLiteral("Text file (*.txt)")),
+                 folder.filePath(typed == QLatin1String("notes") ? "notes" : "result.txt"));
+    }
+    QVERIFY2(asked.startsWith(QLatin1String("notes already exists")), qPrintable(asked));
+}
+
 void PlatformTest::realBrowser_saysWhetherItTookThePage()
 {
     if (QGuiApplication::platformName() != QLatin1String("offscreen"))
@@ -403,34 +434,46 @@ void PlatformTest::lockInTheSharedTemporaryFolder_isPerUser()
 void PlatformTest::fileSaving_replace_data()
 {
     QTest::addColumn<QString>("place"); // what stands at the path, or in the way
-    QTest::addColumn<bool>("saved");
-    QTest::newRow("a new file") << "nothing" << true;
-    QTest::newRow("a longer file replaced") << "file" << true;
+    QTest::addColumn<bool>("longer");   // the new text is longer than the old
+    QTest::addColumn<QString>("told");  // how the reason begins; empty: saved
+    const QString room = "There is not enough room for it there.";
+    QTest::newRow("a new file") << "nothing" << false << "";
+    QTest::newRow("a longer file replaced") << "file" << false << "";
     // No new file can be made beside it, so the file itself is written.
-    QTest::newRow("a read-only folder") << "read-only folder" << true;
-    QTest::newRow("a read-only folder and file") << "read-only file" << false;
-    QTest::newRow("the disk is full") << "full disk" << false;
-    QTest::newRow("a missing folder") << "missing folder" << false;
-    QTest::newRow("a file in the folder's place") << "file for folder" << false;
-    QTest::newRow("a folder at the path") << "folder" << false;
-    QTest::newRow("a link to /dev/full") << "device" << false;
+    QTest::newRow("a read-only folder") << "read-only folder" << false << "";
+    QTest::newRow("a read-only folder, longer") << "read-only folder" << true << "";
+    QTest::newRow("a read-only folder on a full disk")
+        << "read-only folder, full disk" << true << room;
+    QTest::newRow("a read-only folder and file")
+        << "read-only file" << false << "You may not write there.";
+    QTest::newRow("the disk is full") << "full disk" << true << room;
+    QTest::newRow("a missing folder")
+        << "missing folder" << false << "The folder to keep it in does not exist.";
+    QTest::newRow("a file in the folder's place")
+        << "file for folder" << false << "The folder to keep it in does not exist.";
+    QTest::newRow("a folder at the path")
+        << "folder" << false << "A folder of that name is in the way.";
+    QTest::newRow("a link to /dev/full") << "device" << false << room;
     // Refused at once: writing would wait for a reader.
-    QTest::newRow("a named pipe") << "pipe" << false;
+    QTest::newRow("a named pipe") << "pipe" << false << "It is neither a file nor a device.";
 }
 
 void PlatformTest::fileSaving_replace()
 {
     QFETCH(QString, place);
-    QFETCH(bool, saved);
+    QFETCH(bool, longer);
+    QFETCH(QString, told);
+    const bool saved = told.isEmpty();
     const auto is = [&place](const char *what) { return place == QLatin1String(what); };
     const bool readOnly = place.startsWith(QLatin1String("read-only"));
+    const bool fullDisk = place.endsWith(QLatin1String("full disk"));
     QTemporaryDir folder;
     const QString at = folder.filePath(QStringLiteral("saved.txt"));
     const QString path = is("missing folder")    ? folder.filePath(QStringLiteral("gone/new.txt"))
                          : is("file for folder") ? at + QStringLiteral("/new.txt")
                                                  : at;
     const QByteArray old("a much longer old text\r\n");
-    const QByteArray content("new\r\n");
+    const QByteArray content(longer ? "new, and longer than the old one was\r\n" : "new\r\n");
     QFile file(at);
     if (is("folder")) {
         QVERIFY(QDir(folder.path()).mkdir(at));
@@ -453,10 +496,12 @@ void PlatformTest::fileSaving_replace()
     };
     const QStringList before = entries();
     const FileSaving::PathKind kind = FileSaving::pathKind(at);
-    const auto save = [&] { return FileSaving::replace(path, content).isEmpty() == saved; };
-    QVERIFY(readOnly          ? asOrdinaryUser({folder.path(), at}, save)
-            : is("full disk") ? onAFullDisk(save)
-                              : save());
+    const std::function<bool()> save = [&] {
+        const FileSaving::Failure failure = FileSaving::replace(path, content);
+        return saved ? failure.isEmpty() : failure.reason.startsWith(told);
+    };
+    const std::function<bool()> onTheDisk = [&] { return fullDisk ? onAFullDisk(save) : save(); };
+    QVERIFY(readOnly ? asOrdinaryUser({folder.path(), at}, onTheDisk) : onTheDisk());
     QVERIFY(QFile::setPermissions(folder.path(),
                                   QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     // Whatever stood at the path is still there as it was, unless it was saved over; nothing is
@@ -467,6 +512,35 @@ void PlatformTest::fileSaving_replace()
         QCOMPARE(file.readAll(), saved ? content : old);
     }
     QCOMPARE(entries(), saved && before.isEmpty() ? QStringList{"saved.txt"} : before);
+}
+
+void PlatformTest::fileSaving_nameToSave_data()
+{
+    QTest::addColumn<QString>("typed"); // in a folder that holds the file "notes"
+    QTest::addColumn<QString>("saved");
+    QTest::newRow("a new name") << "result"
+                                << "result.csv";
+    QTest::newRow("a suffix of its own") << "result.txt"
+                                         << "result.txt";
+    QTest::newRow("an existing file") << "notes"
+                                      << "notes";
+    QTest::newRow("a device") << "/dev/full"
+                              << "/dev/full";
+    QTest::newRow("cancelled") << ""
+                               << "";
+}
+
+void PlatformTest::fileSaving_nameToSave()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, saved);
+    QTemporaryDir folder;
+    QVERIFY(QFile(folder.filePath(QStringLiteral("notes"))).open(QIODevice::WriteOnly));
+    const QDir in(folder.path());
+    const auto at = [&in](const QString &name) {
+        return name.isEmpty() ? name : in.filePath(name);
+    };
+    QCOMPARE(FileSaving::nameToSave(at(typed), QStringLiteral("csv")), at(saved));
 }
 
 void PlatformTest::settings_roundTrip()

@@ -63,6 +63,34 @@ std::optional<Platform::LockOwner> ownerOnAnotherMachine(const QString &lockFile
     return Platform::LockOwner{lockFile, host, QFileInfo(lockFile).lastModified()};
 }
 
+// Qt's dialog adds its suffix to every name typed without one. A name that already stands for
+// something (a file of the user's, a device such as /dev/null) is meant as typed.
+class SaveDialog final : public QFileDialog
+{
+public:
+    SaveDialog(QWidget *parent, const QString &folder, const QString &suffix)
+        : QFileDialog(parent, QString(), folder)
+        , m_suffix(suffix)
+    {
+        setAcceptMode(QFileDialog::AcceptSave);
+        setDefaultSuffix(suffix);
+    }
+    Q_DISABLE_COPY_MOVE(SaveDialog)
+
+    void accept() override
+    {
+        // Set before the dialog goes on, as it asks about replacing the file it will return.
+        setDefaultSuffix({});
+        const QString typed = selectedFiles().value(0);
+        if (FileSaving::nameToSave(typed, m_suffix) != typed)
+            setDefaultSuffix(m_suffix);
+        QFileDialog::accept();
+    }
+
+private:
+    QString m_suffix;
+};
+
 QString currentUserId()
 {
 #ifdef Q_OS_UNIX
@@ -213,15 +241,11 @@ QString QtPlatform::saveFileName(QWidget *parent, const QString &filter)
         if (!QFileInfo(m_saveFolder).isDir())
             m_saveFolder = QDir::homePath();
     }
-    QFileDialog dialog(parent, QString(), m_saveFolder);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(filter);
     // A name typed without a suffix gets the filter's before the dialog checks whether that file
     // exists, so the question about replacing it is asked for the file that will be written.
     static const QRegularExpression firstSuffix(QStringLiteral("\\*\\.(\\w+)"));
-    const QRegularExpressionMatch match = firstSuffix.match(filter);
-    if (match.hasMatch())
-        dialog.setDefaultSuffix(match.captured(1));
+    SaveDialog dialog(parent, m_saveFolder, firstSuffix.match(filter).captured(1));
+    dialog.setNameFilter(filter);
     if (dialog.exec() != QDialog::Accepted)
         return {};
     const QString chosen = dialog.selectedFiles().value(0);

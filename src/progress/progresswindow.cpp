@@ -1,6 +1,7 @@
 #include "progresswindow.h"
 
 #include "history/historystore.h"
+#include "platform/detail.h"
 #include "platform/filesaving.h"
 #include "platform/platform.h"
 #include "quizscreens/reviewwindow.h"
@@ -9,7 +10,6 @@
 
 #include <QAbstractTableModel>
 #include <QDir>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -327,18 +327,20 @@ void ProgressWindow::reviewTest(int row)
 
 void ProgressWindow::exportHistory()
 {
-    QString path = m_platform.saveFileName(this, QStringLiteral("CSV file (*.csv)"));
+    const QString path = FileSaving::nameToSave(
+        m_platform.saveFileName(this, QStringLiteral("CSV file (*.csv)")), QStringLiteral("csv"));
     if (path.isEmpty())
         return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".csv");
     const QByteArray text = m_history.csv();
     tellNotice();
-    if (const QString error = FileSaving::replace(path, text); !error.isEmpty())
-        m_platform.message(this,
-                           QStringLiteral("The history could not be exported to %1.\n%2")
-                               .arg(QDir::toNativeSeparators(path), error),
-                           Platform::Icon::Critical);
+    if (const FileSaving::Failure failure = FileSaving::replace(path, text); !failure.isEmpty())
+        m_platform.message(
+            this,
+            withDetail(QStringLiteral("The history could not be exported to %1.\n%2\n\n%3")
+                           .arg(QDir::toNativeSeparators(path), failure.reason,
+                                tr("Any file of that name still holds what it held before.")),
+                       failure.detail),
+            Platform::Icon::Critical);
 }
 
 void ProgressWindow::forgetHistory()

@@ -91,12 +91,10 @@ QString resultText(const RuneCatalogue &catalogue, const AnswerSheet &sheet)
 
 QString withTextSuffix(const QString &fileName)
 {
-    if (fileName.isEmpty() || !QFileInfo(fileName).suffix().isEmpty())
-        return fileName;
-    return fileName + QStringLiteral(".txt");
+    return FileSaving::nameToSave(fileName, QStringLiteral("txt"));
 }
 
-QString saveResult(const QString &path, const QString &resultText)
+FileSaving::Failure saveResult(const QString &path, const QString &resultText)
 {
     QStringEncoder encode(QStringEncoder::System);
     const QByteArray content = QByteArray(encode(resultText)) + "\r\n";

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/filesaving.h"
 #include "platform/random.h"
 #include "quizrecords.h"
 
@@ -38,12 +39,13 @@ QString scoreLine(qint16 level, int score);
 // hyphens and the total, CR LF between the lines and nothing after the last.
 QString resultText(const RuneCatalogue &catalogue, const AnswerSheet &sheet);
 
-// A chosen result file name, with ".txt" added when it has no suffix of its own.
+// A chosen result file name, with ".txt" added when it has no suffix of its own and names nothing
+// that is there.
 QString withTextSuffix(const QString &fileName);
 // Writes the result text and one CR LF in the system's code page, creating or replacing the file
 // as FileSaving::replace does: whatever fails, an older file stays as it was. Empty on success,
 // otherwise why not.
-QString saveResult(const QString &path, const QString &resultText);
+FileSaving::Failure saveResult(const QString &path, const QString &resultText);
 
 } // namespace QuizRules
 
