@@ -415,6 +415,7 @@ void HistoryTest::progressWindow()
     // Forgetting asks, No by default.
     QPushButton *forget = progress->findChild<QPushButton *>(QStringLiteral("cmdForget"));
     QTest::mouseClick(forget, Qt::LeftButton);
+    QCOMPARE(run.platform.messages.last().buttons, Platform::Buttons::YesNoDestructive);
     QCOMPARE(run.platform.messages.last().defaultAnswer, Platform::Answer::No);
     QCOMPARE(tests->rowCount(), 2);
     run.platform.answers << Platform::Answer::Yes;

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
@@ -105,7 +106,9 @@ void PlatformTest::realMessageBox_data()
     QTest::addColumn<Platform::Icon>("icon");
     QTest::addColumn<Platform::Buttons>("buttons");
     QTest::addColumn<Platform::Answer>("defaultAnswer");
-    QTest::addColumn<QString>("action"); // "Enter", "Escape" or "Yes" (clicked)
+    // "Enter", "Escape", "Yes" (clicked), "y", "Alt+Y", or "Tab Space"; a key that does not
+    // answer is followed by Escape.
+    QTest::addColumn<QString>("action");
     QTest::addColumn<QMessageBox::Icon>("shownIcon");
     QTest::addColumn<QMessageBox::StandardButtons>("shownButtons");
     QTest::addColumn<QMessageBox::StandardButton>("shownDefault");
@@ -128,6 +131,16 @@ void PlatformTest::realMessageBox_data()
                                      << M::Information << (M::Yes | M::No) << M::No << A::No;
     QTest::newRow("No first, Yes clicked") << I::Information << yesNo << A::No << "Yes"
                                            << M::Information << (M::Yes | M::No) << M::No << A::Yes;
+    // Before something is lost for good, only a deliberate act answers Yes; No is the default
+    // whatever is asked for.
+    const auto destructive = Platform::Buttons::YesNoDestructive;
+    for (const auto &[action, answer] :
+         {std::pair{"Enter", A::No}, std::pair{"y", A::No}, std::pair{"Alt+Y", A::Yes},
+          std::pair{"Yes", A::Yes}, std::pair{"Tab Space", A::Yes}}) {
+        QTest::addRow("destructive, %s", action)
+            << I::Warning << destructive << A::Yes << action << M::Warning << (M::Yes | M::No)
+            << M::No << answer;
+    }
 }
 
 void PlatformTest::realMessageBox()
@@ -145,6 +158,7 @@ void PlatformTest::realMessageBox()
     // The box is modal: note what it shows once it is up, then answer it as a user would.
     QString title;
     QString text;
+    bool plain = false;
     bool selectable = false;
     QMessageBox::Icon shown = QMessageBox::NoIcon;
     QMessageBox::StandardButtons offered;
@@ -156,6 +170,8 @@ void PlatformTest::realMessageBox()
             return;
         title = box->windowTitle();
         text = box->text();
+        const auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+        plain = label && label->textFormat() == Qt::PlainText;
         selectable = box->textInteractionFlags().testFlag(Qt::TextSelectableByMouse);
         shown = box->icon();
         offered = box->standardButtons();
@@ -164,18 +180,31 @@ void PlatformTest::realMessageBox()
                 defaults << box->standardButton(button);
             spoken << button->accessibleDescription();
         }
-        if (action == QLatin1String("Enter"))
+        if (action == QLatin1String("Enter")) {
             QTest::keyClick(box, Qt::Key_Return);
-        else if (action == QLatin1String("Escape"))
+        } else if (action == QLatin1String("Escape")) {
             QTest::keyClick(box, Qt::Key_Escape);
-        else
+        } else if (action == QLatin1String("Yes")) {
             box->button(QMessageBox::Yes)->click();
+        } else if (action == QLatin1String("Alt+Y")) {
+            // A button's shortcut works in the active window only.
+            if (QTest::qWaitForWindowActive(box))
+                QTest::keyClick(box, Qt::Key_Y, Qt::AltModifier);
+        } else if (action == QLatin1String("Tab Space")) {
+            QTest::keyClick(box, Qt::Key_Tab);
+            QTest::keyClick(box->focusWidget(), Qt::Key_Space);
+        } else {
+            QTest::keyClick(box, Qt::Key_Y);
+        }
+        // A button pressed by its letter answers a moment later, once seen pressed.
+        QTimer::singleShot(300, box, [box] { QTest::keyClick(box, Qt::Key_Escape); });
     });
-    const Platform::Answer given =
-        platform.message(nullptr, QStringLiteral("First line\rsecond line"), icon, buttons,
-                         defaultAnswer, QStringLiteral("Heard"));
+    const Platform::Answer given = platform.message(
+        nullptr, QStringLiteral("First <b>line</b>\r<a href=\"https://example.org\">second</a>"),
+        icon, buttons, defaultAnswer, QStringLiteral("Heard"));
     QCOMPARE(title, QStringLiteral("Orlendra"));
-    QCOMPARE(text, QStringLiteral("First line\nsecond line"));
+    QCOMPARE(text, QStringLiteral("First <b>line</b>\n<a href=\"https://example.org\">second</a>"));
+    QVERIFY(plain);
     QVERIFY(selectable);
     QCOMPARE(shown, shownIcon);
     QCOMPARE(offered, shownButtons);

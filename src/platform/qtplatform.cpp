@@ -10,6 +10,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -89,6 +90,28 @@ public:
 
 private:
     QString m_suffix;
+};
+
+class MessageBox final : public QMessageBox
+{
+public:
+    using QMessageBox::QMessageBox;
+    Q_DISABLE_COPY_MOVE(MessageBox)
+
+    // Whether a button's underlined letter answers without Alt, as Qt's box has it.
+    bool takesBareLetters = true;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        const auto withCommand = Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier;
+        if (!takesBareLetters && !(event->modifiers() & withCommand) && !event->text().isEmpty() &&
+            event->text().front().isLetterOrNumber()) {
+            event->accept();
+            return;
+        }
+        QMessageBox::keyPressEvent(event);
+    }
 };
 
 QString currentUserId()
@@ -211,13 +234,20 @@ Platform::Answer QtPlatform::message(QWidget *parent, const QString &text, Icon 
     const auto shownIcon = icon == Icon::Critical  ? QMessageBox::Critical
                            : icon == Icon::Warning ? QMessageBox::Warning
                                                    : QMessageBox::Information;
-    QMessageBox box(
-        shownIcon, programTitle, shown,
-        buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
+    const bool question = buttons != Buttons::Ok;
+    MessageBox box(shownIcon, programTitle, shown,
+                   question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
+    // The text quotes names from outside (a host name from a lock file, a file name), which are
+    // never markup.
+    box.setTextFormat(Qt::PlainText);
     // An address or a file name in the text can be copied from the box.
     box.setTextInteractionFlags(Qt::TextSelectableByMouse);
-    if (buttons == Buttons::YesNo)
+    if (buttons == Buttons::YesNoDestructive) {
+        box.setDefaultButton(QMessageBox::No);
+        box.takesBareLetters = false;
+    } else if (question) {
         box.setDefaultButton(defaultAnswer == Answer::No ? QMessageBox::No : QMessageBox::Yes);
+    }
     // The button that takes the focus is what a screen reader speaks last.
     for (QAbstractButton *button : box.buttons())
         button->setAccessibleDescription(spokenDetail);
@@ -228,7 +258,7 @@ Platform::Answer QtPlatform::message(QWidget *parent, const QString &text, Icon 
         return Answer::No;
     default:
         // Closing a Yes/No box with Esc or its close button is a No.
-        return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
+        return question ? Answer::No : Answer::Ok;
     }
 }
 

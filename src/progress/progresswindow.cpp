@@ -349,7 +349,7 @@ void ProgressWindow::forgetHistory()
         this,
         QStringLiteral("Forget every test in the history? Their scores, answers and reviews "
                        "are gone for good."),
-        Platform::Icon::Warning, Platform::Buttons::YesNo, Platform::Answer::No);
+        Platform::Icon::Warning, Platform::Buttons::YesNoDestructive, Platform::Answer::No);
     if (answer != Platform::Answer::Yes)
         return;
     m_history.forget();
