@@ -1,5 +1,6 @@
 #include "catalogue/runecatalogue.h"
 #include "history/historystore.h"
+#include "history/scorelines.h"
 #include "ordinaryuser.h"
 #include "progress/progresswindow.h"
 #include "quiz/quizsession.h"
@@ -106,6 +107,7 @@ class HistoryTest : public QObject
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void store();
+    void scoreLines();
     void badFiles_data();
     void badFiles();
     void killedAnyMoment();
@@ -179,6 +181,32 @@ void HistoryTest::store()
     QCOMPARE(store.stones()[0].asked(), 0);
 }
 
+// The chart's lines run from the oldest test, one per kind, with a sentence each for those who do
+// not see them.
+void HistoryTest::scoreLines()
+{
+    const ScoreLines none = ::scoreLines({}, 77);
+    QCOMPARE(none.lineNames(), (QStringList{"Keywords Beginner", "Keywords Advanced",
+                                            "Meanings Beginner", "Meanings Advanced"}));
+    QCOMPARE(none.firstMs, 77);
+    QCOMPARE(none.lastMs, 77);
+
+    // Newest first, as the history lists them.
+    const QList<PastTest> tests{{3, 3000, QuizSubject::Keywords, QuizSetup::Beginner, 12, 24},
+                                {2, 2000, QuizSubject::Meanings, QuizSetup::Advanced, 48, 96},
+                                {1, 1000, QuizSubject::Keywords, QuizSetup::Beginner, 24, 24}};
+    const ScoreLines drawn = ::scoreLines(tests, 77);
+    QCOMPARE(drawn.firstMs, 1000);
+    QCOMPARE(drawn.lastMs, 3000);
+    QCOMPARE(drawn.lines[0].points, (QList<QPointF>{{1000, 100}, {3000, 50}}));
+    QVERIFY(drawn.lines[1].points.isEmpty() && drawn.lines[2].points.isEmpty());
+    QCOMPARE(drawn.lines[3].points, (QList<QPointF>{{2000, 50}}));
+    QCOMPARE(drawn.sentences(),
+             (QStringList{"Keywords Beginner: 2 tests, last 50%, best 100%.",
+                          "Keywords Advanced: no tests.", "Meanings Beginner: no tests.",
+                          "Meanings Advanced: 1 test, last 50%, best 50%."}));
+}
+
 void HistoryTest::badFiles_data()
 {
     QTest::addColumn<QString>("place");   // what stands where the history belongs
@@ -204,14 +232,14 @@ void HistoryTest::badFiles()
     QFETCH(QString, told);
 
     QTemporaryDir folder;
-    const QString path = QDir(folder.path()).filePath(HistoryStore::fileName);
+    const QString path = QDir(folder.path()).filePath(HistoryDatabase::fileName);
     QFile file(path);
     if (place == QLatin1String("damaged")) {
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(QByteArray("Not a database at all, only words.\n").repeated(200));
         file.close();
     } else if (place == QLatin1String("folder")) {
-        QVERIFY(QDir(folder.path()).mkdir(HistoryStore::fileName));
+        QVERIFY(QDir(folder.path()).mkdir(HistoryDatabase::fileName));
     } else if (place != QLatin1String("read-only folder")) {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), place);
         db.setDatabaseName(path);

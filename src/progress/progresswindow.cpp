@@ -1,6 +1,7 @@
 #include "progresswindow.h"
 
 #include "history/historystore.h"
+#include "history/scorelines.h"
 #include "platform/detail.h"
 #include "platform/filesaving.h"
 #include "platform/platform.h"
@@ -26,26 +27,6 @@
 #include <array>
 
 namespace {
-
-struct Kind {
-    QuizSubject subject;
-    qint16 level;
-};
-constexpr std::array<Kind, 4> kinds{{{QuizSubject::Keywords, QuizSetup::Beginner},
-                                     {QuizSubject::Keywords, QuizSetup::Advanced},
-                                     {QuizSubject::Meanings, QuizSetup::Beginner},
-                                     {QuizSubject::Meanings, QuizSetup::Advanced}}};
-
-int kindIndex(const PastTest &test)
-{
-    return (test.subject == QuizSubject::Meanings ? 2 : 0) +
-           (test.level == QuizSetup::Advanced ? 1 : 0);
-}
-
-double percent(const PastTest &test)
-{
-    return test.most ? 100.0 * test.score / test.most : 0.0;
-}
 
 QString shownPercent(double value)
 {
@@ -127,19 +108,16 @@ ProgressWindow::ProgressWindow(Platform &platform, HistoryStore &history, QWidge
     setObjectName(QStringLiteral("frmProgress"));
     setAccessibleName(windowTitle());
 
-    QStringList lineNames;
-    for (const Kind &kind : kinds)
-        lineNames.append(HistoryRules::kindName(kind.subject, kind.level));
     const QString title = QStringLiteral("Scores over time");
-    m_scoreChart = createScoreChart(this, title, lineNames);
+    m_scoreChart = createScoreChart(this, title, scoreLines({}, 0).lineNames());
     if (m_scoreChart) {
         m_chart = m_scoreChart->widget();
     } else {
         // Without its module the chart is told in words, the same a screen reader hears.
-        auto *words = new QLabel(this);
-        words->setWordWrap(true);
-        words->setAlignment(Qt::AlignCenter);
-        m_chart = words;
+        m_chartWords = new QLabel(this);
+        m_chartWords->setWordWrap(true);
+        m_chartWords->setAlignment(Qt::AlignCenter);
+        m_chart = m_chartWords;
     }
     m_chart->setObjectName(QStringLiteral("chartScores"));
     m_chart->setAccessibleName(title);
@@ -239,41 +217,16 @@ void ProgressWindow::reload()
 
 void ProgressWindow::fillChart()
 {
-    std::array<QList<QPointF>, 4> points;
-    std::array<double, 4> best{};
-    std::array<double, 4> last{};
-    qint64 first = 0;
-    qint64 latest = 0;
-    const QList<PastTest> &tests = m_testRows->tests();
-    // Newest first in the list; the lines run from the oldest.
-    for (auto test = tests.crbegin(); test != tests.crend(); ++test) {
-        const int kind = kindIndex(*test);
-        const double score = percent(*test);
-        points[kind].append(QPointF(double(test->finishedMs), score));
-        best[kind] = std::max(best[kind], score);
-        last[kind] = score;
-        first = first ? std::min(first, test->finishedMs) : test->finishedMs;
-        latest = std::max(latest, test->finishedMs);
-    }
-    QStringList description;
-    for (int kind = 0; kind < 4; ++kind) {
-        const QString name = HistoryRules::kindName(kinds[kind].subject, kinds[kind].level);
-        description.append(points[kind].isEmpty()
-                               ? QStringLiteral("%1: no tests.").arg(name)
-                               : QStringLiteral("%1: %2 %3, last %4, best %5.")
-                                     .arg(name)
-                                     .arg(points[kind].size())
-                                     .arg(points[kind].size() == 1 ? QStringLiteral("test")
-                                                                   : QStringLiteral("tests"),
-                                          shownPercent(last[kind]), shownPercent(best[kind])));
-    }
-    m_chart->setAccessibleDescription(description.join(QLatin1Char(' ')));
+    const ScoreLines drawn = scoreLines(m_testRows->tests(), QDateTime::currentMSecsSinceEpoch());
+    const QStringList sentences = drawn.sentences();
+    m_chart->setAccessibleDescription(sentences.join(QLatin1Char(' ')));
     if (m_scoreChart) {
-        const qint64 now = QDateTime::currentMSecsSinceEpoch();
-        m_scoreChart->setLines({points.begin(), points.end()}, first ? first : now,
-                               first ? latest : now);
+        QList<QList<QPointF>> points;
+        for (const ScoreLine &line : drawn.lines)
+            points.append(line.points);
+        m_scoreChart->setLines(points, drawn.firstMs, drawn.lastMs);
     } else {
-        static_cast<QLabel *>(m_chart)->setText(description.join(QLatin1Char('\n')));
+        m_chartWords->setText(sentences.join(QLatin1Char('\n')));
     }
 }
 

@@ -10,6 +10,7 @@
 class HistoryStore;
 class PastTestsModel;
 class Platform;
+class QLabel;
 class QPushButton;
 class ScoreChart;
 class QStandardItemModel;
@@ -55,6 +56,8 @@ private:
     HistoryStore &m_history;
     std::unique_ptr<ScoreChart> m_scoreChart;
     QWidget *m_chart = nullptr;
+    // The chart told in words, when its module cannot be loaded.
+    QLabel *m_chartWords = nullptr;
     QTableView *m_stones = nullptr;
     QStandardItemModel *m_stoneRows = nullptr;
     QTreeView *m_tests = nullptr;

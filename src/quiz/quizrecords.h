@@ -49,4 +49,7 @@ struct AnswerSheet {
     // The kinds the meanings test could ask; none in the keywords test.
     std::array<bool, 3> stoneTypes{};
     std::array<AnsweredQuestion, QuestionCount> answers;
+
+    // The sum of the questions' scores.
+    int total() const;
 };
