@@ -1,12 +1,15 @@
 #include "historydatabase.h"
 
 #include "historysql.h"
+#include "platform/detail.h"
 #include "platform/filesaving.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QUrl>
 
 #include <optional>
 
@@ -49,6 +52,11 @@ QString native(const QString &path)
     return QDir::toNativeSeparators(path);
 }
 
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("HistoryDatabase", text);
+}
+
 } // namespace
 
 HistoryDatabase::HistoryDatabase(const QString &folder)
@@ -78,16 +86,24 @@ bool HistoryDatabase::openFile()
         giveUp(QStringLiteral("the SQLite driver of Qt is not installed"));
         return false;
     }
+    const bool folderWritable = QFileInfo(m_folder).isWritable();
     // Twice at most: a file moved aside leaves room for a fresh one.
     for (int attempt = 0; attempt < 2; ++attempt) {
+        // Why the file can only be read. Its tests are still shown; only new ones are not kept.
+        QString readOnly;
         switch (FileSaving::pathKind(m_path)) {
         case FileSaving::PathKind::Missing:
-            break;
-        case FileSaving::PathKind::File:
-            if (QFileInfo(m_path).isWritable())
+            if (folderWritable)
                 break;
-            giveUp(QStringLiteral("%1 cannot be written").arg(native(m_path)));
+            giveUp(tr("the folder %1 cannot be written").arg(native(m_folder)));
             return false;
+        case FileSaving::PathKind::File:
+            // SQLite writes its journal beside the file.
+            if (!QFileInfo(m_path).isWritable())
+                readOnly = tr("%1 cannot be written").arg(native(m_path));
+            else if (!folderWritable)
+                readOnly = tr("the folder %1 cannot be written").arg(native(m_folder));
+            break;
         case FileSaving::PathKind::Folder:
             giveUp(QStringLiteral("%1 is a folder").arg(native(m_path)));
             return false;
@@ -99,18 +115,38 @@ bool HistoryDatabase::openFile()
         static int opened = 0;
         m_connection = QStringLiteral("orlendra-history-%1").arg(++opened);
         QString why;
+        QString detail;
         {
             QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
             db.setDatabaseName(m_path);
-            if (!db.open())
-                why = db.lastError().text();
+            if (!readOnly.isEmpty()) {
+                // Reading a file in a WAL journal takes an index beside it. Where none can be
+                // made, SQLite reads the file only when told that nobody changes it, which is
+                // so while nobody may write in its folder, unless a log of changes waits there.
+                const bool unchanging =
+                    !folderWritable && !QFile::exists(m_path + QStringLiteral("-wal"));
+                db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI"));
+                db.setDatabaseName(
+                    QUrl::fromLocalFile(m_path).toString(QUrl::FullyEncoded) +
+                    (unchanging ? QStringLiteral("?immutable=1") : QStringLiteral("?mode=ro")));
+            }
+            if (!db.open()) {
+                why = tr("%1 cannot be opened").arg(native(m_path));
+                detail = db.lastError().text();
+            }
         }
         if (!why.isEmpty()) {
-            giveUp(why);
+            giveUp(why, detail);
             return false;
         }
-        switch (check(why)) {
+        switch (check(!readOnly.isEmpty(), why, detail)) {
         case Check::Ours:
+            m_whyReadOnly = readOnly;
+            if (!readOnly.isEmpty())
+                tell(tr("Orlendra cannot keep new tests in the history of your tests in this "
+                        "run: %1.\n\nYour tests work as always, and Progress still shows the "
+                        "tests recorded before.")
+                         .arg(readOnly));
             return true;
         case Check::Foreign:
             moveAside(QStringLiteral("is not a history of Orlendra's"));
@@ -122,7 +158,7 @@ bool HistoryDatabase::openFile()
             giveUp(QStringLiteral("%1 was written by a newer Orlendra").arg(native(m_path)));
             return false;
         case Check::Failed:
-            giveUp(why);
+            giveUp(why.isEmpty() ? readOnly : why, detail);
             return false;
         }
         if (m_state == State::Unusable)
@@ -132,7 +168,7 @@ bool HistoryDatabase::openFile()
     return false;
 }
 
-HistoryDatabase::Check HistoryDatabase::check(QString &why)
+HistoryDatabase::Check HistoryDatabase::check(bool readOnly, QString &why, QString &detail)
 {
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     QSqlQuery query(db);
@@ -148,7 +184,8 @@ HistoryDatabase::Check HistoryDatabase::check(QString &why)
         const int code = HistorySql::code(query.lastError());
         if (code == HistorySql::Corrupt || code == HistorySql::NotADatabase)
             return Check::Damaged;
-        why = query.lastError().text();
+        why = tr("%1 cannot be read").arg(native(m_path));
+        detail = query.lastError().text();
         return Check::Failed;
     }
     const bool ours = *id == ApplicationId;
@@ -156,6 +193,20 @@ HistoryDatabase::Check HistoryDatabase::check(QString &why)
         return Check::Foreign;
     if (*version > migrations().size())
         return Check::Newer;
+    // A file damaged past its first page opens as if whole; only reading every page tells.
+    if (!query.exec(QStringLiteral("PRAGMA quick_check(1)")) || !query.next()) {
+        const int code = HistorySql::code(query.lastError());
+        if (code == HistorySql::Corrupt || code == HistorySql::NotADatabase)
+            return Check::Damaged;
+        why = tr("%1 cannot be read").arg(native(m_path));
+        detail = query.lastError().text();
+        return Check::Failed;
+    }
+    if (query.value(0).toString() != QLatin1String("ok"))
+        return Check::Damaged;
+    // A file that cannot be written is read as it is, or not at all.
+    if (readOnly)
+        return *version == migrations().size() ? Check::Ours : Check::Failed;
     // Readers never wait for the writer, and a run killed half way leaves no torn test. In a WAL
     // journal, NORMAL keeps every committed test through a crash of the program and the file
     // whole through one of the machine, which may take the last test or two with it; waiting
@@ -163,22 +214,25 @@ HistoryDatabase::Check HistoryDatabase::check(QString &why)
     if (!number(QStringLiteral("PRAGMA journal_mode = WAL")) ||
         query.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0 ||
         !query.exec(QStringLiteral("PRAGMA synchronous = NORMAL"))) {
-        why = QStringLiteral("%1 cannot be written").arg(native(m_path));
+        why = tr("%1 cannot be written").arg(native(m_path));
+        detail = query.lastError().text();
         return Check::Failed;
     }
     if (*version == migrations().size())
         return Check::Ours;
-    if (migrate(*version))
+    if (migrate(*version, detail))
         return Check::Ours;
-    why = db.lastError().text();
+    why = tr("%1 cannot be brought up to date").arg(native(m_path));
     return Check::Failed;
 }
 
-bool HistoryDatabase::migrate(int from)
+bool HistoryDatabase::migrate(int from, QString &detail)
 {
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-    if (!db.transaction())
+    if (!db.transaction()) {
+        detail = db.lastError().text();
         return false;
+    }
     QSqlQuery query(db);
     bool done = true;
     for (int step = from; done && step < migrations().size(); ++step) {
@@ -189,6 +243,7 @@ bool HistoryDatabase::migrate(int from)
            query.exec(QStringLiteral("PRAGMA user_version = %1").arg(migrations().size()));
     if (done && db.commit())
         return true;
+    detail = done ? db.lastError().text() : query.lastError().text();
     db.rollback();
     return false;
 }
@@ -220,15 +275,16 @@ void HistoryDatabase::moveAside(const QString &reason)
              .arg(native(m_path), reason, native(aside)));
 }
 
-void HistoryDatabase::giveUp(const QString &why)
+void HistoryDatabase::giveUp(const QString &why, const QString &detail)
 {
     closeFile();
     if (m_state == State::Unusable)
         return;
     m_state = State::Unusable;
-    tell(QStringLiteral("Orlendra cannot keep a history of your tests in this run: %1.\n\nYour "
-                        "tests work as always; they are just not recorded.")
-             .arg(why));
+    tell(withDetail(QStringLiteral("Orlendra cannot keep a history of your tests in this run: "
+                                   "%1.\n\nYour tests work as always; they are just not recorded.")
+                        .arg(why),
+                    detail));
 }
 
 void HistoryDatabase::tell(const QString &text)

@@ -21,6 +21,10 @@ public:
 
     // Opens the file if that has not been tried yet; false when there is no history this run.
     bool open();
+    // Why new tests are not being kept while the file can only be read (what it holds is still
+    // shown), otherwise empty.
+    QString whyReadOnly() const { return m_whyReadOnly; }
+    bool writable() { return open() && m_whyReadOnly.isEmpty(); }
     // The Qt SQL connection, once open; empty before.
     QString connectionName() const { return m_connection; }
 
@@ -36,14 +40,16 @@ private:
 
     bool openFile();
     void closeFile();
-    Check check(QString &why);
-    bool migrate(int from);
+    // `why` and `detail` say what failed, in the program's words and the driver's.
+    Check check(bool readOnly, QString &why, QString &detail);
+    bool migrate(int from, QString &detail);
     void moveAside(const QString &reason);
-    void giveUp(const QString &why);
+    void giveUp(const QString &why, const QString &detail = {});
 
     QString m_folder;
     QString m_path;
     QString m_connection;
     State m_state = State::Untried;
+    QString m_whyReadOnly;
     QString m_notice;
 };

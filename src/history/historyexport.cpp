@@ -5,22 +5,23 @@
 
 #include <QDateTime>
 
-#include <algorithm>
-
 namespace HistoryExport {
 
-QByteArray csv(HistoryDatabase &database)
+QByteArray csv(HistoryDatabase &database, const std::optional<QSet<qint64>> &leftOut)
 {
     QString text = QStringLiteral("finished,subject,level,question,stone,score,most\r\n");
-    if (!database.open())
+    if (!leftOut || !database.open())
         return text.toUtf8();
     const RuneCatalogue &catalogue = loadRuneCatalogue();
     QSqlQuery query(HistorySql::connection(database));
     query.setForwardOnly(true);
     query.exec(QStringLiteral("SELECT t.finished, t.subject, t.level, a.question, a.stone, "
-                              "a.score FROM answer a JOIN test t ON t.id = a.test "
+                              "a.score, t.id FROM answer a JOIN test t ON t.id = a.test "
                               "ORDER BY t.finished, t.id, a.question"));
     while (query.next()) {
+        const int stone = query.value(4).toInt();
+        if (leftOut->contains(query.value(6).toLongLong()) || stone < 0 || stone >= StoneCount)
+            continue;
         const qint16 level = static_cast<qint16>(query.value(2).toInt());
         const QStringList fields{
             QDateTime::fromMSecsSinceEpoch(query.value(0).toLongLong(), Qt::UTC)
@@ -29,7 +30,7 @@ QByteArray csv(HistoryDatabase &database)
                                                                  : QStringLiteral("Keywords"),
             level == QuizSetup::Advanced ? QStringLiteral("Advanced") : QStringLiteral("Beginner"),
             query.value(3).toString(),
-            csvField(catalogue.stoneNames.at(std::clamp(query.value(4).toInt(), 0, StoneCount))),
+            csvField(catalogue.stoneNames.at(stone)),
             query.value(5).toString(),
             QString::number(QuizRules::requiredTicks(level))};
         text += fields.join(QLatin1Char(',')) + QStringLiteral("\r\n");

@@ -2,11 +2,15 @@
 
 #include "historyrecords.h"
 
+#include <QSet>
+
 #include <optional>
 
 class HistoryDatabase;
 
 // What the Progress window reads from the history. A history that cannot be read reads as empty.
+// Nothing read is trusted: a test holding a value no recording writes (a history edited by hand)
+// is left out of every view, and told once.
 class HistoryQueries
 {
 public:
@@ -21,6 +25,13 @@ public:
     // The whole test, for its review.
     std::optional<AnswerSheet> sheet(qint64 testId);
 
+    // The tests every view leaves out, looked for once a run; none when they cannot be looked
+    // for, and the history is then not read at all.
+    std::optional<QSet<qint64>> damagedTests();
+    // After the history was emptied: nothing in it is damaged any more.
+    void forgotten() { m_damaged = QSet<qint64>(); }
+
 private:
     HistoryDatabase &m_database;
+    std::optional<QSet<qint64>> m_damaged;
 };

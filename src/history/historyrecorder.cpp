@@ -1,11 +1,42 @@
 #include "historyrecorder.h"
 
 #include "historysql.h"
+#include "platform/detail.h"
 #include "quiz/quizrules.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 
 namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("HistoryRecorder", text);
+}
+
+// Why a test was not recorded, and what becomes of the history and the next test.
+QString notRecorded(const QSqlError &error)
+{
+    const QString kept = tr("The history still holds every test recorded before.");
+    switch (HistorySql::code(error)) {
+    case HistorySql::Full:
+        return tr("This test could not be recorded in the history of your tests: the disk is "
+                  "full.\n\n%1 Make room on the disk, and the next test is recorded again.")
+            .arg(kept);
+    case HistorySql::ReadOnly:
+        return tr("This test could not be recorded in the history of your tests: its file can "
+                  "no longer be written, perhaps because its folder or the disk was made "
+                  "read-only.\n\n%1")
+            .arg(kept);
+    case HistorySql::Corrupt:
+    case HistorySql::NotADatabase:
+        return tr("This test could not be recorded in the history of your tests: the file is "
+                  "damaged.\n\nStart Orlendra again: a damaged history is moved aside, and a "
+                  "new one begins.");
+    default:
+        return tr("This test could not be recorded in the history of your tests.\n\n%1").arg(kept);
+    }
+}
 
 QString toJson(const QJsonArray &array)
 {
@@ -20,7 +51,8 @@ HistoryRecorder::HistoryRecorder(HistoryDatabase &database)
 
 bool HistoryRecorder::record(const AnswerSheet &sheet, const QDateTime &finished)
 {
-    if (!m_database.open())
+    // A history that can only be read said so once, when it was opened.
+    if (!m_database.writable())
         return false;
     QSqlDatabase db = HistorySql::connection(m_database);
     QSqlError error;
@@ -80,11 +112,7 @@ bool HistoryRecorder::record(const AnswerSheet &sheet, const QDateTime &finished
     db.rollback();
     // Phrases added by the test that was rolled back are gone again.
     m_phrases.clear();
-    m_database.tell(
-        QStringLiteral("This test could not be recorded in the history of your tests: %1.\n\n"
-                       "The history still holds every test recorded before.")
-            .arg(HistorySql::code(error) == HistorySql::Full ? QStringLiteral("the disk is full")
-                                                             : error.text()));
+    m_database.tell(withDetail(notRecorded(error), error.text()));
     return false;
 }
 
@@ -118,16 +146,33 @@ bool HistoryRecorder::forget()
 {
     if (!m_database.open())
         return false;
+    if (!m_database.writable()) {
+        m_database.tell(tr("The history could not be emptied: %1. Every test is still in it.")
+                            .arg(m_database.whyReadOnly()));
+        return false;
+    }
     QSqlDatabase db = HistorySql::connection(m_database);
     QSqlQuery query(db);
     bool done = db.transaction();
     for (const char *table : {"answer", "test", "stone_tally", "phrase"})
         done = done && query.exec(QStringLiteral("DELETE FROM %1").arg(QLatin1String(table)));
     m_phrases.clear();
-    if (done && db.commit())
+    if (done && db.commit()) {
+        // What was forgotten leaves the disk too, not just the history: the freed pages would
+        // keep the old answers in the file, and its size, until they were written over. Should
+        // this fail, the history is empty all the same.
+        query.exec(QStringLiteral("VACUUM"));
+        query.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
         return true;
-    m_database.tell(
-        QStringLiteral("The history could not be emptied: %1.").arg(db.lastError().text()));
+    }
+    const QSqlError error = done ? db.lastError() : query.lastError();
     db.rollback();
+    m_database.tell(withDetail(HistorySql::code(error) == HistorySql::Full
+                                   ? tr("The history could not be emptied: the disk is full. "
+                                        "Every test is still in it; make room on the disk and "
+                                        "try again.")
+                                   : tr("The history could not be emptied. Every test is still "
+                                        "in it; try again."),
+                               error.text()));
     return false;
 }

@@ -20,18 +20,26 @@ public:
     // The Qt SQL connection, once open; empty before. For tools and tests that look inside.
     QString connectionName() const { return m_database.connectionName(); }
     bool open() { return m_database.open(); }
+    // Why new tests are not being kept while the history can only be read, otherwise empty.
+    QString whyReadOnly() const { return m_database.whyReadOnly(); }
 
     bool record(const AnswerSheet &sheet, const QDateTime &finished)
     {
         return m_recorder.record(sheet, finished);
     }
-    bool forget() { return m_recorder.forget(); }
+    bool forget()
+    {
+        if (!m_recorder.forget())
+            return false;
+        m_queries.forgotten();
+        return true;
+    }
 
     QList<PastTest> pastTests() { return m_queries.pastTests(); }
     QList<StoneTally> stones() { return m_queries.stones(); }
     std::optional<AnswerSheet> sheet(qint64 testId) { return m_queries.sheet(testId); }
 
-    QByteArray csv() { return HistoryExport::csv(m_database); }
+    QByteArray csv() { return HistoryExport::csv(m_database, m_queries.damagedTests()); }
 
     QString takeNotice() { return m_database.takeNotice(); }
 

@@ -162,6 +162,11 @@ ProgressWindow::ProgressWindow(Platform &platform, HistoryStore &history, QWidge
     m_forget =
         commandButton(QStringLiteral("&Forget History..."), QStringLiteral("cmdForget"), this);
     QPushButton *close = commandButton(QStringLiteral("Close"), QStringLiteral("cmdClose"), this);
+    m_notKept = new QLabel(this);
+    m_notKept->setObjectName(QStringLiteral("lblNotKept"));
+    m_notKept->setTextFormat(Qt::PlainText);
+    m_notKept->setWordWrap(true);
+    m_notKept->hide();
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_chart, 3);
@@ -175,6 +180,7 @@ ProgressWindow::ProgressWindow(Platform &platform, HistoryStore &history, QWidge
     lists->addLayout(stonesColumn, 4);
     lists->addLayout(testsColumn, 3);
     layout->addLayout(lists, 4);
+    layout->addWidget(m_notKept);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_study);
     buttons->addStretch(1);
@@ -211,7 +217,12 @@ void ProgressWindow::reload()
                             : QStringLiteral("Finish a test first: the stones to study are "
                                              "the ones your tests show to be weakest"));
     m_export->setEnabled(any);
-    m_forget->setEnabled(any);
+    const QString readOnly = m_history.whyReadOnly();
+    m_notKept->setText(readOnly.isEmpty() ? QString()
+                                          : tr("New tests are not being kept: %1.").arg(readOnly));
+    m_notKept->setVisible(!readOnly.isEmpty());
+    // What cannot be written cannot be emptied either.
+    m_forget->setEnabled(any && readOnly.isEmpty());
     QTimer::singleShot(0, this, &ProgressWindow::tellNotice);
 }
 
