@@ -348,15 +348,11 @@ void HistoryTest::damagedValues_data()
     };
     QTest::newRow("a stone past the last") << answer("stone = 99", 3);
     QTest::newRow("a stone before the first") << answer("stone = -5", 24);
-    QTest::newRow("a stone by name") << answer("stone = 'Fehu'", 1);
     QTest::newRow("a meaning kind past the last") << answer("faces = '[3]'", 2);
     QTest::newRow("an option too few") << answer("options = json_remove(options, '$[0]')", 5);
-    QTest::newRow("an option not kept") << answer("options = json_set(options, '$[1]', 9999)", 6);
     QTest::newRow("a tick not 0 or 1") << answer("ticked = '00200'", 7);
-    QTest::newRow("a question above its level") << answer("score = 2", 8);
     QTest::newRow("a question gone") << "DELETE FROM answer WHERE test = 1 AND question = 9";
     QTest::newRow("most 0") << "UPDATE test SET most = 0 WHERE id = 1";
-    QTest::newRow("a score above most") << "UPDATE test SET score = 25 WHERE id = 1";
     QTest::newRow("a level past the last") << "UPDATE test SET level = 2 WHERE id = 1";
     QTest::newRow("a subject past the last") << "UPDATE test SET subject = 2 WHERE id = 1";
 }
@@ -368,13 +364,11 @@ void HistoryTest::damagedValues()
     QFETCH(QString, edit);
     QTemporaryDir folder;
     RandomEngine engine(18);
-    const QDateTime monday(QDate(2026, 1, 5), QTime(3, 4, 5), Qt::UTC);
     {
         HistoryStore store(folder.path());
-        QVERIFY(
-            store.record(takeTest(QuizSubject::Meanings, QuizSetup::Beginner, {}, engine), monday));
-        QVERIFY(store.record(takeTest(QuizSubject::Keywords, QuizSetup::Beginner, {}, engine),
-                             monday.addDays(1)));
+        for (const QuizSubject subject : {QuizSubject::Meanings, QuizSubject::Keywords})
+            QVERIFY(store.record(takeTest(subject, QuizSetup::Beginner, {}, engine),
+                                 QDateTime::currentDateTimeUtc()));
         QSqlQuery query(QSqlDatabase::database(store.connectionName()));
         QVERIFY2(query.exec(edit) && query.numRowsAffected() == 1,
                  qPrintable(query.lastError().text()));
@@ -414,7 +408,6 @@ void HistoryTest::readOnlyHistory()
     RandomEngine engine(18);
     const AnswerSheet sheet = takeTest(QuizSubject::Keywords, QuizSetup::Beginner, {}, engine);
     QVERIFY(HistoryStore(data.path()).record(sheet, QDateTime::currentDateTimeUtc()));
-    line = line.arg(QDir::toNativeSeparators(data.path()));
     QVERIFY(asOrdinaryUser({data.path(), path}, [&] {
         if (!QFile::setPermissions(folder ? data.path() : path, QFile::ReadOwner | QFile::ExeOwner))
             return false;
@@ -422,14 +415,11 @@ void HistoryTest::readOnlyHistory()
         ScriptedPlatform platform;
         ProgressWindow progress(platform, store);
         progress.reload();
-        const bool shown = progress.pastTestsList()->model()->rowCount() == 1 &&
-                           progress.notKeptLine()->isVisibleTo(&progress) &&
-                           progress.notKeptLine()->text() == line;
-        const bool kept = store.record(sheet, QDateTime::currentDateTimeUtc()) || store.forget() ||
-                          store.pastTests().size() != 1;
-        if (!shown || kept)
-            qWarning("Told: %s", qPrintable(progress.notKeptLine()->text()));
-        return shown && !kept;
+        return progress.pastTestsList()->model()->rowCount() == 1 &&
+               progress.notKeptLine()->isVisibleTo(&progress) &&
+               progress.notKeptLine()->text() == line.arg(QDir::toNativeSeparators(data.path())) &&
+               !store.record(sheet, QDateTime::currentDateTimeUtc()) &&
+               store.pastTests().size() == 1;
     }));
     QVERIFY(
         QFile::setPermissions(data.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
@@ -546,16 +536,14 @@ void HistoryTest::progressWindow()
     const QList<QByteArray> lines = exported.readAll().split('\n');
     QCOMPARE(lines.size(), 1 + 48 + 1);
     QCOMPARE(lines[0], QByteArray("finished,subject,level,question,stone,score,most\r"));
-    // A device is written as named; its trouble is told in words a learner can act on, and the
-    // system's own only as a detail.
+    // A device is written as named; trouble is told in our words, the system's only as a detail.
     const QString device = data.filePath(QStringLiteral("full"));
     QVERIFY(linkToAFullDisk(device));
     run.platform.saveNames << device;
-    const qsizetype told = run.platform.messages.size();
+    run.platform.messages.clear();
     QTest::mouseClick(progress->findChild<QPushButton *>(QStringLiteral("cmdExport")),
                       Qt::LeftButton);
-    QCOMPARE(run.platform.messages.size(), told + 1);
-    QCOMPARE(run.platform.messages.last().text,
+    QCOMPARE(run.platform.messages.value(0).text,
              QStringLiteral("The history could not be exported to %1.\nThere is not enough room "
                             "for it there. Make room on the disk, or save it somewhere else.\n\n"
                             "Any file of that name still holds what it held before.\n\n"
