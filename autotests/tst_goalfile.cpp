@@ -222,9 +222,9 @@ void GoalFileTest::save_keepsTheGoalEditable()
     QVERIFY(!GoalFile::load(path).tooLarge);
     const QByteArray saved = readAll(path);
     QVERIFY(GoalFile::save(path, QString(GoalFile::largestEditableFile - 1, u'\n'))
-                .contains(QLatin1String("1 MiB")));
+                .reason.contains(QLatin1String("1 MiB")));
     QVERIFY(GoalFile::save(path, QString(GoalFile::longestEditableLine + 1, u'x'))
-                .contains(QLatin1String("30,000 characters")));
+                .reason.contains(QLatin1String("30,000 characters")));
     QCOMPARE(readAll(path), saved);
 }
 

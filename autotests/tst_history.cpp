@@ -5,6 +5,8 @@
 #include "ordinaryuser.h"
 #include "progress/progresswindow.h"
 #include "quiz/quizsession.h"
+#include "quizscreens/reviewwindow.h"
+#include "scriptedplatform.h"
 #include "studyfixture.h"
 
 #include <QAbstractItemModel>
@@ -12,11 +14,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTableView>
@@ -127,6 +131,10 @@ private slots:
     void badFiles_data();
     void badFiles();
     void killedAnyMoment_data();
+    void damagedValues_data();
+    void damagedValues();
+    void readOnlyHistory_data();
+    void readOnlyHistory();
     void killedAnyMoment();
     void earlierHistoryScheduled();
     void backupRotation_data();
@@ -193,12 +201,26 @@ void HistoryTest::store()
     qint64 kept = 2;
     while (kept < 20 && store.record(first, monday.addDays(2)))
         ++kept;
-    QVERIFY(store.takeNotice().contains(QStringLiteral("the disk is full")));
+    // Told in words a learner can act on; the database's own only as a detail.
+    const QString told = store.takeNotice();
+    QVERIFY2(told.startsWith(QStringLiteral(
+                 "This test could not be recorded in the history of your tests: the disk is "
+                 "full.\n\nThe history still holds every test recorded before. Make room on the "
+                 "disk, and the next test is recorded again.\n\nDetails: ")),
+             qPrintable(told));
     QCOMPARE(store.pastTests().size(), kept);
     QCOMPARE(number(connection, QStringLiteral("SELECT count(*) FROM answer")), kept * 24);
 
     number(connection, QStringLiteral("PRAGMA max_page_count = 1000000"));
+    // What is forgotten leaves the disk: the file is no larger than a new history's.
+    const auto onDisk = [](const QString &in) {
+        const QString file = QDir(in).filePath(HistoryDatabase::fileName);
+        return QFileInfo(file).size() + QFileInfo(file + QStringLiteral("-wal")).size();
+    };
+    QTemporaryDir empty;
+    QVERIFY(HistoryStore(empty.path()).open());
     QVERIFY(store.forget());
+    QCOMPARE_LE(onDisk(folder.path()), onDisk(empty.path()));
     QVERIFY(store.pastTests().isEmpty());
     QCOMPARE(store.stones()[0].asked(), 0);
 
@@ -270,12 +292,15 @@ void HistoryTest::badFiles_data()
     QTest::addColumn<QString>("told");    // part of what the user hears
 
     QTest::newRow("damaged") << "damaged" << true << true << "is damaged";
+    QTest::newRow("damaged past its first page")
+        << "damaged inside" << true << true << "is damaged";
     QTest::newRow("foreign") << "foreign" << true << true << "is not a history of Orlendra's";
     QTest::newRow("version 0, brought up to date") << "empty" << true << false << "";
     QTest::newRow("written by a newer program") << "newer" << false << false << "a newer Orlendra";
     QTest::newRow("a folder") << "folder" << false << false << "is a folder";
     QTest::newRow("a read-only file") << "read-only file" << false << false << "cannot be written";
-    QTest::newRow("a read-only folder") << "read-only folder" << false << false << "unable to open";
+    QTest::newRow("a read-only folder")
+        << "read-only folder" << false << false << "cannot be written";
 }
 
 // Whatever stands in the history's place, tests go on; what is wrong is told once.
@@ -292,6 +317,20 @@ void HistoryTest::badFiles()
     if (place == QLatin1String("damaged")) {
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(QByteArray("Not a database at all, only words.\n").repeated(200));
+        file.close();
+    } else if (place == QLatin1String("damaged inside")) {
+        RandomEngine engine(18);
+        {
+            HistoryStore store(folder.path());
+            for (int test = 0; test < 3; ++test)
+                QVERIFY(
+                    store.record(takeTest(QuizSubject::Meanings, QuizLevel::Advanced, {}, engine),
+                                 QDateTime::currentDateTimeUtc()));
+        }
+        // Without a backup, nothing is offered in its place.
+        QVERIFY(QDir(folder.filePath(QStringLiteral("backups"))).removeRecursively());
+        QVERIFY(file.open(QIODevice::ReadWrite) && file.size() > 16384 && file.seek(4096));
+        file.write(QByteArray(16384 - 4096, 'x'));
         file.close();
     } else if (place == QLatin1String("folder")) {
         QVERIFY(QDir(folder.path()).mkdir(HistoryDatabase::fileName));
@@ -355,6 +394,93 @@ void HistoryTest::badFiles()
         QCOMPARE(again.pastTests().size(), 2);
         QCOMPARE(number(again.connectionName(), QStringLiteral("PRAGMA user_version")), 2);
     }
+}
+
+void HistoryTest::damagedValues_data()
+{
+    QTest::addColumn<QString>("edit"); // of the first test, a meanings test at Beginner
+    const auto answer = [](const char *change, int question) {
+        return QStringLiteral("UPDATE answer SET %1 WHERE test = 1 AND question = %2")
+            .arg(QLatin1String(change))
+            .arg(question);
+    };
+    QTest::newRow("a stone past the last") << answer("stone = 99", 3);
+    QTest::newRow("a stone before the first") << answer("stone = -5", 24);
+    QTest::newRow("a meaning kind past the last") << answer("faces = '[3]'", 2);
+    QTest::newRow("an option too few") << answer("options = json_remove(options, '$[0]')", 5);
+    QTest::newRow("a tick not 0 or 1") << answer("ticked = '00200'", 7);
+    QTest::newRow("a question gone") << "DELETE FROM answer WHERE test = 1 AND question = 9";
+    QTest::newRow("most 0") << "UPDATE test SET most = 0 WHERE id = 1";
+    QTest::newRow("a level past the last") << "UPDATE test SET level = 2 WHERE id = 1";
+    QTest::newRow("a subject past the last") << "UPDATE test SET subject = 2 WHERE id = 1";
+}
+
+// A history edited by hand: a test holding an impossible value is left out of every view, and
+// told once.
+void HistoryTest::damagedValues()
+{
+    QFETCH(QString, edit);
+    QTemporaryDir folder;
+    RandomEngine engine(18);
+    {
+        HistoryStore store(folder.path());
+        for (const QuizSubject subject : {QuizSubject::Meanings, QuizSubject::Keywords})
+            QVERIFY(store.record(takeTest(subject, QuizLevel::Beginner, {}, engine),
+                                 QDateTime::currentDateTimeUtc()));
+        QSqlQuery query(QSqlDatabase::database(store.connectionName()));
+        QVERIFY2(query.exec(edit) && query.numRowsAffected() == 1,
+                 qPrintable(query.lastError().text()));
+    }
+    HistoryStore store(folder.path());
+    const QList<PastTest> tests = store.pastTests();
+    QCOMPARE(tests.size(), 1);
+    QCOMPARE(tests[0].subject, QuizSubject::Keywords);
+    QCOMPARE(store.takeNotice(), QStringLiteral("1 test in the history is damaged and not shown."));
+    QVERIFY(!store.sheet(1));
+    QVERIFY(store.sheet(tests[0].id));
+    int asked = 0;
+    for (const StoneTally &tally : store.stones())
+        asked += tally.asked();
+    QCOMPARE(asked, QuestionCount);
+    QCOMPARE(QString::fromUtf8(store.csv()).count(QStringLiteral("\r\n")), 1 + QuestionCount);
+    QCOMPARE(store.takeNotice(), QString());
+}
+
+void HistoryTest::readOnlyHistory_data()
+{
+    QTest::addColumn<bool>("folder");  // the folder cannot be written, otherwise the file
+    QTest::addColumn<QString>("line"); // in Progress, %1 the history's folder
+    QTest::newRow("a read-only file")
+        << false << "New tests are not being kept: %1/history.sqlite cannot be written.";
+    QTest::newRow("a read-only folder")
+        << true << "New tests are not being kept: the folder %1 cannot be written.";
+}
+
+// A history that can only be read is still shown, with a line saying why new tests are not kept.
+void HistoryTest::readOnlyHistory()
+{
+    QFETCH(bool, folder);
+    QFETCH(QString, line);
+    QTemporaryDir data;
+    const QString path = QDir(data.path()).filePath(HistoryDatabase::fileName);
+    RandomEngine engine(18);
+    const AnswerSheet sheet = takeTest(QuizSubject::Keywords, QuizLevel::Beginner, {}, engine);
+    QVERIFY(HistoryStore(data.path()).record(sheet, QDateTime::currentDateTimeUtc()));
+    QVERIFY(asOrdinaryUser({data.path(), path}, [&] {
+        if (!QFile::setPermissions(folder ? data.path() : path, QFile::ReadOwner | QFile::ExeOwner))
+            return false;
+        HistoryStore store(data.path());
+        ScriptedPlatform platform;
+        ProgressWindow progress(platform, store);
+        progress.reload();
+        return progress.pastTestsList()->model()->rowCount() == 1 &&
+               progress.notKeptLine()->isVisibleTo(&progress) &&
+               progress.notKeptLine()->text() == line.arg(QDir::toNativeSeparators(data.path())) &&
+               !store.record(sheet, QDateTime::currentDateTimeUtc()) &&
+               store.pastTests().size() == 1;
+    }));
+    QVERIFY(
+        QFile::setPermissions(data.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
 }
 
 void HistoryTest::killedAnyMoment_data()

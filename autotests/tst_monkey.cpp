@@ -205,7 +205,7 @@ void MonkeyTest::initTestCase()
     // A folder where a result file is asked for, to be refused with a message.
     QVERIFY(QDir().mkpath(m_results + QStringLiteral("/folder.txt")));
     m_platform.answerer = [this](const ScriptedPlatform::Message &message) {
-        if (message.buttons == Platform::Buttons::YesNo)
+        if (message.buttons != Platform::Buttons::Ok)
             return chance(50) ? Platform::Answer::Yes : Platform::Answer::No;
         return Platform::Answer::Ok;
     };

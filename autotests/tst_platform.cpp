@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -91,7 +92,7 @@ void PlatformTest::realMessageBox_data()
     QTest::addColumn<Platform::Icon>("icon");
     QTest::addColumn<Platform::Buttons>("buttons");
     QTest::addColumn<Platform::Answer>("defaultAnswer");
-    QTest::addColumn<QString>("action"); // "Enter", "Escape" or "Yes" (clicked)
+    QTest::addColumn<QString>("action"); // keys pressed in turn, or "Yes" (clicked)
     QTest::addColumn<QMessageBox::Icon>("shownIcon");
     QTest::addColumn<QMessageBox::StandardButtons>("shownButtons");
     QTest::addColumn<QMessageBox::StandardButton>("shownDefault");
@@ -114,6 +115,16 @@ void PlatformTest::realMessageBox_data()
                                      << M::Information << (M::Yes | M::No) << M::No << A::No;
     QTest::newRow("No first, Yes clicked") << I::Information << yesNo << A::No << "Yes"
                                            << M::Information << (M::Yes | M::No) << M::No << A::Yes;
+    // Before something is lost for good, only a deliberate act answers Yes; No is the default
+    // whatever is asked for.
+    const auto destructive = Platform::Buttons::YesNoDestructive;
+    for (const auto &[action, answer] :
+         {std::pair{"Enter", A::No}, std::pair{"Y", A::No}, std::pair{"Alt+Y", A::Yes},
+          std::pair{"Yes", A::Yes}, std::pair{"Tab, Space", A::Yes}}) {
+        QTest::addRow("destructive, %s", action)
+            << I::Warning << destructive << A::Yes << action << M::Warning << (M::Yes | M::No)
+            << M::No << answer;
+    }
 }
 
 void PlatformTest::realMessageBox()
@@ -131,6 +142,7 @@ void PlatformTest::realMessageBox()
     // The box is modal: note what it shows once it is up, then answer it as a user would.
     QString title;
     QString text;
+    bool plain = false;
     bool selectable = false;
     QMessageBox::Icon shown = QMessageBox::NoIcon;
     QMessageBox::StandardButtons offered;
@@ -142,6 +154,7 @@ void PlatformTest::realMessageBox()
             return;
         title = box->windowTitle();
         text = box->text();
+        plain = box->findChild<QLabel *>("qt_msgbox_label")->textFormat() == Qt::PlainText;
         selectable = box->textInteractionFlags().testFlag(Qt::TextSelectableByMouse);
         shown = box->icon();
         offered = box->standardButtons();
@@ -150,18 +163,23 @@ void PlatformTest::realMessageBox()
                 defaults << box->standardButton(button);
             spoken << button->accessibleDescription();
         }
-        if (action == QLatin1String("Enter"))
-            QTest::keyClick(box, Qt::Key_Return);
-        else if (action == QLatin1String("Escape"))
-            QTest::keyClick(box, Qt::Key_Escape);
-        else
+        // A button's shortcut works in the active window only.
+        QVERIFY(QTest::qWaitForWindowActive(box));
+        const QKeySequence keys(action);
+        for (int key = 0; action != QLatin1String("Yes") && key < keys.count(); ++key)
+            QTest::keyClick(box->focusWidget(), keys[key].key(), keys[key].keyboardModifiers());
+        if (action == QLatin1String("Yes"))
             box->button(QMessageBox::Yes)->click();
+        // A button pressed by its letter answers a moment later; keys that do not answer are
+        // followed by Escape.
+        QTimer::singleShot(300, box, [box] { QTest::keyClick(box, Qt::Key_Escape); });
     });
-    const Platform::Answer given =
-        platform.message(nullptr, QStringLiteral("First line\rsecond line"), icon, buttons,
-                         defaultAnswer, QStringLiteral("Heard"));
+    const Platform::Answer given = platform.message(
+        nullptr, QStringLiteral("First <b>line</b>\r<a href=\"https://example.org\">second</a>"),
+        icon, buttons, defaultAnswer, QStringLiteral("Heard"));
     QCOMPARE(title, QStringLiteral("Orlendra"));
-    QCOMPARE(text, QStringLiteral("First line\nsecond line"));
+    QCOMPARE(text, QStringLiteral("First <b>line</b>\n<a href=\"https://example.org\">second</a>"));
+    QVERIFY(plain);
     QVERIFY(selectable);
     QCOMPARE(shown, shownIcon);
     QCOMPARE(offered, shownButtons);
@@ -217,6 +235,7 @@ void PlatformTest::realClipboard_clearsOnlyOurs()
     QCOMPARE(clipboard->text(), cleared ? QString() : copied);
 }
 
+// A name without a suffix gets the filter's, unless it names a file that is there.
 void PlatformTest::realSaveDialog_opensInDocumentsThenWhereLastUsed()
 {
     QTemporaryDir home;
@@ -224,20 +243,32 @@ void PlatformTest::realSaveDialog_opensInDocumentsThenWhereLastUsed()
     const auto restore = qScopeGuard([&] { qputenv("HOME", realHome); });
     qputenv("HOME", QFile::encodeName(home.path()));
     QVERIFY(QDir(home.path()).mkdir(QStringLiteral("Documents")));
+    QVERIFY(QFile(home.filePath(QStringLiteral("notes"))).open(QIODevice::WriteOnly));
     QtPlatform platform(home.filePath(QStringLiteral("orlendra.lock")));
-    const QString chosen = home.filePath(QStringLiteral("result.txt"));
     QStringList openedIn;
-    for (int time = 0; time < 2; ++time) {
+    QString asked;
+    for (const auto &[typed, saved] :
+         {std::pair{"result", "result.txt"}, std::pair{"notes", "notes"}}) {
         QTimer::singleShot(0, this, [&] {
             if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
                 openedIn << dialog->directory().absolutePath();
-                dialog->selectFile(chosen);
+                // It asks before replacing a file, in a box of its own.
+                QTimer::singleShot(0, this, [&] {
+                    if (auto *box =
+                            qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                        asked += box->text();
+                        box->button(QMessageBox::Yes)->click();
+                    }
+                });
+                dialog->selectFile(home.filePath(typed));
                 QMetaObject::invokeMethod(dialog, &QDialog::accept);
             }
         });
-        QCOMPARE(platform.saveFileName(nullptr, QStringLiteral("Text file (*.txt)")), chosen);
+        QCOMPARE(platform.saveFileName(nullptr, QStringLiteral("Text file (*.txt)")),
+                 home.filePath(saved));
     }
     QCOMPARE(openedIn, QStringList({home.filePath(QStringLiteral("Documents")), home.path()}));
+    QCOMPARE(asked, QStringLiteral("notes already exists.\nDo you want to replace it?"));
 }
 
 void PlatformTest::realBrowser_saysWhetherItTookThePage()
@@ -391,25 +422,32 @@ void PlatformTest::lockInTheSharedTemporaryFolder_isPerUser()
 void PlatformTest::fileSaving_replace_data()
 {
     QTest::addColumn<QString>("place"); // what stands at the path, or in the way
-    QTest::addColumn<bool>("saved");
-    QTest::newRow("a new file") << "nothing" << true;
-    QTest::newRow("a longer file replaced") << "file" << true;
+    QTest::addColumn<bool>("longer");   // the new text is longer than the old
+    QTest::addColumn<QString>("told");  // how the reason begins; empty: saved
+    const QString room = "There is not enough room for it there.";
+    const QString noFolder = "The folder to keep it in does not exist.";
+    QTest::newRow("a new file") << "nothing" << false << "";
+    QTest::newRow("a longer file replaced") << "file" << false << "";
     // No new file can be made beside it, so the file itself is written.
-    QTest::newRow("a read-only folder") << "read-only folder" << true;
-    QTest::newRow("a read-only folder and file") << "read-only file" << false;
-    QTest::newRow("the disk is full") << "full disk" << false;
-    QTest::newRow("a missing folder") << "missing folder" << false;
-    QTest::newRow("a file in the folder's place") << "file for folder" << false;
-    QTest::newRow("a folder at the path") << "folder" << false;
-    QTest::newRow("a link to /dev/full") << "device" << false;
+    QTest::newRow("a read-only folder") << "read-only folder" << false << "";
+    QTest::newRow("a read-only folder, longer") << "read-only folder" << true << "";
+    QTest::newRow("the same on a full disk") << "read-only folder, full disk" << true << room;
+    QTest::newRow("a read-only folder and file") << "read-only file" << false << "You may not";
+    QTest::newRow("the disk is full") << "full disk" << true << room;
+    QTest::newRow("a missing folder") << "missing folder" << false << noFolder;
+    QTest::newRow("a file in the folder's place") << "file for folder" << false << noFolder;
+    QTest::newRow("a folder at the path") << "folder" << false << "A folder of that name";
+    QTest::newRow("a link to /dev/full") << "device" << false << room;
     // Refused at once: writing would wait for a reader.
-    QTest::newRow("a named pipe") << "pipe" << false;
+    QTest::newRow("a named pipe") << "pipe" << false << "It is neither a file nor a device.";
 }
 
 void PlatformTest::fileSaving_replace()
 {
     QFETCH(QString, place);
-    QFETCH(bool, saved);
+    QFETCH(bool, longer);
+    QFETCH(QString, told);
+    const bool saved = told.isEmpty();
     const auto is = [&place](const char *what) { return place == QLatin1String(what); };
     const bool readOnly = place.startsWith(QLatin1String("read-only"));
     QTemporaryDir folder;
@@ -418,7 +456,7 @@ void PlatformTest::fileSaving_replace()
                          : is("file for folder") ? at + QStringLiteral("/new.txt")
                                                  : at;
     const QByteArray old("a much longer old text\r\n");
-    const QByteArray content("new\r\n");
+    const QByteArray content(longer ? "new, and longer than the old one was\r\n" : "new\r\n");
     QFile file(at);
     if (is("folder")) {
         QVERIFY(QDir(folder.path()).mkdir(at));
@@ -441,10 +479,13 @@ void PlatformTest::fileSaving_replace()
     };
     const QStringList before = entries();
     const FileSaving::PathKind kind = FileSaving::pathKind(at);
-    const auto save = [&] { return FileSaving::replace(path, content).isEmpty() == saved; };
-    QVERIFY(readOnly          ? asOrdinaryUser({folder.path(), at}, save)
-            : is("full disk") ? onAFullDisk(save)
-                              : save());
+    const std::function<bool()> save = [&] {
+        const FileSaving::Failure failure = FileSaving::replace(path, content);
+        return saved ? failure.isEmpty() : failure.reason.startsWith(told);
+    };
+    const bool fullDisk = place.endsWith(QLatin1String("full disk"));
+    const std::function<bool()> onTheDisk = [&] { return fullDisk ? onAFullDisk(save) : save(); };
+    QVERIFY(readOnly ? asOrdinaryUser({folder.path(), at}, onTheDisk) : onTheDisk());
     QVERIFY(QFile::setPermissions(folder.path(),
                                   QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     // Whatever stood at the path is still there as it was, unless it was saved over; nothing is

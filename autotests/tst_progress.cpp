@@ -1,4 +1,5 @@
 #include "catalogue/runecatalogue.h"
+#include "ordinaryuser.h"
 #include "progress/progresswindow.h"
 #include "quiz/quizsession.h"
 #include "quizscreens/reviewwindow.h"
@@ -6,6 +7,7 @@
 
 #include <QAbstractItemModel>
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -133,6 +135,19 @@ void ProgressTest::progressWindow()
     const QList<QByteArray> lines = exported.readAll().split('\n');
     QCOMPARE(lines.size(), 1 + 48 + 1);
     QCOMPARE(lines[0], QByteArray("finished,subject,level,question,stone,score,most,round\r"));
+    // A device is written as named; trouble is told in our words, the system's only as a detail.
+    const QString device = data.filePath(QStringLiteral("full"));
+    QVERIFY(linkToAFullDisk(device));
+    run.platform.saveNames << device;
+    run.platform.messages.clear();
+    QTest::mouseClick(progress->findChild<QPushButton *>(QStringLiteral("cmdExport")),
+                      Qt::LeftButton);
+    QCOMPARE(run.platform.messages.value(0).text,
+             QStringLiteral("The history could not be exported to %1.\nThere is not enough room "
+                            "for it there. Make room on the disk, or save it somewhere else.\n\n"
+                            "Any file of that name still holds what it held before.\n\n"
+                            "Details: No space left on device")
+                 .arg(QDir::toNativeSeparators(device)));
 
     // The weakest stones, walked without touching the study ticks.
     QVERIFY(progress->studyButton()->isEnabled());
@@ -148,6 +163,7 @@ void ProgressTest::progressWindow()
     // Forgetting asks, No by default.
     QPushButton *forget = progress->findChild<QPushButton *>(QStringLiteral("cmdForget"));
     QTest::mouseClick(forget, Qt::LeftButton);
+    QCOMPARE(run.platform.messages.last().buttons, Platform::Buttons::YesNoDestructive);
     QCOMPARE(run.platform.messages.last().defaultAnswer, Platform::Answer::No);
     QCOMPARE(tests->rowCount(), 2);
     run.platform.answers << Platform::Answer::Yes;

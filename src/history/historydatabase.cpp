@@ -1,14 +1,17 @@
 #include "historydatabase.h"
 
 #include "historysql.h"
+#include "platform/detail.h"
 #include "platform/filesaving.h"
 #include "scheduletables.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QUrl>
 
 #include <optional>
 
@@ -107,16 +110,25 @@ bool HistoryDatabase::openFile()
         giveUp(QStringLiteral("the SQLite driver of Qt is not installed"));
         return false;
     }
+    m_whyReadOnly.clear();
+    const bool folderWritable = QFileInfo(m_folder).isWritable();
     // Twice at most: a file moved aside leaves room for a fresh one.
     for (int attempt = 0; attempt < 2; ++attempt) {
+        // Why the file can only be read. Its tests are still shown; only new ones are not kept.
+        QString readOnly;
         switch (FileSaving::pathKind(m_path)) {
         case FileSaving::PathKind::Missing:
-            break;
-        case FileSaving::PathKind::File:
-            if (QFileInfo(m_path).isWritable())
+            if (folderWritable)
                 break;
-            giveUp(QStringLiteral("%1 cannot be written").arg(native(m_path)));
+            giveUp(tr("the folder %1 cannot be written").arg(native(m_folder)));
             return false;
+        case FileSaving::PathKind::File:
+            // SQLite writes its journal beside the file.
+            if (!QFileInfo(m_path).isWritable())
+                readOnly = tr("%1 cannot be written").arg(native(m_path));
+            else if (!folderWritable)
+                readOnly = tr("the folder %1 cannot be written").arg(native(m_folder));
+            break;
         case FileSaving::PathKind::Folder:
             giveUp(QStringLiteral("%1 is a folder").arg(native(m_path)));
             return false;
@@ -128,20 +140,41 @@ bool HistoryDatabase::openFile()
         static int opened = 0;
         m_connection = QStringLiteral("orlendra-history-%1").arg(++opened);
         QString why;
+        QString detail;
         {
             QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
             db.setDatabaseName(m_path);
             // Another program may hold the file for a while: the window must not wait on it.
-            db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=100"));
-            if (!db.open())
-                why = db.lastError().text();
+            QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=100");
+            if (!readOnly.isEmpty()) {
+                // Reading a file in a WAL journal takes an index beside it. Where none can be
+                // made, SQLite reads the file only when told that nobody changes it, which is
+                // so while nobody may write in its folder, unless a log of changes waits there.
+                const bool unchanging =
+                    !folderWritable && !QFile::exists(m_path + QStringLiteral("-wal"));
+                options += QStringLiteral(";QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI");
+                db.setDatabaseName(
+                    QUrl::fromLocalFile(m_path).toString(QUrl::FullyEncoded) +
+                    (unchanging ? QStringLiteral("?immutable=1") : QStringLiteral("?mode=ro")));
+            }
+            db.setConnectOptions(options);
+            if (!db.open()) {
+                why = tr("%1 cannot be opened").arg(native(m_path));
+                detail = db.lastError().text();
+            }
         }
         if (!why.isEmpty()) {
-            giveUp(why);
+            giveUp(why, detail);
             return false;
         }
-        switch (check(why)) {
+        switch (check(!readOnly.isEmpty(), why, detail)) {
         case Check::Ours:
+            m_whyReadOnly = readOnly;
+            if (!readOnly.isEmpty())
+                tell(tr("Orlendra cannot keep new tests in the history of your tests in this "
+                        "run: %1.\n\nYour tests work as always, and Progress still shows the "
+                        "tests recorded before.")
+                         .arg(readOnly));
             return true;
         case Check::Foreign:
             moveAside(QStringLiteral("is not a history of Orlendra's"));
@@ -164,7 +197,7 @@ bool HistoryDatabase::openFile()
             giveUp(QStringLiteral("%1 was written by a newer Orlendra").arg(native(m_path)));
             return false;
         case Check::Failed:
-            giveUp(why);
+            giveUp(why.isEmpty() ? readOnly : why, detail);
             return false;
         }
         if (m_state == State::Unusable)
@@ -174,7 +207,7 @@ bool HistoryDatabase::openFile()
     return false;
 }
 
-HistoryDatabase::Check HistoryDatabase::check(QString &why)
+HistoryDatabase::Check HistoryDatabase::check(bool readOnly, QString &why, QString &detail)
 {
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
     QSqlQuery query(db);
@@ -194,7 +227,8 @@ HistoryDatabase::Check HistoryDatabase::check(QString &why)
             return Check::Damaged;
         if (HistorySql::busy(query.lastError()))
             return Check::Busy;
-        why = query.lastError().text();
+        why = tr("%1 cannot be read").arg(native(m_path));
+        detail = query.lastError().text();
         return Check::Failed;
     }
     const bool ours = *id == ApplicationId;
@@ -202,6 +236,22 @@ HistoryDatabase::Check HistoryDatabase::check(QString &why)
         return Check::Foreign;
     if (*version > migrations().size())
         return Check::Newer;
+    // A file damaged past its first page opens as if whole; only reading every page tells.
+    if (!query.exec(QStringLiteral("PRAGMA quick_check(1)")) || !query.next()) {
+        const int code = HistorySql::code(query.lastError());
+        if (code == HistorySql::Corrupt || code == HistorySql::NotADatabase)
+            return Check::Damaged;
+        if (HistorySql::busy(query.lastError()))
+            return Check::Busy;
+        why = tr("%1 cannot be read").arg(native(m_path));
+        detail = query.lastError().text();
+        return Check::Failed;
+    }
+    if (query.value(0).toString() != QLatin1String("ok"))
+        return Check::Damaged;
+    // A file that cannot be written is read as it is, or not at all.
+    if (readOnly)
+        return *version == migrations().size() ? Check::Ours : Check::Failed;
     // Readers never wait for the writer, and a run killed half way leaves no torn test. In a WAL
     // journal, NORMAL keeps every committed test through a crash of the program and the file
     // whole through one of the machine, which may take the last test or two with it; waiting
@@ -211,7 +261,8 @@ HistoryDatabase::Check HistoryDatabase::check(QString &why)
         !query.exec(QStringLiteral("PRAGMA synchronous = NORMAL"))) {
         if (HistorySql::busy(query.lastError()))
             return Check::Busy;
-        why = QStringLiteral("%1 cannot be written").arg(native(m_path));
+        why = tr("%1 cannot be written").arg(native(m_path));
+        detail = query.lastError().text();
         return Check::Failed;
     }
     if (*version == migrations().size())
@@ -224,7 +275,8 @@ HistoryDatabase::Check HistoryDatabase::check(QString &why)
         return Check::Ours;
     if (HistorySql::busy(error))
         return Check::Busy;
-    why = error.text();
+    why = tr("%1 cannot be brought up to date").arg(native(m_path));
+    detail = error.text();
     return Check::Failed;
 }
 
@@ -290,15 +342,16 @@ void HistoryDatabase::moveAside(const QString &reason)
              .arg(native(m_path), reason, native(aside)));
 }
 
-void HistoryDatabase::giveUp(const QString &why)
+void HistoryDatabase::giveUp(const QString &why, const QString &detail)
 {
     closeFile();
     if (m_state == State::Unusable)
         return;
     m_state = State::Unusable;
-    tell(QStringLiteral("Orlendra cannot keep a history of your tests in this run: %1.\n\nYour "
-                        "tests work as always; they are just not recorded.")
-             .arg(why));
+    tell(withDetail(QStringLiteral("Orlendra cannot keep a history of your tests in this run: "
+                                   "%1.\n\nYour tests work as always; they are just not recorded.")
+                        .arg(why),
+                    detail));
 }
 
 void HistoryDatabase::tell(const QString &text)

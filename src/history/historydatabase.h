@@ -36,6 +36,10 @@ public:
     // damaged history waits for the user's word on the backup offered in its place.
     bool waiting() const { return m_state == State::Busy || m_state == State::Offering; }
     QString filePath() const { return m_path; }
+    // Why new tests are not being kept while the file can only be read (what it holds is still
+    // shown), otherwise empty.
+    QString whyReadOnly() const { return m_whyReadOnly; }
+    bool writable() { return open() && m_whyReadOnly.isEmpty(); }
     // The Qt SQL connection, once open; empty before.
     QString connectionName() const { return m_connection; }
 
@@ -67,17 +71,19 @@ private:
 
     bool openFile();
     void closeFile();
-    Check check(QString &why);
+    // `why` and `detail` say what failed, in the program's words and the driver's.
+    Check check(bool readOnly, QString &why, QString &detail);
     bool migrate(int from, QSqlError &error);
     QString asidePath() const;
     void moveAside(const QString &reason);
     void backUp(const QDateTime &now);
-    void giveUp(const QString &why);
+    void giveUp(const QString &why, const QString &detail = {});
 
     QString m_folder;
     QString m_path;
     QString m_connection;
     State m_state = State::Untried;
+    QString m_whyReadOnly;
     QString m_notice;
     std::optional<HistoryBackups::Backup> m_offered;
     std::function<QDateTime()> m_clock = &QDateTime::currentDateTimeUtc;

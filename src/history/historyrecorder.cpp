@@ -1,14 +1,49 @@
 #include "historyrecorder.h"
 
 #include "historysql.h"
+#include "platform/detail.h"
 #include "quiz/quizscoring.h"
 #include "scheduletables.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 
 #include <utility>
 
 namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("HistoryRecorder", text);
+}
+
+// Why a test or a practice round was not recorded, and what becomes of the history and the next
+// one.
+QString notRecorded(const QSqlError &error, bool practice)
+{
+    const QString what = practice ? tr("This practice round could not be recorded in the history "
+                                       "of your tests")
+                                  : tr("This test could not be recorded in the history of your "
+                                       "tests");
+    const QString kept = tr("The history still holds every test recorded before.");
+    switch (HistorySql::code(error)) {
+    case HistorySql::Full:
+        return tr("%1: the disk is full.\n\n%2 Make room on the disk, and the next test is "
+                  "recorded again.")
+            .arg(what, kept);
+    case HistorySql::ReadOnly:
+        return tr("%1: its file can no longer be written, perhaps because its folder or the disk "
+                  "was made read-only.\n\n%2")
+            .arg(what, kept);
+    case HistorySql::Corrupt:
+    case HistorySql::NotADatabase:
+        return tr("%1: the file is damaged.\n\nStart Orlendra again: a damaged history is moved "
+                  "aside, and a new one begins.")
+            .arg(what);
+    default:
+        return tr("%1.\n\n%2").arg(what, kept);
+    }
+}
 
 QString toJson(const QJsonArray &array)
 {
@@ -63,6 +98,9 @@ HistoryRecorder::Result HistoryRecorder::record(const Batch &batch, const QDateT
 {
     if (!m_database.open())
         return m_database.waiting() ? Result::Waiting : Result::Failed;
+    // A history that can only be read said so once, when it was opened.
+    if (!m_database.writable())
+        return Result::Failed;
     const Schedule before = schedule();
     Schedule after = before;
     QSqlDatabase db = HistorySql::connection(m_database);
@@ -136,15 +174,7 @@ HistoryRecorder::Result HistoryRecorder::record(const Batch &batch, const QDateT
     m_phrases.clear();
     if (HistorySql::busy(error))
         return Result::Waiting;
-    m_database.tell(
-        (batch.practice ? QStringLiteral("This practice round could not be recorded in the history "
-                                         "of your tests: %1.\n\nThe history still holds every "
-                                         "test recorded before.")
-                        : QStringLiteral("This test could not be recorded in the history of your "
-                                         "tests: %1.\n\nThe history still holds every test "
-                                         "recorded before."))
-            .arg(HistorySql::code(error) == HistorySql::Full ? QStringLiteral("the disk is full")
-                                                             : error.text()));
+    m_database.tell(withDetail(notRecorded(error, batch.practice), error.text()));
     return Result::Failed;
 }
 
@@ -181,6 +211,11 @@ bool HistoryRecorder::forget()
 {
     if (!m_database.open())
         return false;
+    if (!m_database.writable()) {
+        m_database.tell(tr("The history could not be emptied: %1. Every test is still in it.")
+                            .arg(m_database.whyReadOnly()));
+        return false;
+    }
     QSqlDatabase db = HistorySql::connection(m_database);
     QSqlQuery query(db);
     bool done = db.transaction();
@@ -191,10 +226,22 @@ bool HistoryRecorder::forget()
         done = done && query.exec(QStringLiteral("DELETE FROM %1").arg(table));
     m_phrases.clear();
     m_schedule.reset();
-    if (done && db.commit())
+    if (done && db.commit()) {
+        // What was forgotten leaves the disk too, not just the history: the freed pages would
+        // keep the old answers in the file, and its size, until they were written over. Should
+        // this fail, the history is empty all the same.
+        query.exec(QStringLiteral("VACUUM"));
+        query.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
         return true;
-    m_database.tell(
-        QStringLiteral("The history could not be emptied: %1.").arg(db.lastError().text()));
+    }
+    const QSqlError error = done ? db.lastError() : query.lastError();
     db.rollback();
+    m_database.tell(withDetail(HistorySql::code(error) == HistorySql::Full
+                                   ? tr("The history could not be emptied: the disk is full. "
+                                        "Every test is still in it; make room on the disk and "
+                                        "try again.")
+                                   : tr("The history could not be emptied. Every test is still "
+                                        "in it; try again."),
+                               error.text()));
     return false;
 }

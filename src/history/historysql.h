@@ -12,7 +12,7 @@
 namespace HistorySql {
 
 // SQLite's primary result codes, which the driver reports as the native error code.
-enum Code { Busy = 5, Locked = 6, Corrupt = 11, Full = 13, NotADatabase = 26 };
+enum Code { Busy = 5, Locked = 6, ReadOnly = 8, Corrupt = 11, Full = 13, NotADatabase = 26 };
 
 inline int code(const QSqlError &error)
 {

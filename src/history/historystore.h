@@ -22,6 +22,8 @@ public:
     // The Qt SQL connection, once open; empty before. For tools and tests that look inside.
     QString connectionName() const { return m_database.connectionName(); }
     bool open() { return m_database.open(); }
+    // Why new tests are not being kept while the history can only be read, otherwise empty.
+    QString whyReadOnly() const { return m_database.whyReadOnly(); }
 
     // Records the test, or keeps it waiting while another program holds the file; false when
     // it is lost. The day's backup follows a change.
@@ -36,10 +38,11 @@ public:
     }
     bool forget()
     {
-        const bool done = m_recorder.forget();
-        if (done)
-            m_database.backUpIfDue();
-        return done;
+        if (!m_recorder.forget())
+            return false;
+        m_queries.forgotten();
+        m_database.backUpIfDue();
+        return true;
     }
     // At the end of the run: a last try for the tests still waiting; the notice tells of those
     // it could not keep.
@@ -55,7 +58,7 @@ public:
     QList<StoneTally> stones() { return m_queries.stones(); }
     std::optional<AnswerSheet> sheet(qint64 testId) { return m_queries.sheet(testId); }
 
-    QByteArray csv() { return HistoryExport::csv(m_database); }
+    QByteArray csv() { return HistoryExport::csv(m_database, m_queries.damagedTests()); }
 
     QString takeNotice() { return m_database.takeNotice(); }
 
@@ -73,12 +76,14 @@ public:
     bool restore(const HistoryBackups::Backup &backup)
     {
         const bool done = m_database.restore(backup);
+        m_queries.reread();
         m_waiting.retry();
         return done;
     }
     void declineBackup()
     {
         m_database.declineBackup();
+        m_queries.reread();
         m_waiting.retry();
     }
     std::optional<int> problems() { return m_database.problems(); }

@@ -4,6 +4,7 @@
 #include "history/schedule.h"
 #include "history/scorelines.h"
 #include "historyquestions.h"
+#include "platform/detail.h"
 #include "platform/filesaving.h"
 #include "platform/platform.h"
 #include "quizscreens/reviewwindow.h"
@@ -13,7 +14,6 @@
 
 #include <QAbstractTableModel>
 #include <QDir>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -189,6 +189,11 @@ ProgressWindow::ProgressWindow(Platform &platform, HistoryStore &history, QWidge
     m_forget =
         commandButton(QStringLiteral("&Forget History..."), QStringLiteral("cmdForget"), this);
     QPushButton *close = commandButton(QStringLiteral("Close"), QStringLiteral("cmdClose"), this);
+    m_notKept = new QLabel(this);
+    m_notKept->setObjectName(QStringLiteral("lblNotKept"));
+    m_notKept->setTextFormat(Qt::PlainText);
+    m_notKept->setWordWrap(true);
+    m_notKept->hide();
 
     auto *layout = new QVBoxLayout(this);
     // What is due comes first: it is what a learner opens the window for most days.
@@ -214,6 +219,7 @@ ProgressWindow::ProgressWindow(Platform &platform, HistoryStore &history, QWidge
     lists->addWidget(m_stoneViews, 4);
     lists->addLayout(testsColumn, 3);
     layout->addLayout(lists, 4);
+    layout->addWidget(m_notKept);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_study);
     buttons->addStretch(1);
@@ -251,7 +257,12 @@ void ProgressWindow::reload()
                             : QStringLiteral("Finish a test first: the stones to study are "
                                              "the ones your tests show to be weakest"));
     m_export->setEnabled(any);
-    m_forget->setEnabled(any);
+    const QString readOnly = m_history.whyReadOnly();
+    m_notKept->setText(readOnly.isEmpty() ? QString()
+                                          : tr("New tests are not being kept: %1.").arg(readOnly));
+    m_notKept->setVisible(!readOnly.isEmpty());
+    // What cannot be written cannot be emptied either.
+    m_forget->setEnabled(any && readOnly.isEmpty());
     QTimer::singleShot(0, this, &ProgressWindow::tellNotice);
 }
 
@@ -337,18 +348,20 @@ void ProgressWindow::reviewTest(int row)
 
 void ProgressWindow::exportHistory()
 {
-    QString path = m_platform.saveFileName(this, QStringLiteral("CSV file (*.csv)"));
+    const QString path = FileSaving::nameToSave(
+        m_platform.saveFileName(this, QStringLiteral("CSV file (*.csv)")), QStringLiteral("csv"));
     if (path.isEmpty())
         return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".csv");
     const QByteArray text = m_history.csv();
     tellNotice();
-    if (const QString error = FileSaving::replace(path, text); !error.isEmpty())
-        m_platform.message(this,
-                           QStringLiteral("The history could not be exported to %1.\n%2")
-                               .arg(QDir::toNativeSeparators(path), error),
-                           Platform::Icon::Critical);
+    if (const FileSaving::Failure failure = FileSaving::replace(path, text); !failure.isEmpty())
+        m_platform.message(
+            this,
+            withDetail(QStringLiteral("The history could not be exported to %1.\n%2\n\n%3")
+                           .arg(QDir::toNativeSeparators(path), failure.reason,
+                                tr("Any file of that name still holds what it held before.")),
+                       failure.detail),
+            Platform::Icon::Critical);
 }
 
 void ProgressWindow::forgetHistory()
@@ -357,7 +370,7 @@ void ProgressWindow::forgetHistory()
         this,
         QStringLiteral("Forget every test in the history? Their scores, answers and reviews "
                        "are gone for good."),
-        Platform::Icon::Warning, Platform::Buttons::YesNo, Platform::Answer::No);
+        Platform::Icon::Warning, Platform::Buttons::YesNoDestructive, Platform::Answer::No);
     if (answer != Platform::Answer::Yes)
         return;
     m_history.forget();

@@ -4,7 +4,6 @@
 #include "platform/filesaving.h"
 #include "quizscoring.h"
 
-#include <QFileInfo>
 #include <QStringEncoder>
 
 namespace QuizResultFile {
@@ -31,12 +30,10 @@ QString text(const RuneCatalogue &catalogue, const AnswerSheet &sheet)
 
 QString withTextSuffix(const QString &fileName)
 {
-    if (fileName.isEmpty() || !QFileInfo(fileName).suffix().isEmpty())
-        return fileName;
-    return fileName + QStringLiteral(".txt");
+    return FileSaving::nameToSave(fileName, QStringLiteral("txt"));
 }
 
-QString save(const QString &path, const QString &resultText)
+FileSaving::Failure save(const QString &path, const QString &resultText)
 {
     QStringEncoder encode(QStringEncoder::System);
     const QByteArray content = QByteArray(encode(resultText)) + "\r\n";

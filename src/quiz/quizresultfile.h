@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/filesaving.h"
 #include "quizrecords.h"
 
 struct RuneCatalogue;
@@ -11,11 +12,12 @@ namespace QuizResultFile {
 // between the lines and nothing after the last.
 QString text(const RuneCatalogue &catalogue, const AnswerSheet &sheet);
 
-// A chosen result file name, with ".txt" added when it has no suffix of its own.
+// A chosen result file name, with ".txt" added when it has no suffix of its own and names nothing
+// that is there.
 QString withTextSuffix(const QString &fileName);
 // Writes the result text and one CR LF in the system's code page, creating or replacing the file
 // as FileSaving::replace does: whatever fails, an older file stays as it was. Empty on success,
 // otherwise why not.
-QString save(const QString &path, const QString &resultText);
+FileSaving::Failure save(const QString &path, const QString &resultText);
 
 } // namespace QuizResultFile

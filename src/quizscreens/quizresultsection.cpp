@@ -1,6 +1,7 @@
 #include "quizresultsection.h"
 
 #include "catalogue/runecatalogue.h"
+#include "platform/detail.h"
 #include "platform/platform.h"
 #include "quiz/quizresultfile.h"
 #include "quiz/quizsession.h"
@@ -108,13 +109,15 @@ void QuizResultSection::saveResult()
                            Platform::Icon::Critical);
         return;
     }
-    const QString error = QuizResultFile::save(path, m_result->text());
-    if (error.isEmpty())
+    const FileSaving::Failure failure = QuizResultFile::save(path, m_result->text());
+    if (failure.isEmpty())
         return;
-    m_platform.message(this,
-                       QStringLiteral("The result could not be saved to %1.\n%2\n\nAny file of "
-                                      "that name still holds what it held before, and the result "
-                                      "is still in the box.")
-                           .arg(QDir::toNativeSeparators(path), error),
-                       Platform::Icon::Critical);
+    m_platform.message(
+        this,
+        withDetail(QStringLiteral("The result could not be saved to %1.\n%2\n\nAny file of "
+                                  "that name still holds what it held before, and the result "
+                                  "is still in the box.")
+                       .arg(QDir::toNativeSeparators(path), failure.reason),
+                   failure.detail),
+        Platform::Icon::Critical);
 }

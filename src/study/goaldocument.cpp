@@ -1,5 +1,6 @@
 #include "goaldocument.h"
 
+#include "platform/detail.h"
 #include "platform/filesaving.h"
 
 #include <QDir>
@@ -59,8 +60,8 @@ GoalDocument::Told GoalDocument::save(const QString &text, const Ask &ask)
             return {};
         encoding = GoalFile::Encoding::Utf8;
     }
-    const QString error = GoalFile::save(m_path, text, encoding);
-    if (error.isEmpty()) {
+    const FileSaving::Failure failure = GoalFile::save(m_path, text, encoding);
+    if (failure.isEmpty()) {
         m_encoding = encoding;
         m_stamp = GoalFile::stampOf(m_path);
         return {{}, false, true};
@@ -70,8 +71,9 @@ GoalDocument::Told GoalDocument::save(const QString &text, const Ask &ask)
                              ? QStringLiteral("Your text is still in the box.")
                              : QStringLiteral("The file still holds what it held before, and "
                                               "your text is still in the box.");
-    return {QStringLiteral("Goal %1 could not be saved to %2.\n%3\n\n%4")
-                .arg(m_goal)
-                .arg(QDir::toNativeSeparators(m_path), error, kept),
+    return {withDetail(QStringLiteral("Goal %1 could not be saved to %2.\n%3\n\n%4")
+                           .arg(m_goal)
+                           .arg(QDir::toNativeSeparators(m_path), failure.reason, kept),
+                       failure.detail),
             true};
 }
