@@ -534,7 +534,9 @@ void HistoryTest::killedAnyMoment()
         QVERIFY(partial.size() <= 1);
         killedInBackup.unite(QSet<QString>(partial.cbegin(), partial.cend()));
         const QStringList taken = backups.entryList({QStringLiteral("history-*.sqlite")});
-        QVERIFY(taken.size() <= 7 + 4);
+        // The old ones are thinned only once the new one is in place: a run killed in between
+        // leaves one over, until the next backup.
+        QVERIFY(taken.size() <= 7 + 4 + 1);
         for (const QString &name : taken) {
             QVERIFY(whole(backups.filePath(name)));
             QSqlDatabase::removeDatabase(backups.filePath(name));
