@@ -16,6 +16,9 @@ std::unique_ptr<ScoreChart> createScoreChart(QWidget *parent, const QString &tit
              {programFolder.path(), programFolder.filePath(QStringLiteral("..")),
               programFolder.filePath(QStringLiteral(ORLENDRA_MODULE_DIR_FROM_BIN))}) {
             QPluginLoader loader(QDir(folder).filePath(QStringLiteral("orlendra_scorechart")));
+            // Qt Charts leaves work for the end of the run (its OpenGL helpers among it): a
+            // module unloaded before that would leave it pointing into nothing.
+            loader.setLoadHints(QLibrary::PreventUnloadHint);
             if (auto *found = qobject_cast<ScoreChartModule *>(loader.instance()))
                 return found;
         }
