@@ -216,12 +216,8 @@ HistoryDatabase::Check HistoryDatabase::check(bool readOnly, QString &why, QStri
             return std::nullopt;
         return query.value(0).toInt();
     };
-    // Each waits a moment for a file another program holds: only once in all.
-    const std::optional<int> id = number(QStringLiteral("PRAGMA application_id"));
-    const std::optional<int> version = id ? number(QStringLiteral("PRAGMA user_version")) : id;
-    const std::optional<int> objects =
-        version ? number(QStringLiteral("SELECT count(*) FROM sqlite_schema")) : version;
-    if (!id || !version || !objects) {
+    // Why a statement that reads the file failed.
+    const auto unread = [&] {
         const int code = HistorySql::code(query.lastError());
         if (code == HistorySql::Corrupt || code == HistorySql::NotADatabase)
             return Check::Damaged;
@@ -230,23 +226,22 @@ HistoryDatabase::Check HistoryDatabase::check(bool readOnly, QString &why, QStri
         why = tr("%1 cannot be read").arg(native(m_path));
         detail = query.lastError().text();
         return Check::Failed;
-    }
+    };
+    // Each waits a moment for a file another program holds: only once in all.
+    const std::optional<int> id = number(QStringLiteral("PRAGMA application_id"));
+    const std::optional<int> version = id ? number(QStringLiteral("PRAGMA user_version")) : id;
+    const std::optional<int> objects =
+        version ? number(QStringLiteral("SELECT count(*) FROM sqlite_schema")) : version;
+    if (!id || !version || !objects)
+        return unread();
     const bool ours = *id == ApplicationId;
     if (!ours && (*id != 0 || *version != 0 || *objects != 0))
         return Check::Foreign;
     if (*version > migrations().size())
         return Check::Newer;
     // A file damaged past its first page opens as if whole; only reading every page tells.
-    if (!query.exec(QStringLiteral("PRAGMA quick_check(1)")) || !query.next()) {
-        const int code = HistorySql::code(query.lastError());
-        if (code == HistorySql::Corrupt || code == HistorySql::NotADatabase)
-            return Check::Damaged;
-        if (HistorySql::busy(query.lastError()))
-            return Check::Busy;
-        why = tr("%1 cannot be read").arg(native(m_path));
-        detail = query.lastError().text();
-        return Check::Failed;
-    }
+    if (!query.exec(QStringLiteral("PRAGMA quick_check(1)")) || !query.next())
+        return unread();
     if (query.value(0).toString() != QLatin1String("ok"))
         return Check::Damaged;
     // A file that cannot be written is read as it is, or not at all.

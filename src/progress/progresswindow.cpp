@@ -33,6 +33,25 @@
 
 namespace {
 
+// A read-only table whose columns sort by their Qt::UserRole, a row a line and a Tab stop.
+QTableView *sortableTable(const QString &name, QAbstractItemModel *rows, QWidget *parent)
+{
+    auto *sorted = new QSortFilterProxyModel(parent);
+    sorted->setSourceModel(rows);
+    sorted->setSortRole(Qt::UserRole);
+    auto *table = new QTableView(parent);
+    table->setObjectName(name);
+    table->setModel(sorted);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setTabKeyNavigation(false);
+    table->horizontalHeader()->setStretchLastSection(true);
+    table->verticalHeader()->hide();
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+    table->setSortingEnabled(true);
+    return table;
+}
+
 QString shownPercent(double value)
 {
     return QStringLiteral("%1%").arg(qRound(value));
@@ -136,38 +155,13 @@ ProgressWindow::ProgressWindow(Platform &platform, HistoryStore &history, QWidge
         {QStringLiteral("Stone"), QStringLiteral("Keywords right"),
          QStringLiteral("Meanings right"), QStringLiteral("Times asked"),
          QStringLiteral("Last asked")});
-    auto *sorted = new QSortFilterProxyModel(this);
-    sorted->setSourceModel(m_stoneRows);
-    sorted->setSortRole(Qt::UserRole);
-    m_stones = new QTableView(this);
-    m_stones->setObjectName(QStringLiteral("tblStones"));
+    m_stones = sortableTable(QStringLiteral("tblStones"), m_stoneRows, this);
     m_stones->setAccessibleName(QStringLiteral("Stones"));
-    m_stones->setModel(sorted);
-    m_stones->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_stones->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_stones->setTabKeyNavigation(false);
-    m_stones->horizontalHeader()->setStretchLastSection(true);
-    m_stones->verticalHeader()->hide();
-    m_stones->verticalHeader()->setDefaultSectionSize(m_stones->fontMetrics().height() + 6);
-    m_stones->setSortingEnabled(true);
     // Weakest first, as the history gives them, until the user sorts by a column.
     m_stones->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
 
     m_scheduleRows = new ScheduleModel(this);
-    auto *scheduleSorted = new QSortFilterProxyModel(this);
-    scheduleSorted->setSourceModel(m_scheduleRows);
-    scheduleSorted->setSortRole(Qt::UserRole);
-    m_schedule = new QTableView(this);
-    m_schedule->setObjectName(QStringLiteral("tblSchedule"));
-    m_schedule->setModel(scheduleSorted);
-    m_schedule->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_schedule->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_schedule->setTabKeyNavigation(false);
-    m_schedule->horizontalHeader()->setStretchLastSection(true);
-    m_schedule->verticalHeader()->hide();
-    m_schedule->verticalHeader()->setDefaultSectionSize(
-        m_stones->verticalHeader()->defaultSectionSize());
-    m_schedule->setSortingEnabled(true);
+    m_schedule = sortableTable(QStringLiteral("tblSchedule"), m_scheduleRows, this);
     m_schedule->sortByColumn(ScheduleModel::Stone, Qt::AscendingOrder);
     m_dueCounts = new QLabel(this);
     m_dueCounts->setObjectName(QStringLiteral("lblDueCounts"));

@@ -52,11 +52,13 @@ PracticeWindow::PracticeWindow(Platform &platform, QWidget *parent)
     auto *keywordsHolder = new QWidget(m_pages);
     m_keywords = new KeywordsQuizPage(keywordsHolder);
     m_keywords->setGeometry(twipsRect(960, 0, 10295, 5250));
-    m_keywordsDriver = QuizPageDriver::drive(QuizSubject::Keywords, m_session, platform, m_keywords);
+    m_keywordsDriver =
+        QuizPageDriver::drive(QuizSubject::Keywords, m_session, platform, m_keywords);
     // The meanings driver's digit keys work wherever the focus stands in the window, but only
     // while its page is in front: a shortcut of a hidden widget does nothing.
     m_meanings = new MeaningsQuizPage(m_pages);
-    m_meaningsDriver = QuizPageDriver::drive(QuizSubject::Meanings, m_session, platform, m_meanings);
+    m_meaningsDriver =
+        QuizPageDriver::drive(QuizSubject::Meanings, m_session, platform, m_meanings);
 
     m_end = new QWidget(m_pages);
     m_end->setObjectName(QStringLiteral("fraPracticeEnd"));
@@ -115,11 +117,7 @@ PracticeWindow::PracticeWindow(Platform &platform, QWidget *parent)
             m_scroller->horizontalScrollBar()->setValue(0);
             m_scroller->verticalScrollBar()->setValue(0);
         }
-        // Up and down the whole of it; sideways only as far as its left edge, where the tick is.
-        const QPoint corner = now->mapTo(m_pages, QPoint(0, 0));
-        const int margin = twips(240);
-        m_scroller->ensureVisible(corner.x(), corner.y() + now->height(), margin, margin);
-        m_scroller->ensureVisible(corner.x(), corner.y(), margin, margin);
+        scrollIntoView(m_scroller, m_pages, now);
     });
 
     fitTo(screen());
