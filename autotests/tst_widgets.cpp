@@ -11,6 +11,28 @@
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
+
+namespace {
+
+// Opens the box's context menu and hands it to `use` once it is up (it is modal), then closes it.
+void onContextMenu(GuardedTextBox &box, QContextMenuEvent::Reason reason,
+                   const std::function<void(QMenu *)> &use)
+{
+    QTimer::singleShot(0, &box, [use] {
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (auto *menu = qobject_cast<QMenu *>(widget); menu && menu->isVisible()) {
+                use(menu);
+                menu->close();
+            }
+        }
+    });
+    QContextMenuEvent event(reason, QPoint(5, 5), box.mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(box.viewport(), &event);
+}
+
+} // namespace
+
 // The program's own widgets and what they decide, each on its own over a scripted desktop.
 class WidgetsTest : public QObject
 {
@@ -67,18 +89,10 @@ void WidgetsTest::guardedBox_contextMenuHasNoCopy()
     QVERIFY(QTest::qWaitForWindowExposed(&box));
     box.selectAll();
     QStringList names;
-    // The menu is modal; read its entries once it is up, then close it.
-    QTimer::singleShot(0, this, [&names] {
-        for (QWidget *widget : QApplication::topLevelWidgets()) {
-            if (auto *menu = qobject_cast<QMenu *>(widget); menu && menu->isVisible()) {
-                for (QAction *action : menu->actions())
-                    names << action->objectName();
-                menu->close();
-            }
-        }
+    onContextMenu(box, QContextMenuEvent::Mouse, [&names](QMenu *menu) {
+        for (QAction *action : menu->actions())
+            names << action->objectName();
     });
-    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), box.mapToGlobal(QPoint(5, 5)));
-    QApplication::sendEvent(box.viewport(), &event);
     QVERIFY(names.contains(QLatin1String("select-all")));
     QVERIFY(!names.contains(QLatin1String("edit-copy")));
     QVERIFY(!names.contains(QLatin1String("edit-cut")));
@@ -194,22 +208,14 @@ void WidgetsTest::guardedBox_pastesOnlyText()
         QTest::keyClick(&box, Qt::Key_Insert, Qt::ShiftModifier);
     } else {
         // "Paste" is offered exactly when it would paste something.
-        QTimer::singleShot(0, this, [after] {
-            for (QWidget *widget : QApplication::topLevelWidgets()) {
-                if (auto *menu = qobject_cast<QMenu *>(widget); menu && menu->isVisible()) {
-                    for (QAction *action : menu->actions()) {
-                        if (action->objectName() == QLatin1String("edit-paste")) {
-                            QCOMPARE(action->isEnabled(), after != QLatin1String("goal"));
-                            action->trigger();
-                        }
-                    }
-                    menu->close();
+        onContextMenu(box, QContextMenuEvent::Keyboard, [after](QMenu *menu) {
+            for (QAction *action : menu->actions()) {
+                if (action->objectName() == QLatin1String("edit-paste")) {
+                    QCOMPARE(action->isEnabled(), after != QLatin1String("goal"));
+                    action->trigger();
                 }
             }
         });
-        QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(5, 5),
-                                box.mapToGlobal(QPoint(5, 5)));
-        QApplication::sendEvent(box.viewport(), &event);
     }
     QCOMPARE(box.text(), after);
 }
