@@ -256,6 +256,9 @@ ProgressWindow *OrlendraApp::showProgressWindow()
 {
     if (!m_progress) {
         m_progress = new ProgressWindow(m_platform, history());
+        // Closed, it gives back all it holds: over a long history, and with a screen reader that
+        // has asked after every row, that is much.
+        m_progress->setAttribute(Qt::WA_DeleteOnClose);
         connect(m_progress, &ProgressWindow::studyStonesRequested, this,
                 [this](const QList<StoneIndex> &stones) {
                     StudyWindow *study = showStudyWindow();

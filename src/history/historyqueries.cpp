@@ -115,28 +115,48 @@ std::optional<QSet<qint64>> HistoryQueries::damagedTests()
 
 QList<PastTest> HistoryQueries::pastTests()
 {
+    PastTestsCursor all;
+    return pastTests(all, -1);
+}
+
+QList<PastTest> HistoryQueries::pastTests(PastTestsCursor &cursor, int count)
+{
     QList<PastTest> tests;
+    if (!cursor.more)
+        return tests;
+    cursor.more = false;
     const std::optional<QSet<qint64>> damaged = damagedTests();
     if (!damaged)
         return tests;
     QSqlQuery query(HistorySql::connection(m_database));
     query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("SELECT id, finished, subject, level, score, most, practice "
-                                   "FROM test ORDER BY finished DESC, id DESC"))) {
+    // From where the last page ended rather than by an offset: a page deep in a long history
+    // reads as fast as the first. The index on the finishing time holds the id as well.
+    query.prepare(QStringLiteral("SELECT id, finished, subject, level, score, most, practice "
+                                 "FROM test WHERE (finished, id) < (?, ?) "
+                                 "ORDER BY finished DESC, id DESC LIMIT ?"));
+    query.addBindValue(cursor.finishedMs);
+    query.addBindValue(cursor.id);
+    query.addBindValue(count);
+    if (!query.exec()) {
         m_database.tell(withDetail(tr("The history of your tests could not be read, so Progress "
                                       "shows none of it."),
                                    query.lastError().text()));
         return tests;
     }
+    int read = 0;
     while (query.next()) {
+        ++read;
         const qint64 id = query.value(0).toLongLong();
+        cursor.id = id;
+        cursor.finishedMs = query.value(1).toLongLong();
         if (damaged->contains(id))
             continue;
-        tests.append({id, query.value(1).toLongLong(),
-                      static_cast<QuizSubject>(query.value(2).toInt()),
+        tests.append({id, cursor.finishedMs, static_cast<QuizSubject>(query.value(2).toInt()),
                       static_cast<QuizLevel>(query.value(3).toInt()), query.value(4).toInt(),
                       query.value(5).toInt(), query.value(6).toInt() != 0});
     }
+    cursor.more = count > 0 && read == count;
     return tests;
 }
 

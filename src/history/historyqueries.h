@@ -20,6 +20,9 @@ public:
 
     // Newest first.
     QList<PastTest> pastTests();
+    // The next `count` tests from where `cursor` stands, newest first, and the cursor moved on.
+    // Fewer when some are left out, and maybe none while older ones follow.
+    QList<PastTest> pastTests(PastTestsCursor &cursor, int count);
     // Every stone, weakest first: those asked by their share of full answers, the lowest first,
     // then those never asked, each group in futhark order.
     QList<StoneTally> stones();

@@ -4,6 +4,8 @@
 
 #include <QList>
 
+#include <limits>
+
 // One finished test as the history lists it.
 struct PastTest {
     qint64 id = 0;
@@ -14,6 +16,14 @@ struct PastTest {
     int most = 0; // 24 at Beginner, 96 at Advanced
     // A practice round, of fewer questions and both subjects, rather than a test.
     bool practice = false;
+};
+
+// How far a list of the past tests, read a page at a time, has come: the last test read (left out
+// or not), and whether older ones follow.
+struct PastTestsCursor {
+    qint64 finishedMs = std::numeric_limits<qint64>::max();
+    qint64 id = std::numeric_limits<qint64>::max();
+    bool more = true;
 };
 
 // How one stone has fared over all recorded tests.

@@ -55,6 +55,10 @@ public:
     QList<QDate> answeredDays() { return m_queries.answeredDays(); }
 
     QList<PastTest> pastTests() { return m_queries.pastTests(); }
+    QList<PastTest> pastTests(PastTestsCursor &cursor, int count)
+    {
+        return m_queries.pastTests(cursor, count);
+    }
     QList<StoneTally> stones() { return m_queries.stones(); }
     std::optional<AnswerSheet> sheet(qint64 testId) { return m_queries.sheet(testId); }
 

@@ -29,6 +29,16 @@ QString shownPercent(double value)
     return QStringLiteral("%1%").arg(qRound(value));
 }
 
+constexpr qint64 HourMs = 3600 * 1000;
+constexpr qint64 DayMs = 24 * HourMs;
+constexpr qint64 WeekMs = 7 * DayMs;
+// 5 January 1970, 00:00 UTC: the first Monday after the epoch.
+constexpr qint64 MondayMs = 4 * DayMs;
+// More tests than this in a line are drawn as a summary.
+constexpr qsizetype MostPointsDrawn = 300;
+// The bands of a summary, at most: each still some pixels wide on a small chart.
+constexpr qint64 MostBands = 150;
+
 } // namespace
 
 QStringList ScoreLines::lineNames() const
@@ -62,6 +72,7 @@ ScoreLines scoreLines(const QList<PastTest> &tests, qint64 nowMs)
         drawn.lines[kind].name = kindName(kinds[kind].subject, kinds[kind].level);
     if (tests.isEmpty()) {
         drawn.firstMs = drawn.lastMs = nowMs;
+        drawn.axis = dateAxis(nowMs, nowMs);
         return drawn;
     }
     drawn.firstMs = tests.constLast().finishedMs;
@@ -79,5 +90,72 @@ ScoreLines scoreLines(const QList<PastTest> &tests, qint64 nowMs)
         drawn.firstMs = std::min(drawn.firstMs, test->finishedMs);
         drawn.lastMs = std::max(drawn.lastMs, test->finishedMs);
     }
+    const qint64 stretch = summaryStretch(drawn.lastMs - drawn.firstMs);
+    for (ScoreLine &line : drawn.lines) {
+        if (line.points.size() > MostPointsDrawn)
+            line.bands = summarised(line.points, stretch);
+    }
+    drawn.axis = dateAxis(drawn.firstMs, drawn.lastMs);
     return drawn;
+}
+
+QList<ScoreBand> summarised(const QList<QPointF> &points, qint64 stretchMs)
+{
+    QList<ScoreBand> bands;
+    if (stretchMs <= 0)
+        return bands;
+    const auto stretchOf = [stretchMs](double ms) {
+        const auto sinceMonday = qint64(ms) - MondayMs;
+        // Rounded down before the Monday too, so that each stretch is as long as the others.
+        return sinceMonday >= 0 ? sinceMonday / stretchMs : (sinceMonday + 1) / stretchMs - 1;
+    };
+    for (qsizetype first = 0; first < points.size();) {
+        const qint64 stretch = stretchOf(points[first].x());
+        ScoreBand band{0, 0, points[first].y(), points[first].y()};
+        qsizetype end = first;
+        for (; end < points.size() && stretchOf(points[end].x()) == stretch; ++end) {
+            band.atMs += points[end].x();
+            band.mean += points[end].y();
+            band.low = std::min(band.low, points[end].y());
+            band.high = std::max(band.high, points[end].y());
+        }
+        band.atMs /= double(end - first);
+        band.mean /= double(end - first);
+        bands.append(band);
+        first = end;
+    }
+    return bands;
+}
+
+qint64 summaryStretch(qint64 spanMs)
+{
+    const qint64 weeks = std::max<qint64>(spanMs, 0) / (WeekMs * MostBands) + 1;
+    return weeks * WeekMs;
+}
+
+DateAxis dateAxis(qint64 firstMs, qint64 lastMs, int most)
+{
+    // A day either side.
+    DateAxis axis{firstMs - DayMs, std::max(firstMs, lastMs) + DayMs, {}, 2};
+    const qint64 span = axis.toMs - axis.fromMs;
+    // The finest labels whose neighbours, evenly spread, cannot show the same: ticks at least a
+    // minute, a day (and an hour, for a change of summer time), a month or a year apart; a label
+    // without the year only while the axis spans less than one.
+    struct Labels {
+        const char *format;
+        qint64 spanBelow;
+        qint64 gap;
+    };
+    static constexpr std::array<Labels, 4> choices{{{"d MMM HH:mm", 4 * DayMs, 61 * 1000},
+                                                    {"d MMM", 300 * DayMs, DayMs + HourMs},
+                                                    {"MMM yyyy", 8 * 365 * DayMs, 32 * DayMs},
+                                                    {"yyyy", 0, 367 * DayMs}}};
+    for (const Labels &labels : choices) {
+        if (labels.spanBelow != 0 && span >= labels.spanBelow)
+            continue;
+        axis.format = QString::fromLatin1(labels.format);
+        axis.ticks = int(std::clamp<qint64>(span / labels.gap + 1, 2, std::max(most, 2)));
+        break;
+    }
+    return axis;
 }

@@ -77,20 +77,42 @@ QLabel *addHeading(const QString &text, QWidget *buddy, QWidget *parent)
 
 } // namespace
 
-// The past tests, newest first, formatted only as rows come into view: a long history lists
-// at once.
+// The past tests, newest first, read from the history a page at a time as the list is scrolled
+// down to them and formatted only as rows come into view: a long history lists at once, and a
+// screen reader asking for the list's children is not handed a hundred thousand of them.
 class PastTestsModel : public QAbstractTableModel
 {
 public:
-    using QAbstractTableModel::QAbstractTableModel;
+    PastTestsModel(HistoryStore &history, QObject *parent)
+        : QAbstractTableModel(parent)
+        , m_history(history)
+    {}
 
-    void setTests(QList<PastTest> tests)
+    void reload()
     {
         beginResetModel();
-        m_tests = std::move(tests);
+        m_tests.clear();
+        m_read = {};
+        m_tests = nextPage();
         endResetModel();
     }
     const QList<PastTest> &tests() const { return m_tests; }
+
+    bool canFetchMore(const QModelIndex &parent) const override
+    {
+        return !parent.isValid() && m_read.more;
+    }
+    void fetchMore(const QModelIndex &parent) override
+    {
+        if (!canFetchMore(parent))
+            return;
+        const QList<PastTest> page = nextPage();
+        if (page.isEmpty())
+            return;
+        beginInsertRows({}, int(m_tests.size()), int(m_tests.size() + page.size()) - 1);
+        m_tests.append(page);
+        endInsertRows();
+    }
 
     int rowCount(const QModelIndex &parent) const override
     {
@@ -121,7 +143,20 @@ public:
     }
 
 private:
+    // A page with a test in it, unless none is left: damaged tests are left out of a page.
+    QList<PastTest> nextPage()
+    {
+        QList<PastTest> page;
+        while (page.isEmpty() && m_read.more)
+            page = m_history.pastTests(m_read, PageSize);
+        return page;
+    }
+
+    // Some screenfuls: the next page is read while the user scrolls past them.
+    static constexpr int PageSize = 200;
+    HistoryStore &m_history;
     QList<PastTest> m_tests;
+    PastTestsCursor m_read;
 };
 
 ProgressWindow::ProgressWindow(Platform &platform, HistoryStore &history, QWidget *parent)
@@ -168,7 +203,7 @@ ProgressWindow::ProgressWindow(Platform &platform, HistoryStore &history, QWidge
     m_streak = new QLabel(this);
     m_streak->setObjectName(QStringLiteral("lblStreak"));
 
-    m_testRows = new PastTestsModel(this);
+    m_testRows = new PastTestsModel(m_history, this);
     m_tests = new QTreeView(this);
     m_tests->setObjectName(QStringLiteral("lstPastTests"));
     m_tests->setAccessibleName(QStringLiteral("Past tests"));
@@ -235,7 +270,7 @@ ProgressWindow::~ProgressWindow() = default;
 
 void ProgressWindow::reload()
 {
-    m_testRows->setTests(m_history.pastTests());
+    m_testRows->reload();
     for (int column = 0; column < 2; ++column)
         m_tests->resizeColumnToContents(column);
     if (m_testRows->rowCount({}) > 0)
@@ -262,14 +297,24 @@ void ProgressWindow::reload()
 
 void ProgressWindow::fillChart()
 {
-    const ScoreLines drawn = scoreLines(m_testRows->tests(), m_platform.now().toMSecsSinceEpoch());
+    const ScoreLines drawn =
+        scoreLines(m_history.pastTests(), m_platform.now().toMSecsSinceEpoch());
     const QStringList sentences = drawn.sentences();
     m_chart->setAccessibleDescription(sentences.join(QLatin1Char(' ')));
     if (m_scoreChart) {
-        QList<QList<QPointF>> points;
-        for (const ScoreLine &line : drawn.lines)
-            points.append(line.points);
-        m_scoreChart->setLines(points, drawn.firstMs, drawn.lastMs);
+        QList<ChartLine> lines;
+        for (const ScoreLine &line : drawn.lines) {
+            ChartLine &shown = lines.emplace_back();
+            if (line.bands.isEmpty())
+                shown.points = line.points;
+            for (const ScoreBand &band : line.bands) {
+                shown.points.append({band.atMs, band.mean});
+                shown.lows.append({band.atMs, band.low});
+                shown.highs.append({band.atMs, band.high});
+            }
+        }
+        m_scoreChart->setLines(
+            lines, {drawn.axis.fromMs, drawn.axis.toMs, drawn.axis.format, drawn.axis.ticks});
     } else {
         m_chartWords->setText(sentences.join(QLatin1Char('\n')));
     }
