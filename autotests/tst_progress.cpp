@@ -102,6 +102,7 @@ void ProgressTest::progressWindow()
     QTest::mouseClick(progress->findChild<QPushButton *>(QStringLiteral("cmdExport")),
                       Qt::LeftButton);
     QFile exported(csv + QStringLiteral(".csv"));
+    QTRY_VERIFY(exported.exists());
     QVERIFY(exported.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = exported.readAll().split('\n');
     QCOMPARE(lines.size(), 1 + 48 + 1);
@@ -113,12 +114,13 @@ void ProgressTest::progressWindow()
     run.platform.messages.clear();
     QTest::mouseClick(progress->findChild<QPushButton *>(QStringLiteral("cmdExport")),
                       Qt::LeftButton);
-    QCOMPARE(run.platform.messages.value(0).text,
-             QStringLiteral("The history could not be exported to %1.\nThere is not enough room "
-                            "for it there. Make room on the disk, or save it somewhere else.\n\n"
-                            "Any file of that name still holds what it held before.\n\n"
-                            "Details: No space left on device")
-                 .arg(QDir::toNativeSeparators(device)));
+    QTRY_COMPARE(
+        run.platform.messages.value(0).text,
+        QStringLiteral("The history could not be exported to %1.\nThere is not enough room "
+                       "for it there. Make room on the disk, or save it somewhere else.\n\n"
+                       "Any file of that name still holds what it held before.\n\n"
+                       "Details: No space left on device")
+            .arg(QDir::toNativeSeparators(device)));
 
     // The weakest stones, walked without touching the study ticks.
     QVERIFY(progress->studyButton()->isEnabled());

@@ -158,6 +158,7 @@ bool HistoryDatabase::openFile()
                     (unchanging ? QStringLiteral("?immutable=1") : QStringLiteral("?mode=ro")));
             }
             db.setConnectOptions(options);
+            m_openedAs = {db.databaseName(), options};
             if (!db.open()) {
                 why = tr("%1 cannot be opened").arg(native(m_path));
                 detail = db.lastError().text();
@@ -430,6 +431,33 @@ void HistoryDatabase::backUp(const QDateTime &now)
     // Told once a run: the tests are still kept, only their copy is missing.
     if (!why.isEmpty() && !std::exchange(m_backupTroubleTold, true))
         tell(tr("The history of your tests could not be backed up: %1.").arg(why));
+}
+
+QString HistoryDatabase::openReader()
+{
+    if (!open())
+        return {};
+    static int opened = 0;
+    const QString name = QStringLiteral("orlendra-history-reader-%1").arg(++opened);
+    bool done = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(m_openedAs.first);
+        db.setConnectOptions(m_openedAs.second);
+        done = db.open();
+    }
+    if (done)
+        return name;
+    QSqlDatabase::removeDatabase(name);
+    return {};
+}
+
+void HistoryDatabase::closeReader(const QString &connection)
+{
+    if (connection.isEmpty())
+        return;
+    QSqlDatabase::database(connection, false).close();
+    QSqlDatabase::removeDatabase(connection);
 }
 
 std::optional<int> HistoryDatabase::problems()

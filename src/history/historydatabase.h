@@ -60,6 +60,10 @@ public:
     bool restore(const HistoryBackups::Backup &backup);
     // After a change: the day's backup, unless the day has one.
     void backUpIfDue();
+    // A connection of its own to the open history, for a long read beside the program's (the
+    // export), or an empty name when there is none. Each is closed with closeReader().
+    QString openReader();
+    static void closeReader(const QString &connection);
     // How many problems a check of every page finds; nothing when the check could not run.
     std::optional<int> problems();
     // The clock that names the backups: the system's own unless a test sets its time.
@@ -82,6 +86,8 @@ private:
     QString m_folder;
     QString m_path;
     QString m_connection;
+    // The name and options the file was opened with, for a reader to open it the same way.
+    std::pair<QString, QString> m_openedAs;
     State m_state = State::Untried;
     QString m_whyReadOnly;
     QString m_notice;

@@ -63,6 +63,11 @@ public:
     std::optional<AnswerSheet> sheet(qint64 testId) { return m_queries.sheet(testId); }
 
     QByteArray csv() { return HistoryExport::csv(m_database, m_queries.damagedTests()); }
+    // The same, a slice at a time.
+    std::unique_ptr<HistoryExport::Slices> csvSlices()
+    {
+        return std::make_unique<HistoryExport::Slices>(m_database, m_queries.damagedTests());
+    }
 
     QString takeNotice() { return m_database.takeNotice(); }
 

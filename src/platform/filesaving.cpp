@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <utility>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -228,14 +229,28 @@ QString nameToSave(const QString &typed, const QString &suffix)
 
 Failure replace(const QString &path, const QByteArray &content)
 {
+    Stream stream(path);
+    if (!stream.failure().isEmpty())
+        return stream.failure();
+    if (const Failure failure = stream.write(content); !failure.isEmpty())
+        return failure;
+    return stream.commit();
+}
+
+Stream::Stream(const QString &path)
+    : m_path(path)
+{
     switch (pathKind(path)) {
     case PathKind::Device:
-        return writeDevice(path, content);
+        m_holding = m_device = true;
+        return;
     case PathKind::Other:
         // Writing to a pipe would wait for a reader that may never come.
-        return {tr("It is neither a file nor a device."), {}};
+        m_failure = {tr("It is neither a file nor a device."), {}};
+        return;
     case PathKind::Folder:
-        return {tr("A folder of that name is in the way. Choose another name."), {}};
+        m_failure = {tr("A folder of that name is in the way. Choose another name."), {}};
+        return;
     case PathKind::Missing:
     case PathKind::File:
         break;
@@ -243,22 +258,66 @@ Failure replace(const QString &path, const QByteArray &content)
     // The atomic save needs a new file beside the old one. Where the folder forbids that but the
     // file may be written, writing the file in place is the only way to save at all.
     const QFileInfo info(path);
-    if (info.isFile() && info.isWritable() && !QFileInfo(info.absolutePath()).isWritable())
-        return writeInPlace(path, content);
-    QSaveFile file(path);
+    if (info.isFile() && info.isWritable() && !QFileInfo(info.absolutePath()).isWritable()) {
+        m_holding = true;
+        return;
+    }
+    m_file = std::make_unique<QSaveFile>(path);
     // Unbuffered: a write that fails (a full disk) must fail here. A buffered one would only fail
     // when the buffer is flushed on commit, which goes on regardless and puts the empty new file
     // in place of the old one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return {whyNotCreated(info), file.errorString()};
-    if (const int error = reserve(file.handle(), 0, content.size()); error != 0)
-        return fromErrno(error);
-    if (file.write(content) != content.size() || !file.commit()) {
-        // A write cut short sets no error, and Qt's text then says nothing.
-        return {tr("It could not be written. Try again, or save it somewhere else."),
-                file.error() == QFileDevice::NoError ? QString() : file.errorString()};
+    if (!m_file->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        m_failure = {whyNotCreated(info), m_file->errorString()};
+        m_file.reset();
     }
-    return {};
+}
+
+Stream::~Stream()
+{
+    if (m_file)
+        m_file->cancelWriting();
+}
+
+Failure Stream::write(const QByteArray &part)
+{
+    if (!m_failure.isEmpty())
+        return m_failure;
+    if (m_holding) {
+        m_held += part;
+        return {};
+    }
+    if (!m_file)
+        return m_failure = {tr("It could not be written. Try again, or save it somewhere else."),
+                            {}};
+    const qint64 at = m_file->pos();
+    if (const int error = reserve(m_file->handle(), at, at + part.size()); error != 0) {
+        m_failure = fromErrno(error);
+    } else if (m_file->write(part) != part.size()) {
+        // A write cut short sets no error, and Qt's text then says nothing.
+        m_failure = {tr("It could not be written. Try again, or save it somewhere else."),
+                     m_file->error() == QFileDevice::NoError ? QString() : m_file->errorString()};
+    }
+    if (!m_failure.isEmpty())
+        std::exchange(m_file, nullptr)->cancelWriting();
+    return m_failure;
+}
+
+Failure Stream::commit()
+{
+    if (!m_failure.isEmpty())
+        return m_failure;
+    if (m_holding) {
+        m_holding = false;
+        const QByteArray content = std::exchange(m_held, QByteArray());
+        return m_failure = m_device ? writeDevice(m_path, content) : writeInPlace(m_path, content);
+    }
+    if (!m_file || !m_file->commit()) {
+        m_failure = {tr("It could not be written. Try again, or save it somewhere else."),
+                     !m_file || m_file->error() == QFileDevice::NoError ? QString()
+                                                                        : m_file->errorString()};
+    }
+    m_file.reset();
+    return m_failure;
 }
 
 } // namespace FileSaving

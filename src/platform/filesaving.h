@@ -3,7 +3,10 @@
 #include <QByteArray>
 #include <QString>
 
+#include <memory>
+
 class QFile;
+class QSaveFile;
 
 // Saving a file the user keeps (a goal, a result): the whole content replaces the old one at once.
 namespace FileSaving {
@@ -36,5 +39,32 @@ struct Failure {
 // should the writing fail after all. A device at the path (a link to /dev/null or to a printer) is
 // written as it stands, never replaced by a file of its name.
 Failure replace(const QString &path, const QByteArray &content);
+
+// The same replacement for content that comes a part at a time (a large export): the parts go
+// into a new file beside the old one, which takes the old one's place only at commit(). Where the
+// old file must be written in place, or a device stands at the path, the parts are held until
+// commit() and then written as replace() writes them. A stream not committed, whatever went
+// wrong or when the user gave up, leaves no new file and the old one as it was.
+class Stream
+{
+public:
+    explicit Stream(const QString &path);
+    ~Stream();
+    Q_DISABLE_COPY_MOVE(Stream)
+
+    // Why nothing can be written, known before the first part; empty when it may begin.
+    Failure failure() const { return m_failure; }
+    // Each failure is final: the stream takes nothing more.
+    Failure write(const QByteArray &part);
+    Failure commit();
+
+private:
+    QString m_path;
+    std::unique_ptr<QSaveFile> m_file;
+    QByteArray m_held; // the parts, when they are written at commit()
+    bool m_holding = false;
+    bool m_device = false;
+    Failure m_failure;
+};
 
 } // namespace FileSaving

@@ -14,10 +14,13 @@
 
 #include <QAbstractTableModel>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
+#include <QPointer>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSortFilterProxyModel>
@@ -30,6 +33,7 @@
 #include <QVBoxLayout>
 
 #include <array>
+#include <climits>
 
 namespace {
 
@@ -285,7 +289,7 @@ void ProgressWindow::reload()
                                   .arg(m_weakest.size())
                             : QStringLiteral("Finish a test first: the stones to study are "
                                              "the ones your tests show to be weakest"));
-    m_export->setEnabled(any);
+    m_export->setEnabled(any && !m_exporting);
     const QString readOnly = m_history.whyReadOnly();
     m_notKept->setText(readOnly.isEmpty() ? QString()
                                           : tr("New tests are not being kept: %1.").arg(readOnly));
@@ -385,22 +389,96 @@ void ProgressWindow::reviewTest(int row)
     review->open();
 }
 
+// An export under way: the CSV read a slice at a time into a file that takes the old one's place
+// only once it is whole.
+struct ProgressWindow::Exporting {
+    QString path;
+    std::unique_ptr<HistoryExport::Slices> csv;
+    FileSaving::Stream file;
+    QPointer<QProgressDialog> dialog;
+
+    explicit Exporting(const QString &to)
+        : path(to)
+        , file(to)
+    {}
+    ~Exporting()
+    {
+        if (dialog)
+            dialog->deleteLater();
+    }
+};
+
 void ProgressWindow::exportHistory()
 {
+    if (m_exporting)
+        return;
     const QString path = FileSaving::nameToSave(
         m_platform.saveFileName(this, QStringLiteral("CSV file (*.csv)")), QStringLiteral("csv"));
     if (path.isEmpty())
         return;
-    const QByteArray text = m_history.csv();
+    auto exporting = std::make_unique<Exporting>(path);
+    exporting->csv = m_history.csvSlices();
     tellNotice();
-    if (const FileSaving::Failure failure = FileSaving::replace(path, text); !failure.isEmpty())
-        m_platform.message(
-            this,
-            withDetail(QStringLiteral("The history could not be exported to %1.\n%2\n\n%3")
-                           .arg(QDir::toNativeSeparators(path), failure.reason,
-                                tr("Any file of that name still holds what it held before.")),
-                       failure.detail),
-            Platform::Icon::Critical);
+    if (const FileSaving::Failure failure = exporting->file.failure(); !failure.isEmpty()) {
+        tellExportFailure(path, failure);
+        return;
+    }
+    // Shown only when the export takes long enough to be waited for.
+    auto *dialog = new QProgressDialog(
+        tr("Exporting the history to %1...").arg(QDir::toNativeSeparators(path)), tr("Cancel"), 0,
+        int(std::min<qsizetype>(exporting->csv->testCount(), INT_MAX)), this);
+    dialog->setObjectName(QStringLiteral("dlgExporting"));
+    dialog->setWindowTitle(windowTitle());
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->setAutoClose(false);
+    dialog->setAutoReset(false);
+    dialog->setMinimumDuration(400);
+    dialog->setValue(0);
+    connect(dialog, &QProgressDialog::canceled, this, [this] { m_exporting.reset(); });
+    exporting->dialog = dialog;
+    m_exporting = std::move(exporting);
+    m_export->setEnabled(false);
+    QTimer::singleShot(0, this, &ProgressWindow::exportSlice);
+}
+
+void ProgressWindow::exportSlice()
+{
+    if (!m_exporting) {
+        m_export->setEnabled(!m_testRows->tests().isEmpty());
+        return;
+    }
+    Exporting &exporting = *m_exporting;
+    // Some tens of milliseconds at a time, so that the window answers the whole time.
+    QElapsedTimer slice;
+    slice.start();
+    FileSaving::Failure failure;
+    do {
+        failure = exporting.file.write(exporting.csv->next(50));
+    } while (failure.isEmpty() && !exporting.csv->atEnd() && slice.elapsed() < 30);
+    if (failure.isEmpty() && !exporting.csv->atEnd()) {
+        exporting.dialog->setValue(int(std::min<qsizetype>(exporting.csv->testsDone(), INT_MAX)));
+        // Setting the value lets the dialog's Cancel be handled there and then.
+        QTimer::singleShot(0, this, &ProgressWindow::exportSlice);
+        return;
+    }
+    if (failure.isEmpty())
+        failure = exporting.file.commit();
+    const QString path = exporting.path;
+    m_exporting.reset();
+    m_export->setEnabled(!m_testRows->tests().isEmpty());
+    if (!failure.isEmpty())
+        tellExportFailure(path, failure);
+}
+
+void ProgressWindow::tellExportFailure(const QString &path, const FileSaving::Failure &failure)
+{
+    m_platform.message(
+        this,
+        withDetail(QStringLiteral("The history could not be exported to %1.\n%2\n\n%3")
+                       .arg(QDir::toNativeSeparators(path), failure.reason,
+                            tr("Any file of that name still holds what it held before.")),
+                   failure.detail),
+        Platform::Icon::Critical);
 }
 
 void ProgressWindow::forgetHistory()

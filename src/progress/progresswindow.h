@@ -7,6 +7,9 @@
 
 #include <memory>
 
+namespace FileSaving {
+struct Failure;
+}
 class HistoryStore;
 class PastTestsModel;
 class Platform;
@@ -33,7 +36,8 @@ public:
     // Reads the history afresh into every view.
     void reload();
 
-    // "Export...": the whole history as CSV, into a file the user chooses.
+    // "Export...": the whole history as CSV, into a file the user chooses. A long history is
+    // exported a slice at a time under a dialog that shows how far it has come and can cancel it.
     void exportHistory();
     // "Forget History...": empties the history once the user has said yes.
     void forgetHistory();
@@ -56,6 +60,10 @@ private:
     void fillStones();
     void fillSchedule();
     void tellNotice();
+    void exportSlice();
+    void tellExportFailure(const QString &path, const FileSaving::Failure &failure);
+
+    struct Exporting;
 
     Platform &m_platform;
     HistoryStore &m_history;
@@ -78,4 +86,5 @@ private:
     // Why new tests are not being kept, while the history can only be read.
     QLabel *m_notKept = nullptr;
     QList<StoneIndex> m_weakest;
+    std::unique_ptr<Exporting> m_exporting;
 };
