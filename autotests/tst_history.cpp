@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QProcess>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -128,6 +129,13 @@ private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void store();
     void scoreLines();
+    void summarised_data();
+    void summarised();
+    void dateLabels_data();
+    void dateLabels();
+    void longHistoryListed();
+    void exportCancelled_data();
+    void exportCancelled();
     void badFiles_data();
     void badFiles();
     void killedAnyMoment_data();
@@ -282,6 +290,162 @@ void HistoryTest::scoreLines()
              (QStringList{"Keywords Beginner: 2 tests, last 50%, best 100%.",
                           "Keywords Advanced: no tests.", "Meanings Beginner: no tests.",
                           "Meanings Advanced: 1 test, last 50%, best 50%."}));
+}
+
+// A long line is drawn as the mean and range of each stretch of time, stretches counted from
+// Monday 5 January 1970, 00:00 UTC (345600000 ms); a week is 604800000 ms.
+void HistoryTest::summarised_data()
+{
+    QTest::addColumn<QList<QPointF>>("points");
+    QTest::addColumn<qint64>("stretchMs");
+    QTest::addColumn<QList<ScoreBand>>("bands");
+
+    QTest::newRow("none") << QList<QPointF>{} << qint64(604800000) << QList<ScoreBand>{};
+    QTest::newRow("one week") << QList<QPointF>{{345601000, 50}, {345602000, 100}}
+                              << qint64(604800000) << QList<ScoreBand>{{345601500, 75, 50, 100}};
+    QTest::newRow("the next Monday begins a stretch")
+        << QList<QPointF>{{345600000, 20}, {950399999, 40}, {950400000, 90}} << qint64(604800000)
+        << QList<ScoreBand>{{647999999.5, 30, 20, 40}, {950400000, 90, 90, 90}};
+    QTest::newRow("four weeks, one empty")
+        << QList<QPointF>{{345600000, 10}, {2160000000, 30}, {2764800000, 80}} << qint64(2419200000)
+        << QList<ScoreBand>{{1252800000, 20, 10, 30}, {2764800000, 80, 80, 80}};
+    QTest::newRow("before the first Monday")
+        << QList<QPointF>{{0, 60}, {345599999, 0}, {345600000, 100}} << qint64(604800000)
+        << QList<ScoreBand>{{172799999.5, 30, 0, 60}, {345600000, 100, 100, 100}};
+}
+
+void HistoryTest::summarised()
+{
+    QFETCH(QList<QPointF>, points);
+    QFETCH(qint64, stretchMs);
+    QFETCH(QList<ScoreBand>, bands);
+    QCOMPARE(::summarised(points, stretchMs), bands);
+}
+
+// The time axis of the chart over tests from `first` for `days`: labels of the kind expected,
+// and no two neighbours alike (the history's tests run in UTC).
+void HistoryTest::dateLabels_data()
+{
+    QTest::addColumn<qint64>("days");
+    QTest::addColumn<QString>("format");
+
+    QTest::newRow("one test") << qint64(0) << "d MMM HH:mm";
+    QTest::newRow("two days") << qint64(2) << "d MMM"; // the axis adds a day either side
+    QTest::newRow("a week") << qint64(7) << "d MMM";
+    QTest::newRow("half a year") << qint64(180) << "d MMM";
+    QTest::newRow("eleven months") << qint64(330) << "MMM yyyy";
+    QTest::newRow("two years") << qint64(730) << "MMM yyyy";
+    QTest::newRow("thirty years") << qint64(10950) << "yyyy";
+}
+
+void HistoryTest::dateLabels()
+{
+    QFETCH(qint64, days);
+    QFETCH(QString, format);
+    const qint64 first = QDateTime(QDate(2024, 3, 30), QTime(23, 10), Qt::UTC).toMSecsSinceEpoch();
+    const DateAxis axis = dateAxis(first, first + days * 86400000);
+    QCOMPARE(axis.format, format);
+    QVERIFY(axis.fromMs < first && axis.toMs > first + days * 86400000);
+    QVERIFY(axis.ticks >= 3 && axis.ticks <= 7);
+    QStringList labels;
+    for (int tick = 0; tick < axis.ticks; ++tick) {
+        const qint64 at = axis.fromMs + (axis.toMs - axis.fromMs) * tick / (axis.ticks - 1);
+        labels.append(QDateTime::fromMSecsSinceEpoch(at).toString(axis.format));
+        QVERIFY2(tick == 0 || labels[tick] != labels[tick - 1], qPrintable(labels.join(", ")));
+    }
+}
+
+// A long history lists at once and is read further as the list is scrolled, newest first, ties
+// of the same minute the later recorded first, tests holding what no recording writes left out
+// even where they fill whole pages, down to the oldest.
+void HistoryTest::longHistoryListed()
+{
+    QTemporaryDir data;
+    RandomEngine engine(18);
+    QList<AnswerSheet> sheets;
+    for (QuizSubject subject : {QuizSubject::Keywords, QuizSubject::Meanings}) {
+        for (QuizLevel level : {QuizLevel::Beginner, QuizLevel::Advanced})
+            sheets.append(takeTest(subject, level, {}, engine));
+    }
+    const QStringList kinds{"Keywords Beginner", "Keywords Advanced", "Meanings Beginner",
+                            "Meanings Advanced"};
+    const int recorded = 480;
+    const QDateTime first(QDate(2026, 5, 1), QTime(9, 0), Qt::UTC);
+    {
+        HistoryStore store(data.path());
+        for (int test = 0; test < recorded; ++test)
+            QVERIFY(store.record(sheets[test % 4], first.addSecs(60 * (test / 2))));
+        QSqlQuery query(QSqlDatabase::database(store.connectionName()));
+        QVERIFY(
+            query.exec(QStringLiteral("UPDATE test SET level = 7 WHERE id BETWEEN 151 AND 371")));
+    }
+    QStringList expected; // date, kind
+    for (int test = recorded - 1; test >= 0; --test) {
+        if (test < 150 || test > 370)
+            expected << QStringLiteral("%1 | %2").arg(
+                QLocale().toString(first.addSecs(60 * (test / 2)), "d MMM yyyy, HH:mm"),
+                kinds[test % 4]);
+    }
+
+    HistoryStore store(data.path());
+    ScriptedPlatform platform;
+    ProgressWindow progress(platform, store);
+    progress.resize(900, 600);
+    progress.reload();
+    progress.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&progress));
+    QTreeView *list = progress.pastTestsList();
+    QAbstractItemModel *tests = list->model();
+    QVERIFY2(tests->rowCount() < expected.size(), "read all at once");
+    for (int scrolled = 0; scrolled < 20 && tests->canFetchMore({}); ++scrolled) {
+        list->scrollToBottom();
+        QCoreApplication::processEvents();
+    }
+    QStringList listed;
+    for (int row = 0; row < tests->rowCount(); ++row)
+        listed << tests->index(row, 0).data().toString() + " | " +
+                      tests->index(row, 1).data().toString();
+    QCOMPARE(listed, expected);
+}
+
+// An export cancelled leaves no file of its own, and a file that was there as it was.
+void HistoryTest::exportCancelled_data()
+{
+    QTest::addColumn<bool>("existing");
+    QTest::newRow("over a file") << true;
+    QTest::newRow("to a new file") << false;
+}
+
+void HistoryTest::exportCancelled()
+{
+    QFETCH(bool, existing);
+    QTemporaryDir data;
+    RandomEngine engine(18);
+    HistoryStore store(data.path());
+    QVERIFY(store.record(takeTest(QuizSubject::Keywords, QuizLevel::Beginner, {}, engine),
+                         QDateTime::currentDateTimeUtc()));
+    QTemporaryDir target;
+    const QString path = target.filePath(QStringLiteral("history.csv"));
+    const QByteArray old("finished,subject\r\nkept as it was\r\n");
+    QFile file(path);
+    QVERIFY(!existing || (file.open(QIODevice::WriteOnly) && file.write(old) == old.size()));
+    file.close();
+
+    ScriptedPlatform platform;
+    ProgressWindow progress(platform, store);
+    progress.reload();
+    progress.show();
+    platform.saveNames << path;
+    QTest::mouseClick(progress.findChild<QPushButton *>(QStringLiteral("cmdExport")),
+                      Qt::LeftButton);
+    auto *dialog = progress.findChild<QProgressDialog *>();
+    QVERIFY(dialog);
+    dialog->findChild<QPushButton *>()->click();
+    QTest::qWait(100);
+    QCOMPARE(QDir(target.path()).entryList(QDir::Files | QDir::Hidden),
+             existing ? QStringList{"history.csv"} : QStringList{});
+    QVERIFY(!existing || (file.open(QIODevice::ReadOnly) && file.readAll() == old));
+    QVERIFY(platform.messages.isEmpty());
 }
 
 void HistoryTest::badFiles_data()
