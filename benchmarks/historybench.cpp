@@ -47,7 +47,8 @@ constexpr int HistorySize = 100000;
 
 // HistorySize tests of all four kinds, up to today, some thirty a day. Four are recorded as the
 // program records them; the rest are copies written straight in SQL, in one transaction, with
-// scores that wander so that the chart has something to show.
+// scores that wander about a mean that rises over the years, so that the chart has something to
+// show.
 bool fillHistory(const QString &folder)
 {
     HistoryStore store(folder);
@@ -71,14 +72,17 @@ bool fillHistory(const QString &folder)
                        "FROM n WHERE i < %1) ")
             .arg(HistorySize);
     return query.exec(QStringLiteral("PRAGMA synchronous = OFF")) && db.transaction() &&
-           query.exec(numbers +
-                      QStringLiteral("INSERT INTO test(id, finished, subject, level, stone_types, "
-                                     "score, most, practice) SELECT n.i, %1 + n.i * %2, "
-                                     "t.subject, t.level, t.stone_types, "
-                                     "t.most - (n.i * 7919 + n.i / 500 * 31) % (t.most / 2 + 1), "
-                                     "t.most, 0 FROM n JOIN test t ON t.id = (n.i - 1) % 4 + 1")
-                          .arg(first.toMSecsSinceEpoch())
-                          .arg(stepMs)) &&
+           query.exec(
+               numbers +
+               QStringLiteral("INSERT INTO test(id, finished, subject, level, stone_types, "
+                              "score, most, practice) SELECT n.i, %1 + n.i * %2, "
+                              "t.subject, t.level, t.stone_types, "
+                              "max(0, min(t.most, t.most * (20 + 70 * n.i / %3 - 8 * t.id) / 100 "
+                              "+ (n.i * 7919) % (t.most / 4 + 1) - t.most / 8)), "
+                              "t.most, 0 FROM n JOIN test t ON t.id = (n.i - 1) % 4 + 1")
+                   .arg(first.toMSecsSinceEpoch())
+                   .arg(stepMs)
+                   .arg(HistorySize)) &&
            query.exec(numbers +
                       QStringLiteral("INSERT INTO answer(test, question, stone, faces, options, "
                                      "ticked, correct, score, subject) SELECT n.i, a.question, "
@@ -176,6 +180,33 @@ private slots:
             delete paintedProgress(platform, store);
         }
         QVERIFY(platform.messages.isEmpty());
+    }
+
+    // ORLENDRA_BENCH_GRAB names a folder for pictures of the window, in the desktop's palette and
+    // in a dark one, to judge the chart by eye.
+    void grabProgress()
+    {
+        const QString folder = qEnvironmentVariable("ORLENDRA_BENCH_GRAB");
+        if (folder.isEmpty())
+            QSKIP("ORLENDRA_BENCH_GRAB is not set");
+        ScriptedPlatform platform;
+        HistoryStore store(m_folder);
+        std::unique_ptr<ProgressWindow> progress(paintedProgress(platform, store));
+        QVERIFY(progress->grab().save(QDir(folder).filePath(QStringLiteral("progress-light.png"))));
+        const QPalette light = QApplication::palette();
+        QPalette dark;
+        dark.setColor(QPalette::Window, QColor(0x2d, 0x2d, 0x30));
+        dark.setColor(QPalette::WindowText, QColor(0xe8, 0xe8, 0xe8));
+        dark.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
+        dark.setColor(QPalette::AlternateBase, QColor(0x2a, 0x2a, 0x2a));
+        dark.setColor(QPalette::Text, QColor(0xe8, 0xe8, 0xe8));
+        dark.setColor(QPalette::Button, QColor(0x3a, 0x3a, 0x3d));
+        dark.setColor(QPalette::ButtonText, QColor(0xe8, 0xe8, 0xe8));
+        dark.setColor(QPalette::Mid, QColor(0x55, 0x55, 0x58));
+        QApplication::setPalette(dark);
+        QCoreApplication::processEvents();
+        QVERIFY(progress->grab().save(QDir(folder).filePath(QStringLiteral("progress-dark.png"))));
+        QApplication::setPalette(light);
     }
 
     // From the newest test to the oldest, a page at a time as the user drags the scroll bar down.

@@ -116,7 +116,7 @@ private:
             pen.setWidthF(2);
             m_series[line]->setPen(pen);
             QColor wash = colour;
-            wash.setAlphaF(0.25f);
+            wash.setAlphaF(0.18f);
             m_ranges[line]->setColor(wash);
             m_ranges[line]->setBorderColor(Qt::transparent);
         }
