@@ -1,5 +1,6 @@
 #include "filesaving.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -75,7 +76,7 @@ QString replace(const QString &path, const QByteArray &content)
     }
     case PathKind::Other:
         // Writing to a pipe would wait for a reader that may never come.
-        return QStringLiteral("It is neither a file nor a device.");
+        return QCoreApplication::translate("FileSaving", "It is neither a file nor a device.");
     case PathKind::Missing:
     case PathKind::File:
     case PathKind::Folder:

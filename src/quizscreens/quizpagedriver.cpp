@@ -1,9 +1,9 @@
 #include "quizpagedriver.h"
 
 #include "platform/platform.h"
-#include "quizpage.h"
 #include "quiz/quizrules.h"
 #include "quiz/quizsession.h"
+#include "quizpage.h"
 #include "widgets/focusnews.h"
 
 #include <QAbstractButton>
@@ -50,7 +50,7 @@ void QuizPageDriver::optionClicked(int index, bool ticked)
         ticked && m_page->tickedBoxes().size() == QuizRules::requiredTicks(m_session.level());
     // A digit key ticks a box the user may not have heard: "Next" says which one it was.
     QPushButton *next = m_page->nextButton();
-    next->setAccessibleDescription(answered ? QStringLiteral("Key %1 ticked: %2.")
+    next->setAccessibleDescription(answered ? tr("Key %1 ticked: %2.")
                                                   .arg(index + 1)
                                                   .arg(m_page->optionBox(index)->accessibleName())
                                             : QString());
