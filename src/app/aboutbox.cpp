@@ -4,6 +4,7 @@
 #include "platform/twips.h"
 #include "platform/webpages.h"
 #include "widgets/linklabel.h"
+#include "widgets/roomfortext.h"
 
 #include <QFrame>
 #include <QIcon>
@@ -117,6 +118,8 @@ AboutBox::AboutBox(QWidget *parent)
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
     line->setGeometry(0, twips(2760) - 1, width(), 2);
+
+    makeRoomForTexts(this);
 
     // OK comes first, so Enter closes the box even though a focused link takes Enter itself.
     setTabOrder(m_ok, homePage);

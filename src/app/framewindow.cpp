@@ -5,6 +5,7 @@
 #include "quizscreens/meaningsquizpage.h"
 #include "quizscreens/quizpagedriver.h"
 #include "widgets/linklabel.h"
+#include "widgets/roomfortext.h"
 #include "widgets/screenfit.h"
 #include "widgets/wrappingcheckbox.h"
 
@@ -16,6 +17,8 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 QPushButton *barButton(const QString &name, const QString &caption, int top, QWidget *bar)
@@ -23,7 +26,9 @@ QPushButton *barButton(const QString &name, const QString &caption, int top, QWi
     auto *button = new QPushButton(caption, bar);
     button->setObjectName(name);
     button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
-    button->setGeometry(0, twips(top), twips(1290), twips(375));
+    // As drawn, unless a longer caption needs more.
+    button->setGeometry(0, twips(top), std::max(twips(1290), button->sizeHint().width()),
+                        twips(375));
     return button;
 }
 
@@ -70,6 +75,7 @@ FrameWindow::FrameWindow(QuizSession &session, Platform &platform, QWidget *pare
     m_exit = barButton(QStringLiteral("cmdExit"), tr("E&xit"), 150, m_bottom);
     const auto openPage = [this](WebPages::Page page) { emit webPageRequested(page); };
     Branding::addBrandLabels(m_bottom, twipsRect(60, 0, 6585, 615), openPage);
+    makeRoomForTexts(m_bottom);
 
     auto *client = new QWidget(this);
     auto *layout = new QVBoxLayout(client);

@@ -1,6 +1,7 @@
 #include "settingssection.h"
 
 #include "widgets/commandbutton.h"
+#include "widgets/roomfortext.h"
 #include "widgets/wrappinglabel.h"
 
 #include <QCheckBox>
@@ -34,20 +35,22 @@ SettingsSection::SettingsSection(QWidget *parent)
 {
     setObjectName(QStringLiteral("picSettings"));
     setAccessibleName(tr("Settings"));
+    auto *content = new ScrollingContent(this);
 
     auto *intro = wrappedLabel(QStringLiteral("Label2_0"),
                                tr("Orlendra helps you learn more about the meanings of "
                                   "runes stone. Use this software to improve your "
                                   "rune reading skills."),
-                               this);
+                               content);
     auto *invite = wrappedLabel(
         QStringLiteral("Label2_1"),
-        tr("Choose one or more of the below Stone Groups to start your Rune Lessons Now!"), this);
+        tr("Choose one or more of the below Stone Groups to start your Rune Lessons Now!"),
+        content);
     QFont bold = invite->font();
     bold.setBold(true);
     invite->setFont(bold);
 
-    auto *groups = new QGroupBox(tr("Stone Groups"), this);
+    auto *groups = new QGroupBox(tr("Stone Groups"), content);
     groups->setObjectName(QStringLiteral("Frame2"));
     auto *groupsLayout = new QGridLayout(groups);
     groupsLayout->setVerticalSpacing(4);
@@ -79,7 +82,7 @@ SettingsSection::SettingsSection(QWidget *parent)
     }
     groupsLayout->setColumnStretch(1, 1);
 
-    auto *meanings = new QGroupBox(tr("Stone Meanings"), this);
+    auto *meanings = new QGroupBox(tr("Stone Meanings"), content);
     meanings->setObjectName(QStringLiteral("Frame1"));
     auto *meaningsLayout = new QVBoxLayout(meanings);
     const std::array<QString, 3> meaningNames{tr("Upright Meanings"), tr("Reversed Meanings"),
@@ -89,7 +92,7 @@ SettingsSection::SettingsSection(QWidget *parent)
         meaningsLayout->addWidget(m_meanings[i]);
     }
 
-    auto *objects = new QGroupBox(tr("Stone Objects"), this);
+    auto *objects = new QGroupBox(tr("Stone Objects"), content);
     objects->setObjectName(QStringLiteral("Frame3"));
     auto *objectsLayout = new QVBoxLayout(objects);
     m_objects[0] = tickBox(QStringLiteral("chkObjects_0"), tr("Keywords"), objects);
@@ -101,9 +104,9 @@ SettingsSection::SettingsSection(QWidget *parent)
     setTabOrder(m_meanings[2], m_objects[1]);
 
     m_memorize =
-        commandButton(tr("Memorize Meanings / Keywords"), QStringLiteral("cmdMemorize"), this);
+        commandButton(tr("Memorize Meanings / Keywords"), QStringLiteral("cmdMemorize"), content);
     m_save = commandButton(tr("Save Current Settings As Default"),
-                           QStringLiteral("cmdSaveSettings"), this);
+                           QStringLiteral("cmdSaveSettings"), content);
     connect(m_memorize, &QPushButton::clicked, this, &SettingsSection::memorizeRequested);
     connect(m_save, &QPushButton::clicked, this, &SettingsSection::saveRequested);
 
@@ -118,7 +121,7 @@ SettingsSection::SettingsSection(QWidget *parent)
     columns->addWidget(groups, 1);
     columns->addLayout(right);
 
-    auto *layout = new QVBoxLayout(this);
+    auto *layout = new QVBoxLayout(content);
     layout->setContentsMargins(10, 6, 10, 8);
     layout->setSpacing(4);
     layout->addWidget(intro);
