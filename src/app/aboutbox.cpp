@@ -89,6 +89,7 @@ AboutBox::AboutBox(QWidget *parent)
                twipsRect(840, 510, 6405, 1095), this);
 
     auto *homePage = yellowLabel<LinkLabel>(QStringLiteral("lblHomePage"),
+                                            //: %1 is the web site's name, such as www.example.org
                                             tr("Click here to visit %1").arg(WebPages::siteName()),
                                             twipsRect(3075, 1605, 4050, 195), this);
 

@@ -73,6 +73,7 @@ bool OrlendraApp::mayTakeOverLock()
     const QString lockFile = QDir::toNativeSeparators(owner->lockFile);
     const auto answer = m_platform.message(
         nullptr,
+        //: %1 is a computer's name, %2 the lock file's path, %3 the date and time it was taken
         tr("Orlendra may be running on %1: its lock file %2 was taken there on %3.\n\nStart "
            "anyway? That is safe only if no other copy of Orlendra runs on %1.")
             .arg(owner->host, lockFile, QLocale().toString(owner->taken, QLocale::ShortFormat)),

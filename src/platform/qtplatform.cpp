@@ -299,8 +299,10 @@ QtPlatform::GoalFolder QtPlatform::goalFolder(const QString &programFolder,
         tried.append(QDir::toNativeSeparators(perUser));
     const QString trouble =
         tried.size() < 2
+            //: %1 is a folder
             ? tr("No goal file can be created in %1, so your goals cannot be kept.")
                   .arg(tried.value(0))
+            //: %1 and %2 are folders
             : tr("No goal file can be created in %1 or in %2, so your goals cannot be kept.")
                   .arg(tried[0], tried[1]);
     return {installed || perUser.isEmpty() ? perUser : programFolder, trouble};

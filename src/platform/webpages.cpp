@@ -51,6 +51,7 @@ void openWebPage(Platform &platform, const QString &pageKey, QWidget *parent)
     if (platform.openUrl(url))
         return;
     platform.message(parent,
+                     //: %1 is the page's web address
                      QCoreApplication::translate("WebPages", "No web browser could open the "
                                                              "page. Its address is:\n\n%1")
                          .arg(url.toString()),

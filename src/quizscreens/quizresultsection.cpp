@@ -58,6 +58,7 @@ void QuizResultSection::setResultText(const QString &text)
     // The total closes the text, where a screen reader never gets on its own; the button that
     // takes the focus at a test's end says it.
     m_save->setAccessibleDescription(
+        //: Heard on the save button: %1 is the last line of the result, its total
         tr("Result: %1").arg(text.section(QStringLiteral("\r\n"), -1).simplified()));
     updateReviewButton();
 }
@@ -93,6 +94,7 @@ void QuizResultSection::reviewAnswers()
 void QuizResultSection::saveResult()
 {
     const QString path = QuizRules::withTextSuffix(
+        //: A filter of the save dialog: %1 is the pattern of the file names, kept as it is
         m_platform.saveFileName(this, tr("Text file (%1)").arg(QStringLiteral("*.txt"))));
     if (path.isEmpty())
         return;
@@ -108,6 +110,7 @@ void QuizResultSection::saveResult()
     if (error.isEmpty())
         return;
     m_platform.message(this,
+                       //: %1 is the file's path, %2 why it could not be saved
                        tr("The result could not be saved to %1.\n%2\n\nAny file of that name "
                           "still holds what it held before, and the result is still in the box.")
                            .arg(QDir::toNativeSeparators(path), error),

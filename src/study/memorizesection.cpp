@@ -127,8 +127,10 @@ void MemorizeSection::showStone(StoneIndex stone)
         m_meanings[i]->setAccessibleDescription(meanings[i]);
     }
     m_pictures[0]->setPictureNumber(pictureNumberOf(stone));
+    //: A picture's name: %1 is the stone's name
     m_pictures[0]->setAccessibleName(tr("%1, upright").arg(name));
     m_pictures[1]->setPictureNumber(pictureNumberOf(stone));
+    //: A picture's name: %1 is the stone's name
     m_pictures[1]->setAccessibleName(tr("%1, reversed").arg(name));
     m_pictures[1]->turn();
     const QString keywords = catalogue.keywordsOf(stone).join(QStringLiteral(", "));
@@ -137,6 +139,7 @@ void MemorizeSection::showStone(StoneIndex stone)
     m_alternativeNames->setText(alternativeNames);
     // The walk's buttons keep the focus as they move on; what changed is said on them.
     const QString news =
+        //: %1 is the stone's name, %2 its keywords, %3 its other names
         tr("%1. Keywords: %2. Alternative Names: %3.").arg(name, keywords, alternativeNames);
     setAccessibleDescription(name + QLatin1Char('.'));
     for (QPushButton *button : {m_back, m_next}) {
