@@ -6,10 +6,10 @@
 #include "app/aboutbox.h"
 #include "app/framewindow.h"
 #include "history/historystore.h"
-#include "quizscreens/keywordsquizpage.h"
-#include "quizscreens/meaningsquizpage.h"
 #include "progress/progresswindow.h"
 #include "quiz/quizrules.h"
+#include "quizscreens/keywordsquizpage.h"
+#include "quizscreens/meaningsquizpage.h"
 #include "studyfixture.h"
 #include "widgets/wrappingcheckbox.h"
 
@@ -19,6 +19,8 @@
 #include <QDir>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTabWidget>
+#include <QTableView>
 #include <QTest>
 
 namespace {
@@ -98,6 +100,8 @@ int main(int argc, char *argv[])
     g_folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
 
     ProgramRun run;
+    // The past tests below lead up to today.
+    run.platform.clock = QDateTime::currentDateTime();
     if (!run.app.start())
         return 1;
     StudyWindow *study = run.app.studyWindow();
@@ -133,6 +137,8 @@ int main(int argc, char *argv[])
     recordPastTests(run.app.history());
     ProgressWindow *progress = run.app.showProgressWindow();
     save(progress, QStringLiteral("progress"));
+    progress->findChild<QTabWidget *>()->setCurrentWidget(progress->scheduleTable());
+    save(progress, QStringLiteral("progress-schedule"));
     progress->close();
 
     startTest(*study, QuizSubject::Meanings, QuizSetup::Beginner, QStringLiteral("UR"));

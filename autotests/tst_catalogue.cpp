@@ -20,6 +20,8 @@ private slots:
     void meanings_data();
     void meanings();
     void onlyFehuAndUruzHaveTwoParagraphs();
+    void languages_data();
+    void languages();
     void picturesLoadAtTheirSize();
     void picturesDifferAndTheLastIsBlank();
     void turningTwiceGivesTheUprightPicture();
@@ -252,6 +254,47 @@ void CatalogueTest::onlyFehuAndUruzHaveTwoParagraphs()
         QVERIFY(!catalogue.uprightMeanings[k].contains(QLatin1Char('\n')) || k < 2);
         QVERIFY(!catalogue.reversedMeanings[k].contains(QLatin1Char('\n')));
         QVERIFY(!catalogue.merkstaveMeanings[k].contains(QLatin1Char('\n')));
+    }
+}
+
+void CatalogueTest::languages_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("sowiloKeywords");
+    QTest::addColumn<QString>("fehuUpright");
+    QTest::newRow("German") << "de" << QStringList{"Partnerschaft", "Fahrt", "Macht", "Verwandlung"}
+                            << "Die Rune bedeutet 'Vieh'";
+    QTest::newRow("French, which has no texts: English")
+        << "fr" << QStringList{"Partnership", "Journey", "Power", "Transformation"}
+        << "The meaning of the rune is 'cattle'";
+}
+
+// The rules that keep a stone's own texts out of its wrong options compare texts exactly; they
+// are fair in a language when its texts are equal where the English ones are, and only there.
+void CatalogueTest::languages()
+{
+    QFETCH(QString, language);
+    QFETCH(QStringList, sowiloKeywords);
+    QFETCH(QString, fehuUpright);
+    const RuneCatalogue catalogue = buildRuneCatalogue(language);
+    QCOMPARE(catalogue.keywordsOf(15), sowiloKeywords);
+    QVERIFY(catalogue.uprightMeanings[0].startsWith(fehuUpright));
+    QCOMPARE(catalogue.stoneNames, loadRuneCatalogue().stoneNames);
+    QCOMPARE(catalogue.alternativeNames, loadRuneCatalogue().alternativeNames);
+
+    const auto texts = [](const RuneCatalogue &c) {
+        QStringList all(c.stoneKeywords.begin(), c.stoneKeywords.end());
+        for (const auto *table : {&c.uprightMeanings, &c.reversedMeanings, &c.merkstaveMeanings})
+            all.append(QStringList(table->begin(), table->end()));
+        return all;
+    };
+    const QStringList ours = texts(catalogue);
+    const QStringList english = texts(loadRuneCatalogue());
+    for (qsizetype i = 0; i < ours.size(); ++i) {
+        QVERIFY2(ours[i].isEmpty() == english[i].isEmpty(), qPrintable(english[i]));
+        for (qsizetype j = i + 1; j < ours.size(); ++j)
+            QVERIFY2((ours[i] == ours[j]) == (english[i] == english[j]),
+                     qPrintable(english[i] + QLatin1String(" / ") + english[j]));
     }
 }
 

@@ -230,27 +230,40 @@ void GoalFileTest::unreadableFile_isMarked()
 
 void GoalFileTest::badFiles_loadWithoutHarm_data()
 {
+    using GoalFile::Encoding;
     const qsizetype longest = GoalFile::longestEditableLine;
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<bool>("tooLarge");
-    QTest::newRow("binary with NULs") << QByteArray("\x00\x01\x02\xff\xfe\r\nabc\x00", 11) << false;
-    QTest::newRow("invalid UTF-8") << QByteArray("caf\xe9 \xc3\x28 \xa0\xa1\r\n") << false;
-    QTest::newRow("several MB") << QByteArray(4 * 1024 * 1024, 'x').append("\r\nend") << true;
-    QTest::newRow("several MB of lines") << QByteArray("goal\r\n").repeated(700000) << true;
-    QTest::newRow("long lines") << QByteArray(longest, 'x').append("\r\n").repeated(3) << false;
-    QTest::newRow("a line too long") << QByteArray("a\r\n").append(longest + 1, 'x') << true;
+    QTest::addColumn<Encoding>("encoding");
+    QTest::newRow("binary with NULs")
+        << QByteArray("\x00\x01\x02\xff\xfe\r\nabc\x00", 11) << false << Encoding::Windows1252;
+    QTest::newRow("invalid UTF-8")
+        << QByteArray("caf\xe9 \xc3\x28 \xa0\xa1\r\n") << false << Encoding::Windows1252;
+    QTest::newRow("several MB") << QByteArray(4 * 1024 * 1024, 'x').append("\r\nend") << true
+                                << Encoding::Utf8;
+    QTest::newRow("several MB of lines")
+        << QByteArray("goal\r\n").repeated(700000) << true << Encoding::Utf8;
+    // Five bytes a line: the rune at byte 1,048,575 is cut after its first byte.
+    QTest::newRow("UTF-8 cut inside a character")
+        << QByteArray("\xe1\x9a\xa0\r\n").repeated(250000) << true << Encoding::Utf8;
+    QTest::newRow("long lines") << QByteArray(longest, 'x').append("\r\n").repeated(3) << false
+                                << Encoding::Utf8;
+    QTest::newRow("a line too long")
+        << QByteArray("a\r\n").append(longest + 1, 'x') << true << Encoding::Utf8;
 }
 
 void GoalFileTest::badFiles_loadWithoutHarm()
 {
     QFETCH(QByteArray, content);
     QFETCH(bool, tooLarge);
+    QFETCH(GoalFile::Encoding, encoding);
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("Goal1.txt"));
     writeFile(path, content);
     const GoalFile::Loaded loaded = GoalFile::load(path);
     QVERIFY(!loaded.boxText.isEmpty());
     QCOMPARE(loaded.tooLarge, tooLarge);
+    QCOMPARE(loaded.encoding, encoding);
     // Of a file too large to edit, only as much is shown as the box handles with ease.
     if (tooLarge)
         QCOMPARE(loaded.boxText.size(), GoalFile::longestEditableLine);

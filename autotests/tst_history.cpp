@@ -1,6 +1,8 @@
 #include "catalogue/runecatalogue.h"
-#include "ordinaryuser.h"
 #include "history/historystore.h"
+#include "history/schedule.h"
+#include "history/scorelines.h"
+#include "ordinaryuser.h"
 #include "progress/progresswindow.h"
 #include "quiz/quizsession.h"
 #include "quizscreens/reviewwindow.h"
@@ -97,6 +99,27 @@ qint64 number(const QString &connection, const QString &statement)
     return query.exec(statement) && query.next() ? query.value(0).toLongLong() : -1;
 }
 
+// The items grouped as "Keywords box 1 due 2026-11-03 lapsed 0: 0 1 3", by subject, box, due day
+// and lapses.
+QStringList boxes(const Schedule &schedule)
+{
+    QMap<QString, QStringList> groups;
+    for (QuizSubject subject : {QuizSubject::Keywords, QuizSubject::Meanings}) {
+        for (StoneIndex stone = 0; stone < StoneCount; ++stone) {
+            const ItemState &s = schedule.item(stone, subject);
+            groups[QStringLiteral("%1 box %2 due %3 lapsed %4")
+                       .arg(subject == QuizSubject::Keywords ? "Keywords" : "Meanings")
+                       .arg(s.box)
+                       .arg(s.due.toString(Qt::ISODate))
+                       .arg(s.lapses)] += QString::number(stone);
+        }
+    }
+    QStringList lines;
+    for (auto group = groups.cbegin(); group != groups.cend(); ++group)
+        lines.append(group.key() + QStringLiteral(": ") + group.value().join(QLatin1Char(' ')));
+    return lines;
+}
+
 } // namespace
 
 class HistoryTest : public QObject
@@ -106,10 +129,12 @@ class HistoryTest : public QObject
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void store();
+    void scoreLines();
     void badFiles_data();
     void badFiles();
     void killedAnyMoment();
     void progressWindow();
+    void earlierHistoryScheduled();
 };
 
 // What is recorded reads back whole, in the order each view wants it.
@@ -156,8 +181,8 @@ void HistoryTest::store()
 
     const QStringList lines = QString::fromUtf8(store.csv()).split(QStringLiteral("\r\n"));
     QCOMPARE(lines.size(), 1 + 48 + 1);
-    QCOMPARE(lines[0], QStringLiteral("finished,subject,level,question,stone,score,most"));
-    QCOMPARE(lines[1], QStringLiteral("2026-01-05T03:04:05Z,Keywords,Beginner,1,%1,%2,1")
+    QCOMPARE(lines[0], QStringLiteral("finished,subject,level,question,stone,score,most,round"));
+    QCOMPARE(lines[1], QStringLiteral("2026-01-05T03:04:05Z,Keywords,Beginner,1,%1,%2,1,test")
                            .arg(loadRuneCatalogue().stoneNames[first.answers[0].stone])
                            .arg(first.answers[0].score));
     QVERIFY(lines[48].startsWith(QStringLiteral("2026-01-06T03:04:05Z,Meanings,Advanced,24,")));
@@ -177,6 +202,32 @@ void HistoryTest::store()
     QVERIFY(store.forget());
     QVERIFY(store.pastTests().isEmpty());
     QCOMPARE(store.stones()[0].asked(), 0);
+}
+
+// The chart's lines run from the oldest test, one per kind, with a sentence each for those who do
+// not see them.
+void HistoryTest::scoreLines()
+{
+    const ScoreLines none = ::scoreLines({}, 77);
+    QCOMPARE(none.lineNames(), (QStringList{"Keywords Beginner", "Keywords Advanced",
+                                            "Meanings Beginner", "Meanings Advanced"}));
+    QCOMPARE(none.firstMs, 77);
+    QCOMPARE(none.lastMs, 77);
+
+    // Newest first, as the history lists them.
+    const QList<PastTest> tests{{3, 3000, QuizSubject::Keywords, QuizSetup::Beginner, 12, 24},
+                                {2, 2000, QuizSubject::Meanings, QuizSetup::Advanced, 48, 96},
+                                {1, 1000, QuizSubject::Keywords, QuizSetup::Beginner, 24, 24}};
+    const ScoreLines drawn = ::scoreLines(tests, 77);
+    QCOMPARE(drawn.firstMs, 1000);
+    QCOMPARE(drawn.lastMs, 3000);
+    QCOMPARE(drawn.lines[0].points, (QList<QPointF>{{1000, 100}, {3000, 50}}));
+    QVERIFY(drawn.lines[1].points.isEmpty() && drawn.lines[2].points.isEmpty());
+    QCOMPARE(drawn.lines[3].points, (QList<QPointF>{{2000, 50}}));
+    QCOMPARE(drawn.sentences(),
+             (QStringList{"Keywords Beginner: 2 tests, last 50%, best 100%.",
+                          "Keywords Advanced: no tests.", "Meanings Beginner: no tests.",
+                          "Meanings Advanced: 1 test, last 50%, best 50%."}));
 }
 
 void HistoryTest::badFiles_data()
@@ -204,14 +255,14 @@ void HistoryTest::badFiles()
     QFETCH(QString, told);
 
     QTemporaryDir folder;
-    const QString path = QDir(folder.path()).filePath(HistoryStore::fileName);
+    const QString path = QDir(folder.path()).filePath(HistoryDatabase::fileName);
     QFile file(path);
     if (place == QLatin1String("damaged")) {
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(QByteArray("Not a database at all, only words.\n").repeated(200));
         file.close();
     } else if (place == QLatin1String("folder")) {
-        QVERIFY(QDir(folder.path()).mkdir(HistoryStore::fileName));
+        QVERIFY(QDir(folder.path()).mkdir(HistoryDatabase::fileName));
     } else if (place != QLatin1String("read-only folder")) {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), place);
         db.setDatabaseName(path);
@@ -270,7 +321,7 @@ void HistoryTest::badFiles()
     HistoryStore again(folder.path());
     if (recorded) {
         QCOMPARE(again.pastTests().size(), 2);
-        QCOMPARE(number(again.connectionName(), QStringLiteral("PRAGMA user_version")), 1);
+        QCOMPARE(number(again.connectionName(), QStringLiteral("PRAGMA user_version")), 2);
     }
 }
 
@@ -354,6 +405,12 @@ void HistoryTest::progressWindow()
     QCOMPARE(stones->index(1, 0).data().toString(), catalogue.stoneNames[missedInMeanings]);
     QCOMPARE(stones->index(0, 1).data().toString(), QStringLiteral("0%"));
     QCOMPARE(stones->index(0, 3).data().toString(), QStringLiteral("2"));
+    // Both on the clock's one day: the keywords of the one stone and the meanings of the other
+    // are due again today.
+    auto *dueCounts = progress->findChild<QLabel *>(QStringLiteral("lblDueCounts"));
+    auto *streak = progress->findChild<QLabel *>(QStringLiteral("lblStreak"));
+    QCOMPARE(dueCounts->text(), QStringLiteral("Due today: 2. In the next 7 days: 46 more."));
+    QCOMPARE(streak->text(), QStringLiteral("Streak: 1 day"));
 
     // Every control is a stop for Tab, and named.
     QWidget *first = QApplication::focusWidget();
@@ -363,7 +420,7 @@ void HistoryTest::progressWindow()
         QVERIFY2(!at->accessibleName().isEmpty(), qPrintable(at->objectName()));
         QTest::keyClick(at, Qt::Key_Tab);
     }
-    QCOMPARE(visited.size(), 7);
+    QCOMPARE(visited.size(), 8);
 
     // Return on a past test opens its review, read from the history.
     progress->pastTestsList()->setFocus();
@@ -384,7 +441,7 @@ void HistoryTest::progressWindow()
     QVERIFY(exported.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = exported.readAll().split('\n');
     QCOMPARE(lines.size(), 1 + 48 + 1);
-    QCOMPARE(lines[0], QByteArray("finished,subject,level,question,stone,score,most\r"));
+    QCOMPARE(lines[0], QByteArray("finished,subject,level,question,stone,score,most,round\r"));
 
     // The weakest stones, walked without touching the study ticks.
     QVERIFY(progress->studyButton()->isEnabled());
@@ -405,8 +462,99 @@ void HistoryTest::progressWindow()
     run.platform.answers << Platform::Answer::Yes;
     QTest::mouseClick(forget, Qt::LeftButton);
     QCOMPARE(tests->rowCount(), 0);
+    QCOMPARE(dueCounts->text(), QStringLiteral("Due today: 48. In the next 7 days: 0 more."));
+    QCOMPARE(streak->text(), QStringLiteral("Streak: 0 days"));
     QVERIFY(!progress->studyButton()->isEnabled());
     QVERIFY(!progress->studyButton()->toolTip().isEmpty());
+}
+
+// A history of the release before the boxes: its answers put the items in their boxes, and a
+// practice round after them moves its items and is kept beside the tests.
+void HistoryTest::earlierHistoryScheduled()
+{
+    QTemporaryDir data;
+    const QString path = data.filePath(HistoryDatabase::fileName);
+    QVERIFY(QFile::copy(QStringLiteral(ORLENDRA_FIXTURES "/history-v1.sqlite"), path));
+    QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
+    // Keywords on 2 November at 09:30, three stones missed; meanings at 02:15 that night, still
+    // the learner's 2 November: Ingwaz (21) missed, Dagaz (22) half right. Each stone's second
+    // item comes back a day after its first.
+    const QStringList migrated{
+        QStringLiteral("Keywords box 1 due 2026-11-02 lapsed 0: 2 4 11"),
+        QStringLiteral(
+            "Keywords box 1 due 2026-11-03 lapsed 0: 0 1 3 5 6 7 8 9 10 12 13 14 15 16 17 18 19 "
+            "20 21 22 23"),
+        QStringLiteral("Meanings box 1 due 2026-11-02 lapsed 0: 21"),
+        QStringLiteral("Meanings box 1 due 2026-11-03 lapsed 0: 2 4 11"),
+        QStringLiteral(
+            "Meanings box 1 due 2026-11-04 lapsed 0: 0 1 3 5 6 7 8 9 10 12 13 14 15 16 17 18 19 "
+            "20 22 23")};
+    HistoryStore store(data.path());
+    // Read back from the rows the migration wrote.
+    QCOMPARE(boxes(store.schedule()), migrated);
+    QCOMPARE(number(store.connectionName(), QStringLiteral("PRAGMA user_version")), 2);
+    QCOMPARE(number(store.connectionName(), QStringLiteral("SELECT count(*) FROM schedule_item")),
+             48);
+
+    // The next morning: Fehu's and Thurisaz's keywords right, Ingwaz's meanings missed again.
+    const RuneCatalogue &catalogue = loadRuneCatalogue();
+    const auto asked = [&catalogue](StoneIndex stone, QuizSubject subject, bool right) {
+        const auto text = [&](int s) {
+            return subject == QuizSubject::Keywords ? catalogue.keywordsOf(s).first()
+                                                    : catalogue.uprightMeanings[s];
+        };
+        return PracticeAnswer{subject,
+                              {stone,
+                               {},
+                               {text(stone + 1), text(stone)},
+                               {!right, right},
+                               {text(stone)},
+                               qint16(right ? 1 : 0)}};
+    };
+    PracticeRound round;
+    round.answers = {asked(2, QuizSubject::Keywords, true), asked(21, QuizSubject::Meanings, false),
+                     asked(0, QuizSubject::Keywords, true)};
+    ScriptedPlatform platform;
+    platform.clock = QDateTime({2026, 11, 3}, {10, 0});
+    QVERIFY(store.record(round, platform.now()));
+    const QStringList practised{
+        QStringLiteral("Keywords box 1 due 2026-11-02 lapsed 0: 4 11"),
+        QStringLiteral(
+            "Keywords box 1 due 2026-11-03 lapsed 0: 1 3 5 6 7 8 9 10 12 13 14 15 16 17 18 19 20 "
+            "21 22 23"),
+        QStringLiteral("Keywords box 2 due 2026-11-05 lapsed 0: 0 2"),
+        QStringLiteral("Meanings box 1 due 2026-11-03 lapsed 0: 2 4 11 21"),
+        QStringLiteral(
+            "Meanings box 1 due 2026-11-04 lapsed 0: 0 1 3 5 6 7 8 9 10 12 13 14 15 16 17 18 19 "
+            "20 22 23")};
+    QCOMPARE(boxes(store.schedule()), practised);
+    QCOMPARE(boxes(HistoryStore(data.path()).schedule()), practised);
+
+    const QStringList lines = QString::fromUtf8(store.csv()).split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.size(), 1 + 48 + 3 + 1);
+    QCOMPARE(lines[50], QStringLiteral("2026-11-03T10:00:00Z,Meanings,Beginner,2,%1,0,1,practice")
+                            .arg(catalogue.stoneNames[21]));
+    const QList<StoneTally> tallies = store.stones();
+    const auto ingwaz = std::find_if(tallies.begin(), tallies.end(),
+                                     [](const StoneTally &tally) { return tally.stone == 21; });
+    QCOMPARE(ingwaz->meaningsAsked, 2);
+    QCOMPARE(ingwaz->meaningsFull, 0);
+
+    ProgressWindow progress(platform, store);
+    progress.reload();
+    const QAbstractItemModel *tests = progress.pastTestsList()->model();
+    QCOMPARE(tests->rowCount(), 3);
+    QCOMPARE(tests->index(0, 1).data().toString(), QStringLiteral("Practice"));
+    QCOMPARE(tests->index(0, 2).data().toString(), QStringLiteral("2 Correct Out Of 3"));
+    QCOMPARE(tests->index(1, 1).data().toString(), QStringLiteral("Meanings Advanced"));
+    QCOMPARE(progress.findChild<QLabel *>(QStringLiteral("lblDueCounts"))->text(),
+             QStringLiteral("Due today: 26. In the next 7 days: 22 more."));
+    QCOMPARE(progress.findChild<QLabel *>(QStringLiteral("lblStreak"))->text(),
+             QStringLiteral("Streak: 2 days"));
+    const QAbstractItemModel *schedule = progress.scheduleTable()->model();
+    QCOMPARE(schedule->index(2, 1).data().toString(), QStringLiteral("2"));
+    QCOMPARE(schedule->index(21, 4).data().toString(), QStringLiteral("today"));
+    QCOMPARE(schedule->index(23, 4).data().toString(), QStringLiteral("tomorrow"));
 }
 
 int main(int argc, char *argv[])

@@ -1,9 +1,9 @@
 #include "catalogue/runecatalogue.h"
 #include "catalogue/stonepicturebox.h"
 #include "ordinaryuser.h"
-#include "quizscreens/quizresultsection.h"
 #include "quiz/quizrules.h"
 #include "quiz/quizsession.h"
+#include "quizscreens/quizresultsection.h"
 #include "studyfixture.h"
 #include "widgets/guardedtextbox.h"
 
@@ -317,7 +317,7 @@ void KeywordsTestTest::wholeTest()
     QVERIFY(m_fixture->platform.messages.isEmpty());
     QCOMPARE(window().frontSection(), StudyWindow::Section::TestResult);
     QCOMPARE(session().questionNo(), 24);
-    QCOMPARE(session().totalScore(), 0);
+    QCOMPARE(session().sheet().total(), 0);
     // The finished test's result, whose lines the session's tests check.
     const QString text = window().testResult()->resultBox()->text();
     QCOMPARE(text, QuizRules::resultText(loadRuneCatalogue(), *session().lastFinished()));
@@ -338,12 +338,12 @@ void KeywordsTestTest::abandonedTest_nextStartsAtZero()
     for (int i : boxes(true))
         tick(i);
     click(QStringLiteral("cmdNextQuestion"));
-    QCOMPARE(session().totalScore(), 4);
+    QCOMPARE(session().sheet().total(), 4);
     // Away and back through the set-up, whose choices are still made.
     for (const char *name : {"cmdSubjects_3", "cmdSubjects_2", "cmdTestNext_0", "cmdTestNext_2"})
         click(QLatin1String(name));
     QCOMPARE(window().frontSection(), StudyWindow::Section::TestKeywords);
-    QCOMPARE(session().totalScore(), 0);
+    QCOMPARE(session().sheet().total(), 0);
     checkQuestionShown(1);
 }
 

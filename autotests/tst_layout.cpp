@@ -1,10 +1,11 @@
 #include "app/aboutbox.h"
 #include "app/framewindow.h"
+#include "app/translations.h"
 #include "brand/branding.h"
 #include "catalogue/runecatalogue.h"
+#include "quiz/quizrules.h"
 #include "quizscreens/keywordsquizpage.h"
 #include "quizscreens/meaningsquizpage.h"
-#include "quiz/quizrules.h"
 #include "quizscreens/quizsetupwizard.h"
 #include "quizscreens/reviewwindow.h"
 #include "studyfixture.h"
@@ -45,6 +46,8 @@ private:
 void LayoutTest::initTestCase()
 {
     QStandardPaths::setTestModeEnabled(true);
+    // On a German desktop the stones' texts are German, and longer.
+    setRuneCatalogueLanguage(Translations::systemLanguage());
     if (qEnvironmentVariable("ORLENDRA_PALETTE") == QLatin1String("dark"))
         QApplication::setPalette(darkDesktopPalette());
 }
@@ -60,8 +63,27 @@ void LayoutTest::checkCaptionsFit(QWidget *root)
     }
     if (Branding::isDarkGround(QApplication::palette().color(QPalette::Window)))
         checkContrast(root);
-    if (turning)
+    if (turning) {
         QApplication::setPalette(before);
+        QCoreApplication::sendPostedEvents();
+    }
+    // On a light desktop every text keeps the colour it was designed in, exactly: the red
+    // captions, and the About box's yellow on its lavender.
+    if (qEnvironmentVariable("ORLENDRA_PALETTE") != QLatin1String("dark")) {
+        const QHash<QString, QColor> designs{
+            {QStringLiteral("lblCaption"), QColor(255, 0, 0)},
+            {QStringLiteral("lblMeaningTestCaption"), QColor(255, 0, 0)},
+            {QStringLiteral("Label2"), QColor(255, 255, 0)}};
+        for (auto *widget : root->findChildren<QWidget *>()) {
+            const QColor designed =
+                designs.value(widget->objectName(), Branding::designedTextColour(widget));
+            QVERIFY2(!designed.isValid() ||
+                         widget->palette().color(QPalette::WindowText) == designed,
+                     qPrintable(widget->objectName()));
+        }
+        if (root->objectName() == QLatin1String("frmAbout"))
+            QCOMPARE(root->palette().color(QPalette::Window), QColor(199, 159, 238));
+    }
     for (auto *button : root->findChildren<QAbstractButton *>()) {
         if (!button->isVisibleTo(root) || button->objectName().startsWith(QLatin1String("qt_")))
             continue;
@@ -164,8 +186,8 @@ void LayoutTest::studySections()
     if (section == 1) {
         // The longest texts: Thurisaz's upright meaning.
         window.showSection(StudyWindow::Section::MemorizeStones);
-        window.nextStone();
-        window.nextStone();
+        window.controller()->nextStone();
+        window.controller()->nextStone();
     }
     if (section == 4) {
         // A question at its widest, at either level: the longest name and keywords.

@@ -1,9 +1,10 @@
 #include "app/framewindow.h"
 #include "app/orlendraapp.h"
-#include "widgets/banner.h"
+#include "app/translations.h"
+#include "quizscreens/meaningsquizpage.h"
 #include "scriptedplatform.h"
 #include "study/studywindow.h"
-#include "quizscreens/meaningsquizpage.h"
+#include "widgets/banner.h"
 
 #include <QAction>
 #include <QApplication>
@@ -27,6 +28,7 @@ private slots:
 
     void start_showsTheStudyWindow();
     void start_picksTheBannerFromTheEngine();
+    void start_speaksTheFirstLanguageItCan();
     void secondRun_onlySaysSo();
     void lockOfAnotherMachine_isAskedAbout();
     void userClosingTheStudyWindow_endsTheRun_data();
@@ -93,6 +95,13 @@ void LeavingTest::start_picksTheBannerFromTheEngine()
             QCOMPARE(front, QStringLiteral("lblFullBrand"));
         cleanup();
     }
+}
+
+void LeavingTest::start_speaksTheFirstLanguageItCan()
+{
+    // Past a language it does not speak to one it does; never past English, its own.
+    QCOMPARE(Translations::chooseLanguage({"fr", "fr-FR", "de-DE", "de"}), QStringLiteral("de"));
+    QCOMPARE(Translations::chooseLanguage({"en-US", "en", "de"}), QString());
 }
 
 void LeavingTest::secondRun_onlySaysSo()
@@ -172,7 +181,7 @@ void LeavingTest::startAgain_showsAFreshStudyWindow()
 {
     QVERIFY(m_app->start());
     m_app->studyWindow()->showSection(StudyWindow::Section::MemorizeStones);
-    m_app->studyWindow()->nextStone();
+    m_app->studyWindow()->controller()->nextStone();
     QCOMPARE(m_app->walk().studyPosition, 1);
     QPointer<FrameWindow> frame = m_app->showFrameWindow();
     QSignalSpy ended(m_app.get(), &OrlendraApp::runEnded);

@@ -1,10 +1,11 @@
 #include "catalogue/stonepicturebox.h"
-#include "widgets/wrappingcheckbox.h"
 #include "quiz/meaningquestion.h"
-#include "quizscreens/meaningsquizpage.h"
 #include "quiz/quizrules.h"
+#include "quizscreens/meaningsquizpage.h"
+#include "widgets/wrappingcheckbox.h"
 
 #include <QAccessible>
+#include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -38,6 +39,14 @@ int scoreOf(const Question &question, unsigned ticks)
             ticked << question.options[box];
     }
     return QuizRules::score(ticked, question.correctAnswers);
+}
+
+// The catalogue's own text of a kind (Upright, Reversed, Merkstave), not the builder's lookup.
+const QString &catalogueText(const RuneCatalogue &catalogue, int kind, StoneIndex stone)
+{
+    const std::array tables{&catalogue.uprightMeanings, &catalogue.reversedMeanings,
+                            &catalogue.merkstaveMeanings};
+    return (*tables[static_cast<std::size_t>(kind)])[static_cast<std::size_t>(stone)];
 }
 
 } // namespace
@@ -105,6 +114,16 @@ void MeaningQuestionTest::fairQuestionsAndTheirScores()
     RandomEngine engine(static_cast<unsigned>(11 + level * 8 + types[0] + 2 * types[1]));
     QSet<int> rightPositions;
     QSet<int> wrongKinds;
+    // The stones merkstave.txt gives a text of their own: their merkstave answer is never the
+    // reversed text.
+    QFile merkstaveFile(QStringLiteral(":/meanings/merkstave.txt"));
+    QVERIFY(merkstaveFile.open(QIODevice::ReadOnly));
+    QSet<int> ownMerkstave;
+    for (const QByteArray &line : merkstaveFile.readAll().split('\n')) {
+        if (line.startsWith("# "))
+            ownMerkstave << line.mid(2, 2).toInt();
+    }
+    QCOMPARE(ownMerkstave.size(), 7);
     for (int round = 0; round < 30; ++round) {
         int bestTestTotal = 0;
         for (StoneIndex stone = 0; stone < StoneCount; ++stone) {
@@ -115,7 +134,7 @@ void MeaningQuestionTest::fairQuestionsAndTheirScores()
             QStringList allowed;
             QStringList own;
             for (int kind = 0; kind < 3; ++kind) {
-                own << meaningText(catalogue, kind, stone);
+                own << catalogueText(catalogue, kind, stone);
                 if (types[static_cast<std::size_t>(kind)])
                     allowed << own.last();
             }
@@ -123,8 +142,11 @@ void MeaningQuestionTest::fairQuestionsAndTheirScores()
             QCOMPARE(question.meaningKinds.size(), required);
             for (int n = 0; n < required; ++n) {
                 QVERIFY(types[static_cast<std::size_t>(question.meaningKinds[n])]);
-                QCOMPARE(meaningText(catalogue, question.meaningKinds[n], stone),
-                         question.correctAnswers[n]);
+                QCOMPARE(question.correctAnswers[n],
+                         catalogueText(catalogue, question.meaningKinds[n], stone));
+                if (question.meaningKinds[n] == QuizSetup::Merkstave &&
+                    ownMerkstave.contains(stone))
+                    QVERIFY(question.correctAnswers[n] != catalogue.reversedMeanings[stone]);
             }
             unsigned rightTicks = 0;
             for (const QString &answer : question.correctAnswers) {
@@ -140,7 +162,7 @@ void MeaningQuestionTest::fairQuestionsAndTheirScores()
                 QVERIFY(!own.contains(option));
                 for (int kind = 0; kind < 3; ++kind) {
                     for (StoneIndex other = 0; other < StoneCount; ++other) {
-                        if (meaningText(catalogue, kind, other) == option)
+                        if (catalogueText(catalogue, kind, other) == option)
                             wrongKinds << kind;
                     }
                 }

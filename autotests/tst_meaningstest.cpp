@@ -1,10 +1,10 @@
 #include "app/framewindow.h"
 #include "catalogue/stonepicturebox.h"
 #include "quiz/meaningquestion.h"
-#include "quizscreens/meaningsquizpage.h"
-#include "quizscreens/quizresultsection.h"
 #include "quiz/quizrules.h"
 #include "quiz/quizsession.h"
+#include "quizscreens/meaningsquizpage.h"
+#include "quizscreens/quizresultsection.h"
 #include "quizscreens/quizsetupwizard.h"
 #include "study/studywindow.h"
 #include "studyfixture.h"
@@ -198,7 +198,7 @@ void MeaningsTestTest::wholeTest()
     m_run->app.studyWindow()->setScreen(onScreen);
     // The walk has moved on; the study window that comes back starts it again.
     m_run->app.studyWindow()->showSection(StudyWindow::Section::MemorizeStones);
-    m_run->app.studyWindow()->nextStone();
+    m_run->app.studyWindow()->controller()->nextStone();
     startTest(level, types);
     QPointer<QWidget> frame = m_run->app.frameWindow();
     for (int question = 1; question <= QuestionCount; ++question) {
@@ -246,7 +246,7 @@ void MeaningsTestTest::wholeTest()
     QCOMPARE(m_run->app.walk().studyPosition, 0);
     QVERIFY(!control(study->testSetUp(), QStringLiteral("optTestSubjects_0"))->isChecked());
     QCOMPARE(session().questionNo(), 24);
-    QCOMPARE(session().totalScore(), 0);
+    QCOMPARE(session().sheet().total(), 0);
 
     // The finished test's result, whose lines the session's tests check.
     const QString text = study->testResult()->resultBox()->text();
@@ -300,7 +300,7 @@ void MeaningsTestTest::startAgain_abandonsTheTest()
     for (int i : right + boxes(false).first(4 - right.size()))
         QTest::mouseClick(box(i), Qt::LeftButton, {}, QPoint(8, box(i)->height() / 2));
     QTest::mouseClick(next(), Qt::LeftButton);
-    QCOMPARE(session().totalScore(), 4);
+    QCOMPARE(session().sheet().total(), 4);
 
     QPointer<QWidget> frame = m_run->app.frameWindow();
     QTest::mouseClick(control(frame, QStringLiteral("cmdStart")), Qt::LeftButton);
@@ -309,10 +309,10 @@ void MeaningsTestTest::startAgain_abandonsTheTest()
 
     // The next test counts from 0.
     startTest(QuizSetup::Beginner, QStringLiteral("M"));
-    QCOMPARE(session().totalScore(), 0);
+    QCOMPARE(session().sheet().total(), 0);
     QTest::mouseClick(box(boxes(true).first()), Qt::LeftButton);
     QTest::mouseClick(next(), Qt::LeftButton);
-    QCOMPARE(session().totalScore(), 1);
+    QCOMPARE(session().sheet().total(), 1);
 
     // The user closing the frame ends the run.
     m_run->app.frameWindow()->close();

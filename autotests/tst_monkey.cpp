@@ -652,9 +652,9 @@ QString MonkeyTest::faultAfterEvent()
         if (!answer.ticked.isEmpty() && answer.ticked.count(true) != count)
             return QStringLiteral("a question scored with %1 ticks").arg(answer.ticked.count(true));
     }
-    if (session.totalScore() < 0 || session.totalScore() > count * QuestionCount)
+    if (session.sheet().total() < 0 || session.sheet().total() > count * QuestionCount)
         return QStringLiteral("a total of %1 out of %2")
-            .arg(session.totalScore())
+            .arg(session.sheet().total())
             .arg(count * QuestionCount);
     const std::pair<int, int> numbers{int(session.subject()), session.questionNo()};
     if (numbers != m_questionNumbers && numbers.second > 0)

@@ -314,6 +314,9 @@ void PlatformTest::lockOfAKilledRun_doesNotBlock()
     QCOMPARE(owner.has_value(), blocks);
     if (owner)
         QVERIFY(owner->host == "elsewhere.invalid" && platform.takeOverLock());
+    // Either way the lock is this run's now, not only removed: a second start here is refused.
+    QtPlatform second(lock);
+    QVERIFY(second.anotherInstanceRunning() && !second.uncheckedLockOwner());
 }
 
 void PlatformTest::twoStartsAtOnce_onlyOneRuns()

@@ -116,7 +116,7 @@ void TestRulesTest::tickCounts()
             continue;
         QCOMPARE(session.question().options, options);
         QVERIFY(session.sheet().answers[0].ticked.isEmpty());
-        QCOMPARE(session.totalScore(), 0);
+        QCOMPARE(session.sheet().total(), 0);
     }
 }
 
@@ -168,7 +168,7 @@ void TestRulesTest::pressNext()
     const AnsweredQuestion &first = session.sheet().answers[0];
     QCOMPARE(session.questionNo(), 2);
     QCOMPARE(QuizRules::scoreLine(level, first.score), scoreLine);
-    QCOMPARE(session.totalScore(), first.score);
+    QCOMPARE(session.sheet().total(), first.score);
     QCOMPARE(first.ticked.size(), boxCount);
     for (int i = 0; i < boxCount; ++i)
         QCOMPARE(first.ticked[i], ticked.contains(i));
@@ -223,7 +223,7 @@ void TestRulesTest::wholeTest()
     QCOMPARE(session.pressNext(QList<int>{0, 1, 2, 3}.first(required)).kind, Step::Refused);
     QVERIFY(!session.runs(subject));
     QCOMPARE(session.questionNo(), QuestionCount);
-    QCOMPARE(session.totalScore(), 0);
+    QCOMPARE(session.sheet().total(), 0);
 
     QVERIFY(session.lastFinished());
     const AnswerSheet sheet = *session.lastFinished();
@@ -247,7 +247,7 @@ void TestRulesTest::wholeTest()
     session.pressNext({});
     session.pressNext(boxes(session, false).first(required));
     QCOMPARE(session.questionNo(), 2);
-    QCOMPARE(session.totalScore(), 0);
+    QCOMPARE(session.sheet().total(), 0);
     QCOMPARE(QuizRules::resultText(catalogue, *session.lastFinished()), step.text);
 }
 

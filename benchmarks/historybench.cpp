@@ -1,7 +1,8 @@
-// How long the history takes: recording a finished test (its one transaction, made durable), and
+// How long the history takes: recording a finished test (its one transaction, made durable),
 // opening "Progress" over a history of 10,000 tests, from the file not yet open to the window
-// painted.
+// painted, and the count of items due over the same history, from the file not yet open.
 #include "history/historystore.h"
+#include "history/schedule.h"
 #include "progress/progresswindow.h"
 #include "quiz/quizsession.h"
 #include "scriptedplatform.h"
@@ -29,6 +30,29 @@ AnswerSheet finishedTest(RandomEngine &engine, QuizSubject subject, qint16 level
     return *session.lastFinished();
 }
 
+// 10,000 tests of all four kinds, one a day or so, up to today.
+bool fillHistory(const QString &folder)
+{
+    HistoryStore store(folder);
+    RandomEngine engine(18);
+    if (!store.open())
+        return false;
+    // Only the filling goes without waiting for the disk.
+    QSqlQuery(QSqlDatabase::database(store.connectionName()))
+        .exec(QStringLiteral("PRAGMA synchronous = OFF"));
+    QList<AnswerSheet> sheets;
+    for (QuizSubject subject : {QuizSubject::Keywords, QuizSubject::Meanings}) {
+        for (qint16 level : {QuizSetup::Beginner, QuizSetup::Advanced})
+            sheets.append(finishedTest(engine, subject, level));
+    }
+    QDateTime when = QDateTime::currentDateTimeUtc().addDays(-10000);
+    for (int test = 0; test < 10000; ++test) {
+        if (!store.record(sheets[test % 4], when = when.addSecs(86400 - 3600 * (test % 4))))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 class HistoryBench : public QObject
@@ -49,30 +73,15 @@ private slots:
         }
     }
 
+    void initTestCase() { QVERIFY(m_filled.isValid() && fillHistory(m_filled.path())); }
+
     void openProgress()
     {
-        QTemporaryDir folder;
-        {
-            HistoryStore store(folder.path());
-            RandomEngine engine(18);
-            QVERIFY(store.open());
-            // Only the filling goes without waiting for the disk.
-            QSqlQuery(QSqlDatabase::database(store.connectionName()))
-                .exec(QStringLiteral("PRAGMA synchronous = OFF"));
-            QList<AnswerSheet> sheets;
-            for (QuizSubject subject : {QuizSubject::Keywords, QuizSubject::Meanings}) {
-                for (qint16 level : {QuizSetup::Beginner, QuizSetup::Advanced})
-                    sheets.append(finishedTest(engine, subject, level));
-            }
-            QDateTime when = QDateTime::currentDateTimeUtc().addDays(-10000);
-            for (int test = 0; test < 10000; ++test)
-                QVERIFY(
-                    store.record(sheets[test % 4], when = when.addSecs(86400 - 3600 * (test % 4))));
-        }
+        const QString folder = m_filled.path();
         ScriptedPlatform platform;
         QBENCHMARK
         {
-            HistoryStore store(folder.path());
+            HistoryStore store(folder);
             PaintSeen paint;
             ProgressWindow progress(platform, store);
             progress.installEventFilter(&paint);
@@ -84,6 +93,22 @@ private slots:
         }
         QVERIFY(platform.messages.isEmpty());
     }
+
+    // What a start would show beside "Practice": read from the boxes as kept, not replayed.
+    void dueCount()
+    {
+        const QDate today = learnerDay(QDateTime::currentDateTime());
+        int due = -1;
+        QBENCHMARK
+        {
+            HistoryStore store(m_filled.path());
+            due = store.schedule().dueCount(today);
+        }
+        QVERIFY(due >= 0 && due <= Schedule::ItemCount);
+    }
+
+private:
+    QTemporaryDir m_filled;
 };
 
 QTEST_MAIN(HistoryBench)

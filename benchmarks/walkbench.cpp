@@ -20,7 +20,7 @@ private slots:
         {
             if (walk.studyPosition >= walk.studyOrder.size() - 1)
                 window.showSection(StudyWindow::Section::MemorizeStones);
-            window.nextStone();
+            window.controller()->nextStone();
             window.repaint();
         }
     }

@@ -25,7 +25,10 @@ packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-d
     # The history of tests (Qt's SQLite driver) and its Progress window's chart.
     libqt6sql6-sqlite qt6-charts-dev
     # The font configuration, read early on a second core at start (Qt links it already).
-    libfontconfig-dev)
+    libfontconfig-dev
+    # The translations: Qt's tools that build them (qt_add_translations, lupdate, lrelease), and
+    # Qt's own, which put the standard buttons into the learner's language.
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||

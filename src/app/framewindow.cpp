@@ -103,9 +103,7 @@ FrameWindow::FrameWindow(QuizSession &session, Platform &platform, QWidget *pare
     connect(m_donate, &QPushButton::clicked, this,
             [this] { emit webPageRequested(WebPages::Page::Donate); });
 
-    // The digit keys work wherever the focus stands in the frame, the scroll area included.
-    m_driver =
-        new QuizPageDriver(QuizSubject::Meanings, session, platform, m_test, Qt::WindowShortcut);
+    m_driver = QuizPageDriver::drive(QuizSubject::Meanings, session, platform, m_test);
     connect(m_driver, &QuizPageDriver::finished, this, &FrameWindow::testFinished);
     // Tab scrolls the box it reaches into view, but the focus also moves by itself: to "Next"
     // after the last needed tick and back to the first box with a new question.

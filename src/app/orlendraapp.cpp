@@ -3,12 +3,14 @@
 #include "aboutbox.h"
 #include "appinfo.h"
 #include "brand/branding.h"
+#include "catalogue/runecatalogue.h"
 #include "framewindow.h"
 #include "history/historystore.h"
 #include "platform/platform.h"
 #include "platform/webpages.h"
 #include "study/studysettings.h"
 #include "study/studywindow.h"
+#include "translations.h"
 #include "widgets/banner.h"
 #include "widgets/screenfit.h"
 #include "windowplacement.h"
@@ -40,6 +42,11 @@ OrlendraApp::~OrlendraApp()
 void OrlendraApp::prepareApplication()
 {
     QApplication::setApplicationName(QStringLiteral("Orlendra"));
+    // Before any window's texts are made, and before the study walk first reads the catalogue:
+    // the windows and the course content speak the same language.
+    const QString language = Translations::systemLanguage();
+    Translations::install(language);
+    setRuneCatalogueLanguage(language);
     // Lets the desktop match the windows with the installed menu entry and its icon.
     QApplication::setDesktopFileName(AppInfo::id);
     QApplication::setQuitOnLastWindowClosed(false);
@@ -104,11 +111,12 @@ StudyWindow *OrlendraApp::loadStudyWindow()
                 &OrlendraApp::startMeaningsTest);
         // Told once as long as the reason stays the same: a read-only settings folder is no error
         // the user must hear of at every start, nor after every meanings test.
-        connect(m_study, &StudyWindow::settingsNotStoredAtStart, this, [this](const QString &why) {
-            if (std::exchange(m_settingsTroubleTold, why) != why)
-                m_platform.message(m_study, StudySettingsRules::notStoredMessage(why),
-                                   Platform::Icon::Warning);
-        });
+        connect(m_study->controller(), &StudyController::settingsNotStoredAtStart, this,
+                [this](const QString &why) {
+                    if (std::exchange(m_settingsTroubleTold, why) != why)
+                        m_platform.message(m_study, StudySettingsRules::notStoredMessage(why),
+                                           Platform::Icon::Warning);
+                });
         // Placed before the load steps, so that a message they show stands over the window; back
         // from a test, on the screen the test ran on.
         WindowPlacement::putOnScreenOf(m_study, m_frame);
@@ -224,7 +232,7 @@ ProgressWindow *OrlendraApp::showProgressWindow()
         connect(m_progress, &ProgressWindow::studyStonesRequested, this,
                 [this](const QList<StoneIndex> &stones) {
                     StudyWindow *study = showStudyWindow();
-                    study->studyStones(stones);
+                    study->controller()->studyStones(stones);
                     WindowPlacement::handKeyboardTo(study);
                 });
         WindowPlacement::putOnScreenOf(m_progress, m_study);
@@ -240,7 +248,7 @@ ProgressWindow *OrlendraApp::showProgressWindow()
 
 void OrlendraApp::recordTest(const AnswerSheet &sheet)
 {
-    history().record(sheet, QDateTime::currentDateTimeUtc());
+    history().record(sheet, m_platform.now());
     if (m_progress && m_progress->isVisible())
         m_progress->reload();
     QTimer::singleShot(0, this, &OrlendraApp::tellHistoryNotice);

@@ -30,8 +30,8 @@ public:
     ~OrlendraApp() override;
     Q_DISABLE_COPY_MOVE(OrlendraApp)
 
-    // Application-wide settings that come before any window: name, icon, font, and leaving by
-    // the program's own rule rather than by whichever window happened to close last.
+    // Application-wide settings that come before any window: name, language, icon, font, and
+    // leaving by the program's own rule rather than by whichever window happened to close last.
     static void prepareApplication();
 
     // The start-up sequence. False when another run is going: the user has been told, and this

@@ -31,13 +31,6 @@ QString fullBrandText()
                     "here for more details.");
 }
 
-QString forumText()
-{
-    return QCoreApplication::translate(
-        "Branding", "Share readings with fellow rune students in the Orlendra forum online. "
-                    "Click here to join in.");
-}
-
 QFont programFont()
 {
     QFont font(QStringLiteral("Verdana"));
@@ -68,6 +61,21 @@ BrandLabels addBrandLabels(QWidget *parent, const QRect &geometry, const OpenPag
                      [open] { open(WebPages::Page::FullyBranded); });
     bringToFront(labels.fullBrand);
     return labels;
+}
+
+LinkLabel *addForumLink(QWidget *parent, const QRect &geometry, const OpenPage &open)
+{
+    auto *forum = new LinkLabel(
+        QCoreApplication::translate("Branding", "Share readings with fellow rune students in the "
+                                                "Orlendra forum online. Click here to join in."),
+        parent);
+    forum->setObjectName(QStringLiteral("Label14"));
+    forum->setGeometry(geometry);
+    forum->setAlignment(Qt::AlignCenter);
+    setLinkColour(forum, QColor(0, 0, 160));
+    QObject::connect(forum, &LinkLabel::clicked, parent,
+                     [open] { open(WebPages::Page::HomePage); });
+    return forum;
 }
 
 void bringToFront(LinkLabel *offer)

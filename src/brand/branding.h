@@ -22,7 +22,6 @@ inline const QString windowTitle = QStringLiteral("Orlendra v") + QString(AppInf
 
 QString cobrandText();
 QString fullBrandText();
-QString forumText();
 
 // The program's face: Verdana where it is installed, otherwise the closest sans serif, at the
 // size the layout was drawn for.
@@ -37,6 +36,8 @@ struct BrandLabels {
     LinkLabel *fullBrand = nullptr;
 };
 BrandLabels addBrandLabels(QWidget *parent, const QRect &geometry, const OpenPage &open);
+// The study window's invitation to the forum, in its own link colour.
+LinkLabel *addForumLink(QWidget *parent, const QRect &geometry, const OpenPage &open);
 // Puts one offer in front of the other. The one behind is hidden as well, so that neither Tab
 // nor a screen reader lands on a label nobody can see.
 void bringToFront(LinkLabel *offer);

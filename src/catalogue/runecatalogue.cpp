@@ -1,101 +1,132 @@
 #include "runecatalogue.h"
 
 #include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
 
 namespace {
 
-struct StoneEntry {
+// Names are names: they read the same in every language, so they live here rather than with the
+// texts of a language.
+struct NamedStone {
     const char *name;
     std::array<const char *, AlternativeNamesPerStone> alternativeNames;
-    std::array<const char *, KeywordsPerStone> keywords;
 };
 
-constexpr std::array<StoneEntry, StoneCount> stones{{
-    {"Fehu", {"Faihu", "Foeh", "Fe"}, {"Wealth", "Mobility", "Fulfillment", "Intuition"}},
-    {"Uruz", {"Uraz", "Uros", "Ur"}, {"Beginnings", "Spirituality", "Opportunity", "Harmony"}},
-    {"Thurisaz",
-     {"Thuith", "Thorn", "Thurs"},
-     {"Protection", "Action", "Destruction", "Willpower"}},
-    {"Ansuz", {"Os", "Ass", "Ansur"}, {"Rebirth", "Knowledge", "Communication", "Justice"}},
-    {"Raidho", {"Raidha", "Rad", "Raid"}, {"Rhythm", "Movement", "Travel", "Spiritual"}},
-    {"Kenaz", {"Kusma", "Kaun", "Kaunaz"}, {"Knowledge", "Fire", "Guiding Light", "Fertility"}},
-    {"Gebo", {"Geuua", "Gipt", "Geofu"}, {"Gift", "Exchange", "Interaction", "Balance"}},
-    {"Wunjo", {"Uuinne", "Vend", "Wynn"}, {"Joy", "Pleasure", "Hope", "Fellowship"}},
-    {"Hagalaz",
-     {"Haal", "Hagall", "Hagl"},
-     {"Transformation", "Change", "Evolution", "Protection"}},
-    {"Nauthiz", {"Noicz", "Naud", "Naudr"}, {"Need", "Help", "Resistance", "Love"}},
-    {"Isa", {"Icz", "Iss", "Is"}, {"Constraint", "Massive Force", "Gradual Integration", "Delay"}},
-    {"Jera", {"Gaar", "Ar", "Ger"}, {"Cycles", "Right Action", "Completion", "Fertility"}},
-    {"Eihwaz", {"Ezck", "Yr", "Eo"}, {"Communication", "Death", "Regeneration", "Knowledge"}},
-    {"Perthro", {"Pertra", "Peordh", "Peorth"}, {"Birth", "Wisdom", "Kinship", "Manifestation"}},
-    {"Algiz", {"Algis", "Elhaz", "Eolh"}, {"Spirit", "Protection", "Sanctuary", "Refuge"}},
-    {"Sowilo", {"Sugil", "Sol", "Sulu"}, {"Partnership", "Journey", "Power", "Transformation"}},
-    {"Tiwaz", {"Tys", "Tyr", "Tir"}, {"Justice", "Loyalty", "Victory", "Support"}},
-    {"Berkano", {"Berkana", "Bercna", "Bjarkan"}, {"Rebirth", "Growth", "Transition", "Spirit"}},
-    {"Ehwaz", {"Eys", "Ehol", "Ior"}, {"Duality", "Movement", "Partnership", "Interaction"}},
-    {"Mannaz", {"Manna", "Madr", "Mann"}, {"Godhood", "Humanity", "Ancestors", "Memory"}},
-    {"Laguz", {"Laaz", "Logr", "Lagu"}, {"Fluidity", "Life Force", "Birth", "Intuition"}},
-    {"Ingwaz",
-     {"Enguz", "Ing", "Ingvarr"},
-     {"Energy", "Gestation", "Integration", "Male Fertility"}},
-    {"Dagaz", {"Daaz", "Daeg", "Dagur"}, {"Light", "Enlightenment", "Awakening", "Intuition"}},
-    {"Othala", {"Utal", "Odal", "Otael"}, {"Ancestry", "Prosperity", "Inheritance", "Family"}},
+constexpr std::array<NamedStone, StoneCount> stones{{
+    {"Fehu", {"Faihu", "Foeh", "Fe"}},
+    {"Uruz", {"Uraz", "Uros", "Ur"}},
+    {"Thurisaz", {"Thuith", "Thorn", "Thurs"}},
+    {"Ansuz", {"Os", "Ass", "Ansur"}},
+    {"Raidho", {"Raidha", "Rad", "Raid"}},
+    {"Kenaz", {"Kusma", "Kaun", "Kaunaz"}},
+    {"Gebo", {"Geuua", "Gipt", "Geofu"}},
+    {"Wunjo", {"Uuinne", "Vend", "Wynn"}},
+    {"Hagalaz", {"Haal", "Hagall", "Hagl"}},
+    {"Nauthiz", {"Noicz", "Naud", "Naudr"}},
+    {"Isa", {"Icz", "Iss", "Is"}},
+    {"Jera", {"Gaar", "Ar", "Ger"}},
+    {"Eihwaz", {"Ezck", "Yr", "Eo"}},
+    {"Perthro", {"Pertra", "Peordh", "Peorth"}},
+    {"Algiz", {"Algis", "Elhaz", "Eolh"}},
+    {"Sowilo", {"Sugil", "Sol", "Sulu"}},
+    {"Tiwaz", {"Tys", "Tyr", "Tir"}},
+    {"Berkano", {"Berkana", "Bercna", "Bjarkan"}},
+    {"Ehwaz", {"Eys", "Ehol", "Ior"}},
+    {"Mannaz", {"Manna", "Madr", "Mann"}},
+    {"Laguz", {"Laaz", "Logr", "Lagu"}},
+    {"Ingwaz", {"Enguz", "Ing", "Ingvarr"}},
+    {"Dagaz", {"Daaz", "Daeg", "Dagur"}},
+    {"Othala", {"Utal", "Odal", "Otael"}},
 }};
 
-// A meanings file holds entries headed "# NN Name"; each following non-empty line is one
-// paragraph, and the paragraphs of an entry are joined by CR LF as the text boxes show them.
-void readMeanings(const QString &resource, std::array<QString, StoneCount + 1> &table)
+// A text file of the catalogue holds entries headed "# NN Name"; each non-empty line after a
+// heading is one line of that stone's entry: a paragraph of a meaning, or a keyword.
+std::array<QStringList, StoneCount> readEntries(const QString &resource)
 {
+    std::array<QStringList, StoneCount> entries;
     QFile file(resource);
     if (!file.open(QIODevice::ReadOnly))
-        return;
+        return entries;
     const QString text = QString::fromUtf8(file.readAll());
     int current = -1;
-    for (const QString &line : text.split(QLatin1Char('\n'))) {
-        const QString paragraph = line.trimmed();
-        if (paragraph.isEmpty())
+    for (const QString &rawLine : text.split(QLatin1Char('\n'))) {
+        const QString line = rawLine.trimmed();
+        if (line.isEmpty())
             continue;
-        if (paragraph.startsWith(QLatin1Char('#'))) {
+        if (line.startsWith(QLatin1Char('#'))) {
             bool ok = false;
-            const int stone = paragraph.mid(1).trimmed().left(2).toInt(&ok);
+            const int stone = line.mid(1).trimmed().left(2).toInt(&ok);
             current = ok && stone >= 0 && stone < StoneCount ? stone : -1;
             continue;
         }
-        if (current < 0)
-            continue;
-        QString &entry = table[current];
-        if (!entry.isEmpty())
-            entry += QLatin1String("\r\n");
-        entry += paragraph;
+        if (current >= 0)
+            entries[current].append(line);
+    }
+    return entries;
+}
+
+// The paragraphs of a meaning are joined by CR LF, as the text boxes show them.
+void readMeanings(const QString &resource, std::array<QString, StoneCount + 1> &table)
+{
+    const std::array<QStringList, StoneCount> entries = readEntries(resource);
+    for (int k = 0; k < StoneCount; ++k)
+        table[k] = entries[k].join(QLatin1String("\r\n"));
+}
+
+void readKeywords(const QString &resource,
+                  std::array<QString, StoneCount * KeywordsPerStone + 1> &table)
+{
+    const std::array<QStringList, StoneCount> entries = readEntries(resource);
+    for (int k = 0; k < StoneCount; ++k) {
+        for (qsizetype j = 0; j < std::min<qsizetype>(KeywordsPerStone, entries[k].size()); ++j)
+            table[KeywordsPerStone * k + j] = entries[k][j];
     }
 }
 
-RuneCatalogue buildCatalogue()
+// A language's texts live in a folder of their own beside the English ones; a language without
+// one reads the English texts.
+QString textFolder(const QString &language)
+{
+    const QString english = QStringLiteral(":/meanings/");
+    if (language.isEmpty())
+        return english;
+    const QString folder = english + language + QLatin1Char('/');
+    return QFileInfo::exists(folder + QLatin1String("keywords.txt")) ? folder : english;
+}
+
+QString &chosenLanguage()
+{
+    static QString language;
+    return language;
+}
+
+} // namespace
+
+RuneCatalogue buildRuneCatalogue(const QString &language)
 {
     RuneCatalogue catalogue;
     for (int k = 0; k < StoneCount; ++k) {
-        const StoneEntry &stone = stones[k];
+        const NamedStone &stone = stones[k];
         catalogue.stoneNames[k] = QLatin1String(stone.name);
-        for (int j = 0; j < KeywordsPerStone; ++j)
-            catalogue.stoneKeywords[KeywordsPerStone * k + j] = QLatin1String(stone.keywords[j]);
         for (int j = 0; j < AlternativeNamesPerStone; ++j)
             catalogue.alternativeNames[AlternativeNamesPerStone * k + j] =
                 QLatin1String(stone.alternativeNames[j]);
     }
-    readMeanings(QStringLiteral(":/meanings/upright.txt"), catalogue.uprightMeanings);
-    readMeanings(QStringLiteral(":/meanings/reversed.txt"), catalogue.reversedMeanings);
+    const QString folder = textFolder(language);
+    readKeywords(folder + QLatin1String("keywords.txt"), catalogue.stoneKeywords);
+    readMeanings(folder + QLatin1String("upright.txt"), catalogue.uprightMeanings);
+    readMeanings(folder + QLatin1String("reversed.txt"), catalogue.reversedMeanings);
     // Only the stones that cannot be reversed have a merkstave reading of their own; for the
     // others the merkstave reading is the reversed one.
-    readMeanings(QStringLiteral(":/meanings/merkstave.txt"), catalogue.merkstaveMeanings);
+    readMeanings(folder + QLatin1String("merkstave.txt"), catalogue.merkstaveMeanings);
     for (int k = 0; k < StoneCount; ++k) {
         if (catalogue.merkstaveMeanings[k].isEmpty())
             catalogue.merkstaveMeanings[k] = catalogue.reversedMeanings[k];
     }
     return catalogue;
 }
-
-} // namespace
 
 QStringList RuneCatalogue::keywordsOf(int stone) const
 {
@@ -113,8 +144,13 @@ QStringList RuneCatalogue::alternativeNamesOf(int stone) const
     return list;
 }
 
+void setRuneCatalogueLanguage(const QString &language)
+{
+    chosenLanguage() = language;
+}
+
 const RuneCatalogue &loadRuneCatalogue()
 {
-    static const RuneCatalogue catalogue = buildCatalogue();
+    static const RuneCatalogue catalogue = buildRuneCatalogue(chosenLanguage());
     return catalogue;
 }

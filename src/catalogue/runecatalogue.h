@@ -40,6 +40,12 @@ struct RuneCatalogue {
     QStringList alternativeNamesOf(int stone) const;
 };
 
+// The catalogue with its keywords and meanings in `language`, a code such as "de", when the
+// program has texts in it; otherwise, and for an empty code, in English. Names stay as they are.
+RuneCatalogue buildRuneCatalogue(const QString &language);
+// The language loadRuneCatalogue() builds the catalogue in. Only a choice made before its first
+// use counts: the tables never change during a run.
+void setRuneCatalogueLanguage(const QString &language);
 // The catalogue is built once, on first use, and never changes afterwards; every later call is a
 // cheap lookup of the same tables.
 const RuneCatalogue &loadRuneCatalogue();

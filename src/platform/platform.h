@@ -77,4 +77,6 @@ public:
     // The program's one random engine; seedFromClock() reseeds it from the system timer.
     virtual RandomEngine &random() = 0;
     virtual void seedFromClock() = 0;
+    // The wall clock, read afresh at every call: a run that goes past 04:00 starts a new day.
+    virtual QDateTime now() const = 0;
 };

@@ -66,6 +66,7 @@ public:
     bool openUrl(const QUrl &url) override;
     RandomEngine &random() override { return m_random; }
     void seedFromClock() override;
+    QDateTime now() const override { return QDateTime::currentDateTime(); }
 
     static QString defaultLockFile();
     struct GoalFolder {

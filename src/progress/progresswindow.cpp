@@ -1,9 +1,12 @@
 #include "progresswindow.h"
 
 #include "history/historystore.h"
+#include "history/schedule.h"
+#include "history/scorelines.h"
 #include "platform/filesaving.h"
 #include "platform/platform.h"
 #include "quizscreens/reviewwindow.h"
+#include "schedulemodel.h"
 #include "scorechart.h"
 #include "widgets/commandbutton.h"
 
@@ -18,6 +21,8 @@
 #include <QShortcut>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
 #include <QTreeView>
@@ -26,26 +31,6 @@
 #include <array>
 
 namespace {
-
-struct Kind {
-    QuizSubject subject;
-    qint16 level;
-};
-constexpr std::array<Kind, 4> kinds{{{QuizSubject::Keywords, QuizSetup::Beginner},
-                                     {QuizSubject::Keywords, QuizSetup::Advanced},
-                                     {QuizSubject::Meanings, QuizSetup::Beginner},
-                                     {QuizSubject::Meanings, QuizSetup::Advanced}}};
-
-int kindIndex(const PastTest &test)
-{
-    return (test.subject == QuizSubject::Meanings ? 2 : 0) +
-           (test.level == QuizSetup::Advanced ? 1 : 0);
-}
-
-double percent(const PastTest &test)
-{
-    return test.most ? 100.0 * test.score / test.most : 0.0;
-}
 
 QString shownPercent(double value)
 {
@@ -101,7 +86,8 @@ public:
         case 0:
             return shownDate(test.finishedMs, true);
         case 1:
-            return HistoryRules::kindName(test.subject, test.level);
+            return test.practice ? ProgressWindow::tr("Practice")
+                                 : HistoryRules::kindName(test.subject, test.level);
         default:
             return QStringLiteral("%1 Correct Out Of %2").arg(test.score).arg(test.most);
         }
@@ -127,19 +113,16 @@ ProgressWindow::ProgressWindow(Platform &platform, HistoryStore &history, QWidge
     setObjectName(QStringLiteral("frmProgress"));
     setAccessibleName(windowTitle());
 
-    QStringList lineNames;
-    for (const Kind &kind : kinds)
-        lineNames.append(HistoryRules::kindName(kind.subject, kind.level));
     const QString title = QStringLiteral("Scores over time");
-    m_scoreChart = createScoreChart(this, title, lineNames);
+    m_scoreChart = createScoreChart(this, title, scoreLines({}, 0).lineNames());
     if (m_scoreChart) {
         m_chart = m_scoreChart->widget();
     } else {
         // Without its module the chart is told in words, the same a screen reader hears.
-        auto *words = new QLabel(this);
-        words->setWordWrap(true);
-        words->setAlignment(Qt::AlignCenter);
-        m_chart = words;
+        m_chartWords = new QLabel(this);
+        m_chartWords->setWordWrap(true);
+        m_chartWords->setAlignment(Qt::AlignCenter);
+        m_chart = m_chartWords;
     }
     m_chart->setObjectName(QStringLiteral("chartScores"));
     m_chart->setAccessibleName(title);
@@ -169,6 +152,27 @@ ProgressWindow::ProgressWindow(Platform &platform, HistoryStore &history, QWidge
     // Weakest first, as the history gives them, until the user sorts by a column.
     m_stones->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
 
+    m_scheduleRows = new ScheduleModel(this);
+    auto *scheduleSorted = new QSortFilterProxyModel(this);
+    scheduleSorted->setSourceModel(m_scheduleRows);
+    scheduleSorted->setSortRole(Qt::UserRole);
+    m_schedule = new QTableView(this);
+    m_schedule->setObjectName(QStringLiteral("tblSchedule"));
+    m_schedule->setModel(scheduleSorted);
+    m_schedule->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_schedule->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_schedule->setTabKeyNavigation(false);
+    m_schedule->horizontalHeader()->setStretchLastSection(true);
+    m_schedule->verticalHeader()->hide();
+    m_schedule->verticalHeader()->setDefaultSectionSize(
+        m_stones->verticalHeader()->defaultSectionSize());
+    m_schedule->setSortingEnabled(true);
+    m_schedule->sortByColumn(ScheduleModel::Stone, Qt::AscendingOrder);
+    m_dueCounts = new QLabel(this);
+    m_dueCounts->setObjectName(QStringLiteral("lblDueCounts"));
+    m_streak = new QLabel(this);
+    m_streak->setObjectName(QStringLiteral("lblStreak"));
+
     m_testRows = new PastTestsModel(this);
     m_tests = new QTreeView(this);
     m_tests->setObjectName(QStringLiteral("lstPastTests"));
@@ -186,15 +190,27 @@ ProgressWindow::ProgressWindow(Platform &platform, HistoryStore &history, QWidge
     QPushButton *close = commandButton(QStringLiteral("Close"), QStringLiteral("cmdClose"), this);
 
     auto *layout = new QVBoxLayout(this);
+    // What is due comes first: it is what a learner opens the window for most days.
+    auto *summary = new QHBoxLayout;
+    summary->addWidget(m_dueCounts);
+    summary->addStretch(1);
+    summary->addWidget(m_streak);
+    layout->addLayout(summary);
     layout->addWidget(m_chart, 3);
     auto *lists = new QHBoxLayout;
-    auto *stonesColumn = new QVBoxLayout;
-    stonesColumn->addWidget(addHeading(QStringLiteral("&Stones"), m_stones, this));
-    stonesColumn->addWidget(m_stones);
+    // The stones as the tests found them, and as the boxes will bring them back.
+    m_stoneViews = new QTabWidget(this);
+    m_stoneViews->setObjectName(QStringLiteral("tabStoneViews"));
+    m_stoneViews->setDocumentMode(true);
+    m_stoneViews->addTab(m_stones, QStringLiteral("&Stones"));
+    const QString scheduleTitle = tr("S&chedule");
+    m_stoneViews->addTab(m_schedule, scheduleTitle);
+    m_stoneViews->tabBar()->setAccessibleName(tr("Stones and schedule"));
+    m_schedule->setAccessibleName(QString(scheduleTitle).remove(QLatin1Char('&')));
     auto *testsColumn = new QVBoxLayout;
     testsColumn->addWidget(addHeading(QStringLiteral("&Past tests"), m_tests, this));
     testsColumn->addWidget(m_tests);
-    lists->addLayout(stonesColumn, 4);
+    lists->addWidget(m_stoneViews, 4);
     lists->addLayout(testsColumn, 3);
     layout->addLayout(lists, 4);
     auto *buttons = new QHBoxLayout;
@@ -225,6 +241,7 @@ void ProgressWindow::reload()
         m_tests->setCurrentIndex(m_testRows->index(0, 0));
     fillChart();
     fillStones();
+    fillSchedule();
     const bool any = !m_testRows->tests().isEmpty();
     m_study->setEnabled(any && !m_weakest.isEmpty());
     m_study->setToolTip(any ? QStringLiteral("Walks through the %1 stones you answer wrong most "
@@ -239,41 +256,16 @@ void ProgressWindow::reload()
 
 void ProgressWindow::fillChart()
 {
-    std::array<QList<QPointF>, 4> points;
-    std::array<double, 4> best{};
-    std::array<double, 4> last{};
-    qint64 first = 0;
-    qint64 latest = 0;
-    const QList<PastTest> &tests = m_testRows->tests();
-    // Newest first in the list; the lines run from the oldest.
-    for (auto test = tests.crbegin(); test != tests.crend(); ++test) {
-        const int kind = kindIndex(*test);
-        const double score = percent(*test);
-        points[kind].append(QPointF(double(test->finishedMs), score));
-        best[kind] = std::max(best[kind], score);
-        last[kind] = score;
-        first = first ? std::min(first, test->finishedMs) : test->finishedMs;
-        latest = std::max(latest, test->finishedMs);
-    }
-    QStringList description;
-    for (int kind = 0; kind < 4; ++kind) {
-        const QString name = HistoryRules::kindName(kinds[kind].subject, kinds[kind].level);
-        description.append(points[kind].isEmpty()
-                               ? QStringLiteral("%1: no tests.").arg(name)
-                               : QStringLiteral("%1: %2 %3, last %4, best %5.")
-                                     .arg(name)
-                                     .arg(points[kind].size())
-                                     .arg(points[kind].size() == 1 ? QStringLiteral("test")
-                                                                   : QStringLiteral("tests"),
-                                          shownPercent(last[kind]), shownPercent(best[kind])));
-    }
-    m_chart->setAccessibleDescription(description.join(QLatin1Char(' ')));
+    const ScoreLines drawn = scoreLines(m_testRows->tests(), m_platform.now().toMSecsSinceEpoch());
+    const QStringList sentences = drawn.sentences();
+    m_chart->setAccessibleDescription(sentences.join(QLatin1Char(' ')));
     if (m_scoreChart) {
-        const qint64 now = QDateTime::currentMSecsSinceEpoch();
-        m_scoreChart->setLines({points.begin(), points.end()}, first ? first : now,
-                               first ? latest : now);
+        QList<QList<QPointF>> points;
+        for (const ScoreLine &line : drawn.lines)
+            points.append(line.points);
+        m_scoreChart->setLines(points, drawn.firstMs, drawn.lastMs);
     } else {
-        static_cast<QLabel *>(m_chart)->setText(description.join(QLatin1Char('\n')));
+        m_chartWords->setText(sentences.join(QLatin1Char('\n')));
     }
 }
 
@@ -304,6 +296,22 @@ void ProgressWindow::fillStones()
     m_stones->resizeColumnsToContents();
 }
 
+void ProgressWindow::fillSchedule()
+{
+    const QDate today = learnerDay(m_platform.now());
+    const Schedule &schedule = m_history.schedule();
+    m_scheduleRows->setSchedule(schedule, today);
+    m_schedule->resizeColumnsToContents();
+    const int due = schedule.dueCount(today);
+    m_dueCounts->setText(tr("Due today: %1. In the next 7 days: %2 more.")
+                             .arg(due)
+                             .arg(schedule.dueCount(today.addDays(7)) - due));
+    const int days = streak(
+        m_history.answeredDays(), [&schedule](QDate day) { return schedule.anythingDueOn(day); },
+        today);
+    m_streak->setText(days == 1 ? tr("Streak: 1 day") : tr("Streak: %1 days").arg(days));
+}
+
 void ProgressWindow::tellNotice()
 {
     if (const QString notice = m_history.takeNotice(); !notice.isEmpty())
@@ -313,7 +321,8 @@ void ProgressWindow::tellNotice()
 void ProgressWindow::reviewTest(int row)
 {
     const QList<PastTest> &tests = m_testRows->tests();
-    if (row < 0 || row >= tests.size())
+    // A round's answers are of both subjects, which a review of one test cannot show.
+    if (row < 0 || row >= tests.size() || tests[row].practice)
         return;
     const std::optional<AnswerSheet> sheet = m_history.sheet(tests[row].id);
     if (!sheet) {

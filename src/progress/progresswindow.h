@@ -10,9 +10,12 @@
 class HistoryStore;
 class PastTestsModel;
 class Platform;
+class QLabel;
 class QPushButton;
+class ScheduleModel;
 class ScoreChart;
 class QStandardItemModel;
+class QTabWidget;
 class QTableView;
 class QTreeView;
 
@@ -39,6 +42,7 @@ public:
 
     QWidget *chart() const { return m_chart; }
     QTableView *stonesTable() const { return m_stones; }
+    QTableView *scheduleTable() const { return m_schedule; }
     QTreeView *pastTestsList() const { return m_tests; }
     QPushButton *studyButton() const { return m_study; }
 
@@ -49,14 +53,22 @@ signals:
 private:
     void fillChart();
     void fillStones();
+    void fillSchedule();
     void tellNotice();
 
     Platform &m_platform;
     HistoryStore &m_history;
     std::unique_ptr<ScoreChart> m_scoreChart;
     QWidget *m_chart = nullptr;
+    // The chart told in words, when its module cannot be loaded.
+    QLabel *m_chartWords = nullptr;
     QTableView *m_stones = nullptr;
     QStandardItemModel *m_stoneRows = nullptr;
+    QTabWidget *m_stoneViews = nullptr;
+    QTableView *m_schedule = nullptr;
+    ScheduleModel *m_scheduleRows = nullptr;
+    QLabel *m_dueCounts = nullptr;
+    QLabel *m_streak = nullptr;
     QTreeView *m_tests = nullptr;
     PastTestsModel *m_testRows = nullptr;
     QPushButton *m_study = nullptr;

@@ -49,4 +49,21 @@ struct AnswerSheet {
     // The kinds the meanings test could ask; none in the keywords test.
     std::array<bool, 3> stoneTypes{};
     std::array<AnsweredQuestion, QuestionCount> answers;
+
+    // The sum of the questions' scores.
+    int total() const;
+};
+
+// One question of a practice round, which asks what the boxes have due, of either subject.
+struct PracticeAnswer {
+    QuizSubject subject = QuizSubject::Keywords;
+    AnsweredQuestion question;
+};
+
+// A finished practice round: fewer questions than a test, of both subjects, at one level.
+struct PracticeRound {
+    qint16 level = QuizSetup::Beginner;
+    // The kinds its meanings questions could ask.
+    std::array<bool, 3> stoneTypes{};
+    QList<PracticeAnswer> answers;
 };

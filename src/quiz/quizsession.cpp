@@ -32,14 +32,6 @@ void QuizSession::shuffleQuestionOrder()
         m_sheet.answers[i].stone = order[i];
 }
 
-int QuizSession::totalScore() const
-{
-    int total = 0;
-    for (const AnsweredQuestion &answer : m_sheet.answers)
-        total += answer.score;
-    return total;
-}
-
 QuizSession::NextStep QuizSession::pressNext(const QList<int> &tickedBoxes)
 {
     // Nothing runs: nothing to press.

@@ -59,10 +59,8 @@ public:
     const AnsweredQuestion &question() const { return m_sheet.answers[m_questionNo - 1]; }
     // The test started last: every question's stone from the start, each question's options and
     // right answers once it is built, its ticks and score once it is scored. Its answers are
-    // cleared when it finishes.
+    // cleared when it finishes, so its total is 0 then.
     const AnswerSheet &sheet() const { return m_sheet; }
-    // Of the test started last; 0 once it has finished.
-    int totalScore() const;
 
     // The last test that ran to its end in this run, whichever its subject; an abandoned test
     // leaves it as it was.

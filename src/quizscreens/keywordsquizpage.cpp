@@ -28,7 +28,7 @@ QLabel *label(const QString &name, const QRect &geometry, const QColor &colour, 
 
 } // namespace
 
-KeywordsQuizPage::KeywordsQuizPage(QuizSession &session, Platform &platform, QWidget *parent)
+KeywordsQuizPage::KeywordsQuizPage(QWidget *parent)
     : QuizPage(parent)
 {
     setObjectName(QStringLiteral("picTestKeywords"));
@@ -75,15 +75,6 @@ KeywordsQuizPage::KeywordsQuizPage(QuizSession &session, Platform &platform, QWi
     m_next->setGeometry(twipsRect(240, 4080, 1695, 375));
 
     addKeyLabels();
-
-    m_driver = new QuizPageDriver(QuizSubject::Keywords, session, platform, this,
-                                  Qt::WidgetWithChildrenShortcut);
-    connect(m_driver, &QuizPageDriver::finished, this, &KeywordsQuizPage::finished);
-}
-
-void KeywordsQuizPage::start()
-{
-    m_driver->next();
 }
 
 void KeywordsQuizPage::showQuestion(int number, const AnsweredQuestion &question, qint16 level)

@@ -6,31 +6,22 @@
 
 #include <array>
 
-class Platform;
 class QLabel;
 class QPushButton;
-class QuizPageDriver;
-class QuizSession;
 class StonePictureBox;
 
 // The keywords test page of the study window: a stone's name and picture and five or eight
-// keywords to tick.
+// keywords to tick. What a press of Next or a tick does is its driver's.
 class KeywordsQuizPage : public QuizPage
 {
     Q_OBJECT
 
 public:
-    KeywordsQuizPage(QuizSession &session, Platform &platform, QWidget *parent = nullptr);
-
-    // Shows question 1 of a test that QuizSession::startTest has just set up.
-    void start();
+    explicit KeywordsQuizPage(QWidget *parent = nullptr);
 
     void showQuestion(int number, const AnsweredQuestion &question, qint16 level) override;
     QCheckBox *optionBox(int index) const override { return m_options[index]; }
     QPushButton *nextButton() const override { return m_next; }
-
-signals:
-    void finished(const QString &resultText);
 
 private:
     QLabel *m_stoneName = nullptr;
@@ -39,5 +30,4 @@ private:
     QLabel *m_questionNumber = nullptr;
     std::array<QCheckBox *, OptionCount> m_options{};
     QPushButton *m_next = nullptr;
-    QuizPageDriver *m_driver = nullptr;
 };

@@ -11,6 +11,14 @@
 #include <QPushButton>
 #include <QShortcut>
 
+QuizPageDriver *QuizPageDriver::drive(QuizSubject subject, QuizSession &session, Platform &platform,
+                                      QuizPage *page)
+{
+    return new QuizPageDriver(subject, session, platform, page,
+                              subject == QuizSubject::Keywords ? Qt::WidgetWithChildrenShortcut
+                                                               : Qt::WindowShortcut);
+}
+
 QuizPageDriver::QuizPageDriver(QuizSubject subject, QuizSession &session, Platform &platform,
                                QuizPage *page, Qt::ShortcutContext digitScope)
     : QObject(page)

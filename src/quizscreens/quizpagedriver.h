@@ -10,19 +10,20 @@ class QuizSession;
 
 // Runs a rune test of the session on a page, with "Next" as its only driver: the session checks
 // the ticks, scores and builds the questions, the page shows them, and the driver carries
-// between the two and hands over the result. Each test page gets one driver (the keywords page
-// makes its own; the frame makes the meanings page's); `finished` is passed on. A test starts
-// with QuizSession::startTest and then next() from code.
-// The digit keys 1 to 5 (Beginner) or 1 to 8 (Advanced) click the option box of that number
-// wherever the focus stands in `digitScope`: Qt::WidgetWithChildrenShortcut for the page,
-// Qt::WindowShortcut for the page's whole window.
+// between the two and hands over the result. Each test page gets one driver, from drive(); a
+// test starts with QuizSession::startTest and then next() from code.
+// The digit keys 1 to 5 (Beginner) or 1 to 8 (Advanced) click the option box of that number.
 class QuizPageDriver : public QObject
 {
     Q_OBJECT
 
 public:
-    QuizPageDriver(QuizSubject subject, QuizSession &session, Platform &platform, QuizPage *page,
-                   Qt::ShortcutContext digitScope);
+    // The driver of the subject's page, owned by the page. The keywords page shares the study
+    // window with boxes the user types digits into, so there the digit keys work only while the
+    // focus stands on the page; the meanings page has its frame to itself, so there they work
+    // wherever the focus stands in the frame, the scroll area included.
+    static QuizPageDriver *drive(QuizSubject subject, QuizSession &session, Platform &platform,
+                                 QuizPage *page);
     Q_DISABLE_COPY_MOVE(QuizPageDriver)
 
     // The press of "Next".
@@ -33,6 +34,8 @@ signals:
     void finished(const QString &resultText);
 
 private:
+    QuizPageDriver(QuizSubject subject, QuizSession &session, Platform &platform, QuizPage *page,
+                   Qt::ShortcutContext digitScope);
     void optionClicked(int index, bool ticked);
     void digitPressed(int index);
 

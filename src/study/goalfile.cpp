@@ -3,6 +3,7 @@
 #include "platform/filesaving.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -188,7 +189,12 @@ Stamp stampOf(const QString &path)
     const auto modified = fs::last_write_time(file, error);
     if (error)
         return {};
-    return {static_cast<qint64>(size), static_cast<qint64>(modified.time_since_epoch().count())};
+    QFile content(path);
+    QCryptographicHash digest(QCryptographicHash::Sha256);
+    if (FileSaving::openForReading(content))
+        digest.addData(content.read(largestEditableFile + 1));
+    return {static_cast<qint64>(size), static_cast<qint64>(modified.time_since_epoch().count()),
+            digest.result()};
 }
 
 Loaded load(const QString &path)

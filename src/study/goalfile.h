@@ -45,11 +45,13 @@ QStringList charactersNotIn(Encoding encoding, const QString &text);
 // the user learns of an unwritable folder when a save fails.
 void createIfMissing(const QString &path, int goal);
 
-// The size and time of last change of the file at a path, to tell whether another program has
-// changed it since.
+// The size, time of last change and content of the file at a path, to tell whether another
+// program has changed it since. A change to the same size within one tick of the file system's
+// clock shows only in the content.
 struct Stamp {
     qint64 size = -1; // -1: no file there
     qint64 modified = 0;
+    QByteArray digest; // of as much as a load reads
     bool exists() const { return size >= 0; }
     bool operator==(const Stamp &) const = default;
 };

@@ -1,5 +1,6 @@
 #include "goalssection.h"
 
+#include "studycontroller.h"
 #include "widgets/focusnews.h"
 #include "widgets/guardedtextbox.h"
 
@@ -7,7 +8,7 @@
 #include <QGridLayout>
 #include <QPushButton>
 
-GoalsSection::GoalsSection(Platform &platform, QWidget *parent)
+GoalsSection::GoalsSection(Platform &platform, StudyController &controller, QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("picGoals"));
@@ -32,16 +33,17 @@ GoalsSection::GoalsSection(Platform &platform, QWidget *parent)
         m_texts[i]->setEnabled(false);
 
         // A goal stays locked until its box is ticked; unticking locks it again and keeps
-        // whatever was typed, saved or not.
-        connect(m_ticks[i], &QCheckBox::toggled, this, [this, i](bool ticked) {
+        // whatever was typed, saved or not. Ticking means to edit it: the user hears straight
+        // away why a goal whose file cannot be changed cannot be.
+        connect(m_ticks[i], &QCheckBox::toggled, &controller, [this, i, &controller](bool ticked) {
             m_texts[i]->setEnabled(ticked);
             m_saves[i]->setEnabled(ticked);
             describeLock(i);
             if (ticked && !m_lockReasons[i].isEmpty())
-                emit lockedGoalTicked(m_lockReasons[i]);
+                controller.explainGoalLock(m_lockReasons[i]);
         });
-        connect(m_saves[i], &QPushButton::clicked, this,
-                [this, goal] { emit saveRequested(goal); });
+        connect(m_saves[i], &QPushButton::clicked, &controller,
+                [this, goal, &controller] { controller.saveGoal(goal, goalText(goal)); });
         connect(m_texts[i], &QPlainTextEdit::textChanged, m_saves[i],
                 [save = m_saves[i]] { save->setAccessibleDescription({}); });
         describeLock(i);
@@ -51,7 +53,10 @@ GoalsSection::GoalsSection(Platform &platform, QWidget *parent)
         layout->addWidget(m_saves[i], row, 1, Qt::AlignRight);
         layout->addWidget(m_texts[i], row + 1, 0, 1, 2);
         layout->setRowStretch(row + 1, 1);
+        showGoal(goal, controller.goal(goal).loadedText(), controller.goal(goal).lockReason());
     }
+    connect(&controller, &StudyController::goalLoaded, this, &GoalsSection::showGoal);
+    connect(&controller, &StudyController::goalSaved, this, &GoalsSection::confirmSaved);
 }
 
 void GoalsSection::showGoal(int goal, const QString &text, const QString &lockReason)

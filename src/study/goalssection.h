@@ -8,27 +8,24 @@ class GuardedTextBox;
 class Platform;
 class QCheckBox;
 class QPushButton;
+class StudyController;
 
-// The Goals section: two goals, each locked until its tick box is ticked.
+// The Goals section: two goals, each locked until its tick box is ticked, as the controller
+// loaded them; "Save" hands a goal's text to the controller.
 class GoalsSection : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit GoalsSection(Platform &platform, QWidget *parent = nullptr);
+    GoalsSection(Platform &platform, StudyController &controller, QWidget *parent = nullptr);
 
-    // goal is 1 or 2. A goal with a lock reason shows its text but cannot be changed.
-    void showGoal(int goal, const QString &text, const QString &lockReason);
     QString goalText(int goal) const;
-    // Seen in the box, but a screen reader is told that the goal's file holds it now.
-    void confirmSaved(int goal);
-
-signals:
-    void saveRequested(int goal);
-    // A locked goal was ticked, which means to edit it.
-    void lockedGoalTicked(const QString &lockReason);
 
 private:
+    // goal is 1 or 2. A goal with a lock reason shows its text but cannot be changed.
+    void showGoal(int goal, const QString &text, const QString &lockReason);
+    // Seen in the box, but a screen reader is told that the goal's file holds it now.
+    void confirmSaved(int goal);
     // A screen reader hears on the tick box whether, and why, its goal is locked.
     void describeLock(int index);
 

@@ -3,6 +3,7 @@
 #include "brand/branding.h"
 #include "catalogue/runecatalogue.h"
 #include "catalogue/stonepicturebox.h"
+#include "studycontroller.h"
 #include "widgets/commandbutton.h"
 #include "widgets/focusnews.h"
 #include "widgets/guardedtextbox.h"
@@ -40,7 +41,7 @@ GuardedTextBox *textBox(Platform &platform, const QString &name, const QString &
 
 } // namespace
 
-MemorizeSection::MemorizeSection(Platform &platform, QWidget *parent)
+MemorizeSection::MemorizeSection(Platform &platform, StudyController &controller, QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("picMemorizeStones"));
@@ -85,8 +86,8 @@ MemorizeSection::MemorizeSection(Platform &platform, QWidget *parent)
 
     m_back = commandButton(tr("<< Back"), QStringLiteral("cmdBack"), this);
     m_next = commandButton(tr("Next >>"), QStringLiteral("cmdNext"), this);
-    connect(m_back, &QPushButton::clicked, this, &MemorizeSection::backRequested);
-    connect(m_next, &QPushButton::clicked, this, &MemorizeSection::nextRequested);
+    connect(m_back, &QPushButton::clicked, &controller, &StudyController::previousStone);
+    connect(m_next, &QPushButton::clicked, &controller, &StudyController::nextStone);
 
     auto *lower = new QGridLayout;
     lower->setHorizontalSpacing(10);
@@ -108,6 +109,12 @@ MemorizeSection::MemorizeSection(Platform &platform, QWidget *parent)
     layout->addWidget(m_stoneName);
     layout->addLayout(columns, 1);
     layout->addLayout(lower);
+
+    connect(&controller, &StudyController::walkButtonsChanged, this,
+            &MemorizeSection::setBackNextEnabled);
+    setBackNextEnabled(false, true);
+    if (const StudyWalk &walk = controller.walk(); !walk.isEmpty())
+        showStone(walk.currentStone());
 }
 
 void MemorizeSection::showStone(StoneIndex stone)

@@ -1,5 +1,6 @@
 #include "settingssection.h"
 
+#include "studycontroller.h"
 #include "widgets/commandbutton.h"
 #include "widgets/roomfortext.h"
 #include "widgets/wrappinglabel.h"
@@ -30,7 +31,7 @@ QCheckBox *tickBox(const QString &name, const QString &caption, QWidget *parent)
 
 } // namespace
 
-SettingsSection::SettingsSection(QWidget *parent)
+SettingsSection::SettingsSection(StudyController &controller, QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("picSettings"));
@@ -107,8 +108,11 @@ SettingsSection::SettingsSection(QWidget *parent)
         commandButton(tr("Memorize Meanings / Keywords"), QStringLiteral("cmdMemorize"), content);
     m_save = commandButton(tr("Save Current Settings As Default"),
                            QStringLiteral("cmdSaveSettings"), content);
-    connect(m_memorize, &QPushButton::clicked, this, &SettingsSection::memorizeRequested);
-    connect(m_save, &QPushButton::clicked, this, &SettingsSection::saveRequested);
+    connect(m_memorize, &QPushButton::clicked, &controller,
+            [this, &controller] { controller.memorize(ticks()); });
+    connect(m_save, &QPushButton::clicked, &controller,
+            [this, &controller] { controller.saveSettings(ticks()); });
+    connect(&controller, &StudyController::ticksLoaded, this, &SettingsSection::setTicks);
 
     auto *right = new QVBoxLayout;
     right->addWidget(meanings);

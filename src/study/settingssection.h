@@ -8,22 +8,20 @@
 
 class QCheckBox;
 class QPushButton;
+class StudyController;
 
-// The Settings section: the eight study ticks in their three frames and the two buttons. The
-// boxes are the only copy of the choices while the window is open.
+// The Settings section: the eight study ticks in their three frames and the two buttons, which
+// hand the ticks to the controller. The boxes are the only copy of the choices while the window
+// is open.
 class SettingsSection : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit SettingsSection(QWidget *parent = nullptr);
+    explicit SettingsSection(StudyController &controller, QWidget *parent = nullptr);
 
     StudySettings ticks() const;
     void setTicks(const StudySettings &settings);
-
-signals:
-    void memorizeRequested();
-    void saveRequested();
 
 private:
     std::array<QCheckBox *, 3> m_groups{};

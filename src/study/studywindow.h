@@ -1,84 +1,58 @@
 #pragma once
 
-#include "catalogue/runecatalogue.h"
-#include "goaldocument.h"
 #include "platform/webpages.h"
+#include "studycontroller.h"
 #include "widgets/banner.h"
+#include "widgets/sectionstack.h"
 
 #include <QMainWindow>
-
-#include <array>
-#include <functional>
-#include <optional>
 
 class GoalsSection;
 class KeywordsQuizPage;
 class LinkLabel;
 class MemorizeSection;
-class Platform;
-class QPushButton;
-class QStackedWidget;
-class SettingsSection;
+class QuizPageDriver;
 class QuizResultSection;
-class QuizSetupWizard;
-struct StudyWalk;
 class QuizSession;
+class QuizSetupWizard;
+class SettingsSection;
 
 // The study window: four section buttons over a stack of six equal section panels, the
-// promotional banner below them and the menu bar. It is built afresh each time the program comes
-// back from a meanings test, and its load steps run each time.
+// promotional banner below them and the menu bar. It hosts the sections; what they ask for is
+// the controller's. It is built afresh each time the program comes back from a meanings test,
+// and its load steps run each time.
 class StudyWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    // In stacking order: the first four are opened by the section buttons.
-    enum class Section { Settings, MemorizeStones, TestSetUp, Goals, TestKeywords, TestResult };
+    using Section = StudyController::Section;
 
     StudyWindow(Platform &platform, StudyWalk &walk, QuizSession &quizSession,
                 QWidget *parent = nullptr);
 
-    // The load steps, in their order: goals, study ticks, the Memorize action, then Settings to
-    // the front, so the first stone is already prepared behind the section the user sees first.
+    StudyController *controller() const { return m_controller; }
+    // The controller's load steps; nobody sees the sections switch on the way.
     void load();
 
-    // What a section button does: the section to the front, the Memorize section with its walk
-    // from the first stone, the test set-up at its first page. Any section may be asked for.
+    // What a section button does (StudyController::openSection).
     void showSection(Section section);
     void bringToFront(Section section);
     Section frontSection() const;
 
-    void loadGoals();
-    void saveGoal(int goal);
-
-    void loadStudySettings();
-    // Validates the ticks and stores them; false when they were refused (the user has been told).
-    // A store that fails on the save of the load steps is signalled rather than told: it would
-    // fail the same way at every load, and the user asked for nothing.
-    bool saveStudySettings(bool atStart = false);
-
-    // The Memorize action: store the ticks, then start a new walk at its first stone.
-    void memorize(bool atStart = false);
-    void memorizeStone();
-    void showStudyStone();
-    void nextStone();
-    void previousStone();
-    // The Memorize section walks through these stones, from the first; the study ticks and their
-    // store stay as they are.
-    void studyStones(const QList<StoneIndex> &stones);
-
     void pickBanner(BannerPick pick);
-
+    // The set-up's start of a keywords test, which the session holds: question 1 on its page.
+    void startKeywordsTest();
     // The end of either test: the result into the result section, and that section to the front.
     void showTestResult(const QString &resultText);
 
     SettingsSection *settingsSection() const { return m_settings; }
     // The other sections are built the first time they are wanted: a start shows only Settings.
-    MemorizeSection *memorizeSection();
-    GoalsSection *goalsSection();
-    QuizSetupWizard *testSetUp();
-    KeywordsQuizPage *keywordsTest();
-    QuizResultSection *testResult();
+    MemorizeSection *memorizeSection() { return built(Section::MemorizeStones, m_memorize); }
+    GoalsSection *goalsSection() { return built(Section::Goals, m_goals); }
+    QuizSetupWizard *testSetUp() { return built(Section::TestSetUp, m_testSetUp); }
+    KeywordsQuizPage *keywordsTest() { return built(Section::TestKeywords, m_keywordsTest); }
+    QuizResultSection *testResult() { return built(Section::TestResult, m_testResult); }
 
 signals:
     // Emitted whenever the window closes, by the user or by the program; whoever owns the window
@@ -90,42 +64,31 @@ signals:
     void webPageRequested(WebPages::Page page);
     // The set-up asks for a meanings test; the session is ready for it.
     void meaningsTestRequested();
-    // The ticks could not be stored by the load steps; `why` is the store's reason.
-    void settingsNotStoredAtStart(const QString &why);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void buildSections(QWidget *client);
     void buildMenus();
-    // What the window's links do: ask whoever owns the window to open the page.
-    std::function<void(WebPages::Page)> openPage();
-    void buildBanner(QWidget *client);
-
-    // What a screen reader hears of the section in front: the panels' name, and on its section
-    // button, which keeps the focus, that the section is shown below.
-    void tellFrontSection();
-    // A section's panel, built on first use: a start shows only Settings.
-    QWidget *panel(Section section);
-    // A section built late takes the place kept for it in the stack, so that every section keeps
-    // its index.
-    void putInPlace(Section section, QWidget *panel);
+    // The section's panel, which its builder keeps in `panel` the first time it is wanted.
+    template <class Panel> Panel *built(Section section, Panel *const &panel)
+    {
+        m_panels->section(static_cast<int>(section));
+        return panel;
+    }
 
     Platform &m_platform;
-    StudyWalk &m_walk;
     QuizSession &m_quizSession;
-    std::array<QPushButton *, 4> m_sectionButtons{};
-    QStackedWidget *m_panels = nullptr;
+    StudyController *m_controller = nullptr;
+    SectionStack *m_panels = nullptr;
     SettingsSection *m_settings = nullptr;
     MemorizeSection *m_memorize = nullptr;
     GoalsSection *m_goals = nullptr;
     QuizSetupWizard *m_testSetUp = nullptr;
     KeywordsQuizPage *m_keywordsTest = nullptr;
+    QuizPageDriver *m_keywordsDriver = nullptr;
     QuizResultSection *m_testResult = nullptr;
     LinkLabel *m_cobrand = nullptr;
     LinkLabel *m_fullBrand = nullptr;
-    std::array<GoalDocument, 2> m_goalDocuments;
-    // While the load steps run nobody sees the window, so the panels only switch once, at
-    // the end, to whichever section the steps left in front; until then it is kept here.
-    std::optional<Section> m_loadingFront;
 };
