@@ -29,8 +29,13 @@ struct StudyFixture {
 // Chooses a test in the study window's set-up with the mouse, as a user would: the subject, for
 // the meanings test the stone types as "URM" letters (the others cleared), and the level. Starting
 // it then takes only the "Next" of the level page, which startTest presses too.
-void chooseTest(StudyWindow &study, QuizSubject subject, qint16 level, const QString &types = {});
-void startTest(StudyWindow &study, QuizSubject subject, qint16 level, const QString &types = {});
+void chooseTest(StudyWindow &study, QuizSubject subject, QuizLevel level,
+                const QString &types = {});
+void startTest(StudyWindow &study, QuizSubject subject, QuizLevel level, const QString &types = {});
+
+// Checks that `text` is the result of `sheet`: its stones in the order asked, each with its score,
+// and `total` as its last line. The result's layout is checked where the quiz rules are.
+void checkResultOf(const QString &text, const AnswerSheet &sheet, const QString &total);
 
 // The colours of a dark desktop theme (GNOME's Adwaita dark), for windows made after it is set
 // as the application's palette.

@@ -1,6 +1,7 @@
 // How long the history takes: recording a finished test (its one transaction, made durable),
 // opening "Progress" over a history of 10,000 tests, from the file not yet open to the window
-// painted, and the count of items due over the same history, from the file not yet open.
+// painted, the count of items due over the same history, from the file not yet open, and the
+// day's backup of that history.
 #include "history/historystore.h"
 #include "history/schedule.h"
 #include "progress/progresswindow.h"
@@ -9,6 +10,7 @@
 #include "shownprobe.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -18,13 +20,13 @@ namespace {
 
 // A meanings test at Advanced, the most a test records, answered with each question's first
 // four boxes.
-AnswerSheet finishedTest(RandomEngine &engine, QuizSubject subject, qint16 level)
+AnswerSheet finishedTest(RandomEngine &engine, QuizSubject subject, QuizLevel level)
 {
     QuizSession session(engine);
-    session.setStoneTypes({true, true, true});
+    session.setStoneTypes(StoneType::Upright | StoneType::Reversed | StoneType::Merkstave);
     session.startTest(subject, level);
     session.pressNext({});
-    const QList<int> ticks = level == QuizSetup::Advanced ? QList<int>{0, 1, 2, 3} : QList<int>{0};
+    const QList<int> ticks = level == QuizLevel::Advanced ? QList<int>{0, 1, 2, 3} : QList<int>{0};
     while (session.pressNext(ticks).kind != QuizSession::NextStep::Kind::Finished) {
     }
     return *session.lastFinished();
@@ -42,7 +44,7 @@ bool fillHistory(const QString &folder)
         .exec(QStringLiteral("PRAGMA synchronous = OFF"));
     QList<AnswerSheet> sheets;
     for (QuizSubject subject : {QuizSubject::Keywords, QuizSubject::Meanings}) {
-        for (qint16 level : {QuizSetup::Beginner, QuizSetup::Advanced})
+        for (QuizLevel level : {QuizLevel::Beginner, QuizLevel::Advanced})
             sheets.append(finishedTest(engine, subject, level));
     }
     QDateTime when = QDateTime::currentDateTimeUtc().addDays(-10000);
@@ -65,7 +67,7 @@ private slots:
         QTemporaryDir folder;
         HistoryStore store(folder.path());
         RandomEngine engine(18);
-        const AnswerSheet sheet = finishedTest(engine, QuizSubject::Meanings, QuizSetup::Advanced);
+        const AnswerSheet sheet = finishedTest(engine, QuizSubject::Meanings, QuizLevel::Advanced);
         QVERIFY(store.record(sheet, QDateTime::currentDateTimeUtc()));
         QBENCHMARK
         {
@@ -105,6 +107,19 @@ private slots:
             due = store.schedule().dueCount(today);
         }
         QVERIFY(due >= 0 && due <= Schedule::ItemCount);
+    }
+
+    // The day's copy, taken after the first change of a day.
+    void backUp()
+    {
+        HistoryStore store(m_filled.path());
+        QVERIFY(store.open());
+        const HistoryBackups backups(QDir(m_filled.path()).filePath(HistoryDatabase::fileName));
+        QDateTime day = QDateTime::currentDateTimeUtc();
+        QBENCHMARK
+        {
+            QCOMPARE(backups.take(store.connectionName(), day = day.addDays(1)), QString());
+        }
     }
 
 private:

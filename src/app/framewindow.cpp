@@ -115,13 +115,8 @@ FrameWindow::FrameWindow(QuizSession &session, Platform &platform, QWidget *pare
             m_scroller->horizontalScrollBar()->setValue(0);
             m_scroller->verticalScrollBar()->setValue(0);
         }
-        // Up and down, the whole of it with the brown frame around a box; sideways only as far
-        // as its left edge, where the tick is, so that the left column stays in view on any
-        // screen wide enough for both.
-        const QPoint corner = now->mapTo(m_test, QPoint(0, 0));
-        const int margin = twips(240);
-        m_scroller->ensureVisible(corner.x(), corner.y() + now->height(), margin, margin);
-        m_scroller->ensureVisible(corner.x(), corner.y(), margin, margin);
+        // The whole of it with the brown frame around a box.
+        scrollIntoView(m_scroller, m_test, now);
     });
 
     fitTo(screen());

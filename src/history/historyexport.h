@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QSet>
 #include <QString>
+
+#include <optional>
 
 class HistoryDatabase;
 
@@ -9,7 +12,9 @@ class HistoryDatabase;
 // oldest first, with CR LF line ends.
 namespace HistoryExport {
 
-QByteArray csv(HistoryDatabase &database);
+// The tests `leftOut` are not written; without it, nothing but the header is, as nothing can be
+// trusted.
+QByteArray csv(HistoryDatabase &database, const std::optional<QSet<qint64>> &leftOut);
 // One CSV field, quoted when it must be.
 QString csvField(const QString &text);
 

@@ -1,12 +1,49 @@
 #include "historyrecorder.h"
 
 #include "historysql.h"
-#include "quiz/quizrules.h"
+#include "platform/detail.h"
+#include "quiz/quizscoring.h"
 #include "scheduletables.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 
+#include <utility>
+
 namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("HistoryRecorder", text);
+}
+
+// Why a test or a practice round was not recorded, and what becomes of the history and the next
+// one.
+QString notRecorded(const QSqlError &error, bool practice)
+{
+    const QString what = practice ? tr("This practice round could not be recorded in the history "
+                                       "of your tests")
+                                  : tr("This test could not be recorded in the history of your "
+                                       "tests");
+    const QString kept = tr("The history still holds every test recorded before.");
+    switch (HistorySql::code(error)) {
+    case HistorySql::Full:
+        return tr("%1: the disk is full.\n\n%2 Make room on the disk, and the next test is "
+                  "recorded again.")
+            .arg(what, kept);
+    case HistorySql::ReadOnly:
+        return tr("%1: its file can no longer be written, perhaps because its folder or the disk "
+                  "was made read-only.\n\n%2")
+            .arg(what, kept);
+    case HistorySql::Corrupt:
+    case HistorySql::NotADatabase:
+        return tr("%1: the file is damaged.\n\nStart Orlendra again: a damaged history is moved "
+                  "aside, and a new one begins.")
+            .arg(what);
+    default:
+        return tr("%1.\n\n%2").arg(what, kept);
+    }
+}
 
 QString toJson(const QJsonArray &array)
 {
@@ -19,7 +56,7 @@ HistoryRecorder::HistoryRecorder(HistoryDatabase &database)
     : m_database(database)
 {}
 
-bool HistoryRecorder::record(const AnswerSheet &sheet, const QDateTime &finished)
+HistoryRecorder::Result HistoryRecorder::record(const AnswerSheet &sheet, const QDateTime &finished)
 {
     Batch test{false, sheet.subject, sheet.level, sheet.stoneTypes, {}};
     for (const AnsweredQuestion &question : sheet.answers)
@@ -27,11 +64,12 @@ bool HistoryRecorder::record(const AnswerSheet &sheet, const QDateTime &finished
     return record(test, finished);
 }
 
-bool HistoryRecorder::record(const PracticeRound &round, const QDateTime &finished)
+HistoryRecorder::Result HistoryRecorder::record(const PracticeRound &round,
+                                                const QDateTime &finished)
 {
     // A round asks at most what is due; more than a test would be no round.
     if (round.answers.isEmpty() || round.answers.size() > QuestionCount)
-        return false;
+        return Result::Failed;
     // The test row's subject, which nothing reads for a round, is its first answer's.
     Batch practice{true, round.answers.constFirst().subject, round.level, round.stoneTypes, {}};
     for (const PracticeAnswer &answer : round.answers)
@@ -41,6 +79,9 @@ bool HistoryRecorder::record(const PracticeRound &round, const QDateTime &finish
 
 const Schedule &HistoryRecorder::schedule()
 {
+    // A file opened again (a backup restored) has boxes of its own.
+    if (m_schedule && m_scheduleOf != m_database.connectionName())
+        m_schedule.reset();
     if (!m_schedule) {
         QSqlError ignored;
         m_schedule = Schedule();
@@ -48,14 +89,18 @@ const Schedule &HistoryRecorder::schedule()
             QSqlDatabase db = HistorySql::connection(m_database);
             m_schedule = ScheduleTables::read(db, ignored);
         }
+        m_scheduleOf = m_database.connectionName();
     }
     return *m_schedule;
 }
 
-bool HistoryRecorder::record(const Batch &batch, const QDateTime &finished)
+HistoryRecorder::Result HistoryRecorder::record(const Batch &batch, const QDateTime &finished)
 {
     if (!m_database.open())
-        return false;
+        return m_database.waiting() ? Result::Waiting : Result::Failed;
+    // A history that can only be read said so once, when it was opened.
+    if (!m_database.writable())
+        return Result::Failed;
     const Schedule before = schedule();
     Schedule after = before;
     QSqlDatabase db = HistorySql::connection(m_database);
@@ -63,22 +108,19 @@ bool HistoryRecorder::record(const Batch &batch, const QDateTime &finished)
     bool done = db.transaction();
     if (!done)
         error = db.lastError();
-    const int perQuestion = QuizRules::requiredTicks(batch.level);
+    const int perQuestion = QuizScoring::requiredTicks(batch.level);
     const qint64 when = finished.toMSecsSinceEpoch();
     if (done) {
         QSqlQuery test(db);
         test.prepare(QStringLiteral("INSERT INTO test(finished, subject, level, stone_types, "
                                     "score, most, practice) VALUES(?, ?, ?, ?, ?, ?, ?)"));
-        int types = 0;
-        for (int kind = 0; kind < 3; ++kind)
-            types |= batch.stoneTypes[kind] ? 1 << kind : 0;
         int total = 0;
         for (const Answer &answer : batch.answers)
             total += answer.question->score;
         const auto asked = static_cast<int>(batch.answers.size());
         for (const QVariant &value :
-             {QVariant(when), QVariant(static_cast<int>(batch.subject)), QVariant(batch.level),
-              QVariant(types), QVariant(total), QVariant(perQuestion * asked),
+             {QVariant(when), QVariant(static_cast<int>(batch.subject)), QVariant(int(batch.level)),
+              QVariant(batch.stoneTypes.toInt()), QVariant(total), QVariant(perQuestion * asked),
               QVariant(batch.practice ? 1 : 0)})
             test.addBindValue(value);
         done = HistorySql::run(test, error);
@@ -94,8 +136,8 @@ bool HistoryRecorder::record(const Batch &batch, const QDateTime &finished)
             const AnsweredQuestion &question = *kept.question;
             const int subject = static_cast<int>(kept.subject);
             QJsonArray faces;
-            for (int kind : question.meaningKinds)
-                faces.append(kind);
+            for (MeaningKind kind : question.meaningKinds)
+                faces.append(int(kind));
             QString ticked;
             for (bool tick : question.ticked)
                 ticked += QLatin1Char(tick ? '1' : '0');
@@ -123,28 +165,25 @@ bool HistoryRecorder::record(const Batch &batch, const QDateTime &finished)
     }
     if (done && db.commit()) {
         m_schedule = std::move(after);
-        return true;
+        return Result::Recorded;
     }
     if (error.type() == QSqlError::NoError)
         error = db.lastError();
     db.rollback();
     // Phrases added by the test that was rolled back are gone again.
     m_phrases.clear();
-    m_database.tell(
-        (batch.practice ? QStringLiteral("This practice round could not be recorded in the history "
-                                         "of your tests: %1.\n\nThe history still holds every "
-                                         "test recorded before.")
-                        : QStringLiteral("This test could not be recorded in the history of your "
-                                         "tests: %1.\n\nThe history still holds every test "
-                                         "recorded before."))
-            .arg(HistorySql::code(error) == HistorySql::Full ? QStringLiteral("the disk is full")
-                                                             : error.text()));
-    return false;
+    if (HistorySql::busy(error))
+        return Result::Waiting;
+    m_database.tell(withDetail(notRecorded(error, batch.practice), error.text()));
+    return Result::Failed;
 }
 
 QJsonArray HistoryRecorder::phraseIds(const QStringList &texts, QSqlError &error)
 {
     QSqlDatabase db = HistorySql::connection(m_database);
+    if (const QString connection = m_database.connectionName();
+        std::exchange(m_phrasesOf, connection) != connection)
+        m_phrases.clear();
     if (m_phrases.isEmpty()) {
         QSqlQuery known(db);
         known.setForwardOnly(true);
@@ -172,6 +211,11 @@ bool HistoryRecorder::forget()
 {
     if (!m_database.open())
         return false;
+    if (!m_database.writable()) {
+        m_database.tell(tr("The history could not be emptied: %1. Every test is still in it.")
+                            .arg(m_database.whyReadOnly()));
+        return false;
+    }
     QSqlDatabase db = HistorySql::connection(m_database);
     QSqlQuery query(db);
     bool done = db.transaction();
@@ -182,10 +226,22 @@ bool HistoryRecorder::forget()
         done = done && query.exec(QStringLiteral("DELETE FROM %1").arg(table));
     m_phrases.clear();
     m_schedule.reset();
-    if (done && db.commit())
+    if (done && db.commit()) {
+        // What was forgotten leaves the disk too, not just the history: the freed pages would
+        // keep the old answers in the file, and its size, until they were written over. Should
+        // this fail, the history is empty all the same.
+        query.exec(QStringLiteral("VACUUM"));
+        query.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
         return true;
-    m_database.tell(
-        QStringLiteral("The history could not be emptied: %1.").arg(db.lastError().text()));
+    }
+    const QSqlError error = done ? db.lastError() : query.lastError();
     db.rollback();
+    m_database.tell(withDetail(HistorySql::code(error) == HistorySql::Full
+                                   ? tr("The history could not be emptied: the disk is full. "
+                                        "Every test is still in it; make room on the disk and "
+                                        "try again.")
+                                   : tr("The history could not be emptied. Every test is still "
+                                        "in it; try again."),
+                               error.text()));
     return false;
 }

@@ -21,9 +21,12 @@ public:
     explicit HistoryRecorder(HistoryDatabase &database);
     Q_DISABLE_COPY_MOVE(HistoryRecorder)
 
-    // Records a finished test; false when it was not kept.
-    bool record(const AnswerSheet &sheet, const QDateTime &finished);
-    bool record(const PracticeRound &round, const QDateTime &finished);
+    enum class Result { Recorded, Waiting, Failed };
+
+    // Records a finished test. Waiting when the history may take it later (another program holds
+    // the file): nothing is told then.
+    Result record(const AnswerSheet &sheet, const QDateTime &finished);
+    Result record(const PracticeRound &round, const QDateTime &finished);
     // The boxes as the recorded answers left them: read once, then kept up to date by each
     // record. All items are new in a history that cannot be read.
     const Schedule &schedule();
@@ -39,12 +42,12 @@ private:
     struct Batch {
         bool practice = false;
         QuizSubject subject = QuizSubject::Keywords;
-        qint16 level = QuizSetup::Beginner;
-        std::array<bool, 3> stoneTypes{};
+        QuizLevel level = QuizLevel::Beginner;
+        StoneTypes stoneTypes;
         QList<Answer> answers;
     };
 
-    bool record(const Batch &batch, const QDateTime &finished);
+    Result record(const Batch &batch, const QDateTime &finished);
     // The phrase ids of `texts`, adding those not yet kept; on failure `error` says why.
     QJsonArray phraseIds(const QStringList &texts, QSqlError &error);
 
@@ -52,4 +55,7 @@ private:
     // Every phrase kept so far, read on the first record.
     QHash<QString, qint64> m_phrases;
     std::optional<Schedule> m_schedule;
+    // The connection they were read on: a file opened again (a backup restored) has its own.
+    QString m_phrasesOf;
+    QString m_scheduleOf;
 };

@@ -7,13 +7,6 @@ double StoneTally::share() const
 
 namespace HistoryRules {
 
-QString kindName(QuizSubject subject, qint16 level)
-{
-    return QStringLiteral("%1 %2").arg(
-        subject == QuizSubject::Meanings ? QStringLiteral("Meanings") : QStringLiteral("Keywords"),
-        level == QuizSetup::Advanced ? QStringLiteral("Advanced") : QStringLiteral("Beginner"));
-}
-
 QList<StoneIndex> weakestStones(const QList<StoneTally> &stones, int count)
 {
     QList<StoneIndex> weakest;

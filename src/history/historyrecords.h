@@ -9,7 +9,7 @@ struct PastTest {
     qint64 id = 0;
     qint64 finishedMs = 0; // milliseconds since the epoch, UTC
     QuizSubject subject = QuizSubject::Keywords;
-    qint16 level = QuizSetup::Beginner;
+    QuizLevel level = QuizLevel::Beginner;
     int score = 0;
     int most = 0; // 24 at Beginner, 96 at Advanced
     // A practice round, of fewer questions and both subjects, rather than a test.
@@ -32,8 +32,6 @@ struct StoneTally {
 
 namespace HistoryRules {
 
-// "Keywords Beginner" and so on: the four kinds of test, in the order the chart draws them.
-QString kindName(QuizSubject subject, qint16 level);
 // The six weakest stones asked at least once, weakest first.
 QList<StoneIndex> weakestStones(const QList<StoneTally> &stones, int count = 6);
 

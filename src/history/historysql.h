@@ -12,11 +12,17 @@
 namespace HistorySql {
 
 // SQLite's primary result codes, which the driver reports as the native error code.
-enum Code { Corrupt = 11, Full = 13, NotADatabase = 26 };
+enum Code { Busy = 5, Locked = 6, ReadOnly = 8, Corrupt = 11, Full = 13, NotADatabase = 26 };
 
 inline int code(const QSqlError &error)
 {
     return error.nativeErrorCode().toInt() & 0xff;
+}
+
+// Another connection holds the lock the statement needed: worth another try later.
+inline bool busy(const QSqlError &error)
+{
+    return code(error) == Busy || code(error) == Locked;
 }
 
 // Runs a prepared statement; on failure `error` holds why.

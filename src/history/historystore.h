@@ -5,6 +5,7 @@
 #include "historyqueries.h"
 #include "historyrecorder.h"
 #include "schedule.h"
+#include "waitingtests.h"
 
 // The learner's history: every finished test with every answer, kept in an SQLite file of its
 // own, as the program and the Progress window use it. Each call goes to the part that does the
@@ -21,17 +22,32 @@ public:
     // The Qt SQL connection, once open; empty before. For tools and tests that look inside.
     QString connectionName() const { return m_database.connectionName(); }
     bool open() { return m_database.open(); }
+    // Why new tests are not being kept while the history can only be read, otherwise empty.
+    QString whyReadOnly() const { return m_database.whyReadOnly(); }
 
+    // Records the test, or keeps it waiting while another program holds the file; false when
+    // it is lost. The day's backup follows a change.
     bool record(const AnswerSheet &sheet, const QDateTime &finished)
     {
-        return m_recorder.record(sheet, finished);
+        return m_waiting.record(sheet, finished);
     }
     // A practice round, once it has ended: one that was left changes nothing.
     bool record(const PracticeRound &round, const QDateTime &finished)
     {
-        return m_recorder.record(round, finished);
+        return m_recorder.record(round, finished) == HistoryRecorder::Result::Recorded;
     }
-    bool forget() { return m_recorder.forget(); }
+    bool forget()
+    {
+        if (!m_recorder.forget())
+            return false;
+        m_queries.forgotten();
+        m_database.backUpIfDue();
+        return true;
+    }
+    // At the end of the run: a last try for the tests still waiting; the notice tells of those
+    // it could not keep.
+    void lastTry() { m_waiting.lastTry(); }
+    qsizetype waitingTests() const { return m_waiting.count(); }
 
     // The boxes of all 48 items, as kept: cheap after the first call.
     const Schedule &schedule() { return m_recorder.schedule(); }
@@ -42,12 +58,42 @@ public:
     QList<StoneTally> stones() { return m_queries.stones(); }
     std::optional<AnswerSheet> sheet(qint64 testId) { return m_queries.sheet(testId); }
 
-    QByteArray csv() { return HistoryExport::csv(m_database); }
+    QByteArray csv() { return HistoryExport::csv(m_database, m_queries.damagedTests()); }
 
     QString takeNotice() { return m_database.takeNotice(); }
+
+    // A damaged history found at opening is moved aside; while this offers a backup, nothing
+    // is recorded until the user restores it or declines.
+    std::optional<HistoryBackups::Backup> offeredBackup() const
+    {
+        return m_database.offeredBackup();
+    }
+    std::optional<HistoryBackups::Backup> newestGoodBackup() const
+    {
+        return m_database.newestGoodBackup();
+    }
+    // Either way, the tests that waited are recorded next.
+    bool restore(const HistoryBackups::Backup &backup)
+    {
+        const bool done = m_database.restore(backup);
+        m_queries.reread();
+        m_waiting.retry();
+        return done;
+    }
+    void declineBackup()
+    {
+        m_database.declineBackup();
+        m_queries.reread();
+        m_waiting.retry();
+    }
+    std::optional<int> problems() { return m_database.problems(); }
+    // Another program holds the file, or a damaged history waits for an answer.
+    bool waiting() const { return m_database.waiting(); }
+    void setClock(std::function<QDateTime()> clock) { m_database.setClock(std::move(clock)); }
 
 private:
     HistoryDatabase m_database;
     HistoryRecorder m_recorder{m_database};
     HistoryQueries m_queries{m_database};
+    WaitingTests m_waiting{m_recorder, m_database};
 };

@@ -6,17 +6,17 @@ namespace {
 
 struct Kind {
     QuizSubject subject;
-    qint16 level;
+    QuizLevel level;
 };
-constexpr std::array<Kind, 4> kinds{{{QuizSubject::Keywords, QuizSetup::Beginner},
-                                     {QuizSubject::Keywords, QuizSetup::Advanced},
-                                     {QuizSubject::Meanings, QuizSetup::Beginner},
-                                     {QuizSubject::Meanings, QuizSetup::Advanced}}};
+constexpr std::array<Kind, 4> kinds{{{QuizSubject::Keywords, QuizLevel::Beginner},
+                                     {QuizSubject::Keywords, QuizLevel::Advanced},
+                                     {QuizSubject::Meanings, QuizLevel::Beginner},
+                                     {QuizSubject::Meanings, QuizLevel::Advanced}}};
 
 std::size_t kindIndex(const PastTest &test)
 {
     return (test.subject == QuizSubject::Meanings ? 2 : 0) +
-           (test.level == QuizSetup::Advanced ? 1 : 0);
+           (test.level == QuizLevel::Advanced ? 1 : 0);
 }
 
 double percent(const PastTest &test)
@@ -59,7 +59,7 @@ ScoreLines scoreLines(const QList<PastTest> &tests, qint64 nowMs)
 {
     ScoreLines drawn;
     for (std::size_t kind = 0; kind < kinds.size(); ++kind)
-        drawn.lines[kind].name = HistoryRules::kindName(kinds[kind].subject, kinds[kind].level);
+        drawn.lines[kind].name = kindName(kinds[kind].subject, kinds[kind].level);
     if (tests.isEmpty()) {
         drawn.firstMs = drawn.lastMs = nowMs;
         return drawn;

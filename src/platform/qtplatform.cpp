@@ -10,6 +10,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -62,6 +63,56 @@ std::optional<Platform::LockOwner> ownerOnAnotherMachine(const QString &lockFile
         return std::nullopt;
     return Platform::LockOwner{lockFile, host, QFileInfo(lockFile).lastModified()};
 }
+
+// Qt's dialog adds its suffix to every name typed without one. A name that already stands for
+// something (a file of the user's, a device such as /dev/null) is meant as typed.
+class SaveDialog final : public QFileDialog
+{
+public:
+    SaveDialog(QWidget *parent, const QString &folder, const QString &suffix)
+        : QFileDialog(parent, QString(), folder)
+        , m_suffix(suffix)
+    {
+        setAcceptMode(QFileDialog::AcceptSave);
+        setDefaultSuffix(suffix);
+    }
+    Q_DISABLE_COPY_MOVE(SaveDialog)
+
+    void accept() override
+    {
+        // Set before the dialog goes on, as it asks about replacing the file it will return.
+        setDefaultSuffix({});
+        const QString typed = selectedFiles().value(0);
+        if (FileSaving::nameToSave(typed, m_suffix) != typed)
+            setDefaultSuffix(m_suffix);
+        QFileDialog::accept();
+    }
+
+private:
+    QString m_suffix;
+};
+
+class MessageBox final : public QMessageBox
+{
+public:
+    using QMessageBox::QMessageBox;
+    Q_DISABLE_COPY_MOVE(MessageBox)
+
+    // Whether a button's underlined letter answers without Alt, as Qt's box has it.
+    bool takesBareLetters = true;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        const auto withCommand = Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier;
+        if (!takesBareLetters && !(event->modifiers() & withCommand) && !event->text().isEmpty() &&
+            event->text().front().isLetterOrNumber()) {
+            event->accept();
+            return;
+        }
+        QMessageBox::keyPressEvent(event);
+    }
+};
 
 QString currentUserId()
 {
@@ -181,13 +232,20 @@ Platform::Answer QtPlatform::message(QWidget *parent, const QString &text, Icon 
     const auto shownIcon = icon == Icon::Critical  ? QMessageBox::Critical
                            : icon == Icon::Warning ? QMessageBox::Warning
                                                    : QMessageBox::Information;
-    QMessageBox box(
-        shownIcon, programTitle, shown,
-        buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
+    const bool question = buttons != Buttons::Ok;
+    MessageBox box(shownIcon, programTitle, shown,
+                   question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
+    // The text quotes names from outside (a host name from a lock file, a file name), which are
+    // never markup.
+    box.setTextFormat(Qt::PlainText);
     // An address or a file name in the text can be copied from the box.
     box.setTextInteractionFlags(Qt::TextSelectableByMouse);
-    if (buttons == Buttons::YesNo)
+    if (buttons == Buttons::YesNoDestructive) {
+        box.setDefaultButton(QMessageBox::No);
+        box.takesBareLetters = false;
+    } else if (question) {
         box.setDefaultButton(defaultAnswer == Answer::No ? QMessageBox::No : QMessageBox::Yes);
+    }
     // The button that takes the focus is what a screen reader speaks last.
     for (QAbstractButton *button : box.buttons())
         button->setAccessibleDescription(spokenDetail);
@@ -198,7 +256,7 @@ Platform::Answer QtPlatform::message(QWidget *parent, const QString &text, Icon 
         return Answer::No;
     default:
         // Closing a Yes/No box with Esc or its close button is a No.
-        return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
+        return question ? Answer::No : Answer::Ok;
     }
 }
 
@@ -211,15 +269,11 @@ QString QtPlatform::saveFileName(QWidget *parent, const QString &filter)
         if (!QFileInfo(m_saveFolder).isDir())
             m_saveFolder = QDir::homePath();
     }
-    QFileDialog dialog(parent, QString(), m_saveFolder);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(filter);
     // A name typed without a suffix gets the filter's before the dialog checks whether that file
     // exists, so the question about replacing it is asked for the file that will be written.
     static const QRegularExpression firstSuffix(QStringLiteral("\\*\\.(\\w+)"));
-    const QRegularExpressionMatch match = firstSuffix.match(filter);
-    if (match.hasMatch())
-        dialog.setDefaultSuffix(match.captured(1));
+    SaveDialog dialog(parent, m_saveFolder, firstSuffix.match(filter).captured(1));
+    dialog.setNameFilter(filter);
     if (dialog.exec() != QDialog::Accepted)
         return {};
     const QString chosen = dialog.selectedFiles().value(0);

@@ -3,6 +3,8 @@
 #include "history/historystore.h"
 #include "history/schedule.h"
 #include "history/scorelines.h"
+#include "historyquestions.h"
+#include "platform/detail.h"
 #include "platform/filesaving.h"
 #include "platform/platform.h"
 #include "quizscreens/reviewwindow.h"
@@ -12,7 +14,6 @@
 
 #include <QAbstractTableModel>
 #include <QDir>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -31,6 +32,25 @@
 #include <array>
 
 namespace {
+
+// A read-only table whose columns sort by their Qt::UserRole, a row a line and a Tab stop.
+QTableView *sortableTable(const QString &name, QAbstractItemModel *rows, QWidget *parent)
+{
+    auto *sorted = new QSortFilterProxyModel(parent);
+    sorted->setSourceModel(rows);
+    sorted->setSortRole(Qt::UserRole);
+    auto *table = new QTableView(parent);
+    table->setObjectName(name);
+    table->setModel(sorted);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setTabKeyNavigation(false);
+    table->horizontalHeader()->setStretchLastSection(true);
+    table->verticalHeader()->hide();
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+    table->setSortingEnabled(true);
+    return table;
+}
 
 QString shownPercent(double value)
 {
@@ -87,7 +107,7 @@ public:
             return shownDate(test.finishedMs, true);
         case 1:
             return test.practice ? ProgressWindow::tr("Practice")
-                                 : HistoryRules::kindName(test.subject, test.level);
+                                 : kindName(test.subject, test.level);
         default:
             return QStringLiteral("%1 Correct Out Of %2").arg(test.score).arg(test.most);
         }
@@ -135,38 +155,13 @@ ProgressWindow::ProgressWindow(Platform &platform, HistoryStore &history, QWidge
         {QStringLiteral("Stone"), QStringLiteral("Keywords right"),
          QStringLiteral("Meanings right"), QStringLiteral("Times asked"),
          QStringLiteral("Last asked")});
-    auto *sorted = new QSortFilterProxyModel(this);
-    sorted->setSourceModel(m_stoneRows);
-    sorted->setSortRole(Qt::UserRole);
-    m_stones = new QTableView(this);
-    m_stones->setObjectName(QStringLiteral("tblStones"));
+    m_stones = sortableTable(QStringLiteral("tblStones"), m_stoneRows, this);
     m_stones->setAccessibleName(QStringLiteral("Stones"));
-    m_stones->setModel(sorted);
-    m_stones->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_stones->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_stones->setTabKeyNavigation(false);
-    m_stones->horizontalHeader()->setStretchLastSection(true);
-    m_stones->verticalHeader()->hide();
-    m_stones->verticalHeader()->setDefaultSectionSize(m_stones->fontMetrics().height() + 6);
-    m_stones->setSortingEnabled(true);
     // Weakest first, as the history gives them, until the user sorts by a column.
     m_stones->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
 
     m_scheduleRows = new ScheduleModel(this);
-    auto *scheduleSorted = new QSortFilterProxyModel(this);
-    scheduleSorted->setSourceModel(m_scheduleRows);
-    scheduleSorted->setSortRole(Qt::UserRole);
-    m_schedule = new QTableView(this);
-    m_schedule->setObjectName(QStringLiteral("tblSchedule"));
-    m_schedule->setModel(scheduleSorted);
-    m_schedule->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_schedule->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_schedule->setTabKeyNavigation(false);
-    m_schedule->horizontalHeader()->setStretchLastSection(true);
-    m_schedule->verticalHeader()->hide();
-    m_schedule->verticalHeader()->setDefaultSectionSize(
-        m_stones->verticalHeader()->defaultSectionSize());
-    m_schedule->setSortingEnabled(true);
+    m_schedule = sortableTable(QStringLiteral("tblSchedule"), m_scheduleRows, this);
     m_schedule->sortByColumn(ScheduleModel::Stone, Qt::AscendingOrder);
     m_dueCounts = new QLabel(this);
     m_dueCounts->setObjectName(QStringLiteral("lblDueCounts"));
@@ -188,6 +183,11 @@ ProgressWindow::ProgressWindow(Platform &platform, HistoryStore &history, QWidge
     m_forget =
         commandButton(QStringLiteral("&Forget History..."), QStringLiteral("cmdForget"), this);
     QPushButton *close = commandButton(QStringLiteral("Close"), QStringLiteral("cmdClose"), this);
+    m_notKept = new QLabel(this);
+    m_notKept->setObjectName(QStringLiteral("lblNotKept"));
+    m_notKept->setTextFormat(Qt::PlainText);
+    m_notKept->setWordWrap(true);
+    m_notKept->hide();
 
     auto *layout = new QVBoxLayout(this);
     // What is due comes first: it is what a learner opens the window for most days.
@@ -213,6 +213,7 @@ ProgressWindow::ProgressWindow(Platform &platform, HistoryStore &history, QWidge
     lists->addWidget(m_stoneViews, 4);
     lists->addLayout(testsColumn, 3);
     layout->addLayout(lists, 4);
+    layout->addWidget(m_notKept);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_study);
     buttons->addStretch(1);
@@ -250,7 +251,12 @@ void ProgressWindow::reload()
                             : QStringLiteral("Finish a test first: the stones to study are "
                                              "the ones your tests show to be weakest"));
     m_export->setEnabled(any);
-    m_forget->setEnabled(any);
+    const QString readOnly = m_history.whyReadOnly();
+    m_notKept->setText(readOnly.isEmpty() ? QString()
+                                          : tr("New tests are not being kept: %1.").arg(readOnly));
+    m_notKept->setVisible(!readOnly.isEmpty());
+    // What cannot be written cannot be emptied either.
+    m_forget->setEnabled(any && readOnly.isEmpty());
     QTimer::singleShot(0, this, &ProgressWindow::tellNotice);
 }
 
@@ -314,8 +320,8 @@ void ProgressWindow::fillSchedule()
 
 void ProgressWindow::tellNotice()
 {
-    if (const QString notice = m_history.takeNotice(); !notice.isEmpty())
-        m_platform.message(this, notice, Platform::Icon::Warning);
+    if (HistoryQuestions::tell(m_platform, this, m_history))
+        reload();
 }
 
 void ProgressWindow::reviewTest(int row)
@@ -336,18 +342,20 @@ void ProgressWindow::reviewTest(int row)
 
 void ProgressWindow::exportHistory()
 {
-    QString path = m_platform.saveFileName(this, QStringLiteral("CSV file (*.csv)"));
+    const QString path = FileSaving::nameToSave(
+        m_platform.saveFileName(this, QStringLiteral("CSV file (*.csv)")), QStringLiteral("csv"));
     if (path.isEmpty())
         return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".csv");
     const QByteArray text = m_history.csv();
     tellNotice();
-    if (const QString error = FileSaving::replace(path, text); !error.isEmpty())
-        m_platform.message(this,
-                           QStringLiteral("The history could not be exported to %1.\n%2")
-                               .arg(QDir::toNativeSeparators(path), error),
-                           Platform::Icon::Critical);
+    if (const FileSaving::Failure failure = FileSaving::replace(path, text); !failure.isEmpty())
+        m_platform.message(
+            this,
+            withDetail(QStringLiteral("The history could not be exported to %1.\n%2\n\n%3")
+                           .arg(QDir::toNativeSeparators(path), failure.reason,
+                                tr("Any file of that name still holds what it held before.")),
+                       failure.detail),
+            Platform::Icon::Critical);
 }
 
 void ProgressWindow::forgetHistory()
@@ -356,7 +364,7 @@ void ProgressWindow::forgetHistory()
         this,
         QStringLiteral("Forget every test in the history? Their scores, answers and reviews "
                        "are gone for good."),
-        Platform::Icon::Warning, Platform::Buttons::YesNo, Platform::Answer::No);
+        Platform::Icon::Warning, Platform::Buttons::YesNoDestructive, Platform::Answer::No);
     if (answer != Platform::Answer::Yes)
         return;
     m_history.forget();

@@ -45,6 +45,7 @@ public:
     QTableView *scheduleTable() const { return m_schedule; }
     QTreeView *pastTestsList() const { return m_tests; }
     QPushButton *studyButton() const { return m_study; }
+    QLabel *notKeptLine() const { return m_notKept; }
 
 signals:
     // "Study Weakest Stones", weakest first.
@@ -74,5 +75,7 @@ private:
     QPushButton *m_study = nullptr;
     QPushButton *m_export = nullptr;
     QPushButton *m_forget = nullptr;
+    // Why new tests are not being kept, while the history can only be read.
+    QLabel *m_notKept = nullptr;
     QList<StoneIndex> m_weakest;
 };

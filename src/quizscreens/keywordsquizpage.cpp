@@ -4,8 +4,8 @@
 #include "catalogue/runecatalogue.h"
 #include "catalogue/stonepicturebox.h"
 #include "platform/twips.h"
-#include "quiz/quizrules.h"
-#include "quizpagedriver.h"
+#include "quiz/quizscoring.h"
+#include "quiz/quizspeech.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -77,15 +77,15 @@ KeywordsQuizPage::KeywordsQuizPage(QWidget *parent)
     addKeyLabels();
 }
 
-void KeywordsQuizPage::showQuestion(int number, const AnsweredQuestion &question, qint16 level)
+void KeywordsQuizPage::showQuestion(int number, const AnsweredQuestion &question, QuizLevel level)
 {
     const QString &name = loadRuneCatalogue().stoneNames[question.stone];
     m_stoneName->setText(name);
     m_picture->setPictureNumber(pictureNumberOf(question.stone));
     m_picture->setAccessibleName(name);
-    m_caption->setText(QuizRules::instruction(level));
+    m_caption->setText(QuizScoring::instruction(level));
     m_questionNumber->setText(tr("Question %1").arg(number));
-    const int inUse = QuizRules::optionCount(level);
+    const int inUse = QuizScoring::optionCount(level);
     for (int i = 0; i < OptionCount; ++i) {
         m_options[i]->setChecked(false);
         m_options[i]->setVisible(i < inUse);
@@ -95,5 +95,5 @@ void KeywordsQuizPage::showQuestion(int number, const AnsweredQuestion &question
         }
     }
     showKeyLabels();
-    describeQuestion(QuizRules::questionNews(number, name, level));
+    describeQuestion(QuizSpeech::questionNews(number, name, level));
 }

@@ -1,7 +1,9 @@
 #include "quizresultsection.h"
 
+#include "catalogue/runecatalogue.h"
+#include "platform/detail.h"
 #include "platform/platform.h"
-#include "quiz/quizrules.h"
+#include "quiz/quizresultfile.h"
 #include "quiz/quizsession.h"
 #include "reviewwindow.h"
 #include "widgets/commandbutton.h"
@@ -33,15 +35,15 @@ QuizResultSection::QuizResultSection(Platform &platform, const QuizSession &sess
     title->setBuddy(m_result);
     m_save = commandButton(tr("Save Current Result"), QStringLiteral("Command5"), this);
     m_review = commandButton(tr("Review Answers"), QStringLiteral("cmdReview"), this);
-    m_progress = commandButton(tr("Progress"), QStringLiteral("cmdProgress"), this);
-    setTabOrder(m_progress, m_review);
+    auto *progress = commandButton(tr("Progress"), QStringLiteral("cmdProgress"), this);
+    setTabOrder(progress, m_review);
     setTabOrder(m_review, m_save);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(title);
     layout->addWidget(m_result, 1);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(m_progress);
+    buttons->addWidget(progress);
     buttons->addWidget(m_review);
     buttons->addWidget(m_save);
     layout->addLayout(buttons);
@@ -49,11 +51,13 @@ QuizResultSection::QuizResultSection(Platform &platform, const QuizSession &sess
 
     connect(m_save, &QPushButton::clicked, this, &QuizResultSection::saveResult);
     connect(m_review, &QPushButton::clicked, this, &QuizResultSection::reviewAnswers);
-    connect(m_progress, &QPushButton::clicked, this, &QuizResultSection::progressRequested);
+    connect(progress, &QPushButton::clicked, this, &QuizResultSection::progressRequested);
 }
 
-void QuizResultSection::setResultText(const QString &text)
+void QuizResultSection::showLastResult()
 {
+    const std::optional<AnswerSheet> &sheet = m_session.lastFinished();
+    const QString text = sheet ? QuizResultFile::text(loadRuneCatalogue(), *sheet) : QString();
     m_result->setText(text);
     // The total closes the text, where a screen reader never gets on its own; the button that
     // takes the focus at a test's end says it.
@@ -93,7 +97,7 @@ void QuizResultSection::reviewAnswers()
 
 void QuizResultSection::saveResult()
 {
-    const QString path = QuizRules::withTextSuffix(
+    const QString path = QuizResultFile::withTextSuffix(
         //: A filter of the save dialog: %1 is the pattern of the file names, kept as it is
         m_platform.saveFileName(this, tr("Text file (%1)").arg(QStringLiteral("*.txt"))));
     if (path.isEmpty())
@@ -106,13 +110,16 @@ void QuizResultSection::saveResult()
                            Platform::Icon::Critical);
         return;
     }
-    const QString error = QuizRules::saveResult(path, m_result->text());
-    if (error.isEmpty())
+    const FileSaving::Failure failure = QuizResultFile::save(path, m_result->text());
+    if (failure.isEmpty())
         return;
     m_platform.message(this,
-                       //: %1 is the file's path, %2 why it could not be saved
-                       tr("The result could not be saved to %1.\n%2\n\nAny file of that name "
-                          "still holds what it held before, and the result is still in the box.")
-                           .arg(QDir::toNativeSeparators(path), error),
+                       withDetail(
+                           //: %1 is the file's path, %2 why it could not be saved
+                           tr("The result could not be saved to %1.\n%2\n\nAny file of that "
+                              "name still holds what it held before, and the result is still "
+                              "in the box.")
+                               .arg(QDir::toNativeSeparators(path), failure.reason),
+                           failure.detail),
                        Platform::Icon::Critical);
 }

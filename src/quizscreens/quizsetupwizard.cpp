@@ -13,9 +13,6 @@
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
-#include <algorithm>
-#include <functional>
-
 namespace {
 
 constexpr int promptNumberBase = 7;
@@ -45,12 +42,14 @@ QuizSetupWizard::QuizSetupWizard(QuizSession &session, Platform &platform, QWidg
     layout->addWidget(m_pages);
 
     QWidget *subjects = addPage(QStringLiteral("fraTestSubjects"));
-    m_subjects[1] = named(new QRadioButton(tr("Stone Keywords"), subjects),
-                          QStringLiteral("optTestSubjects_1"));
-    m_subjects[0] = named(new QRadioButton(tr("Stone Meanings"), subjects),
-                          QStringLiteral("optTestSubjects_0"));
+    const QString keywords = tr("Stone Keywords");
+    const QString meanings = tr("Stone Meanings");
+    m_subjects[1] =
+        named(new QRadioButton(keywords, subjects), QStringLiteral("optTestSubjects_1"));
+    m_subjects[0] =
+        named(new QRadioButton(meanings, subjects), QStringLiteral("optTestSubjects_0"));
     fillPage(Subjects, tr("Select your preferred test set up."), {m_subjects[1], m_subjects[0]},
-             {tr("Stone Keywords"), tr("Stone Meanings")},
+             {keywords, meanings},
              {tr("Each rune stone is associated with a particular keyword. Stone "
                  "Keywords help you to interpret the keywords associated with the "
                  "different rune stones."),
@@ -81,10 +80,12 @@ QuizSetupWizard::QuizSetupWizard(QuizSession &session, Platform &platform, QWidg
               tr("This displays the meanings of the image of the stone seen in the "
                  "markstave position.")});
     m_flow[StoneTypes] = {[this] {
-                              std::array<bool, 3> ticked{};
-                              for (int i = 0; i < 3; ++i)
-                                  ticked[i] = m_stoneTypes[i]->isChecked();
-                              if (std::none_of(ticked.begin(), ticked.end(), std::identity()))
+                              // The type, not the page of that name.
+                              ::StoneTypes ticked;
+                              for (MeaningKind kind : allMeaningKinds)
+                                  ticked.setFlag(stoneTypeOf(kind),
+                                                 m_stoneTypes[std::size_t(kind)]->isChecked());
+                              if (!ticked)
                                   return tr("Please Select At Least 1 Stone Type");
                               m_session.setStoneTypes(ticked);
                               return QString();
@@ -92,10 +93,12 @@ QuizSetupWizard::QuizSetupWizard(QuizSession &session, Platform &platform, QWidg
                           [] { return Level; }, [] { return Subjects; }};
 
     QWidget *level = addPage(QStringLiteral("fraTestLevel"));
-    m_levels[0] = named(new QRadioButton(tr("Beginner"), level), QStringLiteral("optTestLevel_0"));
-    m_levels[1] = named(new QRadioButton(tr("Advanced"), level), QStringLiteral("optTestLevel_1"));
+    const QString beginner = tr("Beginner");
+    const QString advanced = tr("Advanced");
+    m_levels[0] = named(new QRadioButton(beginner, level), QStringLiteral("optTestLevel_0"));
+    m_levels[1] = named(new QRadioButton(advanced, level), QStringLiteral("optTestLevel_1"));
     fillPage(Level, tr("Select your preferred level."), {m_levels[0], m_levels[1]},
-             {tr("Beginner"), tr("Advanced")},
+             {beginner, advanced},
              {tr("This is the best test set up for the learners of the subject. This "
                  "allows you to test your skills at a very basic level."),
               tr("This set up allows you to test your skills at a higher level. This "
@@ -206,7 +209,7 @@ void QuizSetupWizard::back(Page page)
 void QuizSetupWizard::startTest()
 {
     const QuizSubject subject = meaningsChosen() ? QuizSubject::Meanings : QuizSubject::Keywords;
-    const qint16 level = m_levels[0]->isChecked() ? QuizSetup::Beginner : QuizSetup::Advanced;
+    const QuizLevel level = m_levels[0]->isChecked() ? QuizLevel::Beginner : QuizLevel::Advanced;
     m_session.startTest(subject, level);
     if (subject == QuizSubject::Keywords)
         emit keywordsTestRequested();

@@ -1,5 +1,6 @@
 #include "goaldocument.h"
 
+#include "platform/detail.h"
 #include "platform/filesaving.h"
 
 #include <QDir>
@@ -64,8 +65,8 @@ GoalDocument::Told GoalDocument::save(const QString &text, const Ask &ask)
             return {};
         encoding = GoalFile::Encoding::Utf8;
     }
-    const QString error = GoalFile::save(m_path, text, encoding);
-    if (error.isEmpty()) {
+    const FileSaving::Failure failure = GoalFile::save(m_path, text, encoding);
+    if (failure.isEmpty()) {
         m_encoding = encoding;
         m_stamp = GoalFile::stampOf(m_path);
         return {{}, false, true};
@@ -77,8 +78,9 @@ GoalDocument::Told GoalDocument::save(const QString &text, const Ask &ask)
                                   "still in the box.");
     //: %1 is the goal's number, %2 its file's path, %3 why it could not be saved, %4 what the file
     //: and the box hold now
-    return {tr("Goal %1 could not be saved to %2.\n%3\n\n%4")
-                .arg(m_goal)
-                .arg(QDir::toNativeSeparators(m_path), error, kept),
+    return {withDetail(tr("Goal %1 could not be saved to %2.\n%3\n\n%4")
+                           .arg(m_goal)
+                           .arg(QDir::toNativeSeparators(m_path), failure.reason, kept),
+                       failure.detail),
             true};
 }

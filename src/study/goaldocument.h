@@ -33,7 +33,6 @@ public:
     bool isLocked() const { return !m_lockReason.isEmpty(); }
     // Why the goal cannot be changed, or an empty text when it can.
     const QString &lockReason() const { return m_lockReason; }
-    GoalFile::Encoding encoding() const { return m_encoding; }
 
     // Saves the box's text, asking first whatever stands in the way.
     Told save(const QString &text, const Ask &ask);
