@@ -85,8 +85,7 @@ bool replay(QSqlDatabase &db, QSqlError &error)
         if (stone < 0 || stone >= StoneCount || subject < 0 || subject > 1)
             continue;
         const QDateTime when = QDateTime::fromMSecsSinceEpoch(query.value(0).toLongLong());
-        const int needed =
-            QuizScoring::requiredTicks(static_cast<QuizLevel>(query.value(2).toInt()));
+        const int needed = QuizScoring::requiredTicks(static_cast<QuizLevel>(query.value(2).toInt()));
         schedule.answer(static_cast<StoneIndex>(stone), static_cast<QuizSubject>(subject),
                         outcomeOf(query.value(4).toInt(), needed), when);
         days.insert(learnerDay(when));
