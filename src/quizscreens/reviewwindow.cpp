@@ -386,7 +386,7 @@ ReviewWindow::ReviewWindow(const QString &heading, AnswerReview::Model *review, 
 {
     review->setParent(this);
     setObjectName(QStringLiteral("frmReview"));
-    setWindowTitle(QStringLiteral("Review Answers"));
+    setWindowTitle(tr("Review Answers"));
     setAccessibleName(windowTitle());
     QFont font = Branding::programFont();
     // Whole paragraphs are read here, not glanced at.
@@ -411,14 +411,14 @@ ReviewWindow::ReviewWindow(const QString &heading, AnswerReview::Model *review, 
     legendLabel->setTextFormat(Qt::RichText);
     legendLabel->setWordWrap(true);
 
-    m_mistakesOnly = new QCheckBox(QStringLiteral("&Mistakes only"), this);
+    m_mistakesOnly = new QCheckBox(tr("&Mistakes only"), this);
     m_mistakesOnly->setObjectName(QStringLiteral("chkMistakesOnly"));
-    m_mistakesOnly->setAccessibleName(QStringLiteral("Mistakes only"));
+    m_mistakesOnly->setAccessibleName(tr("Mistakes only"));
 
     m_rows = new AnswerReview::MistakesFilter(review, this);
     auto *answers = new AnswersView(this);
     answers->setObjectName(QStringLiteral("scrReview"));
-    answers->setAccessibleName(QStringLiteral("Answers"));
+    answers->setAccessibleName(tr("Answers"));
     answers->setItemDelegate(new ReviewRowDelegate(answers));
     answers->setModel(m_rows);
     m_answers = answers;
@@ -426,8 +426,7 @@ ReviewWindow::ReviewWindow(const QString &heading, AnswerReview::Model *review, 
     m_noMistakesFrame = new QFrame(this);
     m_noMistakesFrame->setFrameStyle(m_answers->frameStyle());
     auto *noMistakesLayout = new QVBoxLayout(m_noMistakesFrame);
-    m_noMistakes =
-        new QLabel(QStringLiteral("No mistakes: every answer scored in full."), m_noMistakesFrame);
+    m_noMistakes = new QLabel(tr("No mistakes: every answer scored in full."), m_noMistakesFrame);
     m_noMistakes->setObjectName(QStringLiteral("lblNoMistakes"));
     noMistakesLayout->addWidget(m_noMistakes);
     noMistakesLayout->addStretch(1);

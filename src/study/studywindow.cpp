@@ -33,7 +33,7 @@ StudyWindow::StudyWindow(Platform &platform, StudyWalk &walk, QuizSession &quizS
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(Branding::windowTitle);
-    setAccessibleName(QStringLiteral("Orlendra study window"));
+    setAccessibleName(tr("Orlendra study window"));
     setAttribute(Qt::WA_DeleteOnClose);
     Branding::makeFixedWindow(this);
     setFont(Branding::programFont());
@@ -55,7 +55,7 @@ StudyWindow::StudyWindow(Platform &platform, StudyWalk &walk, QuizSession &quizS
 
     auto *banner = new QFrame(client);
     banner->setObjectName(QStringLiteral("fraFullBrand"));
-    banner->setAccessibleName(QStringLiteral("Offers"));
+    banner->setAccessibleName(tr("Offers"));
     // Its lowest strip lies beyond the client area and is cut off, as the window was drawn.
     banner->setGeometry(twipsRect(0, 6120, 10305, 855));
     const Branding::BrandLabels offers =
@@ -68,9 +68,8 @@ StudyWindow::StudyWindow(Platform &platform, StudyWalk &walk, QuizSession &quizS
 
 void StudyWindow::buildSections(QWidget *client)
 {
-    const std::array<QString, 4> captions{QStringLiteral("Settings"),
-                                          QStringLiteral("Memorize Stones"),
-                                          QStringLiteral("Test Set Up"), QStringLiteral("Goals")};
+    const std::array<QString, 4> captions{tr("Settings"), tr("Memorize Stones"), tr("Test Set Up"),
+                                          tr("Goals")};
     QList<QAbstractButton *> buttons;
     for (int i = 0; i < 4; ++i) {
         auto *button = new QPushButton(captions[i], client);
@@ -133,9 +132,9 @@ void StudyWindow::buildSections(QWidget *client)
 
 void StudyWindow::buildMenus()
 {
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu *file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    QAction *progress = file->addAction(QStringLiteral("&Progress..."));
+    QAction *progress = file->addAction(tr("&Progress..."));
     progress->setObjectName(QStringLiteral("mnuProgress"));
     progress->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     connect(progress, &QAction::triggered, this, &StudyWindow::progressRequested);
@@ -143,7 +142,7 @@ void StudyWindow::buildMenus()
     check->setObjectName(QStringLiteral("mnuCheckHistory"));
     connect(check, &QAction::triggered, this, &StudyWindow::checkHistoryRequested);
     file->addSeparator();
-    QAction *exit = file->addAction(QStringLiteral("E&xit"));
+    QAction *exit = file->addAction(tr("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
     connect(exit, &QAction::triggered, this, &QWidget::close);
     const Branding::WebMenu web = Branding::addWebMenus(
