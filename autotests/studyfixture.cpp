@@ -61,6 +61,30 @@ void startTest(StudyWindow &study, QuizSubject subject, QuizLevel level, const Q
     QTest::mouseClick(button(study, QStringLiteral("cmdTestNext_2")), Qt::LeftButton);
 }
 
+void answerByKeys(const QuizSession &session, bool right)
+{
+    const AnsweredQuestion &question = session.question();
+    int box = 0;
+    while (question.correctAnswers.contains(question.options[box]) != right)
+        ++box;
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(Qt::Key_1 + box));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+}
+
+void takeByKeyboard(ProgramRun &run, QuizSubject subject, StoneIndex missed)
+{
+    startTest(*run.app.studyWindow(), subject, QuizLevel::Beginner, QStringLiteral("URM"));
+    QWidget *window = subject == QuizSubject::Meanings
+                          ? static_cast<QWidget *>(run.app.frameWindow())
+                          : run.app.studyWindow();
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window))
+        return;
+    QuizSession &session = run.app.quizSession();
+    for (int pressed = 0; session.runs(subject) && pressed < 2 * QuestionCount; ++pressed)
+        answerByKeys(session, session.question().stone != missed);
+}
+
 void checkResultOf(const QString &text, const AnswerSheet &sheet, const QString &total)
 {
     const QStringList lines = text.split(QStringLiteral("\r\n"));

@@ -33,6 +33,9 @@ void chooseTest(StudyWindow &study, QuizSubject subject, QuizLevel level,
                 const QString &types = {});
 void startTest(StudyWindow &study, QuizSubject subject, QuizLevel level, const QString &types = {});
 
+// Answers the Beginner question on screen by its digit key and Return, right or wrong.
+void answerByKeys(const QuizSession &session, bool right);
+
 // Checks that `text` is the result of `sheet`: its stones in the order asked, each with its score,
 // and `total` as its last line. The result's layout is checked where the quiz rules are.
 void checkResultOf(const QString &text, const AnswerSheet &sheet, const QString &total);
@@ -49,15 +52,20 @@ struct Heard {
 };
 Heard heardAtFocus();
 
-// A whole run of the program over a scripted desktop, with a program folder of its own.
+// A whole run of the program over a scripted desktop, with a program folder of its own, and its
+// history there too unless it is given another folder for it.
 struct ProgramRun {
-    ProgramRun()
+    explicit ProgramRun(const QString &dataPath = {})
     {
         platform.folder = folder.path();
-        platform.dataPath = folder.path();
+        platform.dataPath = dataPath.isEmpty() ? folder.path() : dataPath;
     }
 
     QTemporaryDir folder;
     ScriptedPlatform platform;
     OrlendraApp app{platform};
 };
+
+// A Beginner test in a run of the program, set up with the mouse and answered with the digit
+// keys and Return; the questions about `missed` are answered wrong.
+void takeByKeyboard(ProgramRun &run, QuizSubject subject, StoneIndex missed);

@@ -715,8 +715,7 @@ void HistoryTest::backupAndRestore()
     const QString offered =
         QStringLiteral("The newest backup, of 7 December 2026, holds 12 tests.");
     {
-        ProgramRun run;
-        run.platform.dataPath = data.path();
+        ProgramRun run(data.path());
         QVERIFY(run.app.start());
         ProgressWindow *progress = run.app.showProgressWindow();
         QTRY_COMPARE(run.platform.messages.size(), 2);
@@ -741,8 +740,7 @@ void HistoryTest::backupAndRestore()
     const qint64 problems =
         number(path, QStringLiteral("SELECT count(*) FROM pragma_integrity_check"));
     QSqlDatabase::removeDatabase(path);
-    ProgramRun run;
-    run.platform.dataPath = data.path();
+    ProgramRun run(data.path());
     QVERIFY(run.app.start());
     QAction *check = run.app.studyWindow()->findChild<QAction *>(QStringLiteral("mnuCheckHistory"));
     check->trigger();

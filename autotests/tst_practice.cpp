@@ -12,21 +12,6 @@
 #include <QTest>
 #include <QTimer>
 
-namespace {
-
-// Answers the Beginner question on screen by its digit key and Return, right or wrong.
-void answerByKeys(const QuizSession &session, bool right)
-{
-    const AnsweredQuestion &question = session.question();
-    int box = 0;
-    while (question.correctAnswers.contains(question.options[box]) != right)
-        ++box;
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key(Qt::Key_1 + box));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-}
-
-} // namespace
-
 // What is due, as the study window tells it and a practice round asks it.
 class PracticeTest : public QObject
 {

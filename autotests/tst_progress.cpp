@@ -16,33 +16,6 @@
 #include <QTest>
 #include <QTreeView>
 
-namespace {
-
-// A Beginner test in a run of the program, set up with the mouse and answered with the digit
-// keys and Return; the questions about `missed` are answered wrong.
-void takeByKeyboard(ProgramRun &run, QuizSubject subject, StoneIndex missed)
-{
-    startTest(*run.app.studyWindow(), subject, QuizLevel::Beginner, QStringLiteral("URM"));
-    QWidget *window = subject == QuizSubject::Meanings
-                          ? static_cast<QWidget *>(run.app.frameWindow())
-                          : run.app.studyWindow();
-    window->activateWindow();
-    if (!QTest::qWaitForWindowActive(window))
-        return;
-    QuizSession &session = run.app.quizSession();
-    for (int pressed = 0; session.runs(subject) && pressed < 2 * QuestionCount; ++pressed) {
-        const AnsweredQuestion &question = session.question();
-        int box = 0;
-        while (question.correctAnswers.contains(question.options[box]) ==
-               (question.stone == missed))
-            ++box;
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(Qt::Key_1 + box));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    }
-}
-
-} // namespace
-
 // The Progress window in a run of the program, over the history that earlier runs left.
 class ProgressTest : public QObject
 {
@@ -61,8 +34,7 @@ void ProgressTest::progressWindow()
     const StoneIndex missedInKeywords = 4;
     const StoneIndex missedInMeanings = 9;
     {
-        ProgramRun run;
-        run.platform.dataPath = data.path();
+        ProgramRun run(data.path());
         QVERIFY(run.app.start());
         takeByKeyboard(run, QuizSubject::Keywords, missedInKeywords);
         takeByKeyboard(run, QuizSubject::Meanings, missedInMeanings);
@@ -70,8 +42,7 @@ void ProgressTest::progressWindow()
         QCOMPARE(run.app.quizSession().lastFinished()->subject, QuizSubject::Meanings);
         QVERIFY(run.platform.messages.isEmpty());
     }
-    ProgramRun run;
-    run.platform.dataPath = data.path();
+    ProgramRun run(data.path());
     QVERIFY(run.app.start());
     StudyWindow *study = run.app.studyWindow();
     QVERIFY(QTest::qWaitForWindowActive(study));

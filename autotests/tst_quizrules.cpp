@@ -59,7 +59,7 @@ private slots:
     void resultText();
     void practiceRound_data() { levels(); }
     void practiceRound();
-    void keywordQuestion_isFair_data();
+    void keywordQuestion_isFair_data() { levels(); }
     void keywordQuestion_isFair();
     void rightPositions_everySetEquallyLikely_data();
     void rightPositions_everySetEquallyLikely();
@@ -379,11 +379,6 @@ void TestRulesTest::levels()
     QTest::addColumn<QuizLevel>("level");
     QTest::newRow("beginner") << QuizLevel::Beginner;
     QTest::newRow("advanced") << QuizLevel::Advanced;
-}
-
-void TestRulesTest::keywordQuestion_isFair_data()
-{
-    levels();
 }
 
 void TestRulesTest::keywordQuestion_isFair()

@@ -133,18 +133,16 @@ void ScheduleTest::streak_data()
     QTest::addColumn<QString>("clear"); // days with nothing due
     QTest::addColumn<int>("today");
     QTest::addColumn<int>("expected");
-    QTest::addRow("through today") << "0 1 2 3"
-                                   << "" << 3 << 4;
-    QTest::addRow("today still open") << "0 1 2"
-                                      << "" << 3 << 3;
-    QTest::addRow("yesterday missed") << "0 1"
-                                      << "" << 3 << 0;
-    QTest::addRow("a missed day breaks") << "0 2 3"
-                                         << "" << 3 << 2;
-    QTest::addRow("nothing due is skipped") << "0 2 3"
-                                            << "1" << 3 << 3;
-    QTest::addRow("skipped up to today") << "0 1"
-                                         << "2 3" << 4 << 2;
+    const auto row = [](const char *name, const char *answered, const char *clear, int today,
+                        int expected) {
+        QTest::addRow("%s", name) << QString(answered) << QString(clear) << today << expected;
+    };
+    row("through today", "0 1 2 3", "", 3, 4);
+    row("today still open", "0 1 2", "", 3, 3);
+    row("yesterday missed", "0 1", "", 3, 0);
+    row("a missed day breaks", "0 2 3", "", 3, 2);
+    row("nothing due is skipped", "0 2 3", "1", 3, 3);
+    row("skipped up to today", "0 1", "2 3", 4, 2);
 }
 
 void ScheduleTest::streak()
