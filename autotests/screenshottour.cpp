@@ -6,10 +6,12 @@
 #include "app/aboutbox.h"
 #include "app/framewindow.h"
 #include "history/historystore.h"
+#include "progress/progresswindow.h"
+#include "quiz/quizscoring.h"
 #include "quizscreens/keywordsquizpage.h"
 #include "quizscreens/meaningsquizpage.h"
-#include "progress/progresswindow.h"
-#include "quiz/quizrules.h"
+#include "quizscreens/practicewindow.h"
+#include "quizscreens/quizpage.h"
 #include "studyfixture.h"
 #include "widgets/wrappingcheckbox.h"
 
@@ -19,6 +21,8 @@
 #include <QDir>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTabWidget>
+#include <QTableView>
 #include <QTest>
 
 namespace {
@@ -47,8 +51,8 @@ void click(QWidget *window, const char *name)
 // that the result and its review show a mistake or two.
 void answer(const std::array<QAbstractButton *, 8> &boxes, const QuizSession &session, int question)
 {
-    const int count = QuizRules::optionCount(session.level());
-    const int needed = QuizRules::requiredTicks(session.level());
+    const int count = QuizScoring::optionCount(session.level());
+    const int needed = QuizScoring::requiredTicks(session.level());
     QList<int> right, wrong;
     for (int i = 0; i < count; ++i)
         (session.question().correctAnswers.contains(boxes[i]->text()) ? right : wrong) << i;
@@ -66,11 +70,11 @@ void recordPastTests(HistoryStore &history)
 {
     RandomEngine engine(7);
     QuizSession session(engine);
-    session.setStoneTypes({true, true, false});
+    session.setStoneTypes(StoneType::Upright | StoneType::Reversed);
     const QList<StoneIndex> hard{12, 15, 18, 21};
     const QDateTime start = QDateTime::currentDateTimeUtc().addDays(-14);
     for (int day = 0; day < 12; ++day) {
-        const qint16 level = day % 3 == 2 ? QuizSetup::Advanced : QuizSetup::Beginner;
+        const QuizLevel level = day % 3 == 2 ? QuizLevel::Advanced : QuizLevel::Beginner;
         session.startTest(day % 2 ? QuizSubject::Meanings : QuizSubject::Keywords, level);
         session.pressNext({});
         for (int question = 1;; ++question) {
@@ -80,8 +84,8 @@ void recordPastTests(HistoryStore &history)
             QList<int> wanted, others;
             for (int i = 0; i < asked.options.size(); ++i)
                 (asked.correctAnswers.contains(asked.options[i]) != miss ? wanted : others) << i;
-            if (session.pressNext((wanted + others).first(QuizRules::requiredTicks(level))).kind ==
-                QuizSession::NextStep::Kind::Finished)
+            if (session.pressNext((wanted + others).first(QuizScoring::requiredTicks(level)))
+                    .kind == QuizSession::NextStep::Kind::Finished)
                 break;
         }
         history.record(*session.lastFinished(), start.addDays(day).addSecs(3600 * (9 + day % 5)));
@@ -98,6 +102,8 @@ int main(int argc, char *argv[])
     g_folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
 
     ProgramRun run;
+    // The past tests below lead up to today.
+    run.platform.clock = QDateTime::currentDateTime();
     if (!run.app.start())
         return 1;
     StudyWindow *study = run.app.studyWindow();
@@ -107,7 +113,7 @@ int main(int argc, char *argv[])
     save(study, QStringLiteral("section-memorize"));
     click(study, "cmdSubjects_3");
     save(study, QStringLiteral("section-goals"));
-    chooseTest(*study, QuizSubject::Keywords, QuizSetup::Advanced);
+    chooseTest(*study, QuizSubject::Keywords, QuizLevel::Advanced);
     save(study, QStringLiteral("section-test-set-up"));
     click(study, "cmdTestNext_2");
 
@@ -133,9 +139,31 @@ int main(int argc, char *argv[])
     recordPastTests(run.app.history());
     ProgressWindow *progress = run.app.showProgressWindow();
     save(progress, QStringLiteral("progress"));
+    progress->findChild<QTabWidget *>()->setCurrentWidget(progress->scheduleTable());
+    save(progress, QStringLiteral("progress-schedule"));
     progress->close();
 
-    startTest(*study, QuizSubject::Meanings, QuizSetup::Beginner, QStringLiteral("UR"));
+    // A round of what the boxes have due after those tests, at the level set up last.
+    run.app.showDueToday();
+    click(study, "cmdPractiseDue");
+    PracticeWindow *practice = run.app.practiceWindow();
+    bool meaningsShown = false;
+    for (int question = 1; practice->runs(); ++question) {
+        QuizPage *page = practice->currentPage();
+        std::array<QAbstractButton *, 8> boxes{};
+        for (int i = 0; i < 8; ++i)
+            boxes[i] = page->optionBox(i);
+        answer(boxes, practice->session(), question);
+        if (!meaningsShown && page->objectName() == QLatin1String("frmMeaningTest")) {
+            meaningsShown = true;
+            save(practice, QStringLiteral("practice"));
+        }
+        QTest::mouseClick(page->nextButton(), Qt::LeftButton);
+    }
+    save(practice, QStringLiteral("practice-result"));
+    practice->close();
+
+    startTest(*study, QuizSubject::Meanings, QuizLevel::Beginner, QStringLiteral("UR"));
     FrameWindow *frame = run.app.frameWindow();
     MeaningsQuizPage *meanings = frame->meaningTest();
     std::array<QAbstractButton *, 8> meaningBoxes{};
@@ -152,7 +180,7 @@ int main(int argc, char *argv[])
     QApplication::setPalette(darkDesktopPalette());
     click(frame, "cmdStart");
     study = run.app.studyWindow();
-    startTest(*study, QuizSubject::Keywords, QuizSetup::Beginner);
+    startTest(*study, QuizSubject::Keywords, QuizLevel::Beginner);
     save(study, QStringLiteral("dark-test-keywords"));
     return 0;
 }

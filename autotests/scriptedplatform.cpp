@@ -20,7 +20,7 @@ Platform::Answer ScriptedPlatform::message(QWidget *, const QString &text, Icon 
         return answers.takeFirst();
     if (answerer)
         return answerer(messages.constLast());
-    return buttons == Buttons::YesNo ? defaultAnswer : Answer::Ok;
+    return buttons == Buttons::Ok ? Answer::Ok : defaultAnswer;
 }
 
 QString ScriptedPlatform::saveFileName(QWidget *, const QString &filter)

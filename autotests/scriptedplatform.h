@@ -56,6 +56,7 @@ public:
     }
     RandomEngine &random() override { return engine; }
     void seedFromClock() override { engine.seed(seed); }
+    QDateTime now() const override { return clock; }
 
     QList<Message> messages;
     QList<Answer> answers; // taken in turn; an empty queue answers with the default button
@@ -78,4 +79,6 @@ public:
     bool browser = true;
     RandomEngine::result_type seed = 20261207;
     RandomEngine engine{seed};
+    // Stands still unless a test moves it.
+    QDateTime clock{QDate(2026, 11, 2), QTime(12, 0)};
 };

@@ -34,7 +34,7 @@ QAbstractButton *button(StudyWindow &study, const QString &name)
 
 } // namespace
 
-void chooseTest(StudyWindow &study, QuizSubject subject, qint16 level, const QString &types)
+void chooseTest(StudyWindow &study, QuizSubject subject, QuizLevel level, const QString &types)
 {
     const auto click = [&study](const QString &name) {
         QTest::mouseClick(button(study, name), Qt::LeftButton);
@@ -52,13 +52,51 @@ void chooseTest(StudyWindow &study, QuizSubject subject, qint16 level, const QSt
         }
         click(QStringLiteral("cmdTestNext_1"));
     }
-    click(QStringLiteral("optTestLevel_%1").arg(level));
+    click(QStringLiteral("optTestLevel_%1").arg(int(level)));
 }
 
-void startTest(StudyWindow &study, QuizSubject subject, qint16 level, const QString &types)
+void startTest(StudyWindow &study, QuizSubject subject, QuizLevel level, const QString &types)
 {
     chooseTest(study, subject, level, types);
     QTest::mouseClick(button(study, QStringLiteral("cmdTestNext_2")), Qt::LeftButton);
+}
+
+void answerByKeys(const QuizSession &session, bool right)
+{
+    const AnsweredQuestion &question = session.question();
+    int box = 0;
+    while (question.correctAnswers.contains(question.options[box]) != right)
+        ++box;
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key(Qt::Key_1 + box));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+}
+
+void takeByKeyboard(ProgramRun &run, QuizSubject subject, StoneIndex missed)
+{
+    startTest(*run.app.studyWindow(), subject, QuizLevel::Beginner, QStringLiteral("URM"));
+    QWidget *window = subject == QuizSubject::Meanings
+                          ? static_cast<QWidget *>(run.app.frameWindow())
+                          : run.app.studyWindow();
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window))
+        return;
+    QuizSession &session = run.app.quizSession();
+    for (int pressed = 0; session.runs(subject) && pressed < 2 * QuestionCount; ++pressed)
+        answerByKeys(session, session.question().stone != missed);
+}
+
+void checkResultOf(const QString &text, const AnswerSheet &sheet, const QString &total)
+{
+    const QStringList lines = text.split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.size(), QuestionCount + 2);
+    QCOMPARE(lines.last(), total);
+    for (int i = 0; i < QuestionCount; ++i) {
+        const AnsweredQuestion &answer = sheet.answers[i];
+        QCOMPARE(lines[i].split(QLatin1Char(' '), Qt::SkipEmptyParts).mid(0, 3),
+                 (QStringList{QStringLiteral("%1.").arg(i + 1, 2, 10, QLatin1Char('0')),
+                              loadRuneCatalogue().stoneNames[answer.stone],
+                              QString::number(answer.score)}));
+    }
 }
 
 QPalette darkDesktopPalette()

@@ -1,19 +1,26 @@
 #include "catalogue/runecatalogue.h"
-#include "ordinaryuser.h"
 #include "history/historystore.h"
+#include "history/schedule.h"
+#include "history/scorelines.h"
+#include "ordinaryuser.h"
 #include "progress/progresswindow.h"
 #include "quiz/quizsession.h"
 #include "quizscreens/reviewwindow.h"
+#include "scriptedplatform.h"
 #include "studyfixture.h"
 
 #include <QAbstractItemModel>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTableView>
@@ -26,13 +33,13 @@
 
 namespace {
 
-// A test run to its end through a session, every stone of `missed` answered wrong, every other
-// one right.
-AnswerSheet takeTest(QuizSubject subject, qint16 level, const QList<StoneIndex> &missed,
-                     RandomEngine &engine)
+// A test run to its end through a session, every stone of `missed` answered wrong, of `half` half
+// right, every other one right.
+AnswerSheet takeTest(QuizSubject subject, QuizLevel level, const QList<StoneIndex> &missed,
+                     RandomEngine &engine, const QList<StoneIndex> &half = {})
 {
     QuizSession session(engine);
-    session.setStoneTypes({true, true, true});
+    session.setStoneTypes(StoneType::Upright | StoneType::Reversed | StoneType::Merkstave);
     session.startTest(subject, level);
     session.pressNext({});
     for (;;) {
@@ -44,23 +51,30 @@ AnswerSheet takeTest(QuizSubject subject, qint16 level, const QList<StoneIndex> 
         for (int box = 0; box < question.options.size(); ++box)
             (question.correctAnswers.contains(question.options[box]) != miss ? ticks : others)
                 .append(box);
-        ticks = (ticks + others).mid(0, level == QuizSetup::Advanced ? 4 : 1);
+        ticks = (ticks + others).mid(0, level == QuizLevel::Advanced ? 4 : 1);
+        if (half.contains(question.stone))
+            ticks = ticks.mid(0, 2) + others.mid(0, 2);
         const QuizSession::NextStep step = session.pressNext(ticks);
         if (step.kind == QuizSession::NextStep::Kind::Finished)
             return *session.lastFinished();
         if (step.kind == QuizSession::NextStep::Kind::Refused)
-            qFatal("Refused: %s", qPrintable(step.text));
+            qFatal("Refused: %s", qPrintable(step.refusal));
     }
 }
 
 // The child of the kill test: records tests until it is killed, saying after each commit how
-// many it has recorded.
-int recordUntilKilled(const QString &folder)
+// many it has recorded. Backing up, each test is on a day of its own, so each is followed by a
+// backup and a rotation.
+int recordUntilKilled(const QString &folder, bool backingUp)
 {
     HistoryStore store(folder);
     RandomEngine engine(std::random_device{}());
+    QDateTime day(QDate(2026, 1, 1), QTime(12, 0), Qt::UTC);
+    day = day.addDays(store.pastTests().size());
+    if (backingUp)
+        store.setClock([&day] { return day = day.addDays(1); });
     for (int recorded = 1;; ++recorded) {
-        const AnswerSheet sheet = takeTest(QuizSubject::Meanings, QuizSetup::Advanced, {}, engine);
+        const AnswerSheet sheet = takeTest(QuizSubject::Meanings, QuizLevel::Advanced, {}, engine);
         if (!store.record(sheet, QDateTime::currentDateTimeUtc()))
             return 1;
         std::printf("%d\n", recorded);
@@ -68,33 +82,40 @@ int recordUntilKilled(const QString &folder)
     }
 }
 
-// A Beginner test in a run of the program, set up with the mouse and answered with the digit
-// keys and Return; the questions about `missed` are answered wrong.
-void takeByKeyboard(ProgramRun &run, QuizSubject subject, StoneIndex missed)
-{
-    startTest(*run.app.studyWindow(), subject, QuizSetup::Beginner, QStringLiteral("URM"));
-    QWidget *window = subject == QuizSubject::Meanings
-                          ? static_cast<QWidget *>(run.app.frameWindow())
-                          : run.app.studyWindow();
-    window->activateWindow();
-    if (!QTest::qWaitForWindowActive(window))
-        return;
-    QuizSession &session = run.app.quizSession();
-    for (int pressed = 0; session.runs(subject) && pressed < 2 * QuestionCount; ++pressed) {
-        const AnsweredQuestion &question = session.question();
-        int box = 0;
-        while (question.correctAnswers.contains(question.options[box]) ==
-               (question.stone == missed))
-            ++box;
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(Qt::Key_1 + box));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    }
-}
-
 qint64 number(const QString &connection, const QString &statement)
 {
     QSqlQuery query(QSqlDatabase::database(connection));
     return query.exec(statement) && query.next() ? query.value(0).toLongLong() : -1;
+}
+
+// The items grouped as "Keywords box 1 due 2026-11-03 lapsed 0: 0 1 3", by subject, box, due day
+// and lapses.
+QStringList boxes(const Schedule &schedule)
+{
+    QMap<QString, QStringList> groups;
+    for (QuizSubject subject : {QuizSubject::Keywords, QuizSubject::Meanings}) {
+        for (StoneIndex stone = 0; stone < StoneCount; ++stone) {
+            const ItemState &s = schedule.item(stone, subject);
+            groups[QStringLiteral("%1 box %2 due %3 lapsed %4")
+                       .arg(subject == QuizSubject::Keywords ? "Keywords" : "Meanings")
+                       .arg(s.box)
+                       .arg(s.due.toString(Qt::ISODate))
+                       .arg(s.lapses)] += QString::number(stone);
+        }
+    }
+    QStringList lines;
+    for (auto group = groups.cbegin(); group != groups.cend(); ++group)
+        lines.append(group.key() + QStringLiteral(": ") + group.value().join(QLatin1Char(' ')));
+    return lines;
+}
+
+// A history that passes SQLite's full check and holds a test, on a connection named by its path.
+bool whole(const QString &path)
+{
+    QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), path).setDatabaseName(path);
+    return number(path, QStringLiteral("SELECT count(*) FROM pragma_integrity_check WHERE "
+                                       "integrity_check <> 'ok'")) == 0 &&
+           number(path, QStringLiteral("SELECT count(*) FROM test")) > 0;
 }
 
 } // namespace
@@ -106,10 +127,21 @@ class HistoryTest : public QObject
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void store();
+    void scoreLines();
     void badFiles_data();
     void badFiles();
+    void killedAnyMoment_data();
+    void damagedValues_data();
+    void damagedValues();
+    void readOnlyHistory_data();
+    void readOnlyHistory();
     void killedAnyMoment();
-    void progressWindow();
+    void earlierHistoryScheduled();
+    void backupRotation_data();
+    void backupRotation();
+    void backupAndRestore();
+    void busyFile_data();
+    void busyFile();
 };
 
 // What is recorded reads back whole, in the order each view wants it.
@@ -117,8 +149,8 @@ void HistoryTest::store()
 {
     QTemporaryDir folder;
     RandomEngine engine(18);
-    const AnswerSheet first = takeTest(QuizSubject::Keywords, QuizSetup::Beginner, {3, 5}, engine);
-    const AnswerSheet second = takeTest(QuizSubject::Meanings, QuizSetup::Advanced, {5}, engine);
+    const AnswerSheet first = takeTest(QuizSubject::Keywords, QuizLevel::Beginner, {3, 5}, engine);
+    const AnswerSheet second = takeTest(QuizSubject::Meanings, QuizLevel::Advanced, {5}, engine);
     const QDateTime monday(QDate(2026, 1, 5), QTime(3, 4, 5), Qt::UTC);
     {
         HistoryStore store(folder.path());
@@ -156,8 +188,8 @@ void HistoryTest::store()
 
     const QStringList lines = QString::fromUtf8(store.csv()).split(QStringLiteral("\r\n"));
     QCOMPARE(lines.size(), 1 + 48 + 1);
-    QCOMPARE(lines[0], QStringLiteral("finished,subject,level,question,stone,score,most"));
-    QCOMPARE(lines[1], QStringLiteral("2026-01-05T03:04:05Z,Keywords,Beginner,1,%1,%2,1")
+    QCOMPARE(lines[0], QStringLiteral("finished,subject,level,question,stone,score,most,round"));
+    QCOMPARE(lines[1], QStringLiteral("2026-01-05T03:04:05Z,Keywords,Beginner,1,%1,%2,1,test")
                            .arg(loadRuneCatalogue().stoneNames[first.answers[0].stone])
                            .arg(first.answers[0].score));
     QVERIFY(lines[48].startsWith(QStringLiteral("2026-01-06T03:04:05Z,Meanings,Advanced,24,")));
@@ -169,14 +201,87 @@ void HistoryTest::store()
     qint64 kept = 2;
     while (kept < 20 && store.record(first, monday.addDays(2)))
         ++kept;
-    QVERIFY(store.takeNotice().contains(QStringLiteral("the disk is full")));
+    // Told in words a learner can act on; the database's own only as a detail.
+    const QString told = store.takeNotice();
+    QVERIFY2(told.startsWith(QStringLiteral(
+                 "This test could not be recorded in the history of your tests: the disk is "
+                 "full.\n\nThe history still holds every test recorded before. Make room on the "
+                 "disk, and the next test is recorded again.\n\nDetails: ")),
+             qPrintable(told));
     QCOMPARE(store.pastTests().size(), kept);
     QCOMPARE(number(connection, QStringLiteral("SELECT count(*) FROM answer")), kept * 24);
 
     number(connection, QStringLiteral("PRAGMA max_page_count = 1000000"));
+    // What is forgotten leaves the disk: the file is no larger than a new history's.
+    const auto onDisk = [](const QString &in) {
+        const QString file = QDir(in).filePath(HistoryDatabase::fileName);
+        return QFileInfo(file).size() + QFileInfo(file + QStringLiteral("-wal")).size();
+    };
+    QTemporaryDir empty;
+    QVERIFY(HistoryStore(empty.path()).open());
     QVERIFY(store.forget());
+    QCOMPARE_LE(onDisk(folder.path()), onDisk(empty.path()));
     QVERIFY(store.pastTests().isEmpty());
     QCOMPARE(store.stones()[0].asked(), 0);
+
+    // A record refused half way leaves nothing behind, not even the texts it had kept, and the
+    // next test is recorded whole.
+    const AnswerSheet third = takeTest(QuizSubject::Keywords, QuizLevel::Advanced, {}, engine, {2});
+    const AnswerSheet fourth = takeTest(QuizSubject::Meanings, QuizLevel::Beginner, {}, engine);
+    QSqlQuery refuse(QSqlDatabase::database(connection));
+    QVERIFY(refuse.exec(QStringLiteral("CREATE TEMP TRIGGER refuse BEFORE INSERT ON stone_tally "
+                                       "BEGIN SELECT RAISE(ABORT, 'refused'); END")));
+    QVERIFY(!store.record(third, monday.addDays(9)));
+    QVERIFY(store.takeNotice().contains(QStringLiteral("refused")));
+    QVERIFY(refuse.exec(QStringLiteral("DROP TRIGGER refuse")));
+    // Other kinds, and recorded out of the order they finished in.
+    QVERIFY(store.record(third, monday.addDays(9)));
+    QVERIFY(store.record(fourth, monday.addDays(8)));
+    QVERIFY(store.record(first, monday.addDays(7)));
+    const std::optional<AnswerSheet> refused = store.sheet(store.pastTests()[0].id);
+    QVERIFY(refused);
+    for (int q = 0; q < QuestionCount; ++q) {
+        QCOMPARE(refused->answers[q].options, third.answers[q].options);
+        QCOMPARE(refused->answers[q].correctAnswers, third.answers[q].correctAnswers);
+    }
+    const QList<StoneTally> tallies = store.stones();
+    const auto tallyOf = [&tallies](StoneIndex stone) {
+        return *std::find_if(tallies.begin(), tallies.end(),
+                             [stone](const StoneTally &tally) { return tally.stone == stone; });
+    };
+    // Half right is not full.
+    QCOMPARE(tallyOf(2).keywordsAsked, 2);
+    QCOMPARE(tallyOf(2).keywordsFull, 1);
+    QCOMPARE(tallyOf(0).lastAskedMs, monday.addDays(9).toMSecsSinceEpoch());
+    const QString csv = QString::fromUtf8(store.csv());
+    QVERIFY(csv.contains(QStringLiteral("\r\n2026-01-14T03:04:05Z,Keywords,Advanced,1,")));
+    QVERIFY(csv.contains(QStringLiteral("\r\n2026-01-13T03:04:05Z,Meanings,Beginner,1,")));
+}
+
+// The chart's lines run from the oldest test, one per kind, with a sentence each for those who do
+// not see them.
+void HistoryTest::scoreLines()
+{
+    const ScoreLines none = ::scoreLines({}, 77);
+    QCOMPARE(none.lineNames(), (QStringList{"Keywords Beginner", "Keywords Advanced",
+                                            "Meanings Beginner", "Meanings Advanced"}));
+    QCOMPARE(none.firstMs, 77);
+    QCOMPARE(none.lastMs, 77);
+
+    // Newest first, as the history lists them.
+    const QList<PastTest> tests{{3, 3000, QuizSubject::Keywords, QuizLevel::Beginner, 12, 24},
+                                {2, 2000, QuizSubject::Meanings, QuizLevel::Advanced, 48, 96},
+                                {1, 1000, QuizSubject::Keywords, QuizLevel::Beginner, 24, 24}};
+    const ScoreLines drawn = ::scoreLines(tests, 77);
+    QCOMPARE(drawn.firstMs, 1000);
+    QCOMPARE(drawn.lastMs, 3000);
+    QCOMPARE(drawn.lines[0].points, (QList<QPointF>{{1000, 100}, {3000, 50}}));
+    QVERIFY(drawn.lines[1].points.isEmpty() && drawn.lines[2].points.isEmpty());
+    QCOMPARE(drawn.lines[3].points, (QList<QPointF>{{2000, 50}}));
+    QCOMPARE(drawn.sentences(),
+             (QStringList{"Keywords Beginner: 2 tests, last 50%, best 100%.",
+                          "Keywords Advanced: no tests.", "Meanings Beginner: no tests.",
+                          "Meanings Advanced: 1 test, last 50%, best 50%."}));
 }
 
 void HistoryTest::badFiles_data()
@@ -187,12 +292,15 @@ void HistoryTest::badFiles_data()
     QTest::addColumn<QString>("told");    // part of what the user hears
 
     QTest::newRow("damaged") << "damaged" << true << true << "is damaged";
+    QTest::newRow("damaged past its first page")
+        << "damaged inside" << true << true << "is damaged";
     QTest::newRow("foreign") << "foreign" << true << true << "is not a history of Orlendra's";
     QTest::newRow("version 0, brought up to date") << "empty" << true << false << "";
     QTest::newRow("written by a newer program") << "newer" << false << false << "a newer Orlendra";
     QTest::newRow("a folder") << "folder" << false << false << "is a folder";
     QTest::newRow("a read-only file") << "read-only file" << false << false << "cannot be written";
-    QTest::newRow("a read-only folder") << "read-only folder" << false << false << "unable to open";
+    QTest::newRow("a read-only folder")
+        << "read-only folder" << false << false << "cannot be written";
 }
 
 // Whatever stands in the history's place, tests go on; what is wrong is told once.
@@ -204,14 +312,28 @@ void HistoryTest::badFiles()
     QFETCH(QString, told);
 
     QTemporaryDir folder;
-    const QString path = QDir(folder.path()).filePath(HistoryStore::fileName);
+    const QString path = QDir(folder.path()).filePath(HistoryDatabase::fileName);
     QFile file(path);
     if (place == QLatin1String("damaged")) {
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(QByteArray("Not a database at all, only words.\n").repeated(200));
         file.close();
+    } else if (place == QLatin1String("damaged inside")) {
+        RandomEngine engine(18);
+        {
+            HistoryStore store(folder.path());
+            for (int test = 0; test < 3; ++test)
+                QVERIFY(
+                    store.record(takeTest(QuizSubject::Meanings, QuizLevel::Advanced, {}, engine),
+                                 QDateTime::currentDateTimeUtc()));
+        }
+        // Without a backup, nothing is offered in its place.
+        QVERIFY(QDir(folder.filePath(QStringLiteral("backups"))).removeRecursively());
+        QVERIFY(file.open(QIODevice::ReadWrite) && file.size() > 16384 && file.seek(4096));
+        file.write(QByteArray(16384 - 4096, 'x'));
+        file.close();
     } else if (place == QLatin1String("folder")) {
-        QVERIFY(QDir(folder.path()).mkdir(HistoryStore::fileName));
+        QVERIFY(QDir(folder.path()).mkdir(HistoryDatabase::fileName));
     } else if (place != QLatin1String("read-only folder")) {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), place);
         db.setDatabaseName(path);
@@ -230,7 +352,7 @@ void HistoryTest::badFiles()
     file.close();
 
     RandomEngine engine(18);
-    const AnswerSheet sheet = takeTest(QuizSubject::Keywords, QuizSetup::Beginner, {}, engine);
+    const AnswerSheet sheet = takeTest(QuizSubject::Keywords, QuizLevel::Beginner, {}, engine);
     const auto records = [&] {
         HistoryStore store(folder.path());
         const bool kept = store.record(sheet, QDateTime::currentDateTimeUtc());
@@ -270,21 +392,120 @@ void HistoryTest::badFiles()
     HistoryStore again(folder.path());
     if (recorded) {
         QCOMPARE(again.pastTests().size(), 2);
-        QCOMPARE(number(again.connectionName(), QStringLiteral("PRAGMA user_version")), 1);
+        QCOMPARE(number(again.connectionName(), QStringLiteral("PRAGMA user_version")), 2);
     }
 }
 
-// A run killed at any moment leaves a whole database that holds every test it committed.
+void HistoryTest::damagedValues_data()
+{
+    QTest::addColumn<QString>("edit"); // of the first test, a meanings test at Beginner
+    const auto answer = [](const char *change, int question) {
+        return QStringLiteral("UPDATE answer SET %1 WHERE test = 1 AND question = %2")
+            .arg(QLatin1String(change))
+            .arg(question);
+    };
+    QTest::newRow("a stone past the last") << answer("stone = 99", 3);
+    QTest::newRow("a stone before the first") << answer("stone = -5", 24);
+    QTest::newRow("a meaning kind past the last") << answer("faces = '[3]'", 2);
+    QTest::newRow("an option too few") << answer("options = json_remove(options, '$[0]')", 5);
+    QTest::newRow("a tick not 0 or 1") << answer("ticked = '00200'", 7);
+    QTest::newRow("a question gone") << "DELETE FROM answer WHERE test = 1 AND question = 9";
+    QTest::newRow("most 0") << "UPDATE test SET most = 0 WHERE id = 1";
+    QTest::newRow("a level past the last") << "UPDATE test SET level = 2 WHERE id = 1";
+    QTest::newRow("a subject past the last") << "UPDATE test SET subject = 2 WHERE id = 1";
+}
+
+// A history edited by hand: a test holding an impossible value is left out of every view, and
+// told once.
+void HistoryTest::damagedValues()
+{
+    QFETCH(QString, edit);
+    QTemporaryDir folder;
+    RandomEngine engine(18);
+    {
+        HistoryStore store(folder.path());
+        for (const QuizSubject subject : {QuizSubject::Meanings, QuizSubject::Keywords})
+            QVERIFY(store.record(takeTest(subject, QuizLevel::Beginner, {}, engine),
+                                 QDateTime::currentDateTimeUtc()));
+        QSqlQuery query(QSqlDatabase::database(store.connectionName()));
+        QVERIFY2(query.exec(edit) && query.numRowsAffected() == 1,
+                 qPrintable(query.lastError().text()));
+    }
+    HistoryStore store(folder.path());
+    const QList<PastTest> tests = store.pastTests();
+    QCOMPARE(tests.size(), 1);
+    QCOMPARE(tests[0].subject, QuizSubject::Keywords);
+    QCOMPARE(store.takeNotice(), QStringLiteral("1 test in the history is damaged and not shown."));
+    QVERIFY(!store.sheet(1));
+    QVERIFY(store.sheet(tests[0].id));
+    int asked = 0;
+    for (const StoneTally &tally : store.stones())
+        asked += tally.asked();
+    QCOMPARE(asked, QuestionCount);
+    QCOMPARE(QString::fromUtf8(store.csv()).count(QStringLiteral("\r\n")), 1 + QuestionCount);
+    QCOMPARE(store.takeNotice(), QString());
+}
+
+void HistoryTest::readOnlyHistory_data()
+{
+    QTest::addColumn<bool>("folder");  // the folder cannot be written, otherwise the file
+    QTest::addColumn<QString>("line"); // in Progress, %1 the history's folder
+    QTest::newRow("a read-only file")
+        << false << "New tests are not being kept: %1/history.sqlite cannot be written.";
+    QTest::newRow("a read-only folder")
+        << true << "New tests are not being kept: the folder %1 cannot be written.";
+}
+
+// A history that can only be read is still shown, with a line saying why new tests are not kept.
+void HistoryTest::readOnlyHistory()
+{
+    QFETCH(bool, folder);
+    QFETCH(QString, line);
+    QTemporaryDir data;
+    const QString path = QDir(data.path()).filePath(HistoryDatabase::fileName);
+    RandomEngine engine(18);
+    const AnswerSheet sheet = takeTest(QuizSubject::Keywords, QuizLevel::Beginner, {}, engine);
+    QVERIFY(HistoryStore(data.path()).record(sheet, QDateTime::currentDateTimeUtc()));
+    QVERIFY(asOrdinaryUser({data.path(), path}, [&] {
+        if (!QFile::setPermissions(folder ? data.path() : path, QFile::ReadOwner | QFile::ExeOwner))
+            return false;
+        HistoryStore store(data.path());
+        ScriptedPlatform platform;
+        ProgressWindow progress(platform, store);
+        progress.reload();
+        return progress.pastTestsList()->model()->rowCount() == 1 &&
+               progress.notKeptLine()->isVisibleTo(&progress) &&
+               progress.notKeptLine()->text() == line.arg(QDir::toNativeSeparators(data.path())) &&
+               !store.record(sheet, QDateTime::currentDateTimeUtc()) &&
+               store.pastTests().size() == 1;
+    }));
+    QVERIFY(
+        QFile::setPermissions(data.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+}
+
+void HistoryTest::killedAnyMoment_data()
+{
+    QTest::addColumn<bool>("backingUp");
+    QTest::newRow("recording") << false;
+    QTest::newRow("recording and backing up") << true;
+}
+
+// A run killed at any moment leaves a whole database that holds every test it committed, and
+// whole backups.
 void HistoryTest::killedAnyMoment()
 {
+    QFETCH(bool, backingUp);
     QTemporaryDir folder;
+    const QDir backups(folder.filePath(QStringLiteral("backups")));
+    QSet<QString> killedInBackup;
     // Fixed, so that a failure comes back on the next run.
     std::mt19937 random(18);
     qint64 kept = 0;
     for (int run = 0; run < 25; ++run) {
         QProcess child;
         child.start(QCoreApplication::applicationFilePath(),
-                    {QStringLiteral("--record-until-killed"), folder.path()});
+                    {QStringLiteral("--record-until-killed"), folder.path(),
+                     backingUp ? QStringLiteral("backing-up") : QString()});
         QVERIFY(child.waitForStarted());
         QTest::qSleep(std::uniform_int_distribution<int>(10, 150)(random));
         child.kill();
@@ -307,113 +528,297 @@ void HistoryTest::killedAnyMoment()
                                 .arg(tests)));
         QCOMPARE(number(connection, QStringLiteral("SELECT count(*) FROM answer")), tests * 24);
         kept = tests;
+
+        // Left by a run killed during a backup, until the next backup clears it.
+        const QStringList partial = backups.entryList({QStringLiteral("*.partial")});
+        QVERIFY(partial.size() <= 1);
+        killedInBackup.unite(QSet<QString>(partial.cbegin(), partial.cend()));
+        const QStringList taken = backups.entryList({QStringLiteral("history-*.sqlite")});
+        // The old ones are thinned only once the new one is in place: a run killed in between
+        // leaves one over, until the next backup.
+        QVERIFY(taken.size() <= 7 + 4 + 1);
+        for (const QString &name : taken) {
+            QVERIFY(whole(backups.filePath(name)));
+            QSqlDatabase::removeDatabase(backups.filePath(name));
+        }
     }
     QVERIFY2(kept > 0, "No test was ever committed");
+    if (backingUp)
+        QVERIFY2(!killedInBackup.isEmpty(), "No run was killed during a backup");
 }
 
-// Two tests taken, the program started again: the Progress window shows both and walks the stones
-// they missed.
-void HistoryTest::progressWindow()
+// A history of the release before the boxes: its answers put the items in their boxes, and a
+// practice round after them moves its items and is kept beside the tests.
+void HistoryTest::earlierHistoryScheduled()
 {
     QTemporaryDir data;
-    const StoneIndex missedInKeywords = 4;
-    const StoneIndex missedInMeanings = 9;
-    {
-        ProgramRun run;
-        run.platform.dataPath = data.path();
-        QVERIFY(run.app.start());
-        takeByKeyboard(run, QuizSubject::Keywords, missedInKeywords);
-        takeByKeyboard(run, QuizSubject::Meanings, missedInMeanings);
-        QTRY_VERIFY(run.app.studyWindow() && run.app.studyWindow()->isActiveWindow());
-        QCOMPARE(run.app.quizSession().lastFinished()->subject, QuizSubject::Meanings);
-        QVERIFY(run.platform.messages.isEmpty());
-    }
-    ProgramRun run;
-    run.platform.dataPath = data.path();
-    QVERIFY(run.app.start());
-    StudyWindow *study = run.app.studyWindow();
-    QVERIFY(QTest::qWaitForWindowActive(study));
-    const QStringList settingsWritten = run.platform.store.writtenKeys;
-    QTest::keyClick(study, Qt::Key_P, Qt::ControlModifier);
-    ProgressWindow *progress = run.app.progressWindow();
-    QVERIFY(progress && QTest::qWaitForWindowActive(progress));
-    QCOMPARE(progress->windowTitle(), QStringLiteral("Progress"));
-    QVERIFY(progress->screen()->availableGeometry().contains(progress->frameGeometry()));
+    const QString path = data.filePath(HistoryDatabase::fileName);
+    QVERIFY(QFile::copy(QStringLiteral(ORLENDRA_FIXTURES "/history-v1.sqlite"), path));
+    QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
+    // Keywords on 2 November at 09:30, three stones missed; meanings at 02:15 that night, still
+    // the learner's 2 November: Ingwaz (21) missed, Dagaz (22) half right. Each stone's second
+    // item comes back a day after its first.
+    const QStringList migrated{
+        QStringLiteral("Keywords box 1 due 2026-11-02 lapsed 0: 2 4 11"),
+        QStringLiteral(
+            "Keywords box 1 due 2026-11-03 lapsed 0: 0 1 3 5 6 7 8 9 10 12 13 14 15 16 17 18 19 "
+            "20 21 22 23"),
+        QStringLiteral("Meanings box 1 due 2026-11-02 lapsed 0: 21"),
+        QStringLiteral("Meanings box 1 due 2026-11-03 lapsed 0: 2 4 11"),
+        QStringLiteral(
+            "Meanings box 1 due 2026-11-04 lapsed 0: 0 1 3 5 6 7 8 9 10 12 13 14 15 16 17 18 19 "
+            "20 22 23")};
+    HistoryStore store(data.path());
+    // Read back from the rows the migration wrote.
+    QCOMPARE(boxes(store.schedule()), migrated);
+    QCOMPARE(number(store.connectionName(), QStringLiteral("PRAGMA user_version")), 2);
+    QCOMPARE(number(store.connectionName(), QStringLiteral("SELECT count(*) FROM schedule_item")),
+             48);
 
-    const QString description = progress->chart()->accessibleDescription();
-    QVERIFY2(description.contains(QStringLiteral("Keywords Beginner: 1 test, last 96%, best 96%.")),
-             qPrintable(description));
-    QVERIFY(description.contains(QStringLiteral("Meanings Beginner: 1 test, last 96%")));
-    QAbstractItemModel *tests = progress->pastTestsList()->model();
-    QCOMPARE(tests->rowCount(), 2);
-    QCOMPARE(tests->index(0, 1).data().toString(), QStringLiteral("Meanings Beginner"));
-    QCOMPARE(tests->index(1, 2).data().toString(), QStringLiteral("23 Correct Out Of 24"));
+    // The next morning: Fehu's and Thurisaz's keywords right, Ingwaz's meanings missed again.
     const RuneCatalogue &catalogue = loadRuneCatalogue();
-    QAbstractItemModel *stones = progress->stonesTable()->model();
-    QCOMPARE(stones->index(0, 0).data().toString(), catalogue.stoneNames[missedInKeywords]);
-    QCOMPARE(stones->index(1, 0).data().toString(), catalogue.stoneNames[missedInMeanings]);
-    QCOMPARE(stones->index(0, 1).data().toString(), QStringLiteral("0%"));
-    QCOMPARE(stones->index(0, 3).data().toString(), QStringLiteral("2"));
+    const auto asked = [&catalogue](StoneIndex stone, QuizSubject subject, bool right) {
+        const auto text = [&](int s) {
+            return subject == QuizSubject::Keywords ? catalogue.keywordsOf(s).first()
+                                                    : catalogue.uprightMeanings[s];
+        };
+        return PracticeAnswer{subject,
+                              {stone,
+                               {},
+                               {text(stone + 1), text(stone)},
+                               {!right, right},
+                               {text(stone)},
+                               qint16(right ? 1 : 0)}};
+    };
+    PracticeRound round;
+    round.answers = {asked(2, QuizSubject::Keywords, true), asked(21, QuizSubject::Meanings, false),
+                     asked(0, QuizSubject::Keywords, true)};
+    ScriptedPlatform platform;
+    platform.clock = QDateTime({2026, 11, 3}, {10, 0});
+    QVERIFY(store.record(round, platform.now()));
+    const QStringList practised{
+        QStringLiteral("Keywords box 1 due 2026-11-02 lapsed 0: 4 11"),
+        QStringLiteral(
+            "Keywords box 1 due 2026-11-03 lapsed 0: 1 3 5 6 7 8 9 10 12 13 14 15 16 17 18 19 20 "
+            "21 22 23"),
+        QStringLiteral("Keywords box 2 due 2026-11-05 lapsed 0: 0 2"),
+        QStringLiteral("Meanings box 1 due 2026-11-03 lapsed 0: 2 4 11 21"),
+        QStringLiteral(
+            "Meanings box 1 due 2026-11-04 lapsed 0: 0 1 3 5 6 7 8 9 10 12 13 14 15 16 17 18 19 "
+            "20 22 23")};
+    QCOMPARE(boxes(store.schedule()), practised);
+    QCOMPARE(boxes(HistoryStore(data.path()).schedule()), practised);
 
-    // Every control is a stop for Tab, and named.
-    QWidget *first = QApplication::focusWidget();
-    QSet<QWidget *> visited;
-    for (QWidget *at = first; at && !visited.contains(at); at = QApplication::focusWidget()) {
-        visited.insert(at);
-        QVERIFY2(!at->accessibleName().isEmpty(), qPrintable(at->objectName()));
-        QTest::keyClick(at, Qt::Key_Tab);
+    const QStringList lines = QString::fromUtf8(store.csv()).split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.size(), 1 + 48 + 3 + 1);
+    QCOMPARE(lines[50], QStringLiteral("2026-11-03T10:00:00Z,Meanings,Beginner,2,%1,0,1,practice")
+                            .arg(catalogue.stoneNames[21]));
+    const QList<StoneTally> tallies = store.stones();
+    const auto ingwaz = std::find_if(tallies.begin(), tallies.end(),
+                                     [](const StoneTally &tally) { return tally.stone == 21; });
+    QCOMPARE(ingwaz->meaningsAsked, 2);
+    QCOMPARE(ingwaz->meaningsFull, 0);
+
+    ProgressWindow progress(platform, store);
+    progress.reload();
+    const QAbstractItemModel *tests = progress.pastTestsList()->model();
+    QCOMPARE(tests->rowCount(), 3);
+    QCOMPARE(tests->index(0, 1).data().toString(), QStringLiteral("Practice"));
+    QCOMPARE(tests->index(0, 2).data().toString(), QStringLiteral("2 Correct Out Of 3"));
+    QCOMPARE(tests->index(1, 1).data().toString(), QStringLiteral("Meanings Advanced"));
+    QCOMPARE(progress.findChild<QLabel *>(QStringLiteral("lblDueCounts"))->text(),
+             QStringLiteral("Due today: 26. In the next 7 days: 22 more."));
+    QCOMPARE(progress.findChild<QLabel *>(QStringLiteral("lblStreak"))->text(),
+             QStringLiteral("Streak: 2 days"));
+    const QAbstractItemModel *schedule = progress.scheduleTable()->model();
+    QCOMPARE(schedule->index(2, 1).data().toString(), QStringLiteral("2"));
+    QCOMPARE(schedule->index(21, 4).data().toString(), QStringLiteral("today"));
+    QCOMPARE(schedule->index(23, 4).data().toString(), QStringLiteral("tomorrow"));
+}
+
+// Noon of `count` days in a row from `first`.
+static QStringList noons(const char *first, int count)
+{
+    QStringList times;
+    for (int day = 0; day < count; ++day)
+        times << QDate::fromString(QLatin1String(first), Qt::ISODate)
+                     .addDays(day)
+                     .toString(QStringLiteral("yyyy-MM-dd'T12:00'"));
+    return times;
+}
+
+void HistoryTest::backupRotation_data()
+{
+    QTest::addColumn<QStringList>("taken");
+    QTest::addColumn<QStringList>("deleted");
+
+    QTest::newRow("the newest of a day stays")
+        << QStringList{"2026-12-07T08:00", "2026-12-07T23:15", "2026-12-07T12:00"}
+        << QStringList{"2026-12-07T12:00", "2026-12-07T08:00"};
+    QTest::newRow("seven days far apart")
+        << noons("2026-06-01", 1) + noons("2026-09-09", 2) + noons("2026-12-01", 4)
+        << QStringList{};
+    QTest::newRow("ten days: the three oldest share a week")
+        << noons("2026-12-01", 10) << QStringList{"2026-12-02T12:00", "2026-12-01T12:00"};
+    QTest::newRow("then four weeks, each its newest")
+        << noons("2026-12-01", 7) + QStringList{"2026-11-30T09:00", "2026-11-25T12:00",
+                                                "2026-11-24T12:00", "2026-11-17T12:00",
+                                                "2026-11-10T12:00", "2026-11-03T12:00"}
+        << QStringList{"2026-11-24T12:00", "2026-11-03T12:00"};
+    QTest::newRow("a week across New Year")
+        << noons("2027-01-04", 7) + QStringList{"2026-12-31T12:00", "2027-01-01T12:00"}
+        << QStringList{"2026-12-31T12:00"};
+}
+
+void HistoryTest::backupRotation()
+{
+    QFETCH(QStringList, taken);
+    QFETCH(QStringList, deleted);
+    QList<QDateTime> times;
+    for (const QString &time : std::as_const(taken))
+        times.append(QDateTime::fromString(time + QLatin1Char('Z'), Qt::ISODate));
+    QStringList gone;
+    for (const QDateTime &time : BackupRotation::toDelete(times))
+        gone.append(time.toString(QStringLiteral("yyyy-MM-dd'T'HH:mm")));
+    QCOMPARE(gone, deleted);
+}
+
+// Tests on ten days leave nine backups; a damaged history is offered the newest, and a check
+// that finds problems offers it too.
+void HistoryTest::backupAndRestore()
+{
+    QTemporaryDir data;
+    const QDir folder(data.path());
+    RandomEngine engine(18);
+    const AnswerSheet sheet = takeTest(QuizSubject::Keywords, QuizLevel::Beginner, {}, engine);
+    QDateTime now(QDate(2026, 11, 28), QTime(12, 0), Qt::UTC);
+    {
+        HistoryStore store(data.path());
+        store.setClock([&now] { return now; });
+        // Three tests on the first day, two on the last, one on each between.
+        for (int day = 0; day < 10; ++day, now = now.addDays(1)) {
+            for (int test = 0; test < (day == 0 ? 3 : day == 9 ? 2 : 1); ++test)
+                QVERIFY(store.record(sheet, now));
+        }
+        QCOMPARE(store.takeNotice(), QString());
     }
-    QCOMPARE(visited.size(), 7);
+    QStringList expected;
+    for (const char *day : {"1129", "1130", "1201", "1202", "1203", "1204", "1205", "1206", "1207"})
+        expected << QStringLiteral("history-2026%1T120000Z.sqlite").arg(QLatin1String(day));
+    QCOMPARE(QDir(folder.filePath(QStringLiteral("backups"))).entryList(QDir::Files), expected);
 
-    // Return on a past test opens its review, read from the history.
-    progress->pastTestsList()->setFocus();
-    progress->pastTestsList()->setCurrentIndex(tests->index(1, 0));
-    QTest::keyClick(progress->pastTestsList(), Qt::Key_Return);
-    ReviewWindow *review = nullptr;
-    QTRY_VERIFY((review = progress->findChild<ReviewWindow *>()) && review->isVisible());
-    QCOMPARE(review->findChild<QLabel *>(QStringLiteral("lblReviewTitle"))->text(),
-             QStringLiteral("Stone Keywords, Beginner: 23 Correct Out Of 24"));
-    review->close();
+    const QString path = folder.filePath(HistoryDatabase::fileName);
+    QFile history(path);
+    QVERIFY(history.open(QIODevice::WriteOnly));
+    history.write(QByteArray("Not a database at all, only words.\n").repeated(200));
+    history.close();
+    const QString offered =
+        QStringLiteral("The newest backup, of 7 December 2026, holds 12 tests.");
+    {
+        ProgramRun run(data.path());
+        QVERIFY(run.app.start());
+        ProgressWindow *progress = run.app.showProgressWindow();
+        QTRY_COMPARE(run.platform.messages.size(), 2);
+        const ScriptedPlatform::Message &asked = run.platform.messages[0];
+        QVERIFY(asked.text.contains(offered + QStringLiteral(" Restore it instead?")));
+        QCOMPARE(asked.buttons, Platform::Buttons::YesNo);
+        QCOMPARE(run.platform.messages[1].text, QStringLiteral("The backup has been restored."));
+        QCOMPARE(progress->pastTestsList()->model()->rowCount(), 12);
+    }
 
-    // The export: every answer of both tests under its header.
-    const QString csv = data.filePath(QStringLiteral("history"));
-    run.platform.saveNames << csv;
-    QTest::mouseClick(progress->findChild<QPushButton *>(QStringLiteral("cmdExport")),
-                      Qt::LeftButton);
-    QFile exported(csv + QStringLiteral(".csv"));
-    QVERIFY(exported.open(QIODevice::ReadOnly));
-    const QList<QByteArray> lines = exported.readAll().split('\n');
-    QCOMPARE(lines.size(), 1 + 48 + 1);
-    QCOMPARE(lines[0], QByteArray("finished,subject,level,question,stone,score,most\r"));
+    // An index that no longer matches its table: whole to a quick look, not to a full check.
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), path);
+        db.setDatabaseName(path);
+        QVERIFY(db.open());
+        QSqlQuery query(QStringLiteral("PRAGMA writable_schema = ON"), db);
+        QVERIFY(query.exec(QStringLiteral("UPDATE sqlite_schema SET sql = 'CREATE INDEX "
+                                          "test_by_finished ON test(score)' WHERE name = "
+                                          "'test_by_finished'")));
+        db.close();
+    }
+    const qint64 problems =
+        number(path, QStringLiteral("SELECT count(*) FROM pragma_integrity_check"));
+    QSqlDatabase::removeDatabase(path);
+    ProgramRun run(data.path());
+    QVERIFY(run.app.start());
+    QAction *check = run.app.studyWindow()->findChild<QAction *>(QStringLiteral("mnuCheckHistory"));
+    check->trigger();
 
-    // The weakest stones, walked without touching the study ticks.
-    QVERIFY(progress->studyButton()->isEnabled());
-    QTest::mouseClick(progress->studyButton(), Qt::LeftButton);
-    QCOMPARE(run.app.walk().studyOrder.mid(0, 2),
-             (QList<StoneIndex>{missedInKeywords, missedInMeanings}));
-    QCOMPARE(run.app.walk().studyOrder.size(), 6);
-    QCOMPARE(study->frontSection(), StudyWindow::Section::MemorizeStones);
-    QCOMPARE(study->findChild<QLabel *>(QStringLiteral("lblStoneName"))->text(),
-             catalogue.stoneNames[missedInKeywords]);
-    QCOMPARE(run.platform.store.writtenKeys, settingsWritten);
+    QCOMPARE(run.platform.messages[0].text,
+             QStringLiteral("The check found %1 problems in the history of your tests.\n\n%2 "
+                            "Restore it? The history as it is now is kept aside.")
+                 .arg(problems)
+                 .arg(offered));
+    QCOMPARE(folder.entryList({QStringLiteral("history.sqlite.damaged-*")}).size(), 2);
+    check->trigger();
+    QCOMPARE(run.platform.messages[2].text,
+             QStringLiteral("The history of your tests is whole: the check found no problems."));
+    QCOMPARE(run.app.history().pastTests().size(), 12);
+}
 
-    // Forgetting asks, No by default.
-    QPushButton *forget = progress->findChild<QPushButton *>(QStringLiteral("cmdForget"));
-    QTest::mouseClick(forget, Qt::LeftButton);
-    QCOMPARE(run.platform.messages.last().defaultAnswer, Platform::Answer::No);
-    QCOMPARE(tests->rowCount(), 2);
-    run.platform.answers << Platform::Answer::Yes;
-    QTest::mouseClick(forget, Qt::LeftButton);
-    QCOMPARE(tests->rowCount(), 0);
-    QVERIFY(!progress->studyButton()->isEnabled());
-    QVERIFY(!progress->studyButton()->toolTip().isEmpty());
+void HistoryTest::busyFile_data()
+{
+    QTest::addColumn<bool>("atOpen");
+    QTest::newRow("held while the history is open") << false;
+    QTest::newRow("held when it is first opened") << true;
+}
+
+// Another program holding the file never stops the window: a test waits in memory until the
+// file frees, and one still waiting when the run ends is told.
+void HistoryTest::busyFile()
+{
+    QFETCH(bool, atOpen);
+    QTemporaryDir folder;
+    RandomEngine engine(18);
+    const AnswerSheet sheet = takeTest(QuizSubject::Keywords, QuizLevel::Beginner, {}, engine);
+    const QDateTime now(QDate(2026, 12, 7), QTime(12, 0), Qt::UTC);
+    QVERIFY(HistoryStore(folder.path()).record(sheet, now));
+    HistoryStore store(folder.path());
+    if (!atOpen)
+        QVERIFY(store.open());
+
+    const QString path = QDir(folder.path()).filePath(HistoryDatabase::fileName);
+    const auto hold = [&path](bool exclusive) {
+        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), path);
+        other.setDatabaseName(path);
+        QSqlQuery query(other);
+        // Held for good, an exclusive lock keeps even readers out.
+        return other.open() &&
+               (!exclusive || query.exec(QStringLiteral("PRAGMA locking_mode = EXCLUSIVE"))) &&
+               query.exec(QStringLiteral("BEGIN IMMEDIATE")) &&
+               query.exec(QStringLiteral("DELETE FROM test WHERE id < 0"));
+    };
+    const auto release = [&path] {
+        QSqlDatabase::database(path).close();
+        QSqlDatabase::removeDatabase(path);
+    };
+    QVERIFY(hold(atOpen));
+    QElapsedTimer took;
+    took.start();
+    QVERIFY(store.record(sheet, now));
+    QCOMPARE_LT(took.elapsed(), 200);
+    QCOMPARE(store.waitingTests(), 1);
+    release();
+    QTRY_COMPARE(store.waitingTests(), 0);
+    QCOMPARE(store.takeNotice(), QString());
+    QCOMPARE(store.pastTests().size(), 2);
+
+    QVERIFY(hold(false));
+    QVERIFY(store.record(sheet, now));
+    store.lastTry();
+    release();
+    QVERIFY(store.takeNotice().startsWith(QStringLiteral("A test finished in this run could not be "
+                                                         "recorded in the history of your tests")));
+    QCOMPARE(store.waitingTests(), 0);
+    QCOMPARE(store.pastTests().size(), 2);
 }
 
 int main(int argc, char *argv[])
 {
-    if (argc == 3 && qstrcmp(argv[1], "--record-until-killed") == 0) {
+    if (argc == 4 && qstrcmp(argv[1], "--record-until-killed") == 0) {
         QCoreApplication app(argc, argv);
-        return recordUntilKilled(QString::fromLocal8Bit(argv[2]));
+        return recordUntilKilled(QString::fromLocal8Bit(argv[2]), argv[3][0] != 0);
     }
     QApplication app(argc, argv);
     HistoryTest test;

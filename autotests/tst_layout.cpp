@@ -3,18 +3,21 @@
 #include "app/translations.h"
 #include "brand/branding.h"
 #include "catalogue/runecatalogue.h"
-#include "quiz/quizrules.h"
+#include "quiz/quizsession.h"
 #include "quizscreens/keywordsquizpage.h"
 #include "quizscreens/meaningsquizpage.h"
+#include "quizscreens/practicewindow.h"
 #include "quizscreens/quizsetupwizard.h"
 #include "quizscreens/reviewwindow.h"
 #include "studyfixture.h"
 #include "widgets/wrappingcheckbox.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTest>
@@ -40,6 +43,7 @@ private:
     static void checkCaptionsFit(QWidget *root);
     static void checkInReach(QWidget *window);
     static void checkContrast(QWidget *window);
+    static void checkRowContrast(const QImage &shot, const QRect &row, const QString &name);
     static void snapshot(QWidget *window, const QString &name);
 };
 
@@ -152,6 +156,70 @@ void LayoutTest::checkContrast(QWidget *window)
             best = std::max(best, Branding::contrastRatio(colour, commonest->first));
         QVERIFY2(best >= 4.5, qPrintable(widget->objectName() + ": " + QString::number(best)));
     }
+    for (auto *list : window->findChildren<QAbstractItemView *>()) {
+        const QRect view = list->viewport()->rect();
+        for (int row = 0; list->isVisibleTo(window) && row < list->model()->rowCount(); ++row) {
+            const QRect shown = list->visualRect(list->model()->index(row, 0)) & view;
+            if (!shown.isEmpty())
+                checkRowContrast(shot, shown.translated(list->viewport()->mapTo(window, QPoint())),
+                                 QStringLiteral("%1, row %2").arg(list->objectName()).arg(row));
+        }
+    }
+}
+
+// A list paints its rows rather than making them of labels: each line of text of a row, right of
+// its picture, is checked as a label of its own would be. Lines are told apart by the ground
+// between them.
+void LayoutTest::checkRowContrast(const QImage &shot, const QRect &row, const QString &name)
+{
+    QHash<QRgb, int> counts;
+    for (int y = row.top(); y <= row.bottom(); ++y) {
+        for (int x = row.left(); x <= row.right(); ++x)
+            ++counts[shot.pixel(x, y)];
+    }
+    const QRgb ground =
+        std::max_element(counts.keyValueBegin(), counts.keyValueEnd(), [](auto a, auto b) {
+            return a.second < b.second;
+        })->first;
+    // How many pixels of the line from `from`, `steps` long, differ from the ground.
+    const auto ink = [&](QPoint from, QPoint step, int steps) {
+        int found = 0;
+        for (int i = 0; i < steps; ++i, from += step)
+            found += shot.pixel(from) != ground;
+        return found;
+    };
+    // Inside the frame: past the ground around it, then past the lines that run its length.
+    QRect area = row;
+    for (const bool frame : {false, true}) {
+        const auto skip = [&](QPoint from, QPoint step, int length) {
+            const int found = ink(from, step, length);
+            return area.isValid() && (frame ? found == length : found == 0);
+        };
+        while (skip(area.topLeft(), {1, 0}, area.width()))
+            area.setTop(area.top() + 1);
+        while (skip(area.bottomLeft(), {1, 0}, area.width()))
+            area.setBottom(area.bottom() - 1);
+        while (skip(area.topLeft(), {0, 1}, area.height()))
+            area.setLeft(area.left() + 1);
+        while (skip(area.topRight(), {0, 1}, area.height()))
+            area.setRight(area.right() - 1);
+    }
+    // Past the picture: the first column of ground after the first with ink.
+    int left = area.left();
+    while (left <= area.right() && ink({left, area.top()}, {0, 1}, area.height()) == 0)
+        ++left;
+    while (left <= area.right() && ink({left, area.top()}, {0, 1}, area.height()) > 0)
+        ++left;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        double best = 1;
+        const int top = y;
+        for (; y <= area.bottom() && ink({left, y}, {1, 0}, area.right() - left + 1) > 0; ++y) {
+            for (int x = left; x <= area.right(); ++x)
+                best = std::max(best, Branding::contrastRatio(shot.pixel(x, y), ground));
+        }
+        QVERIFY2(y == top || best >= 4.5,
+                 qPrintable(name + QStringLiteral(", line at %1: %2").arg(top).arg(best)));
+    }
 }
 
 void LayoutTest::snapshot(QWidget *window, const QString &name)
@@ -201,15 +269,17 @@ void LayoutTest::studySections()
             catalogue.stoneNames.begin(), catalogue.stoneNames.end(),
             [](const QString &a, const QString &b) { return a.size() < b.size(); });
         question.stone = StoneIndex(longestName - catalogue.stoneNames.begin());
-        window.keywordsTest()->showQuestion(24, question, QuizSetup::Beginner);
+        window.keywordsTest()->showQuestion(24, question, QuizLevel::Beginner);
         checkCaptionsFit(&window);
-        window.keywordsTest()->showQuestion(24, question, QuizSetup::Advanced);
+        window.keywordsTest()->showQuestion(24, question, QuizLevel::Advanced);
     }
     if (section == 5) {
-        AnswerSheet sheet{QuizSubject::Keywords, QuizSetup::Advanced, {}, {}};
-        for (int i = 0; i < QuestionCount; ++i)
-            sheet.answers[i] = {StoneIndex(i), {}, {}, {}, {}, 4};
-        window.showTestResult(QuizRules::resultText(loadRuneCatalogue(), sheet));
+        // A whole Advanced test, as wide as its result gets.
+        fixture.session.startTest(QuizSubject::Keywords, QuizLevel::Advanced);
+        while (fixture.session.pressNext({0, 1, 2, 3}).kind !=
+               QuizSession::NextStep::Kind::Finished) {
+        }
+        window.showTestResult();
     }
     checkCaptionsFit(&window);
     checkInReach(&window);
@@ -219,7 +289,7 @@ void LayoutTest::studySections()
 void LayoutTest::otherWindows_data()
 {
     QTest::addColumn<QString>("name");
-    for (const char *name : {"frame", "about", "review"})
+    for (const char *name : {"frame", "about", "review", "practice"})
         QTest::newRow(name) << QString::fromLatin1(name);
 }
 
@@ -232,10 +302,22 @@ void LayoutTest::otherWindows()
         window = std::make_unique<FrameWindow>(fixture.session, fixture.platform);
     } else if (name == QLatin1String("about")) {
         window = std::make_unique<AboutBox>();
+    } else if (name == QLatin1String("practice")) {
+        // A round's second page at Advanced: the meanings page after the keywords page.
+        auto practice = std::make_unique<PracticeWindow>(fixture.platform);
+        QList<PracticeAnswer> round{{QuizSubject::Keywords, {}}, {QuizSubject::Meanings, {}}};
+        practice->start(round, QuizLevel::Advanced, StoneType::Upright | StoneType::Reversed);
+        for (int i = 0; i < 4; ++i)
+            practice->currentPage()->optionBox(i)->click();
+        practice->currentPage()->nextButton()->click();
+        window = std::move(practice);
     } else {
         // Every kind of mark, on long meanings.
         const auto &meanings = loadRuneCatalogue().uprightMeanings;
-        AnswerSheet sheet{QuizSubject::Meanings, QuizSetup::Advanced, {true, true, true}, {}};
+        AnswerSheet sheet{QuizSubject::Meanings,
+                          QuizLevel::Advanced,
+                          StoneType::Upright | StoneType::Reversed | StoneType::Merkstave,
+                          {}};
         for (AnsweredQuestion &answer : sheet.answers) {
             answer.options = QStringList(meanings.begin(), meanings.begin() + 8);
             answer.correctAnswers = answer.options.first(4);
@@ -246,8 +328,6 @@ void LayoutTest::otherWindows()
     window->setAttribute(Qt::WA_DeleteOnClose, false);
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    if (auto *review = qobject_cast<ReviewWindow *>(window.get()))
-        review->row(QuestionCount); // every row filled in
     QCoreApplication::sendPostedEvents();
     checkCaptionsFit(window.get());
     checkInReach(window.get());
@@ -257,8 +337,8 @@ void LayoutTest::otherWindows()
 void LayoutTest::meaningTestWindow_data()
 {
     QTest::addColumn<int>("level");
-    QTest::newRow("Beginner") << int(QuizSetup::Beginner);
-    QTest::newRow("Advanced") << int(QuizSetup::Advanced);
+    QTest::newRow("Beginner") << int(QuizLevel::Beginner);
+    QTest::newRow("Advanced") << int(QuizLevel::Advanced);
 }
 
 // Every meaning of the catalogue must be readable in full in an option box; the longest come
@@ -278,14 +358,14 @@ void LayoutTest::meaningTestWindow()
     MeaningsQuizPage window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    const int boxes = level == QuizSetup::Advanced ? 8 : 5;
+    const int boxes = level == int(QuizLevel::Advanced) ? 8 : 5;
     for (int first = 0; first < texts.size(); first += boxes) {
         AnsweredQuestion question;
         question.stone = 2;
         question.options = texts.mid(first, boxes);
         while (question.options.size() < boxes)
             question.options << texts.first();
-        window.showQuestion(24, question, static_cast<qint16>(level));
+        window.showQuestion(24, question, static_cast<QuizLevel>(level));
         checkCaptionsFit(&window);
         if (first == 0)
             snapshot(&window, QStringLiteral("meanings-test-%1").arg(level));

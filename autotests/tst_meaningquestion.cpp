@@ -1,6 +1,6 @@
 #include "catalogue/stonepicturebox.h"
 #include "quiz/meaningquestion.h"
-#include "quiz/quizrules.h"
+#include "quiz/quizscoring.h"
 #include "quizscreens/meaningsquizpage.h"
 #include "widgets/wrappingcheckbox.h"
 
@@ -15,7 +15,6 @@
 
 #include <bit>
 
-using StoneTypes = std::array<bool, 3>;
 Q_DECLARE_METATYPE(StoneTypes)
 
 namespace {
@@ -25,7 +24,7 @@ void addTypeRows(const char *prefix, int level)
 {
     const char *names[] = {"U", "R", "UR", "M", "UM", "RM", "URM"};
     for (int mask = 1; mask < 8; ++mask) {
-        const StoneTypes types{(mask & 1) != 0, (mask & 2) != 0, (mask & 4) != 0};
+        const StoneTypes types = StoneTypes::fromInt(mask);
         QTest::addRow("%s%s", prefix, names[mask - 1]) << level << types;
     }
 }
@@ -38,11 +37,11 @@ int scoreOf(const Question &question, unsigned ticks)
         if (ticks & (1u << box))
             ticked << question.options[box];
     }
-    return QuizRules::score(ticked, question.correctAnswers);
+    return QuizScoring::score(ticked, question.correctAnswers);
 }
 
 // The catalogue's own text of a kind (Upright, Reversed, Merkstave), not the builder's lookup.
-const QString &catalogueText(const RuneCatalogue &catalogue, int kind, StoneIndex stone)
+const QString &catalogueText(const RuneCatalogue &catalogue, MeaningKind kind, StoneIndex stone)
 {
     const std::array tables{&catalogue.uprightMeanings, &catalogue.reversedMeanings,
                             &catalogue.merkstaveMeanings};
@@ -67,13 +66,13 @@ void MeaningQuestionTest::kindOdds_data()
 {
     QTest::addColumn<StoneTypes>("types");
     QTest::addColumn<QList<int>>("thirds"); // chances of Upright, Reversed, Merkstave in thirds
-    QTest::newRow("Upright") << StoneTypes{true, false, false} << QList<int>{3, 0, 0};
-    QTest::newRow("Reversed") << StoneTypes{false, true, false} << QList<int>{0, 3, 0};
-    QTest::newRow("Merkstave") << StoneTypes{false, false, true} << QList<int>{0, 0, 3};
-    QTest::newRow("Upright+Reversed") << StoneTypes{true, true, false} << QList<int>{2, 1, 0};
-    QTest::newRow("Upright+Merkstave") << StoneTypes{true, false, true} << QList<int>{2, 0, 1};
-    QTest::newRow("Reversed+Merkstave") << StoneTypes{false, true, true} << QList<int>{0, 2, 1};
-    QTest::newRow("all three") << StoneTypes{true, true, true} << QList<int>{1, 1, 1};
+    QTest::newRow("Upright") << StoneTypes::fromInt(1) << QList<int>{3, 0, 0};
+    QTest::newRow("Reversed") << StoneTypes::fromInt(2) << QList<int>{0, 3, 0};
+    QTest::newRow("Merkstave") << StoneTypes::fromInt(4) << QList<int>{0, 0, 3};
+    QTest::newRow("Upright+Reversed") << StoneTypes::fromInt(3) << QList<int>{2, 1, 0};
+    QTest::newRow("Upright+Merkstave") << StoneTypes::fromInt(5) << QList<int>{2, 0, 1};
+    QTest::newRow("Reversed+Merkstave") << StoneTypes::fromInt(6) << QList<int>{0, 2, 1};
+    QTest::newRow("all three") << StoneTypes::fromInt(7) << QList<int>{1, 1, 1};
 }
 
 void MeaningQuestionTest::kindOdds()
@@ -95,8 +94,8 @@ void MeaningQuestionTest::fairQuestionsAndTheirScores_data()
 {
     QTest::addColumn<int>("level");
     QTest::addColumn<StoneTypes>("types");
-    addTypeRows("Beginner ", QuizSetup::Beginner);
-    addTypeRows("Advanced ", QuizSetup::Advanced);
+    addTypeRows("Beginner ", int(QuizLevel::Beginner));
+    addTypeRows("Advanced ", int(QuizLevel::Advanced));
 }
 
 // Over many questions about every stone: the right answers are the stone's meanings of the
@@ -107,11 +106,12 @@ void MeaningQuestionTest::fairQuestionsAndTheirScores()
     QFETCH(int, level);
     QFETCH(StoneTypes, types);
     const RuneCatalogue &catalogue = loadRuneCatalogue();
-    const QuizSetup setup{static_cast<qint16>(level), types};
-    const bool advanced = level == QuizSetup::Advanced;
+    const QuizSetup setup{static_cast<QuizLevel>(level), types};
+    const bool advanced = level == int(QuizLevel::Advanced);
     const int boxes = advanced ? 8 : 5;
     const int required = advanced ? 4 : 1;
-    RandomEngine engine(static_cast<unsigned>(11 + level * 8 + types[0] + 2 * types[1]));
+    RandomEngine engine(static_cast<unsigned>(11 + level * 8 + types.testFlag(StoneType::Upright) +
+                                              2 * types.testFlag(StoneType::Reversed)));
     QSet<int> rightPositions;
     QSet<int> wrongKinds;
     // The stones merkstave.txt gives a text of their own: their merkstave answer is never the
@@ -133,18 +133,18 @@ void MeaningQuestionTest::fairQuestionsAndTheirScores()
             QCOMPARE(QSet<QString>(question.options.begin(), question.options.end()).size(), boxes);
             QStringList allowed;
             QStringList own;
-            for (int kind = 0; kind < 3; ++kind) {
+            for (MeaningKind kind : allMeaningKinds) {
                 own << catalogueText(catalogue, kind, stone);
-                if (types[static_cast<std::size_t>(kind)])
+                if (types.testFlag(stoneTypeOf(kind)))
                     allowed << own.last();
             }
             // Each right answer is the meaning of the kind it says it was drawn as.
             QCOMPARE(question.meaningKinds.size(), required);
             for (int n = 0; n < required; ++n) {
-                QVERIFY(types[static_cast<std::size_t>(question.meaningKinds[n])]);
+                QVERIFY(types.testFlag(stoneTypeOf(question.meaningKinds[n])));
                 QCOMPARE(question.correctAnswers[n],
                          catalogueText(catalogue, question.meaningKinds[n], stone));
-                if (question.meaningKinds[n] == QuizSetup::Merkstave &&
+                if (question.meaningKinds[n] == MeaningKind::Merkstave &&
                     ownMerkstave.contains(stone))
                     QVERIFY(question.correctAnswers[n] != catalogue.reversedMeanings[stone]);
             }
@@ -160,10 +160,10 @@ void MeaningQuestionTest::fairQuestionsAndTheirScores()
                 if (question.correctAnswers.contains(option))
                     continue;
                 QVERIFY(!own.contains(option));
-                for (int kind = 0; kind < 3; ++kind) {
+                for (MeaningKind kind : allMeaningKinds) {
                     for (StoneIndex other = 0; other < StoneCount; ++other) {
                         if (catalogueText(catalogue, kind, other) == option)
-                            wrongKinds << kind;
+                            wrongKinds << int(kind);
                     }
                 }
             }
@@ -199,16 +199,16 @@ void MeaningQuestionTest::windowShowsQuestions()
     auto text = [&window](const char *name) {
         return window.findChild<QLabel *>(QLatin1String(name))->text();
     };
-    const QList<qint16> levels{QuizSetup::Advanced, QuizSetup::Beginner, QuizSetup::Advanced};
+    const QList<QuizLevel> levels{QuizLevel::Advanced, QuizLevel::Beginner, QuizLevel::Advanced};
     for (int n = 0; n < levels.size(); ++n) {
         const auto stone = static_cast<StoneIndex>(5 + n);
         const Question question = buildMeaningQuestion(
-            catalogue, stone, QuizSetup{levels[n], {true, true, true}}, engine);
+            catalogue, stone, QuizSetup{levels[n], StoneTypes::fromInt(7)}, engine);
         window.showQuestion(n + 1, {stone, {}, question.options, {}, {}, 0}, levels[n]);
         QCOMPARE(text("lblMeaningTestStoneName"), catalogue.stoneNames[5 + n]);
         QCOMPARE(text("lblMeaningTestQuestion"), QStringLiteral("Question %1").arg(n + 1));
         QCOMPARE(text("lblMeaningTestCaption"),
-                 levels[n] == QuizSetup::Advanced
+                 levels[n] == QuizLevel::Advanced
                      ? QStringLiteral("You must choose 4 options")
                      : QStringLiteral("You must choose only 1 option"));
         QCOMPARE(window.findChild<StonePictureBox *>()->pictureNumber(), stone + 1);

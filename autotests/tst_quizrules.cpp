@@ -1,6 +1,7 @@
 #include "catalogue/runecatalogue.h"
 #include "quiz/keywordquestion.h"
-#include "quiz/quizrules.h"
+#include "quiz/quizresultfile.h"
+#include "quiz/quizscoring.h"
 #include "quiz/quizsession.h"
 
 #include <QSet>
@@ -10,6 +11,7 @@
 #include <numeric>
 
 Q_DECLARE_METATYPE(QuizSubject)
+Q_DECLARE_METATYPE(QuizLevel)
 
 namespace {
 
@@ -28,9 +30,13 @@ QList<int> boxes(const QuizSession &session, bool right)
 }
 
 // "URM" letters as the stone-type page's boxes.
-std::array<bool, 3> stoneTypes(const QString &letters)
+StoneTypes stoneTypes(const QString &letters)
 {
-    return {letters.contains('U'), letters.contains('R'), letters.contains('M')};
+    StoneTypes types;
+    types.setFlag(StoneType::Upright, letters.contains('U'));
+    types.setFlag(StoneType::Reversed, letters.contains('R'));
+    types.setFlag(StoneType::Merkstave, letters.contains('M'));
+    return types;
 }
 
 } // namespace
@@ -49,7 +55,11 @@ private slots:
     void pressNext();
     void wholeTest_data();
     void wholeTest();
-    void keywordQuestion_isFair_data();
+    void resultText_data();
+    void resultText();
+    void practiceRound_data() { levels(); }
+    void practiceRound();
+    void keywordQuestion_isFair_data() { levels(); }
     void keywordQuestion_isFair();
     void rightPositions_everySetEquallyLikely_data();
     void rightPositions_everySetEquallyLikely();
@@ -65,7 +75,7 @@ void TestRulesTest::shuffle_isAUniformPermutation()
     QuizSession session(engine);
     std::array<std::array<int, QuestionCount>, StoneCount> landed{};
     for (int run = 0; run < runs; ++run) {
-        session.startTest(QuizSubject::Keywords, QuizSetup::Beginner);
+        session.startTest(QuizSubject::Keywords, QuizLevel::Beginner);
         QSet<int> seen;
         for (int position = 0; position < QuestionCount; ++position) {
             const int stone = session.sheet().answers[position].stone;
@@ -84,13 +94,13 @@ void TestRulesTest::shuffle_isAUniformPermutation()
 
 void TestRulesTest::tickCounts_data()
 {
-    QTest::addColumn<qint16>("level");
+    QTest::addColumn<QuizLevel>("level");
     QTest::addColumn<QStringList>("messages"); // for 0 ticks, 1 tick and so on; empty: scored
     const QString one = QStringLiteral("You can select 1 option");
     const QString four = QStringLiteral("You can select 4 options");
-    QTest::newRow("beginner") << qint16(QuizSetup::Beginner)
+    QTest::newRow("beginner") << QuizLevel::Beginner
                               << QStringList{"You must select 1 option", "", one, one, one, one};
-    QTest::newRow("advanced") << qint16(QuizSetup::Advanced)
+    QTest::newRow("advanced") << QuizLevel::Advanced
                               << QStringList{four, four, four, four, "", four, four, four, four};
 }
 
@@ -98,7 +108,7 @@ void TestRulesTest::tickCounts_data()
 // correct.
 void TestRulesTest::tickCounts()
 {
-    QFETCH(qint16, level);
+    QFETCH(QuizLevel, level);
     QFETCH(QStringList, messages);
     RandomEngine engine(3);
     QuizSession session(engine);
@@ -109,33 +119,33 @@ void TestRulesTest::tickCounts()
         QList<int> ticked(count);
         std::iota(ticked.begin(), ticked.end(), 0);
         const QuizSession::NextStep step = session.pressNext(ticked);
-        QCOMPARE(step.text, messages[count]);
+        QCOMPARE(step.refusal, messages[count]);
         QCOMPARE(step.kind, messages[count].isEmpty() ? Step::ShowQuestion : Step::Refused);
         QCOMPARE(session.questionNo(), messages[count].isEmpty() ? 2 : 1);
         if (messages[count].isEmpty())
             continue;
         QCOMPARE(session.question().options, options);
         QVERIFY(session.sheet().answers[0].ticked.isEmpty());
-        QCOMPARE(session.totalScore(), 0);
+        QCOMPARE(session.sheet().total(), 0);
     }
 }
 
 void TestRulesTest::pressNext_data()
 {
     QTest::addColumn<QuizSubject>("subject");
-    QTest::addColumn<qint16>("level");
+    QTest::addColumn<QuizLevel>("level");
     QTest::addColumn<QString>("types"); // of the meanings test
     QTest::addColumn<int>("right");     // right boxes ticked
     QTest::addColumn<int>("wrong");     // wrong boxes ticked
     QTest::addColumn<QString>("scoreLine");
-    const auto row = [](const char *name, QuizSubject subject, qint16 level, const char *types,
+    const auto row = [](const char *name, QuizSubject subject, QuizLevel level, const char *types,
                         int right, int wrong, const char *scoreLine) {
         QTest::newRow(name) << subject << level << QString::fromLatin1(types) << right << wrong
                             << QString::fromLatin1(scoreLine);
     };
     const auto keywords = QuizSubject::Keywords;
-    const qint16 beginner = QuizSetup::Beginner;
-    const qint16 advanced = QuizSetup::Advanced;
+    const QuizLevel beginner = QuizLevel::Beginner;
+    const QuizLevel advanced = QuizLevel::Advanced;
     row("beginner, right", keywords, beginner, "", 1, 0, "1 Correct Out of 1");
     row("beginner, wrong", keywords, beginner, "", 0, 1, "0 Correct Out of 1");
     row("advanced, three right", keywords, advanced, "", 3, 1, "3 Correct Out of 4");
@@ -150,7 +160,7 @@ void TestRulesTest::pressNext_data()
 void TestRulesTest::pressNext()
 {
     QFETCH(QuizSubject, subject);
-    QFETCH(qint16, level);
+    QFETCH(QuizLevel, level);
     QFETCH(QString, types);
     QFETCH(int, right);
     QFETCH(int, wrong);
@@ -160,15 +170,15 @@ void TestRulesTest::pressNext()
     session.setStoneTypes(stoneTypes(types));
     session.startTest(subject, level);
     QCOMPARE(session.pressNext({}).kind, Step::ShowQuestion);
-    const int boxCount = QuizRules::optionCount(level);
+    const int boxCount = level == QuizLevel::Advanced ? 8 : 5;
     const QList<int> ticked =
         boxes(session, true).first(right) + boxes(session, false).first(wrong);
 
     QCOMPARE(session.pressNext(ticked).kind, Step::ShowQuestion);
     const AnsweredQuestion &first = session.sheet().answers[0];
     QCOMPARE(session.questionNo(), 2);
-    QCOMPARE(QuizRules::scoreLine(level, first.score), scoreLine);
-    QCOMPARE(session.totalScore(), first.score);
+    QCOMPARE(QuizScoring::scoreLine(level, first.score), scoreLine);
+    QCOMPARE(session.sheet().total(), first.score);
     QCOMPARE(first.ticked.size(), boxCount);
     for (int i = 0; i < boxCount; ++i)
         QCOMPARE(first.ticked[i], ticked.contains(i));
@@ -177,10 +187,10 @@ void TestRulesTest::pressNext()
 void TestRulesTest::wholeTest_data()
 {
     QTest::addColumn<QuizSubject>("subject");
-    QTest::addColumn<qint16>("level");
+    QTest::addColumn<QuizLevel>("level");
     QTest::addColumn<QString>("types");
     QTest::addColumn<QString>("total");
-    const auto row = [](const char *name, QuizSubject subject, qint16 level, const char *types,
+    const auto row = [](const char *name, QuizSubject subject, QuizLevel level, const char *types,
                         const char *total) {
         QTest::newRow(name) << subject << level << QString::fromLatin1(types)
                             << QString::fromLatin1(total);
@@ -188,24 +198,24 @@ void TestRulesTest::wholeTest_data()
     const auto keywords = QuizSubject::Keywords;
     const auto meanings = QuizSubject::Meanings;
     // Every answer right but the last, which is all wrong.
-    row("keywords, beginner", keywords, QuizSetup::Beginner, "", "23 Correct Out Of  24 Keywords");
-    row("keywords, advanced", keywords, QuizSetup::Advanced, "", "92 Correct Out Of  96 Keywords");
-    row("meanings, beginner", meanings, QuizSetup::Beginner, "U",
+    row("keywords, beginner", keywords, QuizLevel::Beginner, "", "23 Correct Out Of  24 Keywords");
+    row("keywords, advanced", keywords, QuizLevel::Advanced, "", "92 Correct Out Of  96 Keywords");
+    row("meanings, beginner", meanings, QuizLevel::Beginner, "U",
         "23 Correct Out Of  24 Descriptions");
-    row("meanings, advanced", meanings, QuizSetup::Advanced, "RM",
+    row("meanings, advanced", meanings, QuizLevel::Advanced, "RM",
         "92 Correct Out Of  96 Descriptions");
 }
 
-// From the start to the result, which the answers of the finished test keep; a test left half
-// way afterwards changes none of it.
+// From the start to the finished test, which keeps every answer; a test left half way afterwards
+// changes none of it.
 void TestRulesTest::wholeTest()
 {
     QFETCH(QuizSubject, subject);
-    QFETCH(qint16, level);
+    QFETCH(QuizLevel, level);
     QFETCH(QString, types);
     QFETCH(QString, total);
     const RuneCatalogue &catalogue = loadRuneCatalogue();
-    const int required = QuizRules::requiredTicks(level);
+    const int required = level == QuizLevel::Advanced ? 4 : 1;
     RandomEngine engine(5);
     QuizSession session(engine);
     session.setStoneTypes(stoneTypes(types));
@@ -223,50 +233,158 @@ void TestRulesTest::wholeTest()
     QCOMPARE(session.pressNext(QList<int>{0, 1, 2, 3}.first(required)).kind, Step::Refused);
     QVERIFY(!session.runs(subject));
     QCOMPARE(session.questionNo(), QuestionCount);
-    QCOMPARE(session.totalScore(), 0);
+    QCOMPARE(session.sheet().total(), 0);
 
     QVERIFY(session.lastFinished());
     const AnswerSheet sheet = *session.lastFinished();
     QCOMPARE(sheet.subject, subject);
     QCOMPARE(sheet.level, level);
     QCOMPARE(sheet.stoneTypes, stoneTypes(types)); // none for the keywords test
-    const QStringList lines = step.text.split(QStringLiteral("\r\n"));
-    QCOMPARE(lines.size(), 26);
     for (int i = 0; i < QuestionCount; ++i) {
-        const QString &name = catalogue.stoneNames[sheet.answers[i].stone];
         QCOMPARE(sheet.answers[i].ticked.count(true), required);
-        // The score line starts at character 44, whatever the name.
-        QCOMPARE(lines[i], QStringLiteral("%1.          ").arg(i + 1, 2, 10, QLatin1Char('0')) +
-                               name + QString(30 - name.size(), QLatin1Char(' ')) +
-                               QuizRules::scoreLine(level, i < 23 ? required : 0));
+        QCOMPARE(sheet.answers[i].score, i < 23 ? required : 0);
     }
-    QCOMPARE(lines[24], QString(99, QLatin1Char('-')));
-    QCOMPARE(lines[25], total);
+    const QString result = QuizResultFile::text(catalogue, sheet);
+    QVERIFY(result.endsWith(QStringLiteral("\r\n") + total));
 
     session.startTest(subject, level);
     session.pressNext({});
     session.pressNext(boxes(session, false).first(required));
     QCOMPARE(session.questionNo(), 2);
-    QCOMPARE(session.totalScore(), 0);
-    QCOMPARE(QuizRules::resultText(catalogue, *session.lastFinished()), step.text);
+    QCOMPARE(session.sheet().total(), 0);
+    QCOMPARE(QuizResultFile::text(catalogue, *session.lastFinished()), result);
+}
+
+void TestRulesTest::resultText_data()
+{
+    QTest::addColumn<QuizSubject>("subject");
+    QTest::addColumn<QuizLevel>("level");
+    QTest::addColumn<int>("score");     // of questions 1 to 23
+    QTest::addColumn<int>("lastScore"); // of question 24
+    QTest::addColumn<QString>("first"); // the line of question 1, about Othala
+    QTest::addColumn<QString>("last");  // the line of question 24, about Fehu
+    QTest::addColumn<QString>("total");
+    QTest::newRow("keywords, beginner")
+        << QuizSubject::Keywords << QuizLevel::Beginner << 1 << 0
+        << "01.          Othala                        1 Correct Out of 1"
+        << "24.          Fehu                          0 Correct Out of 1"
+        << "23 Correct Out Of  24 Keywords";
+    QTest::newRow("keywords, advanced")
+        << QuizSubject::Keywords << QuizLevel::Advanced << 3 << 4
+        << "01.          Othala                        3 Correct Out of 4"
+        << "24.          Fehu                          4 Correct Out of 4"
+        << "73 Correct Out Of  96 Keywords";
+    QTest::newRow("meanings, beginner")
+        << QuizSubject::Meanings << QuizLevel::Beginner << 0 << 1
+        << "01.          Othala                        0 Correct Out of 1"
+        << "24.          Fehu                          1 Correct Out of 1"
+        << "1 Correct Out Of  24 Descriptions";
+    QTest::newRow("meanings, advanced")
+        << QuizSubject::Meanings << QuizLevel::Advanced << 4 << 2
+        << "01.          Othala                        4 Correct Out of 4"
+        << "24.          Fehu                          2 Correct Out of 4"
+        << "94 Correct Out Of  96 Descriptions";
+}
+
+// The result text of a finished test, stones asked from Othala back to Fehu: 26 lines, CR LF
+// between them and none after the last; the score lines start at character 44 whatever the
+// stone's name.
+void TestRulesTest::resultText()
+{
+    QFETCH(QuizSubject, subject);
+    QFETCH(QuizLevel, level);
+    QFETCH(int, score);
+    QFETCH(int, lastScore);
+    QFETCH(QString, first);
+    QFETCH(QString, last);
+    QFETCH(QString, total);
+    const RuneCatalogue &catalogue = loadRuneCatalogue();
+    AnswerSheet sheet{subject, level, {}, {}};
+    for (int i = 0; i < QuestionCount; ++i)
+        sheet.answers[i] = {StoneIndex(23 - i), {}, {}, {}, {}, qint16(i < 23 ? score : lastScore)};
+
+    const QString text = QuizResultFile::text(catalogue, sheet);
+    QVERIFY(!text.endsWith(QLatin1Char('\n')));
+    const QStringList lines = text.split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.size(), 26);
+    QCOMPARE(lines[0], first);
+    QCOMPARE(lines[23], last);
+    const QString perQuestion = level == QuizLevel::Advanced ? QStringLiteral(" Correct Out of 4")
+                                                             : QStringLiteral(" Correct Out of 1");
+    for (int i = 0; i < QuestionCount; ++i) {
+        QCOMPARE(lines[i].left(13),
+                 QStringLiteral("%1.          ").arg(i + 1, 2, 10, QLatin1Char('0')));
+        QCOMPARE(lines[i].mid(13, 30).trimmed(), catalogue.stoneNames[23 - i]);
+        QCOMPARE(lines[i].mid(43), QString::number(sheet.answers[i].score) + perQuestion);
+    }
+    QCOMPARE(lines[24], QString(99, QLatin1Char('-')));
+    QCOMPARE(lines[25], total);
+}
+
+// A round asks its items in the order given, each as its subject's test would, scores them as a
+// test does and ends after the last; it is no test, so no test's result changes.
+void TestRulesTest::practiceRound()
+{
+    QFETCH(QuizLevel, level);
+    const RuneCatalogue &catalogue = loadRuneCatalogue();
+    const int required = QuizScoring::requiredTicks(level);
+    const auto keywords = QuizSubject::Keywords;
+    const auto meanings = QuizSubject::Meanings;
+    QList<PracticeAnswer> items{{meanings, {}}, {keywords, {}}, {keywords, {}}, {meanings, {}}};
+    const QList<StoneIndex> stones{5, 0, 23, 11};
+    for (int i = 0; i < items.size(); ++i)
+        items[i].question.stone = stones[i];
+    RandomEngine engine(8);
+    QuizSession session(engine);
+    session.startPractice({}, level);
+    QVERIFY(!session.runs(keywords) && !session.runs(meanings));
+
+    session.setStoneTypes(stoneTypes("UR"));
+    session.startPractice(items, level);
+    QuizSession::NextStep step = session.pressNext({});
+    for (int q = 1; q <= items.size(); ++q) {
+        QCOMPARE(step.kind, Step::ShowQuestion);
+        QCOMPARE(session.questionNo(), q);
+        const QuizSubject subject = items[q - 1].subject;
+        const StoneIndex stone = stones[q - 1];
+        QVERIFY(session.runs(subject));
+        QVERIFY(!session.runs(subject == keywords ? meanings : keywords));
+        const AnsweredQuestion &question = session.question();
+        QCOMPARE(question.stone, stone);
+        QCOMPARE(question.options.size(), QuizScoring::optionCount(level));
+        for (const QString &right : question.correctAnswers) {
+            QVERIFY2(subject == keywords ? catalogue.keywordsOf(stone).contains(right)
+                                         : right == catalogue.uprightMeanings[stone] ||
+                                               right == catalogue.reversedMeanings[stone],
+                     qPrintable(right));
+        }
+        QCOMPARE(session.pressNext({}).kind, Step::Refused);
+        // All right but the last, which is all wrong.
+        const QList<int> right = q == items.size() ? QList<int>() : boxes(session, true);
+        step = session.pressNext(right + boxes(session, false).first(required - right.size()));
+    }
+    QCOMPARE(step.kind, Step::Finished);
+    QVERIFY(!session.runs(keywords) && !session.runs(meanings));
+    QVERIFY(!session.lastFinished());
+    const PracticeRound &round = session.round();
+    QCOMPARE(round.level, level);
+    QCOMPARE(round.stoneTypes, stoneTypes("UR"));
+    QCOMPARE(round.answers[3].subject, meanings);
+    QCOMPARE(round.total(), 3 * required);
+    QCOMPARE(round.most(), 4 * required);
 }
 
 void TestRulesTest::levels()
 {
-    QTest::addColumn<qint16>("level");
-    QTest::newRow("beginner") << qint16(QuizSetup::Beginner);
-    QTest::newRow("advanced") << qint16(QuizSetup::Advanced);
-}
-
-void TestRulesTest::keywordQuestion_isFair_data()
-{
-    levels();
+    QTest::addColumn<QuizLevel>("level");
+    QTest::newRow("beginner") << QuizLevel::Beginner;
+    QTest::newRow("advanced") << QuizLevel::Advanced;
 }
 
 void TestRulesTest::keywordQuestion_isFair()
 {
-    QFETCH(qint16, level);
-    const bool advanced = level == QuizSetup::Advanced;
+    QFETCH(QuizLevel, level);
+    const bool advanced = level == QuizLevel::Advanced;
     const RuneCatalogue &catalogue = loadRuneCatalogue();
     RandomEngine engine(11);
     for (StoneIndex stone = 0; stone < StoneCount; ++stone) {
@@ -305,8 +423,8 @@ void TestRulesTest::rightPositions_everySetEquallyLikely_data()
 
 void TestRulesTest::rightPositions_everySetEquallyLikely()
 {
-    QFETCH(qint16, level);
-    const int sets = level == QuizSetup::Advanced ? 70 : 5; // 8 choose 4, 5 choose 1
+    QFETCH(QuizLevel, level);
+    const int sets = level == QuizLevel::Advanced ? 70 : 5; // 8 choose 4, 5 choose 1
     const int runs = sets * 200;
     const RuneCatalogue &catalogue = loadRuneCatalogue();
     RandomEngine engine(13);

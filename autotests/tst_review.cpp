@@ -1,15 +1,16 @@
 #include "app/framewindow.h"
 #include "catalogue/runecatalogue.h"
+#include "quiz/answerreview.h"
+#include "quiz/quizsession.h"
 #include "quizscreens/keywordsquizpage.h"
 #include "quizscreens/meaningsquizpage.h"
 #include "quizscreens/quizresultsection.h"
-#include "quiz/quizrules.h"
-#include "quiz/quizsession.h"
 #include "quizscreens/reviewwindow.h"
 #include "studyfixture.h"
 #include "widgets/screenfit.h"
 #include "widgets/wrappingcheckbox.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
@@ -24,6 +25,7 @@
 #include <numeric>
 
 Q_DECLARE_METATYPE(QuizSubject)
+Q_DECLARE_METATYPE(QuizLevel)
 
 namespace {
 
@@ -58,10 +60,10 @@ public:
     int questionNo() { return session().questionNo(); }
     QList<ScriptedPlatform::Message> &messages() { return m_run.platform.messages; }
 
-    // Through the study window's set-up; a meanings test asks for every kind of meaning.
-    void start(qint16 level)
+    // Through the study window's set-up, with the stone types `types` ("URM" for all three).
+    void start(QuizLevel level, const QString &types)
     {
-        startTest(*study(), m_subject, level, QStringLiteral("URM"));
+        startTest(*study(), m_subject, level, types);
         QWidget *window = next()->window();
         window->activateWindow();
         if (!QTest::qWaitForWindowActive(window))
@@ -90,12 +92,6 @@ private:
     ProgramRun m_run;
 };
 
-// What a screen reader hears of a widget.
-QString spoken(QWidget *widget)
-{
-    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
-}
-
 } // namespace
 
 // Answering with the digit keys, and the review of a finished test read back with the keyboard
@@ -116,7 +112,7 @@ private slots:
 void ReviewTest::digitKeys_data()
 {
     QTest::addColumn<QuizSubject>("subject");
-    QTest::addColumn<qint16>("level");
+    QTest::addColumn<QuizLevel>("level");
     QTest::addColumn<QList<int>>("digits");
     QTest::addColumn<bool>("keypad");
     QTest::addColumn<QList<int>>("ticked"); // boxes ticked after the digits
@@ -127,8 +123,8 @@ void ReviewTest::digitKeys_data()
 
     const auto keywords = QuizSubject::Keywords;
     const auto meanings = QuizSubject::Meanings;
-    const qint16 beginner = QuizSetup::Beginner;
-    const qint16 advanced = QuizSetup::Advanced;
+    const QuizLevel beginner = QuizLevel::Beginner;
+    const QuizLevel advanced = QuizLevel::Advanced;
     QTest::newRow("keywords, beginner")
         << keywords << beginner << QList<int>{3} << false << QList<int>{2} << true << "scored";
     QTest::newRow("keywords, beginner, beyond the five boxes")
@@ -156,14 +152,14 @@ void ReviewTest::digitKeys_data()
 void ReviewTest::digitKeys()
 {
     QFETCH(QuizSubject, subject);
-    QFETCH(qint16, level);
+    QFETCH(QuizLevel, level);
     QFETCH(QList<int>, digits);
     QFETCH(bool, keypad);
     QFETCH(QList<int>, ticked);
     QFETCH(bool, onNext);
     QFETCH(QString, enter);
     TestRun run(subject);
-    run.start(level);
+    run.start(level, QStringLiteral("URM"));
     for (int i = 0; i < 8; ++i) {
         const QString key = QString::number(i + 1);
         auto *label =
@@ -214,23 +210,32 @@ void ReviewTest::digitKeys()
 void ReviewTest::review_data()
 {
     QTest::addColumn<QuizSubject>("subject");
-    QTest::addColumn<qint16>("level");
+    QTest::addColumn<QuizLevel>("level");
     QTest::addColumn<QString>("title");
     QTest::addColumn<int>("screen"); // 0: 800 x 600; 1: 1920 x 1080 at scale 2
-    QTest::newRow("keywords, beginner") << QuizSubject::Keywords << qint16(QuizSetup::Beginner)
-                                        << "Stone Keywords, Beginner: 22 Correct Out Of 24" << 0;
-    QTest::newRow("keywords, advanced") << QuizSubject::Keywords << qint16(QuizSetup::Advanced)
-                                        << "Stone Keywords, Advanced: 91 Correct Out Of 96" << 1;
-    QTest::newRow("meanings, beginner") << QuizSubject::Meanings << qint16(QuizSetup::Beginner)
-                                        << "Stone Meanings, Beginner: 22 Correct Out Of 24" << 1;
+    QTest::addColumn<QString>("types");
+    QTest::newRow("keywords, beginner")
+        << QuizSubject::Keywords << QuizLevel::Beginner
+        << "Stone Keywords, Beginner: 22 Correct Out Of 24" << 0 << "URM";
+    QTest::newRow("keywords, advanced")
+        << QuizSubject::Keywords << QuizLevel::Advanced
+        << "Stone Keywords, Advanced: 91 Correct Out Of 96" << 1 << "URM";
+    QTest::newRow("meanings, beginner")
+        << QuizSubject::Meanings << QuizLevel::Beginner
+        << "Stone Meanings, Beginner: 22 Correct Out Of 24" << 1 << "URM";
+    // One right text, asked four times: ticked it counts four, missed it is one option.
+    QTest::newRow("meanings, advanced, upright only")
+        << QuizSubject::Meanings << QuizLevel::Advanced
+        << "Stone Meanings, Advanced: 88 Correct Out Of 96" << 0 << "U";
 }
 
 void ReviewTest::review()
 {
     QFETCH(QuizSubject, subject);
-    QFETCH(qint16, level);
+    QFETCH(QuizLevel, level);
     QFETCH(QString, title);
     QFETCH(int, screen);
+    QFETCH(QString, types);
     TestRun run(subject);
     // Under Weston there is one screen only.
     QScreen *onScreen = QGuiApplication::screens().value(screen, QGuiApplication::primaryScreen());
@@ -239,33 +244,33 @@ void ReviewTest::review()
     run.study()->move(onScreen->availableGeometry().topLeft());
     QPointer<StudyWindow> firstStudy = run.study();
     QVERIFY(!run.result()->reviewButton()->isEnabled());
-    const int required = QuizRules::requiredTicks(level);
+    const int required = level == QuizLevel::Advanced ? 4 : 1;
 
     // The whole test with the keys alone. Question 3 is answered all wrong, question 24 with one
     // wrong tick in place of a right one; every other answer is right.
     struct Expected {
         StoneIndex stone;
         QStringList options;
-        QList<bool> right;
+        QList<int> right; // how often each option counts
         QList<bool> ticked;
     };
     QList<Expected> expected;
-    run.start(level);
+    run.start(level, types);
     for (int question = 1; question <= QuestionCount; ++question) {
         QCOMPARE(run.questionNo(), question);
         const AnsweredQuestion &shown = run.session().question();
         Expected answer{shown.stone, {}, {}, {}};
         QList<int> right;
         QList<int> wrong;
-        for (int i = 0; i < QuizRules::optionCount(level); ++i) {
+        for (int i = 0; i < (level == QuizLevel::Advanced ? 8 : 5); ++i) {
             answer.options << run.box(i)->text();
-            answer.right << shown.correctAnswers.contains(answer.options.last());
+            answer.right << int(shown.correctAnswers.count(answer.options.last()));
             (answer.right.last() ? right : wrong) << i;
         }
-        QCOMPARE(right.size(), required);
-        QList<int> ticks = question == 3 ? wrong.first(required) : right;
+        QCOMPARE(std::accumulate(answer.right.cbegin(), answer.right.cend(), 0), required);
+        QList<int> ticks = question == 3 ? wrong.first(required) : (right + wrong).first(required);
         if (question == QuestionCount)
-            ticks.last() = wrong.first();
+            ticks[ticks.indexOf(right.last())] = wrong.last();
         for (int i = 0; i < answer.options.size(); ++i)
             answer.ticked << ticks.contains(i);
         for (int i : ticks)
@@ -283,7 +288,7 @@ void ReviewTest::review()
 
     // A test left half way changes nothing of the review; a meanings test is left with "Start
     // Again", for yet another study window.
-    run.start(level);
+    run.start(level, types);
     for (int i = 0; i < required; ++i)
         run.press(Qt::Key_1 + i);
     run.press(Qt::Key_Return);
@@ -307,25 +312,30 @@ void ReviewTest::review()
     QVERIFY(windowSystemPlacesWindows() ? room.size().expandedTo(frame.size()) == room.size()
                                         : room.contains(frame));
 
-    // Each row and each mark as a screen reader names it.
+    // Each row and each mark as a screen reader names it: a row of the list is read as one, by
+    // its name and its description, which lists every option marked.
+    auto *answers = review->findChild<QAbstractItemView *>(QStringLiteral("scrReview"));
+    QVERIFY(answers);
+    QAccessibleInterface *list = QAccessible::queryAccessibleInterface(answers);
+    QCOMPARE(list->text(QAccessible::Name), QStringLiteral("Answers"));
+    QCOMPARE(list->childCount(), QuestionCount);
     const RuneCatalogue &catalogue = loadRuneCatalogue();
     QList<int> mistakes;
     for (int question = 1; question <= QuestionCount; ++question) {
         const Expected &answer = expected[question - 1];
-        QWidget *row = review->row(question);
+        QAccessibleInterface *row = list->child(question - 1);
         int score = 0;
         int missed = 0;
         int wrong = 0;
+        QStringList description{QStringLiteral("Question %1").arg(question)};
         for (int i = 0; i < answer.options.size(); ++i) {
             const QString mark = answer.right[i]
                                      ? (answer.ticked[i] ? "Right and ticked" : "Right and missed")
-                                     : (answer.ticked[i] ? "Wrong and ticked" : "Not ticked");
-            auto *option = review->findChild<QLabel *>(
-                QStringLiteral("lblReviewOption_%1_%2").arg(question - 1).arg(i));
-            QVERIFY(option);
-            QCOMPARE(spoken(option), mark + QStringLiteral(": ") +
-                                         QString(answer.options[i]).replace("\r\n", "\n"));
-            score += answer.right[i] && answer.ticked[i];
+                                     : (answer.ticked[i] ? "Wrong and ticked" : "");
+            if (!mark.isEmpty())
+                description << mark + QStringLiteral(": ") +
+                                   QString(answer.options[i]).replace("\r\n", "\n");
+            score += answer.ticked[i] ? answer.right[i] : 0;
             missed += answer.right[i] && !answer.ticked[i];
             wrong += !answer.right[i] && answer.ticked[i];
         }
@@ -334,20 +344,23 @@ void ReviewTest::review()
             summary << QStringLiteral("%1 right and missed").arg(missed);
         if (wrong)
             summary << QStringLiteral("%1 wrong and ticked").arg(wrong);
-        QCOMPARE(spoken(row), QStringLiteral("%1, %2 of %3: %4")
-                                  .arg(catalogue.stoneNames[answer.stone])
-                                  .arg(score)
-                                  .arg(required)
-                                  .arg(summary.isEmpty() ? QStringLiteral("all right")
-                                                         : summary.join(QLatin1String(", "))));
-        // Read as one, by its name and description; its labels are not read again.
-        QCOMPARE(QAccessible::queryAccessibleInterface(row)->childCount(), 0);
+        QCOMPARE(row->text(QAccessible::Name),
+                 QStringLiteral("%1, %2 of %3: %4")
+                     .arg(catalogue.stoneNames[answer.stone])
+                     .arg(score)
+                     .arg(required)
+                     .arg(summary.isEmpty() ? QStringLiteral("all right")
+                                            : summary.join(QLatin1String(", "))));
+        QCOMPARE(row->text(QAccessible::Description), description.join(QLatin1Char('\n')));
+        // Read as one; nothing in it is read again.
+        QCOMPARE(row->childCount(), 0);
         if (score < required)
             mistakes << question;
     }
     QCOMPARE(mistakes, (QList<int>{3, QuestionCount}));
 
-    // Read back with Tab, all rows and then the mistakes only; Escape closes.
+    // Read back with Tab, all rows and then the mistakes only, each row in view as it is reached;
+    // Escape closes.
     QCheckBox *mistakesOnly = review->mistakesOnlyBox();
     for (const bool only : {false, true}) {
         QTRY_COMPARE(QApplication::focusWidget(), mistakesOnly);
@@ -360,12 +373,11 @@ void ReviewTest::review()
             QWidget *focus = QApplication::focusWidget();
             if (focus == mistakesOnly)
                 break;
-            for (int question = 1; question <= QuestionCount; ++question) {
-                if (focus == review->row(question)) {
-                    reached << question;
-                    QVERIFY(!focus->visibleRegion().isEmpty());
-                }
-            }
+            if (focus != answers)
+                continue;
+            reached << answers->currentIndex().data(AnswerReview::Model::QuestionRole).toInt();
+            QVERIFY(answers->viewport()->rect().intersects(
+                answers->visualRect(answers->currentIndex())));
         }
         QList<int> all(QuestionCount);
         std::iota(all.begin(), all.end(), 1);

@@ -90,46 +90,32 @@ void StudyControllerTest::loadSteps_data()
     QTest::addColumn<QString>("written"); // in the order the keys are written
     QTest::addColumn<int>("afterSave");   // what a save of every tick says afterwards
 
-    QTest::newRow("empty store") << QStringList{} << ""
-                                 << "" << QStringList{"goal 1",
-                                                      "goal 2",
-                                                      "ticks 11111111",
-                                                      "buttons 01",
-                                                      "section MemorizeStones",
-                                                      "stone 0",
-                                                      "section Settings"}
-                                 << 24 << "11111111" << 0;
-    QTest::newRow("first aett stored off") << QStringList{"StoneGroup0=0"} << ""
-                                           << "" << QStringList{"goal 1",
-                                                                "goal 2",
-                                                                "ticks 01111111",
-                                                                "buttons 01",
-                                                                "section MemorizeStones",
-                                                                "stone 8",
-                                                                "section Settings"}
-                                           << 16 << "01111111" << 0;
-    QTest::newRow("no aett stored: no walk, nothing written")
-        << QStringList{"StoneGroup0=0", "StoneGroup1=0", "StoneGroup2=0"} << ""
-        << ""
-        << QStringList{"goal 1", "goal 2", "ticks 00011111",
-                       "Critical: Please Select A Stone Group", "section Settings"}
-        << 0 << "" << 0;
+    // The events, split at "|"; "..." stands for those of a walk shown from `stone`.
+    const auto row = [](const char *name, const QStringList &stored, const QString &failure,
+                        const QString &notice, const QString &events, int walk, const char *written,
+                        int afterSave) {
+        QString all = events;
+        all.replace("...", "buttons 01|section MemorizeStones|stone");
+        QTest::newRow(name) << stored << failure << notice << all.split('|') << walk << written
+                            << afterSave;
+    };
+    row("empty store", {}, "", "", "goal 1|goal 2|ticks 11111111|... 0|section Settings", 24,
+        "11111111", 0);
+    row("first aett stored off", {"StoneGroup0=0"}, "", "",
+        "goal 1|goal 2|ticks 01111111|... 8|section Settings", 16, "01111111", 0);
+    row("no aett stored: no walk, nothing written",
+        {"StoneGroup0=0", "StoneGroup1=0", "StoneGroup2=0"}, "", "",
+        "goal 1|goal 2|ticks 00011111|Critical: Please Select A Stone Group|section Settings", 0,
+        "", 0);
     const QString damaged = "The file /x/Orlendra.ini was damaged and could not be read.";
-    QTest::newRow("damaged store, written over: told once")
-        << QStringList{} << "" << damaged
-        << QStringList{"goal 1",         "goal 2",
-                       "ticks 11111111", "Information: " + damaged,
-                       "buttons 01",     "section MemorizeStones",
-                       "stone 0",        "section Settings"}
-        << 24 << "11111111" << 0;
+    row("damaged store, written over: told once", {}, "", damaged,
+        "goal 1|goal 2|ticks 11111111|Information: " + damaged + "|... 0|section Settings", 24,
+        "11111111", 0);
     // Not told here: it is the run's to tell, once (tst_leaving); a save the user asks for is.
     const QString readOnly = "The file /ro/Orlendra.ini could not be written.";
-    QTest::newRow("store not writable") << QStringList{} << readOnly << ""
-                                        << QStringList{"goal 1",         "goal 2",
-                                                       "ticks 11111111", "not stored: " + readOnly,
-                                                       "buttons 01",     "section MemorizeStones",
-                                                       "stone 0",        "section Settings"}
-                                        << 24 << "11111111" << 1;
+    row("store not writable", {}, readOnly, "",
+        "goal 1|goal 2|ticks 11111111|not stored: " + readOnly + "|... 0|section Settings", 24,
+        "11111111", 1);
 }
 
 void StudyControllerTest::loadSteps()

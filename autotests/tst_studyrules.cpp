@@ -1,4 +1,3 @@
-#include "widgets/banner.h"
 #include "platform/random.h"
 #include "scriptedplatform.h"
 #include "study/studysettings.h"
@@ -52,10 +51,6 @@ private slots:
     void walkOrder();
     void walkSteps();
     void walkWithoutStonesDoesNothing();
-    void bannerNumber_data();
-    void bannerNumber();
-    void bannerShares();
-    void randomDrawsStayInRange();
 };
 
 void StudyRulesTest::storedValueTicks_data()
@@ -221,67 +216,6 @@ void StudyRulesTest::walkWithoutStonesDoesNothing()
         QVERIFY(!step.nextEnabled.has_value());
     }
     QCOMPARE(walk.studyPosition, 0);
-}
-
-void StudyRulesTest::bannerNumber_data()
-{
-    QTest::addColumn<double>("unit");
-    QTest::addColumn<int>("number");
-    QTest::addColumn<int>("pick");
-    const int cobrand = int(BannerPick::Cobrand);
-    const int full = int(BannerPick::FullBrand);
-    const int built = int(BannerPick::AsBuilt);
-    QTest::newRow("zero") << 0.0 << 1 << cobrand;
-    QTest::newRow("just below 1/12") << 1.0 / 12 - 1e-9 << 1 << cobrand;
-    QTest::newRow("1/12: 1.5 goes to even 2") << 1.0 / 12 << 2 << full;
-    QTest::newRow("1/4: 2.5 goes to even 2") << 0.25 << 2 << full;
-    QTest::newRow("just above 1/4") << 0.25 + 1e-9 << 3 << cobrand;
-    QTest::newRow("5/12: 3.5 goes to even 4") << 5.0 / 12 << 4 << full;
-    QTest::newRow("one half") << 0.5 << 4 << full;
-    QTest::newRow("3/4: 5.5 goes to even 6") << 0.75 << 6 << full;
-    QTest::newRow("just below 11/12") << 11.0 / 12 - 1e-9 << 6 << full;
-    QTest::newRow("11/12: 6.5 goes to even 6") << 11.0 / 12 << 6 << full;
-    QTest::newRow("above 11/12") << 0.95 << 7 << built;
-    QTest::newRow("largest") << 0.9999999 << 7 << built;
-}
-
-void StudyRulesTest::bannerNumber()
-{
-    QFETCH(double, unit);
-    QFETCH(int, number);
-    QFETCH(int, pick);
-    QCOMPARE(::bannerNumber(unit), number);
-    QCOMPARE(int(bannerPickFor(number)), pick);
-}
-
-void StudyRulesTest::bannerShares()
-{
-    RandomEngine engine(7);
-    std::array<int, 3> counts{};
-    const int runs = 120000;
-    for (int i = 0; i < runs; ++i)
-        ++counts[int(bannerPickFor(::bannerNumber(randomUnit(engine))))];
-    // About 5/12, 6/12 and 1/12.
-    QVERIFY(qAbs(counts[int(BannerPick::Cobrand)] - runs * 5 / 12) < runs / 100);
-    QVERIFY(qAbs(counts[int(BannerPick::FullBrand)] - runs * 6 / 12) < runs / 100);
-    QVERIFY(qAbs(counts[int(BannerPick::AsBuilt)] - runs / 12) < runs / 100);
-}
-
-void StudyRulesTest::randomDrawsStayInRange()
-{
-    RandomEngine engine(1);
-    std::array<int, 24> seen{};
-    for (int i = 0; i < 24000; ++i) {
-        const double unit = randomUnit(engine);
-        QVERIFY(unit >= 0.0 && unit < 1.0);
-        const int draw = randomBelow(engine, 24);
-        QVERIFY(draw >= 0 && draw < 24);
-        ++seen[draw];
-    }
-    for (int count : seen)
-        QVERIFY(count > 800 && count < 1200);
-    // The largest draw the engine can make still stays below 1.
-    QVERIFY(static_cast<double>(RandomEngine::max()) / 4294967296.0 < 1.0);
 }
 
 QTEST_GUILESS_MAIN(StudyRulesTest)

@@ -1,14 +1,20 @@
 // How long a keywords question takes: building one, and "Next" putting the next one on screen
-// with the redraw.
+// with the redraw, in a test and in a practice round.
 #include "catalogue/runecatalogue.h"
 #include "quiz/keywordquestion.h"
-#include "quiz/quizrules.h"
+#include "quiz/quizsession.h"
+#include "quizscreens/meaningsquizpage.h"
+#include "quizscreens/practicewindow.h"
+#include "quizscreens/quizpage.h"
 #include "studyfixture.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTest>
+
+Q_DECLARE_METATYPE(QuizLevel)
 
 class KeywordsBench : public QObject
 {
@@ -17,14 +23,14 @@ class KeywordsBench : public QObject
 private slots:
     void buildQuestion_data()
     {
-        QTest::addColumn<qint16>("level");
-        QTest::newRow("beginner") << qint16(QuizSetup::Beginner);
-        QTest::newRow("advanced") << qint16(QuizSetup::Advanced);
+        QTest::addColumn<QuizLevel>("level");
+        QTest::newRow("beginner") << QuizLevel::Beginner;
+        QTest::newRow("advanced") << QuizLevel::Advanced;
     }
 
     void buildQuestion()
     {
-        QFETCH(qint16, level);
+        QFETCH(QuizLevel, level);
         const RuneCatalogue &catalogue = loadRuneCatalogue();
         RandomEngine engine(1);
         StoneIndex stone = 0;
@@ -42,7 +48,7 @@ private slots:
         StudyWindow &window = fixture.open();
         QuizSession &session = fixture.session;
         const auto start = [&] {
-            session.startTest(QuizSubject::Keywords, QuizSetup::Advanced);
+            session.startTest(QuizSubject::Keywords, QuizLevel::Advanced);
             window.startKeywordsTest();
         };
         start();
@@ -56,6 +62,42 @@ private slots:
                 window.findChild<QCheckBox *>(QStringLiteral("chkKeywords_%1").arg(i))
                     ->setChecked(true);
             nextButton->click();
+            window.repaint();
+        }
+    }
+
+    // A round of keywords only is the test's like; mixed, every other "Next" changes the page.
+    void practiceNext_data()
+    {
+        QTest::addColumn<bool>("mixed");
+        QTest::newRow("keywords") << false;
+        QTest::newRow("keywords and meanings") << true;
+    }
+
+    void practiceNext()
+    {
+        QFETCH(bool, mixed);
+        ScriptedPlatform platform;
+        PracticeWindow window(platform);
+        QList<PracticeAnswer> round;
+        for (StoneIndex stone = 0; stone < 12; ++stone) {
+            round.append({mixed && stone % 2 ? QuizSubject::Meanings : QuizSubject::Keywords, {}});
+            round.last().question.stone = stone;
+        }
+        // Whole, as on a screen it fits, as the test's window does: the offscreen screen's
+        // 800 x 600 would make it scroll, and its scroll bars cost more than the question.
+        window.resize(MeaningsQuizPage::FixedSize);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.start(round, QuizLevel::Advanced, {});
+        QBENCHMARK
+        {
+            if (!window.runs())
+                window.start(round, QuizLevel::Advanced, {});
+            QuizPage *page = window.currentPage();
+            for (int i = 0; i < 4; ++i)
+                page->optionBox(i)->setChecked(true);
+            page->nextButton()->click();
             window.repaint();
         }
     }

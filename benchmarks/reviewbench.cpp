@@ -3,7 +3,7 @@
 #include "catalogue/runecatalogue.h"
 #include "quiz/keywordquestion.h"
 #include "quiz/meaningquestion.h"
-#include "quiz/quizrules.h"
+#include "quiz/quizscoring.h"
 #include "quizscreens/reviewwindow.h"
 #include "shownprobe.h"
 
@@ -11,17 +11,18 @@
 #include <QTest>
 
 Q_DECLARE_METATYPE(QuizSubject)
+Q_DECLARE_METATYPE(QuizLevel)
 
 namespace {
 
 // Every question answered with its first boxes, as a hurried user might.
-AnswerSheet finishedTest(QuizSubject subject, qint16 level)
+AnswerSheet finishedTest(QuizSubject subject, QuizLevel level)
 {
     const RuneCatalogue &catalogue = loadRuneCatalogue();
     RandomEngine engine(5);
     QuizSetup setup;
     setup.level = level;
-    setup.stoneTypes = {true, true, true};
+    setup.stoneTypes = StoneType::Upright | StoneType::Reversed | StoneType::Merkstave;
     AnswerSheet sheet;
     sheet.subject = subject;
     sheet.level = level;
@@ -37,11 +38,11 @@ AnswerSheet finishedTest(QuizSubject subject, qint16 level)
         answer.correctAnswers = question.correctAnswers;
         QStringList ticked;
         for (int i = 0; i < question.options.size(); ++i) {
-            answer.ticked << (i < QuizRules::requiredTicks(level));
+            answer.ticked << (i < QuizScoring::requiredTicks(level));
             if (answer.ticked.last())
                 ticked << question.options[i];
         }
-        answer.score = QuizRules::score(ticked, question.correctAnswers);
+        answer.score = QuizScoring::score(ticked, question.correctAnswers);
     }
     return sheet;
 }
@@ -56,15 +57,15 @@ private slots:
     void open_data()
     {
         QTest::addColumn<QuizSubject>("subject");
-        QTest::addColumn<qint16>("level");
-        QTest::newRow("keywords, beginner") << QuizSubject::Keywords << qint16(QuizSetup::Beginner);
-        QTest::newRow("meanings, advanced") << QuizSubject::Meanings << qint16(QuizSetup::Advanced);
+        QTest::addColumn<QuizLevel>("level");
+        QTest::newRow("keywords, beginner") << QuizSubject::Keywords << QuizLevel::Beginner;
+        QTest::newRow("meanings, advanced") << QuizSubject::Meanings << QuizLevel::Advanced;
     }
 
     void open()
     {
         QFETCH(QuizSubject, subject);
-        QFETCH(qint16, level);
+        QFETCH(QuizLevel, level);
         const AnswerSheet sheet = finishedTest(subject, level);
         QWidget owner;
         owner.resize(400, 300);

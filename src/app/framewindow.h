@@ -34,7 +34,7 @@ public:
 
 signals:
     // The last question is scored; the session holds the test as the last finished one.
-    void testFinished(const QString &resultText);
+    void testFinished();
     void startAgainRequested();
     // Emitted whenever the window closes, by the user or by the program.
     void closing();

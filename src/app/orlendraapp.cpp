@@ -6,8 +6,10 @@
 #include "catalogue/runecatalogue.h"
 #include "framewindow.h"
 #include "history/historystore.h"
+#include "history/schedule.h"
 #include "platform/platform.h"
 #include "platform/webpages.h"
+#include "progress/historyquestions.h"
 #include "study/studysettings.h"
 #include "study/studywindow.h"
 #include "translations.h"
@@ -20,6 +22,7 @@
 #include <QLocale>
 #include <QTimer>
 
+#include <chrono>
 #include <utility>
 
 OrlendraApp::OrlendraApp(Platform &platform, QObject *parent)
@@ -28,12 +31,19 @@ OrlendraApp::OrlendraApp(Platform &platform, QObject *parent)
     , m_quizSession(platform.random())
 {
     m_quizSession.setFinishedListener([this](const AnswerSheet &sheet) { recordTest(sheet); });
+    m_dayTurn = new QTimer(this);
+    m_dayTurn->setObjectName(QStringLiteral("dayTurn"));
+    m_dayTurn->setSingleShot(true);
+    // Early by minutes, as a coarse timer may be, it would only have to be armed again.
+    m_dayTurn->setTimerType(Qt::PreciseTimer);
+    connect(m_dayTurn, &QTimer::timeout, this, &OrlendraApp::showDueToday);
 }
 
 OrlendraApp::~OrlendraApp()
 {
     // Windows still open when the run object goes (tests) must not call back into it.
     m_ending = true;
+    delete m_practice.data();
     delete m_progress.data();
     delete m_frame.data();
     delete m_study.data();
@@ -71,7 +81,7 @@ bool OrlendraApp::mayTakeOverLock()
 {
     const std::optional<Platform::LockOwner> owner = m_platform.uncheckedLockOwner();
     if (!owner) {
-        m_platform.message(nullptr, QStringLiteral("Application is already running"),
+        m_platform.message(nullptr, tr("Application is already running"),
                            Platform::Icon::Information);
         return false;
     }
@@ -80,16 +90,16 @@ bool OrlendraApp::mayTakeOverLock()
     const QString lockFile = QDir::toNativeSeparators(owner->lockFile);
     const auto answer = m_platform.message(
         nullptr,
-        QStringLiteral("Orlendra may be running on %1: its lock file %2 was taken there on %3.\n\n"
-                       "Start anyway? That is safe only if no other copy of Orlendra runs on %1.")
+        //: %1 is a computer's name, %2 the lock file's path, %3 the date and time it was taken
+        tr("Orlendra may be running on %1: its lock file %2 was taken there on %3.\n\nStart "
+           "anyway? That is safe only if no other copy of Orlendra runs on %1.")
             .arg(owner->host, lockFile, QLocale().toString(owner->taken, QLocale::ShortFormat)),
         Platform::Icon::Warning, Platform::Buttons::YesNo, Platform::Answer::No);
     if (answer != Platform::Answer::Yes)
         return false;
     if (m_platform.takeOverLock())
         return true;
-    m_platform.message(nullptr,
-                       QStringLiteral("The lock file %1 could not be removed.").arg(lockFile),
+    m_platform.message(nullptr, tr("The lock file %1 could not be removed.").arg(lockFile),
                        Platform::Icon::Critical);
     return false;
 }
@@ -107,8 +117,14 @@ StudyWindow *OrlendraApp::loadStudyWindow()
                 [this](WebPages::Page page) { openWebPage(page, m_study); });
         connect(m_study, &StudyWindow::aboutRequested, this, [this] { showAboutBox(m_study); });
         connect(m_study, &StudyWindow::progressRequested, this, &OrlendraApp::showProgressWindow);
+        connect(m_study, &StudyWindow::checkHistoryRequested, this, [this] {
+            if (HistoryQuestions::check(m_platform, m_study, history()))
+                historyChanged();
+        });
         connect(m_study, &StudyWindow::meaningsTestRequested, this,
                 &OrlendraApp::startMeaningsTest);
+        connect(m_study, &StudyWindow::practiceRequested, this, &OrlendraApp::startPractice);
+        connect(m_study, &StudyWindow::dueTodayWanted, this, &OrlendraApp::showDueToday);
         // Told once as long as the reason stays the same: a read-only settings folder is no error
         // the user must hear of at every start, nor after every meanings test.
         connect(m_study->controller(), &StudyController::settingsNotStoredAtStart, this,
@@ -174,9 +190,9 @@ void OrlendraApp::startMeaningsTest()
     showFrameWindow();
 }
 
-void OrlendraApp::finishMeaningsTest(const QString &resultText)
+void OrlendraApp::finishMeaningsTest()
 {
-    loadStudyWindow()->showTestResult(resultText);
+    loadStudyWindow()->showTestResult();
     WindowPlacement::handKeyboardTo(showStudyWindow());
     closeForHandOver(m_frame);
 }
@@ -194,10 +210,18 @@ void OrlendraApp::unloadAllAndEnd()
     m_ending = true;
     if (ProgressWindow *progress = m_progress)
         progress->close();
+    if (PracticeWindow *practice = m_practice)
+        practice->close();
     if (FrameWindow *frame = m_frame)
         frame->close();
     if (StudyWindow *study = m_study)
         study->close();
+    // Tests another program kept out of the history have a last chance; a test lost is told.
+    if (m_history && m_history->waitingTests() > 0) {
+        m_history->lastTry();
+        if (const QString notice = m_history->takeNotice(); !notice.isEmpty())
+            m_platform.message(nullptr, notice, Platform::Icon::Warning);
+    }
     m_ended = true;
     emit runEnded();
 }
@@ -220,8 +244,11 @@ void OrlendraApp::openWebPage(WebPages::Page page, QWidget *over)
 
 HistoryStore &OrlendraApp::history()
 {
-    if (!m_history)
+    if (!m_history) {
         m_history = std::make_unique<HistoryStore>(m_platform.dataFolder());
+        // Backups are named and thinned by the same clock the tests are recorded by.
+        m_history->setClock([this] { return m_platform.now().toUTC(); });
+    }
     return *m_history;
 }
 
@@ -246,21 +273,88 @@ ProgressWindow *OrlendraApp::showProgressWindow()
     return m_progress;
 }
 
-void OrlendraApp::recordTest(const AnswerSheet &sheet)
+PracticeWindow *OrlendraApp::startPractice()
 {
-    history().record(sheet, QDateTime::currentDateTimeUtc());
-    if (m_progress && m_progress->isVisible())
-        m_progress->reload();
-    QTimer::singleShot(0, this, &OrlendraApp::tellHistoryNotice);
+    if (!m_practice || !m_practice->runs()) {
+        const QList<ItemRef> due = history().schedule().practiceRound(learnerDay(m_platform.now()));
+        // The count on the button was of an earlier moment.
+        if (due.isEmpty()) {
+            showDueToday();
+            return nullptr;
+        }
+        const bool built = !m_practice;
+        if (built) {
+            m_practice = new PracticeWindow(m_platform);
+            m_practice->setAttribute(Qt::WA_DeleteOnClose);
+            connect(m_practice, &PracticeWindow::roundFinished, this, &OrlendraApp::recordRound);
+            // A closed window is gone, and a round left in it with it.
+            connect(m_practice, &PracticeWindow::closing, this, [this] { m_practice = nullptr; });
+        }
+        QList<PracticeAnswer> questions;
+        for (const ItemRef &item : due) {
+            PracticeAnswer question{item.subject, {}};
+            question.question.stone = item.stone;
+            questions.append(question);
+        }
+        // At the level of the test set up last, and its stone types.
+        m_practice->start(questions, m_quizSession.level(), m_quizSession.stoneTypes());
+        if (built) {
+            WindowPlacement::putOnScreenOf(m_practice, m_study);
+            m_practice->fitTo(m_practice->screen());
+            WindowPlacement::centre(m_practice);
+        }
+    }
+    m_practice->show();
+    m_practice->raise();
+    WindowPlacement::handKeyboardTo(m_practice);
+    return m_practice;
 }
 
-void OrlendraApp::tellHistoryNotice()
+void OrlendraApp::showDueToday()
+{
+    if (!m_study || m_ending)
+        return;
+    const QDateTime now = m_platform.now();
+    const QDate today = learnerDay(now);
+    const Schedule &schedule = history().schedule();
+    m_study->showDueToday(schedule.dueCount(today, QuizSubject::Keywords),
+                          schedule.dueCount(today, QuizSubject::Meanings),
+                          schedule.nextDueDay(today));
+    // The next learner's day starts at 04:00 by the local clock, a day's length away or less.
+    const QDateTime nextDay(today.addDays(1), QTime(4, 0));
+    m_dayTurn->start(std::chrono::milliseconds(std::max<qint64>(now.msecsTo(nextDay), 0)));
+}
+
+void OrlendraApp::recordTest(const AnswerSheet &sheet)
+{
+    history().record(sheet, m_platform.now());
+    historyChanged();
+    QTimer::singleShot(0, this, [this] { tellHistoryNotice(); });
+}
+
+void OrlendraApp::recordRound(const PracticeRound &round)
+{
+    history().record(round, m_platform.now());
+    historyChanged();
+    // Over the round's score, where the user is.
+    QTimer::singleShot(0, this, [this] { tellHistoryNotice(m_practice); });
+}
+
+void OrlendraApp::historyChanged()
+{
+    showDueToday();
+    if (m_progress && m_progress->isVisible())
+        m_progress->reload();
+}
+
+void OrlendraApp::tellHistoryNotice(QWidget *over)
 {
     if (m_ending || !m_history)
         return;
-    if (const QString notice = m_history->takeNotice(); !notice.isEmpty())
-        m_platform.message(m_study ? static_cast<QWidget *>(m_study) : m_frame, notice,
-                           Platform::Icon::Warning);
+    if (!over)
+        over = m_study ? static_cast<QWidget *>(m_study) : m_frame;
+    if (HistoryQuestions::tell(m_platform, over, *m_history))
+        historyChanged();
 }
 
 void OrlendraApp::closeForHandOver(QWidget *window)

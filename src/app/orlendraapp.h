@@ -3,6 +3,7 @@
 #include "app/framewindow.h"
 #include "progress/progresswindow.h"
 #include "quiz/quizsession.h"
+#include "quizscreens/practicewindow.h"
 #include "study/studywalk.h"
 #include "study/studywindow.h"
 
@@ -14,6 +15,7 @@
 class AboutBox;
 class HistoryStore;
 class Platform;
+class QTimer;
 class QWidget;
 
 // One run of the program: start-up, the two main windows that take turns, and leaving.
@@ -45,9 +47,9 @@ public:
     // The set-up's start of a meanings test, which the session holds: question 1 is built in
     // the frame before anything is shown, then the hand-over to the frame.
     void startMeaningsTest();
-    // The end of a meanings test: the result in the result section of a freshly loaded study
-    // window, that window shown, then the frame closes.
-    void finishMeaningsTest(const QString &resultText);
+    // The end of a meanings test: the session's result in the result section of a freshly loaded
+    // study window, that window shown, then the frame closes.
+    void finishMeaningsTest();
     // The frame's "Start Again": a freshly loaded study window, then the frame closes.
     void startAgain();
     // Closes every open window and ends the run, asking and saving nothing.
@@ -65,6 +67,12 @@ public:
     ProgressWindow *progressWindow() const { return m_progress; }
     // The history of finished tests, in the platform's data folder; opened on first use.
     HistoryStore &history();
+    // "Practise Due Stones": a round of what is due today in the practice window, shown over the
+    // study window; a round already under way there is only brought to the front.
+    PracticeWindow *startPractice();
+    PracticeWindow *practiceWindow() const { return m_practice; }
+    // The study window's count of what is due, read from the history by the platform's clock.
+    void showDueToday();
     bool hasEnded() const { return m_ended; }
 
 signals:
@@ -82,7 +90,11 @@ private:
     void openWebPage(WebPages::Page page, QWidget *over);
     // Keeps a finished test; what went wrong is told once the result is on screen.
     void recordTest(const AnswerSheet &sheet);
-    void tellHistoryNotice();
+    void recordRound(const PracticeRound &round);
+    // Over `over`, or the study window, or the frame.
+    void tellHistoryNotice(QWidget *over = nullptr);
+    // The history's views shown afresh: what is due, and Progress while it is open.
+    void historyChanged();
 
     Platform &m_platform;
     StudyWalk m_walk;
@@ -91,6 +103,9 @@ private:
     QPointer<FrameWindow> m_frame;
     std::unique_ptr<HistoryStore> m_history;
     QPointer<ProgressWindow> m_progress;
+    QPointer<PracticeWindow> m_practice;
+    // Fires when the next learner's day starts, which brings what falls due with it.
+    QTimer *m_dayTurn = nullptr;
     // The reason the study ticks could not be stored at start, once the user has been told.
     QString m_settingsTroubleTold;
     bool m_handingOver = false;

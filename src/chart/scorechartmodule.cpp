@@ -60,10 +60,20 @@ private:
     QList<QLineSeries *> m_series;
 };
 
+class ChartsModule final : public QObject, public ScoreChartModule
+{
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID ScoreChartModule_iid)
+    Q_INTERFACES(ScoreChartModule)
+
+public:
+    ScoreChart *createChart(QWidget *parent, const QString &title,
+                            const QStringList &lineNames) override
+    {
+        return new ChartsScoreChart(parent, title, lineNames);
+    }
+};
+
 } // namespace
 
-extern "C" Q_DECL_EXPORT ScoreChart *orlendraCreateScoreChart(QWidget *parent, const QString &title,
-                                                              const QStringList &lineNames)
-{
-    return new ChartsScoreChart(parent, title, lineNames);
-}
+#include "scorechartmodule.moc"

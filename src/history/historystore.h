@@ -1,116 +1,99 @@
 #pragma once
 
-#include "quiz/quizrecords.h"
-
-#include <QDateTime>
-#include <QHash>
-#include <QJsonArray>
-#include <QList>
-#include <QString>
-#include <QStringList>
-
-#include <optional>
-
-class QSqlError;
-#include <utility>
-
-// One finished test as the history lists it.
-struct PastTest {
-    qint64 id = 0;
-    qint64 finishedMs = 0; // milliseconds since the epoch, UTC
-    QuizSubject subject = QuizSubject::Keywords;
-    qint16 level = QuizSetup::Beginner;
-    int score = 0;
-    int most = 0; // 24 at Beginner, 96 at Advanced
-};
-
-// How one stone has fared over all recorded tests.
-struct StoneTally {
-    StoneIndex stone = 0;
-    int keywordsAsked = 0;
-    int keywordsFull = 0; // asked and answered in full
-    int meaningsAsked = 0;
-    int meaningsFull = 0;
-    qint64 lastAskedMs = 0; // 0 when never asked
-
-    int asked() const { return keywordsAsked + meaningsAsked; }
-    // The share of full answers, or -1 for a stone never asked.
-    double share() const;
-};
+#include "historydatabase.h"
+#include "historyexport.h"
+#include "historyqueries.h"
+#include "historyrecorder.h"
+#include "schedule.h"
+#include "waitingtests.h"
 
 // The learner's history: every finished test with every answer, kept in an SQLite file of its
-// own. Nothing is opened until the history is first used, so a run that never finishes a test
-// never reads it. Whatever goes wrong with the file, the tests go on; what the user should hear
-// about it waits in takeNotice().
+// own, as the program and the Progress window use it. Each call goes to the part that does the
+// job: the file, the recording, the queries or the export.
 class HistoryStore
 {
 public:
-    static inline const QString fileName = QStringLiteral("history.sqlite");
-
     // The history in `folder`, created when first needed.
-    explicit HistoryStore(const QString &folder);
-    ~HistoryStore();
+    explicit HistoryStore(const QString &folder)
+        : m_database(folder)
+    {}
     Q_DISABLE_COPY_MOVE(HistoryStore)
 
-    QString path() const { return m_path; }
     // The Qt SQL connection, once open; empty before. For tools and tests that look inside.
-    QString connectionName() const { return m_connection; }
-    // Opens the file if that has not been tried yet; false when there is no history this run.
-    bool open();
+    QString connectionName() const { return m_database.connectionName(); }
+    bool open() { return m_database.open(); }
+    // Why new tests are not being kept while the history can only be read, otherwise empty.
+    QString whyReadOnly() const { return m_database.whyReadOnly(); }
 
-    // Records a finished test in one transaction; false when it was not kept.
-    bool record(const AnswerSheet &sheet, const QDateTime &finished);
-    // Newest first.
-    QList<PastTest> pastTests();
-    // Every stone, weakest first: those asked by their share of full answers, the lowest first,
-    // then those never asked, each group in futhark order.
-    QList<StoneTally> stones();
-    // The whole test, for its review.
-    std::optional<AnswerSheet> sheet(qint64 testId);
-    // The CSV text of the whole history: a header and one line per answered question.
-    QByteArray csv();
-    // Empties the history; false when it could not be emptied.
-    bool forget();
+    // Records the test, or keeps it waiting while another program holds the file; false when
+    // it is lost. The day's backup follows a change.
+    bool record(const AnswerSheet &sheet, const QDateTime &finished)
+    {
+        return m_waiting.record(sheet, finished);
+    }
+    // A practice round, once it has ended: one that was left changes nothing.
+    bool record(const PracticeRound &round, const QDateTime &finished)
+    {
+        return m_recorder.record(round, finished) == HistoryRecorder::Result::Recorded;
+    }
+    bool forget()
+    {
+        if (!m_recorder.forget())
+            return false;
+        m_queries.forgotten();
+        m_database.backUpIfDue();
+        return true;
+    }
+    // At the end of the run: a last try for the tests still waiting; the notice tells of those
+    // it could not keep.
+    void lastTry() { m_waiting.lastTry(); }
+    qsizetype waitingTests() const { return m_waiting.count(); }
 
-    // What the user should hear about the history since the last call, or an empty text. That
-    // there is no history this run is told only once.
-    QString takeNotice() { return std::exchange(m_notice, QString()); }
+    // The boxes of all 48 items, as kept: cheap after the first call.
+    const Schedule &schedule() { return m_recorder.schedule(); }
+    // Every learner day with answers, oldest first, for the streak.
+    QList<QDate> answeredDays() { return m_queries.answeredDays(); }
+
+    QList<PastTest> pastTests() { return m_queries.pastTests(); }
+    QList<StoneTally> stones() { return m_queries.stones(); }
+    std::optional<AnswerSheet> sheet(qint64 testId) { return m_queries.sheet(testId); }
+
+    QByteArray csv() { return HistoryExport::csv(m_database, m_queries.damagedTests()); }
+
+    QString takeNotice() { return m_database.takeNotice(); }
+
+    // A damaged history found at opening is moved aside; while this offers a backup, nothing
+    // is recorded until the user restores it or declines.
+    std::optional<HistoryBackups::Backup> offeredBackup() const
+    {
+        return m_database.offeredBackup();
+    }
+    std::optional<HistoryBackups::Backup> newestGoodBackup() const
+    {
+        return m_database.newestGoodBackup();
+    }
+    // Either way, the tests that waited are recorded next.
+    bool restore(const HistoryBackups::Backup &backup)
+    {
+        const bool done = m_database.restore(backup);
+        m_queries.reread();
+        m_waiting.retry();
+        return done;
+    }
+    void declineBackup()
+    {
+        m_database.declineBackup();
+        m_queries.reread();
+        m_waiting.retry();
+    }
+    std::optional<int> problems() { return m_database.problems(); }
+    // Another program holds the file, or a damaged history waits for an answer.
+    bool waiting() const { return m_database.waiting(); }
+    void setClock(std::function<QDateTime()> clock) { m_database.setClock(std::move(clock)); }
 
 private:
-    enum class State { Untried, Open, Unusable };
-    enum class Check { Ours, Foreign, Newer, Damaged, Failed };
-
-    bool openFile();
-    void closeFile();
-    Check check(QString &why);
-    bool migrate(int from);
-    void moveAside(const QString &reason);
-    void giveUp(const QString &why);
-    void tell(const QString &text);
-    // The phrase ids of `texts`, adding those not yet kept; on failure `error` says why.
-    QJsonArray phraseIds(const QStringList &texts, QSqlError &error);
-
-    QString m_folder;
-    QString m_path;
-    QString m_connection;
-    State m_state = State::Untried;
-    QString m_notice;
-    // Every phrase kept so far, read on the first record.
-    QHash<QString, qint64> m_phrases;
+    HistoryDatabase m_database;
+    HistoryRecorder m_recorder{m_database};
+    HistoryQueries m_queries{m_database};
+    WaitingTests m_waiting{m_recorder, m_database};
 };
-
-namespace HistoryRules {
-
-// "Keywords Beginner" and so on: the four kinds of test, in the order the chart draws them, as
-// the Progress window names them.
-QString kindName(QuizSubject subject, qint16 level);
-// The subject and the level as the CSV export writes them: the same words whatever language the
-// windows speak, so that a spreadsheet or a script reads every export alike.
-QString csvSubject(QuizSubject subject);
-QString csvLevel(qint16 level);
-// The six weakest stones asked at least once, weakest first.
-QList<StoneIndex> weakestStones(const QList<StoneTally> &stones, int count = 6);
-// One CSV field, quoted when it must be.
-QString csvField(const QString &text);
-
-} // namespace HistoryRules

@@ -1,9 +1,12 @@
 #include "filesaving.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QScopeGuard>
 
+#include <cerrno>
 #include <filesystem>
 
 #ifdef Q_OS_UNIX
@@ -13,6 +16,153 @@
 #endif
 
 namespace FileSaving {
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("FileSaving", text);
+}
+
+Failure fromErrno(int error)
+{
+    switch (error) {
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+        return {tr("There is not enough room for it there. Make room on the disk, or save it "
+                   "somewhere else."),
+                qt_error_string(error)};
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return {tr("You may not write there. Save it in a folder of your own, such as your "
+                   "documents."),
+                qt_error_string(error)};
+    case ENOENT:
+    case ENOTDIR:
+        return {tr("The folder to keep it in does not exist. Choose another folder."),
+                qt_error_string(error)};
+    default:
+        return {tr("It could not be written. Try again, or save it somewhere else."),
+                qt_error_string(error)};
+    }
+}
+
+// Why no new file could be made for the one at `info`.
+QString whyNotCreated(const QFileInfo &info)
+{
+    const QFileInfo folder(info.absolutePath());
+    if (!folder.isDir())
+        return fromErrno(ENOENT).reason;
+    if (!folder.isWritable() || (info.exists() && !info.isWritable()))
+        return fromErrno(EACCES).reason;
+    return fromErrno(EIO).reason;
+}
+
+#ifdef Q_OS_UNIX
+// Takes the disk's room for bytes `from` to `to` of the file before anything is written: a save
+// that would not fit fails before it has touched anything. 0 when the room is there or the file
+// system cannot reserve it (the writing then tells), otherwise the errno.
+int reserve(int handle, qint64 from, qint64 to)
+{
+    if (to <= from)
+        return 0;
+    const int error = ::posix_fallocate(handle, off_t(from), off_t(to - from));
+    return error == ENOSPC || error == EDQUOT || error == EFBIG ? error : 0;
+}
+
+// 0 when all of `data` went out, otherwise the errno. `touched` is set once any byte went.
+int writeAll(int handle, const QByteArray &data, bool &touched)
+{
+    for (qsizetype done = 0; done < data.size();) {
+        const ssize_t written =
+            ::write(handle, data.constData() + done, size_t(data.size() - done));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return written < 0 ? errno : ENOSPC;
+        touched = true;
+        done += written;
+    }
+    return 0;
+}
+
+Failure writeDevice(const QString &path, const QByteArray &content)
+{
+    // An atomic save would put a new file where the device was, wherever the user may create
+    // files (root may in /dev).
+    const int handle = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CLOEXEC);
+    if (handle < 0)
+        return fromErrno(errno);
+    bool touched = false;
+    const int error = writeAll(handle, content, touched);
+    ::close(handle);
+    return error == 0 ? Failure() : fromErrno(error);
+}
+
+// Writes the file over its old content, which is read first so that it can be put back.
+Failure writeInPlace(const QString &path, const QByteArray &content)
+{
+    const int handle = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CLOEXEC);
+    if (handle < 0)
+        return fromErrno(errno);
+    const auto closing = qScopeGuard([handle] { ::close(handle); });
+    QFile reading;
+    if (!reading.open(handle, QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
+        return fromErrno(EIO);
+    const QByteArray old = reading.readAll();
+    if (reading.error() != QFileDevice::NoError)
+        return {fromErrno(EIO).reason, reading.errorString()};
+    reading.close();
+    // Sets `touched` once the file is no longer what it was.
+    const auto putInPlace = [handle](const QByteArray &data, bool &touched) {
+        if (::lseek(handle, 0, SEEK_SET) != 0)
+            return errno;
+        if (const int error = writeAll(handle, data, touched); error != 0)
+            return error;
+        touched = true;
+        return ::ftruncate(handle, off_t(data.size())) == 0 && ::fsync(handle) == 0 ? 0 : errno;
+    };
+    if (const int error = reserve(handle, old.size(), content.size()); error != 0) {
+        // A reservation cut short may still have made the file longer; what it held is untouched.
+        if (::ftruncate(handle, off_t(old.size())) != 0)
+            return fromErrno(errno);
+        return fromErrno(error);
+    }
+    bool touched = false;
+    const int error = putInPlace(content, touched);
+    if (error == 0)
+        return {};
+    if (touched && putInPlace(old, touched) != 0) {
+        return {tr("It could not be written, and what it held before may be lost. Save it "
+                   "somewhere else."),
+                qt_error_string(error)};
+    }
+    return fromErrno(error);
+}
+#else
+int reserve(int, qint64, qint64)
+{
+    return 0;
+}
+
+Failure writeDevice(const QString &path, const QByteArray &content)
+{
+    QFile device(path);
+    if (!device.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+        device.write(content) != content.size())
+        return {fromErrno(EIO).reason, device.errorString()};
+    return {};
+}
+
+Failure writeInPlace(const QString &, const QByteArray &)
+{
+    return {fromErrno(EACCES).reason, {}};
+}
+#endif
+
+} // namespace
 
 PathKind pathKind(const QString &path)
 {
@@ -60,42 +210,54 @@ bool openForReading(QFile &file)
 #endif
 }
 
-QString replace(const QString &path, const QByteArray &content)
+QString nameToSave(const QString &typed, const QString &suffix)
 {
-    switch (pathKind(path)) {
-    case PathKind::Device: {
-        // An atomic save would put a new file where the device was, wherever the user may create
-        // files (root may in /dev).
-        QFile device(path);
-        if (!device.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-            return device.errorString();
-        if (device.write(content) != content.size())
-            return device.errorString();
-        return {};
-    }
-    case PathKind::Other:
-        // Writing to a pipe would wait for a reader that may never come.
-        return QStringLiteral("It is neither a file nor a device.");
-    case PathKind::Missing:
+    if (typed.isEmpty() || suffix.isEmpty() || !QFileInfo(typed).suffix().isEmpty())
+        return typed;
+    switch (pathKind(typed)) {
     case PathKind::File:
+    case PathKind::Device:
+    case PathKind::Other:
+        return typed;
+    case PathKind::Missing:
     case PathKind::Folder:
         break;
     }
-    QSaveFile file(path);
+    return typed + QLatin1Char('.') + suffix;
+}
+
+Failure replace(const QString &path, const QByteArray &content)
+{
+    switch (pathKind(path)) {
+    case PathKind::Device:
+        return writeDevice(path, content);
+    case PathKind::Other:
+        // Writing to a pipe would wait for a reader that may never come.
+        return {tr("It is neither a file nor a device."), {}};
+    case PathKind::Folder:
+        return {tr("A folder of that name is in the way. Choose another name."), {}};
+    case PathKind::Missing:
+    case PathKind::File:
+        break;
+    }
     // The atomic save needs a new file beside the old one. Where the folder forbids that but the
     // file may be written, writing the file in place is the only way to save at all.
     const QFileInfo info(path);
     if (info.isFile() && info.isWritable() && !QFileInfo(info.absolutePath()).isWritable())
-        file.setDirectWriteFallback(true);
+        return writeInPlace(path, content);
+    QSaveFile file(path);
     // Unbuffered: a write that fails (a full disk) must fail here. A buffered one would only fail
     // when the buffer is flushed on commit, which goes on regardless and puts the empty new file
     // in place of the old one.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return file.errorString();
-    if (file.write(content) != content.size())
-        return file.errorString();
-    if (!file.commit())
-        return file.errorString();
+        return {whyNotCreated(info), file.errorString()};
+    if (const int error = reserve(file.handle(), 0, content.size()); error != 0)
+        return fromErrno(error);
+    if (file.write(content) != content.size() || !file.commit()) {
+        // A write cut short sets no error, and Qt's text then says nothing.
+        return {tr("It could not be written. Try again, or save it somewhere else."),
+                file.error() == QFileDevice::NoError ? QString() : file.errorString()};
+    }
     return {};
 }
 

@@ -16,11 +16,25 @@ PathKind pathKind(const QString &path);
 // else fails at once: opening a pipe would wait for a writer that may never come.
 bool openForReading(QFile &file);
 
+// The name a save goes to when the user typed `typed` under a filter of files ending in
+// `.suffix`: as typed when it has a suffix of its own or names something that is there (a file of
+// theirs, a device such as /dev/null), otherwise with the suffix added.
+QString nameToSave(const QString &typed, const QString &suffix);
+
+// Why a save did not go through: what happened and what to do, in the program's words, and what
+// the system said about it, for whoever wants to know more (may be empty). Empty on success.
+struct Failure {
+    QString reason;
+    QString detail;
+
+    bool isEmpty() const { return reason.isEmpty(); }
+};
+
 // Replaces the file atomically: whatever fails, the old file stays intact. Where the folder cannot
 // be written but the file can, the file is written in place, as that is the only way to save at
-// all; a device at the path (a link to /dev/null or to a printer) is written as it stands, never
-// replaced by a file of its name. Returns an empty text on success, otherwise why the content
-// could not be saved.
-QString replace(const QString &path, const QByteArray &content);
+// all, but only once the room for the new content is reserved, and with the old content put back
+// should the writing fail after all. A device at the path (a link to /dev/null or to a printer) is
+// written as it stands, never replaced by a file of its name.
+Failure replace(const QString &path, const QByteArray &content);
 
 } // namespace FileSaving

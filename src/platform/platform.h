@@ -34,13 +34,17 @@ class Platform
 {
 public:
     enum class Icon { Critical, Warning, Information };
-    enum class Buttons { Ok, YesNo };
+    // YesNoDestructive asks before something is lost for good: No is the default whatever the
+    // call says, and only a deliberate act answers Yes (a click, Alt with its letter, or Tab to
+    // it and Return or Space), never a letter typed into the box by mistake.
+    enum class Buttons { Ok, YesNo, YesNoDestructive };
     enum class Answer { Ok, Yes, No };
 
     virtual ~Platform() = default;
 
-    // A modal message box titled with the program's title. A screen reader hears
-    // `spokenDetail` with the box's buttons; nobody sees it.
+    // A modal message box titled with the program's title. Its text is shown as plain text,
+    // whatever names or markup it quotes. A screen reader hears `spokenDetail` with the box's
+    // buttons; nobody sees it.
     virtual Answer message(QWidget *parent, const QString &text, Icon icon,
                            Buttons buttons = Buttons::Ok, Answer defaultAnswer = Answer::Ok,
                            const QString &spokenDetail = {}) = 0;
@@ -77,4 +81,6 @@ public:
     // The program's one random engine; seedFromClock() reseeds it from the system timer.
     virtual RandomEngine &random() = 0;
     virtual void seedFromClock() = 0;
+    // The wall clock, read afresh at every call: a run that goes past 04:00 starts a new day.
+    virtual QDateTime now() const = 0;
 };

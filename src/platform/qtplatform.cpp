@@ -10,6 +10,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -62,6 +63,56 @@ std::optional<Platform::LockOwner> ownerOnAnotherMachine(const QString &lockFile
         return std::nullopt;
     return Platform::LockOwner{lockFile, host, QFileInfo(lockFile).lastModified()};
 }
+
+// Qt's dialog adds its suffix to every name typed without one. A name that already stands for
+// something (a file of the user's, a device such as /dev/null) is meant as typed.
+class SaveDialog final : public QFileDialog
+{
+public:
+    SaveDialog(QWidget *parent, const QString &folder, const QString &suffix)
+        : QFileDialog(parent, QString(), folder)
+        , m_suffix(suffix)
+    {
+        setAcceptMode(QFileDialog::AcceptSave);
+        setDefaultSuffix(suffix);
+    }
+    Q_DISABLE_COPY_MOVE(SaveDialog)
+
+    void accept() override
+    {
+        // Set before the dialog goes on, as it asks about replacing the file it will return.
+        setDefaultSuffix({});
+        const QString typed = selectedFiles().value(0);
+        if (FileSaving::nameToSave(typed, m_suffix) != typed)
+            setDefaultSuffix(m_suffix);
+        QFileDialog::accept();
+    }
+
+private:
+    QString m_suffix;
+};
+
+class MessageBox final : public QMessageBox
+{
+public:
+    using QMessageBox::QMessageBox;
+    Q_DISABLE_COPY_MOVE(MessageBox)
+
+    // Whether a button's underlined letter answers without Alt, as Qt's box has it.
+    bool takesBareLetters = true;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        const auto withCommand = Qt::AltModifier | Qt::ControlModifier | Qt::MetaModifier;
+        if (!takesBareLetters && !(event->modifiers() & withCommand) && !event->text().isEmpty() &&
+            event->text().front().isLetterOrNumber()) {
+            event->accept();
+            return;
+        }
+        QMessageBox::keyPressEvent(event);
+    }
+};
 
 QString currentUserId()
 {
@@ -118,18 +169,17 @@ QString IniSettingsStore::sync()
     const QString &fileName = m_fileName;
     const QString shownName = QDir::toNativeSeparators(fileName);
     if (m_unreadable)
-        return QStringLiteral("The file %1 could not be read, so the settings it holds were left "
-                              "as they are.")
+        return tr("The file %1 could not be read, so the settings it holds were left as they are.")
             .arg(shownName);
     if (m_onADevice)
-        return QStringLiteral("The file %1 could not be written.").arg(shownName);
+        return tr("The file %1 could not be written.").arg(shownName);
     m_settings->sync();
     switch (m_settings->status()) {
     case QSettings::NoError:
         m_unsynced.clear();
         return {};
     case QSettings::AccessError:
-        return QStringLiteral("The file %1 could not be written.").arg(shownName);
+        return tr("The file %1 could not be written.").arg(shownName);
     case QSettings::FormatError:
         break;
     }
@@ -139,12 +189,11 @@ QString IniSettingsStore::sync()
     for (auto it = m_unsynced.cbegin(); it != m_unsynced.cend(); ++it) {
         if (m_settings->status() != QSettings::NoError ||
             m_settings->value(it.key()).toString() != *it)
-            return QStringLiteral("The file %1 is damaged and could not be replaced.")
-                .arg(shownName);
+            return tr("The file %1 is damaged and could not be replaced.").arg(shownName);
     }
     m_unsynced.clear();
-    m_notice = QStringLiteral("The file %1 was damaged and could not be read. It now holds "
-                              "your current study settings.")
+    m_notice = tr("The file %1 was damaged and could not be read. It now holds your current study "
+                  "settings.")
                    .arg(shownName);
     return {};
 }
@@ -183,13 +232,20 @@ Platform::Answer QtPlatform::message(QWidget *parent, const QString &text, Icon 
     const auto shownIcon = icon == Icon::Critical  ? QMessageBox::Critical
                            : icon == Icon::Warning ? QMessageBox::Warning
                                                    : QMessageBox::Information;
-    QMessageBox box(
-        shownIcon, programTitle, shown,
-        buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
+    const bool question = buttons != Buttons::Ok;
+    MessageBox box(shownIcon, programTitle, shown,
+                   question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, parent);
+    // The text quotes names from outside (a host name from a lock file, a file name), which are
+    // never markup.
+    box.setTextFormat(Qt::PlainText);
     // An address or a file name in the text can be copied from the box.
     box.setTextInteractionFlags(Qt::TextSelectableByMouse);
-    if (buttons == Buttons::YesNo)
+    if (buttons == Buttons::YesNoDestructive) {
+        box.setDefaultButton(QMessageBox::No);
+        box.takesBareLetters = false;
+    } else if (question) {
         box.setDefaultButton(defaultAnswer == Answer::No ? QMessageBox::No : QMessageBox::Yes);
+    }
     // The button that takes the focus is what a screen reader speaks last.
     for (QAbstractButton *button : box.buttons())
         button->setAccessibleDescription(spokenDetail);
@@ -200,7 +256,7 @@ Platform::Answer QtPlatform::message(QWidget *parent, const QString &text, Icon 
         return Answer::No;
     default:
         // Closing a Yes/No box with Esc or its close button is a No.
-        return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
+        return question ? Answer::No : Answer::Ok;
     }
 }
 
@@ -213,15 +269,11 @@ QString QtPlatform::saveFileName(QWidget *parent, const QString &filter)
         if (!QFileInfo(m_saveFolder).isDir())
             m_saveFolder = QDir::homePath();
     }
-    QFileDialog dialog(parent, QString(), m_saveFolder);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(filter);
     // A name typed without a suffix gets the filter's before the dialog checks whether that file
     // exists, so the question about replacing it is asked for the file that will be written.
     static const QRegularExpression firstSuffix(QStringLiteral("\\*\\.(\\w+)"));
-    const QRegularExpressionMatch match = firstSuffix.match(filter);
-    if (match.hasMatch())
-        dialog.setDefaultSuffix(match.captured(1));
+    SaveDialog dialog(parent, m_saveFolder, firstSuffix.match(filter).captured(1));
+    dialog.setNameFilter(filter);
     if (dialog.exec() != QDialog::Accepted)
         return {};
     const QString chosen = dialog.selectedFiles().value(0);
@@ -299,9 +351,15 @@ QtPlatform::GoalFolder QtPlatform::goalFolder(const QString &programFolder,
         tried.append(QDir::toNativeSeparators(programFolder));
     if (!perUser.isEmpty())
         tried.append(QDir::toNativeSeparators(perUser));
-    return {installed || perUser.isEmpty() ? perUser : programFolder,
-            QStringLiteral("No goal file can be created in %1, so your goals cannot be kept.")
-                .arg(tried.join(QStringLiteral(" or in ")))};
+    const QString trouble =
+        tried.size() < 2
+            //: %1 is a folder
+            ? tr("No goal file can be created in %1, so your goals cannot be kept.")
+                  .arg(tried.value(0))
+            //: %1 and %2 are folders
+            : tr("No goal file can be created in %1 or in %2, so your goals cannot be kept.")
+                  .arg(tried[0], tried[1]);
+    return {installed || perUser.isEmpty() ? perUser : programFolder, trouble};
 }
 
 bool QtPlatform::anotherInstanceRunning()

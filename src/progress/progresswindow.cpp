@@ -1,15 +1,19 @@
 #include "progresswindow.h"
 
 #include "history/historystore.h"
+#include "history/schedule.h"
+#include "history/scorelines.h"
+#include "historyquestions.h"
+#include "platform/detail.h"
 #include "platform/filesaving.h"
 #include "platform/platform.h"
 #include "quizscreens/reviewwindow.h"
+#include "schedulemodel.h"
 #include "scorechart.h"
 #include "widgets/commandbutton.h"
 
 #include <QAbstractTableModel>
 #include <QDir>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -18,6 +22,8 @@
 #include <QShortcut>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTimer>
 #include <QTreeView>
@@ -27,24 +33,23 @@
 
 namespace {
 
-struct Kind {
-    QuizSubject subject;
-    qint16 level;
-};
-constexpr std::array<Kind, 4> kinds{{{QuizSubject::Keywords, QuizSetup::Beginner},
-                                     {QuizSubject::Keywords, QuizSetup::Advanced},
-                                     {QuizSubject::Meanings, QuizSetup::Beginner},
-                                     {QuizSubject::Meanings, QuizSetup::Advanced}}};
-
-int kindIndex(const PastTest &test)
+// A read-only table whose columns sort by their Qt::UserRole, a row a line and a Tab stop.
+QTableView *sortableTable(const QString &name, QAbstractItemModel *rows, QWidget *parent)
 {
-    return (test.subject == QuizSubject::Meanings ? 2 : 0) +
-           (test.level == QuizSetup::Advanced ? 1 : 0);
-}
-
-double percent(const PastTest &test)
-{
-    return test.most ? 100.0 * test.score / test.most : 0.0;
+    auto *sorted = new QSortFilterProxyModel(parent);
+    sorted->setSourceModel(rows);
+    sorted->setSortRole(Qt::UserRole);
+    auto *table = new QTableView(parent);
+    table->setObjectName(name);
+    table->setModel(sorted);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setTabKeyNavigation(false);
+    table->horizontalHeader()->setStretchLastSection(true);
+    table->verticalHeader()->hide();
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+    table->setSortingEnabled(true);
+    return table;
 }
 
 QString shownPercent(double value)
@@ -101,17 +106,21 @@ public:
         case 0:
             return shownDate(test.finishedMs, true);
         case 1:
-            return HistoryRules::kindName(test.subject, test.level);
+            return test.practice ? ProgressWindow::tr("Practice")
+                                 : kindName(test.subject, test.level);
         default:
-            return QStringLiteral("%1 Correct Out Of %2").arg(test.score).arg(test.most);
+            return ProgressWindow::tr("%1 Correct Out Of %2").arg(test.score).arg(test.most);
         }
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override
     {
         if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
             return {};
-        static const std::array<const char *, 3> titles{"Date", "Test", "Score"};
-        return QString::fromLatin1(titles.at(section));
+        static const std::array<const char *, 3> titles{
+            QT_TRANSLATE_NOOP("ProgressWindow", "Date"),
+            QT_TRANSLATE_NOOP("ProgressWindow", "Test"),
+            QT_TRANSLATE_NOOP("ProgressWindow", "Score")};
+        return ProgressWindow::tr(titles.at(section));
     }
 
 private:
@@ -123,23 +132,20 @@ ProgressWindow::ProgressWindow(Platform &platform, HistoryStore &history, QWidge
     , m_platform(platform)
     , m_history(history)
 {
-    setWindowTitle(QStringLiteral("Progress"));
+    setWindowTitle(tr("Progress"));
     setObjectName(QStringLiteral("frmProgress"));
     setAccessibleName(windowTitle());
 
-    QStringList lineNames;
-    for (const Kind &kind : kinds)
-        lineNames.append(HistoryRules::kindName(kind.subject, kind.level));
-    const QString title = QStringLiteral("Scores over time");
-    m_scoreChart = createScoreChart(this, title, lineNames);
+    const QString title = tr("Scores over time");
+    m_scoreChart = createScoreChart(this, title, scoreLines({}, 0).lineNames());
     if (m_scoreChart) {
         m_chart = m_scoreChart->widget();
     } else {
         // Without its module the chart is told in words, the same a screen reader hears.
-        auto *words = new QLabel(this);
-        words->setWordWrap(true);
-        words->setAlignment(Qt::AlignCenter);
-        m_chart = words;
+        m_chartWords = new QLabel(this);
+        m_chartWords->setWordWrap(true);
+        m_chartWords->setAlignment(Qt::AlignCenter);
+        m_chart = m_chartWords;
     }
     m_chart->setObjectName(QStringLiteral("chartScores"));
     m_chart->setAccessibleName(title);
@@ -148,55 +154,65 @@ ProgressWindow::ProgressWindow(Platform &platform, HistoryStore &history, QWidge
     m_chart->setFocusPolicy(Qt::TabFocus);
 
     m_stoneRows = new QStandardItemModel(0, 5, this);
-    m_stoneRows->setHorizontalHeaderLabels(
-        {QStringLiteral("Stone"), QStringLiteral("Keywords right"),
-         QStringLiteral("Meanings right"), QStringLiteral("Times asked"),
-         QStringLiteral("Last asked")});
-    auto *sorted = new QSortFilterProxyModel(this);
-    sorted->setSourceModel(m_stoneRows);
-    sorted->setSortRole(Qt::UserRole);
-    m_stones = new QTableView(this);
-    m_stones->setObjectName(QStringLiteral("tblStones"));
-    m_stones->setAccessibleName(QStringLiteral("Stones"));
-    m_stones->setModel(sorted);
-    m_stones->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_stones->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_stones->setTabKeyNavigation(false);
-    m_stones->horizontalHeader()->setStretchLastSection(true);
-    m_stones->verticalHeader()->hide();
-    m_stones->verticalHeader()->setDefaultSectionSize(m_stones->fontMetrics().height() + 6);
-    m_stones->setSortingEnabled(true);
+    m_stoneRows->setHorizontalHeaderLabels({tr("Stone"), tr("Keywords right"), tr("Meanings right"),
+                                            tr("Times asked"), tr("Last asked")});
+    m_stones = sortableTable(QStringLiteral("tblStones"), m_stoneRows, this);
+    m_stones->setAccessibleName(tr("Stones"));
     // Weakest first, as the history gives them, until the user sorts by a column.
     m_stones->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+
+    m_scheduleRows = new ScheduleModel(this);
+    m_schedule = sortableTable(QStringLiteral("tblSchedule"), m_scheduleRows, this);
+    m_schedule->sortByColumn(ScheduleModel::Stone, Qt::AscendingOrder);
+    m_dueCounts = new QLabel(this);
+    m_dueCounts->setObjectName(QStringLiteral("lblDueCounts"));
+    m_streak = new QLabel(this);
+    m_streak->setObjectName(QStringLiteral("lblStreak"));
 
     m_testRows = new PastTestsModel(this);
     m_tests = new QTreeView(this);
     m_tests->setObjectName(QStringLiteral("lstPastTests"));
-    m_tests->setAccessibleName(QStringLiteral("Past tests"));
+    m_tests->setAccessibleName(tr("Past tests"));
     m_tests->setModel(m_testRows);
     m_tests->setRootIsDecorated(false);
     m_tests->setUniformRowHeights(true);
     m_tests->setAllColumnsShowFocus(true);
 
-    m_study = commandButton(QStringLiteral("S&tudy Weakest Stones"),
-                            QStringLiteral("cmdStudyWeakest"), this);
-    m_export = commandButton(QStringLiteral("&Export..."), QStringLiteral("cmdExport"), this);
-    m_forget =
-        commandButton(QStringLiteral("&Forget History..."), QStringLiteral("cmdForget"), this);
-    QPushButton *close = commandButton(QStringLiteral("Close"), QStringLiteral("cmdClose"), this);
+    m_study = commandButton(tr("S&tudy Weakest Stones"), QStringLiteral("cmdStudyWeakest"), this);
+    m_export = commandButton(tr("&Export..."), QStringLiteral("cmdExport"), this);
+    m_forget = commandButton(tr("&Forget History..."), QStringLiteral("cmdForget"), this);
+    QPushButton *close = commandButton(tr("Close"), QStringLiteral("cmdClose"), this);
+    m_notKept = new QLabel(this);
+    m_notKept->setObjectName(QStringLiteral("lblNotKept"));
+    m_notKept->setTextFormat(Qt::PlainText);
+    m_notKept->setWordWrap(true);
+    m_notKept->hide();
 
     auto *layout = new QVBoxLayout(this);
+    // What is due comes first: it is what a learner opens the window for most days.
+    auto *summary = new QHBoxLayout;
+    summary->addWidget(m_dueCounts);
+    summary->addStretch(1);
+    summary->addWidget(m_streak);
+    layout->addLayout(summary);
     layout->addWidget(m_chart, 3);
     auto *lists = new QHBoxLayout;
-    auto *stonesColumn = new QVBoxLayout;
-    stonesColumn->addWidget(addHeading(QStringLiteral("&Stones"), m_stones, this));
-    stonesColumn->addWidget(m_stones);
+    // The stones as the tests found them, and as the boxes will bring them back.
+    m_stoneViews = new QTabWidget(this);
+    m_stoneViews->setObjectName(QStringLiteral("tabStoneViews"));
+    m_stoneViews->setDocumentMode(true);
+    m_stoneViews->addTab(m_stones, tr("&Stones"));
+    const QString scheduleTitle = tr("S&chedule");
+    m_stoneViews->addTab(m_schedule, scheduleTitle);
+    m_stoneViews->tabBar()->setAccessibleName(tr("Stones and schedule"));
+    m_schedule->setAccessibleName(QString(scheduleTitle).remove(QLatin1Char('&')));
     auto *testsColumn = new QVBoxLayout;
-    testsColumn->addWidget(addHeading(QStringLiteral("&Past tests"), m_tests, this));
+    testsColumn->addWidget(addHeading(tr("&Past tests"), m_tests, this));
     testsColumn->addWidget(m_tests);
-    lists->addLayout(stonesColumn, 4);
+    lists->addWidget(m_stoneViews, 4);
     lists->addLayout(testsColumn, 3);
     layout->addLayout(lists, 4);
+    layout->addWidget(m_notKept);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_study);
     buttons->addStretch(1);
@@ -225,55 +241,37 @@ void ProgressWindow::reload()
         m_tests->setCurrentIndex(m_testRows->index(0, 0));
     fillChart();
     fillStones();
+    fillSchedule();
     const bool any = !m_testRows->tests().isEmpty();
     m_study->setEnabled(any && !m_weakest.isEmpty());
-    m_study->setToolTip(any ? QStringLiteral("Walks through the %1 stones you answer wrong most "
-                                             "often, the weakest first")
-                                  .arg(m_weakest.size())
-                            : QStringLiteral("Finish a test first: the stones to study are "
-                                             "the ones your tests show to be weakest"));
+    m_study->setToolTip(
+        any ? tr("Walks through the %1 stones you answer wrong most often, the weakest "
+                 "first")
+                  .arg(m_weakest.size())
+            : tr("Finish a test first: the stones to study are the ones your tests show "
+                 "to be weakest"));
     m_export->setEnabled(any);
-    m_forget->setEnabled(any);
+    const QString readOnly = m_history.whyReadOnly();
+    m_notKept->setText(readOnly.isEmpty() ? QString()
+                                          : tr("New tests are not being kept: %1.").arg(readOnly));
+    m_notKept->setVisible(!readOnly.isEmpty());
+    // What cannot be written cannot be emptied either.
+    m_forget->setEnabled(any && readOnly.isEmpty());
     QTimer::singleShot(0, this, &ProgressWindow::tellNotice);
 }
 
 void ProgressWindow::fillChart()
 {
-    std::array<QList<QPointF>, 4> points;
-    std::array<double, 4> best{};
-    std::array<double, 4> last{};
-    qint64 first = 0;
-    qint64 latest = 0;
-    const QList<PastTest> &tests = m_testRows->tests();
-    // Newest first in the list; the lines run from the oldest.
-    for (auto test = tests.crbegin(); test != tests.crend(); ++test) {
-        const int kind = kindIndex(*test);
-        const double score = percent(*test);
-        points[kind].append(QPointF(double(test->finishedMs), score));
-        best[kind] = std::max(best[kind], score);
-        last[kind] = score;
-        first = first ? std::min(first, test->finishedMs) : test->finishedMs;
-        latest = std::max(latest, test->finishedMs);
-    }
-    QStringList description;
-    for (int kind = 0; kind < 4; ++kind) {
-        const QString name = HistoryRules::kindName(kinds[kind].subject, kinds[kind].level);
-        description.append(points[kind].isEmpty()
-                               ? QStringLiteral("%1: no tests.").arg(name)
-                               : QStringLiteral("%1: %2 %3, last %4, best %5.")
-                                     .arg(name)
-                                     .arg(points[kind].size())
-                                     .arg(points[kind].size() == 1 ? QStringLiteral("test")
-                                                                   : QStringLiteral("tests"),
-                                          shownPercent(last[kind]), shownPercent(best[kind])));
-    }
-    m_chart->setAccessibleDescription(description.join(QLatin1Char(' ')));
+    const ScoreLines drawn = scoreLines(m_testRows->tests(), m_platform.now().toMSecsSinceEpoch());
+    const QStringList sentences = drawn.sentences();
+    m_chart->setAccessibleDescription(sentences.join(QLatin1Char(' ')));
     if (m_scoreChart) {
-        const qint64 now = QDateTime::currentMSecsSinceEpoch();
-        m_scoreChart->setLines({points.begin(), points.end()}, first ? first : now,
-                               first ? latest : now);
+        QList<QList<QPointF>> points;
+        for (const ScoreLine &line : drawn.lines)
+            points.append(line.points);
+        m_scoreChart->setLines(points, drawn.firstMs, drawn.lastMs);
     } else {
-        static_cast<QLabel *>(m_chart)->setText(description.join(QLatin1Char('\n')));
+        m_chartWords->setText(sentences.join(QLatin1Char('\n')));
     }
 }
 
@@ -290,7 +288,7 @@ void ProgressWindow::fillStones()
     };
     const auto share = [&item](int full, int asked) {
         return asked ? item(shownPercent(100.0 * full / asked), double(full) / asked)
-                     : item(QStringLiteral("not asked"), -1.0);
+                     : item(tr("not asked"), -1.0);
     };
     for (const StoneTally &tally : stones) {
         const QString name = catalogue.stoneNames[tally.stone];
@@ -299,21 +297,38 @@ void ProgressWindow::fillStones()
                                 item(QString::number(tally.asked()), tally.asked()),
                                 tally.lastAskedMs
                                     ? item(shownDate(tally.lastAskedMs, false), tally.lastAskedMs)
-                                    : item(QStringLiteral("never"), qint64(0))});
+                                    : item(tr("never"), qint64(0))});
     }
     m_stones->resizeColumnsToContents();
 }
 
+void ProgressWindow::fillSchedule()
+{
+    const QDate today = learnerDay(m_platform.now());
+    const Schedule &schedule = m_history.schedule();
+    m_scheduleRows->setSchedule(schedule, today);
+    m_schedule->resizeColumnsToContents();
+    const int due = schedule.dueCount(today);
+    m_dueCounts->setText(tr("Due today: %1. In the next 7 days: %2 more.")
+                             .arg(due)
+                             .arg(schedule.dueCount(today.addDays(7)) - due));
+    const int days = streak(
+        m_history.answeredDays(), [&schedule](QDate day) { return schedule.anythingDueOn(day); },
+        today);
+    m_streak->setText(days == 1 ? tr("Streak: 1 day") : tr("Streak: %1 days").arg(days));
+}
+
 void ProgressWindow::tellNotice()
 {
-    if (const QString notice = m_history.takeNotice(); !notice.isEmpty())
-        m_platform.message(this, notice, Platform::Icon::Warning);
+    if (HistoryQuestions::tell(m_platform, this, m_history))
+        reload();
 }
 
 void ProgressWindow::reviewTest(int row)
 {
     const QList<PastTest> &tests = m_testRows->tests();
-    if (row < 0 || row >= tests.size())
+    // A round's answers are of both subjects, which a review of one test cannot show.
+    if (row < 0 || row >= tests.size() || tests[row].practice)
         return;
     const std::optional<AnswerSheet> sheet = m_history.sheet(tests[row].id);
     if (!sheet) {
@@ -327,27 +342,32 @@ void ProgressWindow::reviewTest(int row)
 
 void ProgressWindow::exportHistory()
 {
-    QString path = m_platform.saveFileName(this, QStringLiteral("CSV file (*.csv)"));
+    const QString path = FileSaving::nameToSave(
+        //: A filter of the save dialog: %1 is the pattern of the file names, kept as it is
+        m_platform.saveFileName(this, tr("CSV file (%1)").arg(QStringLiteral("*.csv"))),
+        QStringLiteral("csv"));
     if (path.isEmpty())
         return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".csv");
     const QByteArray text = m_history.csv();
     tellNotice();
-    if (const QString error = FileSaving::replace(path, text); !error.isEmpty())
-        m_platform.message(this,
-                           QStringLiteral("The history could not be exported to %1.\n%2")
-                               .arg(QDir::toNativeSeparators(path), error),
-                           Platform::Icon::Critical);
+    if (const FileSaving::Failure failure = FileSaving::replace(path, text); !failure.isEmpty())
+        m_platform.message(
+            this,
+            //: %1 is the file's path, %2 why it could not be written, %3 what the file holds now
+            withDetail(tr("The history could not be exported to %1.\n%2\n\n%3")
+                           .arg(QDir::toNativeSeparators(path), failure.reason,
+                                tr("Any file of that name still holds what it held before.")),
+                       failure.detail),
+            Platform::Icon::Critical);
 }
 
 void ProgressWindow::forgetHistory()
 {
     const auto answer = m_platform.message(
         this,
-        QStringLiteral("Forget every test in the history? Their scores, answers and reviews "
-                       "are gone for good."),
-        Platform::Icon::Warning, Platform::Buttons::YesNo, Platform::Answer::No);
+        tr("Forget every test in the history? Their scores, answers and reviews are gone for "
+           "good."),
+        Platform::Icon::Warning, Platform::Buttons::YesNoDestructive, Platform::Answer::No);
     if (answer != Platform::Answer::Yes)
         return;
     m_history.forget();

@@ -10,9 +10,12 @@
 class HistoryStore;
 class PastTestsModel;
 class Platform;
+class QLabel;
 class QPushButton;
+class ScheduleModel;
 class ScoreChart;
 class QStandardItemModel;
+class QTabWidget;
 class QTableView;
 class QTreeView;
 
@@ -39,8 +42,10 @@ public:
 
     QWidget *chart() const { return m_chart; }
     QTableView *stonesTable() const { return m_stones; }
+    QTableView *scheduleTable() const { return m_schedule; }
     QTreeView *pastTestsList() const { return m_tests; }
     QPushButton *studyButton() const { return m_study; }
+    QLabel *notKeptLine() const { return m_notKept; }
 
 signals:
     // "Study Weakest Stones", weakest first.
@@ -49,18 +54,28 @@ signals:
 private:
     void fillChart();
     void fillStones();
+    void fillSchedule();
     void tellNotice();
 
     Platform &m_platform;
     HistoryStore &m_history;
     std::unique_ptr<ScoreChart> m_scoreChart;
     QWidget *m_chart = nullptr;
+    // The chart told in words, when its module cannot be loaded.
+    QLabel *m_chartWords = nullptr;
     QTableView *m_stones = nullptr;
     QStandardItemModel *m_stoneRows = nullptr;
+    QTabWidget *m_stoneViews = nullptr;
+    QTableView *m_schedule = nullptr;
+    ScheduleModel *m_scheduleRows = nullptr;
+    QLabel *m_dueCounts = nullptr;
+    QLabel *m_streak = nullptr;
     QTreeView *m_tests = nullptr;
     PastTestsModel *m_testRows = nullptr;
     QPushButton *m_study = nullptr;
     QPushButton *m_export = nullptr;
     QPushButton *m_forget = nullptr;
+    // Why new tests are not being kept, while the history can only be read.
+    QLabel *m_notKept = nullptr;
     QList<StoneIndex> m_weakest;
 };

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QPointF>
 #include <QStringList>
+#include <QtPlugin>
 
 #include <memory>
 
@@ -23,9 +24,18 @@ public:
     virtual void setLines(const QList<QList<QPointF>> &lines, qint64 firstMs, qint64 lastMs) = 0;
 };
 
-// What the module exports, as "orlendraCreateScoreChart".
-using ScoreChartFactory = ScoreChart *(QWidget *parent, const QString &title,
-                                       const QStringList &lineNames);
+// What the module offers: the module's one object, a Qt plugin, makes the charts.
+class ScoreChartModule
+{
+public:
+    virtual ~ScoreChartModule() = default;
+
+    virtual ScoreChart *createChart(QWidget *parent, const QString &title,
+                                    const QStringList &lineNames) = 0;
+};
+
+#define ScoreChartModule_iid "org.orlendra.orlendra.ScoreChartModule/1"
+Q_DECLARE_INTERFACE(ScoreChartModule, ScoreChartModule_iid)
 
 // A chart from the module, or none when the module cannot be loaded.
 std::unique_ptr<ScoreChart> createScoreChart(QWidget *parent, const QString &title,

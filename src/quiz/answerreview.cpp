@@ -1,7 +1,9 @@
 #include "answerreview.h"
 
 #include "catalogue/runecatalogue.h"
-#include "quizrules.h"
+#include "quizscoring.h"
+
+#include <QCoreApplication>
 
 namespace AnswerReview {
 
@@ -29,12 +31,12 @@ QString markName(Mark mark)
     return QStringLiteral("Not ticked");
 }
 
-bool isMistake(const AnsweredQuestion &answer, qint16 level)
+bool isMistake(const AnsweredQuestion &answer, QuizLevel level)
 {
-    return answer.score < QuizRules::requiredTicks(level);
+    return answer.score < QuizScoring::requiredTicks(level);
 }
 
-QString rowName(const RuneCatalogue &catalogue, const AnsweredQuestion &answer, qint16 level)
+QString rowName(const RuneCatalogue &catalogue, const AnsweredQuestion &answer, QuizLevel level)
 {
     int missed = 0;
     int wrong = 0;
@@ -53,7 +55,7 @@ QString rowName(const RuneCatalogue &catalogue, const AnsweredQuestion &answer, 
     return QStringLiteral("%1, %2 of %3: %4")
         .arg(catalogue.stoneNames[answer.stone])
         .arg(answer.score)
-        .arg(QuizRules::requiredTicks(level))
+        .arg(QuizScoring::requiredTicks(level))
         .arg(summary.join(QLatin1String(", ")));
 }
 
@@ -76,16 +78,104 @@ QString optionName(const AnsweredQuestion &answer, int option)
 
 QString title(const AnswerSheet &sheet)
 {
-    int total = 0;
-    for (const AnsweredQuestion &answer : sheet.answers)
-        total += answer.score;
     return QStringLiteral("%1, %2: %3 Correct Out Of %4")
-        .arg(sheet.subject == QuizSubject::Keywords ? QStringLiteral("Stone Keywords")
-                                                    : QStringLiteral("Stone Meanings"))
-        .arg(sheet.level == QuizSetup::Advanced ? QStringLiteral("Advanced")
-                                                : QStringLiteral("Beginner"))
-        .arg(total)
-        .arg(QuestionCount * QuizRules::requiredTicks(sheet.level));
+        .arg(subjectTitle(sheet.subject), levelName(sheet.level))
+        .arg(sheet.total())
+        .arg(sheet.most());
+}
+
+QString title(const PracticeRound &round)
+{
+    return QCoreApplication::translate("AnswerReview", "Practice Round, %1: %2 Correct Out Of %3")
+        .arg(levelName(round.level))
+        .arg(round.total())
+        .arg(round.most());
+}
+
+namespace {
+
+QList<AnsweredQuestion> answersOf(const PracticeRound &round)
+{
+    QList<AnsweredQuestion> answers;
+    for (const PracticeAnswer &answer : round.answers)
+        answers.append(answer.question);
+    return answers;
+}
+
+} // namespace
+
+Model::Model(const RuneCatalogue &catalogue, const AnswerSheet &sheet, QObject *parent)
+    : QAbstractListModel(parent)
+    , m_catalogue(catalogue)
+    , m_answers(sheet.answers.begin(), sheet.answers.end())
+    , m_level(sheet.level)
+{}
+
+Model::Model(const RuneCatalogue &catalogue, const PracticeRound &round, QObject *parent)
+    : QAbstractListModel(parent)
+    , m_catalogue(catalogue)
+    , m_answers(answersOf(round))
+    , m_level(round.level)
+{}
+
+int Model::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_answers.size());
+}
+
+QVariant Model::data(const QModelIndex &index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return {};
+    const AnsweredQuestion &answer = m_answers[index.row()];
+    const int number = index.row() + 1;
+    switch (role) {
+    case Qt::DisplayRole:
+        return QStringLiteral("Question %1: %2 \u2014 %3")
+            .arg(number)
+            .arg(m_catalogue.stoneNames[answer.stone],
+                 QuizScoring::scoreLine(m_level, answer.score));
+    case Qt::AccessibleTextRole:
+        return rowName(m_catalogue, answer, m_level);
+    case Qt::AccessibleDescriptionRole:
+        return rowDescription(answer, number);
+    case QuestionRole:
+        return number;
+    case StoneRole:
+        return int(answer.stone);
+    case OptionsRole:
+        return answer.options;
+    case MarksRole: {
+        QList<int> marks;
+        for (int i = 0; i < answer.options.size(); ++i)
+            marks.append(int(mark(answer, i)));
+        return QVariant::fromValue(marks);
+    }
+    default:
+        return {};
+    }
+}
+
+MistakesFilter::MistakesFilter(Model *review, QObject *parent)
+    : QSortFilterProxyModel(parent)
+    , m_review(review)
+{
+    setSourceModel(review);
+}
+
+void MistakesFilter::setMistakesOnly(bool only)
+{
+    if (only == m_mistakesOnly)
+        return;
+    m_mistakesOnly = only;
+    invalidateRowsFilter();
+}
+
+bool MistakesFilter::filterAcceptsRow(int sourceRow, const QModelIndex &) const
+{
+    if (!m_mistakesOnly)
+        return true;
+    return isMistake(m_review->answers()[sourceRow], m_review->level());
 }
 
 } // namespace AnswerReview

@@ -1,15 +1,15 @@
 #include "meaningquestion.h"
 
-#include "quizrules.h"
+#include "quizscoring.h"
 
 namespace {
 
-constexpr int KindCount = 3;
+constexpr int KindCount = int(allMeaningKinds.size());
 
-constexpr std::array<std::array<int, KindCount>, KindCount> kindRows{{
-    {QuizSetup::Upright, QuizSetup::Reversed, QuizSetup::Merkstave},
-    {QuizSetup::Reversed, QuizSetup::Upright, QuizSetup::Merkstave},
-    {QuizSetup::Merkstave, QuizSetup::Upright, QuizSetup::Reversed},
+constexpr std::array<std::array<MeaningKind, KindCount>, KindCount> kindRows{{
+    {MeaningKind::Upright, MeaningKind::Reversed, MeaningKind::Merkstave},
+    {MeaningKind::Reversed, MeaningKind::Upright, MeaningKind::Merkstave},
+    {MeaningKind::Merkstave, MeaningKind::Upright, MeaningKind::Reversed},
 }};
 
 // `count` wrong options, each a meaning of any kind of any stone, drawn until it is none of the
@@ -18,11 +18,12 @@ QStringList drawWrongOptions(const RuneCatalogue &catalogue, StoneIndex stone, i
                              RandomEngine &engine)
 {
     QStringList own;
-    for (int kind = 0; kind < KindCount; ++kind)
+    for (MeaningKind kind : allMeaningKinds)
         own << meaningText(catalogue, kind, stone);
     QStringList options;
     while (options.size() < count) {
-        const int kind = randomBelow(engine, KindCount);
+        const MeaningKind kind =
+            allMeaningKinds[static_cast<std::size_t>(randomBelow(engine, KindCount))];
         const auto other = static_cast<StoneIndex>(randomBelow(engine, StoneCount));
         const QString &text = meaningText(catalogue, kind, other);
         if (!own.contains(text) && !options.contains(text))
@@ -33,44 +34,45 @@ QStringList drawWrongOptions(const RuneCatalogue &catalogue, StoneIndex stone, i
 
 } // namespace
 
-int meaningKindOfRow(const std::array<bool, 3> &stoneTypes, int row)
+MeaningKind meaningKindOfRow(StoneTypes stoneTypes, int row)
 {
-    for (int kind : kindRows[static_cast<std::size_t>(row)]) {
-        if (stoneTypes[static_cast<std::size_t>(kind)])
+    for (MeaningKind kind : kindRows[static_cast<std::size_t>(row)]) {
+        if (stoneTypes.testFlag(stoneTypeOf(kind)))
             return kind;
     }
     return kindRows[static_cast<std::size_t>(row)][0];
 }
 
-int drawMeaningKind(const std::array<bool, 3> &stoneTypes, RandomEngine &engine)
+MeaningKind drawMeaningKind(StoneTypes stoneTypes, RandomEngine &engine)
 {
     return meaningKindOfRow(stoneTypes, randomBelow(engine, KindCount));
 }
 
-const QString &meaningText(const RuneCatalogue &catalogue, int kind, StoneIndex stone)
+const QString &meaningText(const RuneCatalogue &catalogue, MeaningKind kind, StoneIndex stone)
 {
     const auto k = static_cast<std::size_t>(stone);
     switch (kind) {
-    case QuizSetup::Reversed:
+    case MeaningKind::Reversed:
         return catalogue.reversedMeanings[k];
-    case QuizSetup::Merkstave:
+    case MeaningKind::Merkstave:
         return catalogue.merkstaveMeanings[k];
-    default:
-        return catalogue.uprightMeanings[k];
+    case MeaningKind::Upright:
+        break;
     }
+    return catalogue.uprightMeanings[k];
 }
 
 Question buildMeaningQuestion(const RuneCatalogue &catalogue, StoneIndex stone,
                               const QuizSetup &setup, RandomEngine &engine)
 {
-    const int optionCount = QuizRules::optionCount(setup.level);
+    const int optionCount = QuizScoring::optionCount(setup.level);
     Question question;
-    for (int n = 0; n < QuizRules::requiredTicks(setup.level); ++n) {
+    for (int n = 0; n < QuizScoring::requiredTicks(setup.level); ++n) {
         question.meaningKinds << drawMeaningKind(setup.stoneTypes, engine);
         question.correctAnswers << meaningText(catalogue, question.meaningKinds.last(), stone);
     }
     question.options = drawWrongOptions(catalogue, stone, optionCount, engine);
-    if (setup.level != QuizSetup::Advanced) {
+    if (setup.level != QuizLevel::Advanced) {
         question.options[randomBelow(engine, optionCount)] = question.correctAnswers[0];
         return question;
     }

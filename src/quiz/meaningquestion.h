@@ -7,13 +7,13 @@
 // and the first one the user enabled is the kind asked. Rows 0, 1 and 2 start with Upright,
 // Reversed and Merkstave, so with two kinds enabled the first of them in table order wins two
 // rows of three. With no kind enabled, the row's first kind is asked.
-int meaningKindOfRow(const std::array<bool, 3> &stoneTypes, int row);
+MeaningKind meaningKindOfRow(StoneTypes stoneTypes, int row);
 
-// The kind (QuizSetup::Upright, Reversed or Merkstave) of one right answer, drawn by the rule.
-int drawMeaningKind(const std::array<bool, 3> &stoneTypes, RandomEngine &engine);
+// The kind of one right answer, drawn by the rule.
+MeaningKind drawMeaningKind(StoneTypes stoneTypes, RandomEngine &engine);
 
 // The meaning of kind `kind` of stone `stone`.
-const QString &meaningText(const RuneCatalogue &catalogue, int kind, StoneIndex stone);
+const QString &meaningText(const RuneCatalogue &catalogue, MeaningKind kind, StoneIndex stone);
 
 // One question of the meanings test about `stone`, at the set-up's level.
 //

@@ -2,8 +2,9 @@
 
 #include "keywordquestion.h"
 #include "meaningquestion.h"
-#include "quizrules.h"
+#include "quizscoring.h"
 
+#include <algorithm>
 #include <numeric>
 #include <utility>
 
@@ -11,7 +12,7 @@ QuizSession::QuizSession(RandomEngine &engine)
     : m_engine(engine)
 {}
 
-void QuizSession::startTest(QuizSubject subject, qint16 level)
+void QuizSession::startTest(QuizSubject subject, QuizLevel level)
 {
     m_sheet = AnswerSheet{subject, level, {}, {}};
     if (subject == QuizSubject::Meanings)
@@ -19,6 +20,45 @@ void QuizSession::startTest(QuizSubject subject, qint16 level)
     shuffleQuestionOrder();
     m_questionNo = 0;
     m_running = true;
+    m_practising = false;
+}
+
+void QuizSession::startPractice(const QList<PracticeAnswer> &questions, QuizLevel level)
+{
+    m_round = PracticeRound{level, m_stoneTypes, {}};
+    // Only what to ask: whatever else a caller's answers hold is built afresh.
+    for (const PracticeAnswer &question : questions) {
+        PracticeAnswer asked{question.subject, {}};
+        asked.question.stone = question.question.stone;
+        m_round.answers.append(asked);
+    }
+    m_questionNo = 0;
+    m_running = !m_round.answers.isEmpty();
+    m_practising = true;
+}
+
+QuizSubject QuizSession::subject() const
+{
+    if (!m_practising)
+        return m_sheet.subject;
+    return m_round.answers.value(std::max(m_questionNo, 1) - 1).subject;
+}
+
+int QuizSession::questionCount() const
+{
+    return m_practising ? int(m_round.answers.size()) : QuestionCount;
+}
+
+const AnsweredQuestion &QuizSession::question() const
+{
+    return m_practising ? m_round.answers[m_questionNo - 1].question
+                        : m_sheet.answers[m_questionNo - 1];
+}
+
+AnsweredQuestion &QuizSession::answer()
+{
+    return m_practising ? m_round.answers[m_questionNo - 1].question
+                        : m_sheet.answers[m_questionNo - 1];
 }
 
 void QuizSession::shuffleQuestionOrder()
@@ -32,14 +72,6 @@ void QuizSession::shuffleQuestionOrder()
         m_sheet.answers[i].stone = order[i];
 }
 
-int QuizSession::totalScore() const
-{
-    int total = 0;
-    for (const AnsweredQuestion &answer : m_sheet.answers)
-        total += answer.score;
-    return total;
-}
-
 QuizSession::NextStep QuizSession::pressNext(const QList<int> &tickedBoxes)
 {
     // Nothing runs: nothing to press.
@@ -50,48 +82,50 @@ QuizSession::NextStep QuizSession::pressNext(const QList<int> &tickedBoxes)
         buildQuestion();
         return {};
     }
-    const qint16 level = m_sheet.level;
-    QList<bool> ticked(QuizRules::optionCount(level), false);
+    const QuizLevel level = this->level();
+    QList<bool> ticked(QuizScoring::optionCount(level), false);
     for (int box : tickedBoxes) {
         if (box >= 0 && box < ticked.size())
             ticked[box] = true;
     }
-    const QString refusal = QuizRules::tickCountMessage(level, int(ticked.count(true)));
+    const QString refusal = QuizScoring::tickCountMessage(level, int(ticked.count(true)));
     if (!refusal.isEmpty())
         return {NextStep::Kind::Refused, refusal};
 
-    AnsweredQuestion &answer = m_sheet.answers[m_questionNo - 1];
+    AnsweredQuestion &answer = this->answer();
     QStringList tickedTexts;
     for (int i = 0; i < ticked.size(); ++i) {
         if (ticked[i])
             tickedTexts << answer.options[i];
     }
     answer.ticked = std::move(ticked);
-    answer.score = QuizRules::score(tickedTexts, answer.correctAnswers);
-    if (m_questionNo < QuestionCount) {
+    answer.score = QuizScoring::score(tickedTexts, answer.correctAnswers);
+    if (m_questionNo < questionCount()) {
         ++m_questionNo;
         buildQuestion();
         return {};
     }
-    NextStep finished{NextStep::Kind::Finished,
-                      QuizRules::resultText(loadRuneCatalogue(), m_sheet)};
+    if (m_practising) {
+        m_running = false;
+        return {NextStep::Kind::Finished, {}};
+    }
     m_running = false;
     m_lastFinished = m_sheet;
     m_sheet.answers = {};
     if (m_finishedListener)
         m_finishedListener(*m_lastFinished);
-    return finished;
+    return {NextStep::Kind::Finished, {}};
 }
 
 void QuizSession::buildQuestion()
 {
     const RuneCatalogue &catalogue = loadRuneCatalogue();
-    AnsweredQuestion &answer = m_sheet.answers[m_questionNo - 1];
-    Question built =
-        m_sheet.subject == QuizSubject::Keywords
-            ? buildKeywordQuestion(catalogue, answer.stone, m_sheet.level, m_engine)
-            : buildMeaningQuestion(catalogue, answer.stone,
-                                   QuizSetup{m_sheet.level, m_sheet.stoneTypes}, m_engine);
+    AnsweredQuestion &answer = this->answer();
+    const auto &stoneTypes = m_practising ? m_round.stoneTypes : m_sheet.stoneTypes;
+    Question built = subject() == QuizSubject::Keywords
+                         ? buildKeywordQuestion(catalogue, answer.stone, level(), m_engine)
+                         : buildMeaningQuestion(catalogue, answer.stone,
+                                                QuizSetup{level(), stoneTypes}, m_engine);
     answer.meaningKinds = std::move(built.meaningKinds);
     answer.options = std::move(built.options);
     answer.correctAnswers = std::move(built.correctAnswers);

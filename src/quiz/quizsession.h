@@ -20,11 +20,11 @@ public:
     struct NextStep {
         enum class Kind {
             ShowQuestion, // show question questionNo()
-            Refused,      // tell the user `text`; question, ticks and scores stay as they were
-            Finished,     // the test is over: show the result `text`
+            Refused,      // tell the user `refusal`; question, ticks and scores stay as they were
+            Finished,     // the test is over: show the result of lastFinished()
         };
         Kind kind = Kind::ShowQuestion;
-        QString text;
+        QString refusal;
     };
 
     // Every question is drawn from `engine`.
@@ -33,40 +33,48 @@ public:
 
     // The kinds of meaning a meanings test started from now on asks. Only the stone-type page's
     // "Next" sets them, so a keywords test leaves them as they were.
-    const std::array<bool, 3> &stoneTypes() const { return m_stoneTypes; }
-    void setStoneTypes(const std::array<bool, 3> &types) { m_stoneTypes = types; }
+    StoneTypes stoneTypes() const { return m_stoneTypes; }
+    void setStoneTypes(StoneTypes types) { m_stoneTypes = types; }
 
     // The start of a test: a new question order, the level, no answer scored and the question
     // counter at 0, so that the first press of "Next" shows question 1 and nothing of an
     // abandoned test counts.
-    void startTest(QuizSubject subject, qint16 level);
+    void startTest(QuizSubject subject, QuizLevel level);
+    // The start of a practice round: `questions` in this order, each naming its stone and subject
+    // (the rest is built as it is asked), at `level`, the meanings ones of the kinds stoneTypes()
+    // names. It runs as a test does, with questionCount() questions, but no test is abandoned for
+    // it and it never becomes lastFinished(): round() keeps it. An empty round does not run.
+    void startPractice(const QList<PracticeAnswer> &questions, QuizLevel level);
 
     // One press of "Next", given the numbers of the ticked boxes (0 to 7; boxes beyond the
     // level's are not in use and count for nothing). The first press after the start only builds
     // question 1; every later one checks the number of ticks, scores the question and builds the
-    // next, and the one that scores question 24 writes the result and makes the test the last
-    // finished one.
+    // next, and the one that scores question 24 makes the test the last finished one.
     NextStep pressNext(const QList<int> &tickedBoxes);
 
-    // A test of this subject has started and not yet finished.
-    bool runs(QuizSubject subject) const { return m_running && m_sheet.subject == subject; }
-    // Of the test started last.
-    QuizSubject subject() const { return m_sheet.subject; }
-    qint16 level() const { return m_sheet.level; }
-    // 0 before the first question, then the question on screen; 24 stays once the test is over.
+    // A test of this subject has started and not yet finished; in a practice round, the question
+    // on screen is of this subject.
+    bool runs(QuizSubject subject) const { return m_running && this->subject() == subject; }
+    // Of the test started last; in a practice round, of the question on screen (the first one
+    // before it is shown).
+    QuizSubject subject() const;
+    QuizLevel level() const { return m_practising ? m_round.level : m_sheet.level; }
+    // 24 in a test, as many as it asks in a practice round.
+    int questionCount() const;
+    // 0 before the first question, then the question on screen; the last stays once it is over.
     int questionNo() const { return m_questionNo; }
     // The question on screen, while a test runs and questionNo() is not 0.
-    const AnsweredQuestion &question() const { return m_sheet.answers[m_questionNo - 1]; }
+    const AnsweredQuestion &question() const;
     // The test started last: every question's stone from the start, each question's options and
     // right answers once it is built, its ticks and score once it is scored. Its answers are
-    // cleared when it finishes.
+    // cleared when it finishes, so its total is 0 then.
     const AnswerSheet &sheet() const { return m_sheet; }
-    // Of the test started last; 0 once it has finished.
-    int totalScore() const;
 
     // The last test that ran to its end in this run, whichever its subject; an abandoned test
     // leaves it as it was.
     const std::optional<AnswerSheet> &lastFinished() const { return m_lastFinished; }
+    // The practice round started last, with every question answered once it has ended.
+    const PracticeRound &round() const { return m_round; }
     // Called with every test that runs to its end, as it finishes: where it is kept.
     void setFinishedListener(std::function<void(const AnswerSheet &)> listener)
     {
@@ -77,10 +85,14 @@ private:
     // A uniform random order of the 24 stones, into the sheet.
     void shuffleQuestionOrder();
     void buildQuestion();
+    AnsweredQuestion &answer();
 
     RandomEngine &m_engine;
-    std::array<bool, 3> m_stoneTypes{};
+    StoneTypes m_stoneTypes;
     AnswerSheet m_sheet;
+    PracticeRound m_round;
+    // The run started last is a practice round.
+    bool m_practising = false;
     int m_questionNo = 0;
     bool m_running = false;
     std::optional<AnswerSheet> m_lastFinished;

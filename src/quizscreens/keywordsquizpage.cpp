@@ -4,7 +4,8 @@
 #include "catalogue/runecatalogue.h"
 #include "catalogue/stonepicturebox.h"
 #include "platform/twips.h"
-#include "quiz/quizrules.h"
+#include "quiz/quizscoring.h"
+#include "quiz/quizspeech.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -31,7 +32,7 @@ KeywordsQuizPage::KeywordsQuizPage(QWidget *parent)
     : QuizPage(parent)
 {
     setObjectName(QStringLiteral("picTestKeywords"));
-    setAccessibleName(QStringLiteral("Keywords test"));
+    setAccessibleName(tr("Keywords test"));
 
     m_picture = new StonePictureBox(this);
     m_picture->setObjectName(QStringLiteral("picTest"));
@@ -60,7 +61,7 @@ KeywordsQuizPage::KeywordsQuizPage(QWidget *parent)
     }
 
     for (int i = 0; i < OptionCount; ++i) {
-        auto *box = new QCheckBox(QStringLiteral("Keywords"), this);
+        auto *box = new QCheckBox(tr("Keywords"), this);
         box->setObjectName(QStringLiteral("chkKeywords_%1").arg(i));
         box->setAccessibleName(box->text());
         box->setGeometry(twipsRect(2640, 600 + 360 * i, 7335, 280));
@@ -68,7 +69,7 @@ KeywordsQuizPage::KeywordsQuizPage(QWidget *parent)
         m_options[i] = box;
     }
     // Made after the boxes, so Tab runs through the keywords first and then to "Next".
-    m_next = new QPushButton(QStringLiteral("Next"), this);
+    m_next = new QPushButton(tr("Next"), this);
     m_next->setObjectName(QStringLiteral("cmdNextQuestion"));
     m_next->setAccessibleName(m_next->text());
     m_next->setGeometry(twipsRect(240, 4080, 1695, 375));
@@ -76,15 +77,15 @@ KeywordsQuizPage::KeywordsQuizPage(QWidget *parent)
     addKeyLabels();
 }
 
-void KeywordsQuizPage::showQuestion(int number, const AnsweredQuestion &question, qint16 level)
+void KeywordsQuizPage::showQuestion(int number, const AnsweredQuestion &question, QuizLevel level)
 {
     const QString &name = loadRuneCatalogue().stoneNames[question.stone];
     m_stoneName->setText(name);
     m_picture->setPictureNumber(pictureNumberOf(question.stone));
     m_picture->setAccessibleName(name);
-    m_caption->setText(QuizRules::instruction(level));
-    m_questionNumber->setText(QStringLiteral("Question %1").arg(number));
-    const int inUse = QuizRules::optionCount(level);
+    m_caption->setText(QuizScoring::instruction(level));
+    m_questionNumber->setText(tr("Question %1").arg(number));
+    const int inUse = QuizScoring::optionCount(level);
     for (int i = 0; i < OptionCount; ++i) {
         m_options[i]->setChecked(false);
         m_options[i]->setVisible(i < inUse);
@@ -94,5 +95,5 @@ void KeywordsQuizPage::showQuestion(int number, const AnsweredQuestion &question
         }
     }
     showKeyLabels();
-    describeQuestion(QuizRules::questionNews(number, name, level));
+    describeQuestion(QuizSpeech::questionNews(number, name, level));
 }

@@ -19,7 +19,7 @@ class KeywordsQuizPage : public QuizPage
 public:
     explicit KeywordsQuizPage(QWidget *parent = nullptr);
 
-    void showQuestion(int number, const AnsweredQuestion &question, qint16 level) override;
+    void showQuestion(int number, const AnsweredQuestion &question, QuizLevel level) override;
     QCheckBox *optionBox(int index) const override { return m_options[index]; }
     QPushButton *nextButton() const override { return m_next; }
 

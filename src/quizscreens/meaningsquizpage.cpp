@@ -3,7 +3,8 @@
 #include "brand/branding.h"
 #include "catalogue/stonepicturebox.h"
 #include "platform/twips.h"
-#include "quiz/quizrules.h"
+#include "quiz/quizscoring.h"
+#include "quiz/quizspeech.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -36,7 +37,7 @@ MeaningsQuizPage::MeaningsQuizPage(QWidget *parent)
     : QuizPage(parent)
 {
     setObjectName(QStringLiteral("frmMeaningTest"));
-    setAccessibleName(QStringLiteral("Meanings test"));
+    setAccessibleName(tr("Meanings test"));
     setFixedSize(FixedSize);
     setAutoFillBackground(true);
     setFont(Branding::programFont());
@@ -75,7 +76,7 @@ MeaningsQuizPage::MeaningsQuizPage(QWidget *parent)
         m_options[static_cast<size_t>(i)] = box;
     }
 
-    m_next = new QPushButton(QStringLiteral("Next"), this);
+    m_next = new QPushButton(tr("Next"), this);
     m_next->setObjectName(QStringLiteral("cmdNextQuestion1"));
     m_next->setAccessibleName(m_next->text());
     m_next->setGeometry(twipsRect(1200, 3960, 1695, 375));
@@ -83,9 +84,9 @@ MeaningsQuizPage::MeaningsQuizPage(QWidget *parent)
     addKeyLabels();
 }
 
-void MeaningsQuizPage::showQuestion(int number, const AnsweredQuestion &question, qint16 level)
+void MeaningsQuizPage::showQuestion(int number, const AnsweredQuestion &question, QuizLevel level)
 {
-    const int inUse = QuizRules::optionCount(level);
+    const int inUse = QuizScoring::optionCount(level);
     for (int i = 0; i < OptionCount; ++i) {
         WrappingCheckBox *box = m_options[static_cast<size_t>(i)];
         box->setVisible(i < inUse);
@@ -96,11 +97,11 @@ void MeaningsQuizPage::showQuestion(int number, const AnsweredQuestion &question
             box->setCaption(question.options[i]);
     }
     showKeyLabels();
-    m_caption->setText(QuizRules::instruction(level));
-    m_questionNumber->setText(QStringLiteral("Question %1").arg(number));
+    m_caption->setText(QuizScoring::instruction(level));
+    m_questionNumber->setText(tr("Question %1").arg(number));
     const QString &name = loadRuneCatalogue().stoneNames[static_cast<size_t>(question.stone)];
     m_stoneName->setText(name);
     m_picture->setPictureNumber(pictureNumberOf(question.stone));
     m_picture->setAccessibleName(name);
-    describeQuestion(QuizRules::questionNews(number, name, level));
+    describeQuestion(QuizSpeech::questionNews(number, name, level));
 }

@@ -22,7 +22,7 @@ public:
     explicit MeaningsQuizPage(QWidget *parent = nullptr);
 
     // At Beginner the three boxes not in use are hidden with their frames.
-    void showQuestion(int number, const AnsweredQuestion &question, qint16 level) override;
+    void showQuestion(int number, const AnsweredQuestion &question, QuizLevel level) override;
     WrappingCheckBox *optionBox(int index) const override
     {
         return m_options[static_cast<size_t>(index)];

@@ -24,7 +24,7 @@ public:
 
     // Puts question `number` on screen: its stone, the level's instruction, and the level's boxes
     // unticked and captioned with the question's options in order; the other boxes hidden.
-    virtual void showQuestion(int number, const AnsweredQuestion &question, qint16 level) = 0;
+    virtual void showQuestion(int number, const AnsweredQuestion &question, QuizLevel level) = 0;
     virtual QAbstractButton *optionBox(int index) const = 0;
     virtual QPushButton *nextButton() const = 0;
 
@@ -35,7 +35,7 @@ protected:
     // Enter answers the question wherever the focus stands on the page, as "Next" does.
     void keyPressEvent(QKeyEvent *event) override;
     // The first box, where the focus arrives with a new question, tells a screen reader what
-    // the labels show: QuizRules::questionNews, then its key.
+    // the labels show: QuizSpeech::questionNews, then its key.
     void describeQuestion(const QString &news);
     // The key of each box, for the digit keys, beside it rather than in its caption, which
     // scoring compares and a screen reader speaks; a description tells the key instead. Made

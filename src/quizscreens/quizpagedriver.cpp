@@ -1,8 +1,9 @@
 #include "quizpagedriver.h"
 
 #include "platform/platform.h"
-#include "quiz/quizrules.h"
+#include "quiz/quizscoring.h"
 #include "quiz/quizsession.h"
+#include "quiz/quizspeech.h"
 #include "quizpage.h"
 #include "widgets/focusnews.h"
 
@@ -42,7 +43,7 @@ QuizPageDriver::QuizPageDriver(QuizSubject subject, QuizSession &session, Platfo
 void QuizPageDriver::digitPressed(int index)
 {
     if (!m_session.runs(m_subject) || m_session.questionNo() == 0 ||
-        index >= QuizRules::optionCount(m_session.level()))
+        index >= QuizScoring::optionCount(m_session.level()))
         return;
     // As a click: the box takes the focus and toggles, and the focus rule may move on to Next.
     QAbstractButton *box = m_page->optionBox(index);
@@ -55,10 +56,11 @@ void QuizPageDriver::optionClicked(int index, bool ticked)
     // Counted from the boxes rather than from clicks, so that a box ticked twice, an untick or a
     // refused "Next" leaves the rule as the boxes stand.
     const bool answered =
-        ticked && m_page->tickedBoxes().size() == QuizRules::requiredTicks(m_session.level());
+        ticked && m_page->tickedBoxes().size() == QuizScoring::requiredTicks(m_session.level());
     // A digit key ticks a box the user may not have heard: "Next" says which one it was.
     QPushButton *next = m_page->nextButton();
-    next->setAccessibleDescription(answered ? QStringLiteral("Key %1 ticked: %2.")
+    //: Heard once a digit key ticked a box: %1 is the key, %2 the box's text
+    next->setAccessibleDescription(answered ? tr("Key %1 ticked: %2.")
                                                   .arg(index + 1)
                                                   .arg(m_page->optionBox(index)->accessibleName())
                                             : QString());
@@ -74,24 +76,30 @@ void QuizPageDriver::next()
     // toggle made counts as well.
     const QuizSession::NextStep step = m_session.pressNext(m_page->tickedBoxes());
     switch (step.kind) {
-    case QuizSession::NextStep::Kind::ShowQuestion: {
-        m_page->showQuestion(m_session.questionNo(), m_session.question(), m_session.level());
-        m_page->nextButton()->setAccessibleDescription({});
-        // A keyboard user answers the new question from its first box, which tells a screen
-        // reader the question as the focus arrives there.
-        QWidget *focus = QApplication::focusWidget();
-        if (focus && m_page->isAncestorOf(focus))
-            focusWithNews(m_page->optionBox(0));
+    case QuizSession::NextStep::Kind::ShowQuestion:
+        if (m_session.subject() == m_subject)
+            showQuestion();
+        else
+            emit handedOver();
         break;
-    }
     case QuizSession::NextStep::Kind::Refused:
         m_platform.message(
-            m_page, step.text, Platform::Icon::Critical, Platform::Buttons::Ok,
+            m_page, step.refusal, Platform::Icon::Critical, Platform::Buttons::Ok,
             Platform::Answer::Ok,
-            QuizRules::tickCountDetail(m_session.level(), int(m_page->tickedBoxes().size())));
+            QuizSpeech::tickCountDetail(m_session.level(), int(m_page->tickedBoxes().size())));
         break;
     case QuizSession::NextStep::Kind::Finished:
-        emit finished(step.text);
+        emit finished();
         break;
     }
+}
+
+void QuizPageDriver::showQuestion()
+{
+    m_page->showQuestion(m_session.questionNo(), m_session.question(), m_session.level());
+    m_page->nextButton()->setAccessibleDescription({});
+    // The first box tells a screen reader the question as the focus arrives there.
+    QWidget *focus = QApplication::focusWidget();
+    if (focus && m_page->isAncestorOf(focus))
+        focusWithNews(m_page->optionBox(0));
 }

@@ -28,10 +28,14 @@ public:
 
     // The press of "Next".
     void next();
+    // Puts the session's question on the page; a keyboard user answers it from its first box.
+    void showQuestion();
 
 signals:
     // The last question is scored; the session holds the test as the last finished one.
-    void finished(const QString &resultText);
+    void finished();
+    // A practice round goes on with a question of the other subject, for the other page.
+    void handedOver();
 
 private:
     QuizPageDriver(QuizSubject subject, QuizSession &session, Platform &platform, QuizPage *page,

@@ -8,7 +8,7 @@ class QPushButton;
 class QuizSession;
 
 // The result section of the study window: the text of the last finished test, either subject,
-// and saving it to a text file.
+// and saving the box's text to a text file.
 class QuizResultSection : public QWidget
 {
     Q_OBJECT
@@ -16,11 +16,11 @@ class QuizResultSection : public QWidget
 public:
     QuizResultSection(Platform &platform, const QuizSession &session, QWidget *parent = nullptr);
 
-    void setResultText(const QString &text);
+    // The result of the session's last finished test, in the box.
+    void showLastResult();
     GuardedTextBox *resultBox() const { return m_result; }
     QPushButton *saveButton() const { return m_save; }
     QPushButton *reviewButton() const { return m_review; }
-    QPushButton *progressButton() const { return m_progress; }
 
     // "Save Current Result": asks for a file and writes the box's text into it.
     void saveResult();
@@ -42,6 +42,5 @@ private:
     GuardedTextBox *m_result = nullptr;
     QPushButton *m_save = nullptr;
     QPushButton *m_review = nullptr;
-    QPushButton *m_progress = nullptr;
     bool m_fixedPitch = false;
 };

@@ -1,25 +1,30 @@
 #include "reviewwindow.h"
 
-#include "quiz/answerreview.h"
 #include "brand/branding.h"
 #include "catalogue/runecatalogue.h"
-#include "catalogue/stonepicturebox.h"
 #include "catalogue/stonepictures.h"
-#include "quiz/quizrules.h"
+#include "quiz/answerreview.h"
+#include "quiz/quizscoring.h"
 #include "widgets/screenfit.h"
 
-#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QDialogButtonBox>
-#include <QGridLayout>
+#include <QFocusEvent>
+#include <QFrame>
 #include <QLabel>
+#include <QListView>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 #include <QTextLayout>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <array>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -46,189 +51,349 @@ MarkLook markLook(Mark mark)
     return {"", QColor()};
 }
 
-// One question: a stop for Tab, which the scroll area brings into view, and what a screen reader
-// says of it there.
-class ReviewRow : public QFrame
+// The answers, one row per question. Tab goes through the rows one at a time, from the first when
+// it comes from above and from the last when it comes from below, and on out of the list after
+// them, as if each row were a control of its own.
+//
+// A row of a meanings test at Advanced lays out eight paragraphs, which for 24 rows takes longer
+// than the window may to open. So only the rows down to the bottom of the view are measured
+// before the list is painted; the others stand in with a height for one line an option, and are
+// measured a few at a time once the list is on screen, between turns of the event loop, so that
+// the window answers the user meanwhile.
+class AnswersView : public QListView
 {
 public:
-    using QFrame::QFrame;
+    explicit AnswersView(QWidget *parent)
+        : QListView(parent)
+    {
+        setTabKeyNavigation(true);
+        setSelectionMode(QAbstractItemView::NoSelection);
+        setEditTriggers(QAbstractItemView::NoEditTriggers);
+        setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setResizeMode(QListView::Adjust);
+        verticalScrollBar()->setSingleStep(20);
+        // Rows stand on the window's ground, a layout's spacing apart and its margin from the
+        // frame. The list puts its spacing on both sides of a row; the rest of the margin is the
+        // rows' own (edge()), so that a row scrolled half out of view is cut at the frame.
+        viewport()->setBackgroundRole(QPalette::Window);
+        int gap = style()->pixelMetric(QStyle::PM_LayoutVerticalSpacing);
+        if (gap < 0)
+            gap = 6;
+        setSpacing(gap / 2);
+        m_edge = qMax(style()->pixelMetric(QStyle::PM_LayoutLeftMargin) - spacing(), 0);
+    }
+
+    // Between a row and the list's edges, besides the spacing: at both sides of every row, above
+    // the first and below the last.
+    int edge() const { return m_edge; }
+
+    // The width a row lays its texts out at: what the viewport has beside a scroll bar, shown or
+    // not, so that a scroll bar coming or going never changes a row's height.
+    int rowWidth() const
+    {
+        return maximumViewportSize().width() - verticalScrollBar()->sizeHint().width() -
+               2 * (spacing() + m_edge);
+    }
+
+    // Rows 0 to measuredRows() - 1 have their own heights.
+    int measuredRows() const { return m_measured; }
+
+    void setModel(QAbstractItemModel *model) override
+    {
+        QListView::setModel(model);
+        if (!model)
+            return;
+        // Rows that came or went, "Mistakes only" for one, put others in the places measured.
+        for (auto changed : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
+            connect(model, changed, this, [this] { m_measured = 0; });
+        connect(model, &QAbstractItemModel::modelReset, this, [this] { m_measured = 0; });
+        connect(model, &QAbstractItemModel::layoutChanged, this, [this] { m_measured = 0; });
+    }
+
+    void doItemsLayout() override
+    {
+        measureDownTo(verticalOffset() + viewport()->height());
+        QListView::doItemsLayout();
+    }
+
+    void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override
+    {
+        // Tab or a key may ask for a row not measured yet.
+        if (index.row() >= m_measured) {
+            m_measured = index.row() + 1;
+            QListView::doItemsLayout();
+        }
+        QListView::scrollTo(index, hint);
+    }
 
 protected:
+    void focusInEvent(QFocusEvent *event) override
+    {
+        const int rows = model() ? model()->rowCount() : 0;
+        if (rows > 0 && event->reason() == Qt::TabFocusReason)
+            setCurrentIndex(model()->index(0, 0));
+        else if (rows > 0 && event->reason() == Qt::BacktabFocusReason)
+            setCurrentIndex(model()->index(rows - 1, 0));
+        QListView::focusInEvent(event);
+    }
+
+    void resizeEvent(QResizeEvent *event) override
+    {
+        QListView::resizeEvent(event);
+        // At once, where the list would wait a tenth of a second: meanwhile its rows would be
+        // painted at heights measured for another width.
+        if (rowWidth() != m_laidOutWidth) {
+            m_laidOutWidth = rowWidth();
+            doItemsLayout();
+        }
+    }
+
     void paintEvent(QPaintEvent *event) override
     {
-        QFrame::paintEvent(event);
-        if (!hasFocus())
-            return;
-        QPainter painter(this);
-        painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
-        painter.drawRect(rect().adjusted(1, 1, -1, -1));
+        QListView::paintEvent(event);
+        if (!m_measuringLater && model() && m_measured < model()->rowCount()) {
+            m_measuringLater = true;
+            QTimer::singleShot(0, this, &AnswersView::measureLater);
+        }
     }
+
+private:
+    static constexpr int RowsATurn = 2;
+
+    // Measures rows from the top on until one reaches the given height.
+    void measureDownTo(int bottom)
+    {
+        if (!model() || !itemDelegate())
+            return;
+        QStyleOptionViewItem option;
+        initViewItemOption(&option);
+        int reached = 0;
+        for (int row = 0; row < model()->rowCount() && reached < bottom; ++row) {
+            m_measured = qMax(m_measured, row + 1);
+            reached +=
+                itemDelegate()->sizeHint(option, model()->index(row, 0)).height() + 2 * spacing();
+        }
+    }
+
+    void measureLater()
+    {
+        m_measuringLater = false;
+        if (!model() || m_measured >= model()->rowCount())
+            return;
+        m_measured = qMin(m_measured + RowsATurn, model()->rowCount());
+        QListView::doItemsLayout();
+        if (m_measured < model()->rowCount()) {
+            m_measuringLater = true;
+            QTimer::singleShot(0, this, &AnswersView::measureLater);
+        }
+    }
+
+    int m_edge = 0;
+    int m_laidOutWidth = -1;
+    int m_measured = 0;
+    bool m_measuringLater = false;
 };
 
-// A row is read as one, by its name and description, which say all that its labels show.
-// Exposed, the labels of all 24 rows would be read as well when the window opens, as one long
-// utterance from which a screen reader drops every line it has already heard in it.
-class ReviewRowAccessible : public QAccessibleWidget
+// Paints a question as a framed row: the stone's picture, a heading with the score line, and each
+// option after its mark in a column of its own, wrapped at the row's width. The texts are laid out
+// once per width and kept, as the list asks for a row's height more than once before it paints it.
+class ReviewRowDelegate : public QStyledItemDelegate
 {
 public:
-    explicit ReviewRowAccessible(QWidget *row)
-        : QAccessibleWidget(row, QAccessible::Border)
+    explicit ReviewRowDelegate(AnswersView *view)
+        : QStyledItemDelegate(view)
+        , m_view(view)
     {}
 
-    int childCount() const override { return 0; }
-    QAccessibleInterface *child(int) const override { return nullptr; }
-    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
-    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
-};
-
-QAccessibleInterface *reviewRowAccessible(const QString &className, QObject *object)
-{
-    if (className == QLatin1String("QFrame") && dynamic_cast<ReviewRow *>(object))
-        return new ReviewRowAccessible(static_cast<ReviewRow *>(object));
-    return nullptr;
-}
-
-// One option: its mark in a column of its own, then its text wrapped at the label's width. A
-// word-wrapped label lays its text out afresh for every size a layout asks of it, which for the
-// 192 paragraphs of a meanings review took most of the time the window needed to open; this one
-// lays its text out once per width and otherwise only draws the lines.
-class OptionLabel : public QLabel
-{
-public:
-    OptionLabel(const AnsweredQuestion &answer, int option, QWidget *parent)
-        : QLabel(parent)
-        , m_mark(AnswerReview::mark(answer, option))
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
-        QString text = answer.options.value(option);
-        setText(text);
-        m_text.setText(text.replace(QLatin1String("\r\n"), QChar(QChar::LineSeparator)));
-        m_text.setFont(font());
-        QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
-        policy.setHeightForWidth(true);
-        setSizePolicy(policy);
-        setAccessibleName(AnswerReview::optionName(answer, option));
+        const QMargins edges = edgesOf(index);
+        const int height = index.row() < m_view->measuredRows() ? laidOut(option, index).height
+                                                                : estimatedHeight(option, index);
+        return {textLeft() + MarkWidth + 80 + margin() + edges.left() + edges.right(),
+                height + edges.top() + edges.bottom()};
     }
 
-    bool hasHeightForWidth() const override { return true; }
-    int heightForWidth(int width) const override
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override
     {
-        layOut(width - MarkWidth);
-        return m_height;
-    }
-    // Heights come from heightForWidth; a hint of its own would lay the text out once more.
-    QSize sizeHint() const override { return {MarkWidth + 400, fontMetrics().height()}; }
-    QSize minimumSizeHint() const override { return {MarkWidth + 80, fontMetrics().height()}; }
+        const Row &row = laidOut(option, index);
+        const QRect rect = option.rect - edgesOf(index);
+        painter->save();
+        painter->setClipRect(rect);
 
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter painter(this);
-        const MarkLook look = markLook(m_mark);
-        QFont bold = font();
-        bold.setBold(true);
-        painter.setFont(bold);
-        const QColor ground = palette().color(backgroundRole());
-        painter.setPen(Branding::readableColour(look.colour, ground));
-        painter.drawText(QPointF(0, fontMetrics().ascent()), QString::fromUtf8(look.shown));
-        // Options nobody needs to look at again step back.
-        painter.setPen(m_mark == Mark::WrongUnticked
-                           ? Branding::readableColour(QColor(0x5a, 0x5a, 0x5a), ground)
-                           : palette().color(QPalette::WindowText));
-        layOut(width() - MarkWidth);
-        m_text.draw(&painter, QPointF(MarkWidth, 0));
+        QStyleOptionFrame frame;
+        frame.initFrom(m_view);
+        frame.rect = rect;
+        frame.frameShape = QFrame::StyledPanel;
+        frame.lineWidth = 1;
+        m_view->style()->drawPrimitive(QStyle::PE_Frame, &frame, painter, m_view);
+        if (option.state & QStyle::State_HasFocus) {
+            painter->setPen(QPen(option.palette.color(QPalette::Highlight), 2));
+            painter->drawRect(rect.adjusted(1, 1, -1, -1));
+        }
+
+        const QPoint topLeft = rect.topLeft() + QPoint(margin(), margin());
+        painter->drawPixmap(topLeft, picture(index.data(AnswerReview::Model::StoneRole).toInt(),
+                                             painter->device()->devicePixelRatioF()));
+
+        const QFont bold = boldFont(option.font);
+        const int ascent = QFontMetrics(option.font).ascent();
+        const int left = rect.left() + textLeft();
+        painter->setFont(bold);
+        painter->setPen(option.palette.color(QPalette::WindowText));
+        painter->drawText(QRect(left, topLeft.y(), rect.right() - left, headingHeight(option)),
+                          Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                          index.data().toString());
+        const QColor ground = option.palette.color(QPalette::Window);
+        for (size_t i = 0; i < row.texts.size(); ++i) {
+            const auto mark = static_cast<Mark>(row.marks.value(qsizetype(i)));
+            const int top = rect.top() + row.tops[i];
+            const MarkLook look = markLook(mark);
+            painter->setFont(bold);
+            painter->setPen(Branding::readableColour(look.colour, ground));
+            painter->drawText(QPoint(left, top + ascent), QString::fromUtf8(look.shown));
+            // Options nobody needs to look at again step back.
+            painter->setPen(mark == Mark::WrongUnticked
+                                ? Branding::readableColour(QColor(0x5a, 0x5a, 0x5a), ground)
+                                : option.palette.color(QPalette::WindowText));
+            row.texts[i]->draw(painter, QPointF(left + MarkWidth, top));
+        }
+        painter->restore();
     }
 
 private:
     static constexpr int MarkWidth = 80;
+    static constexpr int ColumnSpacing = 12;
+    static constexpr int LineSpacing = 8;
+    static inline const QSize PictureSize = StonePictures::NaturalSize / 2;
 
-    void layOut(int width) const
+    struct Row {
+        int width = -1; // laid out for
+        int height = 0;
+        QList<int> marks;
+        std::vector<std::unique_ptr<QTextLayout>> texts;
+        std::vector<int> tops; // of each option, from the row's top
+    };
+
+    static QFont boldFont(QFont font)
     {
-        if (width == m_width)
-            return;
-        m_width = width;
-        qreal y = 0;
-        m_text.beginLayout();
-        for (QTextLine line = m_text.createLine(); line.isValid(); line = m_text.createLine()) {
-            line.setLineWidth(qMax(width, 1));
-            line.setPosition(QPointF(0, y));
-            y += line.height();
+        font.setBold(true);
+        return font;
+    }
+
+    QMargins edgesOf(const QModelIndex &index) const
+    {
+        const int edge = m_view->edge();
+        const bool last = index.row() == index.model()->rowCount() - 1;
+        return {edge, index.row() == 0 ? edge : 0, edge, last ? edge : 0};
+    }
+
+    // From the frame's outer edge to the content, as a framed widget with a layout has it.
+    int margin() const
+    {
+        return m_view->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) +
+               m_view->style()->pixelMetric(QStyle::PM_LayoutLeftMargin);
+    }
+
+    // As a label of the text would be high.
+    static int headingHeight(const QStyleOptionViewItem &option)
+    {
+        return QFontMetrics(boldFont(option.font))
+            .boundingRect(QRect(0, 0, 10000, 10000), Qt::TextSingleLine, QStringLiteral("Q"))
+            .height();
+    }
+
+    int textLeft() const { return margin() + PictureSize.width() + ColumnSpacing; }
+
+    const Row &laidOut(const QStyleOptionViewItem &option, const QModelIndex &index) const
+    {
+        const int question = index.data(AnswerReview::Model::QuestionRole).toInt();
+        Row &row = m_rows[static_cast<size_t>(qBound(1, question, QuestionCount) - 1)];
+        const int width = m_view->rowWidth();
+        if (row.width == width)
+            return row;
+        row.width = width;
+        if (row.texts.empty()) {
+            row.marks = index.data(AnswerReview::Model::MarksRole).value<QList<int>>();
+            for (QString text : index.data(AnswerReview::Model::OptionsRole).toStringList()) {
+                text.replace(QLatin1String("\r\n"), QChar(QChar::LineSeparator));
+                row.texts.push_back(std::make_unique<QTextLayout>(text, option.font));
+            }
         }
-        m_text.endLayout();
-        m_height = qCeil(y);
+        const int textWidth = qMax(width - textLeft() - MarkWidth - margin(), 1);
+        int y = margin() + headingHeight(option);
+        row.tops.clear();
+        for (const auto &text : row.texts) {
+            y += LineSpacing;
+            row.tops.push_back(y);
+            qreal height = 0;
+            text->beginLayout();
+            for (QTextLine line = text->createLine(); line.isValid(); line = text->createLine()) {
+                line.setLineWidth(textWidth);
+                line.setPosition(QPointF(0, height));
+                height += line.height();
+            }
+            text->endLayout();
+            y += qCeil(height);
+        }
+        row.height = qMax(y, margin() + PictureSize.height()) + margin();
+        return row;
     }
 
-    const Mark m_mark;
-    mutable QTextLayout m_text;
-    mutable int m_width = -1;
-    mutable int m_height = 0;
+    // One line an option, as a keywords test has them.
+    int estimatedHeight(const QStyleOptionViewItem &option, const QModelIndex &index) const
+    {
+        const auto options = index.data(AnswerReview::Model::OptionsRole).toStringList().size();
+        const int lines = margin() + headingHeight(option) +
+                          int(options) * (LineSpacing + QFontMetrics(option.font).height());
+        return qMax(lines, margin() + PictureSize.height()) + margin();
+    }
+
+    static QPixmap picture(int stone, qreal pixelRatio)
+    {
+        const QString key = QStringLiteral("reviewStone_%1_%2").arg(stone).arg(pixelRatio);
+        QPixmap scaled;
+        if (!QPixmapCache::find(key, &scaled)) {
+            scaled = StonePictures::picture(pictureNumberOf(stone))
+                         .scaled(PictureSize * pixelRatio, Qt::IgnoreAspectRatio,
+                                 Qt::SmoothTransformation);
+            scaled.setDevicePixelRatio(pixelRatio);
+            QPixmapCache::insert(key, scaled);
+        }
+        return scaled;
+    }
+
+    AnswersView *m_view;
+    mutable std::array<Row, QuestionCount> m_rows;
 };
-
-// The frame of a row, with the names a screen reader needs of the whole question; its picture,
-// heading and options come later (fillRow), as they take most of the time the window needs.
-ReviewRow *emptyRow(const AnsweredQuestion &answer, int number, qint16 level, QWidget *parent)
-{
-    auto *row = new ReviewRow(parent);
-    row->setObjectName(QStringLiteral("fraReview_%1").arg(number - 1));
-    row->setFrameShape(QFrame::StyledPanel);
-    row->setFocusPolicy(Qt::StrongFocus);
-    row->setAccessibleName(AnswerReview::rowName(loadRuneCatalogue(), answer, level));
-    row->setAccessibleDescription(AnswerReview::rowDescription(answer, number));
-    return row;
-}
-
-void fillRow(QWidget *row, const AnsweredQuestion &answer, int number, qint16 level)
-{
-    const QString &name = loadRuneCatalogue().stoneNames[answer.stone];
-    const QString scoreLine = QuizRules::scoreLine(level, answer.score);
-    auto *picture = new StonePictureBox(row);
-    picture->setObjectName(QStringLiteral("picReview_%1").arg(number - 1));
-    picture->setPictureNumber(pictureNumberOf(answer.stone));
-    picture->setAccessibleName(name);
-    picture->setFixedSize(StonePictures::NaturalSize / 2);
-
-    auto *heading = new QLabel(
-        QStringLiteral("Question %1: %2 \u2014 %3").arg(number).arg(name, scoreLine), row);
-    heading->setTextFormat(Qt::PlainText);
-    QFont bold = heading->font();
-    bold.setBold(true);
-    heading->setFont(bold);
-    heading->setAccessibleName(
-        QStringLiteral("Question %1: %2, %3").arg(number).arg(name, scoreLine));
-
-    auto *layout = new QGridLayout(row);
-    layout->addWidget(picture, 0, 0, -1, 1, Qt::AlignTop);
-    layout->addWidget(heading, 0, 1);
-    for (int i = 0; i < answer.options.size(); ++i) {
-        auto *option = new OptionLabel(answer, i, row);
-        option->setObjectName(QStringLiteral("lblReviewOption_%1_%2").arg(number - 1).arg(i));
-        layout->addWidget(option, i + 1, 1);
-    }
-    layout->setColumnStretch(1, 1);
-    layout->setHorizontalSpacing(12);
-    layout->setVerticalSpacing(8);
-    for (QWidget *child : row->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-        child->show();
-}
 
 } // namespace
 
 ReviewWindow::ReviewWindow(const AnswerSheet &sheet, QWidget *parent)
+    : ReviewWindow(AnswerReview::title(sheet), new AnswerReview::Model(loadRuneCatalogue(), sheet),
+                   parent)
+{}
+
+ReviewWindow::ReviewWindow(const PracticeRound &round, QWidget *parent)
+    : ReviewWindow(AnswerReview::title(round), new AnswerReview::Model(loadRuneCatalogue(), round),
+                   parent)
+{}
+
+ReviewWindow::ReviewWindow(const QString &heading, AnswerReview::Model *review, QWidget *parent)
     : QDialog(parent)
-    , m_sheet(sheet)
 {
-    [[maybe_unused]] static const bool factoryInstalled = [] {
-        QAccessible::installFactory(reviewRowAccessible);
-        return true;
-    }();
+    review->setParent(this);
     setObjectName(QStringLiteral("frmReview"));
-    setWindowTitle(QStringLiteral("Review Answers"));
+    setWindowTitle(tr("Review Answers"));
     setAccessibleName(windowTitle());
     QFont font = Branding::programFont();
     // Whole paragraphs are read here, not glanced at.
     font.setPixelSize(13);
     setFont(font);
 
-    auto *title = new QLabel(AnswerReview::title(sheet), this);
+    auto *title = new QLabel(heading, this);
     title->setObjectName(QStringLiteral("lblReviewTitle"));
     QFont bold = font;
     bold.setBold(true);
@@ -246,28 +411,27 @@ ReviewWindow::ReviewWindow(const AnswerSheet &sheet, QWidget *parent)
     legendLabel->setTextFormat(Qt::RichText);
     legendLabel->setWordWrap(true);
 
-    m_mistakesOnly = new QCheckBox(QStringLiteral("&Mistakes only"), this);
+    m_mistakesOnly = new QCheckBox(tr("&Mistakes only"), this);
     m_mistakesOnly->setObjectName(QStringLiteral("chkMistakesOnly"));
-    m_mistakesOnly->setAccessibleName(QStringLiteral("Mistakes only"));
+    m_mistakesOnly->setAccessibleName(tr("Mistakes only"));
 
-    auto *content = new QWidget;
-    content->setObjectName(QStringLiteral("reviewRows"));
-    auto *rows = new QVBoxLayout(content);
-    for (int q = 0; q < QuestionCount; ++q)
-        m_rows.push_back(emptyRow(sheet.answers[q], q + 1, sheet.level, content));
-    for (QWidget *row : m_rows)
-        rows->addWidget(row);
-    m_noMistakes = new QLabel(QStringLiteral("No mistakes: every answer scored in full."), content);
+    m_rows = new AnswerReview::MistakesFilter(review, this);
+    auto *answers = new AnswersView(this);
+    answers->setObjectName(QStringLiteral("scrReview"));
+    answers->setAccessibleName(tr("Answers"));
+    answers->setItemDelegate(new ReviewRowDelegate(answers));
+    answers->setModel(m_rows);
+    m_answers = answers;
+    // In the list's place when it has no rows, framed as the list is.
+    m_noMistakesFrame = new QFrame(this);
+    m_noMistakesFrame->setFrameStyle(m_answers->frameStyle());
+    auto *noMistakesLayout = new QVBoxLayout(m_noMistakesFrame);
+    m_noMistakes = new QLabel(tr("No mistakes: every answer scored in full."), m_noMistakesFrame);
     m_noMistakes->setObjectName(QStringLiteral("lblNoMistakes"));
+    noMistakesLayout->addWidget(m_noMistakes);
+    noMistakesLayout->addStretch(1);
+    m_noMistakesFrame->hide();
     m_noMistakes->hide();
-    rows->addWidget(m_noMistakes);
-    rows->addStretch(1);
-    m_scroll = new QScrollArea(this);
-    m_scroll->setObjectName(QStringLiteral("scrReview"));
-    m_scroll->setAccessibleName(QStringLiteral("Answers"));
-    m_scroll->setWidgetResizable(true);
-    m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_scroll->setWidget(content);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     QPushButton *close = buttons->button(QDialogButtonBox::Close);
@@ -279,78 +443,20 @@ ReviewWindow::ReviewWindow(const AnswerSheet &sheet, QWidget *parent)
     layout->addWidget(title);
     layout->addWidget(legendLabel);
     layout->addWidget(m_mistakesOnly);
-    layout->addWidget(m_scroll, 1);
+    layout->addWidget(m_answers, 1);
+    layout->addWidget(m_noMistakesFrame, 1);
     layout->addWidget(buttons);
     fitToScreen(this, QSize(860, 640), parent ? parent->screen() : screen());
 
     connect(m_mistakesOnly, &QCheckBox::toggled, this, &ReviewWindow::showMistakesOnly);
-    connect(m_scroll->verticalScrollBar(), &QScrollBar::valueChanged, this,
-            &ReviewWindow::fillRowsInView);
-}
-
-QWidget *ReviewWindow::row(int number)
-{
-    while (m_filled < number)
-        fillNextRow();
-    return m_rows[static_cast<size_t>(number - 1)];
-}
-
-void ReviewWindow::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    fillRowsInView();
-}
-
-void ReviewWindow::paintEvent(QPaintEvent *event)
-{
-    QDialog::paintEvent(event);
-    // Once the window is drawn, the rows below the first screenful follow one at a time, each
-    // between two turns of the event loop, so the window answers the user meanwhile.
-    if (m_filled < QuestionCount && !m_fillingLater) {
-        m_fillingLater = true;
-        QTimer::singleShot(0, this, &ReviewWindow::fillLater);
-    }
-}
-
-void ReviewWindow::fillLater()
-{
-    if (m_filled == QuestionCount)
-        return;
-    fillNextRow();
-    QTimer::singleShot(0, this, &ReviewWindow::fillLater);
-}
-
-void ReviewWindow::fillNextRow()
-{
-    fillRow(m_rows[static_cast<size_t>(m_filled)], m_sheet.answers[static_cast<size_t>(m_filled)],
-            m_filled + 1, m_sheet.level);
-    ++m_filled;
-}
-
-void ReviewWindow::fillRowsInView()
-{
-    // Rows are filled from the top, so the heights above the view are the rows' own.
-    const int width = m_scroll->viewport()->width();
-    const int bottom = m_scroll->verticalScrollBar()->value() + m_scroll->viewport()->height();
-    const int spacing = m_scroll->widget()->layout()->spacing();
-    int reached = 0;
-    for (int q = 0; q < QuestionCount && reached < bottom; ++q) {
-        if (q == m_filled)
-            fillNextRow();
-        if (!m_rows[static_cast<size_t>(q)]->isHidden())
-            reached += m_rows[static_cast<size_t>(q)]->heightForWidth(width) + spacing;
-    }
 }
 
 void ReviewWindow::showMistakesOnly(bool only)
 {
-    bool anyShown = false;
-    for (int q = 0; q < QuestionCount; ++q) {
-        const bool shown = !only || AnswerReview::isMistake(m_sheet.answers[q], m_sheet.level);
-        m_rows[static_cast<size_t>(q)]->setVisible(shown);
-        anyShown = anyShown || shown;
-    }
-    m_noMistakes->setVisible(!anyShown);
-    m_scroll->verticalScrollBar()->setValue(0);
-    fillRowsInView();
+    m_rows->setMistakesOnly(only);
+    const bool any = m_rows->rowCount() > 0;
+    m_answers->setVisible(any);
+    m_noMistakesFrame->setVisible(!any);
+    m_noMistakes->setVisible(!any);
+    m_answers->scrollToTop();
 }

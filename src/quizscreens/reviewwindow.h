@@ -4,42 +4,37 @@
 
 #include <QDialog>
 
-#include <vector>
-
 class QCheckBox;
+class QFrame;
 class QLabel;
-class QScrollArea;
+class QListView;
 
-// The review of a finished test: every question in test order with its stone, its score line and
-// its options, each marked by how it was answered. Read-only; it shows a copy of the answers, so
-// a new test does not change a review already open.
+namespace AnswerReview {
+class MistakesFilter;
+class Model;
+} // namespace AnswerReview
+
+// The review of a finished test or practice round: every question in the order asked with its
+// stone, its score line and its options, each marked by how it was answered. Read-only; it shows a
+// copy of the answers, so a new test does not change a review already open.
 class ReviewWindow : public QDialog
 {
     Q_OBJECT
 
 public:
     explicit ReviewWindow(const AnswerSheet &sheet, QWidget *parent = nullptr);
+    explicit ReviewWindow(const PracticeRound &round, QWidget *parent = nullptr);
 
     QCheckBox *mistakesOnlyBox() const { return m_mistakesOnly; }
-    // The row of question `number` (1 to 24), filled.
-    QWidget *row(int number);
-
-protected:
-    void showEvent(QShowEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
 
 private:
+    // Takes `review` for its own.
+    ReviewWindow(const QString &title, AnswerReview::Model *review, QWidget *parent);
     void showMistakesOnly(bool only);
-    void fillLater();
-    void fillNextRow();
-    void fillRowsInView();
 
-    const AnswerSheet m_sheet;
+    AnswerReview::MistakesFilter *m_rows = nullptr;
     QCheckBox *m_mistakesOnly = nullptr;
-    QScrollArea *m_scroll = nullptr;
+    QListView *m_answers = nullptr;
+    QFrame *m_noMistakesFrame = nullptr;
     QLabel *m_noMistakes = nullptr;
-    std::vector<QWidget *> m_rows;
-    // Rows 1 to m_filled have their picture, heading and options.
-    int m_filled = 0;
-    bool m_fillingLater = false;
 };

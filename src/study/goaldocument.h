@@ -2,6 +2,7 @@
 
 #include "goalfile.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -11,6 +12,8 @@
 // and never replaces unasked what another program wrote meanwhile.
 class GoalDocument
 {
+    Q_DECLARE_TR_FUNCTIONS(GoalDocument)
+
 public:
     // A yes-or-no question for the user; true for Yes.
     using Ask = std::function<bool(const QString &question, bool yesByDefault)>;
@@ -30,7 +33,6 @@ public:
     bool isLocked() const { return !m_lockReason.isEmpty(); }
     // Why the goal cannot be changed, or an empty text when it can.
     const QString &lockReason() const { return m_lockReason; }
-    GoalFile::Encoding encoding() const { return m_encoding; }
 
     // Saves the box's text, asking first whatever stands in the way.
     Told save(const QString &text, const Ask &ask);

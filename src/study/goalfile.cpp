@@ -2,14 +2,16 @@
 
 #include "platform/filesaving.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QLocale>
 #include <QStringDecoder>
+#include <QStringEncoder>
 
 #include <algorithm>
-#include <array>
 #include <filesystem>
 
 namespace GoalFile {
@@ -19,34 +21,47 @@ namespace {
 const QByteArray lineEnd = QByteArrayLiteral("\r\n");
 const QByteArray utf8Bom = QByteArrayLiteral("\xef\xbb\xbf");
 
-// Windows-1252 for the bytes 0x80 to 0x9F. The five bytes it leaves undefined keep the character
-// of their own number, as Latin-1 reads them, so that every byte has a character and back.
-constexpr std::array<char16_t, 32> windows1252High{
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+// Qt's codec gives each of the 256 bytes a character of its own, the five that the code page
+// leaves undefined included (as Latin-1 reads them), so that a file keeps its bytes through a load
+// and a save.
+constexpr char windows1252[] = "windows-1252";
 
-QString fromWindows1252(QByteArrayView bytes)
+// Where the text holds a character the code page cannot: its place and length (two for one
+// beyond the first 65536). Qt's encoder writes a byte of its own in their place and tells only
+// that there were some, and keeps telling so for all it encodes after, so each character is asked
+// of an encoder of its own, once.
+struct Place {
+    qsizetype at;
+    qsizetype length;
+};
+
+QList<Place> placesNotHeld(QStringView text)
 {
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar *out = text.data();
-    for (const char byte : bytes) {
-        const auto code = static_cast<unsigned char>(byte);
-        *out++ = code >= 0x80 && code < 0xA0 ? QChar(windows1252High[code - 0x80]) : QChar(code);
+    QStringEncoder whole(windows1252, QStringEncoder::Flag::Stateless);
+    [[maybe_unused]] const QByteArray bytes = whole(text);
+    if (!whole.hasError())
+        return {};
+    QList<Place> places;
+    QHash<char32_t, bool> held;
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype length =
+            text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()
+                ? 2
+                : 1;
+        const QStringView character = text.sliced(i, length);
+        const char32_t code = length == 2 ? QChar::surrogateToUcs4(character[0], character[1])
+                                          : character[0].unicode();
+        auto known = held.constFind(code);
+        if (known == held.cend()) {
+            QStringEncoder one(windows1252, QStringEncoder::Flag::Stateless);
+            [[maybe_unused]] const QByteArray byte = one(character);
+            known = held.insert(code, !one.hasError());
+        }
+        if (!*known)
+            places.append({i, length});
+        i += length;
     }
-    return text;
-}
-
-// The byte that stands for the character in Windows-1252, or -1 when there is none.
-int windows1252Byte(QChar character)
-{
-    const char16_t code = character.unicode();
-    if (code < 0x80 || (code >= 0xA0 && code <= 0xFF))
-        return code;
-    const auto found = std::find(windows1252High.begin(), windows1252High.end(), code);
-    return found == windows1252High.end()
-               ? -1
-               : 0x80 + static_cast<int>(found - windows1252High.begin());
+    return places;
 }
 
 struct Decoded {
@@ -67,7 +82,8 @@ Decoded decode(QByteArrayView content, bool cutShort)
     QString text = utf8(bom ? content.sliced(utf8Bom.size()) : content);
     if (!utf8.hasError())
         return {text, bom ? Encoding::Utf8WithBom : Encoding::Utf8};
-    return {fromWindows1252(content), Encoding::Windows1252};
+    return {QStringDecoder(windows1252, QStringDecoder::Flag::Stateless)(content),
+            Encoding::Windows1252};
 }
 
 bool hasLineTooLong(const QStringList &lines)
@@ -135,13 +151,13 @@ QByteArray fileContentFor(const QString &boxText, Encoding encoding)
     case Encoding::Utf8:
         content = text.toUtf8();
         break;
-    case Encoding::Windows1252:
-        content.reserve(text.size() + lineEnd.size());
-        for (const QChar character : text) {
-            const int byte = windows1252Byte(character);
-            content.append(byte < 0 ? '?' : static_cast<char>(byte));
-        }
+    case Encoding::Windows1252: {
+        QString held = text.toString();
+        for (const Place &place : placesNotHeld(text))
+            held.replace(place.at, place.length, QString(place.length, QLatin1Char('?')));
+        content = QStringEncoder(windows1252, QStringEncoder::Flag::Stateless)(held);
         break;
+    }
     }
     return content + lineEnd;
 }
@@ -151,18 +167,12 @@ QStringList charactersNotIn(Encoding encoding, const QString &text)
     QStringList found;
     if (encoding != Encoding::Windows1252)
         return found;
-    for (qsizetype i = 0; i < text.size() && found.size() < 10; ++i) {
-        if (windows1252Byte(text.at(i)) >= 0)
-            continue;
-        // A character beyond the first 65536 takes two places; both go together.
-        const qsizetype length =
-            text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()
-                ? 2
-                : 1;
-        const QString character = text.mid(i, length);
+    for (const Place &place : placesNotHeld(text)) {
+        const QString character = text.mid(place.at, place.length);
         if (!found.contains(character))
             found.append(character);
-        i += length - 1;
+        if (found.size() == 10)
+            break;
     }
     return found;
 }
@@ -220,18 +230,21 @@ Loaded load(const QString &path)
     return loaded;
 }
 
-QString save(const QString &path, const QString &boxText, Encoding encoding)
+FileSaving::Failure save(const QString &path, const QString &boxText, Encoding encoding)
 {
     // A goal the next start would only show, never let the user edit, is not written at all.
     const QByteArray content = fileContentFor(boxText, encoding);
     if (content.size() > largestEditableFile)
-        return QStringLiteral("It would be larger than %1 MiB, and a goal that large cannot be "
-                              "edited here.")
-            .arg(largestEditableFile >> 20);
+        return {QCoreApplication::translate("GoalFile", "It would be larger than %1 MiB, and a "
+                                                        "goal that large cannot be edited here.")
+                    .arg(largestEditableFile >> 20),
+                {}};
     if (hasLineTooLong(splitLines(decode(content, false).text)))
-        return QStringLiteral("It has a line longer than %1 characters, and a goal with such a "
-                              "line cannot be edited here.")
-            .arg(QLocale(QLocale::English).toString(longestEditableLine));
+        return {QCoreApplication::translate("GoalFile", "It has a line longer than %1 characters, "
+                                                        "and a goal with such a line cannot be "
+                                                        "edited here.")
+                    .arg(QLocale(QLocale::English).toString(longestEditableLine)),
+                {}};
     return FileSaving::replace(path, content);
 }
 

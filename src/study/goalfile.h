@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/filesaving.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -73,6 +75,7 @@ Loaded load(const QString &path);
 
 // Replaces the file as FileSaving::replace does, unless the file would be too large to edit once
 // loaded again. Returns an empty text on success, otherwise why the goal could not be saved.
-QString save(const QString &path, const QString &boxText, Encoding encoding = Encoding::Utf8);
+FileSaving::Failure save(const QString &path, const QString &boxText,
+                         Encoding encoding = Encoding::Utf8);
 
 } // namespace GoalFile

@@ -9,15 +9,21 @@
 #include "quizscreens/quizresultsection.h"
 #include "quizscreens/quizsetupwizard.h"
 #include "settingssection.h"
+#include "widgets/commandbutton.h"
 #include "widgets/focusnews.h"
 
 #include <QCloseEvent>
 #include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLayout>
+#include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTimer>
 
 #include <array>
+#include <utility>
 
 StudyWindow::StudyWindow(Platform &platform, StudyWalk &walk, QuizSession &quizSession,
                          QWidget *parent)
@@ -27,7 +33,7 @@ StudyWindow::StudyWindow(Platform &platform, StudyWalk &walk, QuizSession &quizS
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(Branding::windowTitle);
-    setAccessibleName(QStringLiteral("Orlendra study window"));
+    setAccessibleName(tr("Orlendra study window"));
     setAttribute(Qt::WA_DeleteOnClose);
     Branding::makeFixedWindow(this);
     setFont(Branding::programFont());
@@ -49,7 +55,7 @@ StudyWindow::StudyWindow(Platform &platform, StudyWalk &walk, QuizSession &quizS
 
     auto *banner = new QFrame(client);
     banner->setObjectName(QStringLiteral("fraFullBrand"));
-    banner->setAccessibleName(QStringLiteral("Offers"));
+    banner->setAccessibleName(tr("Offers"));
     // Its lowest strip lies beyond the client area and is cut off, as the window was drawn.
     banner->setGeometry(twipsRect(0, 6120, 10305, 855));
     const Branding::BrandLabels offers =
@@ -62,9 +68,8 @@ StudyWindow::StudyWindow(Platform &platform, StudyWalk &walk, QuizSession &quizS
 
 void StudyWindow::buildSections(QWidget *client)
 {
-    const std::array<QString, 4> captions{QStringLiteral("Settings"),
-                                          QStringLiteral("Memorize Stones"),
-                                          QStringLiteral("Test Set Up"), QStringLiteral("Goals")};
+    const std::array<QString, 4> captions{tr("Settings"), tr("Memorize Stones"), tr("Test Set Up"),
+                                          tr("Goals")};
     QList<QAbstractButton *> buttons;
     for (int i = 0; i < 4; ++i) {
         auto *button = new QPushButton(captions[i], client);
@@ -127,19 +132,23 @@ void StudyWindow::buildSections(QWidget *client)
 
 void StudyWindow::buildMenus()
 {
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu *file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    QAction *progress = file->addAction(QStringLiteral("&Progress..."));
+    QAction *progress = file->addAction(tr("&Progress..."));
     progress->setObjectName(QStringLiteral("mnuProgress"));
     progress->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     connect(progress, &QAction::triggered, this, &StudyWindow::progressRequested);
+    QAction *check = file->addAction(tr("Check &History..."));
+    check->setObjectName(QStringLiteral("mnuCheckHistory"));
+    connect(check, &QAction::triggered, this, &StudyWindow::checkHistoryRequested);
     file->addSeparator();
-    QAction *exit = file->addAction(QStringLiteral("E&xit"));
+    QAction *exit = file->addAction(tr("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
     connect(exit, &QAction::triggered, this, &QWidget::close);
     const Branding::WebMenu web = Branding::addWebMenus(
         menuBar(), [this](WebPages::Page page) { emit webPageRequested(page); });
     connect(web.about, &QAction::triggered, this, &StudyWindow::aboutRequested);
+    buildDueToday();
 }
 
 void StudyWindow::load()
@@ -180,14 +189,81 @@ void StudyWindow::startKeywordsTest()
     m_keywordsTest->optionBox(0)->setFocus(Qt::OtherFocusReason);
 }
 
-void StudyWindow::showTestResult(const QString &resultText)
+void StudyWindow::showTestResult()
 {
-    testResult()->setResultText(resultText);
+    testResult()->showLastResult();
     bringToFront(Section::TestResult);
     // Keys the user typed for the last question must not land in the result, which is saved as
     // it stands, nor press a link; a button that Enter does not press takes them, and tells the
     // total as it does.
     focusWithNews(m_testResult->saveButton());
+}
+
+// Beside the menus, where the client area, drawn to its design, has no room left; there it shows
+// whichever section is in front. Made last, it comes last in the Tab order: after the offers,
+// and before the forum link going back.
+void StudyWindow::buildDueToday()
+{
+    auto *due = new QWidget(menuBar());
+    due->setObjectName(QStringLiteral("fraDueToday"));
+    m_dueToday = new QLabel(due);
+    m_dueToday->setObjectName(QStringLiteral("lblDueToday"));
+    m_practiseDue =
+        commandButton(tr("&Practise Due Stones"), QStringLiteral("cmdPractiseDue"), due);
+    // Off until the history has been read, just after the window is first drawn.
+    m_practiseDue->setEnabled(false);
+    auto *row = new QHBoxLayout(due);
+    row->setContentsMargins(0, 0, twips(60), 0);
+    row->addWidget(m_dueToday);
+    row->addWidget(m_practiseDue);
+    menuBar()->setCornerWidget(due, Qt::TopRightCorner);
+    connect(m_practiseDue, &QPushButton::clicked, this, &StudyWindow::practiceRequested);
+}
+
+void StudyWindow::showDueToday(int keywords, int meanings, std::optional<QDate> next)
+{
+    QString text = tr("Due today: %1").arg(keywords + meanings);
+    if (keywords > 0 && meanings > 0)
+        text += tr(" (%1 keywords, %2 meanings)").arg(keywords).arg(meanings);
+    else if (keywords > 0)
+        text += keywords == 1 ? tr(" (a keyword)") : tr(" (keywords)");
+    else if (meanings > 0)
+        text += meanings == 1 ? tr(" (a meaning)") : tr(" (meanings)");
+    // Read out by a screen reader, which does not reach the button while it is off.
+    const QString nextDue =
+        next ? tr("Next due on %1").arg(QLocale().toString(*next, tr("d MMMM yyyy"))) : QString();
+    if (keywords + meanings == 0 && next)
+        text += QStringLiteral(". ") + nextDue;
+    m_dueToday->setText(text);
+    m_dueToday->setAccessibleName(text);
+    const bool any = keywords + meanings > 0;
+    m_practiseDue->setEnabled(any);
+    m_practiseDue->setToolTip(any ? tr("Asks what is due today, the longest waiting first")
+                                  : nextDue);
+    m_practiseDue->setAccessibleDescription(any ? QString() : nextDue);
+    // The menu bar places its corner once, at the width it had then: a longer text needs the
+    // place again.
+    menuBar()->setCornerWidget(m_dueToday->parentWidget(), Qt::TopRightCorner);
+}
+
+bool StudyWindow::event(QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::Paint:
+        // The count reads the history: left until the window is on screen, it never holds up
+        // the start.
+        if (!std::exchange(m_painted, true))
+            QTimer::singleShot(0, this, &StudyWindow::dueTodayWanted);
+        break;
+    case QEvent::Show:
+    case QEvent::WindowActivate:
+        if (m_painted)
+            emit dueTodayWanted();
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::event(event);
 }
 
 void StudyWindow::closeEvent(QCloseEvent *event)

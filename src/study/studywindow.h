@@ -5,11 +5,16 @@
 #include "widgets/banner.h"
 #include "widgets/sectionstack.h"
 
+#include <QDate>
 #include <QMainWindow>
+
+#include <optional>
 
 class GoalsSection;
 class KeywordsQuizPage;
 class LinkLabel;
+class QLabel;
+class QPushButton;
 class MemorizeSection;
 class QuizPageDriver;
 class QuizResultSection;
@@ -41,10 +46,15 @@ public:
     Section frontSection() const;
 
     void pickBanner(BannerPick pick);
+
+    // What the boxes have due today, keywords and meanings, beside the menus; with nothing due,
+    // "Practise Due Stones" is off and tells the day the next item falls due.
+    void showDueToday(int keywords, int meanings, std::optional<QDate> next);
     // The set-up's start of a keywords test, which the session holds: question 1 on its page.
     void startKeywordsTest();
-    // The end of either test: the result into the result section, and that section to the front.
-    void showTestResult(const QString &resultText);
+    // The end of either test: the session's result into the result section, and that section to
+    // the front.
+    void showTestResult();
 
     SettingsSection *settingsSection() const { return m_settings; }
     // The other sections are built the first time they are wanted: a start shows only Settings.
@@ -61,16 +71,24 @@ signals:
     void aboutRequested();
     // "Progress...", from the menu or the result section.
     void progressRequested();
+    // "Check History...": a check of every page of the history, and what it found.
+    void checkHistoryRequested();
     void webPageRequested(WebPages::Page page);
     // The set-up asks for a meanings test; the session is ready for it.
     void meaningsTestRequested();
+    // "Practise Due Stones".
+    void practiceRequested();
+    // What is due may have changed while the window was out of sight: it is shown or active again.
+    void dueTodayWanted();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
     void buildSections(QWidget *client);
     void buildMenus();
+    void buildDueToday();
     // The section's panel, which its builder keeps in `panel` the first time it is wanted.
     template <class Panel> Panel *built(Section section, Panel *const &panel)
     {
@@ -91,4 +109,7 @@ private:
     QuizResultSection *m_testResult = nullptr;
     LinkLabel *m_cobrand = nullptr;
     LinkLabel *m_fullBrand = nullptr;
+    QLabel *m_dueToday = nullptr;
+    QPushButton *m_practiseDue = nullptr;
+    bool m_painted = false;
 };

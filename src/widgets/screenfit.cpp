@@ -1,7 +1,10 @@
 #include "screenfit.h"
 
+#include "platform/twips.h"
+
 #include <QGuiApplication>
 #include <QScreen>
+#include <QScrollArea>
 #include <QWidget>
 
 void fitToScreen(QWidget *window, const QSize &wanted, const QScreen *screen)
@@ -15,4 +18,12 @@ bool windowSystemPlacesWindows()
 {
     static const bool placed = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
     return placed;
+}
+
+void scrollIntoView(QScrollArea *scroller, QWidget *content, QWidget *now)
+{
+    const QPoint corner = now->mapTo(content, QPoint(0, 0));
+    const int margin = twips(240);
+    scroller->ensureVisible(corner.x(), corner.y() + now->height(), margin, margin);
+    scroller->ensureVisible(corner.x(), corner.y(), margin, margin);
 }

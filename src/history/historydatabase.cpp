@@ -1,0 +1,450 @@
+#include "historydatabase.h"
+
+#include "historysql.h"
+#include "platform/detail.h"
+#include "platform/filesaving.h"
+#include "scheduletables.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QUrl>
+
+#include <optional>
+
+namespace {
+
+// "Orld": tells the program's history from any other SQLite file.
+constexpr int ApplicationId = 0x4F726C64;
+
+// The Leitner boxes; and practice rounds, whose answers each have a subject of their own (none:
+// the test's).
+QStringList boxesAndRounds()
+{
+    return QStringList{
+               QStringLiteral("ALTER TABLE test ADD COLUMN practice INTEGER NOT NULL DEFAULT 0"),
+               QStringLiteral("ALTER TABLE answer ADD COLUMN subject INTEGER")} +
+           ScheduleTables::creation();
+}
+
+// Step i takes a history of schema version i to version i + 1; a new version adds a step, so a
+// history written by any earlier version is brought up to date when it is opened.
+const QList<QStringList> &migrations()
+{
+    static const QList<QStringList> steps{
+        {
+            QStringLiteral("CREATE TABLE test(id INTEGER PRIMARY KEY, finished INTEGER NOT NULL, "
+                           "subject INTEGER NOT NULL, level INTEGER NOT NULL, "
+                           "stone_types INTEGER NOT NULL, score INTEGER NOT NULL, "
+                           "most INTEGER NOT NULL)"),
+            QStringLiteral("CREATE INDEX test_by_finished ON test(finished)"),
+            // Every text a question showed, once: a meanings test shows the same few dozen
+            // paragraphs again and again.
+            QStringLiteral(
+                "CREATE TABLE phrase(id INTEGER PRIMARY KEY, body TEXT NOT NULL UNIQUE)"),
+            // faces is a JSON array of meaning kinds, options and correct JSON arrays of phrase
+            // ids; ticked holds one '0' or '1' per option.
+            QStringLiteral("CREATE TABLE answer(test INTEGER NOT NULL, question INTEGER NOT NULL, "
+                           "stone INTEGER NOT NULL, faces TEXT NOT NULL, options TEXT NOT NULL, "
+                           "ticked TEXT NOT NULL, correct TEXT NOT NULL, score INTEGER NOT NULL, "
+                           "PRIMARY KEY(test, question)) WITHOUT ROWID"),
+            // Kept up to date by every record, so that the stones read at once whatever the size of
+            // the history.
+            QStringLiteral("CREATE TABLE stone_tally(stone INTEGER NOT NULL, "
+                           "subject INTEGER NOT NULL, asked INTEGER NOT NULL, "
+                           "full INTEGER NOT NULL, last INTEGER NOT NULL, "
+                           "PRIMARY KEY(stone, subject)) WITHOUT ROWID"),
+        },
+        boxesAndRounds()};
+    return steps;
+}
+
+// What step i fills, once its statements have run, from what the history already holds.
+using Fill = bool (*)(QSqlDatabase &db, QSqlError &error);
+Fill fillOf(qsizetype step)
+{
+    // The boxes begin with every answer recorded before there were boxes.
+    static const QList<Fill> fills{nullptr, ScheduleTables::replay};
+    return fills.value(step);
+}
+
+QString native(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace
+
+HistoryDatabase::HistoryDatabase(const QString &folder)
+    : m_folder(folder)
+    , m_path(folder.isEmpty() ? QString() : QDir(folder).filePath(fileName))
+{}
+
+HistoryDatabase::~HistoryDatabase()
+{
+    closeFile();
+}
+
+bool HistoryDatabase::open()
+{
+    if (m_state == State::Busy)
+        m_state = State::Untried;
+    if (m_state == State::Untried) {
+        const bool opened = openFile();
+        if (m_state == State::Untried)
+            m_state = opened ? State::Open : State::Unusable;
+    }
+    return m_state == State::Open;
+}
+
+bool HistoryDatabase::openFile()
+{
+    if (m_folder.isEmpty() || !QDir().mkpath(m_folder)) {
+        giveUp(QStringLiteral("the folder %1 cannot be created").arg(native(m_folder)));
+        return false;
+    }
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE"))) {
+        giveUp(QStringLiteral("the SQLite driver of Qt is not installed"));
+        return false;
+    }
+    m_whyReadOnly.clear();
+    const bool folderWritable = QFileInfo(m_folder).isWritable();
+    // Twice at most: a file moved aside leaves room for a fresh one.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        // Why the file can only be read. Its tests are still shown; only new ones are not kept.
+        QString readOnly;
+        switch (FileSaving::pathKind(m_path)) {
+        case FileSaving::PathKind::Missing:
+            if (folderWritable)
+                break;
+            giveUp(tr("the folder %1 cannot be written").arg(native(m_folder)));
+            return false;
+        case FileSaving::PathKind::File:
+            // SQLite writes its journal beside the file.
+            if (!QFileInfo(m_path).isWritable())
+                readOnly = tr("%1 cannot be written").arg(native(m_path));
+            else if (!folderWritable)
+                readOnly = tr("the folder %1 cannot be written").arg(native(m_folder));
+            break;
+        case FileSaving::PathKind::Folder:
+            giveUp(QStringLiteral("%1 is a folder").arg(native(m_path)));
+            return false;
+        case FileSaving::PathKind::Device:
+        case FileSaving::PathKind::Other:
+            giveUp(QStringLiteral("%1 is not a file").arg(native(m_path)));
+            return false;
+        }
+        static int opened = 0;
+        m_connection = QStringLiteral("orlendra-history-%1").arg(++opened);
+        QString why;
+        QString detail;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
+            db.setDatabaseName(m_path);
+            // Another program may hold the file for a while: the window must not wait on it.
+            QString options = QStringLiteral("QSQLITE_BUSY_TIMEOUT=100");
+            if (!readOnly.isEmpty()) {
+                // Reading a file in a WAL journal takes an index beside it. Where none can be
+                // made, SQLite reads the file only when told that nobody changes it, which is
+                // so while nobody may write in its folder, unless a log of changes waits there.
+                const bool unchanging =
+                    !folderWritable && !QFile::exists(m_path + QStringLiteral("-wal"));
+                options += QStringLiteral(";QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI");
+                db.setDatabaseName(
+                    QUrl::fromLocalFile(m_path).toString(QUrl::FullyEncoded) +
+                    (unchanging ? QStringLiteral("?immutable=1") : QStringLiteral("?mode=ro")));
+            }
+            db.setConnectOptions(options);
+            if (!db.open()) {
+                why = tr("%1 cannot be opened").arg(native(m_path));
+                detail = db.lastError().text();
+            }
+        }
+        if (!why.isEmpty()) {
+            giveUp(why, detail);
+            return false;
+        }
+        switch (check(!readOnly.isEmpty(), why, detail)) {
+        case Check::Ours:
+            m_whyReadOnly = readOnly;
+            if (!readOnly.isEmpty())
+                tell(tr("Orlendra cannot keep new tests in the history of your tests in this "
+                        "run: %1.\n\nYour tests work as always, and Progress still shows the "
+                        "tests recorded before.")
+                         .arg(readOnly));
+            return true;
+        case Check::Foreign:
+            moveAside(QStringLiteral("is not a history of Orlendra's"));
+            break;
+        case Check::Damaged:
+            moveAside(QStringLiteral("is damaged"));
+            // Nothing is written to a new history until the user has had a word on the backup.
+            if (m_state == State::Untried)
+                m_offered = newestGoodBackup();
+            if (m_offered) {
+                m_state = State::Offering;
+                return false;
+            }
+            break;
+        case Check::Busy:
+            closeFile();
+            m_state = State::Busy;
+            return false;
+        case Check::Newer:
+            giveUp(QStringLiteral("%1 was written by a newer Orlendra").arg(native(m_path)));
+            return false;
+        case Check::Failed:
+            giveUp(why.isEmpty() ? readOnly : why, detail);
+            return false;
+        }
+        if (m_state == State::Unusable)
+            return false;
+    }
+    giveUp(QStringLiteral("%1 cannot be started afresh").arg(native(m_path)));
+    return false;
+}
+
+HistoryDatabase::Check HistoryDatabase::check(bool readOnly, QString &why, QString &detail)
+{
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    QSqlQuery query(db);
+    const auto number = [&query](const QString &statement) -> std::optional<int> {
+        if (!query.exec(statement) || !query.next())
+            return std::nullopt;
+        return query.value(0).toInt();
+    };
+    // Why a statement that reads the file failed.
+    const auto unread = [&] {
+        const int code = HistorySql::code(query.lastError());
+        if (code == HistorySql::Corrupt || code == HistorySql::NotADatabase)
+            return Check::Damaged;
+        if (HistorySql::busy(query.lastError()))
+            return Check::Busy;
+        why = tr("%1 cannot be read").arg(native(m_path));
+        detail = query.lastError().text();
+        return Check::Failed;
+    };
+    // Each waits a moment for a file another program holds: only once in all.
+    const std::optional<int> id = number(QStringLiteral("PRAGMA application_id"));
+    const std::optional<int> version = id ? number(QStringLiteral("PRAGMA user_version")) : id;
+    const std::optional<int> objects =
+        version ? number(QStringLiteral("SELECT count(*) FROM sqlite_schema")) : version;
+    if (!id || !version || !objects)
+        return unread();
+    const bool ours = *id == ApplicationId;
+    if (!ours && (*id != 0 || *version != 0 || *objects != 0))
+        return Check::Foreign;
+    if (*version > migrations().size())
+        return Check::Newer;
+    // A file damaged past its first page opens as if whole; only reading every page tells.
+    if (!query.exec(QStringLiteral("PRAGMA quick_check(1)")) || !query.next())
+        return unread();
+    if (query.value(0).toString() != QLatin1String("ok"))
+        return Check::Damaged;
+    // A file that cannot be written is read as it is, or not at all.
+    if (readOnly)
+        return *version == migrations().size() ? Check::Ours : Check::Failed;
+    // Readers never wait for the writer, and a run killed half way leaves no torn test. In a WAL
+    // journal, NORMAL keeps every committed test through a crash of the program and the file
+    // whole through one of the machine, which may take the last test or two with it; waiting
+    // for the disk at every commit would make recording several times slower.
+    if (!number(QStringLiteral("PRAGMA journal_mode = WAL")) ||
+        query.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0 ||
+        !query.exec(QStringLiteral("PRAGMA synchronous = NORMAL"))) {
+        if (HistorySql::busy(query.lastError()))
+            return Check::Busy;
+        why = tr("%1 cannot be written").arg(native(m_path));
+        detail = query.lastError().text();
+        return Check::Failed;
+    }
+    if (*version == migrations().size())
+        return Check::Ours;
+    // A history with tests in it is copied as it stands before it is changed.
+    if (*version > 0)
+        backUp(m_clock());
+    QSqlError error;
+    if (migrate(*version, error))
+        return Check::Ours;
+    if (HistorySql::busy(error))
+        return Check::Busy;
+    why = tr("%1 cannot be brought up to date").arg(native(m_path));
+    detail = error.text();
+    return Check::Failed;
+}
+
+bool HistoryDatabase::migrate(int from, QSqlError &error)
+{
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    if (!db.transaction()) {
+        error = db.lastError();
+        return false;
+    }
+    QSqlQuery query(db);
+    QSqlError ignored;
+    bool done = true;
+    for (int step = from; done && step < migrations().size(); ++step) {
+        for (const QString &statement : migrations()[step])
+            done = done && query.exec(statement);
+        const Fill fill = fillOf(step);
+        done = done && (!fill || fill(db, ignored));
+    }
+    done = done && query.exec(QStringLiteral("PRAGMA application_id = %1").arg(ApplicationId)) &&
+           query.exec(QStringLiteral("PRAGMA user_version = %1").arg(migrations().size()));
+    if (done && db.commit())
+        return true;
+    error = query.lastError().type() != QSqlError::NoError ? query.lastError() : db.lastError();
+    db.rollback();
+    return false;
+}
+
+void HistoryDatabase::closeFile()
+{
+    if (m_connection.isEmpty())
+        return;
+    QSqlDatabase::database(m_connection, false).close();
+    QSqlDatabase::removeDatabase(std::exchange(m_connection, QString()));
+}
+
+QString HistoryDatabase::asidePath() const
+{
+    const QString aside =
+        QStringLiteral("%1.damaged-%2")
+            .arg(m_path,
+                 QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'")));
+    // Never over one kept aside before within the same second.
+    QString free = aside;
+    for (int more = 2; QFileInfo::exists(free); ++more)
+        free = QStringLiteral("%1-%2").arg(aside).arg(more);
+    return free;
+}
+
+void HistoryDatabase::moveAside(const QString &reason)
+{
+    closeFile();
+    const QString aside = asidePath();
+    if (!QFile::rename(m_path, aside)) {
+        giveUp(QStringLiteral("%1 %2 and cannot be moved aside").arg(native(m_path), reason));
+        return;
+    }
+    // A log or an index of the old file must not be taken for one of the new.
+    QFile::rename(m_path + QStringLiteral("-wal"), aside + QStringLiteral("-wal"));
+    QFile::remove(m_path + QStringLiteral("-shm"));
+    tell(QStringLiteral("The history of your tests, %1, %2. It has been moved aside as %3, and a "
+                        "new history begins.")
+             .arg(native(m_path), reason, native(aside)));
+}
+
+void HistoryDatabase::giveUp(const QString &why, const QString &detail)
+{
+    closeFile();
+    if (m_state == State::Unusable)
+        return;
+    m_state = State::Unusable;
+    tell(withDetail(QStringLiteral("Orlendra cannot keep a history of your tests in this run: "
+                                   "%1.\n\nYour tests work as always; they are just not recorded.")
+                        .arg(why),
+                    detail));
+}
+
+void HistoryDatabase::tell(const QString &text)
+{
+    m_notice = m_notice.isEmpty() ? text : m_notice + QStringLiteral("\n\n") + text;
+}
+
+void HistoryDatabase::declineBackup()
+{
+    if (m_state != State::Offering)
+        return;
+    m_offered.reset();
+    m_state = State::Untried;
+}
+
+std::optional<HistoryBackups::Backup> HistoryDatabase::newestGoodBackup() const
+{
+    return HistoryBackups(m_path).newestGood(ApplicationId, int(migrations().size()));
+}
+
+bool HistoryDatabase::restore(const HistoryBackups::Backup &backup)
+{
+    closeFile();
+    m_offered.reset();
+    m_state = State::Untried;
+    QFile from(backup.path);
+    // Written beside the history and put in its place whole, or not at all.
+    QSaveFile to(m_path);
+    QString why;
+    if (!FileSaving::openForReading(from)) {
+        why = from.errorString();
+    } else if (!to.open(QIODevice::WriteOnly)) {
+        why = to.errorString();
+    } else {
+        while (why.isEmpty() && !from.atEnd()) {
+            const QByteArray part = from.read(1 << 20);
+            if (part.isEmpty() || to.write(part) != part.size())
+                why = part.isEmpty() ? from.errorString() : to.errorString();
+        }
+    }
+    const QString aside = asidePath();
+    const bool keptAside = why.isEmpty() && QFile::exists(m_path);
+    if (keptAside && !QFile::rename(m_path, aside))
+        why = tr("the history in its place cannot be moved aside");
+    if (why.isEmpty()) {
+        // The old file's log goes with it, before the new file comes: a log is read into
+        // whichever file bears its name.
+        const QString wal = m_path + QStringLiteral("-wal");
+        if (QFile::exists(wal) &&
+            !(keptAside && QFile::rename(wal, aside + QStringLiteral("-wal"))))
+            QFile::remove(wal);
+        QFile::remove(m_path + QStringLiteral("-shm"));
+        if (!to.commit()) {
+            why = to.errorString();
+            if (keptAside)
+                QFile::rename(aside, m_path);
+        }
+    }
+    if (!why.isEmpty()) {
+        to.cancelWriting();
+        tell(tr("The backup %1 could not be restored: %2.")
+                 .arg(QDir::toNativeSeparators(backup.path), why));
+        open();
+        return false;
+    }
+    if (keptAside)
+        tell(tr("The history as it was has been kept as %1.").arg(QDir::toNativeSeparators(aside)));
+    return open();
+}
+
+void HistoryDatabase::backUpIfDue()
+{
+    const QDateTime now = m_clock();
+    if (m_state == State::Open && HistoryBackups(m_path).dueOn(now))
+        backUp(now);
+}
+
+void HistoryDatabase::backUp(const QDateTime &now)
+{
+    const QString why = HistoryBackups(m_path).take(m_connection, now);
+    // Told once a run: the tests are still kept, only their copy is missing.
+    if (!why.isEmpty() && !std::exchange(m_backupTroubleTold, true))
+        tell(tr("The history of your tests could not be backed up: %1.").arg(why));
+}
+
+std::optional<int> HistoryDatabase::problems()
+{
+    if (!open())
+        return std::nullopt;
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    if (!query.exec(QStringLiteral("PRAGMA integrity_check"))) {
+        const int code = HistorySql::code(query.lastError());
+        return code == HistorySql::Corrupt || code == HistorySql::NotADatabase
+                   ? std::optional<int>(1)
+                   : std::nullopt;
+    }
+    int found = 0;
+    while (query.next())
+        found += query.value(0).toString() == QLatin1String("ok") ? 0 : 1;
+    return found;
+}

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "historybackups.h"
+
+#include <QCoreApplication>
+#include <QString>
+
+#include <functional>
+#include <optional>
+#include <utility>
+
+class QSqlError;
+
+// The SQLite file that holds the history, and what the user should hear about it. Nothing is
+// opened until the history is first used, so a run that never finishes a test never reads it.
+// Opening checks that the file is one of ours, brings one written by an earlier version up to
+// date, and moves a damaged or foreign file aside for a fresh one, or for the newest good backup
+// if the user wants it. Whatever goes wrong with the file, the tests go on: there is just no
+// history this run. Only a file another program holds is tried again later.
+class HistoryDatabase
+{
+    Q_DECLARE_TR_FUNCTIONS(HistoryDatabase)
+
+public:
+    static inline const QString fileName = QStringLiteral("history.sqlite");
+
+    // The history in `folder`, created when first needed.
+    explicit HistoryDatabase(const QString &folder);
+    ~HistoryDatabase();
+    Q_DISABLE_COPY_MOVE(HistoryDatabase)
+
+    // Opens the file if that has not been tried yet, or tries again when it was waiting; false
+    // when there is no history, for this run or for now.
+    bool open();
+    // The history cannot take a test now but may later: another program holds the file, or a
+    // damaged history waits for the user's word on the backup offered in its place.
+    bool waiting() const { return m_state == State::Busy || m_state == State::Offering; }
+    QString filePath() const { return m_path; }
+    // Why new tests are not being kept while the file can only be read (what it holds is still
+    // shown), otherwise empty.
+    QString whyReadOnly() const { return m_whyReadOnly; }
+    bool writable() { return open() && m_whyReadOnly.isEmpty(); }
+    // The Qt SQL connection, once open; empty before.
+    QString connectionName() const { return m_connection; }
+
+    // Adds a paragraph to what the user should hear.
+    void tell(const QString &text);
+    // What the user should hear about the history since the last call, or an empty text. That
+    // there is no history this run is told only once.
+    QString takeNotice() { return std::exchange(m_notice, QString()); }
+
+    // The backup offered in place of a damaged history that was moved aside, until the user
+    // restores it or declines.
+    std::optional<HistoryBackups::Backup> offeredBackup() const { return m_offered; }
+    void declineBackup();
+    // The newest backup that opens whole as a history this program reads.
+    std::optional<HistoryBackups::Backup> newestGoodBackup() const;
+    // Puts `backup` in place of the history, keeping a history that stands there aside, and
+    // opens it; false when it could not be put in place, and the notice says why.
+    bool restore(const HistoryBackups::Backup &backup);
+    // After a change: the day's backup, unless the day has one.
+    void backUpIfDue();
+    // How many problems a check of every page finds; nothing when the check could not run.
+    std::optional<int> problems();
+    // The clock that names the backups: the system's own unless a test sets its time.
+    void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
+
+private:
+    enum class State { Untried, Open, Busy, Offering, Unusable };
+    enum class Check { Ours, Foreign, Newer, Damaged, Busy, Failed };
+
+    bool openFile();
+    void closeFile();
+    // `why` and `detail` say what failed, in the program's words and the driver's.
+    Check check(bool readOnly, QString &why, QString &detail);
+    bool migrate(int from, QSqlError &error);
+    QString asidePath() const;
+    void moveAside(const QString &reason);
+    void backUp(const QDateTime &now);
+    void giveUp(const QString &why, const QString &detail = {});
+
+    QString m_folder;
+    QString m_path;
+    QString m_connection;
+    State m_state = State::Untried;
+    QString m_whyReadOnly;
+    QString m_notice;
+    std::optional<HistoryBackups::Backup> m_offered;
+    std::function<QDateTime()> m_clock = &QDateTime::currentDateTimeUtc;
+    bool m_backupTroubleTold = false;
+};

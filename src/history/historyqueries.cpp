@@ -1,0 +1,243 @@
+#include "historyqueries.h"
+
+#include "historysql.h"
+#include "platform/detail.h"
+#include "scheduletables.h"
+
+#include <QCoreApplication>
+#include <QHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+
+#include <algorithm>
+
+namespace {
+
+QString tr(const char *text, int n = -1)
+{
+    return QCoreApplication::translate("HistoryQueries", text, nullptr, n);
+}
+
+// Every test or practice round that holds a value no recording writes: a subject, level or stone
+// out of range, a score above what its level allows, a question missing (a round asks from one to
+// 24), a count of options, right answers, ticks or meaning kinds other than its level's (a round
+// may ask fewer options, as long as each has its tick), a text that is not kept. A test keeps its
+// subject once; each answer of a round keeps its own. SQLite stores any value in any column, so
+// the types are checked too.
+const QString damagedQuery = QStringLiteral(R"(
+SELECT t.id FROM test t WHERE
+    t.subject NOT IN (0, 1) OR t.level NOT IN (0, 1) OR typeof(t.finished) != 'integer'
+    OR typeof(t.stone_types) != 'integer' OR t.stone_types NOT BETWEEN 0 AND 7
+    OR typeof(t.practice) != 'integer' OR t.practice NOT IN (0, 1)
+    OR (SELECT count(*) FROM answer a WHERE a.test = t.id)
+       NOT BETWEEN (CASE t.practice WHEN 1 THEN 1 ELSE 24 END) AND 24
+    OR t.most IS NOT (CASE t.level WHEN 1 THEN 4 ELSE 1 END)
+                     * (SELECT count(*) FROM answer a WHERE a.test = t.id)
+    OR typeof(t.score) != 'integer' OR t.score NOT BETWEEN 0 AND t.most
+    OR EXISTS (SELECT 1 FROM answer a WHERE a.test = t.id AND (
+        typeof(a.question) != 'integer' OR a.question NOT BETWEEN 1 AND 24
+        OR (CASE t.practice WHEN 1 THEN typeof(a.subject) != 'integer' OR a.subject NOT IN (0, 1)
+                            ELSE a.subject IS NOT NULL END)
+        OR typeof(a.stone) != 'integer' OR a.stone NOT BETWEEN 0 AND 23
+        OR typeof(a.score) != 'integer'
+        OR a.score NOT BETWEEN 0 AND (CASE t.level WHEN 1 THEN 4 ELSE 1 END)
+        OR typeof(a.ticked) != 'text' OR a.ticked GLOB '*[^01]*'
+        OR (t.practice = 0 AND length(a.ticked) != (CASE t.level WHEN 1 THEN 8 ELSE 5 END))
+        OR (CASE WHEN json_valid(a.options) AND json_type(a.options) = 'array'
+                 THEN json_array_length(a.options) END)
+           IS NOT (CASE WHEN t.practice = 1 THEN length(a.ticked)
+                        WHEN t.level = 1 THEN 8 ELSE 5 END)
+        OR (CASE WHEN json_valid(a.correct) AND json_type(a.correct) = 'array'
+                 THEN json_array_length(a.correct) END)
+           IS NOT (CASE t.level WHEN 1 THEN 4 ELSE 1 END)
+        OR (CASE WHEN json_valid(a.faces) AND json_type(a.faces) = 'array'
+                 THEN json_array_length(a.faces) END)
+           IS NOT (CASE WHEN coalesce(a.subject, t.subject) = 0 THEN 0
+                        WHEN t.practice = 1 AND a.faces = '[]' THEN 0
+                        WHEN t.level = 1 THEN 4 ELSE 1 END)
+        OR EXISTS (SELECT 1 FROM json_each(CASE WHEN json_valid(a.faces) THEN a.faces END)
+                   WHERE type != 'integer' OR value NOT IN (0, 1, 2))
+        OR EXISTS (SELECT 1 FROM json_each(CASE WHEN json_valid(a.options) THEN a.options END)
+                   WHERE type != 'integer' OR value NOT IN (SELECT id FROM phrase))
+        OR EXISTS (SELECT 1 FROM json_each(CASE WHEN json_valid(a.correct) THEN a.correct END)
+                   WHERE type != 'integer' OR value NOT IN (SELECT id FROM phrase))))
+)");
+
+// How one stone fared, worked out from the answers themselves.
+const QString talliesQuery =
+    QStringLiteral("SELECT a.stone, coalesce(a.subject, t.subject), count(*), "
+                   "sum(a.score >= (CASE t.level WHEN 1 THEN 4 ELSE 1 END)), max(t.finished) "
+                   "FROM answer a JOIN test t ON t.id = a.test WHERE t.id NOT IN (%1) "
+                   "GROUP BY a.stone, coalesce(a.subject, t.subject)");
+
+QJsonArray fromJson(const QString &text)
+{
+    return QJsonDocument::fromJson(text.toUtf8()).array();
+}
+
+QStringList toStrings(const QJsonArray &ids, const QHash<qint64, QString> &phrases)
+{
+    QStringList strings;
+    strings.reserve(ids.size());
+    for (const QJsonValue &id : ids)
+        strings.append(phrases.value(id.toInteger()));
+    return strings;
+}
+
+} // namespace
+
+HistoryQueries::HistoryQueries(HistoryDatabase &database)
+    : m_database(database)
+{}
+
+std::optional<QSet<qint64>> HistoryQueries::damagedTests()
+{
+    if (m_damaged || !m_database.open())
+        return m_damaged;
+    QSqlQuery query(HistorySql::connection(m_database));
+    query.setForwardOnly(true);
+    if (!query.exec(damagedQuery)) {
+        m_database.tell(withDetail(tr("The history of your tests could not be read, so Progress "
+                                      "shows none of it."),
+                                   query.lastError().text()));
+        return std::nullopt;
+    }
+    QSet<qint64> damaged;
+    while (query.next())
+        damaged.insert(query.value(0).toLongLong());
+    if (const int n = int(damaged.size()); n == 1)
+        m_database.tell(tr("1 test in the history is damaged and not shown."));
+    else if (n > 1)
+        m_database.tell(tr("%n tests in the history are damaged and not shown.", n));
+    m_damaged = damaged;
+    return m_damaged;
+}
+
+QList<PastTest> HistoryQueries::pastTests()
+{
+    QList<PastTest> tests;
+    const std::optional<QSet<qint64>> damaged = damagedTests();
+    if (!damaged)
+        return tests;
+    QSqlQuery query(HistorySql::connection(m_database));
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("SELECT id, finished, subject, level, score, most, practice "
+                                   "FROM test ORDER BY finished DESC, id DESC"))) {
+        m_database.tell(withDetail(tr("The history of your tests could not be read, so Progress "
+                                      "shows none of it."),
+                                   query.lastError().text()));
+        return tests;
+    }
+    while (query.next()) {
+        const qint64 id = query.value(0).toLongLong();
+        if (damaged->contains(id))
+            continue;
+        tests.append({id, query.value(1).toLongLong(),
+                      static_cast<QuizSubject>(query.value(2).toInt()),
+                      static_cast<QuizLevel>(query.value(3).toInt()), query.value(4).toInt(),
+                      query.value(5).toInt(), query.value(6).toInt() != 0});
+    }
+    return tests;
+}
+
+QList<QDate> HistoryQueries::answeredDays()
+{
+    if (!m_database.open())
+        return {};
+    QSqlDatabase db = HistorySql::connection(m_database);
+    QSqlError ignored;
+    return ScheduleTables::answeredDays(db, ignored);
+}
+
+QList<StoneTally> HistoryQueries::stones()
+{
+    QList<StoneTally> stones(StoneCount);
+    for (int stone = 0; stone < StoneCount; ++stone)
+        stones[stone].stone = static_cast<StoneIndex>(stone);
+    const auto read = [&stones](QSqlQuery &query) {
+        while (query.next()) {
+            const QVariant stone = query.value(0);
+            const QVariant subject = query.value(1);
+            const int asked = query.value(2).toInt();
+            const int full = query.value(3).toInt();
+            if (stone.typeId() != QMetaType::LongLong || subject.typeId() != QMetaType::LongLong ||
+                stone.toInt() < 0 || stone.toInt() >= StoneCount || subject.toInt() < 0 ||
+                subject.toInt() > 1 || full < 0 || full > asked)
+                return false;
+            StoneTally &tally = stones[stone.toInt()];
+            const bool keywords = subject.toInt() == int(QuizSubject::Keywords);
+            (keywords ? tally.keywordsAsked : tally.meaningsAsked) = asked;
+            (keywords ? tally.keywordsFull : tally.meaningsFull) = full;
+            tally.lastAskedMs = std::max(tally.lastAskedMs, query.value(4).toLongLong());
+        }
+        return query.lastError().type() == QSqlError::NoError;
+    };
+    const auto clear = [&stones] {
+        for (StoneTally &tally : stones)
+            tally = {tally.stone};
+    };
+    if (const std::optional<QSet<qint64>> damaged = damagedTests()) {
+        QSqlQuery query(HistorySql::connection(m_database));
+        query.setForwardOnly(true);
+        // The tallies kept at each record are read at once, but only while they hold nothing
+        // impossible and no test is left out; otherwise they are worked out from the answers.
+        if (!damaged->isEmpty() ||
+            !query.exec(QStringLiteral("SELECT stone, subject, asked, full, last "
+                                       "FROM stone_tally")) ||
+            !read(query)) {
+            clear();
+            QStringList leftOut;
+            for (const qint64 id : *damaged)
+                leftOut.append(QString::number(id));
+            if (!query.exec(talliesQuery.arg(leftOut.join(QLatin1Char(',')))) || !read(query))
+                clear();
+        }
+    }
+    std::stable_sort(stones.begin(), stones.end(), [](const StoneTally &a, const StoneTally &b) {
+        if ((a.asked() == 0) != (b.asked() == 0))
+            return b.asked() == 0;
+        return a.share() < b.share();
+    });
+    return stones;
+}
+
+std::optional<AnswerSheet> HistoryQueries::sheet(qint64 testId)
+{
+    // Only a test whose every value was found possible is read.
+    const std::optional<QSet<qint64>> damaged = damagedTests();
+    if (!damaged || damaged->contains(testId))
+        return std::nullopt;
+    QSqlQuery query(HistorySql::connection(m_database));
+    query.prepare(QStringLiteral("SELECT subject, level, stone_types FROM test WHERE id = ?"));
+    query.addBindValue(testId);
+    if (!query.exec() || !query.next())
+        return std::nullopt;
+    AnswerSheet sheet;
+    sheet.subject = static_cast<QuizSubject>(query.value(0).toInt());
+    sheet.level = static_cast<QuizLevel>(query.value(1).toInt());
+    sheet.stoneTypes = StoneTypes::fromInt(query.value(2).toInt());
+    QHash<qint64, QString> phrases;
+    query.exec(QStringLiteral("SELECT id, body FROM phrase"));
+    while (query.next())
+        phrases.insert(query.value(0).toLongLong(), query.value(1).toString());
+    query.prepare(QStringLiteral("SELECT question, stone, faces, options, ticked, correct, score "
+                                 "FROM answer WHERE test = ?"));
+    query.addBindValue(testId);
+    if (!query.exec())
+        return std::nullopt;
+    while (query.next()) {
+        const int q = query.value(0).toInt() - 1;
+        if (q < 0 || q >= QuestionCount)
+            continue;
+        AnsweredQuestion &answer = sheet.answers[q];
+        answer.stone = static_cast<StoneIndex>(query.value(1).toInt());
+        for (const QJsonValue &kind : fromJson(query.value(2).toString()))
+            answer.meaningKinds.append(static_cast<MeaningKind>(kind.toInt()));
+        answer.options = toStrings(fromJson(query.value(3).toString()), phrases);
+        for (QChar tick : query.value(4).toString())
+            answer.ticked.append(tick == QLatin1Char('1'));
+        answer.correctAnswers = toStrings(fromJson(query.value(5).toString()), phrases);
+        answer.score = static_cast<qint16>(query.value(6).toInt());
+    }
+    return sheet;
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "historyrecords.h"
+
+#include <QDate>
+#include <QSet>
+
+#include <optional>
+
+class HistoryDatabase;
+
+// What the Progress window reads from the history. A history that cannot be read reads as empty.
+// Nothing read is trusted: a test holding a value no recording writes (a history edited by hand)
+// is left out of every view, and told once.
+class HistoryQueries
+{
+public:
+    explicit HistoryQueries(HistoryDatabase &database);
+    Q_DISABLE_COPY_MOVE(HistoryQueries)
+
+    // Newest first.
+    QList<PastTest> pastTests();
+    // Every stone, weakest first: those asked by their share of full answers, the lowest first,
+    // then those never asked, each group in futhark order.
+    QList<StoneTally> stones();
+    // Every learner day with answers, oldest first.
+    QList<QDate> answeredDays();
+    // The whole test, for its review.
+    std::optional<AnswerSheet> sheet(qint64 testId);
+
+    // The tests every view leaves out, looked for once a run; none when they cannot be looked
+    // for, and the history is then not read at all.
+    std::optional<QSet<qint64>> damagedTests();
+    // After the history was emptied: nothing in it is damaged any more.
+    void forgotten() { m_damaged = QSet<qint64>(); }
+    // After another file took the history's place (a backup restored): looked for afresh.
+    void reread() { m_damaged.reset(); }
+
+private:
+    HistoryDatabase &m_database;
+    std::optional<QSet<qint64>> m_damaged;
+};

@@ -1,0 +1,93 @@
+#include "schedulemodel.h"
+
+#include <QLocale>
+
+void ScheduleModel::setSchedule(const Schedule &schedule, QDate today)
+{
+    beginResetModel();
+    m_schedule = schedule;
+    m_today = today;
+    endResetModel();
+}
+
+int ScheduleModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : StoneCount;
+}
+
+int ScheduleModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant ScheduleModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() ||
+        (role != Qt::DisplayRole && role != Qt::UserRole && role != Qt::ToolTipRole))
+        return {};
+    const auto stone = static_cast<StoneIndex>(index.row());
+    switch (index.column()) {
+    case Stone:
+        if (role == Qt::ToolTipRole)
+            return {};
+        // In futhark order until another column is sorted by.
+        return role == Qt::UserRole ? QVariant(index.row())
+                                    : QVariant(loadRuneCatalogue().stoneNames[stone]);
+    case KeywordsBox:
+        return boxCell(m_schedule.item(stone, QuizSubject::Keywords), role);
+    case KeywordsDue:
+        return dueCell(m_schedule.item(stone, QuizSubject::Keywords), role);
+    case MeaningsBox:
+        return boxCell(m_schedule.item(stone, QuizSubject::Meanings), role);
+    default:
+        return dueCell(m_schedule.item(stone, QuizSubject::Meanings), role);
+    }
+}
+
+QVariant ScheduleModel::boxCell(const ItemState &state, int role) const
+{
+    if (role == Qt::UserRole)
+        return int(state.box);
+    if (role == Qt::ToolTipRole) {
+        if (state.lapses == 0)
+            return {};
+        return state.lapses == 1 ? tr("Forgotten once after it was learnt")
+                                 : tr("Forgotten %1 times after it was learnt").arg(state.lapses);
+    }
+    return state.isNew() ? tr("new") : QString::number(state.box);
+}
+
+QVariant ScheduleModel::dueCell(const ItemState &state, int role) const
+{
+    // New and overdue items are due today, the longest overdue sorting first.
+    if (role == Qt::UserRole)
+        return state.isNew() ? m_today.toJulianDay() : state.due.toJulianDay();
+    if (role == Qt::ToolTipRole) {
+        if (state.isNew() || state.due >= m_today)
+            return {};
+        return tr("Due since %1").arg(QLocale().toString(state.due, QStringLiteral("d MMM yyyy")));
+    }
+    if (state.isDueOn(m_today))
+        return tr("today");
+    if (state.due == m_today.addDays(1))
+        return tr("tomorrow");
+    return QLocale().toString(state.due, QStringLiteral("d MMM yyyy"));
+}
+
+QVariant ScheduleModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    switch (section) {
+    case Stone:
+        return tr("Stone");
+    case KeywordsBox:
+        return tr("Keywords box");
+    case KeywordsDue:
+        return tr("Keywords due");
+    case MeaningsBox:
+        return tr("Meanings box");
+    default:
+        return tr("Meanings due");
+    }
+}
