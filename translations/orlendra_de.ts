@@ -18,7 +18,7 @@
     <message>
         <source>Click here to visit %1</source>
         <extracomment>%1 is the web site&apos;s name, such as www.example.org</extracomment>
-        <translation>Klicke hier, um %1 zu besuchen</translation>
+        <translation>Besuche %1</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
@@ -26,7 +26,7 @@
     </message>
     <message>
         <source>Click here for more details.</source>
-        <translation>Klicke hier, um mehr zu erfahren.</translation>
+        <translation>Klicke hier für Details.</translation>
     </message>
     <message>
         <source>Opens the web page about getting this software fully branded for your website.</source>
@@ -156,14 +156,14 @@ Replace it with the text shown? No leaves the file as it is.</source>
         <extracomment>%1 is the goal file&apos;s path, %2 the goal&apos;s number</extracomment>
         <translation>%1 wurde von einem anderen Programm geändert, seit Ziel %2 gelesen wurde.
 
-Soll sie durch den angezeigten Text ersetzt werden? Mit „Nein“ bleibt die Datei unverändert.</translation>
+Soll die Datei durch den angezeigten Text ersetzt werden? Mit „Nein“ bleibt sie unverändert.</translation>
     </message>
     <message>
         <source>Goal %1 holds characters that %2 cannot hold in its encoding, %3: %4
 
 Save the file in UTF-8 instead, so that every character is kept? No leaves the file as it is.</source>
         <extracomment>%1 is the goal&apos;s number, %2 its file&apos;s name, %3 the file&apos;s encoding, %4 the characters</extracomment>
-        <translation>Ziel %1 enthält Zeichen, die %2 in seiner Kodierung %3 nicht aufnehmen kann: %4
+        <translation>Ziel %1 enthält Zeichen, die %2 in der Kodierung %3 nicht aufnehmen kann: %4
 
 Die Datei stattdessen in UTF-8 speichern, damit jedes Zeichen erhalten bleibt? Mit „Nein“ bleibt die Datei unverändert.</translation>
     </message>
