@@ -27,7 +27,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
-#include <QSet>
 #include <QStandardPaths>
 #include <QStyleOptionButton>
 #include <QTest>
@@ -37,27 +36,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-// What code not yet made translatable shows: its texts, and the room it gives to translated ones
-// (" room"). An entry names what the test reports: a window's or control's object name, a
-// control's property ("frmMain accessibleName") or a message ("message nextRefused"), and covers
-// everything reported under it. Remove an entry once its code is translatable: an entry that no
-// longer finds a fault fails.
-const QStringList leftForLater{
-    // Texts the test logic and the chart module put together.
-    QStringLiteral("frmMain/lblCaption"),
-    QStringLiteral("frmMain/chkKeywords_0 accessibleDescription"),
-    QStringLiteral("frmMain/Command5 accessibleDescription"),
-    QStringLiteral("MDI/lblMeaningTestCaption"),
-    QStringLiteral("MDI/chkMeaning_0 accessibleDescription"),
-    QStringLiteral("frmReview/lblReviewTitle"),
-    QStringLiteral("frmReview/lblReviewLegend"),
-    QStringLiteral("frmProgress/chartScores"),
-    QStringLiteral("message nextRefused"),
-    // Translated, in a place not yet made to grow with its text.
-    QStringLiteral("frmMain/Label14 room"),
-    QStringLiteral("frmMain/lblFullBrand room"),
-};
 
 // Every letter accented and every word some 40% longer, as a translation into a longer language
 // would make them; what code fills in or reads back (arguments, HTML, entities) stays as it was,
@@ -215,8 +193,6 @@ private:
     void click(const QString &name) const;
     void checkWindow(QWidget *window, const QString &picture);
     void checkText(const QString &where, const QString &text, const QStringList &data = {});
-    // Reported, unless what it concerns is left for later.
-    void fault(const QString &where, const QString &what);
     // The last message shown and what a screen reader heard with it, then forgets the messages.
     void checkMessage(ScriptedPlatform &platform, const QString &name,
                       const QStringList &data = {});
@@ -226,8 +202,6 @@ private:
     QRegularExpression m_data;
     std::unique_ptr<ProgramRun> m_run;
     QStringList m_faults;
-    QSet<QString> m_skipped;
-    QSet<QString> m_visited;
 };
 
 void TranslationTest::initTestCase()
@@ -254,28 +228,12 @@ void TranslationTest::initTestCase()
 
 void TranslationTest::cleanup()
 {
-    m_visited.insert(QLatin1String(QTest::currentTestFunction()));
     QVERIFY2(m_faults.isEmpty(), qPrintable(std::exchange(m_faults, {}).join(QLatin1Char('\n'))));
 }
 
 void TranslationTest::cleanupTestCase()
 {
     m_run.reset();
-    // Only a run through every window can tell that an entry is no longer needed.
-    for (int i = metaObject()->methodOffset(); i < metaObject()->methodCount(); ++i) {
-        const QString name = QString::fromLatin1(metaObject()->method(i).name());
-        if (!name.contains(QLatin1String("TestCase")) && !name.endsWith(QLatin1String("_data")) &&
-            name != QLatin1String("cleanup") && !m_visited.contains(name))
-            return;
-    }
-    QStringList unused;
-    for (const QString &entry : leftForLater) {
-        if (!m_skipped.contains(entry))
-            unused << entry;
-    }
-    QVERIFY2(unused.isEmpty(),
-             qPrintable(QStringLiteral("Translated now, no longer to be skipped: ") +
-                        unused.join(QStringLiteral(", "))));
 }
 
 void TranslationTest::click(const QString &name) const
@@ -299,20 +257,7 @@ void TranslationTest::checkText(const QString &where, const QString &text, const
         left.remove(dataPattern(data));
     left.remove(m_data);
     if (left.contains(plainLetter))
-        fault(where, QStringLiteral("is not translated: \"%1\"").arg(text));
-}
-
-void TranslationTest::fault(const QString &where, const QString &what)
-{
-    const auto skip =
-        std::find_if(leftForLater.begin(), leftForLater.end(), [&where](const QString &entry) {
-            return where == entry || where.startsWith(entry + QLatin1Char(' ')) ||
-                   where.startsWith(entry + QLatin1Char('/'));
-        });
-    if (skip != leftForLater.end())
-        m_skipped.insert(*skip);
-    else
-        m_faults << where + QLatin1Char(' ') + what;
+        m_faults << QStringLiteral("%1 is not translated: \"%2\"").arg(where, text);
 }
 
 void TranslationTest::checkWindow(QWidget *window, const QString &picture)
@@ -331,8 +276,7 @@ void TranslationTest::checkWindow(QWidget *window, const QString &picture)
                   widget->accessibleDescription());
         checkText(where + QStringLiteral(" toolTip"), widget->toolTip());
         if (!fits(widget))
-            fault(where + QStringLiteral(" room"),
-                  QStringLiteral("is too small for \"%1\"").arg(shownText(widget)));
+            m_faults << QStringLiteral("%1 is too small for \"%2\"").arg(where, shownText(widget));
     }
     for (const QAction *action : window->findChildren<QAction *>()) {
         if (action->isVisible() && !action->isSeparator())

@@ -6,6 +6,7 @@
 #include "platform/twips.h"
 #include "quiz/quizscoring.h"
 #include "quiz/quizspeech.h"
+#include "widgets/roomfortext.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -84,6 +85,7 @@ void KeywordsQuizPage::showQuestion(int number, const AnsweredQuestion &question
     m_picture->setPictureNumber(pictureNumberOf(question.stone));
     m_picture->setAccessibleName(name);
     m_caption->setText(QuizScoring::instruction(level));
+    widenForText(m_caption);
     m_questionNumber->setText(tr("Question %1").arg(number));
     const int inUse = QuizScoring::optionCount(level);
     for (int i = 0; i < OptionCount; ++i) {

@@ -5,6 +5,7 @@
 #include "platform/twips.h"
 #include "quiz/quizscoring.h"
 #include "quiz/quizspeech.h"
+#include "widgets/roomfortext.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -98,6 +99,7 @@ void MeaningsQuizPage::showQuestion(int number, const AnsweredQuestion &question
     }
     showKeyLabels();
     m_caption->setText(QuizScoring::instruction(level));
+    widenForText(m_caption);
     m_questionNumber->setText(tr("Question %1").arg(number));
     const QString &name = loadRuneCatalogue().stoneNames[static_cast<size_t>(question.stone)];
     m_stoneName->setText(name);

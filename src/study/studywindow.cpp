@@ -11,6 +11,8 @@
 #include "settingssection.h"
 #include "widgets/commandbutton.h"
 #include "widgets/focusnews.h"
+#include "widgets/linklabel.h"
+#include "widgets/roomfortext.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -22,8 +24,30 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <algorithm>
 #include <array>
 #include <utility>
+
+namespace {
+
+// The banner's lowest strip lies beyond the client area, as the window was drawn. An offer that
+// needs more lines than show above that edge, as a translation may, gets them: the banner and the
+// window grow by as much.
+void makeRoomForOffers(QWidget *client, QWidget *banner, const std::array<QLabel *, 2> &offers)
+{
+    const int shown = client->height() - banner->y() - offers[0]->y();
+    int wanted = shown;
+    for (const QLabel *offer : offers)
+        wanted = std::max(wanted, offer->heightForWidth(offer->width()));
+    if (wanted == shown)
+        return;
+    for (QLabel *offer : offers)
+        offer->resize(offer->width(), offer->height() + wanted - shown);
+    banner->resize(banner->width(), banner->height() + wanted - shown);
+    client->setFixedHeight(client->height() + wanted - shown);
+}
+
+} // namespace
 
 StudyWindow::StudyWindow(Platform &platform, StudyWalk &walk, QuizSession &quizSession,
                          QWidget *parent)
@@ -62,6 +86,8 @@ StudyWindow::StudyWindow(Platform &platform, StudyWalk &walk, QuizSession &quizS
         Branding::addBrandLabels(banner, twipsRect(120, 165, 10065, 615), openPage);
     m_cobrand = offers.cobrand;
     m_fullBrand = offers.fullBrand;
+    makeRoomForOffers(client, banner, {m_cobrand, m_fullBrand});
+    makeRoomForTexts(client);
     buildMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QLabel;
 class QScrollBar;
 
 // Room for texts longer than the English ones a window was drawn for, as translations often are.
@@ -12,6 +13,11 @@ class QScrollBar;
 // form growing with it. Call it once the form's texts and fonts are set; a label hidden then is
 // left as it is.
 void makeRoomForTexts(QWidget *form);
+
+// For a one-line label at a fixed place whose text changes: as wide to the right as its text
+// needs, as far as its parent reaches. It never narrows again, so it keeps its place as drawn
+// while the texts fit. Call it after each new text.
+void widenForText(QLabel *label);
 
 // The content of a panel of fixed size, laid out on it as on the panel itself: as large as the
 // panel, or, when its texts need more height, as tall as they need, scrolling up and down beside
