@@ -39,6 +39,52 @@
         <source>Practice Round, %1: %2 Correct Out Of %3</source>
         <translation>Übungsrunde, %1: %2 von %3 richtig</translation>
     </message>
+    <message>
+        <source>Right and ticked</source>
+        <translation>Richtig und angekreuzt</translation>
+    </message>
+    <message>
+        <source>Right and missed</source>
+        <translation>Richtig, aber nicht angekreuzt</translation>
+    </message>
+    <message>
+        <source>Wrong and ticked</source>
+        <translation>Falsch und angekreuzt</translation>
+    </message>
+    <message>
+        <source>Not ticked</source>
+        <translation>Nicht angekreuzt</translation>
+    </message>
+    <message>
+        <source>%1 right and missed</source>
+        <translation>%1 richtig, aber nicht angekreuzt</translation>
+    </message>
+    <message>
+        <source>%1 wrong and ticked</source>
+        <translation>%1 falsch angekreuzt</translation>
+    </message>
+    <message>
+        <source>all right</source>
+        <translation>alles richtig</translation>
+    </message>
+    <message>
+        <source>%1, %2 of %3: %4</source>
+        <extracomment>%1 is the stone, %2 of %3 the question&apos;s score and the most it can score, %4 how the answer went</extracomment>
+        <translation>%1, %2 von %3: %4</translation>
+    </message>
+    <message>
+        <source>Question %1</source>
+        <translation>Frage %1</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3 Correct Out Of %4</source>
+        <translation>%1, %2: %3 von %4 richtig</translation>
+    </message>
+    <message>
+        <source>Question %1: %2 — %3</source>
+        <extracomment>%1 is the question&apos;s number, %2 the stone, %3 the question&apos;s score</extracomment>
+        <translation>Frage %1: %2 — %3</translation>
+    </message>
 </context>
 <context>
     <name>Branding</name>
@@ -286,6 +332,54 @@ Deine Tests funktionieren wie immer, und „Fortschritt“ zeigt weiterhin die b
         <source>The history of your tests could not be backed up: %1.</source>
         <translation>Der Verlauf deiner Tests konnte nicht gesichert werden: %1.</translation>
     </message>
+    <message>
+        <source>the folder %1 cannot be created</source>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>the SQLite driver of Qt is not installed</source>
+        <translation>der SQLite-Treiber von Qt ist nicht installiert</translation>
+    </message>
+    <message>
+        <source>%1 is a folder</source>
+        <translation>%1 ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>%1 is not a file</source>
+        <translation>%1 ist keine Datei</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer Orlendra</source>
+        <translation>%1 stammt von einer neueren Version von Orlendra</translation>
+    </message>
+    <message>
+        <source>%1 cannot be started afresh</source>
+        <translation>%1 kann nicht neu angelegt werden</translation>
+    </message>
+    <message>
+        <source>%1 is not a history of Orlendra&apos;s and cannot be moved aside</source>
+        <translation>%1 ist kein Verlauf von Orlendra und kann nicht beiseitegelegt werden</translation>
+    </message>
+    <message>
+        <source>%1 is damaged and cannot be moved aside</source>
+        <translation>%1 ist beschädigt und kann nicht beiseitegelegt werden</translation>
+    </message>
+    <message>
+        <source>The history of your tests, %1, is not a history of Orlendra&apos;s. It has been moved aside as %2, and a new history begins.</source>
+        <translation>Der Verlauf deiner Tests, %1, ist kein Verlauf von Orlendra. Er wurde als %2 beiseitegelegt, und ein neuer Verlauf beginnt.</translation>
+    </message>
+    <message>
+        <source>The history of your tests, %1, is damaged. It has been moved aside as %2, and a new history begins.</source>
+        <translation>Der Verlauf deiner Tests, %1, ist beschädigt. Er wurde als %2 beiseitegelegt, und ein neuer Verlauf beginnt.</translation>
+    </message>
+    <message>
+        <source>Orlendra cannot keep a history of your tests in this run: %1.
+
+Your tests work as always; they are just not recorded.</source>
+        <translation>Orlendra kann in dieser Sitzung keinen Verlauf deiner Tests führen: %1.
+
+Deine Tests funktionieren wie immer; sie werden nur nicht gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>HistoryQueries</name>
@@ -297,9 +391,12 @@ Deine Tests funktionieren wie immer, und „Fortschritt“ zeigt weiterhin die b
         <source>1 test in the history is damaged and not shown.</source>
         <translation>1 Test im Verlauf ist beschädigt und wird nicht angezeigt.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>%n tests in the history are damaged and not shown.</source>
-        <translation>%n Tests im Verlauf sind beschädigt und werden nicht angezeigt.</translation>
+        <translation>
+            <numerusform>%n Test im Verlauf ist beschädigt und wird nicht angezeigt.</numerusform>
+            <numerusform>%n Tests im Verlauf sind beschädigt und werden nicht angezeigt.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -368,6 +465,50 @@ Deine Tests funktionieren wie immer, und „Fortschritt“ zeigt weiterhin die b
     <message>
         <source>The history could not be emptied. Every test is still in it; try again.</source>
         <translation>Der Verlauf konnte nicht geleert werden. Alle Tests sind weiterhin darin enthalten; versuche es erneut.</translation>
+    </message>
+    <message>
+        <source>This practice round could not be recorded in the history of your tests</source>
+        <translation>Diese Übungsrunde konnte nicht im Verlauf deiner Tests gespeichert werden</translation>
+    </message>
+    <message>
+        <source>This test could not be recorded in the history of your tests</source>
+        <translation>Dieser Test konnte nicht im Verlauf deiner Tests gespeichert werden</translation>
+    </message>
+    <message>
+        <source>The history still holds every test recorded before.</source>
+        <translation>Der Verlauf enthält weiterhin alle zuvor gespeicherten Tests.</translation>
+    </message>
+    <message>
+        <source>%1: the disk is full.
+
+%2 Make room on the disk, and the next test is recorded again.</source>
+        <translation>%1: Der Datenträger ist voll.
+
+%2 Schaffe Platz auf dem Datenträger, dann wird der nächste Test wieder gespeichert.</translation>
+    </message>
+    <message>
+        <source>%1: its file can no longer be written, perhaps because its folder or the disk was made read-only.
+
+%2</source>
+        <translation>%1: Die Datei des Verlaufs kann nicht mehr geschrieben werden, vielleicht weil ihr Ordner oder der Datenträger schreibgeschützt wurde.
+
+%2</translation>
+    </message>
+    <message>
+        <source>%1: the file is damaged.
+
+Start Orlendra again: a damaged history is moved aside, and a new one begins.</source>
+        <translation>%1: Die Datei ist beschädigt.
+
+Starte Orlendra neu: Ein beschädigter Verlauf wird beiseitegelegt, und ein neuer beginnt.</translation>
+    </message>
+    <message>
+        <source>%1.
+
+%2</source>
+        <translation>%1.
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -703,6 +844,52 @@ Trotzdem starten? Das ist nur dann sicher, wenn auf %1 kein anderes Orlendra lä
     </message>
 </context>
 <context>
+    <name>QuizRecords</name>
+    <message>
+        <source>Stone Meanings</source>
+        <translation>Stein-Bedeutungen</translation>
+    </message>
+    <message>
+        <source>Stone Keywords</source>
+        <translation>Stein-Schlüsselwörter</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Fortgeschritten</translation>
+    </message>
+    <message>
+        <source>Beginner</source>
+        <translation>Anfänger</translation>
+    </message>
+    <message>
+        <source>Keywords Beginner</source>
+        <translation>Schlüsselwörter, Anfänger</translation>
+    </message>
+    <message>
+        <source>Keywords Advanced</source>
+        <translation>Schlüsselwörter, Fortgeschritten</translation>
+    </message>
+    <message>
+        <source>Meanings Beginner</source>
+        <translation>Bedeutungen, Anfänger</translation>
+    </message>
+    <message>
+        <source>Meanings Advanced</source>
+        <translation>Bedeutungen, Fortgeschritten</translation>
+    </message>
+</context>
+<context>
+    <name>QuizResultFile</name>
+    <message>
+        <source>%1 Correct Out Of  %2 Keywords</source>
+        <translation>%1 von %2 Schlüsselwörtern richtig</translation>
+    </message>
+    <message>
+        <source>%1 Correct Out Of  %2 Descriptions</source>
+        <translation>%1 von %2 Beschreibungen richtig</translation>
+    </message>
+</context>
+<context>
     <name>QuizResultSection</name>
     <message>
         <source>Test result</source>
@@ -748,6 +935,34 @@ Any file of that name still holds what it held before, and the result is still i
 %2
 
 Eine vorhandene Datei dieses Namens enthält weiterhin ihren bisherigen Inhalt, und das Ergebnis steht weiterhin im Feld.</translation>
+    </message>
+</context>
+<context>
+    <name>QuizScoring</name>
+    <message>
+        <source>You must choose 4 options</source>
+        <translation>Du musst 4 Antworten wählen</translation>
+    </message>
+    <message>
+        <source>You must choose only 1 option</source>
+        <translation>Du darfst nur 1 Antwort wählen</translation>
+    </message>
+    <message>
+        <source>You can select 4 options</source>
+        <translation>Du kannst 4 Antworten wählen</translation>
+    </message>
+    <message>
+        <source>You can select 1 option</source>
+        <translation>Du kannst 1 Antwort wählen</translation>
+    </message>
+    <message>
+        <source>You must select 1 option</source>
+        <translation>Du musst 1 Antwort wählen</translation>
+    </message>
+    <message>
+        <source>%1 Correct Out of %2</source>
+        <extracomment>%1 is the question&apos;s score, %2 the most it can score (1 or 4)</extracomment>
+        <translation>%1 von %2 richtig</translation>
     </message>
 </context>
 <context>
@@ -854,6 +1069,22 @@ Eine vorhandene Datei dieses Namens enthält weiterhin ihren bisherigen Inhalt, 
     </message>
 </context>
 <context>
+    <name>QuizSpeech</name>
+    <message>
+        <source>None ticked, %1 needed.</source>
+        <translation>Nichts angekreuzt, %1 nötig.</translation>
+    </message>
+    <message>
+        <source>%1 ticked, %2 needed.</source>
+        <translation>%1 angekreuzt, %2 nötig.</translation>
+    </message>
+    <message>
+        <source>Question %1, %2. %3.</source>
+        <extracomment>%1 is the question&apos;s number, %2 the stone&apos;s name, %3 what the question asks to tick</extracomment>
+        <translation>Frage %1, %2. %3.</translation>
+    </message>
+</context>
+<context>
     <name>ReviewWindow</name>
     <message>
         <source>Review Answers</source>
@@ -874,6 +1105,30 @@ Eine vorhandene Datei dieses Namens enthält weiterhin ihren bisherigen Inhalt, 
     <message>
         <source>No mistakes: every answer scored in full.</source>
         <translation>Keine Fehler: Jede Antwort hat die volle Punktzahl erhalten.</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>right and ticked</source>
+        <translation>richtig und angekreuzt</translation>
+    </message>
+    <message>
+        <source>Missed</source>
+        <translation>Übersehen</translation>
+    </message>
+    <message>
+        <source>right and missed</source>
+        <translation>richtig, aber nicht angekreuzt</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>Falsch</translation>
+    </message>
+    <message>
+        <source>wrong and ticked</source>
+        <translation>falsch und angekreuzt</translation>
     </message>
 </context>
 <context>
@@ -921,6 +1176,25 @@ Eine vorhandene Datei dieses Namens enthält weiterhin ihren bisherigen Inhalt, 
     <message>
         <source>Meanings due</source>
         <translation>Bedeutungen fällig</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreLines</name>
+    <message>
+        <source>%1: no tests.</source>
+        <translation>%1: keine Tests.</translation>
+    </message>
+    <message>
+        <source>%1: 1 test, last %2, best %3.</source>
+        <extracomment>%1 is the line&apos;s name, %2 and %3 the last and the best score</extracomment>
+        <translation>%1: 1 Test, zuletzt %2, bestes Ergebnis %3.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n tests, last %2, best %3.</source>
+        <translation>
+            <numerusform>%1: %n Test, zuletzt %2, bestes Ergebnis %3.</numerusform>
+            <numerusform>%1: %n Tests, zuletzt %2, bestes Ergebnis %3.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
