@@ -41,15 +41,15 @@
     </message>
     <message>
         <source>Right and ticked</source>
-        <translation>Richtig und angekreuzt</translation>
+        <translation>Richtig, angekreuzt</translation>
     </message>
     <message>
         <source>Right and missed</source>
-        <translation>Richtig, aber nicht angekreuzt</translation>
+        <translation>Richtig, nicht angekreuzt</translation>
     </message>
     <message>
         <source>Wrong and ticked</source>
-        <translation>Falsch und angekreuzt</translation>
+        <translation>Falsch, angekreuzt</translation>
     </message>
     <message>
         <source>Not ticked</source>
@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>%1 right and missed</source>
-        <translation>%1 richtig, aber nicht angekreuzt</translation>
+        <translation>%1 richtig, nicht angekreuzt</translation>
     </message>
     <message>
         <source>%1 wrong and ticked</source>
@@ -867,7 +867,7 @@ Trotzdem starten? Das ist nur dann sicher, wenn auf %1 kein anderes Orlendra lä
     </message>
     <message>
         <source>Keywords Advanced</source>
-        <translation>Schlüsselwörter, Fortgeschritten</translation>
+        <translation>Schlüsselwörter, Fortgeschr.</translation>
     </message>
     <message>
         <source>Meanings Beginner</source>
@@ -875,7 +875,7 @@ Trotzdem starten? Das ist nur dann sicher, wenn auf %1 kein anderes Orlendra lä
     </message>
     <message>
         <source>Meanings Advanced</source>
-        <translation>Bedeutungen, Fortgeschritten</translation>
+        <translation>Bedeutungen, Fortgeschr.</translation>
     </message>
 </context>
 <context>
@@ -1112,7 +1112,7 @@ Eine vorhandene Datei dieses Namens enthält weiterhin ihren bisherigen Inhalt, 
     </message>
     <message>
         <source>right and ticked</source>
-        <translation>richtig und angekreuzt</translation>
+        <translation>richtig, angekreuzt</translation>
     </message>
     <message>
         <source>Missed</source>
@@ -1120,7 +1120,7 @@ Eine vorhandene Datei dieses Namens enthält weiterhin ihren bisherigen Inhalt, 
     </message>
     <message>
         <source>right and missed</source>
-        <translation>richtig, aber nicht angekreuzt</translation>
+        <translation>richtig, nicht angekreuzt</translation>
     </message>
     <message>
         <source>Wrong</source>
@@ -1128,7 +1128,7 @@ Eine vorhandene Datei dieses Namens enthält weiterhin ihren bisherigen Inhalt, 
     </message>
     <message>
         <source>wrong and ticked</source>
-        <translation>falsch und angekreuzt</translation>
+        <translation>falsch, angekreuzt</translation>
     </message>
 </context>
 <context>
