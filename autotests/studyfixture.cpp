@@ -1,8 +1,17 @@
 #include "studyfixture.h"
 
+#include "widgets/roomfortext.h"
+#include "widgets/wrappingcheckbox.h"
+
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QAccessible>
 #include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QStyleOptionButton>
 #include <QTest>
 
 StudyFixture::StudyFixture()
@@ -119,4 +128,58 @@ Heard heardAtFocus()
             heard.ancestors.prepend(name);
     }
     return heard;
+}
+
+// A text fits when the room its window shows of its control is what the text asks, a pixel of
+// rounding aside. That room is the control clipped by every panel around it, except that what
+// scrolls counts as showing all it holds. A label that wraps must be as tall as its text at its
+// width, one that does not as wide as its size hint; a button's text, without its "&", must fit
+// the room its style leaves for text (inside the bevel, or beside the tick), and a wrapping tick
+// box must show all of its paragraph; a group box must be as wide as its title and contents ask.
+bool textFits(const QWidget *widget)
+{
+    QRect shown = widget->rect();
+    QPoint offset;
+    for (const QWidget *inner = widget; !inner->isWindow(); inner = inner->parentWidget()) {
+        const QWidget *outer = inner->parentWidget();
+        const auto *scroller = qobject_cast<const QAbstractScrollArea *>(outer->parentWidget());
+        if ((scroller && scroller->viewport() == outer) ||
+            qobject_cast<const ScrollingContent *>(inner))
+            break;
+        offset += inner->pos();
+        shown &= outer->rect().translated(-offset);
+    }
+    if (const auto *label = qobject_cast<const QLabel *>(widget)) {
+        if (label->text().isEmpty() || !label->pixmap().isNull())
+            return true;
+        return label->wordWrap() ? label->heightForWidth(label->width()) <= shown.height() + 1
+                                 : label->sizeHint().width() <= shown.width() + 1;
+    }
+    if (const auto *box = qobject_cast<const WrappingCheckBox *>(widget))
+        return box->showsWholeText();
+    if (const auto *button = qobject_cast<const QAbstractButton *>(widget)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const auto room = qobject_cast<const QCheckBox *>(button) ? QStyle::SE_CheckBoxContents
+                          : qobject_cast<const QRadioButton *>(button)
+                              ? QStyle::SE_RadioButtonContents
+                              : QStyle::SE_PushButtonContents;
+        const QString text = QString(button->text()).remove(QLatin1Char('&'));
+        return button->fontMetrics().horizontalAdvance(text) <=
+               (button->style()->subElementRect(room, &option, button) & shown).width() + 1;
+    }
+    if (const auto *group = qobject_cast<const QGroupBox *>(widget))
+        return group->minimumSizeHint().width() <= shown.width() + 1;
+    return true;
+}
+
+QString shownText(const QWidget *widget)
+{
+    if (const auto *label = qobject_cast<const QLabel *>(widget))
+        return label->text();
+    if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
+        return button->text();
+    if (const auto *group = qobject_cast<const QGroupBox *>(widget))
+        return group->title();
+    return {};
 }

@@ -44,6 +44,10 @@ void checkResultOf(const QString &text, const AnswerSheet &sheet, const QString 
 // as the application's palette.
 QPalette darkDesktopPalette();
 
+// Whether the room a window shows of `widget` holds all of its text, and that text.
+bool textFits(const QWidget *widget);
+QString shownText(const QWidget *widget);
+
 // What a screen reader says of the focus: the panels around it, its name and description.
 struct Heard {
     QStringList ancestors;

@@ -4,6 +4,7 @@
 #include "platform/twips.h"
 #include "platform/webpages.h"
 #include "widgets/linklabel.h"
+#include "widgets/roomfortext.h"
 
 #include <QFrame>
 #include <QIcon>
@@ -46,7 +47,7 @@ AboutBox::AboutBox(QWidget *parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(Branding::windowTitle);
-    setAccessibleName(QStringLiteral("About Orlendra"));
+    setAccessibleName(tr("About Orlendra"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -59,7 +60,7 @@ AboutBox::AboutBox(QWidget *parent)
     setPalette(colours);
     setAutoFillBackground(true);
 
-    m_ok = new QPushButton(QStringLiteral("OK"), this);
+    m_ok = new QPushButton(tr("OK"), this);
     m_ok->setObjectName(QStringLiteral("cmdOK"));
     m_ok->setAccessibleName(m_ok->text());
     m_ok->setGeometry(twipsRect(5865, 2880, 1260, 345));
@@ -81,34 +82,32 @@ AboutBox::AboutBox(QWidget *parent)
     title->setFont(titleFont);
 
     plainLabel(QStringLiteral("Label1"),
-               QStringLiteral("Orlendra is a completely educational software which aims to help "
-                              "you in learning the basics of this ancient form of divination. The "
-                              "program has an easy-to-use interface which also includes a Goal "
-                              "Reminder thus allowing the user to set goals that they intend to "
-                              "achieve."),
+               tr("Orlendra is a completely educational software which aims to help you in "
+                  "learning the basics of this ancient form of divination. The program has an "
+                  "easy-to-use interface which also includes a Goal Reminder thus allowing the "
+                  "user to set goals that they intend to achieve."),
                twipsRect(840, 510, 6405, 1095), this);
 
-    auto *homePage =
-        yellowLabel<LinkLabel>(QStringLiteral("lblHomePage"),
-                               QStringLiteral("Click here to visit ") + WebPages::siteName(),
-                               twipsRect(3075, 1605, 4050, 195), this);
+    auto *homePage = yellowLabel<LinkLabel>(QStringLiteral("lblHomePage"),
+                                            //: %1 is the web site's name, such as www.example.org
+                                            tr("Click here to visit %1").arg(WebPages::siteName()),
+                                            twipsRect(3075, 1605, 4050, 195), this);
 
     QLabel *offer = plainLabel(
         QStringLiteral("Label3"),
-        QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
-                       "money online. Get this software fully branded for your website."),
+        tr("Home Business Opportunity. Start your own Internet business and make money online. "
+           "Get this software fully branded for your website."),
         twipsRect(120, 1920, 7125, 435), this);
     QFont bold = font();
     bold.setBold(true);
     offer->setFont(bold);
 
-    auto *coBrand = yellowLabel<LinkLabel>(QStringLiteral("lblCoBrand"),
-                                           QStringLiteral("Click here for more details."),
-                                           twipsRect(4770, 2355, 2355, 195), this);
+    auto *coBrand =
+        yellowLabel<LinkLabel>(QStringLiteral("lblCoBrand"), tr("Click here for more details."),
+                               twipsRect(4770, 2355, 2355, 195), this);
     // Seen, the link stands under the offer it belongs to; heard alone, it must name it.
     coBrand->setAccessibleDescription(
-        QStringLiteral("Opens the web page about getting this software fully branded for your "
-                       "website."));
+        tr("Opens the web page about getting this software fully branded for your website."));
 
     connect(homePage, &LinkLabel::clicked, this,
             [this] { emit webPageRequested(WebPages::Page::HomePage); });
@@ -120,6 +119,8 @@ AboutBox::AboutBox(QWidget *parent)
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
     line->setGeometry(0, twips(2760) - 1, width(), 2);
+
+    makeRoomForTexts(this);
 
     // OK comes first, so Enter closes the box even though a focused link takes Enter itself.
     setTabOrder(m_ok, homePage);

@@ -5,6 +5,7 @@
 #include "quizscreens/meaningsquizpage.h"
 #include "quizscreens/quizpagedriver.h"
 #include "widgets/linklabel.h"
+#include "widgets/roomfortext.h"
 #include "widgets/screenfit.h"
 #include "widgets/wrappingcheckbox.h"
 
@@ -16,6 +17,8 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 QPushButton *barButton(const QString &name, const QString &caption, int top, QWidget *bar)
@@ -23,7 +26,9 @@ QPushButton *barButton(const QString &name, const QString &caption, int top, QWi
     auto *button = new QPushButton(caption, bar);
     button->setObjectName(name);
     button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
-    button->setGeometry(0, twips(top), twips(1290), twips(375));
+    // As drawn, unless a longer caption needs more.
+    button->setGeometry(0, twips(top), std::max(twips(1290), button->sizeHint().width()),
+                        twips(375));
     return button;
 }
 
@@ -45,15 +50,15 @@ FrameWindow::FrameWindow(QuizSession &session, Platform &platform, QWidget *pare
 {
     setObjectName(QStringLiteral("MDI"));
     setWindowTitle(Branding::windowTitle);
-    setAccessibleName(QStringLiteral("Orlendra meanings test"));
+    setAccessibleName(tr("Orlendra meanings test"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(Branding::programFont());
 
     m_top = new QWidget(this);
     m_top->setObjectName(QStringLiteral("picTop"));
     m_top->setFixedHeight(twips(1005));
-    m_start = barButton(QStringLiteral("cmdStart"), QStringLiteral("&Start Again"), 90, m_top);
-    m_donate = barButton(QStringLiteral("cmdDonate"), QStringLiteral("&Donate"), 510, m_top);
+    m_start = barButton(QStringLiteral("cmdStart"), tr("&Start Again"), 90, m_top);
+    m_donate = barButton(QStringLiteral("cmdDonate"), tr("&Donate"), 510, m_top);
 
     // The test window is larger than many screens; the scroll area keeps every part of it in
     // reach on those.
@@ -67,9 +72,10 @@ FrameWindow::FrameWindow(QuizSession &session, Platform &platform, QWidget *pare
     m_bottom = new QWidget(this);
     m_bottom->setObjectName(QStringLiteral("picBottom"));
     m_bottom->setFixedHeight(twips(645));
-    m_exit = barButton(QStringLiteral("cmdExit"), QStringLiteral("E&xit"), 150, m_bottom);
+    m_exit = barButton(QStringLiteral("cmdExit"), tr("E&xit"), 150, m_bottom);
     const auto openPage = [this](WebPages::Page page) { emit webPageRequested(page); };
     Branding::addBrandLabels(m_bottom, twipsRect(60, 0, 6585, 615), openPage);
+    makeRoomForTexts(m_bottom);
 
     auto *client = new QWidget(this);
     auto *layout = new QVBoxLayout(client);
@@ -80,12 +86,12 @@ FrameWindow::FrameWindow(QuizSession &session, Platform &platform, QWidget *pare
     layout->addWidget(m_bottom);
     setCentralWidget(client);
 
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu *file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    QAction *startAgain = file->addAction(QStringLiteral("&Start Again"));
+    QAction *startAgain = file->addAction(tr("&Start Again"));
     startAgain->setObjectName(QStringLiteral("mnuStart"));
     file->addSeparator();
-    QAction *exit = file->addAction(QStringLiteral("E&xit"));
+    QAction *exit = file->addAction(tr("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
     const Branding::WebMenu web = Branding::addWebMenus(menuBar(), openPage);
 

@@ -81,7 +81,7 @@ bool OrlendraApp::mayTakeOverLock()
 {
     const std::optional<Platform::LockOwner> owner = m_platform.uncheckedLockOwner();
     if (!owner) {
-        m_platform.message(nullptr, QStringLiteral("Application is already running"),
+        m_platform.message(nullptr, tr("Application is already running"),
                            Platform::Icon::Information);
         return false;
     }
@@ -90,16 +90,16 @@ bool OrlendraApp::mayTakeOverLock()
     const QString lockFile = QDir::toNativeSeparators(owner->lockFile);
     const auto answer = m_platform.message(
         nullptr,
-        QStringLiteral("Orlendra may be running on %1: its lock file %2 was taken there on %3.\n\n"
-                       "Start anyway? That is safe only if no other copy of Orlendra runs on %1.")
+        //: %1 is a computer's name, %2 the lock file's path, %3 the date and time it was taken
+        tr("Orlendra may be running on %1: its lock file %2 was taken there on %3.\n\nStart "
+           "anyway? That is safe only if no other copy of Orlendra runs on %1.")
             .arg(owner->host, lockFile, QLocale().toString(owner->taken, QLocale::ShortFormat)),
         Platform::Icon::Warning, Platform::Buttons::YesNo, Platform::Answer::No);
     if (answer != Platform::Answer::Yes)
         return false;
     if (m_platform.takeOverLock())
         return true;
-    m_platform.message(nullptr,
-                       QStringLiteral("The lock file %1 could not be removed.").arg(lockFile),
+    m_platform.message(nullptr, tr("The lock file %1 could not be removed.").arg(lockFile),
                        Platform::Icon::Critical);
     return false;
 }

@@ -3,6 +3,7 @@
 #include "widgets/linklabel.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFont>
 #include <QMainWindow>
@@ -16,16 +17,18 @@ namespace Branding {
 
 QString cobrandText()
 {
-    return QStringLiteral("Co-brand this software for your site.  Increase loyalty and traffic to "
-                          "your site. Put your site's name &  link here. See \"Help\" for "
-                          "details.    Click Here for more info on co-branding.");
+    return QCoreApplication::translate(
+        "Branding", "Co-brand this software for your site.  Increase loyalty and traffic to "
+                    "your site. Put your site's name &  link here. See \"Help\" for "
+                    "details.    Click Here for more info on co-branding.");
 }
 
 QString fullBrandText()
 {
-    return QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
-                          "money online. Get this software fully branded for your website. Click "
-                          "here for more details.");
+    return QCoreApplication::translate(
+        "Branding", "Home Business Opportunity. Start your own Internet business and make "
+                    "money online. Get this software fully branded for your website. Click "
+                    "here for more details.");
 }
 
 QFont programFont()
@@ -62,9 +65,10 @@ BrandLabels addBrandLabels(QWidget *parent, const QRect &geometry, const OpenPag
 
 LinkLabel *addForumLink(QWidget *parent, const QRect &geometry, const OpenPage &open)
 {
-    auto *forum = new LinkLabel(QStringLiteral("Share readings with fellow rune students in the "
-                                               "Orlendra forum online. Click here to join in."),
-                                parent);
+    auto *forum = new LinkLabel(
+        QCoreApplication::translate("Branding", "Share readings with fellow rune students in the "
+                                                "Orlendra forum online. Click here to join in."),
+        parent);
     forum->setObjectName(QStringLiteral("Label14"));
     forum->setGeometry(geometry);
     forum->setAlignment(Qt::AlignCenter);
@@ -86,22 +90,24 @@ void bringToFront(LinkLabel *offer)
 WebMenu addWebMenus(QMenuBar *menuBar, const OpenPage &open)
 {
     WebMenu menu;
-    QMenu *help = menuBar->addMenu(QStringLiteral("&Help"));
+    QMenu *help = menuBar->addMenu(QCoreApplication::translate("Branding", "&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    menu.online = help->addAction(QStringLiteral("&Online Help"));
+    menu.online = help->addAction(QCoreApplication::translate("Branding", "&Online Help"));
     menu.online->setObjectName(QStringLiteral("mnuOnline"));
-    menu.visit = help->addAction(QStringLiteral("&Visit Us Online"));
+    menu.visit = help->addAction(QCoreApplication::translate("Branding", "&Visit Us Online"));
     menu.visit->setObjectName(QStringLiteral("mnuVisit"));
     help->addSeparator();
-    menu.update = help->addAction(QStringLiteral("Check for Software &Update"));
+    menu.update =
+        help->addAction(QCoreApplication::translate("Branding", "Check for Software &Update"));
     menu.update->setObjectName(QStringLiteral("mnuUpdate"));
     help->addSeparator();
-    menu.about = help->addAction(QStringLiteral("&About Software"));
+    menu.about = help->addAction(QCoreApplication::translate("Branding", "&About Software"));
     menu.about->setObjectName(QStringLiteral("mnuAbout"));
     // A menu title without entries: choosing it is the action.
-    menu.donate = menuBar->addAction(QStringLiteral("&Donate"));
+    menu.donate = menuBar->addAction(QCoreApplication::translate("Branding", "&Donate"));
     menu.donate->setObjectName(QStringLiteral("mnuDonate"));
-    menu.makeMoney = menuBar->addAction(QStringLiteral("Make Money &Online"));
+    menu.makeMoney =
+        menuBar->addAction(QCoreApplication::translate("Branding", "Make Money &Online"));
     menu.makeMoney->setObjectName(QStringLiteral("mnuMakeMoney"));
     menu.makeMoney->setVisible(false);
     const std::pair<QAction *, WebPages::Page> pages[] = {

@@ -103,11 +103,11 @@ bool HistoryDatabase::open()
 bool HistoryDatabase::openFile()
 {
     if (m_folder.isEmpty() || !QDir().mkpath(m_folder)) {
-        giveUp(QStringLiteral("the folder %1 cannot be created").arg(native(m_folder)));
+        giveUp(tr("the folder %1 cannot be created").arg(native(m_folder)));
         return false;
     }
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE"))) {
-        giveUp(QStringLiteral("the SQLite driver of Qt is not installed"));
+        giveUp(tr("the SQLite driver of Qt is not installed"));
         return false;
     }
     m_whyReadOnly.clear();
@@ -130,11 +130,11 @@ bool HistoryDatabase::openFile()
                 readOnly = tr("the folder %1 cannot be written").arg(native(m_folder));
             break;
         case FileSaving::PathKind::Folder:
-            giveUp(QStringLiteral("%1 is a folder").arg(native(m_path)));
+            giveUp(tr("%1 is a folder").arg(native(m_path)));
             return false;
         case FileSaving::PathKind::Device:
         case FileSaving::PathKind::Other:
-            giveUp(QStringLiteral("%1 is not a file").arg(native(m_path)));
+            giveUp(tr("%1 is not a file").arg(native(m_path)));
             return false;
         }
         static int opened = 0;
@@ -178,10 +178,10 @@ bool HistoryDatabase::openFile()
                          .arg(readOnly));
             return true;
         case Check::Foreign:
-            moveAside(QStringLiteral("is not a history of Orlendra's"));
+            moveAside(Check::Foreign);
             break;
         case Check::Damaged:
-            moveAside(QStringLiteral("is damaged"));
+            moveAside(Check::Damaged);
             // Nothing is written to a new history until the user has had a word on the backup.
             if (m_state == State::Untried)
                 m_offered = newestGoodBackup();
@@ -195,7 +195,7 @@ bool HistoryDatabase::openFile()
             m_state = State::Busy;
             return false;
         case Check::Newer:
-            giveUp(QStringLiteral("%1 was written by a newer Orlendra").arg(native(m_path)));
+            giveUp(tr("%1 was written by a newer Orlendra").arg(native(m_path)));
             return false;
         case Check::Failed:
             giveUp(why.isEmpty() ? readOnly : why, detail);
@@ -204,7 +204,7 @@ bool HistoryDatabase::openFile()
         if (m_state == State::Unusable)
             return false;
     }
-    giveUp(QStringLiteral("%1 cannot be started afresh").arg(native(m_path)));
+    giveUp(tr("%1 cannot be started afresh").arg(native(m_path)));
     return false;
 }
 
@@ -322,20 +322,25 @@ QString HistoryDatabase::asidePath() const
     return free;
 }
 
-void HistoryDatabase::moveAside(const QString &reason)
+void HistoryDatabase::moveAside(Check found)
 {
     closeFile();
+    const bool foreign = found == Check::Foreign;
     const QString aside = asidePath();
     if (!QFile::rename(m_path, aside)) {
-        giveUp(QStringLiteral("%1 %2 and cannot be moved aside").arg(native(m_path), reason));
+        giveUp((foreign ? tr("%1 is not a history of Orlendra's and cannot be moved aside")
+                        : tr("%1 is damaged and cannot be moved aside"))
+                   .arg(native(m_path)));
         return;
     }
     // A log or an index of the old file must not be taken for one of the new.
     QFile::rename(m_path + QStringLiteral("-wal"), aside + QStringLiteral("-wal"));
     QFile::remove(m_path + QStringLiteral("-shm"));
-    tell(QStringLiteral("The history of your tests, %1, %2. It has been moved aside as %3, and a "
-                        "new history begins.")
-             .arg(native(m_path), reason, native(aside)));
+    tell((foreign ? tr("The history of your tests, %1, is not a history of Orlendra's. It has "
+                       "been moved aside as %2, and a new history begins.")
+                  : tr("The history of your tests, %1, is damaged. It has been moved aside as %2, "
+                       "and a new history begins."))
+             .arg(native(m_path), native(aside)));
 }
 
 void HistoryDatabase::giveUp(const QString &why, const QString &detail)
@@ -344,8 +349,8 @@ void HistoryDatabase::giveUp(const QString &why, const QString &detail)
     if (m_state == State::Unusable)
         return;
     m_state = State::Unusable;
-    tell(withDetail(QStringLiteral("Orlendra cannot keep a history of your tests in this run: "
-                                   "%1.\n\nYour tests work as always; they are just not recorded.")
+    tell(withDetail(tr("Orlendra cannot keep a history of your tests in this run: "
+                       "%1.\n\nYour tests work as always; they are just not recorded.")
                         .arg(why),
                     detail));
 }

@@ -79,7 +79,8 @@ private:
     Check check(bool readOnly, QString &why, QString &detail);
     bool migrate(int from, QSqlError &error);
     QString asidePath() const;
-    void moveAside(const QString &reason);
+    // Puts a file found Foreign or Damaged aside, for a new history to begin in its place.
+    void moveAside(Check found);
     void backUp(const QDateTime &now);
     void giveUp(const QString &why, const QString &detail = {});
 

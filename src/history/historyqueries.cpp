@@ -13,11 +13,6 @@
 
 namespace {
 
-QString tr(const char *text, int n = -1)
-{
-    return QCoreApplication::translate("HistoryQueries", text, nullptr, n);
-}
-
 // Every test or practice round that holds a value no recording writes: a subject, level or stone
 // out of range, a score above what its level allows, a question missing (a round asks from one to
 // 24), a count of options, right answers, ticks or meaning kinds other than its level's (a round
@@ -108,7 +103,7 @@ std::optional<QSet<qint64>> HistoryQueries::damagedTests()
     if (const int n = int(damaged.size()); n == 1)
         m_database.tell(tr("1 test in the history is damaged and not shown."));
     else if (n > 1)
-        m_database.tell(tr("%n tests in the history are damaged and not shown.", n));
+        m_database.tell(tr("%n tests in the history are damaged and not shown.", nullptr, n));
     m_damaged = damaged;
     return m_damaged;
 }

@@ -2,6 +2,7 @@
 
 #include "historyrecords.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QSet>
 
@@ -14,6 +15,8 @@ class HistoryDatabase;
 // is left out of every view, and told once.
 class HistoryQueries
 {
+    Q_DECLARE_TR_FUNCTIONS(HistoryQueries)
+
 public:
     explicit HistoryQueries(HistoryDatabase &database);
     Q_DISABLE_COPY_MOVE(HistoryQueries)

@@ -12,36 +12,35 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("HistoryRecorder", text);
-}
-
 // Why a test or a practice round was not recorded, and what becomes of the history and the next
 // one.
 QString notRecorded(const QSqlError &error, bool practice)
 {
-    const QString what = practice ? tr("This practice round could not be recorded in the history "
+    const QString what =
+        practice ? HistoryRecorder::tr("This practice round could not be recorded in the history "
                                        "of your tests")
-                                  : tr("This test could not be recorded in the history of your "
+                 : HistoryRecorder::tr("This test could not be recorded in the history of your "
                                        "tests");
-    const QString kept = tr("The history still holds every test recorded before.");
+    const QString kept = HistoryRecorder::tr("The history still holds every test recorded before.");
     switch (HistorySql::code(error)) {
     case HistorySql::Full:
-        return tr("%1: the disk is full.\n\n%2 Make room on the disk, and the next test is "
-                  "recorded again.")
+        return HistoryRecorder::tr(
+                   "%1: the disk is full.\n\n%2 Make room on the disk, and the next test is "
+                   "recorded again.")
             .arg(what, kept);
     case HistorySql::ReadOnly:
-        return tr("%1: its file can no longer be written, perhaps because its folder or the disk "
-                  "was made read-only.\n\n%2")
+        return HistoryRecorder::tr(
+                   "%1: its file can no longer be written, perhaps because its folder or the disk "
+                   "was made read-only.\n\n%2")
             .arg(what, kept);
     case HistorySql::Corrupt:
     case HistorySql::NotADatabase:
-        return tr("%1: the file is damaged.\n\nStart Orlendra again: a damaged history is moved "
-                  "aside, and a new one begins.")
+        return HistoryRecorder::tr(
+                   "%1: the file is damaged.\n\nStart Orlendra again: a damaged history is moved "
+                   "aside, and a new one begins.")
             .arg(what);
     default:
-        return tr("%1.\n\n%2").arg(what, kept);
+        return HistoryRecorder::tr("%1.\n\n%2").arg(what, kept);
     }
 }
 

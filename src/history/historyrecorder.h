@@ -3,6 +3,7 @@
 #include "quiz/quizrecords.h"
 #include "schedule.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QHash>
 #include <QJsonArray>
@@ -17,6 +18,8 @@ class QSqlError;
 // through the database's notice.
 class HistoryRecorder
 {
+    Q_DECLARE_TR_FUNCTIONS(HistoryRecorder)
+
 public:
     explicit HistoryRecorder(HistoryDatabase &database);
     Q_DISABLE_COPY_MOVE(HistoryRecorder)

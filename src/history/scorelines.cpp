@@ -1,5 +1,7 @@
 #include "scorelines.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
@@ -53,14 +55,17 @@ QStringList ScoreLines::sentences() const
 {
     QStringList said;
     for (const ScoreLine &line : lines) {
-        said.append(line.points.isEmpty()
-                        ? QStringLiteral("%1: no tests.").arg(line.name)
-                        : QStringLiteral("%1: %2 %3, last %4, best %5.")
-                              .arg(line.name)
-                              .arg(line.points.size())
-                              .arg(line.points.size() == 1 ? QStringLiteral("test")
-                                                           : QStringLiteral("tests"),
-                                   shownPercent(line.last), shownPercent(line.best)));
+        const int count = int(line.points.size());
+        if (count == 0) {
+            said.append(QCoreApplication::translate("ScoreLines", "%1: no tests.").arg(line.name));
+            continue;
+        }
+        //: %1 is the line's name, %2 and %3 the last and the best score
+        said.append(
+            (count == 1 ? QCoreApplication::translate("ScoreLines", "%1: 1 test, last %2, best %3.")
+                        : QCoreApplication::translate(
+                              "ScoreLines", "%1: %n tests, last %2, best %3.", nullptr, count))
+                .arg(line.name, shownPercent(line.last), shownPercent(line.best)));
     }
     return said;
 }

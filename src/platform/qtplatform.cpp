@@ -169,18 +169,17 @@ QString IniSettingsStore::sync()
     const QString &fileName = m_fileName;
     const QString shownName = QDir::toNativeSeparators(fileName);
     if (m_unreadable)
-        return QStringLiteral("The file %1 could not be read, so the settings it holds were left "
-                              "as they are.")
+        return tr("The file %1 could not be read, so the settings it holds were left as they are.")
             .arg(shownName);
     if (m_onADevice)
-        return QStringLiteral("The file %1 could not be written.").arg(shownName);
+        return tr("The file %1 could not be written.").arg(shownName);
     m_settings->sync();
     switch (m_settings->status()) {
     case QSettings::NoError:
         m_unsynced.clear();
         return {};
     case QSettings::AccessError:
-        return QStringLiteral("The file %1 could not be written.").arg(shownName);
+        return tr("The file %1 could not be written.").arg(shownName);
     case QSettings::FormatError:
         break;
     }
@@ -190,12 +189,11 @@ QString IniSettingsStore::sync()
     for (auto it = m_unsynced.cbegin(); it != m_unsynced.cend(); ++it) {
         if (m_settings->status() != QSettings::NoError ||
             m_settings->value(it.key()).toString() != *it)
-            return QStringLiteral("The file %1 is damaged and could not be replaced.")
-                .arg(shownName);
+            return tr("The file %1 is damaged and could not be replaced.").arg(shownName);
     }
     m_unsynced.clear();
-    m_notice = QStringLiteral("The file %1 was damaged and could not be read. It now holds "
-                              "your current study settings.")
+    m_notice = tr("The file %1 was damaged and could not be read. It now holds your current study "
+                  "settings.")
                    .arg(shownName);
     return {};
 }
@@ -353,9 +351,15 @@ QtPlatform::GoalFolder QtPlatform::goalFolder(const QString &programFolder,
         tried.append(QDir::toNativeSeparators(programFolder));
     if (!perUser.isEmpty())
         tried.append(QDir::toNativeSeparators(perUser));
-    return {installed || perUser.isEmpty() ? perUser : programFolder,
-            QStringLiteral("No goal file can be created in %1, so your goals cannot be kept.")
-                .arg(tried.join(QStringLiteral(" or in ")))};
+    const QString trouble =
+        tried.size() < 2
+            //: %1 is a folder
+            ? tr("No goal file can be created in %1, so your goals cannot be kept.")
+                  .arg(tried.value(0))
+            //: %1 and %2 are folders
+            : tr("No goal file can be created in %1 or in %2, so your goals cannot be kept.")
+                  .arg(tried[0], tried[1]);
+    return {installed || perUser.isEmpty() ? perUser : programFolder, trouble};
 }
 
 bool QtPlatform::anotherInstanceRunning()

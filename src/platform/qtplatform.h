@@ -2,6 +2,7 @@
 
 #include "platform.h"
 
+#include <QCoreApplication>
 #include <QLockFile>
 #include <QMap>
 #include <QSettings>
@@ -11,6 +12,8 @@
 // The per-user settings of the program, kept where Qt keeps them for this user.
 class IniSettingsStore final : public SettingsStore
 {
+    Q_DECLARE_TR_FUNCTIONS(IniSettingsStore)
+
 public:
     // The store of application "Orlendra" for the current user.
     IniSettingsStore();
@@ -41,6 +44,8 @@ private:
 
 class QtPlatform final : public Platform
 {
+    Q_DECLARE_TR_FUNCTIONS(QtPlatform)
+
 public:
     // lockFile: where the single-instance lock lives; empty for the per-user default.
     explicit QtPlatform(const QString &lockFile = {});

@@ -2,6 +2,7 @@
 
 #include "platform.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 
 #ifndef ORLENDRA_WEB_ENDPOINT
@@ -50,7 +51,9 @@ void openWebPage(Platform &platform, const QString &pageKey, QWidget *parent)
     if (platform.openUrl(url))
         return;
     platform.message(parent,
-                     QStringLiteral("No web browser could open the page. Its address is:\n\n%1")
+                     //: %1 is the page's web address
+                     QCoreApplication::translate("WebPages", "No web browser could open the "
+                                                             "page. Its address is:\n\n%1")
                          .arg(url.toString()),
                      Platform::Icon::Information);
 }

@@ -135,15 +135,18 @@ public:
             return test.practice ? ProgressWindow::tr("Practice")
                                  : kindName(test.subject, test.level);
         default:
-            return QStringLiteral("%1 Correct Out Of %2").arg(test.score).arg(test.most);
+            return ProgressWindow::tr("%1 Correct Out Of %2").arg(test.score).arg(test.most);
         }
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override
     {
         if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
             return {};
-        static const std::array<const char *, 3> titles{"Date", "Test", "Score"};
-        return QString::fromLatin1(titles.at(section));
+        static const std::array<const char *, 3> titles{
+            QT_TRANSLATE_NOOP("ProgressWindow", "Date"),
+            QT_TRANSLATE_NOOP("ProgressWindow", "Test"),
+            QT_TRANSLATE_NOOP("ProgressWindow", "Score")};
+        return ProgressWindow::tr(titles.at(section));
     }
 
 private:
@@ -168,11 +171,11 @@ ProgressWindow::ProgressWindow(Platform &platform, HistoryStore &history, QWidge
     , m_platform(platform)
     , m_history(history)
 {
-    setWindowTitle(QStringLiteral("Progress"));
+    setWindowTitle(tr("Progress"));
     setObjectName(QStringLiteral("frmProgress"));
     setAccessibleName(windowTitle());
 
-    const QString title = QStringLiteral("Scores over time");
+    const QString title = tr("Scores over time");
     m_scoreChart = createScoreChart(this, title, scoreLines({}, 0).lineNames());
     if (m_scoreChart) {
         m_chart = m_scoreChart->widget();
@@ -190,12 +193,10 @@ ProgressWindow::ProgressWindow(Platform &platform, HistoryStore &history, QWidge
     m_chart->setFocusPolicy(Qt::TabFocus);
 
     m_stoneRows = new QStandardItemModel(0, 5, this);
-    m_stoneRows->setHorizontalHeaderLabels(
-        {QStringLiteral("Stone"), QStringLiteral("Keywords right"),
-         QStringLiteral("Meanings right"), QStringLiteral("Times asked"),
-         QStringLiteral("Last asked")});
+    m_stoneRows->setHorizontalHeaderLabels({tr("Stone"), tr("Keywords right"), tr("Meanings right"),
+                                            tr("Times asked"), tr("Last asked")});
     m_stones = sortableTable(QStringLiteral("tblStones"), m_stoneRows, this);
-    m_stones->setAccessibleName(QStringLiteral("Stones"));
+    m_stones->setAccessibleName(tr("Stones"));
     // Weakest first, as the history gives them, until the user sorts by a column.
     m_stones->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
 
@@ -210,18 +211,16 @@ ProgressWindow::ProgressWindow(Platform &platform, HistoryStore &history, QWidge
     m_testRows = new PastTestsModel(m_history, this);
     m_tests = new QTreeView(this);
     m_tests->setObjectName(QStringLiteral("lstPastTests"));
-    m_tests->setAccessibleName(QStringLiteral("Past tests"));
+    m_tests->setAccessibleName(tr("Past tests"));
     m_tests->setModel(m_testRows);
     m_tests->setRootIsDecorated(false);
     m_tests->setUniformRowHeights(true);
     m_tests->setAllColumnsShowFocus(true);
 
-    m_study = commandButton(QStringLiteral("S&tudy Weakest Stones"),
-                            QStringLiteral("cmdStudyWeakest"), this);
-    m_export = commandButton(QStringLiteral("&Export..."), QStringLiteral("cmdExport"), this);
-    m_forget =
-        commandButton(QStringLiteral("&Forget History..."), QStringLiteral("cmdForget"), this);
-    QPushButton *close = commandButton(QStringLiteral("Close"), QStringLiteral("cmdClose"), this);
+    m_study = commandButton(tr("S&tudy Weakest Stones"), QStringLiteral("cmdStudyWeakest"), this);
+    m_export = commandButton(tr("&Export..."), QStringLiteral("cmdExport"), this);
+    m_forget = commandButton(tr("&Forget History..."), QStringLiteral("cmdForget"), this);
+    QPushButton *close = commandButton(tr("Close"), QStringLiteral("cmdClose"), this);
     m_notKept = new QLabel(this);
     m_notKept->setObjectName(QStringLiteral("lblNotKept"));
     m_notKept->setTextFormat(Qt::PlainText);
@@ -241,13 +240,13 @@ ProgressWindow::ProgressWindow(Platform &platform, HistoryStore &history, QWidge
     m_stoneViews = new QTabWidget(this);
     m_stoneViews->setObjectName(QStringLiteral("tabStoneViews"));
     m_stoneViews->setDocumentMode(true);
-    m_stoneViews->addTab(m_stones, QStringLiteral("&Stones"));
+    m_stoneViews->addTab(m_stones, tr("&Stones"));
     const QString scheduleTitle = tr("S&chedule");
     m_stoneViews->addTab(m_schedule, scheduleTitle);
     m_stoneViews->tabBar()->setAccessibleName(tr("Stones and schedule"));
     m_schedule->setAccessibleName(QString(scheduleTitle).remove(QLatin1Char('&')));
     auto *testsColumn = new QVBoxLayout;
-    testsColumn->addWidget(addHeading(QStringLiteral("&Past tests"), m_tests, this));
+    testsColumn->addWidget(addHeading(tr("&Past tests"), m_tests, this));
     testsColumn->addWidget(m_tests);
     lists->addWidget(m_stoneViews, 4);
     lists->addLayout(testsColumn, 3);
@@ -284,11 +283,12 @@ void ProgressWindow::reload()
     fillSchedule();
     const bool any = !m_testRows->tests().isEmpty();
     m_study->setEnabled(any && !m_weakest.isEmpty());
-    m_study->setToolTip(any ? QStringLiteral("Walks through the %1 stones you answer wrong most "
-                                             "often, the weakest first")
-                                  .arg(m_weakest.size())
-                            : QStringLiteral("Finish a test first: the stones to study are "
-                                             "the ones your tests show to be weakest"));
+    m_study->setToolTip(
+        any ? tr("Walks through the %1 stones you answer wrong most often, the weakest "
+                 "first")
+                  .arg(m_weakest.size())
+            : tr("Finish a test first: the stones to study are the ones your tests show "
+                 "to be weakest"));
     m_export->setEnabled(any && !m_exporting);
     const QString readOnly = m_history.whyReadOnly();
     m_notKept->setText(readOnly.isEmpty() ? QString()
@@ -337,7 +337,7 @@ void ProgressWindow::fillStones()
     };
     const auto share = [&item](int full, int asked) {
         return asked ? item(shownPercent(100.0 * full / asked), double(full) / asked)
-                     : item(QStringLiteral("not asked"), -1.0);
+                     : item(tr("not asked"), -1.0);
     };
     for (const StoneTally &tally : stones) {
         const QString name = catalogue.stoneNames[tally.stone];
@@ -346,7 +346,7 @@ void ProgressWindow::fillStones()
                                 item(QString::number(tally.asked()), tally.asked()),
                                 tally.lastAskedMs
                                     ? item(shownDate(tally.lastAskedMs, false), tally.lastAskedMs)
-                                    : item(QStringLiteral("never"), qint64(0))});
+                                    : item(tr("never"), qint64(0))});
     }
     m_stones->resizeColumnsToContents();
 }
@@ -413,7 +413,9 @@ void ProgressWindow::exportHistory()
     if (m_exporting)
         return;
     const QString path = FileSaving::nameToSave(
-        m_platform.saveFileName(this, QStringLiteral("CSV file (*.csv)")), QStringLiteral("csv"));
+        //: A filter of the save dialog: %1 is the pattern of the file names, kept as it is
+        m_platform.saveFileName(this, tr("CSV file (%1)").arg(QStringLiteral("*.csv"))),
+        QStringLiteral("csv"));
     if (path.isEmpty())
         return;
     auto exporting = std::make_unique<Exporting>(path);
@@ -474,7 +476,8 @@ void ProgressWindow::tellExportFailure(const QString &path, const FileSaving::Fa
 {
     m_platform.message(
         this,
-        withDetail(QStringLiteral("The history could not be exported to %1.\n%2\n\n%3")
+        //: %1 is the file's path, %2 why it could not be written, %3 what the file holds now
+        withDetail(tr("The history could not be exported to %1.\n%2\n\n%3")
                        .arg(QDir::toNativeSeparators(path), failure.reason,
                             tr("Any file of that name still holds what it held before.")),
                    failure.detail),
@@ -485,8 +488,8 @@ void ProgressWindow::forgetHistory()
 {
     const auto answer = m_platform.message(
         this,
-        QStringLiteral("Forget every test in the history? Their scores, answers and reviews "
-                       "are gone for good."),
+        tr("Forget every test in the history? Their scores, answers and reviews are gone for "
+           "good."),
         Platform::Icon::Warning, Platform::Buttons::YesNoDestructive, Platform::Answer::No);
     if (answer != Platform::Answer::Yes)
         return;

@@ -20,15 +20,15 @@ QString markName(Mark mark)
 {
     switch (mark) {
     case Mark::RightTicked:
-        return QStringLiteral("Right and ticked");
+        return QCoreApplication::translate("AnswerReview", "Right and ticked");
     case Mark::RightMissed:
-        return QStringLiteral("Right and missed");
+        return QCoreApplication::translate("AnswerReview", "Right and missed");
     case Mark::WrongTicked:
-        return QStringLiteral("Wrong and ticked");
+        return QCoreApplication::translate("AnswerReview", "Wrong and ticked");
     case Mark::WrongUnticked:
         break;
     }
-    return QStringLiteral("Not ticked");
+    return QCoreApplication::translate("AnswerReview", "Not ticked");
 }
 
 bool isMistake(const AnsweredQuestion &answer, QuizLevel level)
@@ -47,21 +47,21 @@ QString rowName(const RuneCatalogue &catalogue, const AnsweredQuestion &answer, 
     }
     QStringList summary;
     if (missed)
-        summary << QStringLiteral("%1 right and missed").arg(missed);
+        summary << QCoreApplication::translate("AnswerReview", "%1 right and missed").arg(missed);
     if (wrong)
-        summary << QStringLiteral("%1 wrong and ticked").arg(wrong);
+        summary << QCoreApplication::translate("AnswerReview", "%1 wrong and ticked").arg(wrong);
     if (summary.isEmpty())
-        summary << QStringLiteral("all right");
-    return QStringLiteral("%1, %2 of %3: %4")
-        .arg(catalogue.stoneNames[answer.stone])
-        .arg(answer.score)
-        .arg(QuizScoring::requiredTicks(level))
-        .arg(summary.join(QLatin1String(", ")));
+        summary << QCoreApplication::translate("AnswerReview", "all right");
+    //: %1 is the stone, %2 of %3 the question's score and the most it can score, %4 how the
+    //: answer went
+    return QCoreApplication::translate("AnswerReview", "%1, %2 of %3: %4")
+        .arg(catalogue.stoneNames[answer.stone], QString::number(answer.score),
+             QString::number(QuizScoring::requiredTicks(level)), summary.join(QLatin1String(", ")));
 }
 
 QString rowDescription(const AnsweredQuestion &answer, int number)
 {
-    QStringList lines{QStringLiteral("Question %1").arg(number)};
+    QStringList lines{QCoreApplication::translate("AnswerReview", "Question %1").arg(number)};
     for (int i = 0; i < answer.options.size(); ++i) {
         if (mark(answer, i) != Mark::WrongUnticked)
             lines << optionName(answer, i);
@@ -78,8 +78,8 @@ QString optionName(const AnsweredQuestion &answer, int option)
 
 QString title(const AnswerSheet &sheet)
 {
-    return QStringLiteral("%1, %2: %3 Correct Out Of %4")
-        .arg(subjectTitle(sheet.subject), levelName(sheet.level))
+    return QCoreApplication::translate("AnswerReview", "%1, %2: %3 Correct Out Of %4")
+        .arg(subjectTitle(sheet.subject), levelTitle(sheet.level))
         .arg(sheet.total())
         .arg(sheet.most());
 }
@@ -87,7 +87,7 @@ QString title(const AnswerSheet &sheet)
 QString title(const PracticeRound &round)
 {
     return QCoreApplication::translate("AnswerReview", "Practice Round, %1: %2 Correct Out Of %3")
-        .arg(levelName(round.level))
+        .arg(levelTitle(round.level))
         .arg(round.total())
         .arg(round.most());
 }
@@ -131,9 +131,9 @@ QVariant Model::data(const QModelIndex &index, int role) const
     const int number = index.row() + 1;
     switch (role) {
     case Qt::DisplayRole:
-        return QStringLiteral("Question %1: %2 \u2014 %3")
-            .arg(number)
-            .arg(m_catalogue.stoneNames[answer.stone],
+        //: %1 is the question's number, %2 the stone, %3 the question's score
+        return QCoreApplication::translate("AnswerReview", "Question %1: %2 — %3")
+            .arg(QString::number(number), m_catalogue.stoneNames[answer.stone],
                  QuizScoring::scoreLine(m_level, answer.score));
     case Qt::AccessibleTextRole:
         return rowName(m_catalogue, answer, m_level);

@@ -2,6 +2,8 @@
 
 #include "quizscoring.h"
 
+#include <QCoreApplication>
+
 QString subjectName(QuizSubject subject)
 {
     return subject == QuizSubject::Meanings ? QStringLiteral("Meanings")
@@ -10,8 +12,9 @@ QString subjectName(QuizSubject subject)
 
 QString subjectTitle(QuizSubject subject)
 {
-    return subject == QuizSubject::Meanings ? QStringLiteral("Stone Meanings")
-                                            : QStringLiteral("Stone Keywords");
+    return subject == QuizSubject::Meanings
+               ? QCoreApplication::translate("QuizRecords", "Stone Meanings")
+               : QCoreApplication::translate("QuizRecords", "Stone Keywords");
 }
 
 QString levelName(QuizLevel level)
@@ -19,9 +22,20 @@ QString levelName(QuizLevel level)
     return level == QuizLevel::Advanced ? QStringLiteral("Advanced") : QStringLiteral("Beginner");
 }
 
+QString levelTitle(QuizLevel level)
+{
+    return level == QuizLevel::Advanced ? QCoreApplication::translate("QuizRecords", "Advanced")
+                                        : QCoreApplication::translate("QuizRecords", "Beginner");
+}
+
 QString kindName(QuizSubject subject, QuizLevel level)
 {
-    return QStringLiteral("%1 %2").arg(subjectName(subject), levelName(level));
+    static const char *const names[2][2]{{QT_TRANSLATE_NOOP("QuizRecords", "Keywords Beginner"),
+                                          QT_TRANSLATE_NOOP("QuizRecords", "Keywords Advanced")},
+                                         {QT_TRANSLATE_NOOP("QuizRecords", "Meanings Beginner"),
+                                          QT_TRANSLATE_NOOP("QuizRecords", "Meanings Advanced")}};
+    return QCoreApplication::translate(
+        "QuizRecords", names[subject == QuizSubject::Meanings][level == QuizLevel::Advanced]);
 }
 
 int AnswerSheet::total() const

@@ -32,13 +32,15 @@ constexpr StoneType stoneTypeOf(MeaningKind kind)
     return static_cast<StoneType>(1 << static_cast<int>(kind));
 }
 
-// "Keywords" or "Meanings".
+// "Keywords" or "Meanings", and "Beginner" or "Advanced": the words the history's export writes,
+// the same in every language.
 QString subjectName(QuizSubject subject);
-// "Stone Keywords" or "Stone Meanings": the subject as the set-up offers it.
-QString subjectTitle(QuizSubject subject);
-// "Beginner" or "Advanced".
 QString levelName(QuizLevel level);
-// "Keywords Beginner" and so on.
+// What the user reads, in the language the program shows: "Stone Keywords" or "Stone
+// Meanings", the subject as the set-up offers it; "Beginner" or "Advanced"; "Keywords
+// Beginner" and so on.
+QString subjectTitle(QuizSubject subject);
+QString levelTitle(QuizLevel level);
 QString kindName(QuizSubject subject, QuizLevel level);
 
 // The choices a question is built with. Nothing of it is saved.

@@ -4,6 +4,7 @@
 #include "platform/filesaving.h"
 #include "quizscoring.h"
 
+#include <QCoreApplication>
 #include <QStringEncoder>
 
 namespace QuizResultFile {
@@ -20,11 +21,13 @@ QString text(const RuneCatalogue &catalogue, const AnswerSheet &sheet)
         text += QuizScoring::scoreLine(sheet.level, answer.score) + lineEnd;
     }
     text += QString(99, QLatin1Char('-')) + lineEnd;
-    // The result's own word for the meanings test.
-    const QString asked = sheet.subject == QuizSubject::Keywords ? QStringLiteral("Keywords")
-                                                                 : QStringLiteral("Descriptions");
+    // The result's own word for the meanings test; two spaces, as results have always had.
     text +=
-        QStringLiteral("%1 Correct Out Of  %2 %3").arg(sheet.total()).arg(sheet.most()).arg(asked);
+        (sheet.subject == QuizSubject::Keywords
+             ? QCoreApplication::translate("QuizResultFile", "%1 Correct Out Of  %2 Keywords")
+             : QCoreApplication::translate("QuizResultFile", "%1 Correct Out Of  %2 Descriptions"))
+            .arg(sheet.total())
+            .arg(sheet.most());
     return text;
 }
 

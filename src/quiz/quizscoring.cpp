@@ -1,5 +1,7 @@
 #include "quizscoring.h"
 
+#include <QCoreApplication>
+
 namespace QuizScoring {
 
 int optionCount(QuizLevel level)
@@ -14,18 +16,21 @@ int requiredTicks(QuizLevel level)
 
 QString instruction(QuizLevel level)
 {
-    return level == QuizLevel::Advanced ? QStringLiteral("You must choose 4 options")
-                                        : QStringLiteral("You must choose only 1 option");
+    return level == QuizLevel::Advanced
+               ? QCoreApplication::translate("QuizScoring", "You must choose 4 options")
+               : QCoreApplication::translate("QuizScoring", "You must choose only 1 option");
 }
 
 QString tickCountMessage(QuizLevel level, int tickedCount)
 {
     if (level == QuizLevel::Advanced)
-        return tickedCount == 4 ? QString() : QStringLiteral("You can select 4 options");
+        return tickedCount == 4
+                   ? QString()
+                   : QCoreApplication::translate("QuizScoring", "You can select 4 options");
     if (tickedCount > 1)
-        return QStringLiteral("You can select 1 option");
+        return QCoreApplication::translate("QuizScoring", "You can select 1 option");
     if (tickedCount == 0)
-        return QStringLiteral("You must select 1 option");
+        return QCoreApplication::translate("QuizScoring", "You must select 1 option");
     return {};
 }
 
@@ -39,9 +44,10 @@ qint16 score(const QStringList &tickedCaptions, const QStringList &correctAnswer
 
 QString scoreLine(QuizLevel level, int score)
 {
-    return QString::number(score) + (level == QuizLevel::Advanced
-                                         ? QStringLiteral(" Correct Out of 4")
-                                         : QStringLiteral(" Correct Out of 1"));
+    //: %1 is the question's score, %2 the most it can score (1 or 4)
+    return QCoreApplication::translate("QuizScoring", "%1 Correct Out of %2")
+        .arg(score)
+        .arg(requiredTicks(level));
 }
 
 } // namespace QuizScoring

@@ -6,6 +6,7 @@
 #include "platform/twips.h"
 #include "quiz/quizscoring.h"
 #include "quiz/quizspeech.h"
+#include "widgets/roomfortext.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -32,7 +33,7 @@ KeywordsQuizPage::KeywordsQuizPage(QWidget *parent)
     : QuizPage(parent)
 {
     setObjectName(QStringLiteral("picTestKeywords"));
-    setAccessibleName(QStringLiteral("Keywords test"));
+    setAccessibleName(tr("Keywords test"));
 
     m_picture = new StonePictureBox(this);
     m_picture->setObjectName(QStringLiteral("picTest"));
@@ -61,7 +62,7 @@ KeywordsQuizPage::KeywordsQuizPage(QWidget *parent)
     }
 
     for (int i = 0; i < OptionCount; ++i) {
-        auto *box = new QCheckBox(QStringLiteral("Keywords"), this);
+        auto *box = new QCheckBox(tr("Keywords"), this);
         box->setObjectName(QStringLiteral("chkKeywords_%1").arg(i));
         box->setAccessibleName(box->text());
         box->setGeometry(twipsRect(2640, 600 + 360 * i, 7335, 280));
@@ -69,7 +70,7 @@ KeywordsQuizPage::KeywordsQuizPage(QWidget *parent)
         m_options[i] = box;
     }
     // Made after the boxes, so Tab runs through the keywords first and then to "Next".
-    m_next = new QPushButton(QStringLiteral("Next"), this);
+    m_next = new QPushButton(tr("Next"), this);
     m_next->setObjectName(QStringLiteral("cmdNextQuestion"));
     m_next->setAccessibleName(m_next->text());
     m_next->setGeometry(twipsRect(240, 4080, 1695, 375));
@@ -84,7 +85,8 @@ void KeywordsQuizPage::showQuestion(int number, const AnsweredQuestion &question
     m_picture->setPictureNumber(pictureNumberOf(question.stone));
     m_picture->setAccessibleName(name);
     m_caption->setText(QuizScoring::instruction(level));
-    m_questionNumber->setText(QStringLiteral("Question %1").arg(number));
+    widenForText(m_caption);
+    m_questionNumber->setText(tr("Question %1").arg(number));
     const int inUse = QuizScoring::optionCount(level);
     for (int i = 0; i < OptionCount; ++i) {
         m_options[i]->setChecked(false);

@@ -5,6 +5,7 @@
 #include "platform/twips.h"
 #include "quiz/quizscoring.h"
 #include "quiz/quizspeech.h"
+#include "widgets/roomfortext.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -37,7 +38,7 @@ MeaningsQuizPage::MeaningsQuizPage(QWidget *parent)
     : QuizPage(parent)
 {
     setObjectName(QStringLiteral("frmMeaningTest"));
-    setAccessibleName(QStringLiteral("Meanings test"));
+    setAccessibleName(tr("Meanings test"));
     setFixedSize(FixedSize);
     setAutoFillBackground(true);
     setFont(Branding::programFont());
@@ -76,7 +77,7 @@ MeaningsQuizPage::MeaningsQuizPage(QWidget *parent)
         m_options[static_cast<size_t>(i)] = box;
     }
 
-    m_next = new QPushButton(QStringLiteral("Next"), this);
+    m_next = new QPushButton(tr("Next"), this);
     m_next->setObjectName(QStringLiteral("cmdNextQuestion1"));
     m_next->setAccessibleName(m_next->text());
     m_next->setGeometry(twipsRect(1200, 3960, 1695, 375));
@@ -98,7 +99,8 @@ void MeaningsQuizPage::showQuestion(int number, const AnsweredQuestion &question
     }
     showKeyLabels();
     m_caption->setText(QuizScoring::instruction(level));
-    m_questionNumber->setText(QStringLiteral("Question %1").arg(number));
+    widenForText(m_caption);
+    m_questionNumber->setText(tr("Question %1").arg(number));
     const QString &name = loadRuneCatalogue().stoneNames[static_cast<size_t>(question.stone)];
     m_stoneName->setText(name);
     m_picture->setPictureNumber(pictureNumberOf(question.stone));

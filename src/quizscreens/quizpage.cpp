@@ -11,7 +11,7 @@ namespace {
 
 QString keyName(int index)
 {
-    return QStringLiteral("Key %1").arg(index + 1);
+    return QuizPage::tr("Key %1").arg(index + 1);
 }
 
 } // namespace

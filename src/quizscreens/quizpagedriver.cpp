@@ -59,7 +59,8 @@ void QuizPageDriver::optionClicked(int index, bool ticked)
         ticked && m_page->tickedBoxes().size() == QuizScoring::requiredTicks(m_session.level());
     // A digit key ticks a box the user may not have heard: "Next" says which one it was.
     QPushButton *next = m_page->nextButton();
-    next->setAccessibleDescription(answered ? QStringLiteral("Key %1 ticked: %2.")
+    //: Heard once a digit key ticked a box: %1 is the key, %2 the box's text
+    next->setAccessibleDescription(answered ? tr("Key %1 ticked: %2.")
                                                   .arg(index + 1)
                                                   .arg(m_page->optionBox(index)->accessibleName())
                                             : QString());

@@ -23,8 +23,8 @@ QuizResultSection::QuizResultSection(Platform &platform, const QuizSession &sess
     , m_session(session)
 {
     setObjectName(QStringLiteral("picTestResult"));
-    setAccessibleName(QStringLiteral("Test result"));
-    auto *title = new QLabel(QStringLiteral("Orlendra Result"), this);
+    setAccessibleName(tr("Test result"));
+    auto *title = new QLabel(tr("Orlendra Result"), this);
     title->setObjectName(QStringLiteral("lblResultTitle"));
     m_result = new GuardedTextBox(platform, this);
     m_result->setObjectName(QStringLiteral("txtResult"));
@@ -33,9 +33,9 @@ QuizResultSection::QuizResultSection(Platform &platform, const QuizSession &sess
     m_result->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_result->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     title->setBuddy(m_result);
-    m_save = commandButton(QStringLiteral("Save Current Result"), QStringLiteral("Command5"), this);
-    m_review = commandButton(QStringLiteral("Review Answers"), QStringLiteral("cmdReview"), this);
-    auto *progress = commandButton(QStringLiteral("Progress"), QStringLiteral("cmdProgress"), this);
+    m_save = commandButton(tr("Save Current Result"), QStringLiteral("Command5"), this);
+    m_review = commandButton(tr("Review Answers"), QStringLiteral("cmdReview"), this);
+    auto *progress = commandButton(tr("Progress"), QStringLiteral("cmdProgress"), this);
     setTabOrder(progress, m_review);
     setTabOrder(m_review, m_save);
     auto *layout = new QVBoxLayout(this);
@@ -61,8 +61,9 @@ void QuizResultSection::showLastResult()
     m_result->setText(text);
     // The total closes the text, where a screen reader never gets on its own; the button that
     // takes the focus at a test's end says it.
-    m_save->setAccessibleDescription(QStringLiteral("Result: ") +
-                                     text.section(QStringLiteral("\r\n"), -1).simplified());
+    m_save->setAccessibleDescription(
+        //: Heard on the save button: %1 is the last line of the result, its total
+        tr("Result: %1").arg(text.section(QStringLiteral("\r\n"), -1).simplified()));
     updateReviewButton();
 }
 
@@ -97,14 +98,14 @@ void QuizResultSection::reviewAnswers()
 void QuizResultSection::saveResult()
 {
     const QString path = QuizResultFile::withTextSuffix(
-        m_platform.saveFileName(this, QStringLiteral("Text file (*.txt)")));
+        //: A filter of the save dialog: %1 is the pattern of the file names, kept as it is
+        m_platform.saveFileName(this, tr("Text file (%1)").arg(QStringLiteral("*.txt"))));
     if (path.isEmpty())
         return;
     // Pasted rather than meant, and a file that hardly anything can name again.
     if (path.contains(QLatin1Char('\n')) || path.contains(QLatin1Char('\r'))) {
         m_platform.message(this,
-                           QStringLiteral("The result was not saved: the file name %1 holds a "
-                                          "line break.")
+                           tr("The result was not saved: the file name %1 holds a line break.")
                                .arg(QDir::toNativeSeparators(path)),
                            Platform::Icon::Critical);
         return;
@@ -112,12 +113,13 @@ void QuizResultSection::saveResult()
     const FileSaving::Failure failure = QuizResultFile::save(path, m_result->text());
     if (failure.isEmpty())
         return;
-    m_platform.message(
-        this,
-        withDetail(QStringLiteral("The result could not be saved to %1.\n%2\n\nAny file of "
-                                  "that name still holds what it held before, and the result "
-                                  "is still in the box.")
-                       .arg(QDir::toNativeSeparators(path), failure.reason),
-                   failure.detail),
-        Platform::Icon::Critical);
+    m_platform.message(this,
+                       withDetail(
+                           //: %1 is the file's path, %2 why it could not be saved
+                           tr("The result could not be saved to %1.\n%2\n\nAny file of that "
+                              "name still holds what it held before, and the result is still "
+                              "in the box.")
+                               .arg(QDir::toNativeSeparators(path), failure.reason),
+                           failure.detail),
+                       Platform::Icon::Critical);
 }

@@ -33,53 +33,52 @@ QuizSetupWizard::QuizSetupWizard(QuizSession &session, Platform &platform, QWidg
     , m_platform(platform)
 {
     setObjectName(QStringLiteral("picTestSetUp"));
-    setAccessibleName(QStringLiteral("Test Set Up"));
+    setAccessibleName(tr("Test Set Up"));
     m_pages = new QStackedWidget(this);
     m_pages->setObjectName(QStringLiteral("testSetUpPages"));
-    m_pages->setAccessibleName(QStringLiteral("Test Set Up steps"));
+    m_pages->setAccessibleName(tr("Test Set Up steps"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_pages);
 
     QWidget *subjects = addPage(QStringLiteral("fraTestSubjects"));
-    const QString keywords = subjectTitle(QuizSubject::Keywords);
-    const QString meanings = subjectTitle(QuizSubject::Meanings);
+    const QString keywords = tr("Stone Keywords");
+    const QString meanings = tr("Stone Meanings");
     m_subjects[1] =
         named(new QRadioButton(keywords, subjects), QStringLiteral("optTestSubjects_1"));
     m_subjects[0] =
         named(new QRadioButton(meanings, subjects), QStringLiteral("optTestSubjects_0"));
-    fillPage(Subjects, QStringLiteral("Select your preferred test set up."),
-             {m_subjects[1], m_subjects[0]}, {keywords, meanings},
-             {QStringLiteral("Each rune stone is associated with a particular keyword. Stone "
-                             "Keywords help you to interpret the keywords associated with the "
-                             "different rune stones."),
-              QStringLiteral("Stone Meanings lets you to test your ability to interpret the "
-                             "different meanings of the different rune stones.")});
+    fillPage(Subjects, tr("Select your preferred test set up."), {m_subjects[1], m_subjects[0]},
+             {keywords, meanings},
+             {tr("Each rune stone is associated with a particular keyword. Stone "
+                 "Keywords help you to interpret the keywords associated with the "
+                 "different rune stones."),
+              tr("Stone Meanings lets you to test your ability to interpret the "
+                 "different meanings of the different rune stones.")});
     m_flow[Subjects] = {[this] {
                             return meaningsChosen() || m_subjects[1]->isChecked()
                                        ? QString()
-                                       : QStringLiteral("Please Select A Test Subject");
+                                       : tr("Please Select A Test Subject");
                         },
                         // The keywords test asks no stone types.
                         [this] { return meaningsChosen() ? StoneTypes : Level; },
                         [] { return Subjects; }};
 
     QWidget *types = addPage(QStringLiteral("fraTestType"));
-    const std::array<QString, 3> typeNames{QStringLiteral("Upright Stones"),
-                                           QStringLiteral("Reversed Stones"),
-                                           QStringLiteral("Merkstave Stones")};
+    const std::array<QString, 3> typeNames{tr("Upright Stones"), tr("Reversed Stones"),
+                                           tr("Merkstave Stones")};
     for (int i = 0; i < 3; ++i)
         m_stoneTypes[i] =
             named(new QCheckBox(typeNames[i], types), QStringLiteral("chkTestType_%1").arg(i));
-    fillPage(StoneTypes, QStringLiteral("Select your preferred position."),
+    fillPage(StoneTypes, tr("Select your preferred position."),
              {m_stoneTypes[0], m_stoneTypes[1], m_stoneTypes[2]},
-             {typeNames[0], typeNames[1], QStringLiteral("Markstave Stones")},
-             {QStringLiteral("This displays the meanings of the image of the stone seen in the "
-                             "upright position."),
-              QStringLiteral("This displays the reverse meanings of the reversed image of the "
-                             "stone seen in the reversed position."),
-              QStringLiteral("This displays the meanings of the image of the stone seen in the "
-                             "markstave position.")});
+             {typeNames[0], typeNames[1], tr("Markstave Stones")},
+             {tr("This displays the meanings of the image of the stone seen in the "
+                 "upright position."),
+              tr("This displays the reverse meanings of the reversed image of the "
+                 "stone seen in the reversed position."),
+              tr("This displays the meanings of the image of the stone seen in the "
+                 "markstave position.")});
     m_flow[StoneTypes] = {[this] {
                               // The type, not the page of that name.
                               ::StoneTypes ticked;
@@ -87,27 +86,27 @@ QuizSetupWizard::QuizSetupWizard(QuizSession &session, Platform &platform, QWidg
                                   ticked.setFlag(stoneTypeOf(kind),
                                                  m_stoneTypes[std::size_t(kind)]->isChecked());
                               if (!ticked)
-                                  return QStringLiteral("Please Select At Least 1 Stone Type");
+                                  return tr("Please Select At Least 1 Stone Type");
                               m_session.setStoneTypes(ticked);
                               return QString();
                           },
                           [] { return Level; }, [] { return Subjects; }};
 
     QWidget *level = addPage(QStringLiteral("fraTestLevel"));
-    const QString beginner = levelName(QuizLevel::Beginner);
-    const QString advanced = levelName(QuizLevel::Advanced);
+    const QString beginner = tr("Beginner");
+    const QString advanced = tr("Advanced");
     m_levels[0] = named(new QRadioButton(beginner, level), QStringLiteral("optTestLevel_0"));
     m_levels[1] = named(new QRadioButton(advanced, level), QStringLiteral("optTestLevel_1"));
-    fillPage(Level, QStringLiteral("Select your preferred level."), {m_levels[0], m_levels[1]},
+    fillPage(Level, tr("Select your preferred level."), {m_levels[0], m_levels[1]},
              {beginner, advanced},
-             {QStringLiteral("This is the best test set up for the learners of the subject. This "
-                             "allows you to test your skills at a very basic level."),
-              QStringLiteral("This set up allows you to test your skills at a higher level. This "
-                             "is the ideal level for the experienced people.")});
+             {tr("This is the best test set up for the learners of the subject. This "
+                 "allows you to test your skills at a very basic level."),
+              tr("This set up allows you to test your skills at a higher level. This "
+                 "is the ideal level for the experienced people.")});
     m_flow[Level] = {[this] {
                          return m_levels[0]->isChecked() || m_levels[1]->isChecked()
                                     ? QString()
-                                    : QStringLiteral("Please Select A Test Level");
+                                    : tr("Please Select A Test Level");
                      },
                      [] { return -1; },
                      [this] { return meaningsChosen() ? StoneTypes : Subjects; }};
@@ -162,11 +161,10 @@ void QuizSetupWizard::fillPage(Page id, const QString &prompt,
     };
     // The buttons are numbered as the pages that have them.
     if (id != Subjects) {
-        QPushButton *back =
-            addButton(QStringLiteral("cmdTestBack_%1").arg(id - 1), QStringLiteral("Back"));
+        QPushButton *back = addButton(QStringLiteral("cmdTestBack_%1").arg(id - 1), tr("Back"));
         connect(back, &QPushButton::clicked, this, [this, id] { this->back(id); });
     }
-    QPushButton *next = addButton(QStringLiteral("cmdTestNext_%1").arg(id), QStringLiteral("Next"));
+    QPushButton *next = addButton(QStringLiteral("cmdTestNext_%1").arg(id), tr("Next"));
     connect(next, &QPushButton::clicked, this, [this, id] { this->next(id); });
 
     auto *layout = new QVBoxLayout(page);

@@ -22,6 +22,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <vector>
@@ -30,9 +31,11 @@ namespace {
 
 using AnswerReview::Mark;
 
-// A symbol and a word, so a mark reads without its colour.
+// A symbol and a word, so a mark reads without its colour, and what the legend says it means.
 struct MarkLook {
-    const char *shown;
+    const char *symbol;
+    const char *word;
+    const char *meaning;
     QColor colour;
 };
 
@@ -40,15 +43,25 @@ MarkLook markLook(Mark mark)
 {
     switch (mark) {
     case Mark::RightTicked:
-        return {"\u2714 Right", QColor(0, 128, 0)};
+        return {"\u2714", QT_TRANSLATE_NOOP("ReviewWindow", "Right"),
+                QT_TRANSLATE_NOOP("ReviewWindow", "right and ticked"), QColor(0, 128, 0)};
     case Mark::RightMissed:
-        return {"\u279C Missed", QColor(0, 0, 192)};
+        return {"\u279C", QT_TRANSLATE_NOOP("ReviewWindow", "Missed"),
+                QT_TRANSLATE_NOOP("ReviewWindow", "right and missed"), QColor(0, 0, 192)};
     case Mark::WrongTicked:
-        return {"\u2718 Wrong", QColor(192, 0, 0)};
+        return {"\u2718", QT_TRANSLATE_NOOP("ReviewWindow", "Wrong"),
+                QT_TRANSLATE_NOOP("ReviewWindow", "wrong and ticked"), QColor(192, 0, 0)};
     case Mark::WrongUnticked:
         break;
     }
-    return {"", QColor()};
+    return {"", "", "", QColor()};
+}
+
+QString shownMark(const MarkLook &look)
+{
+    return *look.word
+               ? QString::fromUtf8(look.symbol) + QLatin1Char(' ') + ReviewWindow::tr(look.word)
+               : QString();
 }
 
 // The answers, one row per question. Tab goes through the rows one at a time, from the first when
@@ -211,7 +224,7 @@ public:
         const QMargins edges = edgesOf(index);
         const int height = index.row() < m_view->measuredRows() ? laidOut(option, index).height
                                                                 : estimatedHeight(option, index);
-        return {textLeft() + MarkWidth + 80 + margin() + edges.left() + edges.right(),
+        return {textLeft() + markWidth(option.font) + 80 + margin() + edges.left() + edges.right(),
                 height + edges.top() + edges.bottom()};
     }
 
@@ -253,12 +266,12 @@ public:
             const MarkLook look = markLook(mark);
             painter->setFont(bold);
             painter->setPen(Branding::readableColour(look.colour, ground));
-            painter->drawText(QPoint(left, top + ascent), QString::fromUtf8(look.shown));
+            painter->drawText(QPoint(left, top + ascent), shownMark(look));
             // Options nobody needs to look at again step back.
             painter->setPen(mark == Mark::WrongUnticked
                                 ? Branding::readableColour(QColor(0x5a, 0x5a, 0x5a), ground)
                                 : option.palette.color(QPalette::WindowText));
-            row.texts[i]->draw(painter, QPointF(left + MarkWidth, top));
+            row.texts[i]->draw(painter, QPointF(left + markWidth(option.font), top));
         }
         painter->restore();
     }
@@ -307,6 +320,17 @@ private:
 
     int textLeft() const { return margin() + PictureSize.width() + ColumnSpacing; }
 
+    // The marks' column: as wide as its widest word asks in the language shown, never narrower
+    // than the English words have always had.
+    static int markWidth(const QFont &font)
+    {
+        const QFontMetrics metrics(boldFont(font));
+        int widest = 0;
+        for (const Mark mark : {Mark::RightTicked, Mark::RightMissed, Mark::WrongTicked})
+            widest = std::max(widest, metrics.horizontalAdvance(shownMark(markLook(mark))));
+        return std::max(MarkWidth, widest + ColumnSpacing);
+    }
+
     const Row &laidOut(const QStyleOptionViewItem &option, const QModelIndex &index) const
     {
         const int question = index.data(AnswerReview::Model::QuestionRole).toInt();
@@ -322,7 +346,7 @@ private:
                 row.texts.push_back(std::make_unique<QTextLayout>(text, option.font));
             }
         }
-        const int textWidth = qMax(width - textLeft() - MarkWidth - margin(), 1);
+        const int textWidth = qMax(width - textLeft() - markWidth(option.font) - margin(), 1);
         int y = margin() + headingHeight(option);
         row.tops.clear();
         for (const auto &text : row.texts) {
@@ -386,7 +410,7 @@ ReviewWindow::ReviewWindow(const QString &heading, AnswerReview::Model *review, 
 {
     review->setParent(this);
     setObjectName(QStringLiteral("frmReview"));
-    setWindowTitle(QStringLiteral("Review Answers"));
+    setWindowTitle(tr("Review Answers"));
     setAccessibleName(windowTitle());
     QFont font = Branding::programFont();
     // Whole paragraphs are read here, not glanced at.
@@ -404,21 +428,21 @@ ReviewWindow::ReviewWindow(const QString &heading, AnswerReview::Model *review, 
         legend << QStringLiteral("<b style=\"color:%1\">%2</b>: %3")
                       .arg(Branding::readableColour(look.colour, palette().color(QPalette::Window))
                                .name(),
-                           QString::fromUtf8(look.shown), AnswerReview::markName(mark).toLower());
+                           shownMark(look), tr(look.meaning));
     }
     auto *legendLabel = new QLabel(legend.join(QLatin1String("&nbsp;&nbsp;&nbsp;&nbsp;")), this);
     legendLabel->setObjectName(QStringLiteral("lblReviewLegend"));
     legendLabel->setTextFormat(Qt::RichText);
     legendLabel->setWordWrap(true);
 
-    m_mistakesOnly = new QCheckBox(QStringLiteral("&Mistakes only"), this);
+    m_mistakesOnly = new QCheckBox(tr("&Mistakes only"), this);
     m_mistakesOnly->setObjectName(QStringLiteral("chkMistakesOnly"));
-    m_mistakesOnly->setAccessibleName(QStringLiteral("Mistakes only"));
+    m_mistakesOnly->setAccessibleName(tr("Mistakes only"));
 
     m_rows = new AnswerReview::MistakesFilter(review, this);
     auto *answers = new AnswersView(this);
     answers->setObjectName(QStringLiteral("scrReview"));
-    answers->setAccessibleName(QStringLiteral("Answers"));
+    answers->setAccessibleName(tr("Answers"));
     answers->setItemDelegate(new ReviewRowDelegate(answers));
     answers->setModel(m_rows);
     m_answers = answers;
@@ -426,8 +450,7 @@ ReviewWindow::ReviewWindow(const QString &heading, AnswerReview::Model *review, 
     m_noMistakesFrame = new QFrame(this);
     m_noMistakesFrame->setFrameStyle(m_answers->frameStyle());
     auto *noMistakesLayout = new QVBoxLayout(m_noMistakesFrame);
-    m_noMistakes =
-        new QLabel(QStringLiteral("No mistakes: every answer scored in full."), m_noMistakesFrame);
+    m_noMistakes = new QLabel(tr("No mistakes: every answer scored in full."), m_noMistakesFrame);
     m_noMistakes->setObjectName(QStringLiteral("lblNoMistakes"));
     noMistakesLayout->addWidget(m_noMistakes);
     noMistakesLayout->addStretch(1);

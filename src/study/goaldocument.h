@@ -2,6 +2,7 @@
 
 #include "goalfile.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -11,6 +12,8 @@
 // and never replaces unasked what another program wrote meanwhile.
 class GoalDocument
 {
+    Q_DECLARE_TR_FUNCTIONS(GoalDocument)
+
 public:
     // A yes-or-no question for the user; true for Yes.
     using Ask = std::function<bool(const QString &question, bool yesByDefault)>;

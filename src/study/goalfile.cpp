@@ -2,6 +2,7 @@
 
 #include "platform/filesaving.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
@@ -234,13 +235,14 @@ FileSaving::Failure save(const QString &path, const QString &boxText, Encoding e
     // A goal the next start would only show, never let the user edit, is not written at all.
     const QByteArray content = fileContentFor(boxText, encoding);
     if (content.size() > largestEditableFile)
-        return {QStringLiteral("It would be larger than %1 MiB, and a goal that large cannot be "
-                               "edited here.")
+        return {QCoreApplication::translate("GoalFile", "It would be larger than %1 MiB, and a "
+                                                        "goal that large cannot be edited here.")
                     .arg(largestEditableFile >> 20),
                 {}};
     if (hasLineTooLong(splitLines(decode(content, false).text)))
-        return {QStringLiteral("It has a line longer than %1 characters, and a goal with such a "
-                               "line cannot be edited here.")
+        return {QCoreApplication::translate("GoalFile", "It has a line longer than %1 characters, "
+                                                        "and a goal with such a line cannot be "
+                                                        "edited here.")
                     .arg(QLocale(QLocale::English).toString(longestEditableLine)),
                 {}};
     return FileSaving::replace(path, content);

@@ -12,20 +12,20 @@ GoalsSection::GoalsSection(Platform &platform, StudyController &controller, QWid
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("picGoals"));
-    setAccessibleName(QStringLiteral("Goals"));
+    setAccessibleName(tr("Goals"));
 
     auto *layout = new QGridLayout(this);
     layout->setContentsMargins(10, 8, 10, 8);
     layout->setVerticalSpacing(4);
     for (int i = 0; i < 2; ++i) {
         const int goal = i + 1;
-        const QString caption = QStringLiteral("Goal %1").arg(goal);
+        const QString caption = tr("Goal %1").arg(goal);
         m_ticks[i] = new QCheckBox(caption, this);
         m_ticks[i]->setObjectName(QStringLiteral("chkGoal%1").arg(goal));
         m_ticks[i]->setAccessibleName(caption);
-        m_saves[i] = new QPushButton(QStringLiteral("Save"), this);
+        m_saves[i] = new QPushButton(tr("Save"), this);
         m_saves[i]->setObjectName(QStringLiteral("cmdGoal%1").arg(goal));
-        m_saves[i]->setAccessibleName(QStringLiteral("Save Goal %1").arg(goal));
+        m_saves[i]->setAccessibleName(tr("Save Goal %1").arg(goal));
         m_saves[i]->setEnabled(false);
         m_texts[i] = new GuardedTextBox(platform, this);
         m_texts[i]->setObjectName(QStringLiteral("txtGoal%1").arg(goal));
@@ -71,7 +71,7 @@ void GoalsSection::showGoal(int goal, const QString &text, const QString &lockRe
 void GoalsSection::describeLock(int index)
 {
     const QString reason = m_lockReasons[index].isEmpty() && !m_ticks[index]->isChecked()
-                               ? QStringLiteral("Locked; tick to change Goal %1.").arg(index + 1)
+                               ? tr("Locked; tick to change Goal %1.").arg(index + 1)
                                : m_lockReasons[index];
     m_ticks[index]->setAccessibleDescription(reason);
     m_texts[index]->setAccessibleDescription(m_lockReasons[index]);
@@ -80,7 +80,7 @@ void GoalsSection::describeLock(int index)
 void GoalsSection::confirmSaved(int goal)
 {
     QPushButton *save = m_saves[goal - 1];
-    save->setAccessibleDescription(QStringLiteral("Goal %1 saved.").arg(goal));
+    save->setAccessibleDescription(tr("Goal %1 saved.").arg(goal));
     if (save->hasFocus())
         focusWithNews(save);
 }

@@ -45,9 +45,9 @@ MemorizeSection::MemorizeSection(Platform &platform, StudyController &controller
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("picMemorizeStones"));
-    setAccessibleName(QStringLiteral("Memorize Stones"));
+    setAccessibleName(tr("Memorize Stones"));
 
-    m_stoneName = new QLabel(QStringLiteral("Stone Name"), this);
+    m_stoneName = new QLabel(tr("Stone Name"), this);
     m_stoneName->setObjectName(QStringLiteral("lblStoneName"));
     m_stoneName->setAlignment(Qt::AlignCenter);
     QFont nameFont = m_stoneName->font();
@@ -56,9 +56,8 @@ MemorizeSection::MemorizeSection(Platform &platform, StudyController &controller
     m_stoneName->setFont(nameFont);
     Branding::setTextColour(m_stoneName, QColor(128, 0, 128));
 
-    const std::array<QString, 3> captions{QStringLiteral("Normal Meaning"),
-                                          QStringLiteral("Reverse Meaning"),
-                                          QStringLiteral("Markstave Meaning")};
+    const std::array<QString, 3> captions{tr("Normal Meaning"), tr("Reverse Meaning"),
+                                          tr("Markstave Meaning")};
     auto *columns = new QGridLayout;
     columns->setHorizontalSpacing(10);
     columns->setVerticalSpacing(3);
@@ -76,26 +75,26 @@ MemorizeSection::MemorizeSection(Platform &platform, StudyController &controller
         columns->addWidget(m_pictures[i], 1, i, Qt::AlignHCenter);
         columns->addWidget(m_meanings[i], 2, i);
     }
-    m_pictures[2]->setAccessibleName(QStringLiteral("Blank stone"));
+    m_pictures[2]->setAccessibleName(tr("Blank stone"));
     columns->setRowStretch(2, 1);
 
-    m_keywords = textBox(platform, QStringLiteral("txtKeywords"), QStringLiteral("Keywords"), this);
-    m_alternativeNames = textBox(platform, QStringLiteral("txtAlternativeNames"),
-                                 QStringLiteral("Alternative Names"), this);
+    m_keywords = textBox(platform, QStringLiteral("txtKeywords"), tr("Keywords"), this);
+    m_alternativeNames =
+        textBox(platform, QStringLiteral("txtAlternativeNames"), tr("Alternative Names"), this);
     for (GuardedTextBox *box : {m_keywords, m_alternativeNames})
         box->setFixedHeight(40);
 
-    m_back = commandButton(QStringLiteral("<< Back"), QStringLiteral("cmdBack"), this);
-    m_next = commandButton(QStringLiteral("Next >>"), QStringLiteral("cmdNext"), this);
+    m_back = commandButton(tr("<< Back"), QStringLiteral("cmdBack"), this);
+    m_next = commandButton(tr("Next >>"), QStringLiteral("cmdNext"), this);
     connect(m_back, &QPushButton::clicked, &controller, &StudyController::previousStone);
     connect(m_next, &QPushButton::clicked, &controller, &StudyController::nextStone);
 
     auto *lower = new QGridLayout;
     lower->setHorizontalSpacing(10);
     lower->setVerticalSpacing(2);
-    lower->addWidget(caption(3, QStringLiteral("Keywords"), this), 0, 0);
+    lower->addWidget(caption(3, tr("Keywords"), this), 0, 0);
     lower->addWidget(m_keywords, 1, 0);
-    lower->addWidget(caption(4, QStringLiteral("Alternative Names"), this), 0, 1);
+    lower->addWidget(caption(4, tr("Alternative Names"), this), 0, 1);
     lower->addWidget(m_alternativeNames, 1, 1);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_back);
@@ -135,17 +134,20 @@ void MemorizeSection::showStone(StoneIndex stone)
         m_meanings[i]->setAccessibleDescription(meanings[i]);
     }
     m_pictures[0]->setPictureNumber(pictureNumberOf(stone));
-    m_pictures[0]->setAccessibleName(name + QStringLiteral(", upright"));
+    //: A picture's name: %1 is the stone's name
+    m_pictures[0]->setAccessibleName(tr("%1, upright").arg(name));
     m_pictures[1]->setPictureNumber(pictureNumberOf(stone));
-    m_pictures[1]->setAccessibleName(name + QStringLiteral(", reversed"));
+    //: A picture's name: %1 is the stone's name
+    m_pictures[1]->setAccessibleName(tr("%1, reversed").arg(name));
     m_pictures[1]->turn();
     const QString keywords = catalogue.keywordsOf(stone).join(QStringLiteral(", "));
     const QString alternativeNames = catalogue.alternativeNamesOf(stone).join(QStringLiteral(", "));
     m_keywords->setText(keywords);
     m_alternativeNames->setText(alternativeNames);
     // The walk's buttons keep the focus as they move on; what changed is said on them.
-    const QString news = QStringLiteral("%1. Keywords: %2. Alternative Names: %3.")
-                             .arg(name, keywords, alternativeNames);
+    const QString news =
+        //: %1 is the stone's name, %2 its keywords, %3 its other names
+        tr("%1. Keywords: %2. Alternative Names: %3.").arg(name, keywords, alternativeNames);
     setAccessibleDescription(name + QLatin1Char('.'));
     for (QPushButton *button : {m_back, m_next}) {
         button->setAccessibleDescription(news);

@@ -2,6 +2,7 @@
 
 #include "studycontroller.h"
 #include "widgets/commandbutton.h"
+#include "widgets/roomfortext.h"
 #include "widgets/wrappinglabel.h"
 
 #include <QCheckBox>
@@ -34,45 +35,44 @@ SettingsSection::SettingsSection(StudyController &controller, QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("picSettings"));
-    setAccessibleName(QStringLiteral("Settings"));
+    setAccessibleName(tr("Settings"));
+    auto *content = new ScrollingContent(this);
 
     auto *intro = wrappedLabel(QStringLiteral("Label2_0"),
-                               QStringLiteral("Orlendra helps you learn more about the meanings of "
-                                              "runes stone. Use this software to improve your "
-                                              "rune reading skills."),
-                               this);
+                               tr("Orlendra helps you learn more about the meanings of "
+                                  "runes stone. Use this software to improve your "
+                                  "rune reading skills."),
+                               content);
     auto *invite = wrappedLabel(
         QStringLiteral("Label2_1"),
-        QStringLiteral(
-            "Choose one or more of the below Stone Groups to start your Rune Lessons Now!"),
-        this);
+        tr("Choose one or more of the below Stone Groups to start your Rune Lessons Now!"),
+        content);
     QFont bold = invite->font();
     bold.setBold(true);
     invite->setFont(bold);
 
-    auto *groups = new QGroupBox(QStringLiteral("Stone Groups"), this);
+    auto *groups = new QGroupBox(tr("Stone Groups"), content);
     groups->setObjectName(QStringLiteral("Frame2"));
     auto *groupsLayout = new QGridLayout(groups);
     groupsLayout->setVerticalSpacing(4);
     groupsLayout->addWidget(
         wrappedLabel(QStringLiteral("lblLabel_0"),
-                     QStringLiteral("The 24 rune stones have been divided into three stone groups "
-                                    "or 'Aett', each containing eight stones, for your study and "
-                                    "to make the subject more simple and interesting. Please "
-                                    "select your preferred Stone Group or Aett."),
+                     tr("The 24 rune stones have been divided into three stone groups "
+                        "or 'Aett', each containing eight stones, for your study and "
+                        "to make the subject more simple and interesting. Please "
+                        "select your preferred Stone Group or Aett."),
                      groups),
         0, 0, 1, 2);
-    const std::array<QString, 3> aettNames{
-        QStringLiteral("First Aett"), QStringLiteral("Second Aett"), QStringLiteral("Third Aett")};
+    const std::array<QString, 3> aettNames{tr("First Aett"), tr("Second Aett"), tr("Third Aett")};
     const std::array<QString, 3> themes{
-        QStringLiteral("The theme of the first Aett of runes is the unity of the initial forces "
-                       "of fire, chaos, ice and order to bring about the gift of the gods."),
-        QStringLiteral("The theme of the second Aett of runes is development of consciousness "
-                       "from the basic level to the more matured, higher and the complex thought "
-                       "patterns."),
-        QStringLiteral("The theme of the third Aett of runes is 'transition'. It projects the "
-                       "natural progression of mankind from his first days to the end of the "
-                       "world.")};
+        tr("The theme of the first Aett of runes is the unity of the initial forces "
+           "of fire, chaos, ice and order to bring about the gift of the gods."),
+        tr("The theme of the second Aett of runes is development of consciousness "
+           "from the basic level to the more matured, higher and the complex thought "
+           "patterns."),
+        tr("The theme of the third Aett of runes is 'transition'. It projects the "
+           "natural progression of mankind from his first days to the end of the "
+           "world.")};
     for (int i = 0; i < 3; ++i) {
         m_groups[i] = tickBox(QStringLiteral("chkGroups_%1").arg(i), aettNames[i], groups);
         QLabel *theme = wrappedLabel(QStringLiteral("lblLabel_%1").arg(i + 1), themes[i], groups);
@@ -83,33 +83,31 @@ SettingsSection::SettingsSection(StudyController &controller, QWidget *parent)
     }
     groupsLayout->setColumnStretch(1, 1);
 
-    auto *meanings = new QGroupBox(QStringLiteral("Stone Meanings"), this);
+    auto *meanings = new QGroupBox(tr("Stone Meanings"), content);
     meanings->setObjectName(QStringLiteral("Frame1"));
     auto *meaningsLayout = new QVBoxLayout(meanings);
-    const std::array<QString, 3> meaningNames{QStringLiteral("Upright Meanings"),
-                                              QStringLiteral("Reversed Meanings"),
-                                              QStringLiteral("Merkstave Meanings")};
+    const std::array<QString, 3> meaningNames{tr("Upright Meanings"), tr("Reversed Meanings"),
+                                              tr("Merkstave Meanings")};
     for (int i = 0; i < 3; ++i) {
         m_meanings[i] = tickBox(QStringLiteral("chkMeanings_%1").arg(i), meaningNames[i], meanings);
         meaningsLayout->addWidget(m_meanings[i]);
     }
 
-    auto *objects = new QGroupBox(QStringLiteral("Stone Objects"), this);
+    auto *objects = new QGroupBox(tr("Stone Objects"), content);
     objects->setObjectName(QStringLiteral("Frame3"));
     auto *objectsLayout = new QVBoxLayout(objects);
-    m_objects[0] = tickBox(QStringLiteral("chkObjects_0"), QStringLiteral("Keywords"), objects);
-    m_objects[1] =
-        tickBox(QStringLiteral("chkObjects_1"), QStringLiteral("Also Known As"), objects);
+    m_objects[0] = tickBox(QStringLiteral("chkObjects_0"), tr("Keywords"), objects);
+    m_objects[1] = tickBox(QStringLiteral("chkObjects_1"), tr("Also Known As"), objects);
     // "Also Known As" stands first on screen, although it is the second object; Tab follows
     // the screen.
     objectsLayout->addWidget(m_objects[1]);
     objectsLayout->addWidget(m_objects[0]);
     setTabOrder(m_meanings[2], m_objects[1]);
 
-    m_memorize = commandButton(QStringLiteral("Memorize Meanings / Keywords"),
-                               QStringLiteral("cmdMemorize"), this);
-    m_save = commandButton(QStringLiteral("Save Current Settings As Default"),
-                           QStringLiteral("cmdSaveSettings"), this);
+    m_memorize =
+        commandButton(tr("Memorize Meanings / Keywords"), QStringLiteral("cmdMemorize"), content);
+    m_save = commandButton(tr("Save Current Settings As Default"),
+                           QStringLiteral("cmdSaveSettings"), content);
     connect(m_memorize, &QPushButton::clicked, &controller,
             [this, &controller] { controller.memorize(ticks()); });
     connect(m_save, &QPushButton::clicked, &controller,
@@ -127,7 +125,7 @@ SettingsSection::SettingsSection(StudyController &controller, QWidget *parent)
     columns->addWidget(groups, 1);
     columns->addLayout(right);
 
-    auto *layout = new QVBoxLayout(this);
+    auto *layout = new QVBoxLayout(content);
     layout->setContentsMargins(10, 6, 10, 8);
     layout->setSpacing(4);
     layout->addWidget(intro);

@@ -115,7 +115,8 @@ void StudyController::nextStone()
         emit stoneShown(m_walk.currentStone());
     emit walkButtonsChanged(step.backEnabled, step.nextEnabled);
     if (step.offerTest &&
-        tell(QStringLiteral("You Are Ready To Give Test\rAre You Sure You Want To Give Test"),
+        //: A question in two lines, which \r separates
+        tell(tr("You Are Ready To Give Test\rAre You Sure You Want To Give Test"),
              Platform::Icon::Information, Platform::Buttons::YesNo,
              Platform::Answer::Yes) == Platform::Answer::Yes)
         openSection(Section::TestSetUp);

@@ -2,6 +2,8 @@
 
 #include "platform/platform.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
@@ -63,9 +65,9 @@ QString refusalMessage(Verdict verdict)
 {
     switch (verdict) {
     case Verdict::NoStoneGroup:
-        return QStringLiteral("Please Select A Stone Group");
+        return QCoreApplication::translate("StudySettingsRules", "Please Select A Stone Group");
     case Verdict::NoStoneMeaning:
-        return QStringLiteral("Please Select A Stone Meaning");
+        return QCoreApplication::translate("StudySettingsRules", "Please Select A Stone Meaning");
     case Verdict::Accepted:
         break;
     }
@@ -89,8 +91,9 @@ QList<QPair<QString, QString>> storedValues(const StudySettings &settings)
 
 QString notStoredMessage(const QString &why)
 {
-    return QStringLiteral("Your study settings could not be stored, so they will not be "
-                          "remembered next time.\n%1")
+    return QCoreApplication::translate("StudySettingsRules",
+                                       "Your study settings could not be stored, so they will not "
+                                       "be remembered next time.\n%1")
         .arg(why);
 }
 

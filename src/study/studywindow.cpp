@@ -11,6 +11,8 @@
 #include "settingssection.h"
 #include "widgets/commandbutton.h"
 #include "widgets/focusnews.h"
+#include "widgets/linklabel.h"
+#include "widgets/roomfortext.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -22,8 +24,30 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <algorithm>
 #include <array>
 #include <utility>
+
+namespace {
+
+// The banner's lowest strip lies beyond the client area, as the window was drawn. An offer that
+// needs more lines than show above that edge, as a translation may, gets them: the banner and the
+// window grow by as much.
+void makeRoomForOffers(QWidget *client, QWidget *banner, const std::array<QLabel *, 2> &offers)
+{
+    const int shown = client->height() - banner->y() - offers[0]->y();
+    int wanted = shown;
+    for (const QLabel *offer : offers)
+        wanted = std::max(wanted, offer->heightForWidth(offer->width()));
+    if (wanted == shown)
+        return;
+    for (QLabel *offer : offers)
+        offer->resize(offer->width(), offer->height() + wanted - shown);
+    banner->resize(banner->width(), banner->height() + wanted - shown);
+    client->setFixedHeight(client->height() + wanted - shown);
+}
+
+} // namespace
 
 StudyWindow::StudyWindow(Platform &platform, StudyWalk &walk, QuizSession &quizSession,
                          QWidget *parent)
@@ -33,7 +57,7 @@ StudyWindow::StudyWindow(Platform &platform, StudyWalk &walk, QuizSession &quizS
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(Branding::windowTitle);
-    setAccessibleName(QStringLiteral("Orlendra study window"));
+    setAccessibleName(tr("Orlendra study window"));
     setAttribute(Qt::WA_DeleteOnClose);
     Branding::makeFixedWindow(this);
     setFont(Branding::programFont());
@@ -55,22 +79,23 @@ StudyWindow::StudyWindow(Platform &platform, StudyWalk &walk, QuizSession &quizS
 
     auto *banner = new QFrame(client);
     banner->setObjectName(QStringLiteral("fraFullBrand"));
-    banner->setAccessibleName(QStringLiteral("Offers"));
+    banner->setAccessibleName(tr("Offers"));
     // Its lowest strip lies beyond the client area and is cut off, as the window was drawn.
     banner->setGeometry(twipsRect(0, 6120, 10305, 855));
     const Branding::BrandLabels offers =
         Branding::addBrandLabels(banner, twipsRect(120, 165, 10065, 615), openPage);
     m_cobrand = offers.cobrand;
     m_fullBrand = offers.fullBrand;
+    makeRoomForOffers(client, banner, {m_cobrand, m_fullBrand});
+    makeRoomForTexts(client);
     buildMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void StudyWindow::buildSections(QWidget *client)
 {
-    const std::array<QString, 4> captions{QStringLiteral("Settings"),
-                                          QStringLiteral("Memorize Stones"),
-                                          QStringLiteral("Test Set Up"), QStringLiteral("Goals")};
+    const std::array<QString, 4> captions{tr("Settings"), tr("Memorize Stones"), tr("Test Set Up"),
+                                          tr("Goals")};
     QList<QAbstractButton *> buttons;
     for (int i = 0; i < 4; ++i) {
         auto *button = new QPushButton(captions[i], client);
@@ -133,9 +158,9 @@ void StudyWindow::buildSections(QWidget *client)
 
 void StudyWindow::buildMenus()
 {
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu *file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    QAction *progress = file->addAction(QStringLiteral("&Progress..."));
+    QAction *progress = file->addAction(tr("&Progress..."));
     progress->setObjectName(QStringLiteral("mnuProgress"));
     progress->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     connect(progress, &QAction::triggered, this, &StudyWindow::progressRequested);
@@ -143,7 +168,7 @@ void StudyWindow::buildMenus()
     check->setObjectName(QStringLiteral("mnuCheckHistory"));
     connect(check, &QAction::triggered, this, &StudyWindow::checkHistoryRequested);
     file->addSeparator();
-    QAction *exit = file->addAction(QStringLiteral("E&xit"));
+    QAction *exit = file->addAction(tr("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
     connect(exit, &QAction::triggered, this, &QWidget::close);
     const Branding::WebMenu web = Branding::addWebMenus(

@@ -80,10 +80,11 @@ void SectionStack::tellFront()
     setAccessibleName(panel->accessibleName());
     // A section's own description names what it shows first: the stone, the set-up's question.
     const QString heading = panel->accessibleDescription();
-    for (QAbstractButton *button : std::as_const(m_buttons)) {
-        button->setAccessibleDescription(
-            button->accessibleName() != panel->accessibleName() ? QString()
-            : heading.isEmpty()                                 ? QStringLiteral("Shown below.")
-                                : QStringLiteral("Shown below: %1").arg(heading));
+    // Told by place, not by name: a translation may name a button and its section apart.
+    for (qsizetype i = 0; i < m_buttons.size(); ++i) {
+        m_buttons[i]->setAccessibleDescription(i != currentIndex() ? QString()
+                                               : heading.isEmpty()
+                                                   ? tr("Shown below.")
+                                                   : tr("Shown below: %1").arg(heading));
     }
 }

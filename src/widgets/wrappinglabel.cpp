@@ -4,6 +4,8 @@ namespace {
 
 // Wide enough for a few words a line, so the layout never squeezes the label into a column.
 constexpr int HintedCharacters = 30;
+// Narrower only where a layout is short of room, as with texts longer than the English ones.
+constexpr int LeastCharacters = 20;
 
 } // namespace
 
@@ -23,5 +25,7 @@ QSize WrappingLabel::sizeHint() const
 
 QSize WrappingLabel::minimumSizeHint() const
 {
-    return sizeHint();
+    const QMargins margins = contentsMargins();
+    return {fontMetrics().averageCharWidth() * LeastCharacters + margins.left() + margins.right(),
+            sizeHint().height()};
 }
