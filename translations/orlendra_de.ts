@@ -814,6 +814,15 @@ Trotzdem starten? Das ist nur dann sicher, wenn auf %1 kein anderes Orlendra lä
         <source>Forget every test in the history? Their scores, answers and reviews are gone for good.</source>
         <translation>Alle Tests aus dem Verlauf löschen? Ergebnisse, Antworten und Auswertungen dieser Tests gehen dann endgültig verloren.</translation>
     </message>
+    <message>
+        <source>Exporting the history to %1...</source>
+        <extracomment>%1 is the path of the file the history is exported to</extracomment>
+        <translation>Der Verlauf wird nach %1 exportiert …</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
 </context>
 <context>
     <name>QtPlatform</name>

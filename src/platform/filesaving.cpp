@@ -61,6 +61,25 @@ QString whyNotCreated(const QFileInfo &info)
     return fromErrno(EIO).reason;
 }
 
+// What a save cannot go into: a pipe, a socket, a folder.
+Failure notAFileOrDevice()
+{
+    // Writing to a pipe would wait for a reader that may never come.
+    return {tr("It is neither a file nor a device."), {}};
+}
+
+Failure folderInTheWay()
+{
+    return {tr("A folder of that name is in the way. Choose another name."), {}};
+}
+
+// A write cut short sets no error, and Qt's text then says nothing.
+Failure notWritten(const QFileDevice *file)
+{
+    return {tr("It could not be written. Try again, or save it somewhere else."),
+            !file || file->error() == QFileDevice::NoError ? QString() : file->errorString()};
+}
+
 #ifdef Q_OS_UNIX
 // Takes the disk's room for bytes `from` to `to` of the file before anything is written: a save
 // that would not fit fails before it has touched anything. 0 when the room is there or the file
@@ -245,11 +264,10 @@ Stream::Stream(const QString &path)
         m_holding = m_device = true;
         return;
     case PathKind::Other:
-        // Writing to a pipe would wait for a reader that may never come.
-        m_failure = {tr("It is neither a file nor a device."), {}};
+        m_failure = notAFileOrDevice();
         return;
     case PathKind::Folder:
-        m_failure = {tr("A folder of that name is in the way. Choose another name."), {}};
+        m_failure = folderInTheWay();
         return;
     case PathKind::Missing:
     case PathKind::File:
@@ -287,15 +305,12 @@ Failure Stream::write(const QByteArray &part)
         return {};
     }
     if (!m_file)
-        return m_failure = {tr("It could not be written. Try again, or save it somewhere else."),
-                            {}};
+        return m_failure = notWritten(nullptr);
     const qint64 at = m_file->pos();
     if (const int error = reserve(m_file->handle(), at, at + part.size()); error != 0) {
         m_failure = fromErrno(error);
     } else if (m_file->write(part) != part.size()) {
-        // A write cut short sets no error, and Qt's text then says nothing.
-        m_failure = {tr("It could not be written. Try again, or save it somewhere else."),
-                     m_file->error() == QFileDevice::NoError ? QString() : m_file->errorString()};
+        m_failure = notWritten(m_file.get());
     }
     if (!m_failure.isEmpty())
         std::exchange(m_file, nullptr)->cancelWriting();
@@ -311,11 +326,8 @@ Failure Stream::commit()
         const QByteArray content = std::exchange(m_held, QByteArray());
         return m_failure = m_device ? writeDevice(m_path, content) : writeInPlace(m_path, content);
     }
-    if (!m_file || !m_file->commit()) {
-        m_failure = {tr("It could not be written. Try again, or save it somewhere else."),
-                     !m_file || m_file->error() == QFileDevice::NoError ? QString()
-                                                                        : m_file->errorString()};
-    }
+    if (!m_file || !m_file->commit())
+        m_failure = notWritten(m_file.get());
     m_file.reset();
     return m_failure;
 }

@@ -427,6 +427,7 @@ void ProgressWindow::exportHistory()
     }
     // Shown only when the export takes long enough to be waited for.
     auto *dialog = new QProgressDialog(
+        //: %1 is the path of the file the history is exported to
         tr("Exporting the history to %1...").arg(QDir::toNativeSeparators(path)), tr("Cancel"), 0,
         int(std::min<qsizetype>(exporting->csv->testCount(), INT_MAX)), this);
     dialog->setObjectName(QStringLiteral("dlgExporting"));
