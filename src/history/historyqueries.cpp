@@ -114,6 +114,31 @@ QList<PastTest> HistoryQueries::pastTests()
     return pastTests(all, -1);
 }
 
+QList<PastTest> HistoryQueries::scoredTests()
+{
+    QList<PastTest> tests;
+    const std::optional<QSet<qint64>> damaged = damagedTests();
+    if (!damaged)
+        return tests;
+    QStringList leftOut;
+    for (const qint64 id : *damaged)
+        leftOut.append(QString::number(id));
+    QSqlQuery query(HistorySql::connection(m_database));
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("SELECT finished, subject, level, score, most FROM test "
+                                   "WHERE practice = 0 AND id NOT IN (%1) "
+                                   "ORDER BY finished DESC, id DESC")
+                        .arg(leftOut.join(QLatin1Char(',')))))
+        return tests;
+    while (query.next()) {
+        tests.append({0, query.value(0).toLongLong(),
+                      static_cast<QuizSubject>(query.value(1).toInt()),
+                      static_cast<QuizLevel>(query.value(2).toInt()), query.value(3).toInt(),
+                      query.value(4).toInt(), false});
+    }
+    return tests;
+}
+
 QList<PastTest> HistoryQueries::pastTests(PastTestsCursor &cursor, int count)
 {
     QList<PastTest> tests;

@@ -23,6 +23,9 @@ public:
 
     // Newest first.
     QList<PastTest> pastTests();
+    // The tests the chart draws, newest first: every test but the practice rounds, read with no
+    // more than the chart needs (no id), as a long history is read whole.
+    QList<PastTest> scoredTests();
     // The next `count` tests from where `cursor` stands, newest first, and the cursor moved on.
     // Fewer when some are left out, and maybe none while older ones follow.
     QList<PastTest> pastTests(PastTestsCursor &cursor, int count);

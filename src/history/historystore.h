@@ -55,6 +55,7 @@ public:
     QList<QDate> answeredDays() { return m_queries.answeredDays(); }
 
     QList<PastTest> pastTests() { return m_queries.pastTests(); }
+    QList<PastTest> scoredTests() { return m_queries.scoredTests(); }
     QList<PastTest> pastTests(PastTestsCursor &cursor, int count)
     {
         return m_queries.pastTests(cursor, count);

@@ -302,7 +302,7 @@ void ProgressWindow::reload()
 void ProgressWindow::fillChart()
 {
     const ScoreLines drawn =
-        scoreLines(m_history.pastTests(), m_platform.now().toMSecsSinceEpoch());
+        scoreLines(m_history.scoredTests(), m_platform.now().toMSecsSinceEpoch());
     const QStringList sentences = drawn.sentences();
     m_chart->setAccessibleDescription(sentences.join(QLatin1Char(' ')));
     if (m_scoreChart) {
