@@ -90,6 +90,8 @@ HistoryDatabase::~HistoryDatabase()
 
 bool HistoryDatabase::open()
 {
+    if (m_state == State::Open && foundDamaged(false))
+        damagedAfterOpening();
     if (m_state == State::Busy)
         m_state = State::Untried;
     if (m_state == State::Untried) {
@@ -240,11 +242,17 @@ HistoryDatabase::Check HistoryDatabase::check(bool readOnly, QString &why, QStri
         return Check::Foreign;
     if (*version > migrations().size())
         return Check::Newer;
-    // A file damaged past its first page opens as if whole; only reading every page tells.
-    if (!query.exec(QStringLiteral("PRAGMA quick_check(1)")) || !query.next())
-        return unread();
-    if (query.value(0).toString() != QLatin1String("ok"))
-        return Check::Damaged;
+    // A file damaged past its first page opens as if whole; only reading every page tells. A
+    // history used as it stands is read through beside the program, and nothing is written to
+    // it before that is done; one that can only be read, or is to be brought up to date now, is
+    // read through first.
+    const bool checkAside = !readOnly && *version == migrations().size();
+    if (!checkAside) {
+        if (!query.exec(QStringLiteral("PRAGMA quick_check(1)")) || !query.next())
+            return unread();
+        if (query.value(0).toString() != QLatin1String("ok"))
+            return Check::Damaged;
+    }
     // A file that cannot be written is read as it is, or not at all.
     if (readOnly)
         return *version == migrations().size() ? Check::Ours : Check::Failed;
@@ -261,8 +269,10 @@ HistoryDatabase::Check HistoryDatabase::check(bool readOnly, QString &why, QStri
         detail = query.lastError().text();
         return Check::Failed;
     }
-    if (*version == migrations().size())
+    if (checkAside) {
+        checkPagesAside();
         return Check::Ours;
+    }
     // A history with tests in it is copied as it stands before it is changed.
     if (*version > 0)
         backUp(m_clock());
@@ -301,8 +311,62 @@ bool HistoryDatabase::migrate(int from, QSqlError &error)
     return false;
 }
 
+bool HistoryDatabase::writable()
+{
+    if (open() && foundDamaged(true))
+        damagedAfterOpening();
+    return open() && m_whyReadOnly.isEmpty();
+}
+
+void HistoryDatabase::checkPagesAside()
+{
+    m_pageCheck = std::async(std::launch::async, [opened = m_openedAs,
+                                                  name = m_connection + QStringLiteral("-pages")] {
+        bool damaged = false;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+            db.setDatabaseName(opened.first);
+            db.setConnectOptions(opened.second);
+            QSqlQuery query(db);
+            // A check that cannot run (another program holds the file) finds nothing.
+            if (db.open() && query.exec(QStringLiteral("PRAGMA quick_check(1)")) && query.next())
+                damaged = query.value(0).toString() != QLatin1String("ok");
+            else
+                damaged = HistorySql::code(query.lastError()) == HistorySql::Corrupt ||
+                          HistorySql::code(query.lastError()) == HistorySql::NotADatabase;
+            query = QSqlQuery();
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(name);
+        return damaged;
+    });
+}
+
+bool HistoryDatabase::foundDamaged(bool wait)
+{
+    if (!m_pageCheck.valid() ||
+        (!wait && m_pageCheck.wait_for(std::chrono::seconds(0)) != std::future_status::ready))
+        return false;
+    return m_pageCheck.get();
+}
+
+void HistoryDatabase::damagedAfterOpening()
+{
+    moveAside(Check::Damaged);
+    if (m_state == State::Unusable)
+        return;
+    // As at opening: nothing is written to a new history until the user has had a word on the
+    // backup.
+    m_offered = newestGoodBackup();
+    m_state = m_offered ? State::Offering : State::Untried;
+}
+
 void HistoryDatabase::closeFile()
 {
+    // What the check finds of a file no longer in use is of no interest.
+    if (m_pageCheck.valid())
+        m_pageCheck.wait();
+    m_pageCheck = {};
     if (m_connection.isEmpty())
         return;
     QSqlDatabase::database(m_connection, false).close();

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <functional>
+#include <future>
 #include <optional>
 #include <utility>
 
@@ -39,7 +40,8 @@ public:
     // Why new tests are not being kept while the file can only be read (what it holds is still
     // shown), otherwise empty.
     QString whyReadOnly() const { return m_whyReadOnly; }
-    bool writable() { return open() && m_whyReadOnly.isEmpty(); }
+    // Waits, the first time, for the check of every page that opening left running.
+    bool writable();
     // The Qt SQL connection, once open; empty before.
     QString connectionName() const { return m_connection; }
 
@@ -78,6 +80,12 @@ private:
     // `why` and `detail` say what failed, in the program's words and the driver's.
     Check check(bool readOnly, QString &why, QString &detail);
     bool migrate(int from, QSqlError &error);
+    // Reads every page of the file on a connection of its own, beside the program: over a long
+    // history that takes the best part of a second, which the start would wait for otherwise.
+    void checkPagesAside();
+    // Whether that check found the file damaged, told once; waits for it when `wait`.
+    bool foundDamaged(bool wait);
+    void damagedAfterOpening();
     QString asidePath() const;
     // Puts a file found Foreign or Damaged aside, for a new history to begin in its place.
     void moveAside(Check found);
@@ -89,6 +97,7 @@ private:
     QString m_connection;
     // The name and options the file was opened with, for a reader to open it the same way.
     std::pair<QString, QString> m_openedAs;
+    std::future<bool> m_pageCheck; // true: damaged
     State m_state = State::Untried;
     QString m_whyReadOnly;
     QString m_notice;

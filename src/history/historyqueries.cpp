@@ -87,7 +87,9 @@ HistoryQueries::HistoryQueries(HistoryDatabase &database)
 
 std::optional<QSet<qint64>> HistoryQueries::damagedTests()
 {
-    if (m_damaged || !m_database.open())
+    // A history found damaged after it was opened is moved aside for another file, whose tests
+    // are looked at afresh.
+    if (!m_database.open() || (m_damaged && m_damagedOf == m_database.connectionName()))
         return m_damaged;
     QSqlQuery query(HistorySql::connection(m_database));
     query.setForwardOnly(true);
@@ -105,7 +107,14 @@ std::optional<QSet<qint64>> HistoryQueries::damagedTests()
     else if (n > 1)
         m_database.tell(tr("%n tests in the history are damaged and not shown.", nullptr, n));
     m_damaged = damaged;
+    m_damagedOf = m_database.connectionName();
     return m_damaged;
+}
+
+void HistoryQueries::forgotten()
+{
+    m_damaged = QSet<qint64>();
+    m_damagedOf = m_database.connectionName();
 }
 
 QList<PastTest> HistoryQueries::pastTests()

@@ -41,11 +41,12 @@ public:
     // for, and the history is then not read at all.
     std::optional<QSet<qint64>> damagedTests();
     // After the history was emptied: nothing in it is damaged any more.
-    void forgotten() { m_damaged = QSet<qint64>(); }
+    void forgotten();
     // After another file took the history's place (a backup restored): looked for afresh.
     void reread() { m_damaged.reset(); }
 
 private:
     HistoryDatabase &m_database;
     std::optional<QSet<qint64>> m_damaged;
+    QString m_damagedOf; // the connection they were looked for in
 };
