@@ -72,8 +72,8 @@ bool HistoryQuestions::check(Platform &platform, QWidget *over, HistoryStore &hi
 
 QString HistoryQuestions::offer(const HistoryBackups::Backup &backup)
 {
-    const QString day =
-        QLocale().toString(backup.taken.toLocalTime().date(), QStringLiteral("d MMMM yyyy"));
+    //: How the day of a backup is named, in QDate::toString's notation.
+    const QString day = QLocale().toString(backup.taken.toLocalTime().date(), tr("d MMMM yyyy"));
     return (backup.tests == 1
                 ? tr("The newest backup, of %1, holds one test.")
                 : tr("The newest backup, of %1, holds %n tests.", nullptr, int(backup.tests)))

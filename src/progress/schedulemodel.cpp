@@ -65,13 +65,19 @@ QVariant ScheduleModel::dueCell(const ItemState &state, int role) const
     if (role == Qt::ToolTipRole) {
         if (state.isNew() || state.due >= m_today)
             return {};
-        return tr("Due since %1").arg(QLocale().toString(state.due, QStringLiteral("d MMM yyyy")));
+        return tr("Due since %1").arg(shownDay(state.due));
     }
     if (state.isDueOn(m_today))
         return tr("today");
     if (state.due == m_today.addDays(1))
         return tr("tomorrow");
-    return QLocale().toString(state.due, QStringLiteral("d MMM yyyy"));
+    return shownDay(state.due);
+}
+
+QString ScheduleModel::shownDay(QDate day)
+{
+    //: How the schedule shows a day, in QDate::toString's notation.
+    return QLocale().toString(day, tr("d MMM yyyy"));
 }
 
 QVariant ScheduleModel::headerData(int section, Qt::Orientation orientation, int role) const

@@ -27,6 +27,7 @@ public:
 private:
     QVariant boxCell(const ItemState &state, int role) const;
     QVariant dueCell(const ItemState &state, int role) const;
+    static QString shownDay(QDate day);
 
     Schedule m_schedule;
     QDate m_today;

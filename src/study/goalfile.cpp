@@ -86,6 +86,13 @@ Decoded decode(QByteArrayView content, bool cutShort)
             Encoding::Windows1252};
 }
 
+// In the reader's notation; the C locale would drop the English thousands separator.
+QString shownNumber(int number)
+{
+    const QLocale locale;
+    return (locale.language() == QLocale::C ? QLocale(QLocale::English) : locale).toString(number);
+}
+
 bool hasLineTooLong(const QStringList &lines)
 {
     return std::any_of(lines.begin(), lines.end(),
@@ -243,7 +250,7 @@ FileSaving::Failure save(const QString &path, const QString &boxText, Encoding e
         return {QCoreApplication::translate("GoalFile", "It has a line longer than %1 characters, "
                                                         "and a goal with such a line cannot be "
                                                         "edited here.")
-                    .arg(QLocale(QLocale::English).toString(longestEditableLine)),
+                    .arg(shownNumber(longestEditableLine)),
                 {}};
     return FileSaving::replace(path, content);
 }
