@@ -66,6 +66,9 @@ public:
     // export), or an empty name when there is none. Each is closed with closeReader().
     QString openReader();
     static void closeReader(const QString &connection);
+    // The name and options the file was opened with, for a reader on a thread of its own to
+    // open it the same way.
+    std::pair<QString, QString> openedAs() const { return m_openedAs; }
     // How many problems a check of every page finds; nothing when the check could not run.
     std::optional<int> problems();
     // The clock that names the backups: the system's own unless a test sets its time.

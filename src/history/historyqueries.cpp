@@ -8,8 +8,11 @@
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QThread>
 
 #include <algorithm>
+#include <atomic>
+#include <limits>
 
 namespace {
 
@@ -19,8 +22,7 @@ namespace {
 // may ask fewer options, as long as each has its tick), a text that is not kept. A test keeps its
 // subject once; each answer of a round keeps its own. SQLite stores any value in any column, so
 // the types are checked too.
-const QString damagedQuery = QStringLiteral(R"(
-SELECT t.id FROM test t WHERE
+const QString damagedCondition = QStringLiteral(R"(
     t.subject NOT IN (0, 1) OR t.level NOT IN (0, 1) OR typeof(t.finished) != 'integer'
     OR typeof(t.stone_types) != 'integer' OR t.stone_types NOT BETWEEN 0 AND 7
     OR typeof(t.practice) != 'integer' OR t.practice NOT IN (0, 1)
@@ -57,6 +59,14 @@ SELECT t.id FROM test t WHERE
         OR EXISTS (SELECT 1 FROM json_each(CASE WHEN json_valid(a.correct) THEN a.correct END)
                    WHERE type != 'integer' OR value NOT IN (SELECT id FROM phrase))))
 )");
+const QString damagedQuery = QStringLiteral("SELECT t.id FROM test t WHERE ") + damagedCondition;
+// The same, over the tests with ids from just after the first to the second.
+const QString damagedAmongQuery =
+    QStringLiteral("SELECT t.id FROM test t WHERE t.id > ? AND t.id <= ? AND (%1)")
+        .arg(damagedCondition);
+// Where a stretch of some thousand tests after the given id ends.
+const QString stretchEndQuery =
+    QStringLiteral("SELECT id FROM test WHERE id > ? ORDER BY id LIMIT 1 OFFSET 1999");
 
 // How one stone fared, worked out from the answers themselves.
 const QString talliesQuery =
@@ -81,9 +91,79 @@ QStringList toStrings(const QJsonArray &ids, const QHash<qint64, QString> &phras
 
 } // namespace
 
+// A look for the damaged tests on a thread of its own, a stretch of tests at a time so that it
+// stops soon when told to.
+struct HistoryQueries::Looking {
+    QString of; // the connection of the history looked at
+    std::atomic<bool> stop = false;
+    std::optional<QSet<qint64>> found; // none when the look did not go through
+    std::unique_ptr<QThread> thread;
+
+    ~Looking()
+    {
+        stop = true;
+        if (thread)
+            thread->wait();
+    }
+
+    void look(const std::pair<QString, QString> &openedAs)
+    {
+        const QString name = of + QStringLiteral("-looking");
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+            db.setDatabaseName(openedAs.first);
+            db.setConnectOptions(openedAs.second);
+            QSqlQuery stretchEnd(db);
+            QSqlQuery among(db);
+            QSet<qint64> damaged;
+            bool whole = db.open() && stretchEnd.prepare(stretchEndQuery) &&
+                         among.prepare(damagedAmongQuery);
+            // One read for all the stretches: they see the same tests.
+            whole = whole && db.transaction();
+            for (qint64 after = std::numeric_limits<qint64>::min(); whole && !stop;) {
+                stretchEnd.addBindValue(after);
+                whole = stretchEnd.exec();
+                const bool last = !stretchEnd.next();
+                const qint64 upTo =
+                    last ? std::numeric_limits<qint64>::max() : stretchEnd.value(0).toLongLong();
+                among.addBindValue(after);
+                among.addBindValue(upTo);
+                whole = whole && among.exec();
+                while (whole && among.next())
+                    damaged.insert(among.value(0).toLongLong());
+                if (last)
+                    break;
+                after = upTo;
+            }
+            if (whole && !stop)
+                found = damaged;
+            stretchEnd = QSqlQuery();
+            among = QSqlQuery();
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(name);
+    }
+};
+
 HistoryQueries::HistoryQueries(HistoryDatabase &database)
     : m_database(database)
 {}
+
+HistoryQueries::~HistoryQueries() = default;
+
+void HistoryQueries::lookAhead()
+{
+    if (m_looking || !m_database.open() ||
+        (m_damaged && m_damagedOf == m_database.connectionName()))
+        return;
+    m_looking = std::make_unique<Looking>();
+    m_looking->of = m_database.connectionName();
+    m_looking->thread.reset(
+        QThread::create([looking = m_looking.get(), openedAs = m_database.openedAs()] {
+            looking->look(openedAs);
+        }));
+    m_looking->thread->start();
+}
 
 std::optional<QSet<qint64>> HistoryQueries::damagedTests()
 {
@@ -91,17 +171,27 @@ std::optional<QSet<qint64>> HistoryQueries::damagedTests()
     // are looked at afresh.
     if (!m_database.open() || (m_damaged && m_damagedOf == m_database.connectionName()))
         return m_damaged;
-    QSqlQuery query(HistorySql::connection(m_database));
-    query.setForwardOnly(true);
-    if (!query.exec(damagedQuery)) {
-        m_database.tell(withDetail(tr("The history of your tests could not be read, so Progress "
-                                      "shows none of it."),
-                                   query.lastError().text()));
-        return std::nullopt;
+    std::optional<QSet<qint64>> found;
+    if (m_looking && m_looking->of == m_database.connectionName()) {
+        m_looking->thread->wait();
+        found = std::move(m_looking->found);
     }
+    m_looking.reset();
     QSet<qint64> damaged;
-    while (query.next())
-        damaged.insert(query.value(0).toLongLong());
+    if (found) {
+        damaged = *found;
+    } else {
+        QSqlQuery query(HistorySql::connection(m_database));
+        query.setForwardOnly(true);
+        if (!query.exec(damagedQuery)) {
+            m_database.tell(withDetail(tr("The history of your tests could not be read, so "
+                                          "Progress shows none of it."),
+                                       query.lastError().text()));
+            return std::nullopt;
+        }
+        while (query.next())
+            damaged.insert(query.value(0).toLongLong());
+    }
     if (const int n = int(damaged.size()); n == 1)
         m_database.tell(tr("1 test in the history is damaged and not shown."));
     else if (n > 1)
@@ -113,8 +203,15 @@ std::optional<QSet<qint64>> HistoryQueries::damagedTests()
 
 void HistoryQueries::forgotten()
 {
+    m_looking.reset();
     m_damaged = QSet<qint64>();
     m_damagedOf = m_database.connectionName();
+}
+
+void HistoryQueries::reread()
+{
+    m_looking.reset();
+    m_damaged.reset();
 }
 
 QList<PastTest> HistoryQueries::pastTests()

@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QSet>
 
+#include <memory>
 #include <optional>
 
 class HistoryDatabase;
@@ -19,7 +20,13 @@ class HistoryQueries
 
 public:
     explicit HistoryQueries(HistoryDatabase &database);
+    ~HistoryQueries();
     Q_DISABLE_COPY_MOVE(HistoryQueries)
+
+    // Starts looking for the damaged tests beside the program, on a connection and a thread of
+    // their own: over a long history that takes seconds, which the first view of a run would
+    // otherwise wait for.
+    void lookAhead();
 
     // Newest first.
     QList<PastTest> pastTests();
@@ -43,10 +50,12 @@ public:
     // After the history was emptied: nothing in it is damaged any more.
     void forgotten();
     // After another file took the history's place (a backup restored): looked for afresh.
-    void reread() { m_damaged.reset(); }
+    void reread();
 
 private:
     HistoryDatabase &m_database;
+    struct Looking;
+    std::unique_ptr<Looking> m_looking;
     std::optional<QSet<qint64>> m_damaged;
     QString m_damagedOf; // the connection they were looked for in
 };

@@ -49,8 +49,14 @@ public:
     void lastTry() { m_waiting.lastTry(); }
     qsizetype waitingTests() const { return m_waiting.count(); }
 
-    // The boxes of all 48 items, as kept: cheap after the first call.
-    const Schedule &schedule() { return m_recorder.schedule(); }
+    // The boxes of all 48 items, as kept: cheap after the first call. What a start reads first:
+    // the look for damaged tests that Progress needs begins beside the program then.
+    const Schedule &schedule()
+    {
+        const Schedule &kept = m_recorder.schedule();
+        m_queries.lookAhead();
+        return kept;
+    }
     // Every learner day with answers, oldest first, for the streak.
     QList<QDate> answeredDays() { return m_queries.answeredDays(); }
 
