@@ -451,6 +451,11 @@ Deine Tests funktionieren wie immer; sie werden nur nicht gespeichert.</translat
         <source>The backup has been restored.</source>
         <translation>Die Sicherung wurde wiederhergestellt.</translation>
     </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <extracomment>How the day of a backup is named, in QDate::toString&apos;s notation.</extracomment>
+        <translation>d. MMMM yyyy</translation>
+    </message>
 </context>
 <context>
     <name>HistoryRecorder</name>
@@ -823,6 +828,15 @@ Trotzdem starten? Das ist nur dann sicher, wenn auf %1 kein anderes Orlendra lä
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>d MMM yyyy, HH:mm</source>
+        <extracomment>How Progress shows a day, and a test&apos;s day and minute, in QDateTime::toString&apos;s notation.</extracomment>
+        <translation>d. MMM yyyy, HH:mm</translation>
+    </message>
+    <message>
+        <source>d MMM yyyy</source>
+        <translation>d. MMM yyyy</translation>
+    </message>
 </context>
 <context>
     <name>QtPlatform</name>
@@ -1186,6 +1200,11 @@ Eine vorhandene Datei dieses Namens enthält weiterhin ihren bisherigen Inhalt, 
         <source>Meanings due</source>
         <translation>Bedeutungen fällig</translation>
     </message>
+    <message>
+        <source>d MMM yyyy</source>
+        <extracomment>How the schedule shows a day, in QDate::toString&apos;s notation.</extracomment>
+        <translation>d. MMM yyyy</translation>
+    </message>
 </context>
 <context>
     <name>ScoreLines</name>
@@ -1204,6 +1223,18 @@ Eine vorhandene Datei dieses Namens enthält weiterhin ihren bisherigen Inhalt, 
             <numerusform>%1: %n Test, zuletzt %2, bestes Ergebnis %3.</numerusform>
             <numerusform>%1: %n Tests, zuletzt %2, bestes Ergebnis %3.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>d MMM HH:mm</source>
+        <translation>d. MMM, HH:mm</translation>
+    </message>
+    <message>
+        <source>d MMM</source>
+        <translation>d. MMM</translation>
+    </message>
+    <message>
+        <source>MMM yyyy</source>
+        <translation>MMM yyyy</translation>
     </message>
 </context>
 <context>

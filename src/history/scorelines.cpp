@@ -151,14 +151,16 @@ DateAxis dateAxis(qint64 firstMs, qint64 lastMs, int most)
         qint64 spanBelow;
         qint64 gap;
     };
-    static constexpr std::array<Labels, 4> choices{{{"d MMM HH:mm", 4 * DayMs, 61 * 1000},
-                                                    {"d MMM", 300 * DayMs, DayMs + HourMs},
-                                                    {"MMM yyyy", 8 * 365 * DayMs, 32 * DayMs},
-                                                    {"yyyy", 0, 367 * DayMs}}};
+    // The formats are in QDateTime::toString()'s notation, translated for the reader's order.
+    static constexpr std::array<Labels, 4> choices{
+        {{QT_TRANSLATE_NOOP("ScoreLines", "d MMM HH:mm"), 4 * DayMs, 61 * 1000},
+         {QT_TRANSLATE_NOOP("ScoreLines", "d MMM"), 300 * DayMs, DayMs + HourMs},
+         {QT_TRANSLATE_NOOP("ScoreLines", "MMM yyyy"), 8 * 365 * DayMs, 32 * DayMs},
+         {"yyyy", 0, 367 * DayMs}}};
     for (const Labels &labels : choices) {
         if (labels.spanBelow != 0 && span >= labels.spanBelow)
             continue;
-        axis.format = QString::fromLatin1(labels.format);
+        axis.format = QCoreApplication::translate("ScoreLines", labels.format);
         axis.ticks = int(std::clamp<qint64>(span / labels.gap + 1, 2, std::max(most, 2)));
         break;
     }

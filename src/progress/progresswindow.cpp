@@ -65,8 +65,9 @@ QString shownPercent(double value)
 QString shownDate(qint64 ms, bool withTime)
 {
     const QDateTime local = QDateTime::fromMSecsSinceEpoch(ms).toLocalTime();
-    return QLocale().toString(local, withTime ? QStringLiteral("d MMM yyyy, HH:mm")
-                                              : QStringLiteral("d MMM yyyy"));
+    //: How Progress shows a day, and a test's day and minute, in QDateTime::toString's notation.
+    return QLocale().toString(local, withTime ? ProgressWindow::tr("d MMM yyyy, HH:mm")
+                                              : ProgressWindow::tr("d MMM yyyy"));
 }
 
 QLabel *addHeading(const QString &text, QWidget *buddy, QWidget *parent)
@@ -274,7 +275,7 @@ ProgressWindow::~ProgressWindow() = default;
 void ProgressWindow::reload()
 {
     m_testRows->reload();
-    for (int column = 0; column < 2; ++column)
+    for (int column = 0; column < m_testRows->columnCount({}); ++column)
         m_tests->resizeColumnToContents(column);
     if (m_testRows->rowCount({}) > 0)
         m_tests->setCurrentIndex(m_testRows->index(0, 0));
