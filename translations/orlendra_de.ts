@@ -837,6 +837,10 @@ Trotzdem starten? Das ist nur dann sicher, wenn auf %1 kein anderes Orlendra lä
         <source>d MMM yyyy</source>
         <translation>d. MMM yyyy</translation>
     </message>
+    <message>
+        <source>Reading the history of your tests...</source>
+        <translation>Der Verlauf deiner Tests wird gelesen …</translation>
+    </message>
 </context>
 <context>
     <name>QtPlatform</name>

@@ -5,6 +5,7 @@
 #include "scheduletables.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -163,6 +164,19 @@ void HistoryQueries::lookAhead()
             looking->look(openedAs);
         }));
     m_looking->thread->start();
+}
+
+bool HistoryQueries::whenLooked(QObject *context, std::function<void()> then)
+{
+    if (!m_looking || m_looking->of != m_database.connectionName())
+        return false;
+    QThread *thread = m_looking->thread.get();
+    // A short history is looked at in a moment: no need to show it in two steps.
+    if (thread->wait(QDeadlineTimer(100)))
+        return false;
+    QObject::connect(thread, &QThread::finished, context, std::move(then),
+                     Qt::SingleShotConnection);
+    return true;
 }
 
 std::optional<QSet<qint64>> HistoryQueries::damagedTests()

@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QSet>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -47,6 +48,10 @@ public:
     // The tests every view leaves out, looked for once a run; none when they cannot be looked
     // for, and the history is then not read at all.
     std::optional<QSet<qint64>> damagedTests();
+    // While the look begun beside the program goes on past a short wait, `then` is called in
+    // `context`'s thread once it has ended, and this is true: a view then shows the history
+    // without holding up the window. False when the damaged tests can be had at once.
+    bool whenLooked(QObject *context, std::function<void()> then);
     // After the history was emptied: nothing in it is damaged any more.
     void forgotten();
     // After another file took the history's place (a backup restored): looked for afresh.

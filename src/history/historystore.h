@@ -60,6 +60,11 @@ public:
     // Every learner day with answers, oldest first, for the streak.
     QList<QDate> answeredDays() { return m_queries.answeredDays(); }
 
+    // See HistoryQueries::whenLooked.
+    bool whenReadable(QObject *context, std::function<void()> then)
+    {
+        return m_queries.whenLooked(context, std::move(then));
+    }
     QList<PastTest> pastTests() { return m_queries.pastTests(); }
     QList<PastTest> scoredTests() { return m_queries.scoredTests(); }
     QList<PastTest> pastTests(PastTestsCursor &cursor, int count)

@@ -274,6 +274,16 @@ ProgressWindow::~ProgressWindow() = default;
 
 void ProgressWindow::reload()
 {
+    // Over a long history the look for damaged tests can take seconds after a start; the window
+    // stays free meanwhile and fills once it is done.
+    if (m_history.whenReadable(this, [this] { reload(); })) {
+        for (QWidget *control : {static_cast<QWidget *>(m_study), static_cast<QWidget *>(m_export),
+                                 static_cast<QWidget *>(m_forget)})
+            control->setEnabled(false);
+        m_notKept->setText(tr("Reading the history of your tests..."));
+        m_notKept->show();
+        return;
+    }
     m_testRows->reload();
     for (int column = 0; column < m_testRows->columnCount({}); ++column)
         m_tests->resizeColumnToContents(column);
