@@ -21,11 +21,14 @@
 #include <QDir>
 #include <QFile>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QTranslator>
 
 #include <algorithm>
@@ -116,6 +119,7 @@ private slots:
     void initTestCase();
     void walk_data();
     void walk();
+    void standardButtons();
 
 private:
     // The steps of the walk, in order: each leaves the program where the next one begins.
@@ -516,6 +520,32 @@ void TranslationTest::startMessages()
     checkMessage(
         elsewhere.platform, QStringLiteral("lockedElsewhere"),
         {owner.lockFile, owner.host, QLocale().toString(owner.taken, QLocale::ShortFormat)});
+}
+
+// Qt's own buttons speak the desktop's language too, from Qt's translations.
+void TranslationTest::standardButtons()
+{
+    const QList<QTranslator *> before = qApp->findChildren<QTranslator *>();
+    Translations::install(QStringLiteral("de"));
+    QTemporaryDir folder;
+    QtPlatform platform(folder.filePath(QStringLiteral("orlendra.lock")));
+    QStringList shown;
+    QTimer::singleShot(0, this, [&shown] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        for (const QAbstractButton *button : box->buttons())
+            shown << button->text();
+        box->button(QMessageBox::No)->click();
+    });
+    platform.message(nullptr, QStringLiteral("?"), Platform::Icon::Warning,
+                     Platform::Buttons::YesNo, Platform::Answer::No, {});
+    for (QTranslator *translator : qApp->findChildren<QTranslator *>()) {
+        if (!before.contains(translator))
+            delete translator;
+    }
+    shown.sort();
+    QCOMPARE(shown, (QStringList{QStringLiteral("&Ja"), QStringLiteral("&Nein")}));
 }
 
 QTEST_MAIN(TranslationTest)
