@@ -16,6 +16,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLabel>
+#include <QListView>
 #include <QMenuBar>
 #include <QProcess>
 #include <QProgressDialog>
@@ -804,6 +805,18 @@ void HistoryTest::earlierHistoryScheduled()
     QCOMPARE(schedule->index(2, 1).data().toString(), QStringLiteral("2"));
     QCOMPARE(schedule->index(21, 4).data().toString(), QStringLiteral("today"));
     QCOMPARE(schedule->index(23, 4).data().toString(), QStringLiteral("tomorrow"));
+
+    // The round's review, each answer of its own subject, in the order asked.
+    progress.reviewTest(0);
+    auto *review = progress.findChild<ReviewWindow *>();
+    QVERIFY(review);
+    QCOMPARE(review->findChild<QLabel *>(QStringLiteral("lblReviewTitle"))->text(),
+             QStringLiteral("Practice Round, Beginner: 2 Correct Out Of 3"));
+    const QAbstractItemModel *rows = review->findChild<QListView *>()->model();
+    QCOMPARE(rows->rowCount(), 3);
+    QCOMPARE(
+        rows->index(1, 0).data().toString(),
+        QStringLiteral("Question 2: %1 \u2014 0 Correct Out of 1").arg(catalogue.stoneNames[21]));
 }
 
 // Noon of `count` days in a row from `first`.

@@ -363,6 +363,28 @@ QList<StoneTally> HistoryQueries::stones()
 
 std::optional<AnswerSheet> HistoryQueries::sheet(qint64 testId)
 {
+    QuizSubject subject = QuizSubject::Keywords;
+    const std::optional<PracticeRound> kept = asked(testId, subject);
+    // A test asks every question once: the damaged are left out before.
+    if (!kept || kept->answers.size() != QuestionCount)
+        return std::nullopt;
+    AnswerSheet sheet;
+    sheet.subject = subject;
+    sheet.level = kept->level;
+    sheet.stoneTypes = kept->stoneTypes;
+    for (int q = 0; q < QuestionCount; ++q)
+        sheet.answers[q] = kept->answers[q].question;
+    return sheet;
+}
+
+std::optional<PracticeRound> HistoryQueries::round(qint64 testId)
+{
+    QuizSubject subject = QuizSubject::Keywords;
+    return asked(testId, subject);
+}
+
+std::optional<PracticeRound> HistoryQueries::asked(qint64 testId, QuizSubject &subject)
+{
     // Only a test whose every value was found possible is read.
     const std::optional<QSet<qint64>> damaged = damagedTests();
     if (!damaged || damaged->contains(testId))
@@ -372,24 +394,25 @@ std::optional<AnswerSheet> HistoryQueries::sheet(qint64 testId)
     query.addBindValue(testId);
     if (!query.exec() || !query.next())
         return std::nullopt;
-    AnswerSheet sheet;
-    sheet.subject = static_cast<QuizSubject>(query.value(0).toInt());
-    sheet.level = static_cast<QuizLevel>(query.value(1).toInt());
-    sheet.stoneTypes = StoneTypes::fromInt(query.value(2).toInt());
+    subject = static_cast<QuizSubject>(query.value(0).toInt());
+    PracticeRound kept;
+    kept.level = static_cast<QuizLevel>(query.value(1).toInt());
+    kept.stoneTypes = StoneTypes::fromInt(query.value(2).toInt());
     QHash<qint64, QString> phrases;
     query.exec(QStringLiteral("SELECT id, body FROM phrase"));
     while (query.next())
         phrases.insert(query.value(0).toLongLong(), query.value(1).toString());
-    query.prepare(QStringLiteral("SELECT question, stone, faces, options, ticked, correct, score "
-                                 "FROM answer WHERE test = ?"));
+    // A round keeps each answer's subject, a test its own.
+    query.prepare(QStringLiteral("SELECT coalesce(subject, ?), stone, faces, options, ticked, "
+                                 "correct, score FROM answer WHERE test = ? ORDER BY question"));
+    query.addBindValue(int(subject));
     query.addBindValue(testId);
     if (!query.exec())
         return std::nullopt;
     while (query.next()) {
-        const int q = query.value(0).toInt() - 1;
-        if (q < 0 || q >= QuestionCount)
-            continue;
-        AnsweredQuestion &answer = sheet.answers[q];
+        PracticeAnswer &asked = kept.answers.emplace_back();
+        asked.subject = static_cast<QuizSubject>(query.value(0).toInt());
+        AnsweredQuestion &answer = asked.question;
         answer.stone = static_cast<StoneIndex>(query.value(1).toInt());
         for (const QJsonValue &kind : fromJson(query.value(2).toString()))
             answer.meaningKinds.append(static_cast<MeaningKind>(kind.toInt()));
@@ -399,5 +422,5 @@ std::optional<AnswerSheet> HistoryQueries::sheet(qint64 testId)
         answer.correctAnswers = toStrings(fromJson(query.value(5).toString()), phrases);
         answer.score = static_cast<qint16>(query.value(6).toInt());
     }
-    return sheet;
+    return kept;
 }

@@ -44,6 +44,8 @@ public:
     QList<QDate> answeredDays();
     // The whole test, for its review.
     std::optional<AnswerSheet> sheet(qint64 testId);
+    // The whole practice round, for its review.
+    std::optional<PracticeRound> round(qint64 testId);
 
     // The tests every view leaves out, looked for once a run; none when they cannot be looked
     // for, and the history is then not read at all.
@@ -58,6 +60,9 @@ public:
     void reread();
 
 private:
+    // The test or round's level, stone types and answers in the order asked, and its subject.
+    std::optional<PracticeRound> asked(qint64 testId, QuizSubject &subject);
+
     HistoryDatabase &m_database;
     struct Looking;
     std::unique_ptr<Looking> m_looking;

@@ -73,6 +73,7 @@ public:
     }
     QList<StoneTally> stones() { return m_queries.stones(); }
     std::optional<AnswerSheet> sheet(qint64 testId) { return m_queries.sheet(testId); }
+    std::optional<PracticeRound> round(qint64 testId) { return m_queries.round(testId); }
 
     QByteArray csv() { return HistoryExport::csv(m_database, m_queries.damagedTests()); }
     // The same, a slice at a time.

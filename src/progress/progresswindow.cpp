@@ -387,15 +387,19 @@ void ProgressWindow::tellNotice()
 void ProgressWindow::reviewTest(int row)
 {
     const QList<PastTest> &tests = m_testRows->tests();
-    // A round's answers are of both subjects, which a review of one test cannot show.
-    if (row < 0 || row >= tests.size() || tests[row].practice)
+    if (row < 0 || row >= tests.size())
         return;
-    const std::optional<AnswerSheet> sheet = m_history.sheet(tests[row].id);
-    if (!sheet) {
+    ReviewWindow *review = nullptr;
+    if (tests[row].practice) {
+        if (const std::optional<PracticeRound> round = m_history.round(tests[row].id))
+            review = new ReviewWindow(*round, this);
+    } else if (const std::optional<AnswerSheet> sheet = m_history.sheet(tests[row].id)) {
+        review = new ReviewWindow(*sheet, this);
+    }
+    if (!review) {
         tellNotice();
         return;
     }
-    auto *review = new ReviewWindow(*sheet, this);
     review->setAttribute(Qt::WA_DeleteOnClose);
     review->open();
 }
