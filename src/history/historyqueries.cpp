@@ -76,6 +76,22 @@ const QString talliesQuery =
                    "FROM answer a JOIN test t ON t.id = a.test WHERE t.id NOT IN (%1) "
                    "GROUP BY a.stone, coalesce(a.subject, t.subject)");
 
+// The ids for an SQL list: `id NOT IN (...)`.
+QString idList(const QSet<qint64> &ids)
+{
+    QStringList list;
+    for (const qint64 id : ids)
+        list.append(QString::number(id));
+    return list.join(QLatin1Char(','));
+}
+
+void tellUnread(HistoryDatabase &database, const QSqlQuery &query)
+{
+    database.tell(withDetail(HistoryQueries::tr("The history of your tests could not be read, so "
+                                                "Progress shows none of it."),
+                             query.lastError().text()));
+}
+
 QJsonArray fromJson(const QString &text)
 {
     return QJsonDocument::fromJson(text.toUtf8()).array();
@@ -198,9 +214,7 @@ std::optional<QSet<qint64>> HistoryQueries::damagedTests()
         QSqlQuery query(HistorySql::connection(m_database));
         query.setForwardOnly(true);
         if (!query.exec(damagedQuery)) {
-            m_database.tell(withDetail(tr("The history of your tests could not be read, so "
-                                          "Progress shows none of it."),
-                                       query.lastError().text()));
+            tellUnread(m_database, query);
             return std::nullopt;
         }
         while (query.next())
@@ -240,15 +254,12 @@ QList<PastTest> HistoryQueries::scoredTests()
     const std::optional<QSet<qint64>> damaged = damagedTests();
     if (!damaged)
         return tests;
-    QStringList leftOut;
-    for (const qint64 id : *damaged)
-        leftOut.append(QString::number(id));
     QSqlQuery query(HistorySql::connection(m_database));
     query.setForwardOnly(true);
     if (!query.exec(QStringLiteral("SELECT finished, subject, level, score, most FROM test "
                                    "WHERE practice = 0 AND id NOT IN (%1) "
                                    "ORDER BY finished DESC, id DESC")
-                        .arg(leftOut.join(QLatin1Char(',')))))
+                        .arg(idList(*damaged))))
         return tests;
     while (query.next()) {
         tests.append({0, query.value(0).toLongLong(),
@@ -279,9 +290,7 @@ QList<PastTest> HistoryQueries::pastTests(PastTestsCursor &cursor, int count)
     query.addBindValue(cursor.id);
     query.addBindValue(count);
     if (!query.exec()) {
-        m_database.tell(withDetail(tr("The history of your tests could not be read, so Progress "
-                                      "shows none of it."),
-                                   query.lastError().text()));
+        tellUnread(m_database, query);
         return tests;
     }
     int read = 0;
@@ -346,10 +355,7 @@ QList<StoneTally> HistoryQueries::stones()
                                        "FROM stone_tally")) ||
             !read(query)) {
             clear();
-            QStringList leftOut;
-            for (const qint64 id : *damaged)
-                leftOut.append(QString::number(id));
-            if (!query.exec(talliesQuery.arg(leftOut.join(QLatin1Char(',')))) || !read(query))
+            if (!query.exec(talliesQuery.arg(idList(*damaged))) || !read(query))
                 clear();
         }
     }

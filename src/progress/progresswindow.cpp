@@ -277,9 +277,8 @@ void ProgressWindow::reload()
     // Over a long history the look for damaged tests can take seconds after a start; the window
     // stays free meanwhile and fills once it is done.
     if (m_history.whenReadable(this, [this] { reload(); })) {
-        for (QWidget *control : {static_cast<QWidget *>(m_study), static_cast<QWidget *>(m_export),
-                                 static_cast<QWidget *>(m_forget)})
-            control->setEnabled(false);
+        for (QPushButton *button : {m_study, m_export, m_forget})
+            button->setEnabled(false);
         m_notKept->setText(tr("Reading the history of your tests..."));
         m_notKept->show();
         return;
