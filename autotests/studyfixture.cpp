@@ -8,6 +8,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
@@ -128,6 +129,12 @@ Heard heardAtFocus()
             heard.ancestors.prepend(name);
     }
     return heard;
+}
+
+void snapshot(QWidget *window, const QString &name)
+{
+    if (const QString folder = qEnvironmentVariable("ORLENDRA_SNAPSHOTS"); !folder.isEmpty())
+        window->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
 }
 
 // A text fits when the room its window shows of its control is what the text asks, a pixel of

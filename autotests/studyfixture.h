@@ -44,6 +44,9 @@ void checkResultOf(const QString &text, const AnswerSheet &sheet, const QString 
 // as the application's palette.
 QPalette darkDesktopPalette();
 
+// A picture of `window` as `name`.png in the folder ORLENDRA_SNAPSHOTS names, if it names one.
+void snapshot(QWidget *window, const QString &name);
+
 // Whether the room a window shows of `widget` holds all of its text, and that text.
 bool textFits(const QWidget *widget);
 QString shownText(const QWidget *widget);

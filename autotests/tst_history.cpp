@@ -64,6 +64,13 @@ AnswerSheet takeTest(QuizSubject subject, QuizLevel level, const QList<StoneInde
     }
 }
 
+// A keywords test at Beginner, every answer right, the same every time.
+AnswerSheet keywordsTest()
+{
+    RandomEngine engine(18);
+    return takeTest(QuizSubject::Keywords, QuizLevel::Beginner, {}, engine);
+}
+
 // The child of the kill test: records tests until it is killed, saying after each commit how
 // many it has recorded. Backing up, each test is on a day of its own, so each is followed by a
 // backup and a rotation.
@@ -421,10 +428,8 @@ void HistoryTest::exportCancelled()
 {
     QFETCH(bool, existing);
     QTemporaryDir data;
-    RandomEngine engine(18);
     HistoryStore store(data.path());
-    QVERIFY(store.record(takeTest(QuizSubject::Keywords, QuizLevel::Beginner, {}, engine),
-                         QDateTime::currentDateTimeUtc()));
+    QVERIFY(store.record(keywordsTest(), QDateTime::currentDateTimeUtc()));
     QTemporaryDir target;
     const QString path = target.filePath(QStringLiteral("history.csv"));
     const QByteArray old("finished,subject\r\nkept as it was\r\n");
@@ -516,8 +521,7 @@ void HistoryTest::badFiles()
     const QByteArray before = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     file.close();
 
-    RandomEngine engine(18);
-    const AnswerSheet sheet = takeTest(QuizSubject::Keywords, QuizLevel::Beginner, {}, engine);
+    const AnswerSheet sheet = keywordsTest();
     const auto records = [&] {
         HistoryStore store(folder.path());
         const bool kept = store.record(sheet, QDateTime::currentDateTimeUtc());
@@ -634,8 +638,7 @@ void HistoryTest::readOnlyHistory()
     QFETCH(QString, line);
     QTemporaryDir data;
     const QString path = QDir(data.path()).filePath(HistoryDatabase::fileName);
-    RandomEngine engine(18);
-    const AnswerSheet sheet = takeTest(QuizSubject::Keywords, QuizLevel::Beginner, {}, engine);
+    const AnswerSheet sheet = keywordsTest();
     QVERIFY(HistoryStore(data.path()).record(sheet, QDateTime::currentDateTimeUtc()));
     QVERIFY(asOrdinaryUser({data.path(), path}, [&] {
         if (!QFile::setPermissions(folder ? data.path() : path, QFile::ReadOwner | QFile::ExeOwner))
@@ -872,8 +875,7 @@ void HistoryTest::backupAndRestore()
 {
     QTemporaryDir data;
     const QDir folder(data.path());
-    RandomEngine engine(18);
-    const AnswerSheet sheet = takeTest(QuizSubject::Keywords, QuizLevel::Beginner, {}, engine);
+    const AnswerSheet sheet = keywordsTest();
     QDateTime now(QDate(2026, 11, 28), QTime(12, 0), Qt::UTC);
     {
         HistoryStore store(data.path());
@@ -953,8 +955,7 @@ void HistoryTest::busyFile()
 {
     QFETCH(bool, atOpen);
     QTemporaryDir folder;
-    RandomEngine engine(18);
-    const AnswerSheet sheet = takeTest(QuizSubject::Keywords, QuizLevel::Beginner, {}, engine);
+    const AnswerSheet sheet = keywordsTest();
     const QDateTime now(QDate(2026, 12, 7), QTime(12, 0), Qt::UTC);
     QVERIFY(HistoryStore(folder.path()).record(sheet, now));
     HistoryStore store(folder.path());

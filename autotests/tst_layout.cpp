@@ -45,7 +45,6 @@ private:
     static void checkInReach(QWidget *window);
     static void checkContrast(QWidget *window);
     static void checkRowContrast(const QImage &shot, const QRect &row, const QString &name);
-    static void snapshot(QWidget *window, const QString &name);
 };
 
 void LayoutTest::initTestCase()
@@ -206,13 +205,6 @@ void LayoutTest::checkRowContrast(const QImage &shot, const QRect &row, const QS
         QVERIFY2(y == top || best >= 4.5,
                  qPrintable(name + QStringLiteral(", line at %1: %2").arg(top).arg(best)));
     }
-}
-
-void LayoutTest::snapshot(QWidget *window, const QString &name)
-{
-    const QString folder = qEnvironmentVariable("ORLENDRA_SNAPSHOTS");
-    if (!folder.isEmpty())
-        window->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
 }
 
 void LayoutTest::studySections_data()

@@ -146,7 +146,6 @@ private:
     void answerAll(QuizPage *page, QuizLevel level);
 
     PseudoTranslator m_pseudo;
-    QStringList m_dataPieces;
     QRegularExpression m_data;
     std::unique_ptr<ProgramRun> m_run;
     QStringList m_faults;
@@ -158,17 +157,6 @@ void TranslationTest::initTestCase()
     OrlendraApp::prepareApplication();
     // The stones' German texts, which run longer.
     setRuneCatalogueLanguage(QStringLiteral("de"));
-    const RuneCatalogue &catalogue = loadRuneCatalogue();
-    m_dataPieces =
-        QStringList{QStringLiteral("Orlendra"),    Branding::windowTitle, WebPages::siteName(),
-                    GoalFile::fileName(1),         GoalFile::fileName(2), QStringLiteral("UTF-8"),
-                    QStringLiteral("Windows-1252")};
-    for (const auto *table : {&catalogue.stoneNames, &catalogue.uprightMeanings,
-                              &catalogue.reversedMeanings, &catalogue.merkstaveMeanings})
-        m_dataPieces += QStringList(table->begin(), table->end());
-    m_dataPieces += QStringList(catalogue.stoneKeywords.begin(), catalogue.stoneKeywords.end());
-    m_dataPieces +=
-        QStringList(catalogue.alternativeNames.begin(), catalogue.alternativeNames.end());
 }
 
 void TranslationTest::walk()
@@ -179,9 +167,20 @@ void TranslationTest::walk()
         QCoreApplication::removeTranslator(&m_pseudo);
     });
     m_run = std::make_unique<ProgramRun>();
-    // Goal files are named in messages and in what a screen reader hears of a goal.
-    m_data =
-        dataPattern(m_dataPieces + QStringList{QDir::toNativeSeparators(m_run->folder.path())});
+    // Goal files and their folder are named in messages and in what a screen reader hears of a
+    // goal.
+    QStringList data{
+        QStringLiteral("Orlendra"),     Branding::windowTitle,
+        WebPages::siteName(),           GoalFile::fileName(1),
+        GoalFile::fileName(2),          QStringLiteral("UTF-8"),
+        QStringLiteral("Windows-1252"), QDir::toNativeSeparators(m_run->folder.path())};
+    const RuneCatalogue &catalogue = loadRuneCatalogue();
+    for (const auto *table : {&catalogue.stoneNames, &catalogue.uprightMeanings,
+                              &catalogue.reversedMeanings, &catalogue.merkstaveMeanings})
+        data += QStringList(table->begin(), table->end());
+    data += QStringList(catalogue.stoneKeywords.begin(), catalogue.stoneKeywords.end());
+    data += QStringList(catalogue.alternativeNames.begin(), catalogue.alternativeNames.end());
+    m_data = dataPattern(data);
     QVERIFY(m_data.isValid());
     QVERIFY(m_run->app.start());
     QVERIFY(QTest::qWaitForWindowActive(study()));
@@ -254,8 +253,7 @@ void TranslationTest::checkWindow(QWidget *window, const QString &picture)
         if (action->isVisible() && !action->isSeparator())
             checkText(placeOf(action, window) + QStringLiteral(" text"), action->text());
     }
-    if (const QString folder = qEnvironmentVariable("ORLENDRA_SNAPSHOTS"); !folder.isEmpty())
-        window->grab().save(QDir(folder).filePath(picture + QStringLiteral(".png")));
+    snapshot(window, picture);
 }
 
 void TranslationTest::checkMessage(ScriptedPlatform &platform, const QString &name,
