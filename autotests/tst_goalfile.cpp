@@ -178,11 +178,19 @@ void GoalFileTest::loadThenSave_keepsTheFile()
     }
 }
 
+// A start on a full disk leaves no file, not even an empty one, so that the next start, with room,
+// writes the default after all.
 void GoalFileTest::firstStart_createsDefaults()
 {
     QTemporaryDir folder;
     for (int goal = 1; goal <= 2; ++goal) {
         const QString path = folder.filePath(GoalFile::fileName(goal));
+        QVERIFY(onAFullDisk([&] {
+            GoalFile::createIfMissing(path, goal);
+            return true;
+        }));
+        // Only the goals made before, nothing half made beside them.
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), goal - 1);
         GoalFile::createIfMissing(path, goal);
         QCOMPARE(readAll(path), QStringLiteral("This is Goal %1.\r\n").arg(goal).toLatin1());
         QCOMPARE(GoalFile::load(path).boxText, GoalFile::defaultText(goal));

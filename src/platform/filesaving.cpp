@@ -1,8 +1,10 @@
 #include "filesaving.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSaveFile>
 #include <QScopeGuard>
 
@@ -161,7 +163,51 @@ Failure writeInPlace(const QString &path, const QByteArray &content)
     }
     return fromErrno(error);
 }
+// The content goes into a file of a name of its own first, which takes the path only once it is
+// whole: a link never replaces what stands there, so nothing made in the meantime is lost.
+Failure createWhole(const QString &path, const QByteArray &content)
+{
+    const QFileInfo info(path);
+    QByteArray draft;
+    int handle = -1;
+    for (int attempt = 0; handle < 0 && attempt < 100; ++attempt) {
+        draft = QFile::encodeName(info.absoluteDir().filePath(
+            QStringLiteral(".%1.%2")
+                .arg(info.fileName())
+                .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'))));
+        handle = ::open(draft.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (handle < 0 && errno != EEXIST)
+            return fromErrno(errno);
+    }
+    if (handle < 0)
+        return fromErrno(EEXIST);
+    bool touched = false;
+    int error = reserve(handle, 0, content.size());
+    if (error == 0)
+        error = writeAll(handle, content, touched);
+    if (error == 0 && ::fsync(handle) != 0)
+        error = errno;
+    if (::close(handle) != 0 && error == 0)
+        error = errno;
+    if (error == 0 && ::link(draft.constData(), QFile::encodeName(path).constData()) != 0)
+        error = errno;
+    ::unlink(draft.constData());
+    return error == 0 ? Failure() : fromErrno(error);
+}
 #else
+Failure createWhole(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        return {whyNotCreated(QFileInfo(path)), file.errorString()};
+    if (file.write(content) != content.size() || !file.flush()) {
+        const Failure failure = notWritten(&file);
+        file.remove();
+        return failure;
+    }
+    return {};
+}
+
 int reserve(int, qint64, qint64)
 {
     return 0;
@@ -254,6 +300,11 @@ Failure replace(const QString &path, const QByteArray &content)
     if (const Failure failure = stream.write(content); !failure.isEmpty())
         return failure;
     return stream.commit();
+}
+
+Failure create(const QString &path, const QByteArray &content)
+{
+    return createWhole(path, content);
 }
 
 Stream::Stream(const QString &path)

@@ -40,6 +40,11 @@ struct Failure {
 // written as it stands, never replaced by a file of its name.
 Failure replace(const QString &path, const QByteArray &content);
 
+// Makes a new file at the path, whole or not at all: where the disk has no room for all of it,
+// no file is left behind, empty or cut short, that would later pass for one the user wrote. Fails
+// when anything stands at the path already, and leaves that alone.
+Failure create(const QString &path, const QByteArray &content);
+
 // The same replacement for content that comes a part at a time (a large export): the parts go
 // into a new file beside the old one, which takes the old one's place only at commit(). Where the
 // old file must be written in place, or a device stands at the path, the parts are held until

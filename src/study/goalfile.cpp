@@ -189,9 +189,7 @@ void createIfMissing(const QString &path, int goal)
     // Anything standing at the path, even a folder, is left alone.
     if (QFileInfo::exists(path) || QFileInfo(path).isSymLink())
         return;
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        file.write(defaultText(goal).toLatin1() + lineEnd);
+    FileSaving::create(path, defaultText(goal).toLatin1() + lineEnd);
 }
 
 Stamp stampOf(const QString &path)

@@ -43,8 +43,9 @@ QByteArray fileContentFor(const QString &boxText, Encoding encoding = Encoding::
 // holds them all.
 QStringList charactersNotIn(Encoding encoding, const QString &text);
 
-// Creates the file with its default text when nothing stands at the path. Failure stays silent:
-// the user learns of an unwritable folder when a save fails.
+// Creates the file with its default text when nothing stands at the path, whole or not at all, so
+// that a start with more room tries again. Failure stays silent: the user learns of an unwritable
+// folder when a save fails.
 void createIfMissing(const QString &path, int goal);
 
 // The size, time of last change and content of the file at a path, to tell whether another
