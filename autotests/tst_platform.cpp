@@ -10,6 +10,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -235,7 +236,8 @@ void PlatformTest::realClipboard_clearsOnlyOurs()
     QCOMPARE(clipboard->text(), cleared ? QString() : copied);
 }
 
-// A name without a suffix gets the filter's, unless it names a file that is there.
+// A name without a suffix gets the filter's, unless it names a file that is there; replacing a
+// file is asked about, also one that only the suffix names.
 void PlatformTest::realSaveDialog_opensInDocumentsThenWhereLastUsed()
 {
     QTemporaryDir home;
@@ -243,32 +245,39 @@ void PlatformTest::realSaveDialog_opensInDocumentsThenWhereLastUsed()
     const auto restore = qScopeGuard([&] { qputenv("HOME", realHome); });
     qputenv("HOME", QFile::encodeName(home.path()));
     QVERIFY(QDir(home.path()).mkdir(QStringLiteral("Documents")));
-    QVERIFY(QFile(home.filePath(QStringLiteral("notes"))).open(QIODevice::WriteOnly));
+    for (const char *name : {"notes", "kept.txt"})
+        QVERIFY(QFile(home.filePath(QLatin1String(name))).open(QIODevice::WriteOnly));
     QtPlatform platform(home.filePath(QStringLiteral("orlendra.lock")));
     QStringList openedIn;
     QString asked;
-    for (const auto &[typed, saved] :
-         {std::pair{"result", "result.txt"}, std::pair{"notes", "notes"}}) {
-        QTimer::singleShot(0, this, [&] {
-            if (auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget())) {
-                openedIn << dialog->directory().absolutePath();
-                // It asks before replacing a file, in a box of its own.
-                QTimer::singleShot(0, this, [&] {
-                    if (auto *box =
-                            qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                        asked += box->text();
-                        box->button(QMessageBox::Yes)->click();
-                    }
-                });
-                dialog->selectFile(home.filePath(typed));
-                QMetaObject::invokeMethod(dialog, &QDialog::accept);
-            }
-        });
+    // Answers each dialog once it is up: a name in the dialog, Yes to a question about replacing.
+    const char *typed = nullptr;
+    QPointer<QFileDialog> answered;
+    QTimer answering;
+    connect(&answering, &QTimer::timeout, this, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+            asked += box->text();
+            box->button(QMessageBox::Yes)->click();
+        } else if (auto *dialog = qobject_cast<QFileDialog *>(modal);
+                   dialog && dialog != answered) {
+            answered = dialog;
+            openedIn << dialog->directory().absolutePath();
+            dialog->selectFile(home.filePath(QLatin1String(typed)));
+            QMetaObject::invokeMethod(dialog, &QDialog::accept, Qt::QueuedConnection);
+        }
+    });
+    answering.start(0);
+    for (const auto &[name, saved] : {std::pair{"result", "result.txt"},
+                                      std::pair{"notes", "notes"}, std::pair{"kept", "kept.txt"}}) {
+        typed = name;
         QCOMPARE(platform.saveFileName(nullptr, QStringLiteral("Text file (*.txt)")),
-                 home.filePath(saved));
+                 home.filePath(QLatin1String(saved)));
     }
-    QCOMPARE(openedIn, QStringList({home.filePath(QStringLiteral("Documents")), home.path()}));
-    QCOMPARE(asked, QStringLiteral("notes already exists.\nDo you want to replace it?"));
+    QCOMPARE(openedIn,
+             QStringList({home.filePath(QStringLiteral("Documents")), home.path(), home.path()}));
+    QCOMPARE(asked, QStringLiteral("notes already exists.\nDo you want to replace it?"
+                                   "A file kept.txt is already there. Do you want to replace it?"));
 }
 
 void PlatformTest::realBrowser_saysWhetherItTookThePage()

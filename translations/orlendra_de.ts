@@ -451,11 +451,6 @@ Deine Tests funktionieren wie immer; sie werden nur nicht gespeichert.</translat
         <source>The backup has been restored.</source>
         <translation>Die Sicherung wurde wiederhergestellt.</translation>
     </message>
-    <message>
-        <source>d MMMM yyyy</source>
-        <extracomment>How the day of a backup is named, in QDate::toString&apos;s notation.</extracomment>
-        <translation>d. MMMM yyyy</translation>
-    </message>
 </context>
 <context>
     <name>HistoryRecorder</name>
@@ -764,10 +759,6 @@ Trotzdem starten? Das ist nur dann sicher, wenn auf %1 kein anderes Orlendra lä
         <translation>&amp;Bisherige Tests</translation>
     </message>
     <message>
-        <source>Walks through the %1 stones you answer wrong most often, the weakest first</source>
-        <translation>Geht die %1 Steine durch, die du am häufigsten falsch beantwortest, den schwächsten zuerst</translation>
-    </message>
-    <message>
         <source>Finish a test first: the stones to study are the ones your tests show to be weakest</source>
         <translation>Schließe zuerst einen Test ab: Gelernt werden die Steine, die sich in deinen Tests als die schwächsten zeigen</translation>
     </message>
@@ -790,10 +781,6 @@ Trotzdem starten? Das ist nur dann sicher, wenn auf %1 kein anderes Orlendra lä
     <message>
         <source>Streak: 1 day</source>
         <translation>Lernserie: 1 Tag</translation>
-    </message>
-    <message>
-        <source>Streak: %1 days</source>
-        <translation>Lernserie: %1 Tage</translation>
     </message>
     <message>
         <source>CSV file (%1)</source>
@@ -841,6 +828,24 @@ Trotzdem starten? Das ist nur dann sicher, wenn auf %1 kein anderes Orlendra lä
         <source>Reading the history of your tests...</source>
         <translation>Der Verlauf deiner Tests wird gelesen …</translation>
     </message>
+    <message>
+        <source>Walks through the stone you answer wrong most often</source>
+        <translation>Geht den Stein durch, den du am häufigsten falsch beantwortest</translation>
+    </message>
+    <message numerus="yes">
+        <source>Walks through the %n stones you answer wrong most often, the weakest first</source>
+        <translation>
+            <numerusform>Geht den %n Stein durch, den du am häufigsten falsch beantwortest</numerusform>
+            <numerusform>Geht die %n Steine durch, die du am häufigsten falsch beantwortest, den schwächsten zuerst</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Streak: %n days</source>
+        <translation>
+            <numerusform>Lernserie: %n Tag</numerusform>
+            <numerusform>Lernserie: %n Tage</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>QtPlatform</name>
@@ -853,6 +858,10 @@ Trotzdem starten? Das ist nur dann sicher, wenn auf %1 kein anderes Orlendra lä
         <source>No goal file can be created in %1 or in %2, so your goals cannot be kept.</source>
         <extracomment>%1 and %2 are folders</extracomment>
         <translation>Weder in %1 noch in %2 kann eine Zieldatei angelegt werden, daher können deine Ziele nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>A file %1 is already there. Do you want to replace it?</source>
+        <translation>Dort gibt es schon eine Datei %1. Möchtest du sie ersetzen?</translation>
     </message>
 </context>
 <context>
@@ -1165,10 +1174,6 @@ Eine vorhandene Datei dieses Namens enthält weiterhin ihren bisherigen Inhalt, 
         <translation>Einmal vergessen, nachdem er gelernt war</translation>
     </message>
     <message>
-        <source>Forgotten %1 times after it was learnt</source>
-        <translation>%1-mal vergessen, nachdem er gelernt war</translation>
-    </message>
-    <message>
         <source>new</source>
         <translation>neu</translation>
     </message>
@@ -1208,6 +1213,13 @@ Eine vorhandene Datei dieses Namens enthält weiterhin ihren bisherigen Inhalt, 
         <source>d MMM yyyy</source>
         <extracomment>How the schedule shows a day, in QDate::toString&apos;s notation.</extracomment>
         <translation>d. MMM yyyy</translation>
+    </message>
+    <message numerus="yes">
+        <source>Forgotten %n times after it was learnt</source>
+        <translation>
+            <numerusform>%n-mal vergessen, nachdem er gelernt war</numerusform>
+            <numerusform>%n-mal vergessen, nachdem er gelernt war</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1406,40 +1418,46 @@ Eine vorhandene Datei dieses Namens enthält weiterhin ihren bisherigen Inhalt, 
         <translation>&amp;Fällige Steine üben</translation>
     </message>
     <message>
-        <source>Due today: %1</source>
-        <translation>Heute fällig: %1</translation>
-    </message>
-    <message>
-        <source> (%1 keywords, %2 meanings)</source>
-        <translation> (%1 Schlüsselwörter, %2 Bedeutungen)</translation>
-    </message>
-    <message>
-        <source> (a keyword)</source>
-        <translation> (ein Schlüsselwort)</translation>
-    </message>
-    <message>
-        <source> (keywords)</source>
-        <translation> (Schlüsselwörter)</translation>
-    </message>
-    <message>
-        <source> (a meaning)</source>
-        <translation> (eine Bedeutung)</translation>
-    </message>
-    <message>
-        <source> (meanings)</source>
-        <translation> (Bedeutungen)</translation>
-    </message>
-    <message>
         <source>Next due on %1</source>
         <translation>Als Nächstes fällig am %1</translation>
     </message>
     <message>
-        <source>d MMMM yyyy</source>
-        <translation>d. MMMM yyyy</translation>
-    </message>
-    <message>
         <source>Asks what is due today, the longest waiting first</source>
         <translation>Fragt ab, was heute fällig ist, das am längsten Wartende zuerst</translation>
+    </message>
+    <message>
+        <source>Due today: %1 (keywords: %2, meanings: %3)</source>
+        <translation>Heute fällig: %1 (Schlüsselwörter: %2, Bedeutungen: %3)</translation>
+    </message>
+    <message>
+        <source>Due today: 1 (a keyword)</source>
+        <translation>Heute fällig: 1 (ein Schlüsselwort)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Due today: %n (keywords)</source>
+        <translation>
+            <numerusform>Heute fällig: %n (ein Schlüsselwort)</numerusform>
+            <numerusform>Heute fällig: %n (Schlüsselwörter)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Due today: 1 (a meaning)</source>
+        <translation>Heute fällig: 1 (eine Bedeutung)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Due today: %n (meanings)</source>
+        <translation>
+            <numerusform>Heute fällig: %n (eine Bedeutung)</numerusform>
+            <numerusform>Heute fällig: %n (Bedeutungen)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Due today: 0. Next due on %1</source>
+        <translation>Heute fällig: 0. Als Nächstes fällig am %1</translation>
+    </message>
+    <message>
+        <source>Due today: 0</source>
+        <translation>Heute fällig: 0</translation>
     </message>
 </context>
 <context>

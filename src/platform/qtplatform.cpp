@@ -64,34 +64,6 @@ std::optional<Platform::LockOwner> ownerOnAnotherMachine(const QString &lockFile
     return Platform::LockOwner{lockFile, host, QFileInfo(lockFile).lastModified()};
 }
 
-// Qt's dialog adds its suffix to every name typed without one. A name that already stands for
-// something (a file of the user's, a device such as /dev/null) is meant as typed.
-class SaveDialog final : public QFileDialog
-{
-public:
-    SaveDialog(QWidget *parent, const QString &folder, const QString &suffix)
-        : QFileDialog(parent, QString(), folder)
-        , m_suffix(suffix)
-    {
-        setAcceptMode(QFileDialog::AcceptSave);
-        setDefaultSuffix(suffix);
-    }
-    Q_DISABLE_COPY_MOVE(SaveDialog)
-
-    void accept() override
-    {
-        // Set before the dialog goes on, as it asks about replacing the file it will return.
-        setDefaultSuffix({});
-        const QString typed = selectedFiles().value(0);
-        if (FileSaving::nameToSave(typed, m_suffix) != typed)
-            setDefaultSuffix(m_suffix);
-        QFileDialog::accept();
-    }
-
-private:
-    QString m_suffix;
-};
-
 class MessageBox final : public QMessageBox
 {
 public:
@@ -269,14 +241,19 @@ QString QtPlatform::saveFileName(QWidget *parent, const QString &filter)
         if (!QFileInfo(m_saveFolder).isDir())
             m_saveFolder = QDir::homePath();
     }
-    // A name typed without a suffix gets the filter's before the dialog checks whether that file
-    // exists, so the question about replacing it is asked for the file that will be written.
-    static const QRegularExpression firstSuffix(QStringLiteral("\\*\\.(\\w+)"));
-    SaveDialog dialog(parent, m_saveFolder, firstSuffix.match(filter).captured(1));
-    dialog.setNameFilter(filter);
-    if (dialog.exec() != QDialog::Accepted)
+    // The desktop's own dialog, which the user knows, wherever the desktop offers one.
+    const QString typed = QFileDialog::getSaveFileName(parent, QString(), m_saveFolder, filter);
+    if (typed.isEmpty())
         return {};
-    const QString chosen = dialog.selectedFiles().value(0);
+    static const QRegularExpression firstSuffix(QStringLiteral("\\*\\.(\\w+)"));
+    const QString chosen = FileSaving::nameToSave(typed, firstSuffix.match(filter).captured(1));
+    // The dialog asked about replacing the name as typed; with the suffix it is another file.
+    if (chosen != typed && FileSaving::pathKind(chosen) != FileSaving::PathKind::Missing &&
+        message(parent,
+                tr("A file %1 is already there. Do you want to replace it?")
+                    .arg(QFileInfo(chosen).fileName()),
+                Icon::Warning, Buttons::YesNo, Answer::No, {}) != Answer::Yes)
+        return {};
     m_saveFolder = QFileInfo(chosen).absolutePath();
     return chosen;
 }

@@ -294,11 +294,12 @@ void ProgressWindow::reload()
     const bool any = !m_testRows->tests().isEmpty();
     m_study->setEnabled(any && !m_weakest.isEmpty());
     m_study->setToolTip(
-        any ? tr("Walks through the %1 stones you answer wrong most often, the weakest "
-                 "first")
-                  .arg(m_weakest.size())
-            : tr("Finish a test first: the stones to study are the ones your tests show "
-                 "to be weakest"));
+        !any ? tr("Finish a test first: the stones to study are the ones your tests show "
+                  "to be weakest")
+        : m_weakest.size() == 1
+            ? tr("Walks through the stone you answer wrong most often")
+            : tr("Walks through the %n stones you answer wrong most often, the weakest first",
+                 nullptr, int(m_weakest.size())));
     m_export->setEnabled(any && !m_exporting);
     const QString readOnly = m_history.whyReadOnly();
     m_notKept->setText(readOnly.isEmpty() ? QString()
@@ -374,7 +375,7 @@ void ProgressWindow::fillSchedule()
     const int days = streak(
         m_history.answeredDays(), [&schedule](QDate day) { return schedule.anythingDueOn(day); },
         today);
-    m_streak->setText(days == 1 ? tr("Streak: 1 day") : tr("Streak: %1 days").arg(days));
+    m_streak->setText(days == 1 ? tr("Streak: 1 day") : tr("Streak: %n days", nullptr, days));
 }
 
 void ProgressWindow::tellNotice()

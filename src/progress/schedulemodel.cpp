@@ -52,7 +52,8 @@ QVariant ScheduleModel::boxCell(const ItemState &state, int role) const
         if (state.lapses == 0)
             return {};
         return state.lapses == 1 ? tr("Forgotten once after it was learnt")
-                                 : tr("Forgotten %1 times after it was learnt").arg(state.lapses);
+                                 : tr("Forgotten %n times after it was learnt", nullptr,
+                                      state.lapses);
     }
     return state.isNew() ? tr("new") : QString::number(state.box);
 }

@@ -248,18 +248,25 @@ void StudyWindow::buildDueToday()
 
 void StudyWindow::showDueToday(int keywords, int meanings, std::optional<QDate> next)
 {
-    QString text = tr("Due today: %1").arg(keywords + meanings);
+    const QString day = next ? QLocale().toString(*next, QLocale::LongFormat) : QString();
+    // Whole sentences, each for a translator to word as the counts need; with both counts, each
+    // stands after its word so that neither decides the other's plural.
+    QString text;
     if (keywords > 0 && meanings > 0)
-        text += tr(" (%1 keywords, %2 meanings)").arg(keywords).arg(meanings);
+        text = tr("Due today: %1 (keywords: %2, meanings: %3)")
+                   .arg(keywords + meanings)
+                   .arg(keywords)
+                   .arg(meanings);
     else if (keywords > 0)
-        text += keywords == 1 ? tr(" (a keyword)") : tr(" (keywords)");
+        text = keywords == 1 ? tr("Due today: 1 (a keyword)")
+                             : tr("Due today: %n (keywords)", nullptr, keywords);
     else if (meanings > 0)
-        text += meanings == 1 ? tr(" (a meaning)") : tr(" (meanings)");
+        text = meanings == 1 ? tr("Due today: 1 (a meaning)")
+                             : tr("Due today: %n (meanings)", nullptr, meanings);
+    else
+        text = next ? tr("Due today: 0. Next due on %1").arg(day) : tr("Due today: 0");
     // Read out by a screen reader, which does not reach the button while it is off.
-    const QString nextDue =
-        next ? tr("Next due on %1").arg(QLocale().toString(*next, tr("d MMMM yyyy"))) : QString();
-    if (keywords + meanings == 0 && next)
-        text += QStringLiteral(". ") + nextDue;
+    const QString nextDue = next ? tr("Next due on %1").arg(day) : QString();
     m_dueToday->setText(text);
     m_dueToday->setAccessibleName(text);
     const bool any = keywords + meanings > 0;
