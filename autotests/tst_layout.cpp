@@ -33,6 +33,8 @@ class LayoutTest : public QObject
 
 private slots:
     void initTestCase();
+    void contrastJudge_data();
+    void contrastJudge();
     void studySections_data();
     void studySections();
     void otherWindows_data();
@@ -56,6 +58,31 @@ void LayoutTest::initTestCase()
     setRuneCatalogueLanguage(language);
     if (qEnvironmentVariable("ORLENDRA_PALETTE") == QLatin1String("dark"))
         QApplication::setPalette(darkDesktopPalette());
+}
+
+// The walks below trust this judge, so it is first held to ratios published for the web's
+// contrast guidelines, rounded to two places as they are published, and in both orders.
+void LayoutTest::contrastJudge_data()
+{
+    QTest::addColumn<QColor>("text");
+    QTest::addColumn<QColor>("ground");
+    QTest::addColumn<double>("ratio");
+    const QColor white(0xff, 0xff, 0xff);
+    QTest::newRow("black on white") << QColor(0, 0, 0) << white << 21.0;
+    QTest::newRow("#777777 on white, just too faint") << QColor(0x77, 0x77, 0x77) << white << 4.48;
+    QTest::newRow("#767676 on white, just enough") << QColor(0x76, 0x76, 0x76) << white << 4.54;
+    QTest::newRow("blue on white") << QColor(0, 0, 0xff) << white << 8.59;
+    QTest::newRow("a colour on itself") << white << white << 1.0;
+}
+
+void LayoutTest::contrastJudge()
+{
+    QFETCH(QColor, text);
+    QFETCH(QColor, ground);
+    QFETCH(double, ratio);
+    for (const double judged :
+         {Branding::contrastRatio(text, ground), Branding::contrastRatio(ground, text)})
+        QVERIFY2(qAbs(judged - ratio) <= 0.005, qPrintable(QString::number(judged)));
 }
 
 void LayoutTest::checkCaptionsFit(QWidget *root)

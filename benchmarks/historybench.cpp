@@ -1,4 +1,5 @@
-// How long the history takes: recording a finished test (its one transaction, made durable);
+// How long the history takes: recording a finished test (its one transaction, made durable), and
+// putting one aside to wait while another program holds the file;
 // over a history of 100,000 tests, opening "Progress" from the file not yet open to the window
 // painted, scrolling its past tests to the oldest, exporting it, what a screen reader waits for
 // the list and the memory the window leaves behind once closed; the count of items due over the
@@ -163,6 +164,32 @@ private slots:
         {
             store.record(sheet, QDateTime::currentDateTimeUtc());
         }
+    }
+
+    // A test finished while another program holds the file waits in memory: the window must not
+    // stall for the lock before it shows the score.
+    void recordWhileHeld()
+    {
+        QTemporaryDir folder;
+        HistoryStore store(folder.path());
+        RandomEngine engine(18);
+        const AnswerSheet sheet = finishedTest(engine, QuizSubject::Keywords, QuizLevel::Beginner);
+        QVERIFY(store.record(sheet, QDateTime::currentDateTimeUtc()));
+        const QString path = QDir(folder.path()).filePath(HistoryDatabase::fileName);
+        {
+            QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), path);
+            other.setDatabaseName(path);
+            QSqlQuery query(other);
+            QVERIFY(other.open() && query.exec(QStringLiteral("BEGIN IMMEDIATE")) &&
+                    query.exec(QStringLiteral("DELETE FROM test WHERE id < 0")));
+            QElapsedTimer took;
+            took.start();
+            QVERIFY(store.record(sheet, QDateTime::currentDateTimeUtc()));
+            qInfo("Recorded to wait in %lld ms, with %lld waiting", took.elapsed(),
+                  qint64(store.waitingTests()));
+            other.close();
+        }
+        QSqlDatabase::removeDatabase(path);
     }
 
     // ORLENDRA_BENCH_HISTORY names a folder to keep the filled history in, for the next run and
