@@ -401,7 +401,7 @@ void HistoryTest::longHistoryListed()
     for (int test = recorded - 1; test >= 0; --test) {
         if (test < 150 || test > 370)
             expected << QStringLiteral("%1 | %2").arg(
-                QLocale().toString(first.addSecs(60 * (test / 2)), "d MMM yyyy, HH:mm"),
+                QLocale().toString(first.addSecs(60 * (test / 2)), "d MMM yyyy HH:mm"),
                 kinds[test % 4]);
     }
 

@@ -816,15 +816,6 @@ Trotzdem starten? Das ist nur dann sicher, wenn auf %1 kein anderes Orlendra lä
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <source>d MMM yyyy, HH:mm</source>
-        <extracomment>How Progress shows a day, and a test&apos;s day and minute, in QDateTime::toString&apos;s notation.</extracomment>
-        <translation>d. MMM yyyy, HH:mm</translation>
-    </message>
-    <message>
-        <source>d MMM yyyy</source>
-        <translation>d. MMM yyyy</translation>
-    </message>
-    <message>
         <source>Reading the history of your tests...</source>
         <translation>Der Verlauf deiner Tests wird gelesen …</translation>
     </message>
@@ -1208,11 +1199,6 @@ Eine vorhandene Datei dieses Namens enthält weiterhin ihren bisherigen Inhalt, 
     <message>
         <source>Meanings due</source>
         <translation>Bedeutungen fällig</translation>
-    </message>
-    <message>
-        <source>d MMM yyyy</source>
-        <extracomment>How the schedule shows a day, in QDate::toString&apos;s notation.</extracomment>
-        <translation>d. MMM yyyy</translation>
     </message>
     <message numerus="yes">
         <source>Forgotten %n times after it was learnt</source>

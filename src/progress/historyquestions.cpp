@@ -73,8 +73,7 @@ bool HistoryQuestions::check(Platform &platform, QWidget *over, HistoryStore &hi
 QString HistoryQuestions::offer(const HistoryBackups::Backup &backup)
 {
     // In the words the desktop's own settings give a day, not a form chosen for all of a language.
-    const QString day =
-        QLocale().toString(backup.taken.toLocalTime().date(), QLocale::LongFormat);
+    const QString day = QLocale().toString(backup.taken.toLocalTime().date(), QLocale::LongFormat);
     return (backup.tests == 1
                 ? tr("The newest backup, of %1, holds one test.")
                 : tr("The newest backup, of %1, holds %n tests.", nullptr, int(backup.tests)))

@@ -65,9 +65,12 @@ QString shownPercent(double value)
 QString shownDate(qint64 ms, bool withTime)
 {
     const QDateTime local = QDateTime::fromMSecsSinceEpoch(ms).toLocalTime();
-    //: How Progress shows a day, and a test's day and minute, in QDateTime::toString's notation.
-    return QLocale().toString(local, withTime ? ProgressWindow::tr("d MMM yyyy, HH:mm")
-                                              : ProgressWindow::tr("d MMM yyyy"));
+    // In the form the desktop's settings give; the C locale's has seconds too.
+    const QLocale locale;
+    return withTime ? locale.toString(
+                          local,
+                          locale.dateTimeFormat(QLocale::ShortFormat).remove(QLatin1String(":ss")))
+                    : locale.toString(local.date(), QLocale::ShortFormat);
 }
 
 QLabel *addHeading(const QString &text, QWidget *buddy, QWidget *parent)

@@ -51,9 +51,9 @@ QVariant ScheduleModel::boxCell(const ItemState &state, int role) const
     if (role == Qt::ToolTipRole) {
         if (state.lapses == 0)
             return {};
-        return state.lapses == 1 ? tr("Forgotten once after it was learnt")
-                                 : tr("Forgotten %n times after it was learnt", nullptr,
-                                      state.lapses);
+        return state.lapses == 1
+                   ? tr("Forgotten once after it was learnt")
+                   : tr("Forgotten %n times after it was learnt", nullptr, state.lapses);
     }
     return state.isNew() ? tr("new") : QString::number(state.box);
 }
@@ -77,8 +77,7 @@ QVariant ScheduleModel::dueCell(const ItemState &state, int role) const
 
 QString ScheduleModel::shownDay(QDate day)
 {
-    //: How the schedule shows a day, in QDate::toString's notation.
-    return QLocale().toString(day, tr("d MMM yyyy"));
+    return QLocale().toString(day, QLocale::ShortFormat);
 }
 
 QVariant ScheduleModel::headerData(int section, Qt::Orientation orientation, int role) const
