@@ -15,18 +15,67 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTest>
 
-// Every caption must be readable in full at the window's fixed size, and every control in reach.
-// Set ORLENDRA_SNAPSHOTS to a folder to keep pictures of every section for a look by eye. The
-// suite runs this at larger scales too, and on a dark desktop (ORLENDRA_PALETTE), where every text
-// must also stand out from its ground.
+#include <algorithm>
+
+// Every caption must be readable in full at the window's size, every control in reach, and no
+// window scrolls sideways. Set ORLENDRA_SNAPSHOTS to a folder to keep pictures of every section
+// for a look by eye. The suite runs this at larger scales too, on a dark desktop
+// (ORLENDRA_PALETTE), where every text must also stand out from its ground, and with the fonts
+// drawn larger (ORLENDRA_FONT_GROWTH, with a font DPI to match), where every text must grow.
+namespace {
+
+enum class Problem { TextCut, TextKeptSmall, TooLarge, ScrollsSideways };
+
+double fontGrowth()
+{
+    return qEnvironmentVariableIsSet("ORLENDRA_FONT_GROWTH")
+               ? qEnvironmentVariable("ORLENDRA_FONT_GROWTH").toDouble()
+               : 1;
+}
+
+// The windows still placed by coordinates, and what that costs them on this run's screen and font.
+void expectFailure(const QString &window, Problem problem)
+{
+    const QSize room = QGuiApplication::primaryScreen()->availableGeometry().size();
+    // The meanings test page, 1000 by 807 pixels, hosted by the frame and the practice window.
+    const bool meaningsPageFits = room.width() >= 1000 && room.height() >= 960;
+    const auto any = [&window](std::initializer_list<const char *> names) {
+        return std::any_of(names.begin(), names.end(),
+                           [&window](const char *name) { return window == QLatin1String(name); });
+    };
+    bool fails = false;
+    switch (problem) {
+    case Problem::ScrollsSideways:
+        fails = window == QLatin1String("progress") ||
+                (!meaningsPageFits && any({"frame", "practice"}));
+        break;
+    case Problem::TextKeptSmall:
+        fails = any({"frame", "practice", "review", "meanings test"});
+        break;
+    case Problem::TextCut:
+        fails = fontGrowth() > 1 && window == QLatin1String("keywords test");
+        break;
+    case Problem::TooLarge:
+        break;
+    }
+    if (fails)
+        QEXPECT_FAIL("", qPrintable(window + QStringLiteral(": still placed by coordinates")),
+                     Continue);
+}
+
+} // namespace
+
 class LayoutTest : public QObject
 {
     Q_OBJECT
@@ -41,8 +90,8 @@ private slots:
     void meaningTestWindow();
 
 private:
-    static void checkCaptionsFit(QWidget *root);
-    static void checkInReach(QWidget *window);
+    static void checkCaptionsFit(QWidget *root, const QString &window = {});
+    static void checkInReach(QWidget *window, const QString &name = {});
     static void checkContrast(QWidget *window);
     static void checkRowContrast(const QImage &shot, const QRect &row, const QString &name);
 };
@@ -58,7 +107,7 @@ void LayoutTest::initTestCase()
         QApplication::setPalette(darkDesktopPalette());
 }
 
-void LayoutTest::checkCaptionsFit(QWidget *root)
+void LayoutTest::checkCaptionsFit(QWidget *root, const QString &window)
 {
     // With "turning-dark" the desktop turns dark only once the window is up, and light again.
     const QPalette before = QApplication::palette();
@@ -90,18 +139,45 @@ void LayoutTest::checkCaptionsFit(QWidget *root)
         if (root->objectName() == QLatin1String("frmAbout"))
             QCOMPARE(root->palette().color(QPalette::Window), QColor(199, 159, 238));
     }
+    // The desktop's fonts drawn larger draw every text larger, none at a size of its own.
+    const double growth = fontGrowth();
+    QStringList cut;
+    QStringList small;
     for (const QWidget *control : root->findChildren<QWidget *>()) {
-        if (control->isVisibleTo(root) && !control->objectName().startsWith(QLatin1String("qt_")))
-            QVERIFY2(textFits(control),
-                     qPrintable(control->objectName() + QStringLiteral(": ") + shownText(control)));
+        if (!control->isVisibleTo(root) || control->objectName().startsWith(QLatin1String("qt_")) ||
+            shownText(control).isEmpty())
+            continue;
+        const QString seen = control->objectName() + QStringLiteral(": ") + shownText(control);
+        if (!textFits(control))
+            cut << seen;
+        if (control->fontInfo().pixelSize() < qFloor(11 * growth))
+            small << seen;
+    }
+    expectFailure(window, Problem::TextCut);
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
+    if (growth > 1) {
+        expectFailure(window, Problem::TextKeptSmall);
+        QVERIFY2(small.isEmpty(), qPrintable(small.join(QLatin1Char('\n'))));
     }
 }
 
-// The window fits the screen, and the middle of every control shows in it or in a scroll area.
-void LayoutTest::checkInReach(QWidget *window)
+// The window fits the screen, nothing in it scrolls sideways, and the middle of every control
+// shows in it or in a scroll area.
+void LayoutTest::checkInReach(QWidget *window, const QString &name)
 {
     const QSize room = window->screen()->availableGeometry().size();
-    QVERIFY(room.expandedTo(window->frameGeometry().size()) == room);
+    expectFailure(name, Problem::TooLarge);
+    QVERIFY2(room.expandedTo(window->frameGeometry().size()) == room,
+             qPrintable(QStringLiteral("%1x%2")
+                            .arg(window->frameGeometry().width())
+                            .arg(window->frameGeometry().height())));
+    QStringList sideways;
+    for (const auto *scroller : window->findChildren<QAbstractScrollArea *>()) {
+        if (scroller->isVisibleTo(window) && scroller->horizontalScrollBar()->maximum() > 0)
+            sideways << scroller->objectName();
+    }
+    expectFailure(name, Problem::ScrollsSideways);
+    QVERIFY2(sideways.isEmpty(), qPrintable(sideways.join(QLatin1Char(' '))));
     for (auto *control : window->findChildren<QWidget *>()) {
         QPoint middle = control->rect().center();
         for (QWidget *inner = control;
@@ -248,7 +324,7 @@ void LayoutTest::studySections()
             [](const QString &a, const QString &b) { return a.size() < b.size(); });
         question.stone = StoneIndex(longestName - catalogue.stoneNames.begin());
         window.keywordsTest()->showQuestion(24, question, QuizLevel::Beginner);
-        checkCaptionsFit(&window);
+        checkCaptionsFit(&window, QStringLiteral("keywords test"));
         window.keywordsTest()->showQuestion(24, question, QuizLevel::Advanced);
     }
     if (section == 5) {
@@ -259,8 +335,9 @@ void LayoutTest::studySections()
         }
         window.showTestResult();
     }
-    checkCaptionsFit(&window);
-    checkInReach(&window);
+    const QString name = section == 4 ? QStringLiteral("keywords test") : QStringLiteral("study");
+    checkCaptionsFit(&window, name);
+    checkInReach(&window, name);
     snapshot(&window, QStringLiteral("study-%1-%2").arg(section).arg(page));
 }
 
@@ -319,8 +396,8 @@ void LayoutTest::otherWindows()
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     QCoreApplication::sendPostedEvents();
-    checkCaptionsFit(window.get());
-    checkInReach(window.get());
+    checkCaptionsFit(window.get(), name);
+    checkInReach(window.get(), name);
     snapshot(window.get(), name);
 }
 
@@ -356,7 +433,7 @@ void LayoutTest::meaningTestWindow()
         while (question.options.size() < boxes)
             question.options << texts.first();
         window.showQuestion(24, question, static_cast<QuizLevel>(level));
-        checkCaptionsFit(&window);
+        checkCaptionsFit(&window, QStringLiteral("meanings test"));
         if (first == 0)
             snapshot(&window, QStringLiteral("meanings-test-%1").arg(level));
     }
