@@ -1,6 +1,5 @@
 #include "studyfixture.h"
 
-#include "widgets/roomfortext.h"
 #include "widgets/wrappingcheckbox.h"
 
 #include <QAbstractButton>
@@ -150,8 +149,7 @@ bool textFits(const QWidget *widget)
     for (const QWidget *inner = widget; !inner->isWindow(); inner = inner->parentWidget()) {
         const QWidget *outer = inner->parentWidget();
         const auto *scroller = qobject_cast<const QAbstractScrollArea *>(outer->parentWidget());
-        if ((scroller && scroller->viewport() == outer) ||
-            qobject_cast<const ScrollingContent *>(inner))
+        if (scroller && scroller->viewport() == outer)
             break;
         offset += inner->pos();
         shown &= outer->rect().translated(-offset);

@@ -15,18 +15,43 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTest>
 
-// Every caption must be readable in full at the window's fixed size, and every control in reach.
-// Set ORLENDRA_SNAPSHOTS to a folder to keep pictures of every section for a look by eye. The
-// suite runs this at larger scales too, and on a dark desktop (ORLENDRA_PALETTE), where every text
-// must also stand out from its ground.
+static const double fontGrowth =
+    qEnvironmentVariable("ORLENDRA_FONT_GROWTH", QStringLiteral("1")).toDouble();
+
+// The windows still placed by coordinates, and what that costs them on this run's screen and
+// font: the meanings page (1000 x 807 pixels) in the frame and the practice window scrolls on a
+// smaller screen, and their fonts, the review's and the keywords page's do not grow.
+static void expectFailure(const char *problem)
+{
+    const QSize room = QGuiApplication::primaryScreen()->availableGeometry().size();
+    QStringList failing{"progress sideways"};
+    if (room.width() < 1000 || room.height() < 960)
+        failing += {"frame sideways", "practice sideways"};
+    if (fontGrowth > 1)
+        failing += {"frame text",         "practice text", "review text",
+                    "keywords test text", "Beginner text", "Advanced text"};
+    const QString window = QString::fromLatin1(QTest::currentDataTag());
+    if (failing.contains(window + QLatin1Char(' ') + QLatin1String(problem)))
+        QEXPECT_FAIL("", qPrintable(window + QStringLiteral(": still placed by coordinates")),
+                     Continue);
+}
+
+// Every caption must be readable in full at the window's size, every control in reach, and no
+// window scrolls sideways. Set ORLENDRA_SNAPSHOTS to a folder to keep pictures of every section
+// for a look by eye. The suite runs this at larger scales too, on a dark desktop
+// (ORLENDRA_PALETTE), where every text must also stand out from its ground, and with the fonts
+// drawn larger (ORLENDRA_FONT_GROWTH, with a font DPI to match), where every text must grow.
 class LayoutTest : public QObject
 {
     Q_OBJECT
@@ -117,18 +142,30 @@ void LayoutTest::checkCaptionsFit(QWidget *root)
         if (root->objectName() == QLatin1String("frmAbout"))
             QCOMPARE(root->palette().color(QPalette::Window), QColor(199, 159, 238));
     }
+    // Every text shows in full; with the desktop's fonts drawn larger, every one is larger.
+    QStringList faults;
     for (const QWidget *control : root->findChildren<QWidget *>()) {
-        if (control->isVisibleTo(root) && !control->objectName().startsWith(QLatin1String("qt_")))
-            QVERIFY2(textFits(control),
-                     qPrintable(control->objectName() + QStringLiteral(": ") + shownText(control)));
+        if (control->isVisibleTo(root) && !control->objectName().startsWith(QLatin1String("qt_")) &&
+            (!textFits(control) || (!shownText(control).isEmpty() &&
+                                    control->fontInfo().pixelSize() < qFloor(11 * fontGrowth))))
+            faults << control->objectName() + QStringLiteral(": ") + shownText(control);
     }
+    expectFailure("text");
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
 }
 
-// The window fits the screen, and the middle of every control shows in it or in a scroll area.
+// The window fits the screen, nothing in it scrolls sideways, and the middle of every control
+// shows in it or in a scroll area.
 void LayoutTest::checkInReach(QWidget *window)
 {
     const QSize room = window->screen()->availableGeometry().size();
     QVERIFY(room.expandedTo(window->frameGeometry().size()) == room);
+    QStringList sideways;
+    for (const auto *scroller : window->findChildren<QAbstractScrollArea *>())
+        if (scroller->isVisibleTo(window) && scroller->horizontalScrollBar()->maximum() > 0)
+            sideways << scroller->objectName();
+    expectFailure("sideways");
+    QVERIFY2(sideways.isEmpty(), qPrintable(sideways.join(QLatin1Char(' '))));
     for (auto *control : window->findChildren<QWidget *>()) {
         QPoint middle = control->rect().center();
         for (QWidget *inner = control;

@@ -5,12 +5,29 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
+
+// Whether a screen reader's review of the window finds the count of what is due, as a text and as
+// the description of the button that practises it: each node of the accessibility tree is heard
+// as its name and its description.
+static bool reviewFindsDue(QWidget *window, const QString &count)
+{
+    QStringList heard;
+    QList<QAccessibleInterface *> open{QAccessible::queryAccessibleInterface(window)};
+    while (!open.isEmpty()) {
+        QAccessibleInterface *node = open.takeLast();
+        heard << node->text(QAccessible::Name) + u'/' + node->text(QAccessible::Description);
+        for (int i = 0; i < node->childCount(); ++i)
+            open << node->child(i);
+    }
+    return heard.contains(count + u'/') && heard.contains("Practise Due Stones/" + count);
+}
 
 // What is due, as the study window tells it and a practice round asks it.
 class PracticeTest : public QObject
@@ -73,6 +90,7 @@ void PracticeTest::twoDays()
     auto *dayTurn = run.app.findChild<QTimer *>(QStringLiteral("dayTurn"));
     QTRY_COMPARE(due->text(), QStringLiteral("Due today: 48 (keywords: 24, meanings: 24)"));
     QCOMPARE(due->accessibleName(), due->text());
+    QVERIFY(reviewFindsDue(study, QStringLiteral("Due today: 48 (keywords: 24, meanings: 24)")));
     QVERIFY(due->width() >= due->sizeHint().width());
     QCOMPARE(dayTurn->interval(), 18 * 3600 * 1000);
 
@@ -118,6 +136,7 @@ void PracticeTest::twoDays()
     QCOMPARE(QSet<StoneIndex>(asked.begin(), asked.begin() + 3), missed);
     QCOMPARE(practice->resultLabel()->text(), QStringLiteral("12 Correct Out Of 12"));
     QCOMPARE(due->text(), QStringLiteral("Due today: 36 (keywords: 12, meanings: 24)"));
+    QVERIFY(reviewFindsDue(study, QStringLiteral("Due today: 36 (keywords: 12, meanings: 24)")));
     QVERIFY(run.platform.messages.isEmpty());
 
     // Nothing due: the button is off and says when something is.

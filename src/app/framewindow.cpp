@@ -1,34 +1,31 @@
 #include "framewindow.h"
 
 #include "brand/branding.h"
-#include "platform/twips.h"
 #include "quizscreens/meaningsquizpage.h"
 #include "quizscreens/quizpagedriver.h"
 #include "widgets/linklabel.h"
-#include "widgets/roomfortext.h"
 #include "widgets/screenfit.h"
 #include "widgets/wrappingcheckbox.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include <algorithm>
 
 namespace {
 
-QPushButton *barButton(const QString &name, const QString &caption, int top, QWidget *bar)
+QPushButton *barButton(const QString &name, const QString &caption, QWidget *bar)
 {
     auto *button = new QPushButton(caption, bar);
     button->setObjectName(name);
     button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
     // As drawn, unless a longer caption needs more.
-    button->setGeometry(0, twips(top), std::max(twips(1290), button->sizeHint().width()),
-                        twips(375));
+    button->setMinimumSize(Branding::atFontSize(bar, QSize(86, 25)));
     return button;
 }
 
@@ -38,6 +35,15 @@ class TestArea : public QScrollArea
 {
 public:
     using QScrollArea::QScrollArea;
+
+    // The whole test, where a scroll area would ask for a corner of it: the frame is as large
+    // as its test, unless the screen is smaller.
+    QSize sizeHint() const override
+    {
+        const QWidget *test = widget();
+        return test->sizeHint().expandedTo(test->minimumSize()) +
+               QSize(frameWidth(), frameWidth()) * 2;
+    }
 
 protected:
     bool focusNextPrevChild(bool next) override { return QWidget::focusNextPrevChild(next); }
@@ -56,9 +62,13 @@ FrameWindow::FrameWindow(QuizSession &session, Platform &platform, QWidget *pare
 
     m_top = new QWidget(this);
     m_top->setObjectName(QStringLiteral("picTop"));
-    m_top->setFixedHeight(twips(1005));
-    m_start = barButton(QStringLiteral("cmdStart"), tr("&Start Again"), 90, m_top);
-    m_donate = barButton(QStringLiteral("cmdDonate"), tr("&Donate"), 510, m_top);
+    m_start = barButton(QStringLiteral("cmdStart"), tr("&Start Again"), m_top);
+    m_donate = barButton(QStringLiteral("cmdDonate"), tr("&Donate"), m_top);
+    auto *topButtons = new QVBoxLayout(m_top);
+    topButtons->setContentsMargins(0, 6, 20, 8);
+    topButtons->setSpacing(3);
+    topButtons->addWidget(m_start, 0, Qt::AlignRight);
+    topButtons->addWidget(m_donate, 0, Qt::AlignRight);
 
     // The test window is larger than many screens; the scroll area keeps every part of it in
     // reach on those.
@@ -71,11 +81,25 @@ FrameWindow::FrameWindow(QuizSession &session, Platform &platform, QWidget *pare
 
     m_bottom = new QWidget(this);
     m_bottom->setObjectName(QStringLiteral("picBottom"));
-    m_bottom->setFixedHeight(twips(645));
-    m_exit = barButton(QStringLiteral("cmdExit"), tr("E&xit"), 150, m_bottom);
+    m_bottom->setMinimumHeight(Branding::atFontSize(this, QSize(0, 43)).height());
+    m_exit = barButton(QStringLiteral("cmdExit"), tr("E&xit"), m_bottom);
     const auto openPage = [this](WebPages::Page page) { emit webPageRequested(page); };
-    Branding::addBrandLabels(m_bottom, twipsRect(60, 0, 6585, 615), openPage);
-    makeRoomForTexts(m_bottom);
+    const Branding::BrandLabels offers = Branding::addBrandLabels(m_bottom, openPage);
+    auto *bottomRow = new QHBoxLayout(m_bottom);
+    bottomRow->setContentsMargins(4, 0, 20, 2);
+    auto *offerPlace = new QVBoxLayout;
+    for (LinkLabel *offer : {offers.cobrand, offers.fullBrand}) {
+        offer->setMinimumWidth(Branding::atFontSize(this, QSize(439, 0)).width());
+        offerPlace->addWidget(offer);
+    }
+    offerPlace->addStretch(1);
+    bottomRow->addLayout(offerPlace);
+    bottomRow->addStretch(1);
+    auto *exitPlace = new QVBoxLayout;
+    exitPlace->addSpacing(10);
+    exitPlace->addWidget(m_exit);
+    exitPlace->addStretch(1);
+    bottomRow->addLayout(exitPlace);
 
     auto *client = new QWidget(this);
     auto *layout = new QVBoxLayout(client);
@@ -130,26 +154,8 @@ void FrameWindow::startTest()
 
 void FrameWindow::fitTo(const QScreen *screen)
 {
-    const QSize wanted(MeaningsQuizPage::FixedSize.width(),
-                       MeaningsQuizPage::FixedSize.height() + m_top->height() + m_bottom->height() +
-                           menuBar()->sizeHint().height());
-    fitToScreen(this, wanted, screen);
-}
-
-void FrameWindow::keepButtonsRight()
-{
-    // Outer width, borders included, minus the button's width minus 300 twips. Where the
-    // window system draws the borders itself, on Wayland, they need not be the thin ones the
-    // layout was drawn with, so there the window's own width counts.
-    const int outer = windowSystemPlacesWindows() ? width() : frameGeometry().width();
-    for (QPushButton *button : {m_start, m_donate, m_exit})
-        button->move(outer - button->width() - twips(300), button->y());
-}
-
-void FrameWindow::resizeEvent(QResizeEvent *event)
-{
-    QMainWindow::resizeEvent(event);
-    keepButtonsRight();
+    ensurePolished();
+    fitToScreen(this, sizeHint(), screen);
 }
 
 void FrameWindow::closeEvent(QCloseEvent *event)

@@ -42,12 +42,9 @@ signals:
     void webPageRequested(WebPages::Page page);
 
 protected:
-    void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void keepButtonsRight();
-
     QPushButton *m_start = nullptr;
     QPushButton *m_donate = nullptr;
     QPushButton *m_exit = nullptr;

@@ -35,12 +35,19 @@ QFont programFont()
 {
     QFont font(QStringLiteral("Verdana"));
     font.setStyleHint(QFont::SansSerif);
-    // 8.25 points at the 96 dots per inch the layout was drawn at.
-    font.setPixelSize(11);
+    // In points, so that a desktop that draws its fonts larger draws this one larger too; at the
+    // 96 dots per inch the layout was drawn at, it is 11 pixels high.
+    font.setPointSizeF(8.25);
     return font;
 }
 
-BrandLabels addBrandLabels(QWidget *parent, const QRect &geometry, const OpenPage &open)
+QSize atFontSize(const QWidget *widget, const QSize &drawn)
+{
+    const qreal growth = std::max(1.0, widget->fontInfo().pixelSize() / 11.0);
+    return (QSizeF(drawn) * growth).toSize();
+}
+
+BrandLabels addBrandLabels(QWidget *parent, const OpenPage &open)
 {
     BrandLabels labels;
     labels.cobrand = new LinkLabel(cobrandText(), parent);
@@ -48,12 +55,8 @@ BrandLabels addBrandLabels(QWidget *parent, const QRect &geometry, const OpenPag
     labels.fullBrand = new LinkLabel(fullBrandText(), parent);
     labels.fullBrand->setObjectName(QStringLiteral("lblFullBrand"));
     for (LinkLabel *label : {labels.cobrand, labels.fullBrand}) {
-        label->setGeometry(geometry);
         label->setWordWrap(true);
-        // Top-aligned: the banner's lowest strip lies beyond the window's edge.
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        // Opaque, so that only the label in front can be seen.
-        label->setAutoFillBackground(true);
     }
     QObject::connect(labels.cobrand, &LinkLabel::clicked, parent,
                      [open] { open(WebPages::Page::CoBrand); });
@@ -63,14 +66,14 @@ BrandLabels addBrandLabels(QWidget *parent, const QRect &geometry, const OpenPag
     return labels;
 }
 
-LinkLabel *addForumLink(QWidget *parent, const QRect &geometry, const OpenPage &open)
+LinkLabel *addForumLink(QWidget *parent, const OpenPage &open)
 {
     auto *forum = new LinkLabel(
         QCoreApplication::translate("Branding", "Share readings with fellow rune students in the "
                                                 "Orlendra forum online. Click here to join in."),
         parent);
     forum->setObjectName(QStringLiteral("Label14"));
-    forum->setGeometry(geometry);
+    forum->setWordWrap(true);
     forum->setAlignment(Qt::AlignCenter);
     setLinkColour(forum, QColor(0, 0, 160));
     QObject::connect(forum, &LinkLabel::clicked, parent,

@@ -3,7 +3,7 @@
 #include "appinfo.h"
 #include "platform/webpages.h"
 
-#include <QRect>
+#include <QSize>
 #include <QString>
 
 #include <functional>
@@ -30,14 +30,18 @@ QFont programFont();
 // What a window does when one of its links asks for a page of the maker's site.
 using OpenPage = std::function<void(WebPages::Page page)>;
 
-// The two offers lie exactly on top of each other; the one built last starts in front.
+// A size drawn for the program's font at the design's 11 pixels, grown as much as the widget's
+// font is larger than that.
+QSize atFontSize(const QWidget *widget, const QSize &drawn);
+
+// The two offers take turns in one place, only one shown; the one built last starts in front.
 struct BrandLabels {
     LinkLabel *cobrand = nullptr;
     LinkLabel *fullBrand = nullptr;
 };
-BrandLabels addBrandLabels(QWidget *parent, const QRect &geometry, const OpenPage &open);
+BrandLabels addBrandLabels(QWidget *parent, const OpenPage &open);
 // The study window's invitation to the forum, in its own link colour.
-LinkLabel *addForumLink(QWidget *parent, const QRect &geometry, const OpenPage &open);
+LinkLabel *addForumLink(QWidget *parent, const OpenPage &open);
 // Puts one offer in front of the other. The one behind is hidden as well, so that neither Tab
 // nor a screen reader lands on a label nobody can see.
 void bringToFront(LinkLabel *offer);

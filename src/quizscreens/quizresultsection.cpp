@@ -29,9 +29,9 @@ QuizResultSection::QuizResultSection(Platform &platform, const QuizSession &sess
     m_result = new GuardedTextBox(platform, this);
     m_result->setObjectName(QStringLiteral("txtResult"));
     m_result->setAccessibleName(title->text());
-    // Result lines scroll sideways rather than wrap; their face is chosen when first shown.
-    m_result->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_result->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // The result's columns fit the box; a longer line, such as a translation may have, wraps
+    // rather than scroll sideways. The face is chosen when first shown.
+    m_result->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     title->setBuddy(m_result);
     m_save = commandButton(tr("Save Current Result"), QStringLiteral("Command5"), this);
     m_review = commandButton(tr("Review Answers"), QStringLiteral("cmdReview"), this);
@@ -74,7 +74,7 @@ void QuizResultSection::showEvent(QShowEvent *event)
     if (!m_fixedPitch) {
         m_fixedPitch = true;
         QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-        fixed.setPixelSize(font().pixelSize());
+        fixed.setPointSizeF(font().pointSizeF());
         m_result->setFont(fixed);
     }
     updateReviewButton();

@@ -52,7 +52,7 @@ MemorizeSection::MemorizeSection(Platform &platform, StudyController &controller
     m_stoneName->setAlignment(Qt::AlignCenter);
     QFont nameFont = m_stoneName->font();
     nameFont.setBold(true);
-    nameFont.setPixelSize(14);
+    nameFont.setPointSizeF(10.5);
     m_stoneName->setFont(nameFont);
     Branding::setTextColour(m_stoneName, QColor(128, 0, 128));
 
@@ -82,7 +82,7 @@ MemorizeSection::MemorizeSection(Platform &platform, StudyController &controller
     m_alternativeNames =
         textBox(platform, QStringLiteral("txtAlternativeNames"), tr("Alternative Names"), this);
     for (GuardedTextBox *box : {m_keywords, m_alternativeNames})
-        box->setFixedHeight(40);
+        box->setFixedHeight(Branding::atFontSize(this, QSize(0, 40)).height());
 
     m_back = commandButton(tr("<< Back"), QStringLiteral("cmdBack"), this);
     m_next = commandButton(tr("Next >>"), QStringLiteral("cmdNext"), this);

@@ -2,14 +2,15 @@
 
 #include "studycontroller.h"
 #include "widgets/commandbutton.h"
-#include "widgets/roomfortext.h"
 #include "widgets/wrappinglabel.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 namespace {
@@ -36,7 +37,18 @@ SettingsSection::SettingsSection(StudyController &controller, QWidget *parent)
 {
     setObjectName(QStringLiteral("picSettings"));
     setAccessibleName(tr("Settings"));
-    auto *content = new ScrollingContent(this);
+    // German texts or a larger font need more height than the panel has: the section then
+    // scrolls up and down, never sideways.
+    auto *scroller = new QScrollArea(this);
+    scroller->setObjectName(QStringLiteral("settingsScroller"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroller->setWidgetResizable(true);
+    scroller->setFocusPolicy(Qt::NoFocus);
+    auto *content = new QWidget;
+    auto *panel = new QVBoxLayout(this);
+    panel->setContentsMargins(0, 0, 0, 0);
+    panel->addWidget(scroller);
 
     auto *intro = wrappedLabel(QStringLiteral("Label2_0"),
                                tr("Orlendra helps you learn more about the meanings of "
@@ -131,6 +143,13 @@ SettingsSection::SettingsSection(StudyController &controller, QWidget *parent)
     layout->addWidget(intro);
     layout->addWidget(invite);
     layout->addLayout(columns, 1);
+    scroller->setWidget(content);
+    // Tab scrolls by itself; the focus set from elsewhere, by a screen reader say, is shown too.
+    connect(qApp, &QApplication::focusChanged, scroller,
+            [scroller, content](QWidget *, QWidget *now) {
+                if (now && content->isAncestorOf(now))
+                    scroller->ensureWidgetVisible(now);
+            });
 }
 
 StudySettings SettingsSection::ticks() const

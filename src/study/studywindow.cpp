@@ -3,7 +3,6 @@
 #include "brand/branding.h"
 #include "goalssection.h"
 #include "memorizesection.h"
-#include "platform/twips.h"
 #include "quizscreens/keywordsquizpage.h"
 #include "quizscreens/quizpagedriver.h"
 #include "quizscreens/quizresultsection.h"
@@ -12,42 +11,19 @@
 #include "widgets/commandbutton.h"
 #include "widgets/focusnews.h"
 #include "widgets/linklabel.h"
-#include "widgets/roomfortext.h"
 
 #include <QCloseEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLayout>
 #include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTimer>
+#include <QVBoxLayout>
 
-#include <algorithm>
 #include <array>
 #include <utility>
-
-namespace {
-
-// The banner's lowest strip lies beyond the client area, as the window was drawn. An offer that
-// needs more lines than show above that edge, as a translation may, gets them: the banner and the
-// window grow by as much.
-void makeRoomForOffers(QWidget *client, QWidget *banner, const std::array<QLabel *, 2> &offers)
-{
-    const int shown = client->height() - banner->y() - offers[0]->y();
-    int wanted = shown;
-    for (const QLabel *offer : offers)
-        wanted = std::max(wanted, offer->heightForWidth(offer->width()));
-    if (wanted == shown)
-        return;
-    for (QLabel *offer : offers)
-        offer->resize(offer->width(), offer->height() + wanted - shown);
-    banner->resize(banner->width(), banner->height() + wanted - shown);
-    client->setFixedHeight(client->height() + wanted - shown);
-}
-
-} // namespace
 
 StudyWindow::StudyWindow(Platform &platform, StudyWalk &walk, QuizSession &quizSession,
                          QWidget *parent)
@@ -71,29 +47,40 @@ StudyWindow::StudyWindow(Platform &platform, StudyWalk &walk, QuizSession &quizS
 
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("studyClient"));
-    client->setFixedSize(twips(10305), twips(6765));
+    client->setMinimumWidth(Branding::atFontSize(this, QSize(687, 0)).width());
     setCentralWidget(client);
+    auto *column = new QVBoxLayout(client);
+    column->setContentsMargins(0, 2, 0, 0);
+    column->setSpacing(0);
     const auto openPage = [this](WebPages::Page page) { emit webPageRequested(page); };
-    Branding::addForumLink(client, twipsRect(420, 30, 9465, 195), openPage);
+    LinkLabel *forum = Branding::addForumLink(client, openPage);
+    forum->setContentsMargins(28, 0, 28, 9);
+    column->addWidget(forum);
     buildSections(client);
 
     auto *banner = new QFrame(client);
     banner->setObjectName(QStringLiteral("fraFullBrand"));
     banner->setAccessibleName(tr("Offers"));
-    // Its lowest strip lies beyond the client area and is cut off, as the window was drawn.
-    banner->setGeometry(twipsRect(0, 6120, 10305, 855));
-    const Branding::BrandLabels offers =
-        Branding::addBrandLabels(banner, twipsRect(120, 165, 10065, 615), openPage);
+    // As drawn, its lowest strip beyond the window's edge: two lines of an offer show.
+    banner->setMinimumHeight(Branding::atFontSize(this, QSize(0, 43)).height());
+    auto *offerPlace = new QVBoxLayout(banner);
+    offerPlace->setContentsMargins(8, 11, 8, 0);
+    const Branding::BrandLabels offers = Branding::addBrandLabels(banner, openPage);
     m_cobrand = offers.cobrand;
     m_fullBrand = offers.fullBrand;
-    makeRoomForOffers(client, banner, {m_cobrand, m_fullBrand});
-    makeRoomForTexts(client);
+    offerPlace->addWidget(m_cobrand);
+    offerPlace->addWidget(m_fullBrand);
+    offerPlace->addStretch(1);
+    column->addSpacing(2);
+    column->addWidget(banner);
     buildMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void StudyWindow::buildSections(QWidget *client)
 {
+    auto *row = new QHBoxLayout;
+    row->setSpacing(0);
     const std::array<QString, 4> captions{tr("Settings"), tr("Memorize Stones"), tr("Test Set Up"),
                                           tr("Goals")};
     QList<QAbstractButton *> buttons;
@@ -101,7 +88,8 @@ void StudyWindow::buildSections(QWidget *client)
         auto *button = new QPushButton(captions[i], client);
         button->setObjectName(QStringLiteral("cmdSubjects_%1").arg(i));
         button->setAccessibleName(captions[i]);
-        button->setGeometry(twipsRect(2580 * i, 360, 2575, 400));
+        button->setMinimumSize(Branding::atFontSize(this, QSize(171, 27)));
+        row->addWidget(button, 1);
         connect(button, &QPushButton::clicked, this, [this, i, button] {
             showSection(static_cast<Section>(i));
             if (button->hasFocus())
@@ -111,7 +99,13 @@ void StudyWindow::buildSections(QWidget *client)
     }
     m_panels = new SectionStack(client);
     m_panels->setObjectName(QStringLiteral("sectionPanels"));
-    m_panels->setGeometry(twipsRect(0, 840, 10295, 5250));
+    // Every section shares this room, which does not change as sections are built; one whose
+    // texts need more scrolls.
+    m_panels->setFixedSize(Branding::atFontSize(this, QSize(686, 350)));
+    auto *column = static_cast<QBoxLayout *>(client->layout());
+    column->addLayout(row);
+    column->addSpacing(5);
+    column->addWidget(m_panels, 0, Qt::AlignLeft);
     m_panels->setFrameShape(QFrame::StyledPanel);
     m_panels->setButtons(buttons);
     m_settings = new SettingsSection(*m_controller, m_panels);
@@ -225,24 +219,26 @@ void StudyWindow::showTestResult()
     focusWithNews(m_testResult->saveButton());
 }
 
-// Beside the menus, where the client area, drawn to its design, has no room left; there it shows
-// whichever section is in front. Made last, it comes last in the Tab order: after the offers,
-// and before the forum link going back.
+// A line of its own under the offers, where a screen reader finds it as it finds the rest of the
+// window, which it does not beside the menus. Made last, it comes last in the Tab order: after the
+// offers, and before the forum link going back.
 void StudyWindow::buildDueToday()
 {
-    auto *due = new QWidget(menuBar());
+    auto *due = new QWidget(centralWidget());
     due->setObjectName(QStringLiteral("fraDueToday"));
     m_dueToday = new QLabel(due);
     m_dueToday->setObjectName(QStringLiteral("lblDueToday"));
+    m_dueToday->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_dueToday->setWordWrap(true);
     m_practiseDue =
         commandButton(tr("&Practise Due Stones"), QStringLiteral("cmdPractiseDue"), due);
     // Off until the history has been read, just after the window is first drawn.
     m_practiseDue->setEnabled(false);
     auto *row = new QHBoxLayout(due);
-    row->setContentsMargins(0, 0, twips(60), 0);
-    row->addWidget(m_dueToday);
+    row->setContentsMargins(8, 2, 4, 2);
+    row->addWidget(m_dueToday, 1);
     row->addWidget(m_practiseDue);
-    menuBar()->setCornerWidget(due, Qt::TopRightCorner);
+    centralWidget()->layout()->addWidget(due);
     connect(m_practiseDue, &QPushButton::clicked, this, &StudyWindow::practiceRequested);
 }
 
@@ -273,10 +269,8 @@ void StudyWindow::showDueToday(int keywords, int meanings, std::optional<QDate> 
     m_practiseDue->setEnabled(any);
     m_practiseDue->setToolTip(any ? tr("Asks what is due today, the longest waiting first")
                                   : nextDue);
-    m_practiseDue->setAccessibleDescription(any ? QString() : nextDue);
-    // The menu bar places its corner once, at the width it had then: a longer text needs the
-    // place again.
-    menuBar()->setCornerWidget(m_dueToday->parentWidget(), Qt::TopRightCorner);
+    // Tab to the button tells the count the label shows.
+    m_practiseDue->setAccessibleDescription(any ? text : nextDue);
 }
 
 bool StudyWindow::event(QEvent *event)
