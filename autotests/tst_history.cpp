@@ -5,6 +5,7 @@
 #include "ordinaryuser.h"
 #include "progress/progresswindow.h"
 #include "quiz/quizsession.h"
+#include "quizscreens/practicewindow.h"
 #include "quizscreens/reviewwindow.h"
 #include "scriptedplatform.h"
 #include "studyfixture.h"
@@ -158,6 +159,8 @@ private slots:
     void backupAndRestore();
     void busyFile_data();
     void busyFile();
+    void roundKept_data();
+    void roundKept();
 };
 
 // What is recorded reads back whole, in the order each view wants it.
@@ -996,6 +999,73 @@ void HistoryTest::busyFile()
                                                          "recorded in the history of your tests")));
     QCOMPARE(store.waitingTests(), 0);
     QCOMPARE(store.pastTests().size(), 2);
+}
+
+void HistoryTest::roundKept_data()
+{
+    QTest::addColumn<bool>("damaged"); // or held by another program
+    QTest::newRow("another program holds the file") << false;
+    QTest::newRow("a damaged history's backup is still offered") << true;
+}
+
+// A practice round the history cannot take yet waits as a test does: it is recorded once the
+// file frees or the backup is answered, with the due count and the day's backup after it; one
+// still waiting when the run ends is told.
+void HistoryTest::roundKept()
+{
+    QFETCH(bool, damaged);
+    QTemporaryDir data;
+    const QString path = data.filePath(HistoryDatabase::fileName);
+    {
+        HistoryStore store(data.path());
+        store.setClock([] { return QDateTime({2026, 12, 1}, {12, 0}, Qt::UTC); });
+        QVERIFY(store.record(keywordsTest(), QDateTime({2026, 12, 1}, {12, 0})));
+    }
+    const auto hold = [&path] {
+        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), path);
+        other.setDatabaseName(path);
+        QSqlQuery query(other);
+        return other.open() && query.exec(QStringLiteral("BEGIN EXCLUSIVE")) &&
+               query.exec(QStringLiteral("DELETE FROM test WHERE id < 0"));
+    };
+    const auto release = [&path] {
+        QSqlDatabase::database(path).close();
+        QSqlDatabase::removeDatabase(path);
+    };
+    if (damaged) {
+        QFile history(path);
+        QVERIFY(history.open(QIODevice::WriteOnly));
+        history.write(QByteArray("Not a database at all, only words.\n").repeated(200));
+    } else {
+        QVERIFY(hold());
+    }
+    ProgramRun run(data.path());
+    run.platform.clock = QDateTime({2026, 12, 8}, {10, 0});
+    QVERIFY(run.app.start());
+    auto *due = run.app.studyWindow()->findChild<QLabel *>(QStringLiteral("lblDueToday"));
+    const auto practise = [&run] {
+        PracticeWindow *practice = run.app.startPractice();
+        (void)QTest::qWaitForWindowActive(practice);
+        while (practice->runs())
+            answerByKeys(practice->session(), true);
+        return practice->resultLabel()->text();
+    };
+    QCOMPARE(practise(), QStringLiteral("12 Correct Out Of 12"));
+    if (!damaged) {
+        QCOMPARE(run.app.history().waitingTests(), 1);
+        release();
+    }
+    QTRY_COMPARE(run.app.history().pastTests().size(), 2);
+    QTRY_COMPARE(due->text(), QStringLiteral("Due today: 36 (12 keywords, 24 meanings)"));
+    QVERIFY(QFile::exists(HistoryBackups(path).pathOf(run.platform.now())));
+
+    QVERIFY(hold());
+    practise();
+    run.app.studyWindow()->close();
+    release();
+    QVERIFY(run.platform.messages.constLast().text.startsWith(
+        QStringLiteral("A practice round finished in this run could not be recorded")));
+    QCOMPARE(HistoryStore(data.path()).pastTests().size(), 2);
 }
 
 int main(int argc, char *argv[])

@@ -1459,6 +1459,17 @@ Eine vorhandene Datei dieses Namens enthält weiterhin ihren bisherigen Inhalt, 
         <source>The history still holds every test recorded before.</source>
         <translation>Der Verlauf enthält weiterhin alle zuvor gespeicherten Tests.</translation>
     </message>
+    <message>
+        <source>A practice round finished in this run could not be recorded in the history of your tests: another program kept the file %1 in use until the end.</source>
+        <translation>Eine in dieser Sitzung beendete Übungsrunde konnte nicht im Verlauf deiner Tests gespeichert werden: Ein anderes Programm hat die Datei %1 bis zuletzt belegt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n practice rounds finished in this run could not be recorded in the history of your tests: another program kept the file %1 in use until the end.</source>
+        <translation>
+            <numerusform>%n in dieser Sitzung beendete Übungsrunde konnte nicht im Verlauf deiner Tests gespeichert werden: Ein anderes Programm hat die Datei %1 bis zuletzt belegt.</numerusform>
+            <numerusform>%n in dieser Sitzung beendete Übungsrunden konnten nicht im Verlauf deiner Tests gespeichert werden: Ein anderes Programm hat die Datei %1 bis zuletzt belegt.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>WebPages</name>

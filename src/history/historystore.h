@@ -31,10 +31,10 @@ public:
     {
         return m_waiting.record(sheet, finished);
     }
-    // A practice round, once it has ended: one that was left changes nothing.
+    // A practice round, once it has ended, kept as a test is: one that was left changes nothing.
     bool record(const PracticeRound &round, const QDateTime &finished)
     {
-        return m_recorder.record(round, finished) == HistoryRecorder::Result::Recorded;
+        return m_waiting.record(round, finished);
     }
     bool forget()
     {
@@ -48,6 +48,8 @@ public:
     // it could not keep.
     void lastTry() { m_waiting.lastTry(); }
     qsizetype waitingTests() const { return m_waiting.count(); }
+    // Tells when tests that waited have been recorded later.
+    const WaitingTests *waitingQueue() const { return &m_waiting; }
 
     // The boxes of all 48 items, as kept: cheap after the first call. What a start reads first:
     // the look for damaged tests that Progress needs begins beside the program then.
