@@ -380,6 +380,10 @@ Your tests work as always; they are just not recorded.</source>
 
 Deine Tests funktionieren wie immer; sie werden nur nicht gespeichert.</translation>
     </message>
+    <message>
+        <source>The history could not be repaired. Every test is still in it.</source>
+        <translation>Der Verlauf konnte nicht repariert werden. Alle Tests sind weiterhin darin.</translation>
+    </message>
 </context>
 <context>
     <name>HistoryQueries</name>
@@ -455,6 +459,14 @@ Deine Tests funktionieren wie immer; sie werden nur nicht gespeichert.</translat
         <source>d MMMM yyyy</source>
         <extracomment>How the day of a backup is named, in QDate::toString&apos;s notation.</extracomment>
         <translation>d. MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>Every test is whole; what is worked out from the answers, the boxes and the tallies of the stones, is not. Work it out again?</source>
+        <translation>Alle Tests sind unversehrt; was aus den Antworten errechnet wird, die Fächer und die Zählungen der Steine, ist es nicht. Soll es neu errechnet werden?</translation>
+    </message>
+    <message>
+        <source>The history has been repaired.</source>
+        <translation>Der Verlauf wurde repariert.</translation>
     </message>
 </context>
 <context>

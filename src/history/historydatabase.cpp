@@ -11,8 +11,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QSet>
 #include <QUrl>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -69,6 +71,53 @@ Fill fillOf(qsizetype step)
     // The boxes begin with every answer recorded before there were boxes.
     static const QList<Fill> fills{nullptr, ScheduleTables::replay};
     return fills.value(step);
+}
+
+// What is worked out from the answers, and so can be worked out again: the boxes, and the
+// stones' tallies.
+QStringList derivedTables()
+{
+    return ScheduleTables::names() + QStringList{QStringLiteral("stone_tally")};
+}
+
+// The tables and columns of the history open on `db`, as "table.column".
+QSet<QString> schemaOf(const QSqlDatabase &db)
+{
+    QSet<QString> columns;
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    if (query.exec(QStringLiteral("SELECT m.name, p.name FROM sqlite_schema m, "
+                                  "pragma_table_info(m.name) p WHERE m.type = 'table'"))) {
+        while (query.next())
+            columns.insert(query.value(0).toString() + QLatin1Char('.') +
+                           query.value(1).toString());
+    }
+    return columns;
+}
+
+// Every table and column of a history brought up to date, as "table.column", read from a history
+// made afresh in memory: what the program needs is what its own steps make.
+const QSet<QString> &neededSchema()
+{
+    static const QSet<QString> needed = [] {
+        QSet<QString> columns;
+        const QString name = QStringLiteral("orlendra-needed-schema");
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+            db.setDatabaseName(QStringLiteral(":memory:"));
+            if (db.open()) {
+                QSqlQuery query(db);
+                for (const QStringList &step : migrations()) {
+                    for (const QString &statement : step)
+                        query.exec(statement);
+                }
+                columns = schemaOf(db);
+            }
+        }
+        QSqlDatabase::removeDatabase(name);
+        return columns;
+    }();
+    return needed;
 }
 
 QString native(const QString &path)
@@ -529,10 +578,79 @@ void HistoryDatabase::closeReader(const QString &connection)
     QSqlDatabase::removeDatabase(connection);
 }
 
+QStringList HistoryDatabase::missingSchema()
+{
+    if (!open())
+        return {};
+    const QSet<QString> found = schemaOf(QSqlDatabase::database(m_connection, false));
+    QSet<QString> tablesFound;
+    for (const QString &column : found)
+        tablesFound.insert(column.section(QLatin1Char('.'), 0, 0));
+    QStringList missing;
+    for (const QString &column : neededSchema()) {
+        const QString table = column.section(QLatin1Char('.'), 0, 0);
+        // A table gone is one problem, not one for each of its columns.
+        const QString lacking = tablesFound.contains(table) ? column : table;
+        if (!found.contains(column) && !missing.contains(lacking))
+            missing.append(lacking);
+    }
+    missing.sort();
+    return missing;
+}
+
+bool HistoryDatabase::rebuildable()
+{
+    const QStringList missing = missingSchema();
+    return !missing.isEmpty() &&
+           std::all_of(missing.cbegin(), missing.cend(), [](const QString &m) {
+               return derivedTables().contains(m.section(QLatin1Char('.'), 0, 0));
+           });
+}
+
+bool HistoryDatabase::rebuild()
+{
+    if (!writable())
+        return false;
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    QSqlQuery query(db);
+    QSqlError error;
+    // The tallies are created with the first tables, the boxes by a step of their own.
+    QStringList creation = ScheduleTables::creation();
+    for (const QString &statement : migrations().constFirst()) {
+        if (statement.startsWith(QLatin1String("CREATE TABLE stone_tally(")))
+            creation.append(statement);
+    }
+    bool done = db.transaction();
+    for (const QString &table : derivedTables())
+        done = done && query.exec(QStringLiteral("DROP TABLE IF EXISTS %1").arg(table));
+    for (const QString &statement : std::as_const(creation))
+        done = done && query.exec(statement);
+    done = done &&
+           query.exec(QStringLiteral(
+               "INSERT INTO stone_tally SELECT a.stone, coalesce(a.subject, t.subject), count(*), "
+               "sum(a.score >= (CASE t.level WHEN 1 THEN 4 ELSE 1 END)), max(t.finished) "
+               "FROM answer a JOIN test t ON t.id = a.test "
+               "GROUP BY a.stone, coalesce(a.subject, t.subject)")) &&
+           ScheduleTables::replay(db, error);
+    if (done && db.commit()) {
+        // Opened afresh, so that nothing read from the file before is taken for what it holds now.
+        closeFile();
+        m_state = State::Untried;
+        return open();
+    }
+    if (error.type() == QSqlError::NoError)
+        error = query.lastError().type() != QSqlError::NoError ? query.lastError() : db.lastError();
+    db.rollback();
+    tell(withDetail(tr("The history could not be repaired. Every test is still in it."),
+                    error.text()));
+    return false;
+}
+
 std::optional<int> HistoryDatabase::problems()
 {
     if (!open())
         return std::nullopt;
+    const auto missing = int(missingSchema().size());
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
     if (!query.exec(QStringLiteral("PRAGMA integrity_check"))) {
         const int code = HistorySql::code(query.lastError());
@@ -540,7 +658,7 @@ std::optional<int> HistoryDatabase::problems()
                    ? std::optional<int>(1)
                    : std::nullopt;
     }
-    int found = 0;
+    int found = missing;
     while (query.next())
         found += query.value(0).toString() == QLatin1String("ok") ? 0 : 1;
     return found;

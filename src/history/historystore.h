@@ -111,6 +111,17 @@ public:
         m_waiting.retry();
     }
     std::optional<int> problems() { return m_database.problems(); }
+    // Whether all that is wrong can be worked out again from the answers, and doing so; the day's
+    // backup follows the repair.
+    bool rebuildable() { return m_database.rebuildable(); }
+    bool rebuild()
+    {
+        const bool done = m_database.rebuild();
+        m_queries.reread();
+        if (done)
+            m_database.backUpIfDue();
+        return done;
+    }
     // Another program holds the file, or a damaged history waits for an answer.
     bool waiting() const { return m_database.waiting(); }
     void setClock(std::function<QDateTime()> clock) { m_database.setClock(std::move(clock)); }
