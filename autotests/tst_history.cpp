@@ -157,6 +157,7 @@ private slots:
     void backupRotation_data();
     void backupRotation();
     void backupAndRestore();
+    void backupAheadOfTime();
     void busyFile_data();
     void busyFile();
     void roundKept_data();
@@ -946,6 +947,27 @@ void HistoryTest::backupAndRestore()
     QCOMPARE(run.platform.messages[2].text,
              QStringLiteral("The history of your tests is whole: the check found no problems."));
     QCOMPARE(run.app.history().pastTests().size(), 12);
+}
+
+// A backup named by a clock that ran ahead is neither offered as the newest nor given a day of its
+// own in the rotation: the copy that holds its test and later ones is newer, whatever its name.
+void HistoryTest::backupAheadOfTime()
+{
+    QTemporaryDir data;
+    QDateTime now({2030, 1, 1}, {12, 0}, Qt::UTC);
+    HistoryStore store(data.path());
+    store.setClock([&now] { return now; });
+    const AnswerSheet sheet = keywordsTest();
+    QVERIFY(store.record(sheet, now));
+    for (now = QDateTime({2026, 12, 7}, {12, 0}, Qt::UTC); now.date().day() < 9;
+         now = now.addDays(1))
+        QVERIFY(store.record(sheet, now));
+    const std::optional<HistoryBackups::Backup> newest = store.newestGoodBackup();
+    QVERIFY(newest);
+    QCOMPARE(newest->taken, QDateTime({2026, 12, 8}, {12, 0}, Qt::UTC));
+    QCOMPARE(newest->tests, 3);
+    QCOMPARE(QDir(data.filePath(QStringLiteral("backups"))).entryList(QDir::Files),
+             QStringList({"history-20261207T120000Z.sqlite", "history-20261208T120000Z.sqlite"}));
 }
 
 void HistoryTest::busyFile_data()

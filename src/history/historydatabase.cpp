@@ -80,21 +80,6 @@ QStringList derivedTables()
     return ScheduleTables::names() + QStringList{QStringLiteral("stone_tally")};
 }
 
-// The tables and columns of the history open on `db`, as "table.column".
-QSet<QString> schemaOf(const QSqlDatabase &db)
-{
-    QSet<QString> columns;
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    if (query.exec(QStringLiteral("SELECT m.name, p.name FROM sqlite_schema m, "
-                                  "pragma_table_info(m.name) p WHERE m.type = 'table'"))) {
-        while (query.next())
-            columns.insert(query.value(0).toString() + QLatin1Char('.') +
-                           query.value(1).toString());
-    }
-    return columns;
-}
-
 // Every table and column of a history brought up to date, as "table.column", read from a history
 // made afresh in memory: what the program needs is what its own steps make.
 const QSet<QString> &neededSchema()
@@ -111,7 +96,7 @@ const QSet<QString> &neededSchema()
                     for (const QString &statement : step)
                         query.exec(statement);
                 }
-                columns = schemaOf(db);
+                columns = HistoryBackups::schemaOf(name);
             }
         }
         QSqlDatabase::removeDatabase(name);
@@ -483,7 +468,8 @@ void HistoryDatabase::declineBackup()
 
 std::optional<HistoryBackups::Backup> HistoryDatabase::newestGoodBackup() const
 {
-    return HistoryBackups(m_path).newestGood(ApplicationId, int(migrations().size()));
+    return HistoryBackups(m_path).newestGood(
+        {ApplicationId, int(migrations().size()), neededSchema()});
 }
 
 bool HistoryDatabase::restore(const HistoryBackups::Backup &backup)
@@ -582,7 +568,7 @@ QStringList HistoryDatabase::missingSchema()
 {
     if (!open())
         return {};
-    const QSet<QString> found = schemaOf(QSqlDatabase::database(m_connection, false));
+    const QSet<QString> found = HistoryBackups::schemaOf(m_connection);
     QSet<QString> tablesFound;
     for (const QString &column : found)
         tablesFound.insert(column.section(QLatin1Char('.'), 0, 0));
