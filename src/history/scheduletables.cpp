@@ -7,12 +7,15 @@
 #include <QSqlQuery>
 #include <QVariant>
 
+#include <algorithm>
+
 namespace {
 
 // Days as ISO text: they sort as dates and read as dates in any SQLite shell.
 QString dayText(QDate day)
 {
-    return day.toString(Qt::ISODate);
+    // A day that ISO text cannot hold would be kept as nothing at all.
+    return std::min(day, lastScheduleDay()).toString(Qt::ISODate);
 }
 
 QDate dayOf(const QVariant &value)
