@@ -252,7 +252,8 @@ HistoryStore &OrlendraApp::history()
         // open Progress would show the history as it was before.
         connect(m_history->waitingQueue(), &WaitingTests::tookWaiting, this, [this] {
             historyChanged();
-            tellHistoryNotice(m_practice);
+            // Once the restore or the answer that may have set them going has told its own.
+            QTimer::singleShot(0, this, [this] { tellHistoryNotice(m_practice); });
         });
     }
     return *m_history;

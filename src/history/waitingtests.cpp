@@ -21,12 +21,7 @@ WaitingTests::WaitingTests(HistoryRecorder &recorder, HistoryDatabase &database)
     , m_database(database)
 {
     m_timer.setSingleShot(true);
-    connect(&m_timer, &QTimer::timeout, this, [this] {
-        const qsizetype before = m_tests.size();
-        offer();
-        if (m_tests.size() < before)
-            emit tookWaiting();
-    });
+    connect(&m_timer, &QTimer::timeout, this, &WaitingTests::retry);
 }
 
 bool WaitingTests::record(const AnswerSheet &sheet, const QDateTime &finished)
@@ -50,7 +45,10 @@ bool WaitingTests::add(Test test)
 
 void WaitingTests::retry()
 {
+    const qsizetype before = m_tests.size();
     offer();
+    if (m_tests.size() < before)
+        emit tookWaiting();
 }
 
 HistoryRecorder::Result WaitingTests::offer()

@@ -35,8 +35,8 @@ public:
     qsizetype count() const { return m_tests.size(); }
 
 signals:
-    // Tests that waited have been offered again on their own, and the history took them or told
-    // why not: what shows the history, and its notice, is out of date.
+    // Tests that waited have been offered again, and the history took them or told why not:
+    // what shows the history, and its notice, is out of date.
     void tookWaiting();
 
 private:
