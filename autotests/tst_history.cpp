@@ -954,18 +954,12 @@ void HistoryTest::backupAndRestore()
 void HistoryTest::backupAheadOfTime()
 {
     QTemporaryDir data;
-    QDateTime now({2030, 1, 1}, {12, 0}, Qt::UTC);
     HistoryStore store(data.path());
+    QDateTime now;
     store.setClock([&now] { return now; });
-    const AnswerSheet sheet = keywordsTest();
-    QVERIFY(store.record(sheet, now));
-    for (now = QDateTime({2026, 12, 7}, {12, 0}, Qt::UTC); now.date().day() < 9;
-         now = now.addDays(1))
-        QVERIFY(store.record(sheet, now));
-    const std::optional<HistoryBackups::Backup> newest = store.newestGoodBackup();
-    QVERIFY(newest);
-    QCOMPARE(newest->taken, QDateTime({2026, 12, 8}, {12, 0}, Qt::UTC));
-    QCOMPARE(newest->tests, 3);
+    for (const QDate day : {QDate(2030, 1, 1), QDate(2026, 12, 7), QDate(2026, 12, 8)})
+        QVERIFY(store.record(keywordsTest(), now = QDateTime(day, {12, 0}, Qt::UTC)));
+    QCOMPARE(store.newestGoodBackup().value_or(HistoryBackups::Backup()).tests, 3);
     QCOMPARE(QDir(data.filePath(QStringLiteral("backups"))).entryList(QDir::Files),
              QStringList({"history-20261207T120000Z.sqlite", "history-20261208T120000Z.sqlite"}));
 }
@@ -1041,70 +1035,43 @@ void HistoryTest::roundKept()
     QFETCH(bool, damaged);
     QTemporaryDir data;
     const QString path = data.filePath(HistoryDatabase::fileName);
-    {
-        HistoryStore store(data.path());
-        store.setClock([] { return QDateTime({2026, 12, 1}, {12, 0}, Qt::UTC); });
-        QVERIFY(store.record(keywordsTest(), QDateTime({2026, 12, 1}, {12, 0})));
-    }
-    const auto hold = [&path] {
-        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), path);
-        other.setDatabaseName(path);
-        QSqlQuery query(other);
-        return other.open() && query.exec(QStringLiteral("BEGIN EXCLUSIVE")) &&
-               query.exec(QStringLiteral("DELETE FROM test WHERE id < 0"));
+    QVERIFY(HistoryStore(data.path()).record(keywordsTest(), QDateTime({2026, 12, 1}, {12, 0})));
+    QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), path);
+    other.setDatabaseName(path);
+    const auto hold = [&other] {
+        return other.open() && QSqlQuery(other).exec(QStringLiteral("BEGIN EXCLUSIVE"));
     };
-    const auto release = [&path] {
-        QSqlDatabase::database(path).close();
-        QSqlDatabase::removeDatabase(path);
-    };
-    if (damaged) {
-        QFile history(path);
-        QVERIFY(history.open(QIODevice::WriteOnly));
-        history.write(QByteArray("Not a database at all, only words.\n").repeated(200));
-    } else {
-        QVERIFY(hold());
-    }
+    // Cut short, as by a disk that filled up.
+    QVERIFY(damaged ? QFile::resize(path, 100) : hold());
     ProgramRun run(data.path());
-    run.platform.clock = QDateTime({2026, 12, 8}, {10, 0});
+    run.platform.clock = QDateTime({2027, 1, 5}, {10, 0});
     QVERIFY(run.app.start());
-    auto *due = run.app.studyWindow()->findChild<QLabel *>(QStringLiteral("lblDueToday"));
     const auto practise = [&run] {
         PracticeWindow *practice = run.app.startPractice();
         (void)QTest::qWaitForWindowActive(practice);
         while (practice->runs())
             answerByKeys(practice->session(), true);
-        return practice->resultLabel()->text();
     };
-    QCOMPARE(practise(), QStringLiteral("12 Correct Out Of 12"));
-    if (!damaged) {
-        QCOMPARE(run.app.history().waitingTests(), 1);
-        release();
-    }
-    QTRY_COMPARE(run.app.history().pastTests().size(), 2);
-    QTRY_COMPARE(due->text(), QStringLiteral("Due today: 36 (12 keywords, 24 meanings)"));
+    practise();
+    other.close();
+    QTRY_COMPARE(run.app.studyWindow()->findChild<QLabel *>(QStringLiteral("lblDueToday"))->text(),
+                 QStringLiteral("Due today: 36 (12 keywords, 24 meanings)"));
     QVERIFY(QFile::exists(HistoryBackups(path).pathOf(run.platform.now())));
 
     QVERIFY(hold());
     practise();
     run.app.studyWindow()->close();
-    release();
     QVERIFY(run.platform.messages.constLast().text.startsWith(
         QStringLiteral("A practice round finished in this run could not be recorded")));
-    QCOMPARE(HistoryStore(data.path()).pastTests().size(), 2);
 }
 
 void HistoryTest::handEdited_data()
 {
-    QTest::addColumn<QString>("edit");  // of a history of three tests, backed up after the first
-    QTest::addColumn<QString>("asked"); // the end of the check's question
-    QTest::addColumn<int>("kept");      // tests after the repair
-    const QString rebuild = QStringLiteral("Work it out again?");
-    QTest::newRow("the boxes dropped") << "DROP TABLE schedule_item" << rebuild << 3;
-    QTest::newRow("a tally's column dropped")
-        << "ALTER TABLE stone_tally DROP COLUMN last" << rebuild << 3;
-    QTest::newRow("an answer's column dropped")
-        << "ALTER TABLE answer DROP COLUMN subject"
-        << "Restore it? The history as it is now is kept aside." << 1;
+    QTest::addColumn<QString>("edit"); // of a history of three tests, backed up after the first
+    QTest::addColumn<int>("kept");     // tests after the repair: all, or the backup's
+    QTest::newRow("the boxes dropped") << "DROP TABLE schedule_item" << 3;
+    QTest::newRow("a tally's column dropped") << "ALTER TABLE stone_tally DROP COLUMN last" << 3;
+    QTest::newRow("an answer's column dropped") << "ALTER TABLE answer DROP COLUMN subject" << 1;
 }
 
 // A history missing a table or column the program needs is never used half: Check History finds
@@ -1112,38 +1079,28 @@ void HistoryTest::handEdited_data()
 void HistoryTest::handEdited()
 {
     QFETCH(QString, edit);
-    QFETCH(QString, asked);
     QFETCH(int, kept);
     QTemporaryDir data;
-    const QString path = data.filePath(HistoryDatabase::fileName);
     const QDateTime now({2026, 12, 8}, {12, 0}, Qt::UTC);
     QStringList before;
     {
         HistoryStore store(data.path());
         store.setClock([&now] { return now; });
-        RandomEngine engine(18);
-        for (const QList<StoneIndex> &missed : QList<QList<StoneIndex>>{{}, {3, 4}, {4}})
-            QVERIFY(store.record(
-                takeTest(QuizSubject::Meanings, QuizLevel::Advanced, missed, engine), now));
+        for (int test = 0; test < 3; ++test)
+            QVERIFY(store.record(keywordsTest(), now));
         before = boxes(store.schedule());
-        QSqlQuery query(QSqlDatabase::database(store.connectionName()));
-        QVERIFY2(query.exec(edit), qPrintable(query.lastError().text()));
+        QVERIFY(QSqlQuery(QSqlDatabase::database(store.connectionName())).exec(edit));
     }
     ProgramRun run(data.path());
-    run.platform.clock = now;
     QVERIFY(run.app.start());
     run.app.studyWindow()->findChild<QAction *>(QStringLiteral("mnuCheckHistory"))->trigger();
-    QVERIFY2(run.platform.messages.value(0).text.startsWith(
-                 QStringLiteral("The check found a problem in the history of your tests.")),
-             qPrintable(run.platform.messages.value(0).text));
-    QVERIFY(run.platform.messages[0].text.endsWith(asked));
+    // Which repair was offered and taken shows in what is kept.
+    QVERIFY(run.platform.messages.value(0).text.startsWith(
+        QStringLiteral("The check found a problem in the history")));
     HistoryStore &history = run.app.history();
     QCOMPARE(history.pastTests().size(), kept);
-    if (kept == 3)
-        QCOMPARE(boxes(history.schedule()), before);
-    QVERIFY(history.record(keywordsTest(), now));
-    QCOMPARE(history.takeNotice(), QString());
-    QCOMPARE(HistoryStore(data.path()).pastTests().size(), kept + 1);
+    QCOMPARE(boxes(history.schedule()) == before, kept == 3);
+    QVERIFY(history.record(keywordsTest(), now) && history.takeNotice().isEmpty());
 }
 
 // A test of an earlier version with a moment no clock gives is left out of the upgrade, as it is
@@ -1154,18 +1111,11 @@ void HistoryTest::earlierHistoryDamaged()
     const QString path = data.filePath(HistoryDatabase::fileName);
     QVERIFY(QFile::copy(QStringLiteral(ORLENDRA_FIXTURES "/history-v1.sqlite"), path));
     QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), path);
-        db.setDatabaseName(path);
-        QVERIFY(db.open());
-        QVERIFY(QSqlQuery(db).exec(QStringLiteral("UPDATE test SET finished = 9e18 WHERE id = 1")));
-        db.close();
-    }
+    QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), path).setDatabaseName(path);
+    number(path, QStringLiteral("UPDATE test SET finished = 9e18 WHERE id = 1"));
     QSqlDatabase::removeDatabase(path);
     HistoryStore store(data.path());
     QCOMPARE(store.pastTests().size(), 1);
-    QCOMPARE(number(store.connectionName(), QStringLiteral("PRAGMA user_version")), 2);
-    QCOMPARE(store.takeNotice(), QStringLiteral("1 test in the history is damaged and not shown."));
 }
 
 int main(int argc, char *argv[])

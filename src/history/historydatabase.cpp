@@ -597,39 +597,44 @@ bool HistoryDatabase::rebuild()
 {
     if (!writable())
         return false;
-    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
-    QSqlQuery query(db);
-    QSqlError error;
     // The tallies are created with the first tables, the boxes by a step of their own.
     QStringList creation = ScheduleTables::creation();
     for (const QString &statement : migrations().constFirst()) {
         if (statement.startsWith(QLatin1String("CREATE TABLE stone_tally(")))
             creation.append(statement);
     }
-    bool done = db.transaction();
-    for (const QString &table : derivedTables())
-        done = done && query.exec(QStringLiteral("DROP TABLE IF EXISTS %1").arg(table));
-    for (const QString &statement : std::as_const(creation))
-        done = done && query.exec(statement);
-    done = done &&
-           query.exec(QStringLiteral(
-               "INSERT INTO stone_tally SELECT a.stone, coalesce(a.subject, t.subject), count(*), "
-               "sum(a.score >= (CASE t.level WHEN 1 THEN 4 ELSE 1 END)), max(t.finished) "
-               "FROM answer a JOIN test t ON t.id = a.test "
-               "GROUP BY a.stone, coalesce(a.subject, t.subject)")) &&
-           ScheduleTables::replay(db, error);
-    if (done && db.commit()) {
-        // Opened afresh, so that nothing read from the file before is taken for what it holds now.
-        closeFile();
-        m_state = State::Untried;
-        return open();
+    QSqlError error;
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+        QSqlQuery query(db);
+        bool done = db.transaction();
+        for (const QString &table : derivedTables())
+            done = done && query.exec(QStringLiteral("DROP TABLE IF EXISTS %1").arg(table));
+        for (const QString &statement : std::as_const(creation))
+            done = done && query.exec(statement);
+        done = done &&
+               query.exec(QStringLiteral(
+                   "INSERT INTO stone_tally SELECT a.stone, coalesce(a.subject, t.subject), "
+                   "count(*), sum(a.score >= (CASE t.level WHEN 1 THEN 4 ELSE 1 END)), "
+                   "max(t.finished) FROM answer a JOIN test t ON t.id = a.test "
+                   "GROUP BY a.stone, coalesce(a.subject, t.subject)")) &&
+               ScheduleTables::replay(db, error);
+        if (!done || !db.commit()) {
+            if (error.type() == QSqlError::NoError)
+                error = query.lastError().type() != QSqlError::NoError ? query.lastError()
+                                                                       : db.lastError();
+            db.rollback();
+        }
     }
-    if (error.type() == QSqlError::NoError)
-        error = query.lastError().type() != QSqlError::NoError ? query.lastError() : db.lastError();
-    db.rollback();
-    tell(withDetail(tr("The history could not be repaired. Every test is still in it."),
-                    error.text()));
-    return false;
+    if (error.type() != QSqlError::NoError) {
+        tell(withDetail(tr("The history could not be repaired. Every test is still in it."),
+                        error.text()));
+        return false;
+    }
+    // Opened afresh, so that nothing read from the file before is taken for what it holds now.
+    closeFile();
+    m_state = State::Untried;
+    return open();
 }
 
 std::optional<int> HistoryDatabase::problems()
