@@ -63,10 +63,10 @@ struct HistoryBackups::Entry {
     // The time it counts for, as the newest and in the rotation.
     QDateTime counts;
     // How many tests it holds, once it is found whole as wanted.
-    std::optional<qint64> tests;
+    std::optional<qint64> tests{};
     // The test recorded last in it, none in an empty or unreadable copy.
     qint64 latestId = 0;
-    QVariant latestFinished;
+    QVariant latestFinished{};
     QString connection;
 };
 
@@ -134,13 +134,10 @@ QList<HistoryBackups::Entry> HistoryBackups::entries(const Wanted *wanted) const
     static int opened = 0;
     QList<Entry> all;
     for (const QDateTime &named : times()) {
-        Entry entry{pathOf(named),
-                    named,
-                    named,
-                    {},
-                    0,
-                    {},
-                    QStringLiteral("orlendra-backup-%1").arg(++opened)};
+        Entry entry{.path = pathOf(named),
+                    .named = named,
+                    .counts = named,
+                    .connection = QStringLiteral("orlendra-backup-%1").arg(++opened)};
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), entry.connection);
         db.setDatabaseName(entry.path);
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));

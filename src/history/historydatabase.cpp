@@ -595,8 +595,11 @@ bool HistoryDatabase::rebuildable()
 
 bool HistoryDatabase::rebuild()
 {
-    if (!writable())
+    const QString notRepaired = tr("The history could not be repaired. Every test is still in it.");
+    if (!writable()) {
+        tell(withDetail(notRepaired, m_whyReadOnly));
         return false;
+    }
     // The tallies are created with the first tables, the boxes by a step of their own.
     QStringList creation = ScheduleTables::creation();
     for (const QString &statement : migrations().constFirst()) {
@@ -627,8 +630,7 @@ bool HistoryDatabase::rebuild()
         }
     }
     if (error.type() != QSqlError::NoError) {
-        tell(withDetail(tr("The history could not be repaired. Every test is still in it."),
-                        error.text()));
+        tell(withDetail(notRepaired, error.text()));
         return false;
     }
     // Opened afresh, so that nothing read from the file before is taken for what it holds now.
