@@ -249,12 +249,15 @@ HistoryStore &OrlendraApp::history()
         // Backups are named and thinned by the same clock the tests are recorded by.
         m_history->setClock([this] { return m_platform.now().toUTC(); });
         // A test or round that waited for the file counts once it is in: the due count and an
-        // open Progress would show the history as it was before.
-        connect(m_history->waitingQueue(), &WaitingTests::tookWaiting, this, [this] {
-            historyChanged();
-            // Once the restore or the answer that may have set them going has told its own.
-            QTimer::singleShot(0, this, [this] { tellHistoryNotice(m_practice); });
-        });
+        // open Progress would show the history as it was before. Queued, so that a restore that
+        // set them going has finished, and told its own, first.
+        connect(
+            m_history->waitingQueue(), &WaitingTests::tookWaiting, this,
+            [this] {
+                historyChanged();
+                tellHistoryNotice(m_practice);
+            },
+            Qt::QueuedConnection);
     }
     return *m_history;
 }

@@ -584,10 +584,10 @@ QStringList HistoryDatabase::missingSchema()
     return missing;
 }
 
-bool HistoryDatabase::rebuildable()
+bool HistoryDatabase::rebuildable(int problems)
 {
     const QStringList missing = missingSchema();
-    return !missing.isEmpty() &&
+    return !missing.isEmpty() && missing.size() == problems &&
            std::all_of(missing.cbegin(), missing.cend(), [](const QString &m) {
                return derivedTables().contains(m.section(QLatin1Char('.'), 0, 0));
            });

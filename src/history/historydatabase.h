@@ -75,8 +75,9 @@ public:
     // Of the tables and columns the program needs, those the open file lacks: "table" or
     // "table.column".
     QStringList missingSchema();
-    // Whether all the file lacks can be worked out again from the answers it holds.
-    bool rebuildable();
+    // Whether the `problems` a check found are all of what the file lacks, and all that can be
+    // worked out again from the answers it holds.
+    bool rebuildable(int problems);
     // Works out again what is worked out from the answers: the boxes and the stones' tallies.
     // False when that failed, and the notice says why.
     bool rebuild();

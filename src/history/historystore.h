@@ -113,7 +113,7 @@ public:
     std::optional<int> problems() { return m_database.problems(); }
     // Whether all that is wrong can be worked out again from the answers, and doing so; the day's
     // backup follows the repair.
-    bool rebuildable() { return m_database.rebuildable(); }
+    bool rebuildable(int problems) { return m_database.rebuildable(problems); }
     bool rebuild()
     {
         const bool done = m_database.rebuild();

@@ -57,7 +57,7 @@ bool HistoryQuestions::check(Platform &platform, QWidget *over, HistoryStore &hi
             ? tr("The check found a problem in the history of your tests.")
             : tr("The check found %n problems in the history of your tests.", nullptr, *problems);
     // A table or column gone of what the answers make needs no backup: the answers are all there.
-    if (history.rebuildable()) {
+    if (history.rebuildable(*problems)) {
         if (platform.message(over,
                              found + paragraph +
                                  tr("Every test is whole; what is worked out from the answers, "
