@@ -89,6 +89,9 @@ void ScheduleTest::answers_data()
     row("sibling moves on, other way", "0:0M+ 0:0K+", "1@1 1@2");
     row("missed beside its sibling", "0:0K+ 1:0M- 1:0K-", "1@1 1@1 1@1");
     row("other stones", "0:1K+ 0:0K+ 0:1M+", "1@1 1@1 1@2");
+    // On 9999-12-31 and the day after, which counts as that day.
+    row("the last day", "2913110:0K+ 2913110:0K+ 2913110:0M+ 2913111:0M-",
+        "1@2913110 2@2913110 1@2913110 1@2913110");
 }
 
 void ScheduleTest::answers()

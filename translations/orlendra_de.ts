@@ -380,6 +380,10 @@ Your tests work as always; they are just not recorded.</source>
 
 Deine Tests funktionieren wie immer; sie werden nur nicht gespeichert.</translation>
     </message>
+    <message>
+        <source>The history could not be repaired. Every test is still in it.</source>
+        <translation>Der Verlauf konnte nicht repariert werden. Alle Tests sind weiterhin darin.</translation>
+    </message>
 </context>
 <context>
     <name>HistoryQueries</name>
@@ -450,6 +454,19 @@ Deine Tests funktionieren wie immer; sie werden nur nicht gespeichert.</translat
     <message>
         <source>The backup has been restored.</source>
         <translation>Die Sicherung wurde wiederhergestellt.</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <extracomment>How the day of a backup is named, in QDate::toString&apos;s notation.</extracomment>
+        <translation>d. MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>Every test is whole; what is worked out from the answers, the boxes and the tallies of the stones, is not. Work it out again?</source>
+        <translation>Alle Tests sind unversehrt; was aus den Antworten errechnet wird, die Fächer und die Zählungen der Steine, ist es nicht. Soll es neu errechnet werden?</translation>
+    </message>
+    <message>
+        <source>The history has been repaired.</source>
+        <translation>Der Verlauf wurde repariert.</translation>
     </message>
 </context>
 <context>
@@ -1462,6 +1479,17 @@ Eine vorhandene Datei dieses Namens enthält weiterhin ihren bisherigen Inhalt, 
     <message>
         <source>The history still holds every test recorded before.</source>
         <translation>Der Verlauf enthält weiterhin alle zuvor gespeicherten Tests.</translation>
+    </message>
+    <message>
+        <source>A practice round finished in this run could not be recorded in the history of your tests: another program kept the file %1 in use until the end.</source>
+        <translation>Eine in dieser Sitzung beendete Übungsrunde konnte nicht im Verlauf deiner Tests gespeichert werden: Ein anderes Programm hat die Datei %1 bis zuletzt belegt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n practice rounds finished in this run could not be recorded in the history of your tests: another program kept the file %1 in use until the end.</source>
+        <translation>
+            <numerusform>%n in dieser Sitzung beendete Übungsrunde konnte nicht im Verlauf deiner Tests gespeichert werden: Ein anderes Programm hat die Datei %1 bis zuletzt belegt.</numerusform>
+            <numerusform>%n in dieser Sitzung beendete Übungsrunden konnten nicht im Verlauf deiner Tests gespeichert werden: Ein anderes Programm hat die Datei %1 bis zuletzt belegt.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

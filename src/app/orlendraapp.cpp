@@ -248,6 +248,16 @@ HistoryStore &OrlendraApp::history()
         m_history = std::make_unique<HistoryStore>(m_platform.dataFolder());
         // Backups are named and thinned by the same clock the tests are recorded by.
         m_history->setClock([this] { return m_platform.now().toUTC(); });
+        // A test or round that waited for the file counts once it is in: the due count and an
+        // open Progress would show the history as it was before. Queued, so that a restore that
+        // set them going has finished, and told its own, first.
+        connect(
+            m_history->waitingQueue(), &WaitingTests::tookWaiting, this,
+            [this] {
+                historyChanged();
+                tellHistoryNotice(m_practice);
+            },
+            Qt::QueuedConnection);
     }
     return *m_history;
 }

@@ -57,6 +57,19 @@ bool HistoryBackups::dueOn(const QDateTime &now) const
                         [today](const QDateTime &time) { return time.date() == today; });
 }
 
+struct HistoryBackups::Entry {
+    QString path;
+    QDateTime named;
+    // The time it counts for, as the newest and in the rotation.
+    QDateTime counts;
+    // How many tests it holds, once it is found whole as wanted.
+    std::optional<qint64> tests{};
+    // The test recorded last in it, none in an empty or unreadable copy.
+    qint64 latestId = 0;
+    QVariant latestFinished{};
+    QString connection;
+};
+
 QString HistoryBackups::take(const QString &connection, const QDateTime &now) const
 {
     QDir folder(m_folder);
@@ -86,39 +99,108 @@ QString HistoryBackups::take(const QString &connection, const QDateTime &now) co
     QFile::remove(copyPath);
     if (!why.isEmpty())
         return why;
-    for (const QDateTime &old : BackupRotation::toDelete(times()))
-        QFile::remove(pathOf(old));
+    QList<Entry> all = entries(nullptr);
+    QList<QDateTime> counted;
+    for (const Entry &entry : std::as_const(all))
+        counted.append(entry.counts);
+    // Two copies may count for the same moment; of those, the older goes first.
+    for (const QDateTime &old : BackupRotation::toDelete(counted)) {
+        for (qsizetype i = all.size() - 1; i >= 0; --i) {
+            if (all[i].counts == old) {
+                QFile::remove(all.takeAt(i).path);
+                break;
+            }
+        }
+    }
     return {};
 }
 
-std::optional<HistoryBackups::Backup> HistoryBackups::newestGood(int applicationId,
-                                                                 int version) const
+QSet<QString> HistoryBackups::schemaOf(const QString &connection)
 {
-    static int checked = 0;
-    for (const QDateTime &taken : times()) {
-        const QString path = pathOf(taken);
-        const QString connection = QStringLiteral("orlendra-backup-%1").arg(++checked);
-        std::optional<qint64> tests;
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
-            db.setDatabaseName(path);
-            db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-            if (db.open()) {
-                QSqlQuery query(db);
-                const auto value = [&query](const QString &statement) {
-                    return query.exec(statement) && query.next() ? query.value(0) : QVariant();
-                };
-                const QVariant count = value(QStringLiteral("SELECT count(*) FROM test"));
-                if (value(QStringLiteral("PRAGMA application_id")).toInt() == applicationId &&
-                    value(QStringLiteral("PRAGMA user_version")).toInt() <= version &&
-                    value(QStringLiteral("PRAGMA quick_check")).toString() == QLatin1String("ok") &&
-                    count.isValid())
-                    tests = count.toLongLong();
+    QSet<QString> columns;
+    QSqlQuery query(QSqlDatabase::database(connection, false));
+    query.setForwardOnly(true);
+    if (query.exec(QStringLiteral("SELECT m.name, p.name FROM sqlite_schema m, "
+                                  "pragma_table_info(m.name) p WHERE m.type = 'table'"))) {
+        while (query.next())
+            columns.insert(query.value(0).toString() + QLatin1Char('.') +
+                           query.value(1).toString());
+    }
+    return columns;
+}
+
+QList<HistoryBackups::Entry> HistoryBackups::entries(const Wanted *wanted) const
+{
+    static int opened = 0;
+    QList<Entry> all;
+    for (const QDateTime &named : times()) {
+        Entry entry{.path = pathOf(named),
+                    .named = named,
+                    .counts = named,
+                    .connection = QStringLiteral("orlendra-backup-%1").arg(++opened)};
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), entry.connection);
+        db.setDatabaseName(entry.path);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        if (db.open()) {
+            QSqlQuery query(db);
+            const auto value = [&query](const QString &statement) {
+                return query.exec(statement) && query.next() ? query.value(0) : QVariant();
+            };
+            if (query.exec(QStringLiteral("SELECT id, finished FROM test ORDER BY id DESC "
+                                          "LIMIT 1")) &&
+                query.next()) {
+                entry.latestId = query.value(0).toLongLong();
+                entry.latestFinished = query.value(1);
+            }
+            const QVariant count = value(QStringLiteral("SELECT count(*) FROM test"));
+            const int version = value(QStringLiteral("PRAGMA user_version")).toInt();
+            if (wanted &&
+                value(QStringLiteral("PRAGMA application_id")).toInt() == wanted->applicationId &&
+                version <= wanted->version &&
+                value(QStringLiteral("PRAGMA quick_check")).toString() == QLatin1String("ok") &&
+                count.isValid() &&
+                (version < wanted->version || schemaOf(entry.connection).contains(wanted->schema)))
+                entry.tests = count.toLongLong();
+        }
+        all.append(entry);
+    }
+    // A history only grows between two copies, unless it was emptied or another put in its place:
+    // a copy that holds another's latest test, and tests after it, was taken after it.
+    const auto continues = [](const Entry &later, const Entry &earlier) {
+        if (earlier.latestId == 0 || later.latestId <= earlier.latestId)
+            return false;
+        QSqlQuery query(QSqlDatabase::database(later.connection, false));
+        query.prepare(QStringLiteral("SELECT finished FROM test WHERE id = ?"));
+        query.addBindValue(earlier.latestId);
+        return query.exec() && query.next() && query.value(0) == earlier.latestFinished;
+    };
+    // Newest by name first; each swap brings a copy with later tests forward, so this ends.
+    for (bool moved = true; moved;) {
+        moved = false;
+        for (qsizetype i = 1; i < all.size(); ++i) {
+            if (continues(all[i], all[i - 1])) {
+                all.swapItemsAt(i, i - 1);
+                moved = true;
             }
         }
-        QSqlDatabase::removeDatabase(connection);
-        if (tests)
-            return Backup{path, taken, *tests};
+    }
+    // A copy named later than the one taken after it was named by a clock that ran ahead: it
+    // counts for just before that one, so that it shares its day rather than holding a day of its
+    // own in the rotation for ever.
+    for (qsizetype i = 1; i < all.size(); ++i)
+        all[i].counts = std::min(all[i].named, all[i - 1].named.addSecs(-1));
+    for (const Entry &entry : std::as_const(all))
+        QSqlDatabase::database(entry.connection, false).close();
+    for (const Entry &entry : std::as_const(all))
+        QSqlDatabase::removeDatabase(entry.connection);
+    return all;
+}
+
+std::optional<HistoryBackups::Backup> HistoryBackups::newestGood(const Wanted &wanted) const
+{
+    for (const Entry &entry : entries(&wanted)) {
+        if (entry.tests)
+            return Backup{entry.path, entry.named, *entry.tests};
     }
     return std::nullopt;
 }

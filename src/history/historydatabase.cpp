@@ -11,8 +11,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QSet>
 #include <QUrl>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -69,6 +71,38 @@ Fill fillOf(qsizetype step)
     // The boxes begin with every answer recorded before there were boxes.
     static const QList<Fill> fills{nullptr, ScheduleTables::replay};
     return fills.value(step);
+}
+
+// What is worked out from the answers, and so can be worked out again: the boxes, and the
+// stones' tallies.
+QStringList derivedTables()
+{
+    return ScheduleTables::names() + QStringList{QStringLiteral("stone_tally")};
+}
+
+// Every table and column of a history brought up to date, as "table.column", read from a history
+// made afresh in memory: what the program needs is what its own steps make.
+const QSet<QString> &neededSchema()
+{
+    static const QSet<QString> needed = [] {
+        QSet<QString> columns;
+        const QString name = QStringLiteral("orlendra-needed-schema");
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+            db.setDatabaseName(QStringLiteral(":memory:"));
+            if (db.open()) {
+                QSqlQuery query(db);
+                for (const QStringList &step : migrations()) {
+                    for (const QString &statement : step)
+                        query.exec(statement);
+                }
+                columns = HistoryBackups::schemaOf(name);
+            }
+        }
+        QSqlDatabase::removeDatabase(name);
+        return columns;
+    }();
+    return needed;
 }
 
 QString native(const QString &path)
@@ -434,7 +468,8 @@ void HistoryDatabase::declineBackup()
 
 std::optional<HistoryBackups::Backup> HistoryDatabase::newestGoodBackup() const
 {
-    return HistoryBackups(m_path).newestGood(ApplicationId, int(migrations().size()));
+    return HistoryBackups(m_path).newestGood(
+        {ApplicationId, int(migrations().size()), neededSchema()});
 }
 
 bool HistoryDatabase::restore(const HistoryBackups::Backup &backup)
@@ -529,10 +564,86 @@ void HistoryDatabase::closeReader(const QString &connection)
     QSqlDatabase::removeDatabase(connection);
 }
 
+QStringList HistoryDatabase::missingSchema()
+{
+    if (!open())
+        return {};
+    const QSet<QString> found = HistoryBackups::schemaOf(m_connection);
+    QSet<QString> tablesFound;
+    for (const QString &column : found)
+        tablesFound.insert(column.section(QLatin1Char('.'), 0, 0));
+    QStringList missing;
+    for (const QString &column : neededSchema()) {
+        const QString table = column.section(QLatin1Char('.'), 0, 0);
+        // A table gone is one problem, not one for each of its columns.
+        const QString lacking = tablesFound.contains(table) ? column : table;
+        if (!found.contains(column) && !missing.contains(lacking))
+            missing.append(lacking);
+    }
+    missing.sort();
+    return missing;
+}
+
+bool HistoryDatabase::rebuildable(int problems)
+{
+    const QStringList missing = missingSchema();
+    return !missing.isEmpty() && missing.size() == problems &&
+           std::all_of(missing.cbegin(), missing.cend(), [](const QString &m) {
+               return derivedTables().contains(m.section(QLatin1Char('.'), 0, 0));
+           });
+}
+
+bool HistoryDatabase::rebuild()
+{
+    const QString notRepaired = tr("The history could not be repaired. Every test is still in it.");
+    if (!writable()) {
+        tell(withDetail(notRepaired, m_whyReadOnly));
+        return false;
+    }
+    // The tallies are created with the first tables, the boxes by a step of their own.
+    QStringList creation = ScheduleTables::creation();
+    for (const QString &statement : migrations().constFirst()) {
+        if (statement.startsWith(QLatin1String("CREATE TABLE stone_tally(")))
+            creation.append(statement);
+    }
+    QSqlError error;
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+        QSqlQuery query(db);
+        bool done = db.transaction();
+        for (const QString &table : derivedTables())
+            done = done && query.exec(QStringLiteral("DROP TABLE IF EXISTS %1").arg(table));
+        for (const QString &statement : std::as_const(creation))
+            done = done && query.exec(statement);
+        done = done &&
+               query.exec(QStringLiteral(
+                   "INSERT INTO stone_tally SELECT a.stone, coalesce(a.subject, t.subject), "
+                   "count(*), sum(a.score >= (CASE t.level WHEN 1 THEN 4 ELSE 1 END)), "
+                   "max(t.finished) FROM answer a JOIN test t ON t.id = a.test "
+                   "GROUP BY a.stone, coalesce(a.subject, t.subject)")) &&
+               ScheduleTables::replay(db, error);
+        if (!done || !db.commit()) {
+            if (error.type() == QSqlError::NoError)
+                error = query.lastError().type() != QSqlError::NoError ? query.lastError()
+                                                                       : db.lastError();
+            db.rollback();
+        }
+    }
+    if (error.type() != QSqlError::NoError) {
+        tell(withDetail(notRepaired, error.text()));
+        return false;
+    }
+    // Opened afresh, so that nothing read from the file before is taken for what it holds now.
+    closeFile();
+    m_state = State::Untried;
+    return open();
+}
+
 std::optional<int> HistoryDatabase::problems()
 {
     if (!open())
         return std::nullopt;
+    const auto missing = int(missingSchema().size());
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
     if (!query.exec(QStringLiteral("PRAGMA integrity_check"))) {
         const int code = HistorySql::code(query.lastError());
@@ -540,7 +651,7 @@ std::optional<int> HistoryDatabase::problems()
                    ? std::optional<int>(1)
                    : std::nullopt;
     }
-    int found = 0;
+    int found = missing;
     while (query.next())
         found += query.value(0).toString() == QLatin1String("ok") ? 0 : 1;
     return found;

@@ -69,8 +69,18 @@ public:
     // The name and options the file was opened with, for a reader on a thread of its own to
     // open it the same way.
     std::pair<QString, QString> openedAs() const { return m_openedAs; }
-    // How many problems a check of every page finds; nothing when the check could not run.
+    // How many problems a check of every page finds, and of the tables and columns the program
+    // needs; nothing when the check could not run.
     std::optional<int> problems();
+    // Of the tables and columns the program needs, those the open file lacks: "table" or
+    // "table.column".
+    QStringList missingSchema();
+    // Whether the `problems` a check found are all of what the file lacks, and all that can be
+    // worked out again from the answers it holds.
+    bool rebuildable(int problems);
+    // Works out again what is worked out from the answers: the boxes and the stones' tallies.
+    // False when that failed, and the notice says why.
+    bool rebuild();
     // The clock that names the backups: the system's own unless a test sets its time.
     void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
 

@@ -20,11 +20,11 @@ namespace {
 // Every test or practice round that holds a value no recording writes: a subject, level or stone
 // out of range, a score above what its level allows, a question missing (a round asks from one to
 // 24), a count of options, right answers, ticks or meaning kinds other than its level's (a round
-// may ask fewer options, as long as each has its tick), a text that is not kept. A test keeps its
-// subject once; each answer of a round keeps its own. SQLite stores any value in any column, so
-// the types are checked too.
+// may ask fewer options, as long as each has its tick), a text that is not kept, a moment no day
+// can be kept for. A test keeps its subject once; each answer of a round keeps its own. SQLite
+// stores any value in any column, so the types are checked too.
 const QString damagedCondition = QStringLiteral(R"(
-    t.subject NOT IN (0, 1) OR t.level NOT IN (0, 1) OR typeof(t.finished) != 'integer'
+    t.subject NOT IN (0, 1) OR t.level NOT IN (0, 1) OR NOT (%1)
     OR typeof(t.stone_types) != 'integer' OR t.stone_types NOT BETWEEN 0 AND 7
     OR typeof(t.practice) != 'integer' OR t.practice NOT IN (0, 1)
     OR (SELECT count(*) FROM answer a WHERE a.test = t.id)
@@ -59,7 +59,8 @@ const QString damagedCondition = QStringLiteral(R"(
                    WHERE type != 'integer' OR value NOT IN (SELECT id FROM phrase))
         OR EXISTS (SELECT 1 FROM json_each(CASE WHEN json_valid(a.correct) THEN a.correct END)
                    WHERE type != 'integer' OR value NOT IN (SELECT id FROM phrase))))
-)");
+)")
+                                     .arg(ScheduleTables::keptMoment());
 const QString damagedQuery = QStringLiteral("SELECT t.id FROM test t WHERE ") + damagedCondition;
 // The same, over the tests with ids from just after the first to the second.
 const QString damagedAmongQuery =

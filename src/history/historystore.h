@@ -31,10 +31,10 @@ public:
     {
         return m_waiting.record(sheet, finished);
     }
-    // A practice round, once it has ended: one that was left changes nothing.
+    // A practice round, once it has ended, kept as a test is: one that was left changes nothing.
     bool record(const PracticeRound &round, const QDateTime &finished)
     {
-        return m_recorder.record(round, finished) == HistoryRecorder::Result::Recorded;
+        return m_waiting.record(round, finished);
     }
     bool forget()
     {
@@ -48,6 +48,8 @@ public:
     // it could not keep.
     void lastTry() { m_waiting.lastTry(); }
     qsizetype waitingTests() const { return m_waiting.count(); }
+    // Tells when tests that waited have been recorded later.
+    const WaitingTests *waitingQueue() const { return &m_waiting; }
 
     // The boxes of all 48 items, as kept: cheap after the first call. What a start reads first:
     // the look for damaged tests that Progress needs begins beside the program then.
@@ -109,6 +111,17 @@ public:
         m_waiting.retry();
     }
     std::optional<int> problems() { return m_database.problems(); }
+    // Whether all that is wrong can be worked out again from the answers, and doing so; the day's
+    // backup follows the repair.
+    bool rebuildable(int problems) { return m_database.rebuildable(problems); }
+    bool rebuild()
+    {
+        const bool done = m_database.rebuild();
+        m_queries.reread();
+        if (done)
+            m_database.backUpIfDue();
+        return done;
+    }
     // Another program holds the file, or a damaged history waits for an answer.
     bool waiting() const { return m_database.waiting(); }
     void setClock(std::function<QDateTime()> clock) { m_database.setClock(std::move(clock)); }

@@ -21,6 +21,11 @@ QDate learnerDay(const QDateTime &moment)
     return local.time() < QTime(4, 0) ? local.date().addDays(-1) : local.date();
 }
 
+QDate lastScheduleDay()
+{
+    return {9999, 12, 31};
+}
+
 int intervalDays(int box)
 {
     static constexpr std::array<int, TopBox> days{1, 2, 4, 7, 14, 30, 60};
@@ -42,7 +47,7 @@ const ItemState &Schedule::item(StoneIndex stone, QuizSubject subject) const
 void Schedule::answer(StoneIndex stone, QuizSubject subject, AnswerOutcome outcome,
                       const QDateTime &when)
 {
-    const QDate today = learnerDay(when);
+    const QDate today = std::min(learnerDay(when), lastScheduleDay());
     noteNewDay(today);
     const int index = indexOf(stone, subject);
     ItemState &state = m_items[static_cast<size_t>(index)];
@@ -74,6 +79,7 @@ void Schedule::answer(StoneIndex stone, QuizSubject subject, AnswerOutcome outco
     const ItemState &sibling = m_items[static_cast<size_t>(index ^ 1)];
     if (state.due > today && state.due == sibling.due)
         state.due = state.due.addDays(1);
+    state.due = std::min(state.due, lastScheduleDay());
 }
 
 void Schedule::noteNewDay(QDate today)

@@ -21,6 +21,10 @@ AnswerOutcome outcomeOf(int score, int rightAnswers);
 // that a late evening's practice past midnight still belongs to the evening.
 QDate learnerDay(const QDateTime &moment);
 
+// The last day the schedule counts with: a history keeps its days as ISO text, which has four
+// digits for the year. A clock that far on moves the items no further.
+QDate lastScheduleDay();
+
 // The highest box; an item that reaches it stays there as long as it is answered in full.
 constexpr int TopBox = 7;
 // Days until an item in `box` (1 to TopBox) comes back.

@@ -7,12 +7,15 @@
 #include <QSqlQuery>
 #include <QVariant>
 
+#include <algorithm>
+
 namespace {
 
 // Days as ISO text: they sort as dates and read as dates in any SQLite shell.
 QString dayText(QDate day)
 {
-    return day.toString(Qt::ISODate);
+    // A day that ISO text cannot hold would be kept as nothing at all.
+    return std::min(day, lastScheduleDay()).toString(Qt::ISODate);
 }
 
 QDate dayOf(const QVariant &value)
@@ -46,6 +49,13 @@ bool run(QSqlQuery &query, const QString &statement, QSqlError &error)
 
 namespace ScheduleTables {
 
+QString keptMoment()
+{
+    // From 0001-01-01T00:00:00Z to 9999-12-31T23:59:59.999Z.
+    return QStringLiteral("typeof(t.finished) = 'integer' AND "
+                          "t.finished BETWEEN -62135596800000 AND 253402300799999");
+}
+
 QStringList creation()
 {
     return {
@@ -73,8 +83,9 @@ bool replay(QSqlDatabase &db, QSqlError &error)
     query.setForwardOnly(true);
     if (!run(query,
              QStringLiteral("SELECT t.finished, coalesce(a.subject, t.subject), t.level, a.stone, "
-                            "a.score FROM answer a JOIN test t ON t.id = a.test "
-                            "ORDER BY t.finished, t.id, a.question"),
+                            "a.score FROM answer a JOIN test t ON t.id = a.test WHERE %1 "
+                            "ORDER BY t.finished, t.id, a.question")
+                 .arg(keptMoment()),
              error))
         return false;
     Schedule schedule;
@@ -85,7 +96,8 @@ bool replay(QSqlDatabase &db, QSqlError &error)
         if (stone < 0 || stone >= StoneCount || subject < 0 || subject > 1)
             continue;
         const QDateTime when = QDateTime::fromMSecsSinceEpoch(query.value(0).toLongLong());
-        const int needed = QuizScoring::requiredTicks(static_cast<QuizLevel>(query.value(2).toInt()));
+        const int needed =
+            QuizScoring::requiredTicks(static_cast<QuizLevel>(query.value(2).toInt()));
         schedule.answer(static_cast<StoneIndex>(stone), static_cast<QuizSubject>(subject),
                         outcomeOf(query.value(4).toInt(), needed), when);
         days.insert(learnerDay(when));

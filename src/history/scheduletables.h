@@ -14,6 +14,10 @@ class QSqlError;
 // once however long the history; each record writes what it moved in its own transaction.
 namespace ScheduleTables {
 
+// The SQL condition on a test `t` that its moment has a day the tables can keep: one past year
+// 9999, or before year 1, comes only from a hand edit, and the test is left out as damaged.
+QString keptMoment();
+
 // The statements that add the tables to a history that has none.
 QStringList creation();
 // The tables, for emptying the history.

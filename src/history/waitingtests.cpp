@@ -21,21 +21,34 @@ WaitingTests::WaitingTests(HistoryRecorder &recorder, HistoryDatabase &database)
     , m_database(database)
 {
     m_timer.setSingleShot(true);
-    QObject::connect(&m_timer, &QTimer::timeout, [this] { retry(); });
+    connect(&m_timer, &QTimer::timeout, this, &WaitingTests::retry);
 }
 
 bool WaitingTests::record(const AnswerSheet &sheet, const QDateTime &finished)
 {
+    return add({sheet, finished});
+}
+
+bool WaitingTests::record(const PracticeRound &round, const QDateTime &finished)
+{
+    return add({round, finished});
+}
+
+bool WaitingTests::add(Test test)
+{
     // Short pauses first whenever tests begin to wait.
     if (m_tests.isEmpty())
         m_pause = firstPause;
-    m_tests.append({sheet, finished});
+    m_tests.append(std::move(test));
     return offer() != HistoryRecorder::Result::Failed;
 }
 
 void WaitingTests::retry()
 {
+    const qsizetype before = m_tests.size();
     offer();
+    if (m_tests.size() < before)
+        emit tookWaiting();
 }
 
 HistoryRecorder::Result WaitingTests::offer()
@@ -44,7 +57,10 @@ HistoryRecorder::Result WaitingTests::offer()
     bool recorded = false;
     // In the order they were finished: a later test is never recorded before an earlier one.
     while (!m_tests.isEmpty()) {
-        result = m_recorder.record(m_tests.first().sheet, m_tests.first().finished);
+        const Test &first = m_tests.constFirst();
+        result = std::visit(
+            [this, &first](const auto &work) { return m_recorder.record(work, first.finished); },
+            first.finishedWork);
         if (result == HistoryRecorder::Result::Waiting)
             break;
         recorded = recorded || result == HistoryRecorder::Result::Recorded;
@@ -67,16 +83,33 @@ void WaitingTests::lastTry()
         return;
     offer();
     m_timer.stop();
-    const qsizetype lost = std::exchange(m_tests, {}).size();
-    if (lost == 0)
+    const QList<Test> left = std::exchange(m_tests, {});
+    if (left.isEmpty())
         return;
+    const auto rounds = int(std::count_if(left.cbegin(), left.cend(), [](const Test &test) {
+        return std::holds_alternative<PracticeRound>(test.finishedWork);
+    }));
+    const int tests = int(left.size()) - rounds;
     const QString path = QDir::toNativeSeparators(m_database.filePath());
-    m_database.tell(
-        (lost == 1 ? tr("A test finished in this run could not be recorded in the history of "
-                        "your tests: another program kept the file %1 in use until the end.")
-                   : tr("%n tests finished in this run could not be recorded in the history of "
-                        "your tests: another program kept the file %1 in use until the end.",
-                        nullptr, int(lost)))
-            .arg(path) +
-        QStringLiteral("\n\n") + tr("The history still holds every test recorded before."));
+    QString told;
+    if (tests == 1)
+        told = tr("A test finished in this run could not be recorded in the history of your "
+                  "tests: another program kept the file %1 in use until the end.");
+    else if (tests > 1)
+        told = tr("%n tests finished in this run could not be recorded in the history of your "
+                  "tests: another program kept the file %1 in use until the end.",
+                  nullptr, tests);
+    if (rounds > 0) {
+        if (!told.isEmpty())
+            told += QStringLiteral("\n\n");
+        told += rounds == 1 ? tr("A practice round finished in this run could not be recorded in "
+                                 "the history of your tests: another program kept the file %1 in "
+                                 "use until the end.")
+                            : tr("%n practice rounds finished in this run could not be recorded "
+                                 "in the history of your tests: another program kept the file %1 "
+                                 "in use until the end.",
+                                 nullptr, rounds);
+    }
+    m_database.tell(told.arg(path) + QStringLiteral("\n\n") +
+                    tr("The history still holds every test recorded before."));
 }

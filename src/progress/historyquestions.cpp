@@ -56,6 +56,22 @@ bool HistoryQuestions::check(Platform &platform, QWidget *over, HistoryStore &hi
         *problems == 1
             ? tr("The check found a problem in the history of your tests.")
             : tr("The check found %n problems in the history of your tests.", nullptr, *problems);
+    // A table or column gone of what the answers make needs no backup: the answers are all there.
+    if (history.rebuildable(*problems)) {
+        if (platform.message(over,
+                             found + paragraph +
+                                 tr("Every test is whole; what is worked out from the answers, "
+                                    "the boxes and the tallies of the stones, is not. Work it out "
+                                    "again?"),
+                             Platform::Icon::Warning, Platform::Buttons::YesNo,
+                             Platform::Answer::Yes) != Platform::Answer::Yes)
+            return false;
+        const bool repaired = history.rebuild();
+        platform.message(over,
+                         repaired ? tr("The history has been repaired.") : history.takeNotice(),
+                         repaired ? Platform::Icon::Information : Platform::Icon::Warning);
+        return repaired;
+    }
     const std::optional<HistoryBackups::Backup> backup = history.newestGoodBackup();
     if (!backup) {
         platform.message(over, found + paragraph + tr("There is no backup to restore it from."),
