@@ -456,11 +456,6 @@ Deine Tests funktionieren wie immer; sie werden nur nicht gespeichert.</translat
         <translation>Die Sicherung wurde wiederhergestellt.</translation>
     </message>
     <message>
-        <source>d MMMM yyyy</source>
-        <extracomment>How the day of a backup is named, in QDate::toString&apos;s notation.</extracomment>
-        <translation>d. MMMM yyyy</translation>
-    </message>
-    <message>
         <source>Every test is whole; what is worked out from the answers, the boxes and the tallies of the stones, is not. Work it out again?</source>
         <translation>Alle Tests sind unversehrt; was aus den Antworten errechnet wird, die Fächer und die Zählungen der Steine, ist es nicht. Soll es neu errechnet werden?</translation>
     </message>
