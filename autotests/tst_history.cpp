@@ -1096,7 +1096,7 @@ void HistoryTest::roundKept()
     practise();
     other.close();
     QTRY_COMPARE(run.app.studyWindow()->findChild<QLabel *>(QStringLiteral("lblDueToday"))->text(),
-                 QStringLiteral("Due today: 36 (12 keywords, 24 meanings)"));
+                 QStringLiteral("Due today: 36 (keywords: 12, meanings: 24)"));
     QVERIFY(QFile::exists(HistoryBackups(path).pathOf(run.platform.now())));
 
     QVERIFY(hold());
