@@ -17,9 +17,13 @@ class KeywordsQuizPage : public QuizPage
     Q_OBJECT
 
 public:
+    // As drawn, at the program's font: the room the page asks for.
+    static constexpr QSize DesignedSize{686, 350};
+
     explicit KeywordsQuizPage(QWidget *parent = nullptr);
 
     void showQuestion(int number, const AnsweredQuestion &question, QuizLevel level) override;
+    QSize sizeHint() const override;
     QCheckBox *optionBox(int index) const override { return m_options[index]; }
     QPushButton *nextButton() const override { return m_next; }
 

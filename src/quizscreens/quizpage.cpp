@@ -3,6 +3,7 @@
 #include "brand/branding.h"
 
 #include <QAbstractButton>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -26,15 +27,17 @@ QList<int> QuizPage::tickedBoxes() const
     return ticked;
 }
 
-void QuizPage::addKeyLabels()
+void QuizPage::addKeyLabels(QGridLayout *grid, int firstRow, int width, int indent)
 {
     for (int i = 0; i < OptionCount; ++i) {
         QAbstractButton *box = optionBox(i);
-        auto *key = new QLabel(QString::number(i + 1), box->parentWidget());
+        auto *key = new QLabel(QString::number(i + 1), this);
         key->setObjectName(QStringLiteral("lblKey_%1").arg(i));
         key->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        key->setIndent(indent);
+        key->setMinimumWidth(width);
         Branding::setTextColour(key, Branding::designedTextColour(box));
-        key->setGeometry(box->x() - 24, box->y(), 14, box->height());
+        grid->addWidget(key, firstRow + i, 1);
         box->setAccessibleDescription(keyName(i));
         m_keys[i] = key;
     }
@@ -60,4 +63,21 @@ void QuizPage::keyPressEvent(QKeyEvent *event)
 void QuizPage::describeQuestion(const QString &news)
 {
     optionBox(0)->setAccessibleDescription(news + QLatin1Char(' ') + keyName(0));
+}
+
+QFont scaledFont(QFont font, qreal factor, bool bold)
+{
+    if (font.pixelSize() > 0)
+        font.setPixelSize(qRound(font.pixelSize() * factor));
+    else
+        font.setPointSizeF(font.pointSizeF() * factor);
+    font.setBold(bold);
+    return font;
+}
+
+QFont boldFont()
+{
+    QFont bold;
+    bold.setBold(true);
+    return bold;
 }

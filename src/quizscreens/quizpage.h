@@ -7,6 +7,7 @@
 #include <array>
 
 class QAbstractButton;
+class QGridLayout;
 class QLabel;
 class QPushButton;
 
@@ -38,12 +39,19 @@ protected:
     // the labels show: QuizSpeech::questionNews, then its key.
     void describeQuestion(const QString &news);
     // The key of each box, for the digit keys, beside it rather than in its caption, which
-    // scoring compares and a screen reader speaks; a description tells the key instead. Made
-    // once the boxes stand where they stay; it keeps clear of a frame drawn close around a box.
-    void addKeyLabels();
+    // scoring compares and a screen reader speaks; a description tells the key instead. The keys
+    // go in column 1 of `grid` from `firstRow` on, one a row, `width` wide and `indent` clear of
+    // the box (or its frame) to their right.
+    void addKeyLabels(QGridLayout *grid, int firstRow, int width, int indent);
     // Each key shows while its box does.
     void showKeyLabels();
 
 private:
     std::array<QLabel *, OptionCount> m_keys{};
 };
+
+// Bold, and otherwise the font of the widget it is given to, following it when it changes.
+QFont boldFont();
+// `font` bold or not and `factor` times as large, in the unit it is given in, so that a larger
+// desktop font makes it larger too.
+QFont scaledFont(QFont font, qreal factor, bool bold);

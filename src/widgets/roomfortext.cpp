@@ -69,14 +69,6 @@ void makeRoomForTexts(QWidget *form)
         form->resize(form->width(), form->height() + formGrowth);
 }
 
-void widenForText(QLabel *label)
-{
-    const int reach = label->parentWidget()->width() - label->x();
-    const int wanted = std::min(neededSize(label).width(), reach);
-    if (wanted > label->width())
-        label->resize(wanted, label->height());
-}
-
 ScrollingContent::ScrollingContent(QWidget *panel)
     : QWidget(panel)
 {

@@ -14,11 +14,6 @@ class QScrollBar;
 // left as it is.
 void makeRoomForTexts(QWidget *form);
 
-// For a one-line label at a fixed place whose text changes: as wide to the right as its text
-// needs, as far as its parent reaches. It never narrows again, so it keeps its place as drawn
-// while the texts fit. Call it after each new text.
-void widenForText(QLabel *label);
-
 // The content of a panel of fixed size, laid out on it as on the panel itself: as large as the
 // panel, or, when its texts need more height, as tall as they need, scrolling up and down beside
 // a scroll bar, and a control that takes the focus is scrolled into view. A scroll area would do
