@@ -38,7 +38,8 @@
 namespace {
 
 // Every column a share of the width, the first as wide as its texts: a narrow window elides a
-// cell rather than scroll sideways, its tool tip and what a screen reader hears the whole text.
+// cell rather than scroll sideways, its tool tip and what a screen reader hears the whole text,
+// as a heading cut short tells its whole text in its tool tip.
 void shareWidth(QHeaderView *header)
 {
     header->setStretchLastSection(false);
@@ -151,7 +152,7 @@ public:
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override
     {
-        if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        if (orientation != Qt::Horizontal || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
             return {};
         static const std::array<const char *, 3> titles{
             QT_TRANSLATE_NOOP("ProgressWindow", "Date"),
@@ -206,6 +207,10 @@ ProgressWindow::ProgressWindow(Platform &platform, HistoryStore &history, QWidge
     m_stoneRows = new QStandardItemModel(0, 5, this);
     m_stoneRows->setHorizontalHeaderLabels({tr("Stone"), tr("Keywords right"), tr("Meanings right"),
                                             tr("Times asked"), tr("Last asked")});
+    for (int column = 0; column < m_stoneRows->columnCount(); ++column)
+        m_stoneRows->setHeaderData(column, Qt::Horizontal,
+                                   m_stoneRows->headerData(column, Qt::Horizontal),
+                                   Qt::ToolTipRole);
     m_stones = sortableTable(QStringLiteral("tblStones"), m_stoneRows, this);
     m_stones->setAccessibleName(tr("Stones"));
     // Weakest first, as the history gives them, until the user sorts by a column.

@@ -89,7 +89,7 @@ QString ScheduleModel::shownDay(QDate day)
 
 QVariant ScheduleModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+    if (orientation != Qt::Horizontal || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
         return {};
     switch (section) {
     case Stone:
