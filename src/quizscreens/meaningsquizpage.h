@@ -6,9 +6,6 @@
 #include <array>
 
 class QFrame;
-class QLabel;
-class QPushButton;
-class StonePictureBox;
 
 // The meanings test page: borderless, the only child of the frame window. It shows one question
 // at a time; what a press of Next or a tick does is wired from outside. A box as tall as its
@@ -31,14 +28,8 @@ public:
     {
         return m_options[static_cast<size_t>(index)];
     }
-    QPushButton *nextButton() const override { return m_next; }
 
 private:
-    QLabel *m_stoneName = nullptr;
-    QLabel *m_caption = nullptr;
-    StonePictureBox *m_picture = nullptr;
-    QLabel *m_questionNumber = nullptr;
-    QPushButton *m_next = nullptr;
     std::array<QFrame *, OptionCount> m_frames{};
     std::array<WrappingCheckBox *, OptionCount> m_options{};
 };

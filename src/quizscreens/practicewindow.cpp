@@ -111,12 +111,9 @@ PracticeWindow::PracticeWindow(Platform &platform, QWidget *parent)
 void PracticeWindow::fitTo(const QScreen *screen)
 {
     // Room left for the borders the window system draws around the window.
-    resize(sizeHint().boundedTo(screen->availableSize() - QSize(16, 48)));
-}
-
-QSize PracticeWindow::sizeHint() const
-{
-    return m_meanings->sizeHint() + QSize(m_scroller->verticalScrollBar()->sizeHint().width(), 0);
+    const QSize wanted =
+        m_meanings->sizeHint() + QSize(m_scroller->verticalScrollBar()->sizeHint().width(), 0);
+    resize(wanted.boundedTo(screen->availableSize() - QSize(16, 48)));
 }
 
 void PracticeWindow::start(const QList<PracticeAnswer> &questions, QuizLevel level,

@@ -34,7 +34,6 @@ public:
     bool runs() const;
     // As large as the meanings page, but no larger than the screen's room for windows.
     void fitTo(const QScreen *screen);
-    QSize sizeHint() const override;
 
     const QuizSession &session() const { return m_session; }
     // The page of the question on screen, or none once the round has ended.

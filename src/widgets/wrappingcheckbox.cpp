@@ -38,17 +38,15 @@ bool WrappingCheckBox::showsWholeText() const
 QSize WrappingCheckBox::sizeHint() const
 {
     // About a line of a book: wider, a paragraph reads badly; narrower, it runs long.
-    const int width = indicatorRect().width() + fontMetrics().averageCharWidth() * 70 +
-                      contentsMargins().left() + contentsMargins().right();
+    const int width = minimumSizeHint().width() + fontMetrics().averageCharWidth() * 54;
     return {width, heightForWidth(width)};
 }
 
 QSize WrappingCheckBox::minimumSizeHint() const
 {
-    const QMargins margins = contentsMargins();
     return QSize(indicatorRect().width() + fontMetrics().averageCharWidth() * 16,
-                 std::max(indicatorRect().height(), fontMetrics().height())) +
-           QSize(margins.left() + margins.right(), margins.top() + margins.bottom());
+                 std::max(indicatorRect().height(), fontMetrics().height()))
+        .grownBy(contentsMargins());
 }
 
 int WrappingCheckBox::heightForWidth(int width) const
