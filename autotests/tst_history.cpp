@@ -365,8 +365,8 @@ void HistoryTest::dateLabels()
     }
 }
 
-// The axis hugs the tests: whole hours around an evening, whole days around longer spans, and
-// never a test on its frame (the history's tests run in UTC).
+// The axis hugs the tests: whole hours around an evening, whole days around longer spans, never
+// a test on its frame, its ticks on whole hours (the history's tests run in UTC).
 void HistoryTest::dateRange_data()
 {
     // The first and the last test in 2025, where the axis should start and where it should end.
@@ -385,6 +385,7 @@ void HistoryTest::dateRange()
         ms << QDateTime::fromString("2025-" + time, "yyyy-MM-dd HH:mm").toMSecsSinceEpoch();
     const DateAxis axis = dateAxis(ms[0], ms[1]);
     QCOMPARE(QList<qint64>({axis.fromMs, axis.toMs}), ms.mid(2));
+    QCOMPARE((axis.toMs - axis.fromMs) / (axis.ticks - 1) % 3600000, 0);
 }
 
 // A long history lists at once and is read further as the list is scrolled, newest first, ties

@@ -178,5 +178,13 @@ DateAxis dateAxis(qint64 firstMs, qint64 lastMs, int most)
         axis.ticks = int(std::clamp<qint64>(span / labels.gap + 1, 2, std::max(most, 2)));
         break;
     }
+    // As many of those ticks as can fall on whole hours or days (not across a change of summer
+    // time, where a day is not 24 hours long).
+    for (int ticks = axis.ticks; ticks >= 3 && span % unit == 0; --ticks) {
+        if ((span / unit) % (ticks - 1) == 0) {
+            axis.ticks = ticks;
+            break;
+        }
+    }
     return axis;
 }
