@@ -16,10 +16,9 @@
 namespace {
 
 // Bold; a screen reader speaks what the label shows, so it carries no name of its own.
-QLabel *label(const char *name, const QColor &colour, Qt::Alignment alignment, QWidget *parent)
+QLabel *label(const QColor &colour, Qt::Alignment alignment, QWidget *parent)
 {
     auto *label = new QLabel(parent);
-    label->setObjectName(QLatin1String(name));
     label->setFont(boldFont());
     label->setAlignment(alignment);
     Branding::setTextColour(label, colour);
@@ -38,15 +37,23 @@ QList<int> QuizPage::tickedBoxes() const
     return ticked;
 }
 
+QuizPage::QuizPage(QWidget *parent)
+    : QWidget(parent)
+    , m_stoneName(label(QColor(128, 0, 128), Qt::AlignCenter, this))
+    , m_picture(new StonePictureBox(this))
+    , m_caption(label(QColor(255, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, this))
+    , m_questionNumber(label(QColor(0, 0, 255), Qt::AlignCenter, this))
+{
+    m_caption->setWordWrap(true);
+    m_picture->setFixedSize(113, 151);
+}
+
 void QuizPage::addStone(QGridLayout *grid, const Design &design)
 {
-    m_stoneName = label(design.names[0], QColor(128, 0, 128), Qt::AlignCenter, this);
-    m_caption = label(design.names[1], QColor(255, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, this);
-    m_caption->setWordWrap(true);
-    m_picture = new StonePictureBox(this);
+    m_stoneName->setObjectName(QLatin1String(design.names[0]));
+    m_caption->setObjectName(QLatin1String(design.names[1]));
     m_picture->setObjectName(QLatin1String(design.names[2]));
-    m_picture->setFixedSize(113, 151);
-    m_questionNumber = label(design.names[3], QColor(0, 0, 255), Qt::AlignCenter, this);
+    m_questionNumber->setObjectName(QLatin1String(design.names[3]));
     m_next = new QPushButton(tr("Next"), this);
     m_next->setObjectName(QLatin1String(design.names[4]));
     m_next->setAccessibleName(m_next->text());

@@ -23,7 +23,9 @@ class QuizPage : public QWidget
 public:
     static constexpr int OptionCount = 8;
 
-    using QWidget::QWidget;
+    // The stone's name and picture, the instruction and the question's number, made before the
+    // boxes so that a screen reader going through the page meets them first.
+    explicit QuizPage(QWidget *parent = nullptr);
 
     // Puts question `number` on screen: its stone, the level's instruction, and the level's boxes
     // unticked and captioned with the question's options in order; the other boxes hidden.
@@ -64,13 +66,13 @@ protected:
     // Enter answers the question wherever the focus stands on the page, as "Next" does.
     void keyPressEvent(QKeyEvent *event) override;
 
-    QLabel *m_stoneName = nullptr;
-    StonePictureBox *m_picture = nullptr;
+    QLabel *m_stoneName;
+    StonePictureBox *m_picture;
     QPushButton *m_next = nullptr;
 
 private:
-    QLabel *m_caption = nullptr;
-    QLabel *m_questionNumber = nullptr;
+    QLabel *m_caption;
+    QLabel *m_questionNumber;
     std::array<QLabel *, OptionCount> m_keys{};
 };
 
