@@ -141,6 +141,8 @@ private slots:
     void summarised();
     void dateLabels_data();
     void dateLabels();
+    void dateRange_data();
+    void dateRange();
     void longHistoryListed();
     void exportCancelled_data();
     void exportCancelled();
@@ -355,7 +357,7 @@ void HistoryTest::dateLabels_data()
     QTest::addColumn<QString>("format");
 
     QTest::newRow("one test") << qint64(0) << "d MMM HH:mm";
-    QTest::newRow("two days") << qint64(2) << "d MMM"; // the axis adds a day either side
+    QTest::newRow("two days") << qint64(2) << "d MMM"; // the axis runs to whole days
     QTest::newRow("a week") << qint64(7) << "d MMM";
     QTest::newRow("half a year") << qint64(180) << "d MMM";
     QTest::newRow("eleven months") << qint64(330) << "MMM yyyy";
@@ -378,6 +380,29 @@ void HistoryTest::dateLabels()
         labels.append(QDateTime::fromMSecsSinceEpoch(at).toString(axis.format));
         QVERIFY2(tick == 0 || labels[tick] != labels[tick - 1], qPrintable(labels.join(", ")));
     }
+}
+
+// The axis hugs the tests: whole hours around an evening, whole days around longer spans, never
+// a test on its frame, its ticks on whole hours (the history's tests run in UTC).
+void HistoryTest::dateRange_data()
+{
+    // The first and the last test in 2025, where the axis should start and where it should end.
+    QTest::addColumn<QString>("times");
+    QTest::newRow("one test") << "11-04 20:00|11-04 20:00|11-04 19:00|11-04 21:00";
+    QTest::newRow("an evening") << "11-04 19:05|11-04 21:40|11-04 18:00|11-04 22:00";
+    QTest::newRow("a day and a half") << "11-04 22:00|11-06 06:00|11-04 20:00|11-06 08:00";
+    QTest::newRow("a week") << "03-01 10:00|03-08 18:00|03-01 00:00|03-10 00:00";
+}
+
+void HistoryTest::dateRange()
+{
+    QFETCH(QString, times);
+    QList<qint64> ms;
+    for (const QString &time : times.split('|'))
+        ms << QDateTime::fromString("2025-" + time, "yyyy-MM-dd HH:mm").toMSecsSinceEpoch();
+    const DateAxis axis = dateAxis(ms[0], ms[1]);
+    QCOMPARE(QList<qint64>({axis.fromMs, axis.toMs}), ms.mid(2));
+    QCOMPARE((axis.toMs - axis.fromMs) / (axis.ticks - 1) % 3600000, 0);
 }
 
 // A long history lists at once and is read further as the list is scrolled, newest first, ties

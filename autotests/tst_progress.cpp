@@ -1,15 +1,20 @@
 #include "catalogue/runecatalogue.h"
+#include "history/historystore.h"
 #include "ordinaryuser.h"
 #include "progress/progresswindow.h"
 #include "quiz/quizsession.h"
+#include "quizscreens/practicewindow.h"
+#include "quizscreens/quizpage.h"
 #include "quizscreens/reviewwindow.h"
 #include "studyfixture.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -24,6 +29,7 @@ class ProgressTest : public QObject
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void progressWindow();
+    void smallScreen();
 };
 
 // Two tests taken, the program started again: the Progress window shows both and walks the stones
@@ -152,6 +158,51 @@ void ProgressTest::progressWindow()
     QTRY_COMPARE(tests->rowCount(), 1);
     QCOMPARE(tests->index(0, 2).data().toString(), QStringLiteral("23 Correct Out Of 24"));
     QVERIFY(progress->studyButton()->isEnabled());
+}
+
+// On an 800 x 600 screen, in a font half as large again, neither Progress nor a practice round
+// scrolls sideways and every text of a round shows whole, a long option in a taller box; a cell
+// too narrow for its text tells all of it in its tool tip.
+void ProgressTest::smallScreen()
+{
+    StudyFixture fixture;
+    fixture.session.startTest(QuizSubject::Meanings, QuizLevel::Advanced);
+    while (fixture.session.pressNext({0, 1, 2, 3}).kind != QuizSession::NextStep::Kind::Finished) {
+    }
+    HistoryStore history(fixture.folder.path());
+    QVERIFY(history.record(*fixture.session.lastFinished(), QDateTime::currentDateTime()));
+    ProgressWindow progress(fixture.platform, history);
+    progress.reload();
+    PracticeWindow practice(fixture.platform);
+    practice.start({{QuizSubject::Keywords, {}}, {QuizSubject::Meanings, {}}}, QuizLevel::Advanced,
+                   StoneType::Upright | StoneType::Reversed);
+    const QList<QWidget *> windows{&progress, &practice};
+    for (QWidget *scaled :
+         windows + QList<QWidget *>{practice.findChild<QuizPage *>("frmMeaningTest")})
+        scaled->setFont(scaledFont(scaled->font(), 1.5, false));
+    for (QWidget *window : windows) {
+        window->resize(784, 552);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+    }
+    for (QuizPage *page = practice.currentPage(); page; page = practice.currentPage()) {
+        QCoreApplication::sendPostedEvents();
+        for (QWidget *window : windows) {
+            QCOMPARE(window->size(), QSize(784, 552));
+            for (const auto *scroller : window->findChildren<QAbstractScrollArea *>())
+                QVERIFY2(!scroller->horizontalScrollBar()->isVisible(),
+                         qPrintable(scroller->objectName()));
+        }
+        for (const QWidget *control : page->findChildren<QWidget *>()) {
+            if (control->isVisible())
+                QVERIFY2(textFits(control), qPrintable(control->objectName()));
+        }
+        for (int i = 0; i < 4; ++i)
+            page->optionBox(i)->click();
+        page->nextButton()->click();
+    }
+    const QModelIndex cell = progress.pastTestsList()->model()->index(0, 1);
+    QCOMPARE(cell.data(Qt::ToolTipRole).toString(), cell.data().toString());
 }
 
 QTEST_MAIN(ProgressTest)

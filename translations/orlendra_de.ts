@@ -552,28 +552,12 @@ Starte Orlendra neu: Ein beschädigter Verlauf wird beiseitegelegt, und ein neue
         <source>Keywords</source>
         <translation>Schlüsselwörter</translation>
     </message>
-    <message>
-        <source>Next</source>
-        <translation>Weiter</translation>
-    </message>
-    <message>
-        <source>Question %1</source>
-        <translation>Frage %1</translation>
-    </message>
 </context>
 <context>
     <name>MeaningsQuizPage</name>
     <message>
         <source>Meanings test</source>
         <translation>Bedeutungstest</translation>
-    </message>
-    <message>
-        <source>Next</source>
-        <translation>Weiter</translation>
-    </message>
-    <message>
-        <source>Question %1</source>
-        <translation>Frage %1</translation>
     </message>
 </context>
 <context>
@@ -872,6 +856,14 @@ Trotzdem starten? Das ist nur dann sicher, wenn auf %1 kein anderes Orlendra lä
     <message>
         <source>Key %1</source>
         <translation>Taste %1</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Question %1</source>
+        <translation>Frage %1</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "scorelines.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 
 #include <algorithm>
 
@@ -140,8 +141,21 @@ qint64 summaryStretch(qint64 spanMs)
 
 DateAxis dateAxis(qint64 firstMs, qint64 lastMs, int most)
 {
-    // A day either side.
-    DateAxis axis{firstMs - DayMs, std::max(firstMs, lastMs) + DayMs, {}, 2};
+    lastMs = std::max(firstMs, lastMs);
+    // Close around the tests, so that an evening's tests fill the chart's width: a twentieth of
+    // their span either side, at least a quarter of the unit, out to whole local hours while the
+    // tests lie within two days, to whole days beyond.
+    const qint64 unit = lastMs - firstMs < 2 * DayMs ? HourMs : DayMs;
+    const qint64 margin = std::max((lastMs - firstMs) / 20, unit / 4);
+    const auto whole = [unit](qint64 ms, bool up) {
+        const QDateTime at = QDateTime::fromMSecsSinceEpoch(ms);
+        QDateTime start = unit == HourMs ? QDateTime(at.date(), QTime(at.time().hour(), 0))
+                                         : at.date().startOfDay();
+        if (up && start < at)
+            start = unit == HourMs ? start.addSecs(3600) : start.date().addDays(1).startOfDay();
+        return start.toMSecsSinceEpoch();
+    };
+    DateAxis axis{whole(firstMs - margin, false), whole(lastMs + margin, true), {}, 2};
     const qint64 span = axis.toMs - axis.fromMs;
     // The finest labels whose neighbours, evenly spread, cannot show the same: ticks at least a
     // minute, a day (and an hour, for a change of summer time), a month or a year apart; a label
@@ -163,6 +177,14 @@ DateAxis dateAxis(qint64 firstMs, qint64 lastMs, int most)
         axis.format = QCoreApplication::translate("ScoreLines", labels.format);
         axis.ticks = int(std::clamp<qint64>(span / labels.gap + 1, 2, std::max(most, 2)));
         break;
+    }
+    // As many of those ticks as can fall on whole hours or days (not across a change of summer
+    // time, where a day is not 24 hours long).
+    for (int ticks = axis.ticks; ticks >= 3 && span % unit == 0; --ticks) {
+        if ((span / unit) % (ticks - 1) == 0) {
+            axis.ticks = ticks;
+            break;
+        }
     }
     return axis;
 }

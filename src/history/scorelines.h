@@ -29,8 +29,8 @@ struct ScoreLine {
     double best = 0;
 };
 
-// The chart's time axis: a little wider than the tests, so that none is drawn on the frame, and
-// labelled so that no two neighbouring labels read the same.
+// The chart's time axis: a little wider than the tests, so that none is drawn on the frame, from
+// and to a whole hour or day, and labelled so that no two neighbouring labels read the same.
 struct DateAxis {
     qint64 fromMs = 0;
     qint64 toMs = 0;

@@ -37,6 +37,17 @@
 
 namespace {
 
+// Every column a share of the width, the first as wide as its texts: a narrow window elides a
+// cell rather than scroll sideways, its tool tip and what a screen reader hears the whole text,
+// as a heading cut short tells its whole text in its tool tip.
+void shareWidth(QHeaderView *header)
+{
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(QHeaderView::Stretch);
+    header->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    header->setMinimumSectionSize(header->fontMetrics().averageCharWidth() * 4);
+}
+
 // A read-only table whose columns sort by their Qt::UserRole, a row a line and a Tab stop.
 QTableView *sortableTable(const QString &name, QAbstractItemModel *rows, QWidget *parent)
 {
@@ -49,7 +60,7 @@ QTableView *sortableTable(const QString &name, QAbstractItemModel *rows, QWidget
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setTabKeyNavigation(false);
-    table->horizontalHeader()->setStretchLastSection(true);
+    shareWidth(table->horizontalHeader());
     table->verticalHeader()->hide();
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     table->setSortingEnabled(true);
@@ -129,7 +140,7 @@ public:
     int columnCount(const QModelIndex &parent) const override { return parent.isValid() ? 0 : 3; }
     QVariant data(const QModelIndex &index, int role) const override
     {
-        if (role != Qt::DisplayRole || !index.isValid())
+        if ((role != Qt::DisplayRole && role != Qt::ToolTipRole) || !index.isValid())
             return {};
         const PastTest &test = m_tests.at(index.row());
         switch (index.column()) {
@@ -144,7 +155,7 @@ public:
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override
     {
-        if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        if (orientation != Qt::Horizontal || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
             return {};
         static const std::array<const char *, 3> titles{
             QT_TRANSLATE_NOOP("ProgressWindow", "Date"),
@@ -199,6 +210,10 @@ ProgressWindow::ProgressWindow(Platform &platform, HistoryStore &history, QWidge
     m_stoneRows = new QStandardItemModel(0, 5, this);
     m_stoneRows->setHorizontalHeaderLabels({tr("Stone"), tr("Keywords right"), tr("Meanings right"),
                                             tr("Times asked"), tr("Last asked")});
+    for (int column = 0; column < m_stoneRows->columnCount(); ++column)
+        m_stoneRows->setHeaderData(column, Qt::Horizontal,
+                                   m_stoneRows->headerData(column, Qt::Horizontal),
+                                   Qt::ToolTipRole);
     m_stones = sortableTable(QStringLiteral("tblStones"), m_stoneRows, this);
     m_stones->setAccessibleName(tr("Stones"));
     // Weakest first, as the history gives them, until the user sorts by a column.
@@ -220,6 +235,7 @@ ProgressWindow::ProgressWindow(Platform &platform, HistoryStore &history, QWidge
     m_tests->setRootIsDecorated(false);
     m_tests->setUniformRowHeights(true);
     m_tests->setAllColumnsShowFocus(true);
+    shareWidth(m_tests->header());
 
     m_study = commandButton(tr("S&tudy Weakest Stones"), QStringLiteral("cmdStudyWeakest"), this);
     m_export = commandButton(tr("&Export..."), QStringLiteral("cmdExport"), this);
@@ -287,8 +303,6 @@ void ProgressWindow::reload()
         return;
     }
     m_testRows->reload();
-    for (int column = 0; column < m_testRows->columnCount({}); ++column)
-        m_tests->resizeColumnToContents(column);
     if (m_testRows->rowCount({}) > 0)
         m_tests->setCurrentIndex(m_testRows->index(0, 0));
     fillChart();
@@ -346,6 +360,7 @@ void ProgressWindow::fillStones()
     m_stoneRows->setRowCount(0);
     const auto item = [](const QString &shown, const QVariant &sortKey) {
         auto *cell = new QStandardItem(shown);
+        cell->setToolTip(shown);
         cell->setData(sortKey, Qt::UserRole);
         return cell;
     };
@@ -362,7 +377,6 @@ void ProgressWindow::fillStones()
                                     ? item(shownDate(tally.lastAskedMs, false), tally.lastAskedMs)
                                     : item(tr("never"), qint64(0))});
     }
-    m_stones->resizeColumnsToContents();
 }
 
 void ProgressWindow::fillSchedule()
@@ -370,7 +384,6 @@ void ProgressWindow::fillSchedule()
     const QDate today = learnerDay(m_platform.now());
     const Schedule &schedule = m_history.schedule();
     m_scheduleRows->setSchedule(schedule, today);
-    m_schedule->resizeColumnsToContents();
     const int due = schedule.dueCount(today);
     m_dueCounts->setText(tr("Due today: %1. In the next 7 days: %2 more.")
                              .arg(due)

@@ -22,13 +22,20 @@ int ScheduleModel::columnCount(const QModelIndex &parent) const
 
 QVariant ScheduleModel::data(const QModelIndex &index, int role) const
 {
+    if (role == Qt::ToolTipRole) {
+        // The whole text of a cell too narrow for it, and then what more the cell has to tell.
+        QStringList tip{data(index, Qt::DisplayRole).toString()};
+        if (const QString more = data(index, Qt::StatusTipRole).toString(); !more.isEmpty())
+            tip << more;
+        return tip.join(QLatin1Char('\n'));
+    }
     if (!index.isValid() ||
-        (role != Qt::DisplayRole && role != Qt::UserRole && role != Qt::ToolTipRole))
+        (role != Qt::DisplayRole && role != Qt::UserRole && role != Qt::StatusTipRole))
         return {};
     const auto stone = static_cast<StoneIndex>(index.row());
     switch (index.column()) {
     case Stone:
-        if (role == Qt::ToolTipRole)
+        if (role == Qt::StatusTipRole)
             return {};
         // In futhark order until another column is sorted by.
         return role == Qt::UserRole ? QVariant(index.row())
@@ -48,7 +55,7 @@ QVariant ScheduleModel::boxCell(const ItemState &state, int role) const
 {
     if (role == Qt::UserRole)
         return int(state.box);
-    if (role == Qt::ToolTipRole) {
+    if (role == Qt::StatusTipRole) {
         if (state.lapses == 0)
             return {};
         return state.lapses == 1
@@ -63,7 +70,7 @@ QVariant ScheduleModel::dueCell(const ItemState &state, int role) const
     // New and overdue items are due today, the longest overdue sorting first.
     if (role == Qt::UserRole)
         return state.isNew() ? m_today.toJulianDay() : state.due.toJulianDay();
-    if (role == Qt::ToolTipRole) {
+    if (role == Qt::StatusTipRole) {
         if (state.isNew() || state.due >= m_today)
             return {};
         return tr("Due since %1").arg(shownDay(state.due));
@@ -82,7 +89,7 @@ QString ScheduleModel::shownDay(QDate day)
 
 QVariant ScheduleModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+    if (orientation != Qt::Horizontal || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
         return {};
     switch (section) {
     case Stone:

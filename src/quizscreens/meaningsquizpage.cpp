@@ -1,109 +1,82 @@
 #include "meaningsquizpage.h"
 
 #include "brand/branding.h"
-#include "catalogue/stonepicturebox.h"
-#include "platform/twips.h"
 #include "quiz/quizscoring.h"
-#include "quiz/quizspeech.h"
-#include "widgets/roomfortext.h"
 
 #include <QFrame>
+#include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
-
-namespace {
-
-QFont boldFont(int pixelSize)
-{
-    QFont font = Branding::programFont();
-    font.setBold(true);
-    font.setPixelSize(pixelSize);
-    return font;
-}
-
-// A screen reader speaks what the label shows, so the labels carry no name of their own.
-QLabel *label(const QString &name, const QRect &geometry, const QColor &colour, QWidget *parent)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    label->setFont(boldFont(11));
-    Branding::setTextColour(label, colour);
-    return label;
-}
-
-} // namespace
 
 MeaningsQuizPage::MeaningsQuizPage(QWidget *parent)
     : QuizPage(parent)
 {
     setObjectName(QStringLiteral("frmMeaningTest"));
     setAccessibleName(tr("Meanings test"));
-    setFixedSize(FixedSize);
     setAutoFillBackground(true);
     setFont(Branding::programFont());
 
-    m_stoneName = label(QStringLiteral("lblMeaningTestStoneName"), twipsRect(1380, 120, 1335, 240),
-                        QColor(128, 0, 128), this);
-    m_stoneName->setFont(boldFont(13)); // 9.75 points
-    m_stoneName->setAlignment(Qt::AlignCenter);
-    m_caption = label(QStringLiteral("lblMeaningTestCaption"), twipsRect(3120, 120, 3180, 195),
-                      QColor(255, 0, 0), this);
-
-    m_picture = new StonePictureBox(this);
-    m_picture->setObjectName(QStringLiteral("picMeaningTest"));
-    m_picture->setGeometry(twipsRect(1200, 600, 1695, 2265));
-
-    // As wide as the picture above it and centred under it, where the number stood centred in
-    // a narrower box: "Question 24" needs the room.
-    m_questionNumber = label(QStringLiteral("lblMeaningTestQuestion"),
-                             twipsRect(1200, 3120, 1695, 195), QColor(0, 0, 255), this);
-    m_questionNumber->setAlignment(Qt::AlignCenter);
-
+    // Each box in a brown frame, the frames a little apart; a box as tall as its text needs.
+    auto *grid = new QGridLayout(this);
     const QColor frameColour(133, 62, 18);
     for (int i = 0; i < OptionCount; ++i) {
         auto *frame = new QFrame(this);
         frame->setObjectName(QStringLiteral("shaMeaning_%1").arg(i));
-        frame->setGeometry(twipsRect(3120, 480 + 1440 * i, 11175, 1335));
         frame->setFrameShape(QFrame::Box);
-        frame->setAttribute(Qt::WA_TransparentForMouseEvents);
         Branding::setTextColour(frame, frameColour);
         m_frames[static_cast<size_t>(i)] = frame;
 
+        // The box fills the frame, its text clear of the frame's line.
         auto *box = new WrappingCheckBox(this);
         box->setObjectName(QStringLiteral("chkMeaning_%1").arg(i));
-        box->setGeometry(twipsRect(3240, 600 + 1440 * i, 11000, 1100));
+        box->setContentsMargins(8, 8, 4, 8);
+        box->setMinimumHeight(89);
         Branding::setTextColour(box, QColor(0, 64, 0));
         m_options[static_cast<size_t>(i)] = box;
+        grid->addWidget(frame, 1 + i, 2);
+        grid->addWidget(box, 1 + i, 2);
     }
 
-    m_next = new QPushButton(tr("Next"), this);
-    m_next->setObjectName(QStringLiteral("cmdNextQuestion1"));
-    m_next->setAccessibleName(m_next->text());
-    m_next->setGeometry(twipsRect(1200, 3960, 1695, 375));
-    m_next->setFont(boldFont(11));
-    addKeyLabels();
+    addStone(grid, {.names = {"lblMeaningTestStoneName", "lblMeaningTestCaption", "picMeaningTest",
+                              "lblMeaningTestQuestion", "cmdNextQuestion1"},
+                    .margins = QMargins(80, 8, 47, 14),
+                    .boxSpacing = 7,
+                    .headingHeight = 17,
+                    .pictureTop = 8,
+                    .numberGap = 17,
+                    .keyWidth = 15,
+                    .keyIndent = 2,
+                    .stoneRows = OptionCount});
+    m_stoneName->setFont(scaledFont(font(), 13.0 / 11, true)); // 9.75 points beside 8.25
+    m_next->setFont(boldFont());
+}
+
+QSize MeaningsQuizPage::sizeHint() const
+{
+    const int width = std::max(FixedSize.width(), layout()->minimumSize().width());
+    return {width, heightForWidth(width)};
+}
+
+void MeaningsQuizPage::showLevel(QuizLevel level)
+{
+    for (int i = 0; i < OptionCount; ++i) {
+        const bool inUse = i < QuizScoring::optionCount(level);
+        m_frames[static_cast<size_t>(i)]->setVisible(inUse);
+        m_options[static_cast<size_t>(i)]->setVisible(inUse);
+        m_options[static_cast<size_t>(i)]->setChecked(false);
+    }
+    showKeys();
 }
 
 void MeaningsQuizPage::showQuestion(int number, const AnsweredQuestion &question, QuizLevel level)
 {
-    const int inUse = QuizScoring::optionCount(level);
-    for (int i = 0; i < OptionCount; ++i) {
-        WrappingCheckBox *box = m_options[static_cast<size_t>(i)];
-        box->setVisible(i < inUse);
-        m_frames[static_cast<size_t>(i)]->setVisible(i < inUse);
-        box->setChecked(false);
-        // Hidden boxes keep their old captions; nobody sees them.
-        if (i < inUse && i < question.options.size())
-            box->setCaption(question.options[i]);
-    }
-    showKeyLabels();
-    m_caption->setText(QuizScoring::instruction(level));
-    widenForText(m_caption);
-    m_questionNumber->setText(tr("Question %1").arg(number));
-    const QString &name = loadRuneCatalogue().stoneNames[static_cast<size_t>(question.stone)];
-    m_stoneName->setText(name);
-    m_picture->setPictureNumber(pictureNumberOf(question.stone));
-    m_picture->setAccessibleName(name);
-    describeQuestion(QuizSpeech::questionNews(number, name, level));
+    showLevel(level);
+    // Hidden boxes keep their old captions; nobody sees them.
+    for (int i = 0; i < QuizScoring::optionCount(level) && i < question.options.size(); ++i)
+        m_options[static_cast<size_t>(i)]->setCaption(question.options[i]);
+    showStone(number, question.stone, level);
+    // As tall as the new options need at once, also where nothing lays the page out again, as
+    // in a window of its own or a scroll area that keeps its widget's size.
+    resize(width(), heightForWidth(width()));
+    layout()->activate();
 }

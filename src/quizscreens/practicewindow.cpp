@@ -4,37 +4,21 @@
 #include "keywordsquizpage.h"
 #include "meaningsquizpage.h"
 #include "platform/platform.h"
-#include "platform/twips.h"
 #include "quizpagedriver.h"
 #include "reviewwindow.h"
 #include "widgets/commandbutton.h"
-#include "widgets/screenfit.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QVBoxLayout>
-
-namespace {
-
-// Tab brings what it reaches into view by the window's rule (see the constructor) alone: the
-// scroll area's own would scroll sideways to show all of a box wider than the view.
-class PracticeArea : public QScrollArea
-{
-public:
-    using QScrollArea::QScrollArea;
-
-protected:
-    bool focusNextPrevChild(bool next) override { return QWidget::focusNextPrevChild(next); }
-};
-
-} // namespace
 
 PracticeWindow::PracticeWindow(Platform &platform, QWidget *parent)
     : QWidget(parent, Qt::Window)
@@ -51,7 +35,10 @@ PracticeWindow::PracticeWindow(Platform &platform, QWidget *parent)
     // question number and "Next" stay in place from one question to the next.
     auto *keywordsHolder = new QWidget(m_pages);
     m_keywords = new KeywordsQuizPage(keywordsHolder);
-    m_keywords->setGeometry(twipsRect(960, 0, 10295, 5250));
+    auto *keywordsPlace = new QHBoxLayout(keywordsHolder);
+    keywordsPlace->setContentsMargins(64, 0, 0, 0);
+    keywordsPlace->addWidget(m_keywords, 0, Qt::AlignTop);
+    keywordsPlace->addStretch(1);
     m_keywordsDriver =
         QuizPageDriver::drive(QuizSubject::Keywords, m_session, platform, m_keywords);
     // The meanings driver's digit keys work wherever the focus stands in the window, but only
@@ -65,10 +52,7 @@ PracticeWindow::PracticeWindow(Platform &platform, QWidget *parent)
     m_result = new QLabel(m_end);
     m_result->setObjectName(QStringLiteral("lblPracticeResult"));
     m_result->setAlignment(Qt::AlignCenter);
-    QFont large = Branding::programFont();
-    large.setBold(true);
-    large.setPixelSize(22);
-    m_result->setFont(large);
+    m_result->setFont(scaledFont(font(), 2, true));
     m_review = commandButton(tr("Review Answers"), QStringLiteral("cmdReviewPractice"), m_end);
     QPushButton *close = commandButton(tr("Close"), QStringLiteral("cmdClosePractice"), m_end);
     auto *endLayout = new QVBoxLayout(m_end);
@@ -86,8 +70,8 @@ PracticeWindow::PracticeWindow(Platform &platform, QWidget *parent)
     m_pages->addWidget(m_meanings);
     m_pages->addWidget(m_end);
 
-    // The meanings page is larger than many screens; the scroll area keeps all of it in reach.
-    m_scroller = new PracticeArea(this);
+    // The meanings page is taller than many screens; the scroll area keeps all of it in reach.
+    m_scroller = new QScrollArea(this);
     m_scroller->setObjectName(QStringLiteral("practiceArea"));
     m_scroller->setFrameShape(QFrame::NoFrame);
     m_scroller->setWidgetResizable(true);
@@ -117,7 +101,8 @@ PracticeWindow::PracticeWindow(Platform &platform, QWidget *parent)
             m_scroller->horizontalScrollBar()->setValue(0);
             m_scroller->verticalScrollBar()->setValue(0);
         }
-        scrollIntoView(m_scroller, m_pages, now);
+        // The whole of it with the brown frame around a box.
+        m_scroller->ensureWidgetVisible(now, 16, 16);
     });
 
     fitTo(screen());
@@ -125,7 +110,10 @@ PracticeWindow::PracticeWindow(Platform &platform, QWidget *parent)
 
 void PracticeWindow::fitTo(const QScreen *screen)
 {
-    fitToScreen(this, m_meanings->size(), screen);
+    // Room left for the borders the window system draws around the window.
+    const QSize wanted =
+        m_meanings->sizeHint() + QSize(m_scroller->verticalScrollBar()->sizeHint().width(), 0);
+    resize(wanted.boundedTo(screen->availableSize() - QSize(16, 48)));
 }
 
 void PracticeWindow::start(const QList<PracticeAnswer> &questions, QuizLevel level,
@@ -133,10 +121,8 @@ void PracticeWindow::start(const QList<PracticeAnswer> &questions, QuizLevel lev
 {
     m_session.setStoneTypes(stoneTypes);
     m_session.startPractice(questions, level);
-    // At Beginner the meanings page shows five boxes, and the window need not be as tall as for
-    // eight: its lowest box ends at 7575 twips.
-    m_meanings->setFixedHeight(level == QuizLevel::Advanced ? MeaningsQuizPage::FixedSize.height()
-                                                            : twips(7575 + 480));
+    // The window is as tall as the meanings page at the round's level.
+    m_meanings->showLevel(level);
     if (!runs())
         return;
     driverOf(m_session.subject())->next();

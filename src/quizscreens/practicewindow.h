@@ -32,8 +32,7 @@ public:
     void start(const QList<PracticeAnswer> &questions, QuizLevel level, StoneTypes stoneTypes);
     // A round has started and not yet ended.
     bool runs() const;
-    // As large as the meanings page at the round's level, but no larger than the screen's room
-    // for windows.
+    // As large as the meanings page, but no larger than the screen's room for windows.
     void fitTo(const QScreen *screen);
 
     const QuizSession &session() const { return m_session; }

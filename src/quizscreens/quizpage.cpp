@@ -1,17 +1,28 @@
 #include "quizpage.h"
 
 #include "brand/branding.h"
+#include "catalogue/runecatalogue.h"
+#include "catalogue/stonepicturebox.h"
+#include "quiz/quizscoring.h"
+#include "quiz/quizspeech.h"
 
 #include <QAbstractButton>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace {
 
-QString keyName(int index)
+// Bold; a screen reader speaks what the label shows, so it carries no name of its own.
+QLabel *label(const QColor &colour, Qt::Alignment alignment, QWidget *parent)
 {
-    return QuizPage::tr("Key %1").arg(index + 1);
+    auto *label = new QLabel(parent);
+    label->setFont(boldFont());
+    label->setAlignment(alignment);
+    Branding::setTextColour(label, colour);
+    return label;
 }
 
 } // namespace
@@ -26,22 +37,75 @@ QList<int> QuizPage::tickedBoxes() const
     return ticked;
 }
 
-void QuizPage::addKeyLabels()
+QuizPage::QuizPage(QWidget *parent)
+    : QWidget(parent)
+    , m_stoneName(label(QColor(128, 0, 128), Qt::AlignCenter, this))
+    , m_picture(new StonePictureBox(this))
+    , m_caption(label(QColor(255, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, this))
+    , m_questionNumber(label(QColor(0, 0, 255), Qt::AlignCenter, this))
 {
-    for (int i = 0; i < OptionCount; ++i) {
-        QAbstractButton *box = optionBox(i);
-        auto *key = new QLabel(QString::number(i + 1), box->parentWidget());
-        key->setObjectName(QStringLiteral("lblKey_%1").arg(i));
-        key->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        Branding::setTextColour(key, Branding::designedTextColour(box));
-        key->setGeometry(box->x() - 24, box->y(), 14, box->height());
-        box->setAccessibleDescription(keyName(i));
-        m_keys[i] = key;
-    }
-    showKeyLabels();
+    m_caption->setWordWrap(true);
+    m_picture->setFixedSize(113, 151);
 }
 
-void QuizPage::showKeyLabels()
+void QuizPage::addStone(QGridLayout *grid, const Design &design)
+{
+    m_stoneName->setObjectName(QLatin1String(design.names[0]));
+    m_caption->setObjectName(QLatin1String(design.names[1]));
+    m_picture->setObjectName(QLatin1String(design.names[2]));
+    m_questionNumber->setObjectName(QLatin1String(design.names[3]));
+    m_next = new QPushButton(tr("Next"), this);
+    m_next->setObjectName(QLatin1String(design.names[4]));
+    m_next->setAccessibleName(m_next->text());
+    m_next->setMinimumHeight(25);
+
+    grid->setContentsMargins(design.margins);
+    grid->setHorizontalSpacing(0);
+    grid->setVerticalSpacing(design.boxSpacing);
+    grid->setRowMinimumHeight(0, design.headingHeight);
+    grid->addWidget(m_stoneName, 0, 0);
+    grid->addWidget(m_caption, 0, 2);
+    // The stone beside the boxes, its number and "Next" below it.
+    auto *stone = new QVBoxLayout;
+    stone->setSpacing(0);
+    stone->addSpacing(design.pictureTop);
+    stone->addWidget(m_picture);
+    stone->addSpacing(design.numberGap);
+    stone->addWidget(m_questionNumber);
+    stone->addSpacing(43);
+    stone->addWidget(m_next);
+    stone->addStretch(1);
+    grid->addLayout(stone, 1, 0, design.stoneRows, 1);
+    for (int i = 0; i < OptionCount; ++i) {
+        QAbstractButton *box = optionBox(i);
+        auto *key = new QLabel(QString::number(i + 1), this);
+        key->setObjectName(QStringLiteral("lblKey_%1").arg(i));
+        key->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        key->setIndent(design.keyIndent);
+        key->setMinimumWidth(design.keyWidth);
+        Branding::setTextColour(key, Branding::designedTextColour(box));
+        grid->addWidget(key, 1 + i, 1);
+        box->setAccessibleDescription(tr("Key %1").arg(i + 1));
+        m_keys[i] = key;
+    }
+    grid->setColumnStretch(2, 1);
+    grid->setRowStretch(OptionCount + 1, 1);
+}
+
+void QuizPage::showStone(int number, StoneIndex stone, QuizLevel level)
+{
+    const QString &name = loadRuneCatalogue().stoneNames[static_cast<size_t>(stone)];
+    m_stoneName->setText(name);
+    m_picture->setPictureNumber(pictureNumberOf(stone));
+    m_picture->setAccessibleName(name);
+    m_caption->setText(QuizScoring::instruction(level));
+    m_questionNumber->setText(tr("Question %1").arg(number));
+    showKeys();
+    optionBox(0)->setAccessibleDescription(QuizSpeech::questionNews(number, name, level) +
+                                           QLatin1Char(' ') + tr("Key %1").arg(1));
+}
+
+void QuizPage::showKeys()
 {
     for (int i = 0; i < OptionCount; ++i)
         m_keys[i]->setVisible(!optionBox(i)->isHidden());
@@ -57,7 +121,19 @@ void QuizPage::keyPressEvent(QKeyEvent *event)
     QWidget::keyPressEvent(event);
 }
 
-void QuizPage::describeQuestion(const QString &news)
+QFont boldFont()
 {
-    optionBox(0)->setAccessibleDescription(news + QLatin1Char(' ') + keyName(0));
+    QFont bold;
+    bold.setBold(true);
+    return bold;
+}
+
+QFont scaledFont(QFont font, qreal factor, bool bold)
+{
+    if (font.pixelSize() > 0)
+        font.setPixelSize(qRound(font.pixelSize() * factor));
+    else
+        font.setPointSizeF(font.pointSizeF() * factor);
+    font.setBold(bold);
+    return font;
 }

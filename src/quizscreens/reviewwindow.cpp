@@ -5,7 +5,7 @@
 #include "catalogue/stonepictures.h"
 #include "quiz/answerreview.h"
 #include "quiz/quizscoring.h"
-#include "widgets/screenfit.h"
+#include "quizpage.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -16,6 +16,7 @@
 #include <QPainter>
 #include <QPixmapCache>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QTextLayout>
@@ -412,9 +413,8 @@ ReviewWindow::ReviewWindow(const QString &heading, AnswerReview::Model *review, 
     setObjectName(QStringLiteral("frmReview"));
     setWindowTitle(tr("Review Answers"));
     setAccessibleName(windowTitle());
-    QFont font = Branding::programFont();
     // Whole paragraphs are read here, not glanced at.
-    font.setPixelSize(13);
+    const QFont font = scaledFont(Branding::programFont(), 13.0 / 11, false);
     setFont(font);
 
     auto *title = new QLabel(heading, this);
@@ -470,7 +470,10 @@ ReviewWindow::ReviewWindow(const QString &heading, AnswerReview::Model *review, 
     layout->addWidget(m_answers, 1);
     layout->addWidget(m_noMistakesFrame, 1);
     layout->addWidget(buttons);
-    fitToScreen(this, QSize(860, 640), parent ? parent->screen() : screen());
+    // Room for a few whole questions, but not more than the screen has, less the borders the
+    // window system draws around it.
+    const QScreen *shownOn = parent ? parent->screen() : screen();
+    resize(QSize(860, 640).boundedTo(shownOn->availableSize() - QSize(16, 48)));
 
     connect(m_mistakesOnly, &QCheckBox::toggled, this, &ReviewWindow::showMistakesOnly);
 }

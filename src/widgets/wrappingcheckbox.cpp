@@ -1,6 +1,5 @@
 #include "wrappingcheckbox.h"
 
-#include <QEvent>
 #include <QStyleOptionButton>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
@@ -19,37 +18,55 @@ WrappingCheckBox::WrappingCheckBox(QWidget *parent)
     setForegroundRole(QPalette::WindowText);
     setBackgroundRole(QPalette::Window);
     setAttribute(Qt::WA_Hover);
+    QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    policy.setHeightForWidth(true);
+    setSizePolicy(policy);
 }
 
 void WrappingCheckBox::setCaption(const QString &text)
 {
     setText(text);
     setAccessibleName(text);
-}
-
-QFont WrappingCheckBox::shownFont() const
-{
-    fit();
-    return m_shownFont;
+    updateGeometry();
 }
 
 bool WrappingCheckBox::showsWholeText() const
 {
-    fit();
-    return m_whole;
+    return textHeight(width()) <= contentsRect().height();
+}
+
+QSize WrappingCheckBox::sizeHint() const
+{
+    // About a line of a book: wider, a paragraph reads badly; narrower, it runs long.
+    const int width = minimumSizeHint().width() + fontMetrics().averageCharWidth() * 54;
+    return {width, heightForWidth(width)};
+}
+
+QSize WrappingCheckBox::minimumSizeHint() const
+{
+    return QSize(indicatorRect().width() + fontMetrics().averageCharWidth() * 16,
+                 std::max(indicatorRect().height(), fontMetrics().height()))
+        .grownBy(contentsMargins());
+}
+
+int WrappingCheckBox::heightForWidth(int width) const
+{
+    return std::max(indicatorRect().height(), textHeight(width)) + contentsMargins().top() +
+           contentsMargins().bottom();
 }
 
 QRect WrappingCheckBox::indicatorRect() const
 {
     const int width = style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, this);
     const int height = style()->pixelMetric(QStyle::PM_IndicatorHeight, nullptr, this);
-    return {0, (this->height() - height) / 2, width, height};
+    const QRect inside = contentsRect();
+    return {inside.left(), inside.top() + (inside.height() - height) / 2, width, height};
 }
 
-QRect WrappingCheckBox::textRect() const
+QRect WrappingCheckBox::textRect(const QRect &box) const
 {
     const int spacing = style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, this);
-    return rect().adjusted(indicatorRect().right() + 1 + spacing, 0, 0, 0);
+    return box.adjusted(indicatorRect().width() + spacing, 0, 0, 0) - contentsMargins();
 }
 
 QString WrappingCheckBox::shownText() const
@@ -58,23 +75,10 @@ QString WrappingCheckBox::shownText() const
     return QString(text()).replace(QLatin1String("\r\n"), QLatin1String("\n"));
 }
 
-int WrappingCheckBox::textHeight(const QFont &font) const
+int WrappingCheckBox::textHeight(int boxWidth) const
 {
-    return QFontMetrics(font).boundingRect(textRect(), textFlags, shownText()).height();
-}
-
-void WrappingCheckBox::fit() const
-{
-    if (m_fitted && m_fittedText == text())
-        return;
-    m_fitted = true;
-    m_fittedText = text();
-    m_shownFont = font();
-    const int room = textRect().height();
-    int size = QFontInfo(m_shownFont).pixelSize();
-    while (textHeight(m_shownFont) > room && size > LeastPixelSize)
-        m_shownFont.setPixelSize(--size);
-    m_whole = textHeight(m_shownFont) <= room;
+    const QRect room = textRect(QRect(0, 0, boxWidth, QWIDGETSIZE_MAX));
+    return fontMetrics().boundingRect(room, textFlags, shownText()).height();
 }
 
 void WrappingCheckBox::paintEvent(QPaintEvent *)
@@ -88,29 +92,15 @@ void WrappingCheckBox::paintEvent(QPaintEvent *)
         indicator.state |= QStyle::State_Sunken;
     painter.drawPrimitive(QStyle::PE_IndicatorCheckBox, indicator);
 
-    painter.setFont(shownFont());
-    const QRect room = textRect();
+    const QRect room = textRect(rect());
     painter.drawItemText(room, textFlags, palette(), isEnabled(), shownText(), foregroundRole());
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
-        focus.rect = painter.fontMetrics()
+        focus.rect = fontMetrics()
                          .boundingRect(room, textFlags, shownText())
                          .adjusted(-2, -1, 2, 1)
                          .intersected(rect());
         painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
     }
-}
-
-void WrappingCheckBox::resizeEvent(QResizeEvent *event)
-{
-    m_fitted = false;
-    QAbstractButton::resizeEvent(event);
-}
-
-void WrappingCheckBox::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
-        m_fitted = false;
-    QAbstractButton::changeEvent(event);
 }
