@@ -32,21 +32,6 @@ static const double fontGrowth =
 // The windows still placed by coordinates, and what that costs them on this run's screen and
 // font: the meanings page (1000 x 807 pixels) in the frame and the practice window scrolls on a
 // smaller screen, and their fonts, the review's and the keywords page's do not grow.
-static void expectFailure(const char *problem)
-{
-    const QSize room = QGuiApplication::primaryScreen()->availableGeometry().size();
-    QStringList failing{"progress sideways"};
-    if (room.width() < 1000 || room.height() < 960)
-        failing += {"frame sideways", "practice sideways"};
-    if (fontGrowth > 1)
-        failing += {"frame text",         "practice text", "review text",
-                    "keywords test text", "Beginner text", "Advanced text"};
-    const QString window = QString::fromLatin1(QTest::currentDataTag());
-    if (failing.contains(window + QLatin1Char(' ') + QLatin1String(problem)))
-        QEXPECT_FAIL("", qPrintable(window + QStringLiteral(": still placed by coordinates")),
-                     Continue);
-}
-
 // Every caption must be readable in full at the window's size, every control in reach, and no
 // window scrolls sideways. Set ORLENDRA_SNAPSHOTS to a folder to keep pictures of every section
 // for a look by eye. The suite runs this at larger scales too, on a dark desktop
@@ -150,7 +135,6 @@ void LayoutTest::checkCaptionsFit(QWidget *root)
                                     control->fontInfo().pixelSize() < qFloor(11 * fontGrowth))))
             faults << control->objectName() + QStringLiteral(": ") + shownText(control);
     }
-    expectFailure("text");
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
 }
 
@@ -164,7 +148,6 @@ void LayoutTest::checkInReach(QWidget *window)
     for (const auto *scroller : window->findChildren<QAbstractScrollArea *>())
         if (scroller->isVisibleTo(window) && scroller->horizontalScrollBar()->maximum() > 0)
             sideways << scroller->objectName();
-    expectFailure("sideways");
     QVERIFY2(sideways.isEmpty(), qPrintable(sideways.join(QLatin1Char(' '))));
     for (auto *control : window->findChildren<QWidget *>()) {
         QPoint middle = control->rect().center();

@@ -16,7 +16,6 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-
 namespace {
 
 QPushButton *barButton(const QString &name, const QString &caption, QWidget *bar)
@@ -76,6 +75,7 @@ FrameWindow::FrameWindow(QuizSession &session, Platform &platform, QWidget *pare
     m_scroller->setObjectName(QStringLiteral("meaningTestArea"));
     m_scroller->setFrameShape(QFrame::NoFrame);
     m_scroller->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_scroller->setWidgetResizable(true);
     m_test = new MeaningsQuizPage;
     m_scroller->setWidget(m_test);
 

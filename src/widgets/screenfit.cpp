@@ -1,7 +1,5 @@
 #include "screenfit.h"
 
-#include "platform/twips.h"
-
 #include <QGuiApplication>
 #include <QScreen>
 #include <QScrollArea>
@@ -23,7 +21,7 @@ bool windowSystemPlacesWindows()
 void scrollIntoView(QScrollArea *scroller, QWidget *content, QWidget *now)
 {
     const QPoint corner = now->mapTo(content, QPoint(0, 0));
-    const int margin = twips(240);
+    const int margin = now->fontMetrics().height();
     scroller->ensureVisible(corner.x(), corner.y() + now->height(), margin, margin);
     scroller->ensureVisible(corner.x(), corner.y(), margin, margin);
 }
