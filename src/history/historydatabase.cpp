@@ -1,6 +1,7 @@
 #include "historydatabase.h"
 
 #include "historysql.h"
+#include "lookedtables.h"
 #include "platform/detail.h"
 #include "platform/filesaving.h"
 #include "scheduletables.h"
@@ -58,7 +59,9 @@ const QList<QStringList> &migrations()
                            "full INTEGER NOT NULL, last INTEGER NOT NULL, "
                            "PRIMARY KEY(stone, subject)) WITHOUT ROWID"),
         },
-        boxesAndRounds()};
+        boxesAndRounds(),
+        // Where the look for damaged tests ended, so that a start looks only at what changed.
+        LookedTables::creation()};
     return steps;
 }
 
@@ -347,7 +350,8 @@ bool HistoryDatabase::foundDamaged(bool wait)
     if (!m_pageCheck.valid() ||
         (!wait && m_pageCheck.wait_for(std::chrono::seconds(0)) != std::future_status::ready))
         return false;
-    return m_pageCheck.get();
+    // Told once.
+    return std::exchange(m_pageCheck, {}).get();
 }
 
 void HistoryDatabase::damagedAfterOpening()

@@ -42,6 +42,9 @@ public:
     QString whyReadOnly() const { return m_whyReadOnly; }
     // Waits, the first time, for the check of every page that opening left running.
     bool writable();
+    // The check of every page that opening left running, true when it found the file damaged;
+    // none when there is none to wait for. For a reader that may write only to a whole file.
+    std::shared_future<bool> pageCheck() const { return m_pageCheck; }
     // The Qt SQL connection, once open; empty before.
     QString connectionName() const { return m_connection; }
 
@@ -100,7 +103,7 @@ private:
     QString m_connection;
     // The name and options the file was opened with, for a reader to open it the same way.
     std::pair<QString, QString> m_openedAs;
-    std::future<bool> m_pageCheck; // true: damaged
+    std::shared_future<bool> m_pageCheck; // true: damaged
     State m_state = State::Untried;
     QString m_whyReadOnly;
     QString m_notice;

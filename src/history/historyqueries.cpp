@@ -60,10 +60,13 @@ const QString damagedCondition = QStringLiteral(R"(
         OR EXISTS (SELECT 1 FROM json_each(CASE WHEN json_valid(a.correct) THEN a.correct END)
                    WHERE type != 'integer' OR value NOT IN (SELECT id FROM phrase))))
 )");
-const QString damagedQuery = QStringLiteral("SELECT t.id FROM test t WHERE ") + damagedCondition;
 // The same, over the tests with ids from just after the first to the second.
 const QString damagedAmongQuery =
     QStringLiteral("SELECT t.id FROM test t WHERE t.id > ? AND t.id <= ? AND (%1)")
+        .arg(damagedCondition);
+// The same, over the tests changed since the last look.
+const QString damagedChangedQuery =
+    QStringLiteral("SELECT t.id FROM test t WHERE t.id IN (SELECT test FROM relook) AND (%1)")
         .arg(damagedCondition);
 // Where a stretch of some thousand tests after the given id ends.
 const QString stretchEndQuery =
@@ -85,11 +88,11 @@ QString idList(const QSet<qint64> &ids)
     return list.join(QLatin1Char(','));
 }
 
-void tellUnread(HistoryDatabase &database, const QSqlQuery &query)
+void tellUnread(HistoryDatabase &database, const QString &error)
 {
     database.tell(withDetail(HistoryQueries::tr("The history of your tests could not be read, so "
                                                 "Progress shows none of it."),
-                             query.lastError().text()));
+                             error));
 }
 
 QJsonArray fromJson(const QString &text)
@@ -109,11 +112,13 @@ QStringList toStrings(const QJsonArray &ids, const QHash<qint64, QString> &phras
 } // namespace
 
 // A look for the damaged tests on a thread of its own, a stretch of tests at a time so that it
-// stops soon when told to.
+// stops soon when told to. It reads only the tests after the mark the last look left and those
+// changed since, and leaves its own mark for the next.
 struct HistoryQueries::Looking {
     QString of; // the connection of the history looked at
     std::atomic<bool> stop = false;
     std::optional<QSet<qint64>> found; // none when the look did not go through
+    QString error;                     // why not
     std::unique_ptr<QThread> thread;
 
     ~Looking()
@@ -123,42 +128,122 @@ struct HistoryQueries::Looking {
             thread->wait();
     }
 
-    void look(const std::pair<QString, QString> &openedAs)
+    // `pagesDamaged`, when valid, tells whether the check of every page found the file damaged:
+    // the mark is written only to a whole file, and only when `keep`.
+    void look(const std::pair<QString, QString> &openedAs, std::shared_future<bool> pagesDamaged,
+              bool keep)
     {
         const QString name = of + QStringLiteral("-looking");
         {
             QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
             db.setDatabaseName(openedAs.first);
             db.setConnectOptions(openedAs.second);
+            QSqlQuery query(db);
             QSqlQuery stretchEnd(db);
             QSqlQuery among(db);
-            QSet<qint64> damaged;
+            // One read for all: the mark, the stretches and the changed tests see the same tests.
             bool whole = db.open() && stretchEnd.prepare(stretchEndQuery) &&
-                         among.prepare(damagedAmongQuery);
-            // One read for all the stretches: they see the same tests.
-            whole = whole && db.transaction();
-            for (qint64 after = std::numeric_limits<qint64>::min(); whole && !stop;) {
+                         among.prepare(damagedAmongQuery) && db.transaction();
+            const Mark last = whole ? readMark(query) : Mark();
+            QSet<qint64> damaged = last.damaged;
+            if (last.upTo) {
+                for (const QVariant &test : last.changed) {
+                    if (test.typeId() == QMetaType::LongLong)
+                        damaged.remove(test.toLongLong());
+                }
+                whole = query.exec(damagedChangedQuery);
+                while (whole && query.next())
+                    damaged.insert(query.value(0).toLongLong());
+            }
+            for (qint64 after = last.upTo.value_or(std::numeric_limits<qint64>::min());
+                 whole && !stop;) {
                 stretchEnd.addBindValue(after);
                 whole = stretchEnd.exec();
-                const bool last = !stretchEnd.next();
+                const bool end = !stretchEnd.next();
                 const qint64 upTo =
-                    last ? std::numeric_limits<qint64>::max() : stretchEnd.value(0).toLongLong();
+                    end ? std::numeric_limits<qint64>::max() : stretchEnd.value(0).toLongLong();
                 among.addBindValue(after);
                 among.addBindValue(upTo);
                 whole = whole && among.exec();
                 while (whole && among.next())
                     damaged.insert(among.value(0).toLongLong());
-                if (last)
+                if (end)
                     break;
                 after = upTo;
             }
-            if (whole && !stop)
+            whole = whole && !stop && query.exec(QStringLiteral("SELECT max(id) FROM test")) &&
+                    query.next();
+            if (whole) {
                 found = damaged;
+                const qint64 upTo =
+                    query.isNull(0) ? last.upTo.value_or(0) : query.value(0).toLongLong();
+                const bool moved = !last.upTo || upTo != *last.upTo || !last.changed.isEmpty() ||
+                                   damaged != last.damaged;
+                // Written in the read's own transaction, so that a change made since (a test
+                // recorded, a hand edit) makes the write fail rather than go unnoticed; the
+                // next start then looks again. Nothing is written to a damaged file.
+                if (keep && moved && !(pagesDamaged.valid() && pagesDamaged.get()) &&
+                    writeMark(query, upTo, damaged, damaged != last.damaged))
+                    db.commit();
+            } else if (!stop) {
+                for (const QSqlError &failed :
+                     {query.lastError(), stretchEnd.lastError(), among.lastError(), db.lastError()})
+                    error = error.isEmpty() ? failed.text() : error;
+            }
+            // Whatever was not committed.
+            db.rollback();
+            query = QSqlQuery();
             stretchEnd = QSqlQuery();
             among = QSqlQuery();
             db.close();
         }
         QSqlDatabase::removeDatabase(name);
+    }
+
+    struct Mark {
+        std::optional<qint64> upTo; // none: no test was looked at yet
+        QSet<qint64> damaged;
+        QVariantList changed;
+    };
+
+    // A history whose mark cannot be read is looked at whole.
+    static Mark readMark(QSqlQuery &query)
+    {
+        Mark mark;
+        if (!query.exec(QStringLiteral("SELECT max(upto) FROM looked")) || !query.next() ||
+            query.value(0).typeId() != QMetaType::LongLong)
+            return mark;
+        const qint64 upTo = query.value(0).toLongLong();
+        if (!query.exec(QStringLiteral("SELECT id FROM damaged_test")))
+            return mark;
+        while (query.next())
+            mark.damaged.insert(query.value(0).toLongLong());
+        if (!query.exec(QStringLiteral("SELECT test FROM relook")))
+            return {};
+        while (query.next())
+            mark.changed.append(query.value(0));
+        mark.upTo = upTo;
+        return mark;
+    }
+
+    static bool writeMark(QSqlQuery &query, qint64 upTo, const QSet<qint64> &damaged,
+                          bool damagedMoved)
+    {
+        if (!query.exec(QStringLiteral("DELETE FROM relook")) ||
+            !query.exec(QStringLiteral("DELETE FROM looked")) ||
+            !query.exec(QStringLiteral("INSERT INTO looked VALUES(%1)").arg(upTo)))
+            return false;
+        if (!damagedMoved)
+            return true;
+        if (!query.exec(QStringLiteral("DELETE FROM damaged_test")) ||
+            !query.prepare(QStringLiteral("INSERT INTO damaged_test VALUES(?)")))
+            return false;
+        for (const qint64 id : damaged) {
+            query.addBindValue(id);
+            if (!query.exec())
+                return false;
+        }
+        return true;
     }
 };
 
@@ -175,10 +260,10 @@ void HistoryQueries::lookAhead()
         return;
     m_looking = std::make_unique<Looking>();
     m_looking->of = m_database.connectionName();
-    m_looking->thread.reset(
-        QThread::create([looking = m_looking.get(), openedAs = m_database.openedAs()] {
-            looking->look(openedAs);
-        }));
+    m_looking->thread.reset(QThread::create(
+        [looking = m_looking.get(), openedAs = m_database.openedAs(),
+         pages = m_database.pageCheck(),
+         keep = m_database.whyReadOnly().isEmpty()] { looking->look(openedAs, pages, keep); }));
     m_looking->thread->start();
 }
 
@@ -201,25 +286,24 @@ std::optional<QSet<qint64>> HistoryQueries::damagedTests()
     // are looked at afresh.
     if (!m_database.open() || (m_damaged && m_damagedOf == m_database.connectionName()))
         return m_damaged;
+    // Looked for the same way whether or not the start began it: the mark left by the last
+    // look saves reading the tests again.
+    if (m_looking && m_looking->of != m_database.connectionName())
+        m_looking.reset();
+    lookAhead();
     std::optional<QSet<qint64>> found;
-    if (m_looking && m_looking->of == m_database.connectionName()) {
+    QString error;
+    if (m_looking) {
         m_looking->thread->wait();
         found = std::move(m_looking->found);
+        error = m_looking->error;
     }
     m_looking.reset();
-    QSet<qint64> damaged;
-    if (found) {
-        damaged = *found;
-    } else {
-        QSqlQuery query(HistorySql::connection(m_database));
-        query.setForwardOnly(true);
-        if (!query.exec(damagedQuery)) {
-            tellUnread(m_database, query);
-            return std::nullopt;
-        }
-        while (query.next())
-            damaged.insert(query.value(0).toLongLong());
+    if (!found) {
+        tellUnread(m_database, error);
+        return std::nullopt;
     }
+    const QSet<qint64> damaged = *found;
     if (const int n = int(damaged.size()); n == 1)
         m_database.tell(tr("1 test in the history is damaged and not shown."));
     else if (n > 1)
@@ -290,7 +374,7 @@ QList<PastTest> HistoryQueries::pastTests(PastTestsCursor &cursor, int count)
     query.addBindValue(cursor.id);
     query.addBindValue(count);
     if (!query.exec()) {
-        tellUnread(m_database, query);
+        tellUnread(m_database, query.lastError().text());
         return tests;
     }
     int read = 0;
