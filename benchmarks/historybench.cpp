@@ -22,6 +22,7 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <QTreeView>
 
 #include <algorithm>
@@ -359,7 +360,10 @@ private slots:
             QVERIFY(query.exec(QStringLiteral("DELETE FROM looked")));
         }
         QList<double> costs;
-        for (int start = 0; start < 6; ++start) {
+        for (int start = 0; start < 7; ++start) {
+            // A file is taken as unchanged only once its last change is a second old: starts
+            // are further apart than that.
+            QThread::msleep(1100);
             const double before = processorMs();
             {
                 HistoryStore store(m_folder);
@@ -371,6 +375,8 @@ private slots:
             costs.append(processorMs() - before);
         }
         const double first = costs.takeFirst();
+        // The second reads every page once more, as the first changed the file.
+        costs.takeFirst();
         std::sort(costs.begin(), costs.end());
         qInfo("Processor time of a start's history: %.0f ms the first after an upgrade; with "
               "nothing changed, %.1f ms (median of five, %.1f to %.1f)",

@@ -14,6 +14,7 @@
 #include <QSaveFile>
 #include <QUrl>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -142,6 +143,10 @@ bool HistoryDatabase::openFile()
             giveUp(tr("%1 is not a file").arg(native(m_path)));
             return false;
         }
+        // A file closed whole by this program and not touched since is not read through again:
+        // on a long history that is the largest cost of a start. Asked before the file is
+        // opened, which starts a log beside it.
+        m_knownWhole = unchangedSinceClosed();
         static int opened = 0;
         m_connection = QStringLiteral("orlendra-history-%1").arg(++opened);
         QString why;
@@ -173,7 +178,10 @@ bool HistoryDatabase::openFile()
             giveUp(why, detail);
             return false;
         }
-        switch (check(!readOnly.isEmpty(), why, detail)) {
+        const Check found = check(!readOnly.isEmpty(), why, detail);
+        if (found != Check::Ours)
+            m_knownWhole = false;
+        switch (found) {
         case Check::Ours:
             m_whyReadOnly = readOnly;
             if (!readOnly.isEmpty())
@@ -250,11 +258,12 @@ HistoryDatabase::Check HistoryDatabase::check(bool readOnly, QString &why, QStri
     // it before that is done; one that can only be read, or is to be brought up to date now, is
     // read through first.
     const bool checkAside = !readOnly && *version == migrations().size();
-    if (!checkAside) {
+    if (!checkAside && !m_knownWhole) {
         if (!query.exec(QStringLiteral("PRAGMA quick_check(1)")) || !query.next())
             return unread();
         if (query.value(0).toString() != QLatin1String("ok"))
             return Check::Damaged;
+        m_knownWhole = true;
     }
     // A file that cannot be written is read as it is, or not at all.
     if (readOnly)
@@ -273,7 +282,8 @@ HistoryDatabase::Check HistoryDatabase::check(bool readOnly, QString &why, QStri
         return Check::Failed;
     }
     if (checkAside) {
-        checkPagesAside();
+        if (!m_knownWhole)
+            checkPagesAside();
         return Check::Ours;
     }
     // A history with tests in it is copied as it stands before it is changed.
@@ -351,7 +361,9 @@ bool HistoryDatabase::foundDamaged(bool wait)
         (!wait && m_pageCheck.wait_for(std::chrono::seconds(0)) != std::future_status::ready))
         return false;
     // Told once.
-    return std::exchange(m_pageCheck, {}).get();
+    const bool damaged = std::exchange(m_pageCheck, {}).get();
+    m_knownWhole = !damaged;
+    return damaged;
 }
 
 void HistoryDatabase::damagedAfterOpening()
@@ -367,14 +379,60 @@ void HistoryDatabase::damagedAfterOpening()
 
 void HistoryDatabase::closeFile()
 {
-    // What the check finds of a file no longer in use is of no interest.
+    // What the check finds of a file no longer in use matters only to the next opening.
     if (m_pageCheck.valid())
-        m_pageCheck.wait();
-    m_pageCheck = {};
+        m_knownWhole = !std::exchange(m_pageCheck, {}).get();
     if (m_connection.isEmpty())
         return;
     QSqlDatabase::database(m_connection, false).close();
     QSqlDatabase::removeDatabase(std::exchange(m_connection, QString()));
+    if (std::exchange(m_knownWhole, false))
+        noteClosedWhole();
+}
+
+namespace {
+
+// What changes with every write to a file, by any program: its size and times. The time of the
+// last change to the file's node cannot be set back by hand, as the time of its last write can.
+QByteArray stampOf(const QString &path)
+{
+    const QFileInfo file(path);
+    if (!file.exists())
+        return {};
+    return QByteArray::number(file.size()) + ' ' +
+           QByteArray::number(file.lastModified().toMSecsSinceEpoch()) + ' ' +
+           QByteArray::number(file.metadataChangeTime().toMSecsSinceEpoch());
+}
+
+} // namespace
+
+QString HistoryDatabase::stampPath() const
+{
+    return m_path + QStringLiteral("-whole");
+}
+
+void HistoryDatabase::noteClosedWhole()
+{
+    // Only a file whose log was taken in whole when it closed: a log left over (another program
+    // has the file open) changes it later. And only one last changed a while ago: the times of a
+    // file move in steps of a few milliseconds, so a change right after this note could leave
+    // them as they were.
+    QFile stamp(stampPath());
+    const QFileInfo file(m_path);
+    const QByteArray whole = stampOf(m_path);
+    if (whole.isEmpty() || QFile::exists(m_path + QStringLiteral("-wal")) ||
+        std::max(file.lastModified(), file.metadataChangeTime())
+                .msecsTo(QDateTime::currentDateTimeUtc()) < 1000 ||
+        !stamp.open(QIODevice::WriteOnly | QIODevice::Truncate) || stamp.write(whole) < 0)
+        QFile::remove(stampPath());
+}
+
+bool HistoryDatabase::unchangedSinceClosed() const
+{
+    QFile stamp(stampPath());
+    const QByteArray whole = stamp.open(QIODevice::ReadOnly) ? stamp.read(100) : QByteArray();
+    return !whole.isEmpty() && whole == stampOf(m_path) &&
+           !QFile::exists(m_path + QStringLiteral("-wal"));
 }
 
 QString HistoryDatabase::asidePath() const

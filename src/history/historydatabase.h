@@ -92,6 +92,10 @@ private:
     // Whether that check found the file damaged, told once; waits for it when `wait`.
     bool foundDamaged(bool wait);
     void damagedAfterOpening();
+    // Beside the history, what it looked like when this program last closed it whole.
+    QString stampPath() const;
+    void noteClosedWhole();
+    bool unchangedSinceClosed() const;
     QString asidePath() const;
     // Puts a file found Foreign or Damaged aside, for a new history to begin in its place.
     void moveAside(Check found);
@@ -104,6 +108,8 @@ private:
     // The name and options the file was opened with, for a reader to open it the same way.
     std::pair<QString, QString> m_openedAs;
     std::shared_future<bool> m_pageCheck; // true: damaged
+    // Every page was read and found whole, or the file is as it was when last closed so.
+    bool m_knownWhole = false;
     State m_state = State::Untried;
     QString m_whyReadOnly;
     QString m_notice;
