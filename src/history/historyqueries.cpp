@@ -71,6 +71,8 @@ const QString damagedChangedQuery =
 // Where a stretch of some thousand tests after the given id ends.
 const QString stretchEndQuery =
     QStringLiteral("SELECT id FROM test WHERE id > ? ORDER BY id LIMIT 1 OFFSET 1999");
+// Fewer tests than a stretch are looked at in a few milliseconds.
+constexpr qint64 ShortLook = 2000;
 
 // How one stone fared, worked out from the answers themselves.
 const QString talliesQuery =
@@ -258,6 +260,19 @@ void HistoryQueries::lookAhead()
     if (m_looking || !m_database.open() ||
         (m_damaged && m_damagedOf == m_database.connectionName()))
         return;
+    // What the last look left is looked over when first needed, in a moment: a thread and a
+    // connection for it would cost a start more than the look itself.
+    QSqlQuery query(HistorySql::connection(m_database));
+    if (query.exec(QStringLiteral("SELECT (SELECT count(*) FROM relook) + (SELECT count(*) "
+                                  "FROM test WHERE id > upto) FROM (SELECT max(upto) AS upto "
+                                  "FROM looked) WHERE upto IS NOT NULL")) &&
+        query.next() && !query.isNull(0) && query.value(0).toLongLong() < ShortLook)
+        return;
+    look();
+}
+
+void HistoryQueries::look()
+{
     m_looking = std::make_unique<Looking>();
     m_looking->of = m_database.connectionName();
     m_looking->thread.reset(QThread::create(
@@ -290,7 +305,8 @@ std::optional<QSet<qint64>> HistoryQueries::damagedTests()
     // look saves reading the tests again.
     if (m_looking && m_looking->of != m_database.connectionName())
         m_looking.reset();
-    lookAhead();
+    if (!m_looking)
+        look();
     std::optional<QSet<qint64>> found;
     QString error;
     if (m_looking) {
