@@ -1441,6 +1441,10 @@ Eine vorhandene Datei dieses Namens enthält weiterhin ihren bisherigen Inhalt, 
         <source>Asks what is due today, the longest waiting first</source>
         <translation>Fragt ab, was heute fällig ist, das am längsten Wartende zuerst</translation>
     </message>
+    <message>
+        <source>The history of your tests is being brought up to date...</source>
+        <translation>Der Verlauf deiner Tests wird auf den neuesten Stand gebracht...</translation>
+    </message>
 </context>
 <context>
     <name>WaitingTests</name>

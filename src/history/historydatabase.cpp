@@ -15,6 +15,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <atomic>
 #include <optional>
 
 namespace {
@@ -87,13 +88,85 @@ HistoryDatabase::HistoryDatabase(const QString &folder)
     , m_path(folder.isEmpty() ? QString() : QDir(folder).filePath(fileName))
 {}
 
+struct HistoryDatabase::Upgrade {
+    std::unique_ptr<QThread> thread;
+    // Written by the thread, read once it has finished.
+    State state = State::Unusable;
+    bool whole = false;
+    std::optional<HistoryBackups::Backup> offered;
+    QString notice;
+};
+
 HistoryDatabase::~HistoryDatabase()
 {
+    // An upgrade stopped half way is undone by SQLite, but would have to start over next time.
+    if (m_upgrade)
+        m_upgrade->thread->wait();
     closeFile();
+}
+
+bool HistoryDatabase::upgrading() const
+{
+    return m_state == State::Upgrading && !m_upgrade->thread->isFinished();
+}
+
+bool HistoryDatabase::whenUpgraded(QObject *context, std::function<void()> then)
+{
+    if (!upgrading())
+        return false;
+    QObject::connect(m_upgrade->thread.get(), &QThread::finished, context, std::move(then),
+                     Qt::SingleShotConnection);
+    return true;
+}
+
+void HistoryDatabase::upgradeAside()
+{
+    m_upgrade = std::make_unique<Upgrade>();
+    m_upgrade->thread.reset(
+        QThread::create([upgrade = m_upgrade.get(), folder = m_folder, clock = m_clock] {
+            HistoryDatabase here(folder);
+            here.m_upgradeHere = true;
+            here.setClock(clock);
+            here.open();
+            upgrade->state = here.m_state;
+            upgrade->whole = here.m_knownWhole;
+            upgrade->offered = here.m_offered;
+            upgrade->notice = here.takeNotice();
+        }));
+    m_state = State::Upgrading;
+    m_upgrade->thread->start();
+}
+
+void HistoryDatabase::upgraded()
+{
+    m_upgrade->thread->wait();
+    const std::unique_ptr<Upgrade> upgrade = std::move(m_upgrade);
+    if (!upgrade->notice.isEmpty())
+        tell(upgrade->notice);
+    switch (upgrade->state) {
+    case State::Open:
+        // Opened again as it now stands: read through once, whole.
+        m_state = State::Untried;
+        m_wholeAfterUpgrade = upgrade->whole;
+        break;
+    case State::Offering:
+        m_offered = upgrade->offered;
+        m_state = State::Offering;
+        break;
+    case State::Busy:
+        m_state = State::Busy;
+        break;
+    default:
+        // What went wrong has been told.
+        m_state = State::Unusable;
+        break;
+    }
 }
 
 bool HistoryDatabase::open()
 {
+    if (m_state == State::Upgrading && !upgrading())
+        upgraded();
     if (m_state == State::Open && foundDamaged(false))
         damagedAfterOpening();
     if (m_state == State::Busy)
@@ -146,8 +219,8 @@ bool HistoryDatabase::openFile()
         // A file closed whole by this program and not touched since is not read through again:
         // on a long history that is the largest cost of a start. Asked before the file is
         // opened, which starts a log beside it.
-        m_knownWhole = unchangedSinceClosed();
-        static int opened = 0;
+        m_knownWhole = unchangedSinceClosed() || std::exchange(m_wholeAfterUpgrade, false);
+        static std::atomic<int> opened = 0;
         m_connection = QStringLiteral("orlendra-history-%1").arg(++opened);
         QString why;
         QString detail;
@@ -207,6 +280,10 @@ bool HistoryDatabase::openFile()
             closeFile();
             m_state = State::Busy;
             return false;
+        case Check::Upgrading:
+            closeFile();
+            upgradeAside();
+            return false;
         case Check::Newer:
             giveUp(tr("%1 was written by a newer Orlendra").arg(native(m_path)));
             return false;
@@ -258,6 +335,10 @@ HistoryDatabase::Check HistoryDatabase::check(bool readOnly, QString &why, QStri
     // it before that is done; one that can only be read, or is to be brought up to date now, is
     // read through first.
     const bool checkAside = !readOnly && *version == migrations().size();
+    // A history with tests in it is read through, copied and brought up to date beside the
+    // program; a new one, at once.
+    if (!readOnly && !checkAside && *version > 0 && !m_upgradeHere)
+        return Check::Upgrading;
     if (!checkAside && !m_knownWhole) {
         if (!query.exec(QStringLiteral("PRAGMA quick_check(1)")) || !query.next())
             return unread();

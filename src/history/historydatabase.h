@@ -4,9 +4,11 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <QThread>
 
 #include <functional>
 #include <future>
+#include <memory>
 #include <optional>
 #include <utility>
 
@@ -35,7 +37,15 @@ public:
     bool open();
     // The history cannot take a test now but may later: another program holds the file, or a
     // damaged history waits for the user's word on the backup offered in its place.
-    bool waiting() const { return m_state == State::Busy || m_state == State::Offering; }
+    bool waiting() const
+    {
+        return m_state == State::Busy || m_state == State::Offering || m_state == State::Upgrading;
+    }
+    // A history written by an earlier version is being brought up to date beside the program:
+    // over a long history that takes seconds, which no window waits for. Tests wait meanwhile.
+    bool upgrading() const;
+    // While it is, `then` is called in `context`'s thread once it has ended, and this is true.
+    bool whenUpgraded(QObject *context, std::function<void()> then);
     QString filePath() const { return m_path; }
     // Why new tests are not being kept while the file can only be read (what it holds is still
     // shown), otherwise empty.
@@ -78,14 +88,18 @@ public:
     void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
 
 private:
-    enum class State { Untried, Open, Busy, Offering, Unusable };
-    enum class Check { Ours, Foreign, Newer, Damaged, Busy, Failed };
+    enum class State { Untried, Open, Busy, Offering, Upgrading, Unusable };
+    enum class Check { Ours, Foreign, Newer, Damaged, Busy, Failed, Upgrading };
 
     bool openFile();
     void closeFile();
     // `why` and `detail` say what failed, in the program's words and the driver's.
     Check check(bool readOnly, QString &why, QString &detail);
     bool migrate(int from, QSqlError &error);
+    // Brings the file up to date on a thread of its own, through a history of its own there.
+    void upgradeAside();
+    // Takes over what that history came to, once it has.
+    void upgraded();
     // Reads every page of the file on a connection of its own, beside the program: over a long
     // history that takes the best part of a second, which the start would wait for otherwise.
     void checkPagesAside();
@@ -110,6 +124,13 @@ private:
     std::shared_future<bool> m_pageCheck; // true: damaged
     // Every page was read and found whole, or the file is as it was when last closed so.
     bool m_knownWhole = false;
+    // The history that brings the file up to date beside the program, and what it came to.
+    struct Upgrade;
+    std::unique_ptr<Upgrade> m_upgrade;
+    // Upgrades where it stands rather than beside the program: the one beside it.
+    bool m_upgradeHere = false;
+    // The upgrade beside the program read every page and found them whole.
+    bool m_wholeAfterUpgrade = false;
     State m_state = State::Untried;
     QString m_whyReadOnly;
     QString m_notice;

@@ -109,6 +109,12 @@ public:
         m_waiting.retry();
     }
     std::optional<int> problems() { return m_database.problems(); }
+    // See HistoryDatabase::upgrading.
+    bool upgrading() const { return m_database.upgrading(); }
+    bool whenUpgraded(QObject *context, std::function<void()> then)
+    {
+        return m_database.whenUpgraded(context, std::move(then));
+    }
     // Another program holds the file, or a damaged history waits for an answer.
     bool waiting() const { return m_database.waiting(); }
     void setClock(std::function<QDateTime()> clock) { m_database.setClock(std::move(clock)); }
