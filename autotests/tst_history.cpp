@@ -146,6 +146,7 @@ private slots:
     void exportCancelled();
     void badFiles_data();
     void badFiles();
+    void changedWhileClosed();
     void killedAnyMoment_data();
     void damagedValues_data();
     void damagedValues();
@@ -563,6 +564,39 @@ void HistoryTest::badFiles()
         QCOMPARE(again.pastTests().size(), 2);
         QCOMPARE(number(again.connectionName(), QStringLiteral("PRAGMA user_version")), 3);
     }
+}
+
+// A start reads a history through only when it changed since the program last closed it whole;
+// a change by another program is found even with the time of the last write set back.
+void HistoryTest::changedWhileClosed()
+{
+    QTemporaryDir folder;
+    const QString path = QDir(folder.path()).filePath(HistoryDatabase::fileName);
+    RandomEngine engine(18);
+    const auto recorded = [&] {
+        HistoryStore store(folder.path());
+        const bool kept =
+            store.record(takeTest(QuizSubject::Meanings, QuizLevel::Advanced, {}, engine),
+                         QDateTime::currentDateTimeUtc());
+        return kept && store.takeNotice().isEmpty();
+    };
+    for (int test = 0; test < 3; ++test)
+        QVERIFY(recorded());
+    QVERIFY(QDir(folder.filePath(QStringLiteral("backups"))).removeRecursively());
+    // Closed whole once its last change is old enough to be told from a later one.
+    QTest::qWait(1100);
+    {
+        HistoryStore store(folder.path());
+        QVERIFY(store.open());
+    }
+    QFile file(path);
+    const QDateTime written = QFileInfo(path).lastModified();
+    QVERIFY(file.open(QIODevice::ReadWrite) && file.size() > 16384 && file.seek(4096));
+    QVERIFY(file.write(QByteArray(16384 - 4096, 'x')) > 0 && file.flush());
+    QVERIFY(file.setFileTime(written, QFileDevice::FileModificationTime));
+    file.close();
+    QVERIFY(!recorded());
+    QCOMPARE(QDir(folder.path()).entryList({QStringLiteral("*.damaged-*")}).size(), 1);
 }
 
 void HistoryTest::damagedValues_data()
