@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QScopeGuard>
 #include <QUrl>
 
 #include <algorithm>
@@ -103,6 +104,12 @@ HistoryDatabase::~HistoryDatabase()
     if (m_upgrade)
         m_upgrade->thread->wait();
     closeFile();
+}
+
+void HistoryDatabase::waitForUpgrade()
+{
+    if (m_upgrade)
+        m_upgrade->thread->wait();
 }
 
 bool HistoryDatabase::upgrading() const
@@ -582,6 +589,10 @@ std::optional<HistoryBackups::Backup> HistoryDatabase::newestGoodBackup() const
 
 bool HistoryDatabase::restore(const HistoryBackups::Backup &backup)
 {
+    // A backup written by an earlier version is brought up to date at once: the user waits for
+    // the restore anyway, and is told how it went.
+    m_upgradeHere = true;
+    const auto atOnce = qScopeGuard([this] { m_upgradeHere = false; });
     closeFile();
     m_offered.reset();
     m_state = State::Untried;

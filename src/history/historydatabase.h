@@ -46,6 +46,8 @@ public:
     bool upgrading() const;
     // While it is, `then` is called in `context`'s thread once it has ended, and this is true.
     bool whenUpgraded(QObject *context, std::function<void()> then);
+    // Waits for the upgrade to end, at the end of the run: a test waiting for it is kept.
+    void waitForUpgrade();
     QString filePath() const { return m_path; }
     // Why new tests are not being kept while the file can only be read (what it holds is still
     // shown), otherwise empty.

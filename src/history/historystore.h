@@ -46,7 +46,11 @@ public:
     }
     // At the end of the run: a last try for the tests still waiting; the notice tells of those
     // it could not keep.
-    void lastTry() { m_waiting.lastTry(); }
+    void lastTry()
+    {
+        m_database.waitForUpgrade();
+        m_waiting.lastTry();
+    }
     qsizetype waitingTests() const { return m_waiting.count(); }
 
     // The boxes of all 48 items, as kept: cheap after the first call. What a start reads first:
