@@ -73,6 +73,8 @@ const QString stretchEndQuery =
     QStringLiteral("SELECT id FROM test WHERE id > ? ORDER BY id LIMIT 1 OFFSET 1999");
 // Fewer tests than a stretch are looked at in a few milliseconds.
 constexpr qint64 ShortLook = 2000;
+// Some ten thousand tests, about a second's look.
+constexpr int StretchesABatch = 5;
 
 // How one stone fared, worked out from the answers themselves.
 const QString talliesQuery =
@@ -143,57 +145,76 @@ struct HistoryQueries::Looking {
             QSqlQuery query(db);
             QSqlQuery stretchEnd(db);
             QSqlQuery among(db);
-            // One read for all: the mark, the stretches and the changed tests see the same tests.
             bool whole = db.open() && stretchEnd.prepare(stretchEndQuery) &&
-                         among.prepare(damagedAmongQuery) && db.transaction();
-            const Mark last = whole ? readMark(query) : Mark();
-            QSet<qint64> damaged = last.damaged;
-            if (last.upTo) {
-                for (const QVariant &test : last.changed) {
-                    if (test.typeId() == QMetaType::LongLong)
-                        damaged.remove(test.toLongLong());
+                         among.prepare(damagedAmongQuery);
+            // A batch of stretches at a time, each in one read with the mark it moves written in
+            // the same transaction: a change made meanwhile (a test recorded, a hand edit) makes
+            // the write fail rather than go unnoticed, and a run that ends before the look has
+            // gone through leaves the next one only the rest. Nothing is written to a damaged
+            // file, nor after a write has failed once.
+            bool saving = keep;
+            bool end = false;
+            Mark last;
+            QSet<qint64> damaged;
+            std::optional<qint64> after; // the last test looked at, none before the first
+            for (bool first = true; whole && !stop && !end; first = false) {
+                whole = db.transaction();
+                if (whole && first) {
+                    last = readMark(query);
+                    damaged = last.damaged;
+                    after = last.upTo;
                 }
-                whole = query.exec(damagedChangedQuery);
-                while (whole && query.next())
-                    damaged.insert(query.value(0).toLongLong());
+                if (whole && first && last.upTo) {
+                    for (const QVariant &test : last.changed) {
+                        if (test.typeId() == QMetaType::LongLong)
+                            damaged.remove(test.toLongLong());
+                    }
+                    whole = query.exec(damagedChangedQuery);
+                    while (whole && query.next())
+                        damaged.insert(query.value(0).toLongLong());
+                }
+                const QSet<qint64> before = first ? last.damaged : damaged;
+                qint64 from = after.value_or(std::numeric_limits<qint64>::min());
+                for (int stretch = 0; whole && !stop && !end && stretch < StretchesABatch;
+                     ++stretch) {
+                    stretchEnd.addBindValue(from);
+                    whole = stretchEnd.exec();
+                    end = !stretchEnd.next();
+                    const qint64 upTo =
+                        end ? std::numeric_limits<qint64>::max() : stretchEnd.value(0).toLongLong();
+                    among.addBindValue(from);
+                    among.addBindValue(upTo);
+                    whole = whole && among.exec();
+                    while (whole && among.next())
+                        damaged.insert(among.value(0).toLongLong());
+                    if (!end)
+                        from = upTo;
+                }
+                if (end) {
+                    whole = whole && query.exec(QStringLiteral("SELECT max(id) FROM test")) &&
+                            query.next();
+                    if (whole && !query.isNull(0))
+                        from = query.value(0).toLongLong();
+                    else if (whole && !after)
+                        from = 0;
+                }
+                const bool moved = !after || from != *after || (first && !last.changed.isEmpty()) ||
+                                   damaged != before;
+                if (whole && !stop && saving && moved &&
+                    !(pagesDamaged.valid() && pagesDamaged.get()))
+                    saving =
+                        writeMark(query, from, first, damaged, damaged != before) && db.commit();
+                // Whatever was not committed.
+                db.rollback();
+                after = from;
             }
-            for (qint64 after = last.upTo.value_or(std::numeric_limits<qint64>::min());
-                 whole && !stop;) {
-                stretchEnd.addBindValue(after);
-                whole = stretchEnd.exec();
-                const bool end = !stretchEnd.next();
-                const qint64 upTo =
-                    end ? std::numeric_limits<qint64>::max() : stretchEnd.value(0).toLongLong();
-                among.addBindValue(after);
-                among.addBindValue(upTo);
-                whole = whole && among.exec();
-                while (whole && among.next())
-                    damaged.insert(among.value(0).toLongLong());
-                if (end)
-                    break;
-                after = upTo;
-            }
-            whole = whole && !stop && query.exec(QStringLiteral("SELECT max(id) FROM test")) &&
-                    query.next();
-            if (whole) {
+            if (whole && !stop) {
                 found = damaged;
-                const qint64 upTo =
-                    query.isNull(0) ? last.upTo.value_or(0) : query.value(0).toLongLong();
-                const bool moved = !last.upTo || upTo != *last.upTo || !last.changed.isEmpty() ||
-                                   damaged != last.damaged;
-                // Written in the read's own transaction, so that a change made since (a test
-                // recorded, a hand edit) makes the write fail rather than go unnoticed; the
-                // next start then looks again. Nothing is written to a damaged file.
-                if (keep && moved && !(pagesDamaged.valid() && pagesDamaged.get()) &&
-                    writeMark(query, upTo, damaged, damaged != last.damaged))
-                    db.commit();
             } else if (!stop) {
                 for (const QSqlError &failed :
                      {query.lastError(), stretchEnd.lastError(), among.lastError(), db.lastError()})
                     error = error.isEmpty() ? failed.text() : error;
             }
-            // Whatever was not committed.
-            db.rollback();
             query = QSqlQuery();
             stretchEnd = QSqlQuery();
             among = QSqlQuery();
@@ -228,10 +249,11 @@ struct HistoryQueries::Looking {
         return mark;
     }
 
-    static bool writeMark(QSqlQuery &query, qint64 upTo, const QSet<qint64> &damaged,
-                          bool damagedMoved)
+    // `changedRead`: the notes of tests changed were read in this transaction, and are done with.
+    static bool writeMark(QSqlQuery &query, qint64 upTo, bool changedRead,
+                          const QSet<qint64> &damaged, bool damagedMoved)
     {
-        if (!query.exec(QStringLiteral("DELETE FROM relook")) ||
+        if ((changedRead && !query.exec(QStringLiteral("DELETE FROM relook"))) ||
             !query.exec(QStringLiteral("DELETE FROM looked")) ||
             !query.exec(QStringLiteral("INSERT INTO looked VALUES(%1)").arg(upTo)))
             return false;
