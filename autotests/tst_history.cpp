@@ -148,6 +148,7 @@ private slots:
     void exportCancelled();
     void badFiles_data();
     void badFiles();
+    void changedWhileClosed();
     void killedAnyMoment_data();
     void damagedValues_data();
     void damagedValues();
@@ -603,8 +604,41 @@ void HistoryTest::badFiles()
     HistoryStore again(folder.path());
     if (recorded) {
         QCOMPARE(again.pastTests().size(), 2);
-        QCOMPARE(number(again.connectionName(), QStringLiteral("PRAGMA user_version")), 2);
+        QCOMPARE(number(again.connectionName(), QStringLiteral("PRAGMA user_version")), 3);
     }
+}
+
+// A start reads a history through only when it changed since the program last closed it whole;
+// a change by another program is found even with the time of the last write set back.
+void HistoryTest::changedWhileClosed()
+{
+    QTemporaryDir folder;
+    const QString path = QDir(folder.path()).filePath(HistoryDatabase::fileName);
+    RandomEngine engine(18);
+    const auto recorded = [&] {
+        HistoryStore store(folder.path());
+        const bool kept =
+            store.record(takeTest(QuizSubject::Meanings, QuizLevel::Advanced, {}, engine),
+                         QDateTime::currentDateTimeUtc());
+        return kept && store.takeNotice().isEmpty();
+    };
+    for (int test = 0; test < 3; ++test)
+        QVERIFY(recorded());
+    QVERIFY(QDir(folder.filePath(QStringLiteral("backups"))).removeRecursively());
+    // Closed whole once its last change is old enough to be told from a later one.
+    QTest::qWait(1100);
+    {
+        HistoryStore store(folder.path());
+        QVERIFY(store.open());
+    }
+    QFile file(path);
+    const QDateTime written = QFileInfo(path).lastModified();
+    QVERIFY(file.open(QIODevice::ReadWrite) && file.size() > 16384 && file.seek(4096));
+    QVERIFY(file.write(QByteArray(16384 - 4096, 'x')) > 0 && file.flush());
+    QVERIFY(file.setFileTime(written, QFileDevice::FileModificationTime));
+    file.close();
+    QVERIFY(!recorded());
+    QCOMPARE(QDir(folder.path()).entryList({QStringLiteral("*.damaged-*")}).size(), 1);
 }
 
 void HistoryTest::damagedValues_data()
@@ -624,6 +658,8 @@ void HistoryTest::damagedValues_data()
     QTest::newRow("most 0") << "UPDATE test SET most = 0 WHERE id = 1";
     QTest::newRow("a level past the last") << "UPDATE test SET level = 2 WHERE id = 1";
     QTest::newRow("a subject past the last") << "UPDATE test SET subject = 2 WHERE id = 1";
+    QTest::newRow("a phrase gone") << "DELETE FROM phrase WHERE id = (SELECT json_extract(options, "
+                                      "'$[0]') FROM answer WHERE test = 1 AND question = 1)";
 }
 
 // A history edited by hand: a test holding an impossible value is left out of every view, and
@@ -638,6 +674,8 @@ void HistoryTest::damagedValues()
         for (const QuizSubject subject : {QuizSubject::Meanings, QuizSubject::Keywords})
             QVERIFY(store.record(takeTest(subject, QuizLevel::Beginner, {}, engine),
                                  QDateTime::currentDateTimeUtc()));
+        // Looked at whole before the edit, which only the note of what changed since tells.
+        QCOMPARE(store.pastTests().size(), 2);
         QSqlQuery query(QSqlDatabase::database(store.connectionName()));
         QVERIFY2(query.exec(edit) && query.numRowsAffected() == 1,
                  qPrintable(query.lastError().text()));
@@ -785,9 +823,13 @@ void HistoryTest::earlierHistoryScheduled()
             "Meanings box 1 due 2026-11-04 lapsed 0: 0 1 3 5 6 7 8 9 10 12 13 14 15 16 17 18 19 "
             "20 22 23")};
     HistoryStore store(data.path());
+    // Brought up to date beside the program, which meanwhile keeps tests waiting.
+    QVERIFY(!store.open());
+    QVERIFY(store.waiting());
+    QTRY_VERIFY(store.open());
     // Read back from the rows the migration wrote.
     QCOMPARE(boxes(store.schedule()), migrated);
-    QCOMPARE(number(store.connectionName(), QStringLiteral("PRAGMA user_version")), 2);
+    QCOMPARE(number(store.connectionName(), QStringLiteral("PRAGMA user_version")), 3);
     QCOMPARE(number(store.connectionName(), QStringLiteral("SELECT count(*) FROM schedule_item")),
              48);
 

@@ -1,6 +1,7 @@
 // The second yardstick: the program's first screen built the plain way, with plain Qt widgets in
 // layouts and none of the program's own logic. The same menus and entries, link line, section
-// buttons, Settings texts and tick boxes, offer and window size, in the program's face.
+// buttons, Settings texts and tick boxes, offer and window size, in the program's face; and beside
+// the menus the count of items due, read from the history with Qt SQL once the window is drawn.
 #include "shownprobe.h"
 
 #include <QApplication>
@@ -11,8 +12,13 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QStackedWidget>
+#include <QStandardPaths>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace {
 
@@ -93,6 +99,58 @@ QWidget *settingsSection()
     return section;
 }
 
+// After the first paint, as the program does: the count of items due today, from the boxes the
+// history keeps.
+class DueToday : public QObject
+{
+public:
+    DueToday(QWidget *window, QLabel *label, QPushButton *practise)
+        : m_label(label)
+        , m_practise(practise)
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && !std::exchange(m_painted, true))
+            QTimer::singleShot(0, this, [this] { read(); });
+        return false;
+    }
+
+private:
+    void read()
+    {
+        int keywords = 0;
+        int meanings = 0;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
+            db.setDatabaseName(
+                QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                QStringLiteral("/Orlendra/history.sqlite"));
+            db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+            QSqlQuery query(db);
+            if (db.open() &&
+                query.exec(QStringLiteral("SELECT subject, count(*) FROM schedule_item WHERE due "
+                                          "<= date('now', 'localtime', '-4 hours') "
+                                          "GROUP BY subject"))) {
+                while (query.next())
+                    (query.value(0).toInt() == 0 ? keywords : meanings) = query.value(1).toInt();
+            }
+        }
+        m_label->setText(QStringLiteral("Due today: %1 (%2 keywords, %3 meanings)")
+                             .arg(keywords + meanings)
+                             .arg(keywords)
+                             .arg(meanings));
+        m_practise->setEnabled(keywords + meanings > 0);
+    }
+
+    QLabel *m_label;
+    QPushButton *m_practise;
+    bool m_painted = false;
+};
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -144,6 +202,17 @@ int main(int argc, char *argv[])
     client->setFixedSize(687, 451);
     window.setCentralWidget(client);
 
+    auto *due = new QWidget;
+    auto *dueRow = new QHBoxLayout(due);
+    auto *dueLabel = new QLabel;
+    auto *practise = new QPushButton(QStringLiteral("&Practise Due Stones"));
+    practise->setEnabled(false);
+    dueRow->addWidget(dueLabel);
+    dueRow->addWidget(practise);
+    window.menuBar()->setCornerWidget(due, Qt::TopRightCorner);
+
+    // Before the probe, whose filter so runs first: the count is read before the probe ends.
+    DueToday dueToday(&window, dueLabel, practise);
     ShownProbe probe(&window);
     window.show();
     return QApplication::exec();

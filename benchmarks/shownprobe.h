@@ -3,13 +3,28 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QFile>
 #include <QTimer>
 #include <QWidget>
 
 #include <cstdio>
 
-// Reports on standard output once the window has painted itself for the first time, then ends
-// the process: the moment a user would see the window.
+// The most memory the process has held in RAM so far, in kB.
+inline QByteArray peakResidentKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return "0";
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0);
+    }
+    return "0";
+}
+
+// Reports on standard output once the window has painted itself for the first time: the moment
+// a user would see the window. Then, once what the window does right after its first paint has
+// run (the count of items due), the peak of memory, and ends the process.
 class ShownProbe : public QObject
 {
 public:
@@ -24,7 +39,11 @@ protected:
             QTimer::singleShot(0, [] {
                 std::puts("shown");
                 std::fflush(stdout);
-                QCoreApplication::exit(0);
+                QTimer::singleShot(0, [] {
+                    std::printf("peak %s\n", peakResidentKb().constData());
+                    std::fflush(stdout);
+                    QCoreApplication::exit(0);
+                });
             });
         }
         return false;

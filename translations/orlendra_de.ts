@@ -1449,6 +1449,10 @@ Eine vorhandene Datei dieses Namens enthält weiterhin ihren bisherigen Inhalt, 
         <source>Due today: 0</source>
         <translation>Heute fällig: 0</translation>
     </message>
+    <message>
+        <source>The history of your tests is being brought up to date...</source>
+        <translation>Der Verlauf deiner Tests wird auf den neuesten Stand gebracht...</translation>
+    </message>
 </context>
 <context>
     <name>WaitingTests</name>

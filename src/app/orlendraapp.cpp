@@ -330,6 +330,11 @@ void OrlendraApp::showDueToday()
     const QDateTime now = m_platform.now();
     const QDate today = learnerDay(now);
     const Schedule &schedule = history().schedule();
+    // The count follows once the history has been brought up to date.
+    if (history().whenUpgraded(this, [this] { showDueToday(); })) {
+        m_study->showHistoryUpgrading();
+        return;
+    }
     m_study->showDueToday(schedule.dueCount(today, QuizSubject::Keywords),
                           schedule.dueCount(today, QuizSubject::Meanings),
                           schedule.nextDueDay(today));

@@ -1,6 +1,7 @@
 #include "historydatabase.h"
 
 #include "historysql.h"
+#include "lookedtables.h"
 #include "platform/detail.h"
 #include "platform/filesaving.h"
 #include "scheduletables.h"
@@ -11,10 +12,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QScopeGuard>
 #include <QSet>
 #include <QUrl>
 
 #include <algorithm>
+#include <atomic>
 #include <optional>
 
 namespace {
@@ -60,7 +63,9 @@ const QList<QStringList> &migrations()
                            "full INTEGER NOT NULL, last INTEGER NOT NULL, "
                            "PRIMARY KEY(stone, subject)) WITHOUT ROWID"),
         },
-        boxesAndRounds()};
+        boxesAndRounds(),
+        // Where the look for damaged tests ended, so that a start looks only at what changed.
+        LookedTables::creation()};
     return steps;
 }
 
@@ -77,7 +82,8 @@ Fill fillOf(qsizetype step)
 // stones' tallies.
 QStringList derivedTables()
 {
-    return ScheduleTables::names() + QStringList{QStringLiteral("stone_tally")};
+    return ScheduleTables::names() + QStringList{QStringLiteral("stone_tally")} +
+           LookedTables::names();
 }
 
 // Every table and column of a history brought up to date, as "table.column", read from a history
@@ -117,13 +123,91 @@ HistoryDatabase::HistoryDatabase(const QString &folder)
     , m_path(folder.isEmpty() ? QString() : QDir(folder).filePath(fileName))
 {}
 
+struct HistoryDatabase::Upgrade {
+    std::unique_ptr<QThread> thread;
+    // Written by the thread, read once it has finished.
+    State state = State::Unusable;
+    bool whole = false;
+    std::optional<HistoryBackups::Backup> offered;
+    QString notice;
+};
+
 HistoryDatabase::~HistoryDatabase()
 {
+    // An upgrade stopped half way is undone by SQLite, but would have to start over next time.
+    if (m_upgrade)
+        m_upgrade->thread->wait();
     closeFile();
+}
+
+void HistoryDatabase::waitForUpgrade()
+{
+    if (m_upgrade)
+        m_upgrade->thread->wait();
+}
+
+bool HistoryDatabase::upgrading() const
+{
+    return m_state == State::Upgrading && !m_upgrade->thread->isFinished();
+}
+
+bool HistoryDatabase::whenUpgraded(QObject *context, std::function<void()> then)
+{
+    if (!upgrading())
+        return false;
+    QObject::connect(m_upgrade->thread.get(), &QThread::finished, context, std::move(then),
+                     Qt::SingleShotConnection);
+    return true;
+}
+
+void HistoryDatabase::upgradeAside()
+{
+    m_upgrade = std::make_unique<Upgrade>();
+    m_upgrade->thread.reset(
+        QThread::create([upgrade = m_upgrade.get(), folder = m_folder, clock = m_clock] {
+            HistoryDatabase here(folder);
+            here.m_upgradeHere = true;
+            here.setClock(clock);
+            here.open();
+            upgrade->state = here.m_state;
+            upgrade->whole = here.m_knownWhole;
+            upgrade->offered = here.m_offered;
+            upgrade->notice = here.takeNotice();
+        }));
+    m_state = State::Upgrading;
+    m_upgrade->thread->start();
+}
+
+void HistoryDatabase::upgraded()
+{
+    m_upgrade->thread->wait();
+    const std::unique_ptr<Upgrade> upgrade = std::move(m_upgrade);
+    if (!upgrade->notice.isEmpty())
+        tell(upgrade->notice);
+    switch (upgrade->state) {
+    case State::Open:
+        // Opened again as it now stands: read through once, whole.
+        m_state = State::Untried;
+        m_wholeAfterUpgrade = upgrade->whole;
+        break;
+    case State::Offering:
+        m_offered = upgrade->offered;
+        m_state = State::Offering;
+        break;
+    case State::Busy:
+        m_state = State::Busy;
+        break;
+    default:
+        // What went wrong has been told.
+        m_state = State::Unusable;
+        break;
+    }
 }
 
 bool HistoryDatabase::open()
 {
+    if (m_state == State::Upgrading && !upgrading())
+        upgraded();
     if (m_state == State::Open && foundDamaged(false))
         damagedAfterOpening();
     if (m_state == State::Busy)
@@ -173,7 +257,11 @@ bool HistoryDatabase::openFile()
             giveUp(tr("%1 is not a file").arg(native(m_path)));
             return false;
         }
-        static int opened = 0;
+        // A file closed whole by this program and not touched since is not read through again:
+        // on a long history that is the largest cost of a start. Asked before the file is
+        // opened, which starts a log beside it.
+        m_knownWhole = unchangedSinceClosed() || std::exchange(m_wholeAfterUpgrade, false);
+        static std::atomic<int> opened = 0;
         m_connection = QStringLiteral("orlendra-history-%1").arg(++opened);
         QString why;
         QString detail;
@@ -204,7 +292,10 @@ bool HistoryDatabase::openFile()
             giveUp(why, detail);
             return false;
         }
-        switch (check(!readOnly.isEmpty(), why, detail)) {
+        const Check found = check(!readOnly.isEmpty(), why, detail);
+        if (found != Check::Ours)
+            m_knownWhole = false;
+        switch (found) {
         case Check::Ours:
             m_whyReadOnly = readOnly;
             if (!readOnly.isEmpty())
@@ -229,6 +320,10 @@ bool HistoryDatabase::openFile()
         case Check::Busy:
             closeFile();
             m_state = State::Busy;
+            return false;
+        case Check::Upgrading:
+            closeFile();
+            upgradeAside();
             return false;
         case Check::Newer:
             giveUp(tr("%1 was written by a newer Orlendra").arg(native(m_path)));
@@ -281,11 +376,16 @@ HistoryDatabase::Check HistoryDatabase::check(bool readOnly, QString &why, QStri
     // it before that is done; one that can only be read, or is to be brought up to date now, is
     // read through first.
     const bool checkAside = !readOnly && *version == migrations().size();
-    if (!checkAside) {
+    // A history with tests in it is read through, copied and brought up to date beside the
+    // program; a new one, at once.
+    if (!readOnly && !checkAside && *version > 0 && !m_upgradeHere)
+        return Check::Upgrading;
+    if (!checkAside && !m_knownWhole) {
         if (!query.exec(QStringLiteral("PRAGMA quick_check(1)")) || !query.next())
             return unread();
         if (query.value(0).toString() != QLatin1String("ok"))
             return Check::Damaged;
+        m_knownWhole = true;
     }
     // A file that cannot be written is read as it is, or not at all.
     if (readOnly)
@@ -304,7 +404,8 @@ HistoryDatabase::Check HistoryDatabase::check(bool readOnly, QString &why, QStri
         return Check::Failed;
     }
     if (checkAside) {
-        checkPagesAside();
+        if (!m_knownWhole)
+            checkPagesAside();
         return Check::Ours;
     }
     // A history with tests in it is copied as it stands before it is changed.
@@ -381,7 +482,10 @@ bool HistoryDatabase::foundDamaged(bool wait)
     if (!m_pageCheck.valid() ||
         (!wait && m_pageCheck.wait_for(std::chrono::seconds(0)) != std::future_status::ready))
         return false;
-    return m_pageCheck.get();
+    // Told once.
+    const bool damaged = std::exchange(m_pageCheck, {}).get();
+    m_knownWhole = !damaged;
+    return damaged;
 }
 
 void HistoryDatabase::damagedAfterOpening()
@@ -397,14 +501,60 @@ void HistoryDatabase::damagedAfterOpening()
 
 void HistoryDatabase::closeFile()
 {
-    // What the check finds of a file no longer in use is of no interest.
+    // What the check finds of a file no longer in use matters only to the next opening.
     if (m_pageCheck.valid())
-        m_pageCheck.wait();
-    m_pageCheck = {};
+        m_knownWhole = !std::exchange(m_pageCheck, {}).get();
     if (m_connection.isEmpty())
         return;
     QSqlDatabase::database(m_connection, false).close();
     QSqlDatabase::removeDatabase(std::exchange(m_connection, QString()));
+    if (std::exchange(m_knownWhole, false))
+        noteClosedWhole();
+}
+
+namespace {
+
+// What changes with every write to a file, by any program: its size and times. The time of the
+// last change to the file's node cannot be set back by hand, as the time of its last write can.
+QByteArray stampOf(const QString &path)
+{
+    const QFileInfo file(path);
+    if (!file.exists())
+        return {};
+    return QByteArray::number(file.size()) + ' ' +
+           QByteArray::number(file.lastModified().toMSecsSinceEpoch()) + ' ' +
+           QByteArray::number(file.metadataChangeTime().toMSecsSinceEpoch());
+}
+
+} // namespace
+
+QString HistoryDatabase::stampPath() const
+{
+    return m_path + QStringLiteral("-whole");
+}
+
+void HistoryDatabase::noteClosedWhole()
+{
+    // Only a file whose log was taken in whole when it closed: a log left over (another program
+    // has the file open) changes it later. And only one last changed a while ago: the times of a
+    // file move in steps of a few milliseconds, so a change right after this note could leave
+    // them as they were.
+    QFile stamp(stampPath());
+    const QFileInfo file(m_path);
+    const QByteArray whole = stampOf(m_path);
+    if (whole.isEmpty() || QFile::exists(m_path + QStringLiteral("-wal")) ||
+        std::max(file.lastModified(), file.metadataChangeTime())
+                .msecsTo(QDateTime::currentDateTimeUtc()) < 1000 ||
+        !stamp.open(QIODevice::WriteOnly | QIODevice::Truncate) || stamp.write(whole) < 0)
+        QFile::remove(stampPath());
+}
+
+bool HistoryDatabase::unchangedSinceClosed() const
+{
+    QFile stamp(stampPath());
+    const QByteArray whole = stamp.open(QIODevice::ReadOnly) ? stamp.read(100) : QByteArray();
+    return !whole.isEmpty() && whole == stampOf(m_path) &&
+           !QFile::exists(m_path + QStringLiteral("-wal"));
 }
 
 QString HistoryDatabase::asidePath() const
@@ -474,6 +624,10 @@ std::optional<HistoryBackups::Backup> HistoryDatabase::newestGoodBackup() const
 
 bool HistoryDatabase::restore(const HistoryBackups::Backup &backup)
 {
+    // A backup written by an earlier version is brought up to date at once: the user waits for
+    // the restore anyway, and is told how it went.
+    m_upgradeHere = true;
+    const auto atOnce = qScopeGuard([this] { m_upgradeHere = false; });
     closeFile();
     m_offered.reset();
     m_state = State::Untried;
@@ -606,6 +760,11 @@ bool HistoryDatabase::rebuild()
         if (statement.startsWith(QLatin1String("CREATE TABLE stone_tally(")))
             creation.append(statement);
     }
+    // The look's own tables start empty, so the next look reads every test; their triggers on the
+    // tests may have outlived them.
+    for (QString statement : LookedTables::creation())
+        creation.append(statement.replace(QLatin1String("CREATE TRIGGER "),
+                                          QLatin1String("CREATE TRIGGER IF NOT EXISTS ")));
     QSqlError error;
     {
         QSqlDatabase db = QSqlDatabase::database(m_connection, false);

@@ -4,9 +4,11 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <QThread>
 
 #include <functional>
 #include <future>
+#include <memory>
 #include <optional>
 #include <utility>
 
@@ -35,13 +37,26 @@ public:
     bool open();
     // The history cannot take a test now but may later: another program holds the file, or a
     // damaged history waits for the user's word on the backup offered in its place.
-    bool waiting() const { return m_state == State::Busy || m_state == State::Offering; }
+    bool waiting() const
+    {
+        return m_state == State::Busy || m_state == State::Offering || m_state == State::Upgrading;
+    }
+    // A history written by an earlier version is being brought up to date beside the program:
+    // over a long history that takes seconds, which no window waits for. Tests wait meanwhile.
+    bool upgrading() const;
+    // While it is, `then` is called in `context`'s thread once it has ended, and this is true.
+    bool whenUpgraded(QObject *context, std::function<void()> then);
+    // Waits for the upgrade to end, at the end of the run: a test waiting for it is kept.
+    void waitForUpgrade();
     QString filePath() const { return m_path; }
     // Why new tests are not being kept while the file can only be read (what it holds is still
     // shown), otherwise empty.
     QString whyReadOnly() const { return m_whyReadOnly; }
     // Waits, the first time, for the check of every page that opening left running.
     bool writable();
+    // The check of every page that opening left running, true when it found the file damaged;
+    // none when there is none to wait for. For a reader that may write only to a whole file.
+    std::shared_future<bool> pageCheck() const { return m_pageCheck; }
     // The Qt SQL connection, once open; empty before.
     QString connectionName() const { return m_connection; }
 
@@ -85,20 +100,28 @@ public:
     void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
 
 private:
-    enum class State { Untried, Open, Busy, Offering, Unusable };
-    enum class Check { Ours, Foreign, Newer, Damaged, Busy, Failed };
+    enum class State { Untried, Open, Busy, Offering, Upgrading, Unusable };
+    enum class Check { Ours, Foreign, Newer, Damaged, Busy, Failed, Upgrading };
 
     bool openFile();
     void closeFile();
     // `why` and `detail` say what failed, in the program's words and the driver's.
     Check check(bool readOnly, QString &why, QString &detail);
     bool migrate(int from, QSqlError &error);
+    // Brings the file up to date on a thread of its own, through a history of its own there.
+    void upgradeAside();
+    // Takes over what that history came to, once it has.
+    void upgraded();
     // Reads every page of the file on a connection of its own, beside the program: over a long
     // history that takes the best part of a second, which the start would wait for otherwise.
     void checkPagesAside();
     // Whether that check found the file damaged, told once; waits for it when `wait`.
     bool foundDamaged(bool wait);
     void damagedAfterOpening();
+    // Beside the history, what it looked like when this program last closed it whole.
+    QString stampPath() const;
+    void noteClosedWhole();
+    bool unchangedSinceClosed() const;
     QString asidePath() const;
     // Puts a file found Foreign or Damaged aside, for a new history to begin in its place.
     void moveAside(Check found);
@@ -110,7 +133,16 @@ private:
     QString m_connection;
     // The name and options the file was opened with, for a reader to open it the same way.
     std::pair<QString, QString> m_openedAs;
-    std::future<bool> m_pageCheck; // true: damaged
+    std::shared_future<bool> m_pageCheck; // true: damaged
+    // Every page was read and found whole, or the file is as it was when last closed so.
+    bool m_knownWhole = false;
+    // The history that brings the file up to date beside the program, and what it came to.
+    struct Upgrade;
+    std::unique_ptr<Upgrade> m_upgrade;
+    // Upgrades where it stands rather than beside the program: the one beside it.
+    bool m_upgradeHere = false;
+    // The upgrade beside the program read every page and found them whole.
+    bool m_wholeAfterUpgrade = false;
     State m_state = State::Untried;
     QString m_whyReadOnly;
     QString m_notice;

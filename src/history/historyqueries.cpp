@@ -61,14 +61,21 @@ const QString damagedCondition = QStringLiteral(R"(
                    WHERE type != 'integer' OR value NOT IN (SELECT id FROM phrase))))
 )")
                                      .arg(ScheduleTables::keptMoment());
-const QString damagedQuery = QStringLiteral("SELECT t.id FROM test t WHERE ") + damagedCondition;
 // The same, over the tests with ids from just after the first to the second.
 const QString damagedAmongQuery =
     QStringLiteral("SELECT t.id FROM test t WHERE t.id > ? AND t.id <= ? AND (%1)")
         .arg(damagedCondition);
+// The same, over the tests changed since the last look.
+const QString damagedChangedQuery =
+    QStringLiteral("SELECT t.id FROM test t WHERE t.id IN (SELECT test FROM relook) AND (%1)")
+        .arg(damagedCondition);
 // Where a stretch of some thousand tests after the given id ends.
 const QString stretchEndQuery =
     QStringLiteral("SELECT id FROM test WHERE id > ? ORDER BY id LIMIT 1 OFFSET 1999");
+// Fewer tests than a stretch are looked at in a few milliseconds.
+constexpr qint64 ShortLook = 2000;
+// Some ten thousand tests, about a second's look.
+constexpr int StretchesABatch = 5;
 
 // How one stone fared, worked out from the answers themselves.
 const QString talliesQuery =
@@ -86,11 +93,11 @@ QString idList(const QSet<qint64> &ids)
     return list.join(QLatin1Char(','));
 }
 
-void tellUnread(HistoryDatabase &database, const QSqlQuery &query)
+void tellUnread(HistoryDatabase &database, const QString &error)
 {
     database.tell(withDetail(HistoryQueries::tr("The history of your tests could not be read, so "
                                                 "Progress shows none of it."),
-                             query.lastError().text()));
+                             error));
 }
 
 QJsonArray fromJson(const QString &text)
@@ -110,11 +117,13 @@ QStringList toStrings(const QJsonArray &ids, const QHash<qint64, QString> &phras
 } // namespace
 
 // A look for the damaged tests on a thread of its own, a stretch of tests at a time so that it
-// stops soon when told to.
+// stops soon when told to. It reads only the tests after the mark the last look left and those
+// changed since, and leaves its own mark for the next.
 struct HistoryQueries::Looking {
     QString of; // the connection of the history looked at
     std::atomic<bool> stop = false;
     std::optional<QSet<qint64>> found; // none when the look did not go through
+    QString error;                     // why not
     std::unique_ptr<QThread> thread;
 
     ~Looking()
@@ -124,42 +133,142 @@ struct HistoryQueries::Looking {
             thread->wait();
     }
 
-    void look(const std::pair<QString, QString> &openedAs)
+    // `pagesDamaged`, when valid, tells whether the check of every page found the file damaged:
+    // the mark is written only to a whole file, and only when `keep`.
+    void look(const std::pair<QString, QString> &openedAs, std::shared_future<bool> pagesDamaged,
+              bool keep)
     {
         const QString name = of + QStringLiteral("-looking");
         {
             QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
             db.setDatabaseName(openedAs.first);
             db.setConnectOptions(openedAs.second);
+            QSqlQuery query(db);
             QSqlQuery stretchEnd(db);
             QSqlQuery among(db);
-            QSet<qint64> damaged;
             bool whole = db.open() && stretchEnd.prepare(stretchEndQuery) &&
                          among.prepare(damagedAmongQuery);
-            // One read for all the stretches: they see the same tests.
-            whole = whole && db.transaction();
-            for (qint64 after = std::numeric_limits<qint64>::min(); whole && !stop;) {
-                stretchEnd.addBindValue(after);
-                whole = stretchEnd.exec();
-                const bool last = !stretchEnd.next();
-                const qint64 upTo =
-                    last ? std::numeric_limits<qint64>::max() : stretchEnd.value(0).toLongLong();
-                among.addBindValue(after);
-                among.addBindValue(upTo);
-                whole = whole && among.exec();
-                while (whole && among.next())
-                    damaged.insert(among.value(0).toLongLong());
-                if (last)
-                    break;
-                after = upTo;
+            // A batch of stretches at a time, each in one read with the mark it moves written in
+            // the same transaction: a change made meanwhile (a test recorded, a hand edit) makes
+            // the write fail rather than go unnoticed, and a run that ends before the look has
+            // gone through leaves the next one only the rest. Nothing is written to a damaged
+            // file, nor after a write has failed once.
+            bool saving = keep;
+            bool end = false;
+            Mark last;
+            QSet<qint64> damaged;
+            std::optional<qint64> after; // the last test looked at, none before the first
+            for (bool first = true; whole && !stop && !end; first = false) {
+                whole = db.transaction();
+                if (whole && first) {
+                    last = readMark(query);
+                    damaged = last.damaged;
+                    after = last.upTo;
+                }
+                if (whole && first && last.upTo) {
+                    for (const QVariant &test : last.changed) {
+                        if (test.typeId() == QMetaType::LongLong)
+                            damaged.remove(test.toLongLong());
+                    }
+                    whole = query.exec(damagedChangedQuery);
+                    while (whole && query.next())
+                        damaged.insert(query.value(0).toLongLong());
+                }
+                const QSet<qint64> before = first ? last.damaged : damaged;
+                qint64 from = after.value_or(std::numeric_limits<qint64>::min());
+                for (int stretch = 0; whole && !stop && !end && stretch < StretchesABatch;
+                     ++stretch) {
+                    stretchEnd.addBindValue(from);
+                    whole = stretchEnd.exec();
+                    end = !stretchEnd.next();
+                    const qint64 upTo =
+                        end ? std::numeric_limits<qint64>::max() : stretchEnd.value(0).toLongLong();
+                    among.addBindValue(from);
+                    among.addBindValue(upTo);
+                    whole = whole && among.exec();
+                    while (whole && among.next())
+                        damaged.insert(among.value(0).toLongLong());
+                    if (!end)
+                        from = upTo;
+                }
+                if (end) {
+                    whole = whole && query.exec(QStringLiteral("SELECT max(id) FROM test")) &&
+                            query.next();
+                    if (whole && !query.isNull(0))
+                        from = query.value(0).toLongLong();
+                    else if (whole && !after)
+                        from = 0;
+                }
+                const bool moved = !after || from != *after || (first && !last.changed.isEmpty()) ||
+                                   damaged != before;
+                if (whole && !stop && saving && moved &&
+                    !(pagesDamaged.valid() && pagesDamaged.get()))
+                    saving =
+                        writeMark(query, from, first, damaged, damaged != before) && db.commit();
+                // Whatever was not committed.
+                db.rollback();
+                after = from;
             }
-            if (whole && !stop)
+            if (whole && !stop) {
                 found = damaged;
+            } else if (!stop) {
+                for (const QSqlError &failed :
+                     {query.lastError(), stretchEnd.lastError(), among.lastError(), db.lastError()})
+                    error = error.isEmpty() ? failed.text() : error;
+            }
+            query = QSqlQuery();
             stretchEnd = QSqlQuery();
             among = QSqlQuery();
             db.close();
         }
         QSqlDatabase::removeDatabase(name);
+    }
+
+    struct Mark {
+        std::optional<qint64> upTo; // none: no test was looked at yet
+        QSet<qint64> damaged;
+        QVariantList changed;
+    };
+
+    // A history whose mark cannot be read is looked at whole.
+    static Mark readMark(QSqlQuery &query)
+    {
+        Mark mark;
+        if (!query.exec(QStringLiteral("SELECT max(upto) FROM looked")) || !query.next() ||
+            query.value(0).typeId() != QMetaType::LongLong)
+            return mark;
+        const qint64 upTo = query.value(0).toLongLong();
+        if (!query.exec(QStringLiteral("SELECT id FROM damaged_test")))
+            return mark;
+        while (query.next())
+            mark.damaged.insert(query.value(0).toLongLong());
+        if (!query.exec(QStringLiteral("SELECT test FROM relook")))
+            return {};
+        while (query.next())
+            mark.changed.append(query.value(0));
+        mark.upTo = upTo;
+        return mark;
+    }
+
+    // `changedRead`: the notes of tests changed were read in this transaction, and are done with.
+    static bool writeMark(QSqlQuery &query, qint64 upTo, bool changedRead,
+                          const QSet<qint64> &damaged, bool damagedMoved)
+    {
+        if ((changedRead && !query.exec(QStringLiteral("DELETE FROM relook"))) ||
+            !query.exec(QStringLiteral("DELETE FROM looked")) ||
+            !query.exec(QStringLiteral("INSERT INTO looked VALUES(%1)").arg(upTo)))
+            return false;
+        if (!damagedMoved)
+            return true;
+        if (!query.exec(QStringLiteral("DELETE FROM damaged_test")) ||
+            !query.prepare(QStringLiteral("INSERT INTO damaged_test VALUES(?)")))
+            return false;
+        for (const qint64 id : damaged) {
+            query.addBindValue(id);
+            if (!query.exec())
+                return false;
+        }
+        return true;
     }
 };
 
@@ -174,12 +283,25 @@ void HistoryQueries::lookAhead()
     if (m_looking || !m_database.open() ||
         (m_damaged && m_damagedOf == m_database.connectionName()))
         return;
+    // What the last look left is looked over when first needed, in a moment: a thread and a
+    // connection for it would cost a start more than the look itself.
+    QSqlQuery query(HistorySql::connection(m_database));
+    if (query.exec(QStringLiteral("SELECT (SELECT count(*) FROM relook) + (SELECT count(*) "
+                                  "FROM test WHERE id > upto) FROM (SELECT max(upto) AS upto "
+                                  "FROM looked) WHERE upto IS NOT NULL")) &&
+        query.next() && !query.isNull(0) && query.value(0).toLongLong() < ShortLook)
+        return;
+    look();
+}
+
+void HistoryQueries::look()
+{
     m_looking = std::make_unique<Looking>();
     m_looking->of = m_database.connectionName();
-    m_looking->thread.reset(
-        QThread::create([looking = m_looking.get(), openedAs = m_database.openedAs()] {
-            looking->look(openedAs);
-        }));
+    m_looking->thread.reset(QThread::create(
+        [looking = m_looking.get(), openedAs = m_database.openedAs(),
+         pages = m_database.pageCheck(),
+         keep = m_database.whyReadOnly().isEmpty()] { looking->look(openedAs, pages, keep); }));
     m_looking->thread->start();
 }
 
@@ -202,25 +324,25 @@ std::optional<QSet<qint64>> HistoryQueries::damagedTests()
     // are looked at afresh.
     if (!m_database.open() || (m_damaged && m_damagedOf == m_database.connectionName()))
         return m_damaged;
+    // Looked for the same way whether or not the start began it: the mark left by the last
+    // look saves reading the tests again.
+    if (m_looking && m_looking->of != m_database.connectionName())
+        m_looking.reset();
+    if (!m_looking)
+        look();
     std::optional<QSet<qint64>> found;
-    if (m_looking && m_looking->of == m_database.connectionName()) {
+    QString error;
+    if (m_looking) {
         m_looking->thread->wait();
         found = std::move(m_looking->found);
+        error = m_looking->error;
     }
     m_looking.reset();
-    QSet<qint64> damaged;
-    if (found) {
-        damaged = *found;
-    } else {
-        QSqlQuery query(HistorySql::connection(m_database));
-        query.setForwardOnly(true);
-        if (!query.exec(damagedQuery)) {
-            tellUnread(m_database, query);
-            return std::nullopt;
-        }
-        while (query.next())
-            damaged.insert(query.value(0).toLongLong());
+    if (!found) {
+        tellUnread(m_database, error);
+        return std::nullopt;
     }
+    const QSet<qint64> damaged = *found;
     if (const int n = int(damaged.size()); n == 1)
         m_database.tell(tr("1 test in the history is damaged and not shown."));
     else if (n > 1)
@@ -291,7 +413,7 @@ QList<PastTest> HistoryQueries::pastTests(PastTestsCursor &cursor, int count)
     query.addBindValue(cursor.id);
     query.addBindValue(count);
     if (!query.exec()) {
-        tellUnread(m_database, query);
+        tellUnread(m_database, query.lastError().text());
         return tests;
     }
     int read = 0;

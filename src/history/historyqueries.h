@@ -27,6 +27,7 @@ public:
     // Starts looking for the damaged tests beside the program, on a connection and a thread of
     // their own: over a long history that takes seconds, which the first view of a run would
     // otherwise wait for.
+    // Only a long look: one that reads more than the few tests changed since the last.
     void lookAhead();
 
     // Newest first.
@@ -60,6 +61,7 @@ public:
     void reread();
 
 private:
+    void look();
     // The test or round's level, stone types and answers in the order asked, and its subject.
     std::optional<PracticeRound> asked(qint64 testId, QuizSubject &subject);
 

@@ -1,6 +1,7 @@
 #include "historyrecorder.h"
 
 #include "historysql.h"
+#include "lookedtables.h"
 #include "platform/detail.h"
 #include "quiz/quizscoring.h"
 #include "scheduletables.h"
@@ -219,8 +220,9 @@ bool HistoryRecorder::forget()
     QSqlQuery query(db);
     bool done = db.transaction();
     for (const QString &table :
-         QStringList{QStringLiteral("answer"), QStringLiteral("test"),
-                     QStringLiteral("stone_tally"), QStringLiteral("phrase")} +
+         LookedTables::names() +
+             QStringList{QStringLiteral("answer"), QStringLiteral("test"),
+                         QStringLiteral("stone_tally"), QStringLiteral("phrase")} +
              ScheduleTables::names())
         done = done && query.exec(QStringLiteral("DELETE FROM %1").arg(table));
     m_phrases.clear();

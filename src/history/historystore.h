@@ -46,7 +46,11 @@ public:
     }
     // At the end of the run: a last try for the tests still waiting; the notice tells of those
     // it could not keep.
-    void lastTry() { m_waiting.lastTry(); }
+    void lastTry()
+    {
+        m_database.waitForUpgrade();
+        m_waiting.lastTry();
+    }
     qsizetype waitingTests() const { return m_waiting.count(); }
     // Tells when tests that waited have been recorded later.
     const WaitingTests *waitingQueue() const { return &m_waiting; }
@@ -121,6 +125,12 @@ public:
         if (done)
             m_database.backUpIfDue();
         return done;
+    }
+    // See HistoryDatabase::upgrading.
+    bool upgrading() const { return m_database.upgrading(); }
+    bool whenUpgraded(QObject *context, std::function<void()> then)
+    {
+        return m_database.whenUpgraded(context, std::move(then));
     }
     // Another program holds the file, or a damaged history waits for an answer.
     bool waiting() const { return m_database.waiting(); }

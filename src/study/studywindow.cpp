@@ -273,6 +273,15 @@ void StudyWindow::showDueToday(int keywords, int meanings, std::optional<QDate> 
     m_practiseDue->setAccessibleDescription(any ? text : nextDue);
 }
 
+void StudyWindow::showHistoryUpgrading()
+{
+    const QString text = tr("The history of your tests is being brought up to date...");
+    m_dueToday->setText(text);
+    m_dueToday->setAccessibleName(text);
+    m_practiseDue->setEnabled(false);
+    menuBar()->setCornerWidget(m_dueToday->parentWidget(), Qt::TopRightCorner);
+}
+
 bool StudyWindow::event(QEvent *event)
 {
     switch (event->type()) {

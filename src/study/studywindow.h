@@ -50,6 +50,8 @@ public:
     // What the boxes have due today, keywords and meanings, beside the menus; with nothing due,
     // "Practise Due Stones" is off and tells the day the next item falls due.
     void showDueToday(int keywords, int meanings, std::optional<QDate> next);
+    // In place of the count while the history is brought up to date, beside the program.
+    void showHistoryUpgrading();
     // The set-up's start of a keywords test, which the session holds: question 1 on its page.
     void startKeywordsTest();
     // The end of either test: the session's result into the result section, and that section to
