@@ -198,18 +198,17 @@ int main(int argc, char *argv[])
     layout->addWidget(wrapped(QStringLiteral(
         "Home Business Opportunity. Start your own Internet business and make money online. Get "
         "this software fully branded for your website. Click here for more details.")));
-    // The study window's client area; the menu bar adds its own height, as there.
-    client->setFixedSize(687, 451);
-    window.setCentralWidget(client);
-
-    auto *due = new QWidget;
-    auto *dueRow = new QHBoxLayout(due);
+    // The count on a line of its own under the offers, as there.
+    auto *dueRow = new QHBoxLayout;
     auto *dueLabel = new QLabel;
     auto *practise = new QPushButton(QStringLiteral("&Practise Due Stones"));
     practise->setEnabled(false);
-    dueRow->addWidget(dueLabel);
+    dueRow->addWidget(dueLabel, 1);
     dueRow->addWidget(practise);
-    window.menuBar()->setCornerWidget(due, Qt::TopRightCorner);
+    layout->addLayout(dueRow);
+    // The study window's client area; the menu bar adds its own height, as there.
+    client->setFixedWidth(687);
+    window.setCentralWidget(client);
 
     // Before the probe, whose filter so runs first: the count is read before the probe ends.
     DueToday dueToday(&window, dueLabel, practise);

@@ -279,7 +279,7 @@ void StudyWindow::showHistoryUpgrading()
     m_dueToday->setText(text);
     m_dueToday->setAccessibleName(text);
     m_practiseDue->setEnabled(false);
-    menuBar()->setCornerWidget(m_dueToday->parentWidget(), Qt::TopRightCorner);
+    m_practiseDue->setAccessibleDescription(text);
 }
 
 bool StudyWindow::event(QEvent *event)
