@@ -55,9 +55,11 @@ int main(int argc, char **argv)
     const StudySheet compact(catalogue, StudySettings::allTicked(), StudySheet::Style::Compact);
     const FlashCards cards(catalogue, studyOrderFor({true, true, true}));
     const TestPaper test(catalogue, QuizSubject::Keywords, {QuizLevel::Advanced, {}}, engine);
-    const std::pair<const char *, const PaperDocument *> documents[] = {
-        {"studysheet", &full}, {"compactsheet", &compact}, {"flashcards", &cards},
-        {"testpaper", &test},  {"result", &result}};
+    const std::pair<const char *, const PaperDocument *> documents[] = {{"studysheet", &full},
+                                                                        {"compactsheet", &compact},
+                                                                        {"flashcards", &cards},
+                                                                        {"testpaper", &test},
+                                                                        {"result", &result}};
     for (const auto &[name, document] : documents) {
         QFile file(folder.filePath(QString::fromLatin1(name) + QStringLiteral(".pdf")));
         if (!file.open(QIODevice::WriteOnly) || file.write(Paper::pdf(*document, a4)) < 0)

@@ -84,7 +84,7 @@ double draw(QPainter &painter, const QList<Text> &texts, double left, double top
         painter.setFont(text.font);
         painter.setPen(text.colour);
         painter.drawText(QRectF(left + text.indent, y, width - text.indent, height),
-                         Qt::TextWordWrap, text.text);
+                         int(text.alignment) | Qt::TextWordWrap, text.text);
         y += height;
     }
     return y - top;

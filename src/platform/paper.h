@@ -48,6 +48,7 @@ struct Text {
     QString text;
     QColor colour = Qt::black;
     double indent = 0; // device pixels
+    Qt::Alignment alignment = Qt::AlignLeft;
 };
 // The height of the texts one below the other, wrapped at `width`.
 double height(const QPagedPaintDevice &device, const QList<Text> &texts, double width);

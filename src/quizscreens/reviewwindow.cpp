@@ -501,7 +501,8 @@ void ReviewWindow::offerPaper(Platform &platform, const QDateTime &taken)
     // the last one, and Tab would go round the two for good: Tab from them goes on to "Close".
     m_buttons->setFocusProxy(nullptr);
     for (QPushButton *button : {print, pdf})
-        button->setAccessibleName(button->text().remove(QLatin1Char('&')).remove(QStringLiteral("...")));
+        button->setAccessibleName(
+            button->text().remove(QLatin1Char('&')).remove(QStringLiteral("...")));
     const auto putOnPaper = [this, &platform, taken](bool asPdf) {
         const ResultPaper paper(*m_review, m_heading, taken);
         if (asPdf)

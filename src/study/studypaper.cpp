@@ -112,8 +112,10 @@ void StudySheet::paintCompact(QPagedPaintDevice &device, QPainter &painter) cons
     const double inner = cellWidth - Paper::mm(device, 6);
     const double pictureWidth = Paper::mm(device, 24);
     const auto textsOf = [this](StoneIndex stone) {
-        return QList<Paper::Text>{{Paper::font(12, true), m_catalogue.stoneNames[stone]},
-                                  {Paper::font(9), commaList(m_catalogue.keywordsOf(stone))}};
+        return QList<Paper::Text>{
+            {Paper::font(12, true), m_catalogue.stoneNames[stone], Qt::black, 0, Qt::AlignHCenter},
+            {Paper::font(9), commaList(m_catalogue.keywordsOf(stone)), Qt::black, 0,
+             Qt::AlignHCenter}};
     };
     double cellHeight = 0;
     for (const StoneIndex stone : stones)
@@ -194,23 +196,14 @@ void FlashCards::paint(QPagedPaintDevice &device, QPainter &painter) const
             const StoneIndex stone = m_stones[first + cell];
             const QRectF box =
                 cardBox(cell, true).adjusted(Paper::mm(device, 4), 0, -Paper::mm(device, 4), 0);
-            QList<Paper::Text> texts{{Paper::font(16, true), m_catalogue.stoneNames[stone]},
+            QList<Paper::Text> texts{{Paper::font(16, true), m_catalogue.stoneNames[stone],
+                                      Qt::black, 0, Qt::AlignHCenter},
                                      {Paper::font(4), QString()}};
             for (const QString &keyword : m_catalogue.keywordsOf(stone))
-                texts.append({Paper::font(11), keyword});
-            const double textHeight = Paper::height(device, texts, box.width());
-            painter.save();
-            // Centred lines: each text drawn across the card's width.
-            double y = box.center().y() - textHeight / 2;
-            for (const Paper::Text &text : std::as_const(texts)) {
-                const double lineHeight = Paper::height(device, {text}, box.width());
-                painter.setFont(text.font);
-                painter.setPen(text.colour);
-                painter.drawText(QRectF(box.left(), y, box.width(), lineHeight),
-                                 Qt::AlignHCenter | Qt::TextWordWrap, text.text);
-                y += lineHeight;
-            }
-            painter.restore();
+                texts.append({Paper::font(11), keyword, Qt::black, 0, Qt::AlignHCenter});
+            Paper::draw(painter, texts, box.left(),
+                        box.center().y() - Paper::height(device, texts, box.width()) / 2,
+                        box.width());
         }
     }
 }

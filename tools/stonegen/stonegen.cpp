@@ -422,8 +422,9 @@ int main(int argc, char **argv)
         QSize(113, 151), QPointF(56.0, 73.0), 48.0, 68.0, 0.57, 0.105, 0.0, true, true};
 
     // Four times as large for paper: a picture printed 38 mm wide still has 300 dots an inch.
+    // On white, the paper's own colour, where the screen's are on the windows' backdrop.
     const Layout print{
-        QSize(452, 604), QPointF(224.0, 292.0), 192.0, 272.0, 0.57, 0.105, 0.0, true, true};
+        QSize(452, 604), QPointF(224.0, 292.0), 192.0, 272.0, 0.57, 0.105, 0.0, false, true};
 
     bool ok = true;
     const std::vector<Rune> &table = runes();
@@ -434,7 +435,9 @@ int main(int argc, char **argv)
                                  .arg(rune ? rune->name : "blank");
         const QImage image = render(picture, rune).convertToFormat(QImage::Format_RGB32);
         ok = save(image, out.filePath("stones/" + name), "JPG", 95) && ok;
-        const QImage large = render(print, rune).convertToFormat(QImage::Format_RGB32);
+        QImage large(print.canvas, QImage::Format_RGB32);
+        large.fill(Qt::white);
+        QPainter(&large).drawImage(0, 0, render(print, rune));
         ok = save(large, out.filePath("stones/print/" + name), "JPG", 90) && ok;
     }
 
