@@ -34,54 +34,46 @@ QComboBox *choice(const QString &objectName, const QString &name, const QStringL
 
 void openSheetDialog(Platform &platform, const StudySettings &ticks, bool pdf, QWidget *parent)
 {
-    QComboBox *style = nullptr;
-    auto *dialog = new PaperDialog(
-        platform,
-        pdf ? PaperDialog::tr("Save Study Sheet as PDF") : PaperDialog::tr("Print Study Sheet"),
-        [ticks, &style]() -> std::unique_ptr<PaperDocument> {
-            return std::make_unique<StudySheet>(
-                loadRuneCatalogue(), ticks,
-                style->currentIndex() == 0 ? StudySheet::Style::Full : StudySheet::Style::Compact);
-        },
-        pdf, parent);
-    style = choice(QStringLiteral("cboSheetStyle"), PaperDialog::tr("&Layout:"),
-                   {PaperDialog::tr("Full: every ticked meaning"),
-                    PaperDialog::tr("Compact: picture, name and keywords")},
-                   0, dialog);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->exec();
+    auto *dialog = new PaperDialog(platform,
+                                   pdf ? PaperDialog::tr("Save Study Sheet as PDF")
+                                       : PaperDialog::tr("Print Study Sheet"),
+                                   pdf, parent);
+    QComboBox *style = choice(QStringLiteral("cboSheetStyle"), PaperDialog::tr("&Layout:"),
+                              {PaperDialog::tr("Full: every ticked meaning"),
+                               PaperDialog::tr("Compact: picture, name and keywords")},
+                              0, dialog);
+    dialog->setMake([ticks, style]() -> std::unique_ptr<PaperDocument> {
+        return std::make_unique<StudySheet>(
+            loadRuneCatalogue(), ticks,
+            style->currentIndex() == 0 ? StudySheet::Style::Full : StudySheet::Style::Compact);
+    });
+    dialog->open();
+}
+
+void openCardsDialog(Platform &platform, const StudySettings &ticks, QWidget *parent)
+{
+    auto *dialog = new PaperDialog(platform, PaperDialog::tr("Print Flash Cards"), false, parent);
+    auto *hint =
+        new QLabel(PaperDialog::tr("Print on both sides of the paper, turned over its long edge: "
+                                   "each name then falls on the back of its stone."),
+                   dialog);
+    hint->setWordWrap(true);
+    dialog->form()->addRow(hint);
+    dialog->setMake([ticks]() -> std::unique_ptr<PaperDocument> {
+        return std::make_unique<FlashCards>(loadRuneCatalogue(), studyOrderFor(ticks.stoneGroup));
+    });
+    dialog->open();
 }
 
 void openTestDialog(Platform &platform, const QuizSession &session, QWidget *parent)
 {
     // What the set-up last started with, the learner's usual test.
     const AnswerSheet &last = session.sheet();
-    QComboBox *subject = nullptr;
-    QComboBox *level = nullptr;
-    std::array<QCheckBox *, 3> types{};
-    auto *dialog = new PaperDialog(
-        platform, PaperDialog::tr("Print a Test"),
-        [&]() -> std::unique_ptr<PaperDocument> {
-            QuizSetup setup;
-            setup.level = level->currentIndex() == 0 ? QuizLevel::Beginner : QuizLevel::Advanced;
-            for (const MeaningKind kind : allMeaningKinds) {
-                if (types[int(kind)]->isChecked())
-                    setup.stoneTypes |= stoneTypeOf(kind);
-            }
-            const QuizSubject chosen =
-                subject->currentIndex() == 0 ? QuizSubject::Keywords : QuizSubject::Meanings;
-            if (chosen == QuizSubject::Meanings && !setup.stoneTypes) {
-                platform.message(parent, QuizSetupWizard::tr("Please Select At Least 1 Stone Type"),
-                                 Platform::Icon::Information);
-                return {};
-            }
-            return std::make_unique<TestPaper>(loadRuneCatalogue(), chosen, setup,
-                                               platform.random());
-        },
-        false, parent);
-    subject = choice(QStringLiteral("cboTestSubject"), PaperDialog::tr("&Subject:"),
-                     {QuizSetupWizard::tr("Stone Keywords"), QuizSetupWizard::tr("Stone Meanings")},
-                     last.subject == QuizSubject::Meanings ? 1 : 0, dialog);
+    auto *dialog = new PaperDialog(platform, PaperDialog::tr("Print a Test"), false, parent);
+    QComboBox *subject =
+        choice(QStringLiteral("cboTestSubject"), PaperDialog::tr("&Subject:"),
+               {QuizSetupWizard::tr("Stone Keywords"), QuizSetupWizard::tr("Stone Meanings")},
+               last.subject == QuizSubject::Meanings ? 1 : 0, dialog);
     auto *typeBox = new QWidget(dialog);
     auto *typeLayout = new QVBoxLayout(typeBox);
     typeLayout->setContentsMargins({});
@@ -91,8 +83,9 @@ void openTestDialog(Platform &platform, const QuizSession &session, QWidget *par
     const StoneTypes ticked = session.stoneTypes() ? session.stoneTypes()
                                                    : StoneTypes(StoneType::Upright) |
                                                          StoneType::Reversed | StoneType::Merkstave;
+    std::array<QCheckBox *, 3> types{};
     for (const MeaningKind kind : allMeaningKinds) {
-        QCheckBox *box = new QCheckBox(typeNames[int(kind)], typeBox);
+        auto *box = new QCheckBox(typeNames[int(kind)], typeBox);
         box->setObjectName(QStringLiteral("chkTestType_%1").arg(int(kind)));
         box->setAccessibleName(typeNames[int(kind)]);
         box->setChecked(ticked.testFlag(stoneTypeOf(kind)));
@@ -100,15 +93,30 @@ void openTestDialog(Platform &platform, const QuizSession &session, QWidget *par
         types[int(kind)] = box;
     }
     dialog->form()->addRow(PaperDialog::tr("Stone types:"), typeBox);
-    level = choice(QStringLiteral("cboTestLevel"), PaperDialog::tr("L&evel:"),
-                   {QuizSetupWizard::tr("Beginner"), QuizSetupWizard::tr("Advanced")},
-                   last.level == QuizLevel::Advanced ? 1 : 0, dialog);
+    QComboBox *level = choice(QStringLiteral("cboTestLevel"), PaperDialog::tr("L&evel:"),
+                              {QuizSetupWizard::tr("Beginner"), QuizSetupWizard::tr("Advanced")},
+                              last.level == QuizLevel::Advanced ? 1 : 0, dialog);
     // Only the meanings test asks by the stones' positions.
     const auto follow = [typeBox, subject] { typeBox->setEnabled(subject->currentIndex() == 1); };
     QObject::connect(subject, &QComboBox::currentIndexChanged, typeBox, follow);
     follow();
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->exec();
+    dialog->setMake([&platform, parent, subject, level, types]() -> std::unique_ptr<PaperDocument> {
+        QuizSetup setup;
+        setup.level = level->currentIndex() == 0 ? QuizLevel::Beginner : QuizLevel::Advanced;
+        for (const MeaningKind kind : allMeaningKinds) {
+            if (types[int(kind)]->isChecked())
+                setup.stoneTypes |= stoneTypeOf(kind);
+        }
+        const QuizSubject chosen =
+            subject->currentIndex() == 0 ? QuizSubject::Keywords : QuizSubject::Meanings;
+        if (chosen == QuizSubject::Meanings && !setup.stoneTypes) {
+            platform.message(parent, QuizSetupWizard::tr("Please Select At Least 1 Stone Type"),
+                             Platform::Icon::Information);
+            return {};
+        }
+        return std::make_unique<TestPaper>(loadRuneCatalogue(), chosen, setup, platform.random());
+    });
+    dialog->open();
 }
 
 } // namespace
@@ -131,24 +139,8 @@ void addPaperEntries(QMenu *file, Platform &platform, std::function<StudySetting
         [&platform, ticks, parent] { openSheetDialog(platform, ticks(), true, parent); });
     QObject::connect(
         entry(PaperDialog::tr("Print Flash &Cards..."), QStringLiteral("mnuPrintCards")),
-        &QAction::triggered, parent, [&platform, ticks, parent] {
-            const StudySettings settings = ticks();
-            auto *dialog = new PaperDialog(
-                platform, PaperDialog::tr("Print Flash Cards"),
-                [settings]() -> std::unique_ptr<PaperDocument> {
-                    return std::make_unique<FlashCards>(loadRuneCatalogue(),
-                                                        studyOrderFor(settings.stoneGroup));
-                },
-                false, parent);
-            auto *hint = new QLabel(
-                PaperDialog::tr("Print on both sides of the paper, turned over its long edge: "
-                                "each name then falls on the back of its stone."),
-                dialog);
-            hint->setWordWrap(true);
-            dialog->form()->addRow(hint);
-            dialog->setAttribute(Qt::WA_DeleteOnClose);
-            dialog->exec();
-        });
+        &QAction::triggered, parent,
+        [&platform, ticks, parent] { openCardsDialog(platform, ticks(), parent); });
     QObject::connect(entry(PaperDialog::tr("Print a &Test..."), QStringLiteral("mnuPrintTest")),
                      &QAction::triggered, parent,
                      [&platform, &session, parent] { openTestDialog(platform, session, parent); });

@@ -51,12 +51,11 @@ void print(Platform &platform, QWidget *parent, const PaperDocument &document)
 
 } // namespace PaperOutput
 
-PaperDialog::PaperDialog(Platform &platform, const QString &title, Make make, bool pdfFirst,
-                         QWidget *parent)
+PaperDialog::PaperDialog(Platform &platform, const QString &title, bool pdfFirst, QWidget *parent)
     : QDialog(parent)
     , m_platform(platform)
-    , m_make(std::move(make))
 {
+    setAttribute(Qt::WA_DeleteOnClose);
     setObjectName(QStringLiteral("dlgPaper"));
     setWindowTitle(title);
     setAccessibleName(title);
@@ -80,13 +79,13 @@ PaperDialog::PaperDialog(Platform &platform, const QString &title, Make make, bo
     // The dialog goes first: the preview and the save dialog are modal over the window below.
     connect(m_print, &QPushButton::clicked, this, [this] {
         hide();
-        if (const std::unique_ptr<PaperDocument> document = m_make())
+        if (const std::unique_ptr<PaperDocument> document = m_make ? m_make() : nullptr)
             PaperOutput::print(m_platform, parentWidget(), *document);
         accept();
     });
     connect(m_pdf, &QPushButton::clicked, this, [this] {
         hide();
-        if (const std::unique_ptr<PaperDocument> document = m_make())
+        if (const std::unique_ptr<PaperDocument> document = m_make ? m_make() : nullptr)
             PaperOutput::savePdf(m_platform, parentWidget(), *document);
         accept();
     });

@@ -23,7 +23,7 @@ void print(Platform &platform, QWidget *parent, const PaperDocument &document);
 
 // Asks how a document is to look (the choices its maker puts into form()) and then prints it or
 // saves it as a PDF. The document is made when a button is pressed, from the choices as they
-// stand then.
+// stand then. It is opened, not run: the window below goes on answering.
 class PaperDialog : public QDialog
 {
     Q_OBJECT
@@ -32,8 +32,10 @@ public:
     using Make = std::function<std::unique_ptr<PaperDocument>()>;
 
     // `pdfFirst`: the dialog was asked for as "... as PDF", so that is its default button.
-    PaperDialog(Platform &platform, const QString &title, Make make, bool pdfFirst,
-                QWidget *parent = nullptr);
+    PaperDialog(Platform &platform, const QString &title, bool pdfFirst, QWidget *parent = nullptr);
+
+    // What makes the document; nothing is made until it is set. It may give none (and say why).
+    void setMake(Make make) { m_make = std::move(make); }
 
     QFormLayout *form() const { return m_form; }
     QPushButton *printButton() const { return m_print; }
