@@ -28,6 +28,7 @@ deb=${debs[0]}
 echo "Built $(basename "$deb")"
 
 expected="./usr/bin/Orlendra
+./usr/$moduledir/liborlendra_printing.so
 ./usr/$moduledir/liborlendra_scorechart.so
 ./usr/share/applications/$id.desktop
 ./usr/share/doc/orlendra/changelog.gz
@@ -49,7 +50,8 @@ fi
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for library in libqt6widgets6 libqt6gui6 libqt6core6 libqt6sql6-sqlite libqt6charts6; do
+for library in libqt6widgets6 libqt6gui6 libqt6core6 libqt6sql6-sqlite libqt6charts6 \
+    libqt6printsupport6; do
     if [[ $depends != *"$library "* ]]; then
         echo "The dependencies do not name $library"
         failed=1

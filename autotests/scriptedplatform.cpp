@@ -1,5 +1,9 @@
 #include "scriptedplatform.h"
 
+#include "platform/paper.h"
+
+#include <QLocale>
+
 QString MemorySettingsStore::read(const QString &section, const QString &key) const
 {
     return values.value(section + QLatin1Char('/') + key);
@@ -37,4 +41,11 @@ void ScriptedPlatform::clearClipboardIfOurs()
         clipboardText.clear();
         clipboardOurs = false;
     }
+}
+
+bool ScriptedPlatform::print(QWidget *, const PaperDocument &document)
+{
+    printed.append(
+        Paper::pdf(document, Paper::pageLayout(QLocale(QLocale::German, QLocale::Germany))));
+    return true;
 }

@@ -49,6 +49,8 @@ public:
     bool anotherInstanceRunning() override { return otherInstance; }
     std::optional<LockOwner> uncheckedLockOwner() const override { return lockOwner; }
     bool takeOverLock() override { return lockTakenOver = true; }
+    // Puts the document on A4 paper, as a PDF, where the test can read it.
+    bool print(QWidget *parent, const PaperDocument &document) override;
     bool openUrl(const QUrl &url) override
     {
         openedUrls.append(url);
@@ -76,6 +78,7 @@ public:
     std::optional<LockOwner> lockOwner; // with otherInstance: a lock of another machine
     bool lockTakenOver = false;
     QList<QUrl> openedUrls;
+    QList<QByteArray> printed; // as PDFs
     bool browser = true;
     RandomEngine::result_type seed = 20261207;
     RandomEngine engine{seed};

@@ -209,14 +209,17 @@ void MonkeyTest::initTestCase()
             return chance(50) ? Platform::Answer::Yes : Platform::Answer::No;
         return Platform::Answer::Ok;
     };
-    m_platform.saveNamer = [this](const QString &) {
+    m_platform.saveNamer = [this](const QString &filter) {
         static const QStringList names{"result1.txt", "result2.txt", "result3", "folder.txt",
                                        "missing/result.txt"};
+        static const QStringList papers{"paper1.pdf", "paper2", "missing/paper.pdf"};
+        const bool pdf = filter.contains(QLatin1String("*.pdf"));
         if (chance(25))
             return QString(); // cancelled
-        const QString name = QDir(m_results).filePath(names[below(int(names.size()))]);
+        const QStringList &from = pdf ? papers : names;
+        const QString name = QDir(m_results).filePath(from[below(int(from.size()))]);
         // Where a name without suffix ends up is the program's business; either may change.
-        m_savesNow << name << name + QStringLiteral(".txt");
+        m_savesNow << name << name + (pdf ? QStringLiteral(".pdf") : QStringLiteral(".txt"));
         return name;
     };
 }
@@ -594,6 +597,12 @@ QString MonkeyTest::fileFault(const QMap<QString, QByteArray> &before)
         const bool refused = std::any_of(
             m_platform.messages.cbegin(), m_platform.messages.cend(),
             [](const ScriptedPlatform::Message &m) { return m.icon == Platform::Icon::Critical; });
+        // A document on paper: whole, whatever it shows.
+        if (path.endsWith(QLatin1String(".pdf"))) {
+            if (!m_files.value(path).startsWith("%PDF-") || !m_files.value(path).contains("%%EOF"))
+                return QStringLiteral("%1 is not a whole PDF").arg(path);
+            continue;
+        }
         StudyWindow *study = m_app->studyWindow();
         if (refused || !study)
             continue;

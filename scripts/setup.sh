@@ -28,7 +28,10 @@ packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-d
     libfontconfig-dev
     # The translations: Qt's tools that build them (qt_add_translations, lupdate, lrelease), and
     # Qt's own, which put the standard buttons into the learner's language.
-    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+    # The documents on paper are read back by the tests as a reader would (pdftotext, pdfinfo)
+    # and pictured for the README (pdftoppm).
+    poppler-utils)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||

@@ -161,6 +161,13 @@
     </message>
 </context>
 <context>
+    <name>FlashCards</name>
+    <message>
+        <source>Orlendra Flash Cards</source>
+        <translation>Orlendra-Karteikarten</translation>
+    </message>
+</context>
+<context>
     <name>FrameWindow</name>
     <message>
         <source>Orlendra meanings test</source>
@@ -639,6 +646,97 @@ Trotzdem starten? Das ist nur dann sicher, wenn auf %1 kein anderes Orlendra lä
     </message>
 </context>
 <context>
+    <name>PaperDialog</name>
+    <message>
+        <source>PDF document (%1)</source>
+        <extracomment>A filter of the save dialog: %1 is the pattern of the file names, kept as it is</extracomment>
+        <translation>PDF-Dokument (%1)</translation>
+    </message>
+    <message>
+        <source>The PDF could not be saved to %1.
+%2
+
+Any file of that name still holds what it held before.</source>
+        <extracomment>%1 is the file&apos;s path, %2 why it could not be saved</extracomment>
+        <translation>Das PDF konnte nicht unter %1 gespeichert werden.
+%2
+
+Eine Datei dieses Namens enthält weiter, was sie vorher enthielt.</translation>
+    </message>
+    <message>
+        <source>Printing is not installed with this copy of Orlendra. Save a PDF instead and print that.</source>
+        <translation>Drucken ist bei dieser Orlendra-Installation nicht dabei. Speichere stattdessen ein PDF und drucke das.</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken …</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Als &amp;PDF speichern …</translation>
+    </message>
+    <message>
+        <source>Save Study Sheet as PDF</source>
+        <translation>Lernblatt als PDF speichern</translation>
+    </message>
+    <message>
+        <source>Print Study Sheet</source>
+        <translation>Lernblatt drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Layout:</source>
+        <translation>&amp;Form:</translation>
+    </message>
+    <message>
+        <source>Full: every ticked meaning</source>
+        <translation>Ausführlich: jede angekreuzte Bedeutung</translation>
+    </message>
+    <message>
+        <source>Compact: picture, name and keywords</source>
+        <translation>Knapp: Bild, Name und Schlüsselwörter</translation>
+    </message>
+    <message>
+        <source>Print a Test</source>
+        <translation>Test drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Subject:</source>
+        <translation>&amp;Fach:</translation>
+    </message>
+    <message>
+        <source>Stone types:</source>
+        <translation>Steinlagen:</translation>
+    </message>
+    <message>
+        <source>L&amp;evel:</source>
+        <translation>&amp;Stufe:</translation>
+    </message>
+    <message>
+        <source>Print Study &amp;Sheet...</source>
+        <translation>&amp;Lernblatt drucken …</translation>
+    </message>
+    <message>
+        <source>Save Study Sheet as P&amp;DF...</source>
+        <translation>Lernblatt als P&amp;DF speichern …</translation>
+    </message>
+    <message>
+        <source>Print Flash &amp;Cards...</source>
+        <translation>&amp;Karteikarten drucken …</translation>
+    </message>
+    <message>
+        <source>Print Flash Cards</source>
+        <translation>Karteikarten drucken</translation>
+    </message>
+    <message>
+        <source>Print on both sides of the paper, turned over its long edge: each name then falls on the back of its stone.</source>
+        <translation>Drucke beidseitig und wende das Blatt über die lange Kante: Dann steht jeder Name auf der Rückseite seines Steins.</translation>
+    </message>
+    <message>
+        <source>Print a &amp;Test...</source>
+        <translation>&amp;Test drucken …</translation>
+    </message>
+</context>
+<context>
     <name>Platform</name>
     <message>
         <source>Details: %1</source>
@@ -967,6 +1065,14 @@ Any file of that name still holds what it held before, and the result is still i
 
 Eine vorhandene Datei dieses Namens enthält weiterhin ihren bisherigen Inhalt, und das Ergebnis steht weiterhin im Feld.</translation>
     </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Als &amp;PDF speichern …</translation>
+    </message>
+    <message>
+        <source>P&amp;rint...</source>
+        <translation>Dr&amp;ucken …</translation>
+    </message>
 </context>
 <context>
     <name>QuizScoring</name>
@@ -1116,6 +1222,18 @@ Eine vorhandene Datei dieses Namens enthält weiterhin ihren bisherigen Inhalt, 
     </message>
 </context>
 <context>
+    <name>ResultPaper</name>
+    <message>
+        <source>Orlendra Result</source>
+        <translation>Orlendra-Ergebnis</translation>
+    </message>
+    <message>
+        <source>Taken: %1</source>
+        <extracomment>%1 is the date and time the test was finished</extracomment>
+        <translation>Abgelegt: %1</translation>
+    </message>
+</context>
+<context>
     <name>ReviewWindow</name>
     <message>
         <source>Review Answers</source>
@@ -1160,6 +1278,14 @@ Eine vorhandene Datei dieses Namens enthält weiterhin ihren bisherigen Inhalt, 
     <message>
         <source>wrong and ticked</source>
         <translation>falsch, angekreuzt</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken …</translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation>Als &amp;PDF speichern …</translation>
     </message>
 </context>
 <context>
@@ -1362,6 +1488,17 @@ Eine vorhandene Datei dieses Namens enthält weiterhin ihren bisherigen Inhalt, 
     </message>
 </context>
 <context>
+    <name>StudySheet</name>
+    <message>
+        <source>Orlendra Study Sheet</source>
+        <translation>Orlendra-Lernblatt</translation>
+    </message>
+    <message>
+        <source>Orlendra Study Sheet, Compact</source>
+        <translation>Orlendra-Lernblatt, knapp</translation>
+    </message>
+</context>
+<context>
     <name>StudyWindow</name>
     <message>
         <source>Orlendra study window</source>
@@ -1452,6 +1589,40 @@ Eine vorhandene Datei dieses Namens enthält weiterhin ihren bisherigen Inhalt, 
     <message>
         <source>The history of your tests is being brought up to date...</source>
         <translation>Der Verlauf deiner Tests wird auf den neuesten Stand gebracht...</translation>
+    </message>
+</context>
+<context>
+    <name>TestPaper</name>
+    <message>
+        <source>Orlendra Test: %1, %2</source>
+        <extracomment>%1 is the subject, such as &quot;Stone Keywords&quot;, %2 the level</extracomment>
+        <translation>Orlendra-Test: %1, %2</translation>
+    </message>
+    <message>
+        <source>Name: ____________________   Date: ______________</source>
+        <translation>Name: ____________________   Datum: ______________</translation>
+    </message>
+    <message>
+        <source>Tick the one right answer of each question.</source>
+        <translation>Kreuze bei jeder Frage die eine richtige Antwort an.</translation>
+    </message>
+    <message>
+        <source>Tick the four right answers of each question.</source>
+        <translation>Kreuze bei jeder Frage die vier richtigen Antworten an.</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>A question of a test on paper: %1 is its number, %2 the stone&apos;s name</extracomment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>Answer Key</source>
+        <translation>Lösungen</translation>
+    </message>
+    <message>
+        <source>%1. %2: %3</source>
+        <extracomment>A line of the answer key: %1 the question&apos;s number, %2 the stone, %3 the numbers of the right options</extracomment>
+        <translation>%1. %2: %3</translation>
     </message>
 </context>
 <context>

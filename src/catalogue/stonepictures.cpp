@@ -16,6 +16,13 @@ QPixmap StonePictures::picture(int number)
     return picture;
 }
 
+QImage StonePictures::printPicture(int number)
+{
+    if (number < 1 || number > Count)
+        return {};
+    return QImage(QStringLiteral(":/stones/print/%1.jpg").arg(number, 2, 10, QLatin1Char('0')));
+}
+
 QImage turnedPicture(const QImage &upright, const QSize &size)
 {
     if (upright.isNull())

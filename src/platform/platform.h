@@ -7,6 +7,7 @@
 
 #include <optional>
 
+class PaperDocument;
 class QUrl;
 class QWidget;
 
@@ -76,6 +77,9 @@ public:
     virtual std::optional<LockOwner> uncheckedLockOwner() const = 0;
     // Removes that lock and takes it for this run. False when it could not be removed.
     virtual bool takeOverLock() = 0;
+    // Prints the document through the desktop's print preview and print dialog. False when
+    // printing cannot be offered at all (the part of the program that prints is missing).
+    virtual bool print(QWidget *parent, const PaperDocument &document) = 0;
     // Hands the address to the desktop's browser; false when nothing took it.
     virtual bool openUrl(const QUrl &url) = 0;
     // The program's one random engine; seedFromClock() reseeds it from the system timer.

@@ -63,6 +63,7 @@ public:
     bool anotherInstanceRunning() override;
     std::optional<LockOwner> uncheckedLockOwner() const override { return m_uncheckedOwner; }
     bool takeOverLock() override;
+    bool print(QWidget *parent, const PaperDocument &document) override;
     bool openUrl(const QUrl &url) override;
     RandomEngine &random() override { return m_random; }
     void seedFromClock() override;

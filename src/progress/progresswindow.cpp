@@ -416,6 +416,7 @@ void ProgressWindow::reviewTest(int row)
         tellNotice();
         return;
     }
+    review->offerPaper(m_platform, QDateTime::fromMSecsSinceEpoch(tests[row].finishedMs));
     review->setAttribute(Qt::WA_DeleteOnClose);
     review->open();
 }

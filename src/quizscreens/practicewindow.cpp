@@ -84,8 +84,10 @@ PracticeWindow::PracticeWindow(Platform &platform, QWidget *parent)
         connect(driver, &QuizPageDriver::handedOver, this, &PracticeWindow::handOver);
         connect(driver, &QuizPageDriver::finished, this, &PracticeWindow::finish);
     }
-    connect(m_review, &QPushButton::clicked, this, [this] {
+    connect(m_review, &QPushButton::clicked, this, [this, &platform] {
         auto *review = new ReviewWindow(m_session.round(), this);
+        // Only the round just ended is reviewed here: it was taken now.
+        review->offerPaper(platform, platform.now());
         review->setAttribute(Qt::WA_DeleteOnClose);
         review->open();
     });

@@ -3,11 +3,14 @@
 #include "catalogue/runecatalogue.h"
 #include "platform/detail.h"
 #include "platform/platform.h"
+#include "quiz/answerreview.h"
 #include "quiz/quizresultfile.h"
 #include "quiz/quizsession.h"
+#include "quizpaper.h"
 #include "reviewwindow.h"
 #include "widgets/commandbutton.h"
 #include "widgets/guardedtextbox.h"
+#include "widgets/paperoutput.h"
 
 #include <QDir>
 #include <QFontDatabase>
@@ -46,7 +49,17 @@ QuizResultSection::QuizResultSection(Platform &platform, const QuizSession &sess
     buttons->addWidget(progress);
     buttons->addWidget(m_review);
     buttons->addWidget(m_save);
+    m_print = commandButton(tr("P&rint..."), QStringLiteral("cmdPrintResult"), this);
+    m_pdf = commandButton(tr("Save as P&DF..."), QStringLiteral("cmdResultPdf"), this);
+    // A row of their own below: beside the others they would leave no room for the captions.
+    auto *paper = new QHBoxLayout;
+    paper->addStretch(1);
+    paper->addWidget(m_print);
+    paper->addWidget(m_pdf);
+    connect(m_print, &QPushButton::clicked, this, [this] { putOnPaper(false); });
+    connect(m_pdf, &QPushButton::clicked, this, [this] { putOnPaper(true); });
     layout->addLayout(buttons);
+    layout->addLayout(paper);
     updateReviewButton();
 
     connect(m_save, &QPushButton::clicked, this, &QuizResultSection::saveResult);
@@ -59,6 +72,7 @@ void QuizResultSection::showLastResult()
     const std::optional<AnswerSheet> &sheet = m_session.lastFinished();
     const QString text = sheet ? QuizResultFile::text(loadRuneCatalogue(), *sheet) : QString();
     m_result->setText(text);
+    m_finishedAt = m_platform.now();
     // The total closes the text, where a screen reader never gets on its own; the button that
     // takes the focus at a test's end says it.
     m_save->setAccessibleDescription(
@@ -84,6 +98,23 @@ void QuizResultSection::showEvent(QShowEvent *event)
 void QuizResultSection::updateReviewButton()
 {
     m_review->setEnabled(m_session.lastFinished().has_value());
+    if (m_print) {
+        m_print->setEnabled(m_review->isEnabled());
+        m_pdf->setEnabled(m_review->isEnabled());
+    }
+}
+
+void QuizResultSection::putOnPaper(bool pdf)
+{
+    if (!m_session.lastFinished())
+        return;
+    const AnswerSheet &sheet = *m_session.lastFinished();
+    const AnswerReview::Model review(loadRuneCatalogue(), sheet);
+    const ResultPaper paper(review, AnswerReview::title(sheet), m_finishedAt);
+    if (pdf)
+        PaperOutput::savePdf(m_platform, this, paper);
+    else
+        PaperOutput::print(m_platform, this, paper);
 }
 
 void QuizResultSection::reviewAnswers()
@@ -91,6 +122,7 @@ void QuizResultSection::reviewAnswers()
     if (!m_session.lastFinished())
         return;
     auto *review = new ReviewWindow(*m_session.lastFinished(), this);
+    review->offerPaper(m_platform, m_finishedAt);
     review->setAttribute(Qt::WA_DeleteOnClose);
     review->open();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QWidget>
 
 class GuardedTextBox;
@@ -26,6 +27,8 @@ public:
     void saveResult();
     // "Review Answers": opens the review of the last finished test, without waiting on it.
     void reviewAnswers();
+    // "Print..." and "Save as PDF...": the last finished test with its review, on paper.
+    void putOnPaper(bool pdf);
 
 signals:
     void progressRequested();
@@ -43,4 +46,8 @@ private:
     QPushButton *m_save = nullptr;
     QPushButton *m_review = nullptr;
     bool m_fixedPitch = false;
+    QPushButton *m_print = nullptr;
+    QPushButton *m_pdf = nullptr;
+    // When the result was shown, which is when its test finished.
+    QDateTime m_finishedAt;
 };

@@ -6,6 +6,9 @@
 #include "quiz/answerreview.h"
 #include "quiz/quizscoring.h"
 #include "quizpage.h"
+#include "quizpaper.h"
+#include "widgets/commandbutton.h"
+#include "widgets/paperoutput.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -410,6 +413,8 @@ ReviewWindow::ReviewWindow(const QString &heading, AnswerReview::Model *review, 
     : QDialog(parent)
 {
     review->setParent(this);
+    m_review = review;
+    m_heading = heading;
     setObjectName(QStringLiteral("frmReview"));
     setWindowTitle(tr("Review Answers"));
     setAccessibleName(windowTitle());
@@ -462,6 +467,7 @@ ReviewWindow::ReviewWindow(const QString &heading, AnswerReview::Model *review, 
     close->setObjectName(QStringLiteral("cmdClose"));
     close->setAccessibleName(close->text().remove(QLatin1Char('&')));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    m_buttons = buttons;
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(title);
@@ -486,4 +492,27 @@ void ReviewWindow::showMistakesOnly(bool only)
     m_noMistakesFrame->setVisible(!any);
     m_noMistakes->setVisible(!any);
     m_answers->scrollToTop();
+}
+
+void ReviewWindow::offerPaper(Platform &platform, const QDateTime &taken)
+{
+    QPushButton *print = m_buttons->addButton(tr("&Print..."), QDialogButtonBox::ActionRole);
+    QPushButton *pdf = m_buttons->addButton(tr("Save as P&DF..."), QDialogButtonBox::ActionRole);
+    print->setObjectName(QStringLiteral("cmdPrintReview"));
+    pdf->setObjectName(QStringLiteral("cmdReviewPdf"));
+    // The box hands its focus on to its first button, which puts it into the Tab chain after
+    // the last one, and Tab would go round the two for good: Tab from them goes on to "Close".
+    m_buttons->setFocusProxy(nullptr);
+    for (QPushButton *button : {print, pdf})
+        button->setAccessibleName(
+            button->text().remove(QLatin1Char('&')).remove(QStringLiteral("...")));
+    const auto putOnPaper = [this, &platform, taken](bool asPdf) {
+        const ResultPaper paper(*m_review, m_heading, taken);
+        if (asPdf)
+            PaperOutput::savePdf(platform, this, paper);
+        else
+            PaperOutput::print(platform, this, paper);
+    };
+    connect(print, &QPushButton::clicked, this, [putOnPaper] { putOnPaper(false); });
+    connect(pdf, &QPushButton::clicked, this, [putOnPaper] { putOnPaper(true); });
 }

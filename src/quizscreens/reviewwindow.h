@@ -4,7 +4,10 @@
 
 #include <QDialog>
 
+class Platform;
 class QCheckBox;
+class QDateTime;
+class QDialogButtonBox;
 class QFrame;
 class QLabel;
 class QListView;
@@ -26,6 +29,8 @@ public:
     explicit ReviewWindow(const PracticeRound &round, QWidget *parent = nullptr);
 
     QCheckBox *mistakesOnlyBox() const { return m_mistakesOnly; }
+    // "Print..." and "Save as PDF..." beside "Close": the test, taken at `taken`, with its review.
+    void offerPaper(Platform &platform, const QDateTime &taken);
 
 private:
     // Takes `review` for its own.
@@ -37,4 +42,7 @@ private:
     QListView *m_answers = nullptr;
     QFrame *m_noMistakesFrame = nullptr;
     QLabel *m_noMistakes = nullptr;
+    AnswerReview::Model *m_review = nullptr;
+    QString m_heading;
+    QDialogButtonBox *m_buttons = nullptr;
 };

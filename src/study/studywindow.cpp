@@ -3,6 +3,7 @@
 #include "brand/branding.h"
 #include "goalssection.h"
 #include "memorizesection.h"
+#include "paperdialogs.h"
 #include "quizscreens/keywordsquizpage.h"
 #include "quizscreens/quizpagedriver.h"
 #include "quizscreens/quizresultsection.h"
@@ -161,6 +162,8 @@ void StudyWindow::buildMenus()
     QAction *check = file->addAction(tr("Check &History..."));
     check->setObjectName(QStringLiteral("mnuCheckHistory"));
     connect(check, &QAction::triggered, this, &StudyWindow::checkHistoryRequested);
+    file->addSeparator();
+    addPaperEntries(file, m_platform, [this] { return m_settings->ticks(); }, m_quizSession, this);
     file->addSeparator();
     QAction *exit = file->addAction(tr("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));

@@ -2,7 +2,8 @@
 //
 //   stonegen OUTDIR
 //
-// writes OUTDIR/stones/NN-name.jpg (24 runes and a blank stone) and OUTDIR/icon/orlendra-*.png.
+// writes OUTDIR/stones/NN-name.jpg (24 runes and a blank stone), the same four times as large for
+// paper in OUTDIR/stones/print/, and OUTDIR/icon/orlendra-*.png.
 // Everything is drawn from the stroke table below and the texture comes from a fixed seed, so
 // with the same Qt and libjpeg a rerun gives byte-identical files and git sees no churn.
 
@@ -411,7 +412,7 @@ int main(int argc, char **argv)
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
-    if (!out.mkpath("stones") || !out.mkpath("icon")) {
+    if (!out.mkpath("stones/print") || !out.mkpath("icon")) {
         std::fprintf(stderr, "stonegen: cannot create folders under %s\n", argv[1]);
         return 1;
     }
@@ -419,6 +420,11 @@ int main(int argc, char **argv)
     // 113 x 151 is what the lesson cards lay out; the stone fills it with room for its shadow.
     const Layout picture{
         QSize(113, 151), QPointF(56.0, 73.0), 48.0, 68.0, 0.57, 0.105, 0.0, true, true};
+
+    // Four times as large for paper: a picture printed 38 mm wide still has 300 dots an inch.
+    // On white, the paper's own colour, where the screen's are on the windows' backdrop.
+    const Layout print{
+        QSize(452, 604), QPointF(224.0, 292.0), 192.0, 272.0, 0.57, 0.105, 0.0, false, true};
 
     bool ok = true;
     const std::vector<Rune> &table = runes();
@@ -429,6 +435,10 @@ int main(int argc, char **argv)
                                  .arg(rune ? rune->name : "blank");
         const QImage image = render(picture, rune).convertToFormat(QImage::Format_RGB32);
         ok = save(image, out.filePath("stones/" + name), "JPG", 95) && ok;
+        QImage large(print.canvas, QImage::Format_RGB32);
+        large.fill(Qt::white);
+        QPainter(&large).drawImage(0, 0, render(print, rune));
+        ok = save(large, out.filePath("stones/print/" + name), "JPG", 90) && ok;
     }
 
     // Othala, the O rune, stands for the app. Icons get their own layout rather than a
