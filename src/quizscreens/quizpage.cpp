@@ -24,8 +24,7 @@ public:
     SteadyLabel(QStringList texts, QWidget *parent)
         : QLabel(parent)
         , m_texts(std::move(texts))
-    {
-    }
+    {}
 
     QSize minimumSizeHint() const override
     {
@@ -51,7 +50,7 @@ QStringList questionNumbers()
 
 // Bold; a screen reader speaks what the label shows, so it carries no name of its own.
 QLabel *label(const QColor &colour, Qt::Alignment alignment, QWidget *parent,
-             const QStringList &texts = {})
+              const QStringList &texts = {})
 {
     auto *label = new SteadyLabel(texts, parent);
     label->setFont(boldFont());
