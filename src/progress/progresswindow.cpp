@@ -37,16 +37,49 @@
 
 namespace {
 
-// Every column a share of the width, the first as wide as its texts: a narrow window elides a
-// cell rather than scroll sideways, its tool tip and what a screen reader hears the whole text,
-// as a heading cut short tells its whole text in its tool tip.
-void shareWidth(QHeaderView *header)
+// Every column a share of the width, the first as wide as its texts while the others keep their
+// least room beside it: a narrow window or a large font elides a cell rather than scroll sideways,
+// its tool tip and what a screen reader hears the whole text, as a heading cut short tells its
+// whole text in its tool tip. Qt's own fit to contents never gives way, hence the filter.
+class SharedWidth : public QObject
 {
-    header->setStretchLastSection(false);
-    header->setSectionResizeMode(QHeaderView::Stretch);
-    header->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    header->setMinimumSectionSize(header->fontMetrics().averageCharWidth() * 4);
-}
+public:
+    explicit SharedWidth(QAbstractItemView *view, QHeaderView *header)
+        : QObject(view)
+        , m_view(view)
+        , m_header(header)
+    {
+        header->setStretchLastSection(false);
+        header->setSectionResizeMode(QHeaderView::Stretch);
+        header->setSectionResizeMode(0, QHeaderView::Fixed);
+        header->setMinimumSectionSize(header->fontMetrics().averageCharWidth() * 4);
+        view->viewport()->installEventFilter(this);
+        // Not on rows inserted: rows a scroll brings in are of the first rows' form, and measuring
+        // the column as they arrive reads the whole history at once.
+        connect(view->model(), &QAbstractItemModel::modelReset, this, &SharedWidth::fit);
+        connect(view->model(), &QAbstractItemModel::layoutChanged, this, &SharedWidth::fit);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Resize || event->type() == QEvent::FontChange)
+            fit();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void fit()
+    {
+        const int least = m_header->minimumSectionSize();
+        const int others = (m_header->count() - 1) * least;
+        const int wanted = std::max(m_view->sizeHintForColumn(0), m_header->sectionSizeHint(0));
+        m_header->resizeSection(
+            0, std::max(least, std::min(wanted, m_view->viewport()->width() - others)));
+    }
+
+    QAbstractItemView *m_view;
+    QHeaderView *m_header;
+};
 
 // A read-only table whose columns sort by their Qt::UserRole, a row a line and a Tab stop.
 QTableView *sortableTable(const QString &name, QAbstractItemModel *rows, QWidget *parent)
@@ -60,7 +93,7 @@ QTableView *sortableTable(const QString &name, QAbstractItemModel *rows, QWidget
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setTabKeyNavigation(false);
-    shareWidth(table->horizontalHeader());
+    new SharedWidth(table, table->horizontalHeader());
     table->verticalHeader()->hide();
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     table->setSortingEnabled(true);
@@ -235,7 +268,7 @@ ProgressWindow::ProgressWindow(Platform &platform, HistoryStore &history, QWidge
     m_tests->setRootIsDecorated(false);
     m_tests->setUniformRowHeights(true);
     m_tests->setAllColumnsShowFocus(true);
-    shareWidth(m_tests->header());
+    new SharedWidth(m_tests, m_tests->header());
 
     m_study = commandButton(tr("S&tudy Weakest Stones"), QStringLiteral("cmdStudyWeakest"), this);
     m_export = commandButton(tr("&Export..."), QStringLiteral("cmdExport"), this);

@@ -15,10 +15,44 @@
 
 namespace {
 
-// Bold; a screen reader speaks what the label shows, so it carries no name of its own.
-QLabel *label(const QColor &colour, Qt::Alignment alignment, QWidget *parent)
+// Wide enough for the widest of the texts it takes turns to show, so that the column it stands in
+// keeps its width from question to question instead of jumping, and is never laid out too narrow
+// for a text that has just arrived.
+class SteadyLabel : public QLabel
 {
-    auto *label = new QLabel(parent);
+public:
+    SteadyLabel(QStringList texts, QWidget *parent)
+        : QLabel(parent)
+        , m_texts(std::move(texts))
+    {}
+
+    QSize minimumSizeHint() const override
+    {
+        QSize size = QLabel::minimumSizeHint();
+        const int chrome = contentsMargins().left() + contentsMargins().right() + 2 * margin();
+        for (const QString &text : m_texts)
+            size.setWidth(std::max(size.width(), fontMetrics().size(0, text).width() + chrome));
+        return size;
+    }
+    QSize sizeHint() const override { return QLabel::sizeHint().expandedTo(minimumSizeHint()); }
+
+private:
+    QStringList m_texts;
+};
+
+QStringList questionNumbers()
+{
+    QStringList numbers;
+    for (int number = 1; number <= QuestionCount; ++number)
+        numbers << QuizPage::tr("Question %1").arg(number);
+    return numbers;
+}
+
+// Bold; a screen reader speaks what the label shows, so it carries no name of its own.
+QLabel *label(const QColor &colour, Qt::Alignment alignment, QWidget *parent,
+              const QStringList &texts = {})
+{
+    auto *label = new SteadyLabel(texts, parent);
     label->setFont(boldFont());
     label->setAlignment(alignment);
     Branding::setTextColour(label, colour);
@@ -39,10 +73,12 @@ QList<int> QuizPage::tickedBoxes() const
 
 QuizPage::QuizPage(QWidget *parent)
     : QWidget(parent)
-    , m_stoneName(label(QColor(128, 0, 128), Qt::AlignCenter, this))
+    , m_stoneName(label(QColor(128, 0, 128), Qt::AlignCenter, this,
+                        QStringList(loadRuneCatalogue().stoneNames.begin(),
+                                    loadRuneCatalogue().stoneNames.end())))
     , m_picture(new StonePictureBox(this))
     , m_caption(label(QColor(255, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, this))
-    , m_questionNumber(label(QColor(0, 0, 255), Qt::AlignCenter, this))
+    , m_questionNumber(label(QColor(0, 0, 255), Qt::AlignCenter, this, questionNumbers()))
 {
     m_caption->setWordWrap(true);
     m_picture->setFixedSize(113, 151);
