@@ -22,6 +22,7 @@
 #include <QLocale>
 #include <QTimer>
 
+#include <algorithm>
 #include <chrono>
 #include <utility>
 
@@ -276,7 +277,10 @@ ProgressWindow *OrlendraApp::showProgressWindow()
                     WindowPlacement::handKeyboardTo(study);
                 });
         WindowPlacement::putOnScreenOf(m_progress, m_study);
-        fitToScreen(m_progress, QSize(1000, 720), m_progress->screen());
+        // Drawn for the desktop's usual 9 points at 96 dpi (12 pixels); a larger desktop font
+        // gets a window as much larger, as far as the screen goes.
+        const qreal growth = std::max(1.0, m_progress->fontInfo().pixelSize() / 12.0);
+        fitToScreen(m_progress, (QSizeF(1000, 720) * growth).toSize(), m_progress->screen());
         WindowPlacement::centre(m_progress);
     }
     m_progress->reload();
