@@ -2,6 +2,7 @@
 
 #include "quiz/quizscoring.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
@@ -305,7 +306,7 @@ QString append(const QString &path, const QByteArray &lines)
     // Only a file of our own is written to: never through a link, nor into a pipe.
     const QFileInfo info(path);
     if (info.isSymLink() || (info.exists() && !info.isFile()))
-        return QFile::tr("%1 is not a file").arg(path);
+        return QCoreApplication::translate("SyncJournal", "%1 is not a file").arg(path);
     if (!file.open(QIODevice::ReadWrite | QIODevice::Append))
         return file.errorString();
     QByteArray out = lines;
