@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cstdio>
 #include <memory>
 #include <sys/stat.h>
 
@@ -246,5 +247,33 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestSync)
+// Also one profile of the program for a test with a real sync tool:
+// tst_sync --profile <data folder> <sync folder> <computer> take <seed> <day> | forget <day> |
+// report
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() < 6 || args[1] != QLatin1String("--profile")) {
+        TestSync test;
+        return QTest::qExec(&test, argc, argv);
+    }
+    Computer computer(args[2], args[3], qPrintable(args[4]));
+    if (args[5] == QLatin1String("take") && args.size() == 8)
+        computer.take(args[6].toUInt(), day(args[7].toInt()));
+    if (args[5] == QLatin1String("forget") && args.size() == 7) {
+        computer.store->setClock([when = day(args[6].toInt())] { return when; });
+        computer.store->forget();
+    }
+    computer.merge();
+    const QList<qint64> finished = computer.finished();
+    // What the Progress window lists, what the study window shows as due, and what a dialog
+    // would have said.
+    std::printf("tests=%lld distinct=%lld due=%d notice=%s\n", qlonglong(finished.size()),
+                qlonglong(QSet<qint64>(finished.cbegin(), finished.cend()).size()),
+                computer.store->schedule().dueCount(
+                    learnerDay(QDateTime::fromMSecsSinceEpoch(finished.value(0)))),
+                computer.store->takeNotice().isEmpty() ? "none" : "some");
+    return 0;
+}
 #include "tst_sync.moc"

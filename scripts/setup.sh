@@ -28,7 +28,10 @@ packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-d
     libfontconfig-dev
     # The translations: Qt's tools that build them (qt_add_translations, lupdate, lrelease), and
     # Qt's own, which put the standard buttons into the learner's language.
-    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+    # Two real Syncthing instances keep two profiles' history in step on the loopback address,
+    # driven through their local API.
+    syncthing curl)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||

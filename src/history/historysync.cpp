@@ -265,14 +265,15 @@ bool HistorySync::merge(qint64 budget, bool *more)
                      .arg(QDir::toNativeSeparators(m_folder)));
         return false;
     }
-    const QString own = QFileInfo(journalPath()).fileName();
     const QString canonicalFolder = QFileInfo(m_folder).canonicalFilePath();
     const qint64 nowMs = m_clock().toMSecsSinceEpoch();
     bool changed = false;
     for (const QFileInfo &entry : folder.entryInfoList(
              QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name)) {
         const QString name = entry.fileName();
-        if (!journalName(name) || name == own)
+        // The own journal too: a profile copied to another computer writes under the same name,
+        // and a sync tool may put that copy's records in it.
+        if (!journalName(name))
             continue;
         const QString shown = QDir::toNativeSeparators(entry.filePath());
         const auto unreadable = [&](const QString &why) {
@@ -594,9 +595,10 @@ QList<HistorySync::Computer> HistorySync::computers()
         return found;
     static const QRegularExpression journal(
         QStringLiteral("^orlendra-(.*)-[0-9a-f]{32}\\.journal$"));
+    const QString own = QFileInfo(journalPath()).fileName();
     for (auto file = m_files.cbegin(); file != m_files.cend(); ++file) {
         const QRegularExpressionMatch match = journal.match(file.key());
-        if (match.hasMatch())
+        if (match.hasMatch() && file.key() != own)
             found.append({match.captured(1), file->latestMs, file->readMs});
     }
     std::sort(found.begin(), found.end(),
