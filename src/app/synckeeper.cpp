@@ -92,6 +92,11 @@ void SyncKeeper::look()
     HistorySync &sync = m_history().sync();
     if (!sync.active())
         return;
+    // Right after the start the history is still being checked: the window must not wait.
+    if (sync.busy()) {
+        m_soon->start();
+        return;
+    }
     if (m_watcher->directories().isEmpty() && QFileInfo(sync.folder()).isDir())
         watch();
     bool more = false;

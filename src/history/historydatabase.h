@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QString>
 
+#include <chrono>
 #include <functional>
 #include <future>
 #include <optional>
@@ -42,6 +43,12 @@ public:
     QString whyReadOnly() const { return m_whyReadOnly; }
     // Waits, the first time, for the check of every page that opening left running.
     bool writable();
+    // That check still runs: whatever can wait should.
+    bool checkingPages() const
+    {
+        return m_pageCheck.valid() &&
+               m_pageCheck.wait_for(std::chrono::seconds(0)) != std::future_status::ready;
+    }
     // The Qt SQL connection, once open; empty before.
     QString connectionName() const { return m_connection; }
 

@@ -62,6 +62,30 @@ QString compact(const QJsonArray &array)
 
 } // namespace
 
+// The statements every added test runs, prepared once for a whole batch.
+struct HistorySync::Inserts {
+    explicit Inserts(QSqlDatabase &db)
+        : test(db)
+        , mapping(db)
+        , answer(db)
+        , tally(db)
+    {
+        test.prepare(QStringLiteral("INSERT INTO test(finished, subject, level, stone_types, "
+                                    "score, most, practice) VALUES(?, ?, ?, ?, ?, ?, ?)"));
+        mapping.prepare(QStringLiteral("INSERT INTO sync_test VALUES(?, ?, 1)"));
+        answer.prepare(QStringLiteral("INSERT INTO answer(test, question, stone, faces, options, "
+                                      "ticked, correct, score, subject) "
+                                      "VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+        tally.prepare(QStringLiteral(
+            "INSERT INTO stone_tally VALUES(?, ?, 1, ?, ?) ON CONFLICT(stone, subject) DO UPDATE "
+            "SET asked = asked + 1, full = full + excluded.full, last = max(last, excluded.last)"));
+    }
+    QSqlQuery test;
+    QSqlQuery mapping;
+    QSqlQuery answer;
+    QSqlQuery tally;
+};
+
 HistorySync::HistorySync(HistoryDatabase &database, HistoryRecorder &recorder)
     : m_database(database)
     , m_recorder(recorder)
@@ -97,6 +121,11 @@ QString HistorySync::journalPath() const
                                        .arg(namePart(m_computer), QString::fromLatin1(m_id)));
 }
 
+bool HistorySync::busy()
+{
+    return active() && m_database.open() && m_database.checkingPages();
+}
+
 bool HistorySync::ready(QSqlDatabase &db)
 {
     if (!active() || !m_database.writable())
@@ -111,6 +140,7 @@ bool HistorySync::ready(QSqlDatabase &db)
     if (std::exchange(m_filesOf, m_database.connectionName()) != m_database.connectionName()) {
         m_files.clear();
         m_phrases.clear();
+        m_bodies.clear();
         query.exec(QStringLiteral("SELECT name, length, stamp, fingerprint, latest, read "
                                   "FROM sync_file"));
         while (query.next())
@@ -118,6 +148,8 @@ bool HistorySync::ready(QSqlDatabase &db)
                            {query.value(1).toLongLong(), query.value(2).toLongLong(),
                             query.value(3).toByteArray(), query.value(4).toLongLong(),
                             query.value(5).toLongLong()});
+        // The empty name marks boxes to be worked out afresh.
+        m_stale = m_files.remove(QString()) > 0;
         query.exec(QStringLiteral("SELECT coalesce(max(before), -1) FROM sync_forget"));
         m_forgetBefore = query.next() ? query.value(0).toLongLong() : -1;
     }
@@ -163,14 +195,21 @@ QList<SyncJournal::Record> HistorySync::pending(QSqlDatabase &db)
     if (!query.exec(QStringLiteral("SELECT 1 FROM sync_test WHERE written = 0 LIMIT 1")) ||
         !query.next())
         return records;
-    QHash<qint64, QString> phrases;
-    query.exec(QStringLiteral("SELECT id, body FROM phrase"));
-    while (query.next())
-        phrases.insert(query.value(0).toLongLong(), query.value(1).toString());
-    const auto texts = [&phrases](const QString &json) {
+    // The texts are read as they are met: a test or two between looks uses a few dozen.
+    QSqlQuery body(db);
+    body.prepare(QStringLiteral("SELECT body FROM phrase WHERE id = ?"));
+    const auto texts = [this, &body](const QString &json) {
         QStringList list;
-        for (const QJsonValue &id : QJsonDocument::fromJson(json.toUtf8()).array())
-            list.append(phrases.value(id.toInteger()));
+        for (const QJsonValue &value : QJsonDocument::fromJson(json.toUtf8()).array()) {
+            const qint64 id = value.toInteger();
+            auto found = m_bodies.constFind(id);
+            if (found == m_bodies.cend()) {
+                body.bindValue(0, id);
+                found = m_bodies.insert(id, body.exec() && body.next() ? body.value(0).toString()
+                                                                       : QString());
+            }
+            list.append(*found);
+        }
         return list;
     };
     query.exec(QStringLiteral(
@@ -356,6 +395,18 @@ bool HistorySync::merge(qint64 budget, bool *more)
                               "be read whole has been taken; the rest was passed over.")
                                .arg(shown));
     }
+    if (m_stale && !(more && *more)) {
+        QSqlError error;
+        QSqlQuery query(db);
+        if (db.transaction() && rebuild(db, error) &&
+            exec(query, QStringLiteral("DELETE FROM sync_file WHERE name = ''"), error) &&
+            db.commit()) {
+            m_stale = false;
+            changed = true;
+        } else {
+            db.rollback();
+        }
+    }
     if (changed)
         m_recorder.reread();
     return changed;
@@ -409,10 +460,11 @@ bool HistorySync::apply(QSqlDatabase &db, const QList<SyncJournal::Record> &reco
     Schedule after = before;
     QSet<QDate> days;
     bool older = false;
+    Inserts inserts(db);
     for (const Record *record : tests) {
         if (record->finishedMs < std::max(m_forgetBefore, newForget))
             continue;
-        if (!insertTest(db, *record, error))
+        if (!insertTest(db, inserts, *record, error))
             return false;
         changed = true;
         older = older || record->finishedMs < latest;
@@ -427,35 +479,44 @@ bool HistorySync::apply(QSqlDatabase &db, const QList<SyncJournal::Record> &reco
         if (!forgetBefore(db, newForget, error))
             return false;
         changed = true;
-        return rebuild(db, error);
+        older = true;
     }
-    if (older)
-        return rebuild(db, error);
+    // Worked out afresh once the whole look is done, not after each slice of it; marked in the
+    // history, so that a run that ends before does it at the next.
+    if (older || m_stale) {
+        m_stale = true;
+        return exec(query,
+                    QStringLiteral("INSERT OR REPLACE INTO sync_file VALUES('', 0, 0, "
+                                   "NULL, 0, 0)"),
+                    error);
+    }
     return !changed || ScheduleTables::write(db, before, after, days, error);
 }
 
-bool HistorySync::insertTest(QSqlDatabase &db, const SyncJournal::Record &record, QSqlError &error)
+bool HistorySync::insertTest(QSqlDatabase &db, Inserts &inserts, const SyncJournal::Record &record,
+                             QSqlError &error)
 {
     const bool practice = record.kind == SyncJournal::Record::Kind::Round;
     const int needed = QuizScoring::requiredTicks(record.level);
     int total = 0;
     for (const PracticeAnswer &answer : record.answers)
         total += answer.question.score;
-    QSqlQuery test(db);
-    test.prepare(QStringLiteral("INSERT INTO test(finished, subject, level, stone_types, score, "
-                                "most, practice) VALUES(?, ?, ?, ?, ?, ?, ?)"));
-    for (const QVariant &value :
-         {QVariant(record.finishedMs), QVariant(int(record.subject())), QVariant(int(record.level)),
-          QVariant(record.stoneTypes.toInt()), QVariant(total),
-          QVariant(needed * int(record.answers.size())), QVariant(practice ? 1 : 0)})
-        test.addBindValue(value);
+    QSqlQuery &test = inserts.test;
+    const QVariantList values{QVariant(record.finishedMs),
+                              QVariant(int(record.subject())),
+                              QVariant(int(record.level)),
+                              QVariant(record.stoneTypes.toInt()),
+                              QVariant(total),
+                              QVariant(needed * int(record.answers.size())),
+                              QVariant(practice ? 1 : 0)};
+    for (int i = 0; i < values.size(); ++i)
+        test.bindValue(i, values[i]);
     if (!HistorySql::run(test, error))
         return false;
     const qint64 id = test.lastInsertId().toLongLong();
-    QSqlQuery mapping(db);
-    mapping.prepare(QStringLiteral("INSERT INTO sync_test VALUES(?, ?, 1)"));
-    mapping.addBindValue(QString::fromLatin1(record.id));
-    mapping.addBindValue(id);
+    QSqlQuery &mapping = inserts.mapping;
+    mapping.bindValue(0, QString::fromLatin1(record.id));
+    mapping.bindValue(1, id);
     if (!HistorySql::run(mapping, error))
         return false;
     if (m_phrases.isEmpty()) {
@@ -481,14 +542,8 @@ bool HistorySync::insertTest(QSqlDatabase &db, const SyncJournal::Record &record
         }
         return ids;
     };
-    QSqlQuery answer(db);
-    answer.prepare(QStringLiteral("INSERT INTO answer(test, question, stone, faces, options, "
-                                  "ticked, correct, score, subject) "
-                                  "VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-    QSqlQuery tally(db);
-    tally.prepare(QStringLiteral(
-        "INSERT INTO stone_tally VALUES(?, ?, 1, ?, ?) ON CONFLICT(stone, subject) DO UPDATE "
-        "SET asked = asked + 1, full = full + excluded.full, last = max(last, excluded.last)"));
+    QSqlQuery &answer = inserts.answer;
+    QSqlQuery &tally = inserts.tally;
     for (qsizetype q = 0; q < record.answers.size(); ++q) {
         const PracticeAnswer &kept = record.answers[q];
         const AnsweredQuestion &question = kept.question;
@@ -583,6 +638,7 @@ void HistorySync::forgotten()
         return;
     QSqlDatabase db = HistorySql::connection(m_database);
     // The ids point at tests no more; those recorded next start over at the lowest.
+    m_bodies.clear();
     if (db.tables().contains(QStringLiteral("sync_test")))
         QSqlQuery(db).exec(QStringLiteral("DELETE FROM sync_test"));
 }

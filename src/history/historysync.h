@@ -33,6 +33,8 @@ public:
     void setFolder(const QString &folder, const QString &computer, const QByteArray &id);
     QString folder() const { return m_folder; }
     bool active() const { return !m_folder.isEmpty(); }
+    // The history is still being checked after opening: a look now would wait for it.
+    bool busy();
     QString journalPath() const;
     // The learner has just picked the folder: the whole history goes to it, once.
     void folderChosen();
@@ -72,7 +74,9 @@ private:
     bool ready(QSqlDatabase &db);
     bool apply(QSqlDatabase &db, const QList<SyncJournal::Record> &records, bool &changed,
                QSqlError &error);
-    bool insertTest(QSqlDatabase &db, const SyncJournal::Record &record, QSqlError &error);
+    struct Inserts;
+    bool insertTest(QSqlDatabase &db, Inserts &inserts, const SyncJournal::Record &record,
+                    QSqlError &error);
     bool forgetBefore(QSqlDatabase &db, qint64 beforeMs, QSqlError &error);
     bool rebuild(QSqlDatabase &db, QSqlError &error);
     QList<SyncJournal::Record> pending(QSqlDatabase &db);
@@ -86,7 +90,11 @@ private:
     QHash<QString, FileState> m_files;
     QString m_filesOf; // the connection they were read on
     QHash<QString, qint64> m_phrases;
+    // The other way round, for writing tests out.
+    QHash<qint64, QString> m_bodies;
     qint64 m_forgetBefore = -1;
+    // The boxes and tallies wait to be worked out afresh from the answers.
+    bool m_stale = false;
     // What has been told this run, so that it is told once.
     QSet<QString> m_told;
     // Files that ended in an unfinished line at the last look, and where.
