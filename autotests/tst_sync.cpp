@@ -169,8 +169,14 @@ private slots:
         QDir().mkpath(folder);
         Computer laptop(dir.filePath(QStringLiteral("laptop")), folder, "laptop");
         desk.take(3, day(2));
+        // A run killed while appending: the next record still reads.
+        QFile journal(desk.store->sync().journalPath());
+        QVERIFY(journal.open(QIODevice::Append));
+        journal.write("ORJ1 0123");
+        journal.close();
+        desk.take(4, day(3));
         laptop.merge();
-        QCOMPARE(laptop.finished().size(), 3);
+        QCOMPARE(laptop.finished().size(), 4);
     }
 
     void readsWhatIsWholeOfBrokenJournals_data()
