@@ -284,7 +284,7 @@ void LayoutTest::otherWindows()
         window = std::make_unique<AboutBox>();
     } else if (name == QLatin1String("sync")) {
         window = std::make_unique<SyncFolderDialog>(
-            fixture.folder.path(), QStringLiteral("desk"),
+            fixture.platform, fixture.folder.path(), QStringLiteral("desk"),
             QList<HistorySync::Computer>{{QStringLiteral("laptop"), 1, 2}});
     } else if (name == QLatin1String("progress")) {
         // Over a history of one whole Advanced test: every view has a row, the chart a point.

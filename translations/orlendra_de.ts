@@ -909,6 +909,10 @@ Trotzdem starten? Das ist nur dann sicher, wenn auf %1 kein anderes Orlendra lä
         <extracomment>%1 and %2 are folders</extracomment>
         <translation>Weder in %1 noch in %2 kann eine Zieldatei angelegt werden, daher können deine Ziele nicht gespeichert werden.</translation>
     </message>
+    <message>
+        <source>Choose a Folder</source>
+        <translation>Ordner wählen</translation>
+    </message>
 </context>
 <context>
     <name>QuizPage</name>

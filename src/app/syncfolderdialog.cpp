@@ -1,8 +1,9 @@
 #include "syncfolderdialog.h"
 
+#include "platform/platform.h"
+
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -31,9 +32,11 @@ QString when(qint64 ms)
 
 } // namespace
 
-SyncFolderDialog::SyncFolderDialog(const QString &folder, const QString &computer,
+SyncFolderDialog::SyncFolderDialog(Platform &platform, const QString &folder,
+                                   const QString &computer,
                                    const QList<HistorySync::Computer> &seen, QWidget *parent)
     : QDialog(parent)
+    , m_platform(platform)
 {
     setObjectName(QStringLiteral("frmSyncFolder"));
     setWindowTitle(tr("Sync Folder"));
@@ -113,13 +116,11 @@ QString SyncFolderDialog::computer() const
 
 void SyncFolderDialog::browse()
 {
-    // Not waited for: the dialog goes on taking input and closes with its window.
-    auto *picker = new QFileDialog(this, tr("Sync Folder"), folder());
-    picker->setObjectName(QStringLiteral("dlgSyncBrowse"));
-    picker->setFileMode(QFileDialog::Directory);
-    picker->setOption(QFileDialog::ShowDirsOnly);
-    picker->setAttribute(Qt::WA_DeleteOnClose);
-    connect(picker, &QFileDialog::fileSelected, this,
-            [this](const QString &picked) { m_folder->setText(QDir::toNativeSeparators(picked)); });
-    picker->open();
+    // One box at a time: this one steps aside while the folder is picked, and comes back after.
+    hide();
+    const QString picked = m_platform.pickFolder(parentWidget(), folder());
+    show();
+    if (!picked.isEmpty())
+        m_folder->setText(QDir::toNativeSeparators(picked));
+    m_folder->setFocus();
 }

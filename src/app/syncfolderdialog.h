@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class Platform;
 class QLineEdit;
 class QTreeWidget;
 
@@ -15,7 +16,7 @@ class SyncFolderDialog : public QDialog
     Q_OBJECT
 
 public:
-    SyncFolderDialog(const QString &folder, const QString &computer,
+    SyncFolderDialog(Platform &platform, const QString &folder, const QString &computer,
                      const QList<HistorySync::Computer> &seen, QWidget *parent = nullptr);
 
     // Empty when the learner cleared it.
@@ -25,6 +26,7 @@ public:
 private:
     void browse();
 
+    Platform &m_platform;
     QLineEdit *m_folder = nullptr;
     QLineEdit *m_computer = nullptr;
     QTreeWidget *m_seen = nullptr;

@@ -122,7 +122,7 @@ void SyncKeeper::choose(QWidget *over)
     const HistorySync &shown = m_history().sync();
     const QString name = m_platform.settings().read(section, QStringLiteral("Name"));
     auto *dialog = new SyncFolderDialog(
-        shown.folder(), name.isEmpty() ? QSysInfo::machineHostName() : name,
+        m_platform, shown.folder(), name.isEmpty() ? QSysInfo::machineHostName() : name,
         shown.active() ? m_history().sync().computers() : QList<HistorySync::Computer>{}, over);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QDialog::accepted, this, [this, dialog, over] {
