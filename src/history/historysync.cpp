@@ -262,12 +262,14 @@ bool HistorySync::catchUp()
     }
     // An unmounted folder is not made again: the sync tool would not see what went there.
     QString why;
-    if (!QFileInfo(m_folder).isDir())
+    const bool gone = !QFileInfo(m_folder).isDir();
+    if (gone)
         why = tr("the folder is not there");
     else if (!lines.isEmpty())
         why = SyncJournal::append(journalPath(), lines);
     if (!why.isEmpty()) {
-        tellOnce(QStringLiteral("away"),
+        // A folder that is not there is told of once, whether writing or reading finds it so.
+        tellOnce(gone ? QStringLiteral("gone") : QStringLiteral("away"),
                  tr("Your tests cannot be written to the sync folder %1: %2.\n\nThey are kept "
                     "here as always, and go to the folder once it can take them again.")
                      .arg(QDir::toNativeSeparators(m_folder), why));
@@ -298,12 +300,13 @@ bool HistorySync::merge(qint64 budget, bool *more)
         return false;
     const QDir folder(m_folder);
     if (!folder.exists()) {
-        tellOnce(QStringLiteral("away"),
+        tellOnce(QStringLiteral("gone"),
                  tr("The sync folder %1 cannot be reached.\n\nYour tests are kept here as "
                     "always, and the folder is read again once it is back.")
                      .arg(QDir::toNativeSeparators(m_folder)));
         return false;
     }
+    m_told.remove(QStringLiteral("gone"));
     const QString canonicalFolder = QFileInfo(m_folder).canonicalFilePath();
     const qint64 nowMs = m_clock().toMSecsSinceEpoch();
     bool changed = false;
