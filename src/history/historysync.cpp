@@ -276,6 +276,7 @@ bool HistorySync::catchUp()
         return false;
     }
     m_told.remove(QStringLiteral("away"));
+    m_told.remove(QStringLiteral("gone"));
     db.transaction();
     QSqlQuery written(db);
     written.prepare(QStringLiteral("UPDATE sync_test SET written = 1 WHERE uid = ?"));
