@@ -41,6 +41,10 @@ public:
     Answer message(QWidget *parent, const QString &text, Icon icon, Buttons buttons,
                    Answer defaultAnswer, const QString &spokenDetail) override;
     QString saveFileName(QWidget *parent, const QString &filter) override;
+    QString pickFolder(QWidget *, const QString &) override
+    {
+        return pickedFolders.isEmpty() ? QString() : pickedFolders.takeFirst();
+    }
     void clearClipboardIfOurs() override;
     SettingsStore &settings() override { return store; }
     QString programFolder() const override { return folder; }
@@ -60,6 +64,8 @@ public:
     void seedFromClock() override { engine.seed(seed); }
     QDateTime now() const override { return clock; }
 
+    // Taken in turn; an empty queue cancels.
+    QStringList pickedFolders;
     QList<Message> messages;
     QList<Answer> answers; // taken in turn; an empty queue answers with the default button
     QStringList saveNames; // taken in turn; an empty queue cancels

@@ -1,5 +1,6 @@
 #include "app/aboutbox.h"
 #include "app/framewindow.h"
+#include "app/syncfolderdialog.h"
 #include "app/translations.h"
 #include "brand/branding.h"
 #include "catalogue/runecatalogue.h"
@@ -314,7 +315,7 @@ void LayoutTest::studySections()
 void LayoutTest::otherWindows_data()
 {
     QTest::addColumn<QString>("name");
-    for (const char *name : {"frame", "about", "review", "practice", "progress"})
+    for (const char *name : {"frame", "about", "review", "practice", "progress", "sync"})
         QTest::newRow(name) << QString::fromLatin1(name);
 }
 
@@ -328,6 +329,10 @@ void LayoutTest::otherWindows()
         window = std::make_unique<FrameWindow>(fixture.session, fixture.platform);
     } else if (name == QLatin1String("about")) {
         window = std::make_unique<AboutBox>();
+    } else if (name == QLatin1String("sync")) {
+        window = std::make_unique<SyncFolderDialog>(
+            fixture.platform, fixture.folder.path(), QStringLiteral("desk"),
+            QList<HistorySync::Computer>{{QStringLiteral("laptop"), 1, 2}});
     } else if (name == QLatin1String("progress")) {
         // Over a history of one whole Advanced test: every view has a row, the chart a point.
         fixture.session.startTest(QuizSubject::Keywords, QuizLevel::Advanced);

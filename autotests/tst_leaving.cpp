@@ -1,6 +1,7 @@
 #include "app/framewindow.h"
 #include "app/orlendraapp.h"
 #include "app/translations.h"
+#include "history/historystore.h"
 #include "quizscreens/meaningsquizpage.h"
 #include "scriptedplatform.h"
 #include "study/studywindow.h"
@@ -8,6 +9,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QPushButton>
 #include <QScrollArea>
@@ -40,6 +43,7 @@ private slots:
     void userClosingTheFrame_endsTheRun();
     void frameButtons_keepToTheRightEdge();
     void frameFitsASmallScreen();
+    void syncFolder_takesInAndWritesOut();
 
 private:
     std::unique_ptr<QTemporaryDir> m_folder;
@@ -271,6 +275,46 @@ void LeavingTest::frameFitsASmallScreen()
     // The test opens at its top left corner.
     QCOMPARE(area->verticalScrollBar()->value(), 0);
     QCOMPARE(area->horizontalScrollBar()->value(), 0);
+}
+
+// A start with a sync folder in the settings takes in another computer's test; picking another
+// folder in "Sync Folder..." writes the whole history there and keeps the choice.
+void LeavingTest::syncFolder_takesInAndWritesOut()
+{
+    const QDir folder(m_folder->path());
+    folder.mkpath(QStringLiteral("shared"));
+    folder.mkpath(QStringLiteral("other"));
+    m_platform->dataPath = folder.filePath(QStringLiteral("data"));
+    {
+        HistoryStore laptop(folder.filePath(QStringLiteral("laptop")));
+        laptop.sync().setFolder(folder.filePath(QStringLiteral("shared")), QStringLiteral("laptop"),
+                                QByteArray(32, 'a'));
+        QuizSession session(m_platform->random());
+        session.startTest(QuizSubject::Keywords, QuizLevel::Beginner);
+        while (session.pressNext({0}).kind != QuizSession::NextStep::Kind::Finished) {
+        }
+        QVERIFY(laptop.record(*session.lastFinished(), m_platform->clock.addDays(-1)));
+        QVERIFY(laptop.sync().catchUp());
+    }
+    m_platform->store.write(QStringLiteral("Sync"), QStringLiteral("Folder"),
+                            folder.filePath(QStringLiteral("shared")));
+    QVERIFY(m_app->start());
+    QTRY_COMPARE(m_app->history().pastTests().size(), 1);
+    m_platform->pickedFolders = {folder.filePath(QStringLiteral("other"))};
+    m_app->studyWindow()->findChild<QAction *>(QStringLiteral("mnuSyncFolder"))->trigger();
+    auto *dialog = m_app->studyWindow()->findChild<QDialog *>(QStringLiteral("frmSyncFolder"));
+    QVERIFY(dialog);
+    dialog->findChild<QPushButton *>(QStringLiteral("cmdSyncBrowse"))->click();
+    dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
+    QCOMPARE(m_platform->store.read(QStringLiteral("Sync"), QStringLiteral("Folder")),
+             folder.filePath(QStringLiteral("other")));
+    const QStringList written = QDir(folder.filePath(QStringLiteral("other")))
+                                    .entryList({QStringLiteral("orlendra-*.journal")});
+    QCOMPARE(written.size(), 1);
+    QFile journal(QDir(folder.filePath(QStringLiteral("other"))).filePath(written.first()));
+    QVERIFY(journal.open(QIODevice::ReadOnly));
+    QCOMPARE(journal.readAll().count('\n'), 1);
+    QCOMPARE(m_platform->messages.size(), 0);
 }
 
 QTEST_MAIN(LeavingTest)

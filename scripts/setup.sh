@@ -31,7 +31,10 @@ packages=(cmake g++ make qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-d
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     # The documents on paper are read back by the tests as a reader would (pdftotext, pdfinfo)
     # and pictured for the README (pdftoppm).
-    poppler-utils)
+    poppler-utils
+    # Two real Syncthing instances keep two profiles' history in step on the loopback address,
+    # driven through their local API.
+    syncthing curl)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||

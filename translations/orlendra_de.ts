@@ -531,6 +531,57 @@ Starte Orlendra neu: Ein beschädigter Verlauf wird beiseitegelegt, und ein neue
     </message>
 </context>
 <context>
+    <name>HistorySync</name>
+    <message>
+        <source>the folder is not there</source>
+        <translation>den Ordner gibt es nicht</translation>
+    </message>
+    <message>
+        <source>Your tests cannot be written to the sync folder %1: %2.
+
+They are kept here as always, and go to the folder once it can take them again.</source>
+        <translation>Deine Tests können nicht in den Sync-Ordner %1 geschrieben werden: %2.
+
+Sie bleiben hier wie immer erhalten und kommen in den Ordner, sobald er sie wieder aufnehmen kann.</translation>
+    </message>
+    <message>
+        <source>The sync folder %1 cannot be reached.
+
+Your tests are kept here as always, and the folder is read again once it is back.</source>
+        <translation>Der Sync-Ordner %1 ist nicht erreichbar.
+
+Deine Tests bleiben hier wie immer erhalten, und der Ordner wird wieder gelesen, sobald er zurück ist.</translation>
+    </message>
+    <message>
+        <source>%1 in the sync folder could not be read: %2.</source>
+        <translation>%1 im Sync-Ordner konnte nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>it leads out of the folder</source>
+        <translation>die Datei führt aus dem Ordner hinaus</translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation>es ist keine Datei</translation>
+    </message>
+    <message>
+        <source>What the sync folder holds could not be added to the history of your tests: %1.</source>
+        <translation>Was der Sync-Ordner enthält, konnte nicht in den Verlauf deiner Tests übernommen werden: %1.</translation>
+    </message>
+    <message>
+        <source>%1 in the sync folder holds tests of a newer Orlendra, which this one cannot read. Every other test in it has been taken.</source>
+        <translation>%1 im Sync-Ordner enthält Tests eines neueren Orlendra, die dieses nicht lesen kann. Alle anderen Tests daraus wurden übernommen.</translation>
+    </message>
+    <message>
+        <source>%1 in the sync folder is damaged in places. Every test that could be read whole has been taken; the rest was passed over.</source>
+        <translation>%1 im Sync-Ordner ist stellenweise beschädigt. Jeder Test, der sich vollständig lesen ließ, wurde übernommen; der Rest wurde übergangen.</translation>
+    </message>
+    <message>
+        <source>The history could not be emptied. Every test is still in it; try again.</source>
+        <translation>Der Verlauf konnte nicht geleert werden. Alle Tests sind weiterhin darin enthalten; versuche es erneut.</translation>
+    </message>
+</context>
+<context>
     <name>IniSettingsStore</name>
     <message>
         <source>The file %1 could not be read, so the settings it holds were left as they are.</source>
@@ -931,6 +982,10 @@ Eine Datei dieses Namens enthält weiter, was sie vorher enthielt.</translation>
             <numerusform>Lernserie: %n Tage</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Forget every test in the history, on this computer and on every other one that shares the sync folder %1? Their scores, answers and reviews are gone for good.</source>
+        <translation>Alle Tests aus dem Verlauf löschen, auf diesem Computer und auf jedem anderen, der den Sync-Ordner %1 teilt? Ergebnisse, Antworten und Auswertungen dieser Tests gehen dann endgültig verloren.</translation>
+    </message>
 </context>
 <context>
     <name>QtPlatform</name>
@@ -947,6 +1002,10 @@ Eine Datei dieses Namens enthält weiter, was sie vorher enthielt.</translation>
     <message>
         <source>A file %1 is already there. Do you want to replace it?</source>
         <translation>Dort gibt es schon eine Datei %1. Möchtest du sie ersetzen?</translation>
+    </message>
+    <message>
+        <source>Choose a Folder</source>
+        <translation>Ordner wählen</translation>
     </message>
 </context>
 <context>
@@ -1623,6 +1682,83 @@ Eine vorhandene Datei dieses Namens enthält weiterhin ihren bisherigen Inhalt, 
         <source>%1. %2: %3</source>
         <extracomment>A line of the answer key: %1 the question&apos;s number, %2 the stone, %3 the numbers of the right options</extracomment>
         <translation>%1. %2: %3</translation>
+    </message>
+    <message>
+        <source>S&amp;ync Folder...</source>
+        <translation>&amp;Sync-Ordner …</translation>
+    </message>
+</context>
+<context>
+    <name>SyncFolderDialog</name>
+    <message>
+        <source>Sync Folder</source>
+        <translation>Sync-Ordner</translation>
+    </message>
+    <message>
+        <source>Your history can be the same on every computer you use. Pick a folder that a sync tool, such as Syncthing or Nextcloud, keeps the same on each of your computers: Orlendra writes your tests there and takes in those of your other computers. Clear it to stop; every test stays in your history.</source>
+        <translation>Dein Verlauf kann auf jedem Computer, den du nutzt, derselbe sein. Wähle einen Ordner, den ein Sync-Programm wie Syncthing oder Nextcloud auf jedem deiner Computer gleich hält: Orlendra schreibt deine Tests dorthin und übernimmt die deiner anderen Computer. Leere das Feld, um damit aufzuhören; jeder Test bleibt in deinem Verlauf.</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Durchsuchen …</translation>
+    </message>
+    <message>
+        <source>C&amp;lear</source>
+        <translation>&amp;Leeren</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s name</source>
+        <translation>Name dieses Computers</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation>&amp;Ordner:</translation>
+    </message>
+    <message>
+        <source>This computer&apos;s &amp;name:</source>
+        <translation>&amp;Name dieses Computers:</translation>
+    </message>
+    <message>
+        <source>&amp;Other computers seen in the folder:</source>
+        <translation>&amp;Andere Computer in diesem Ordner:</translation>
+    </message>
+    <message>
+        <source>Other computers seen in the folder</source>
+        <translation>Andere Computer in diesem Ordner</translation>
+    </message>
+    <message>
+        <source>Computer</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>Latest test</source>
+        <translation>Letzter Test</translation>
+    </message>
+    <message>
+        <source>Last read</source>
+        <translation>Zuletzt gelesen</translation>
+    </message>
+    <message>
+        <source>None yet</source>
+        <translation>Noch keiner</translation>
+    </message>
+</context>
+<context>
+    <name>SyncJournal</name>
+    <message>
+        <source>%1 is not a file</source>
+        <translation>%1 ist keine Datei</translation>
+    </message>
+</context>
+<context>
+    <name>SyncKeeper</name>
+    <message>
+        <source>There is no folder %1. Pick a folder that is there.</source>
+        <translation>Es gibt keinen Ordner %1. Wähle einen Ordner, den es gibt.</translation>
     </message>
 </context>
 <context>

@@ -12,6 +12,7 @@
 #include "progress/historyquestions.h"
 #include "study/studysettings.h"
 #include "study/studywindow.h"
+#include "synckeeper.h"
 #include "translations.h"
 #include "widgets/banner.h"
 #include "widgets/screenfit.h"
@@ -38,6 +39,11 @@ OrlendraApp::OrlendraApp(Platform &platform, QObject *parent)
     // Early by minutes, as a coarse timer may be, it would only have to be armed again.
     m_dayTurn->setTimerType(Qt::PreciseTimer);
     connect(m_dayTurn, &QTimer::timeout, this, &OrlendraApp::showDueToday);
+    m_syncKeeper = new SyncKeeper(
+        m_platform, [this]() -> HistoryStore & { return history(); }, this);
+    connect(m_syncKeeper, &SyncKeeper::historyChanged, this, &OrlendraApp::historyChanged);
+    connect(m_syncKeeper, &SyncKeeper::noticeWaiting, this,
+            [this](QWidget *over) { tellHistoryNotice(over); });
 }
 
 OrlendraApp::~OrlendraApp()
@@ -75,6 +81,8 @@ bool OrlendraApp::start()
     StudyWindow *study = showStudyWindow();
     WindowPlacement::applyWindowIconOnceShown(study);
     study->pickBanner(bannerPickFor(bannerNumber(randomUnit(m_platform.random()))));
+    // The first look at the sync folder comes once the window is up.
+    m_syncKeeper->start();
     return true;
 }
 
@@ -126,6 +134,10 @@ StudyWindow *OrlendraApp::loadStudyWindow()
                 &OrlendraApp::startMeaningsTest);
         connect(m_study, &StudyWindow::practiceRequested, this, &OrlendraApp::startPractice);
         connect(m_study, &StudyWindow::dueTodayWanted, this, &OrlendraApp::showDueToday);
+        // Back at the window, the learner may come from a test on another computer.
+        connect(m_study, &StudyWindow::dueTodayWanted, m_syncKeeper, &SyncKeeper::look);
+        connect(m_study, &StudyWindow::syncFolderRequested, this,
+                [this] { m_syncKeeper->choose(m_study); });
         // Told once as long as the reason stays the same: a read-only settings folder is no error
         // the user must hear of at every start, nor after every meanings test.
         connect(m_study->controller(), &StudyController::settingsNotStoredAtStart, this,
@@ -350,6 +362,7 @@ void OrlendraApp::showDueToday()
 void OrlendraApp::recordTest(const AnswerSheet &sheet)
 {
     history().record(sheet, m_platform.now());
+    m_syncKeeper->recorded();
     historyChanged();
     QTimer::singleShot(0, this, [this] { tellHistoryNotice(); });
 }
@@ -357,6 +370,7 @@ void OrlendraApp::recordTest(const AnswerSheet &sheet)
 void OrlendraApp::recordRound(const PracticeRound &round)
 {
     history().record(round, m_platform.now());
+    m_syncKeeper->recorded();
     historyChanged();
     // Over the round's score, where the user is.
     QTimer::singleShot(0, this, [this] { tellHistoryNotice(m_practice); });

@@ -13,6 +13,7 @@
 #include <memory>
 
 class AboutBox;
+class SyncKeeper;
 class HistoryStore;
 class Platform;
 class QTimer;
@@ -106,6 +107,8 @@ private:
     QPointer<PracticeWindow> m_practice;
     // Fires when the next learner's day starts, which brings what falls due with it.
     QTimer *m_dayTurn = nullptr;
+    // The history kept in step with the learner's other computers.
+    SyncKeeper *m_syncKeeper = nullptr;
     // The reason the study ticks could not be stored at start, once the user has been told.
     QString m_settingsTroubleTold;
     bool m_handingOver = false;

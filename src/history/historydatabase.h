@@ -6,6 +6,7 @@
 #include <QString>
 #include <QThread>
 
+#include <chrono>
 #include <functional>
 #include <future>
 #include <memory>
@@ -57,6 +58,12 @@ public:
     // The check of every page that opening left running, true when it found the file damaged;
     // none when there is none to wait for. For a reader that may write only to a whole file.
     std::shared_future<bool> pageCheck() const { return m_pageCheck; }
+    // That check still runs: whatever can wait should.
+    bool checkingPages() const
+    {
+        return m_pageCheck.valid() &&
+               m_pageCheck.wait_for(std::chrono::seconds(0)) != std::future_status::ready;
+    }
     // The Qt SQL connection, once open; empty before.
     QString connectionName() const { return m_connection; }
 

@@ -35,6 +35,13 @@ public:
     const Schedule &schedule();
     // Empties the history; false when it could not be emptied.
     bool forget();
+    // After tests were added or taken away beside this recorder: the boxes and texts it keeps
+    // are read again.
+    void reread()
+    {
+        m_schedule.reset();
+        m_phrases.clear();
+    }
 
 private:
     // One answer as it is kept: a practice round's each have a subject of their own.

@@ -4,6 +4,7 @@
 #include "historyexport.h"
 #include "historyqueries.h"
 #include "historyrecorder.h"
+#include "historysync.h"
 #include "schedule.h"
 #include "waitingtests.h"
 
@@ -36,10 +37,13 @@ public:
     {
         return m_waiting.record(round, finished);
     }
+    // With a sync folder, on every computer that reads it.
     bool forget()
     {
-        if (!m_recorder.forget())
+        if (m_sync.active() ? !m_sync.forgetEverywhere() : !m_recorder.forget())
             return false;
+        if (!m_sync.active())
+            m_sync.forgotten();
         m_queries.forgotten();
         m_database.backUpIfDue();
         return true;
@@ -134,11 +138,18 @@ public:
     }
     // Another program holds the file, or a damaged history waits for an answer.
     bool waiting() const { return m_database.waiting(); }
-    void setClock(std::function<QDateTime()> clock) { m_database.setClock(std::move(clock)); }
+    void setClock(std::function<QDateTime()> clock)
+    {
+        m_sync.setClock(clock);
+        m_database.setClock(std::move(clock));
+    }
+    // The folder shared with the learner's other computers.
+    HistorySync &sync() { return m_sync; }
 
 private:
     HistoryDatabase m_database;
     HistoryRecorder m_recorder{m_database};
     HistoryQueries m_queries{m_database};
     WaitingTests m_waiting{m_recorder, m_database};
+    HistorySync m_sync{m_database, m_recorder};
 };

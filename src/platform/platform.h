@@ -51,6 +51,8 @@ public:
                            const QString &spokenDetail = {}) = 0;
     // The save-file dialog, which asks before replacing an existing file. Empty when cancelled.
     virtual QString saveFileName(QWidget *parent, const QString &filter) = 0;
+    // A folder the user picks, starting at `start`; empty when they gave up.
+    virtual QString pickFolder(QWidget *parent, const QString &start) = 0;
     // Empties the clipboard, but only while what it holds came from this program.
     virtual void clearClipboardIfOurs() = 0;
     virtual SettingsStore &settings() = 0;

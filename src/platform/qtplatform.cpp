@@ -232,6 +232,12 @@ Platform::Answer QtPlatform::message(QWidget *parent, const QString &text, Icon 
     }
 }
 
+QString QtPlatform::pickFolder(QWidget *parent, const QString &start)
+{
+    return QFileDialog::getExistingDirectory(parent, tr("Choose a Folder"),
+                                             start.isEmpty() ? QDir::homePath() : start);
+}
+
 QString QtPlatform::saveFileName(QWidget *parent, const QString &filter)
 {
     // Left to itself the dialog opens in the working folder, which is the program's own beside

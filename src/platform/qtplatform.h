@@ -55,6 +55,7 @@ public:
     Answer message(QWidget *parent, const QString &text, Icon icon, Buttons buttons,
                    Answer defaultAnswer, const QString &spokenDetail) override;
     QString saveFileName(QWidget *parent, const QString &filter) override;
+    QString pickFolder(QWidget *parent, const QString &start) override;
     void clearClipboardIfOurs() override;
     SettingsStore &settings() override;
     QString programFolder() const override;

@@ -552,10 +552,16 @@ void ProgressWindow::tellExportFailure(const QString &path, const FileSaving::Fa
 
 void ProgressWindow::forgetHistory()
 {
+    const QString folder = QDir::toNativeSeparators(m_history.sync().folder());
     const auto answer = m_platform.message(
         this,
-        tr("Forget every test in the history? Their scores, answers and reviews are gone for "
-           "good."),
+        folder.isEmpty()
+            ? tr("Forget every test in the history? Their scores, answers and reviews are gone "
+                 "for good.")
+            : tr("Forget every test in the history, on this computer and on every other one "
+                 "that shares the sync folder %1? Their scores, answers and reviews are gone for "
+                 "good.")
+                  .arg(folder),
         Platform::Icon::Warning, Platform::Buttons::YesNoDestructive, Platform::Answer::No);
     if (answer != Platform::Answer::Yes)
         return;

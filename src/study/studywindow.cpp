@@ -162,6 +162,9 @@ void StudyWindow::buildMenus()
     QAction *check = file->addAction(tr("Check &History..."));
     check->setObjectName(QStringLiteral("mnuCheckHistory"));
     connect(check, &QAction::triggered, this, &StudyWindow::checkHistoryRequested);
+    QAction *sync = file->addAction(tr("S&ync Folder..."));
+    sync->setObjectName(QStringLiteral("mnuSyncFolder"));
+    connect(sync, &QAction::triggered, this, &StudyWindow::syncFolderRequested);
     file->addSeparator();
     addPaperEntries(file, m_platform, [this] { return m_settings->ticks(); }, m_quizSession, this);
     file->addSeparator();

@@ -75,6 +75,8 @@ signals:
     void progressRequested();
     // "Check History...": a check of every page of the history, and what it found.
     void checkHistoryRequested();
+    // "Sync Folder...": the folder shared with the learner's other computers.
+    void syncFolderRequested();
     void webPageRequested(WebPages::Page page);
     // The set-up asks for a meanings test; the session is ready for it.
     void meaningsTestRequested();
