@@ -1649,43 +1649,9 @@ Eine vorhandene Datei dieses Namens enthält weiterhin ihren bisherigen Inhalt, 
         <source>The history of your tests is being brought up to date...</source>
         <translation>Der Verlauf deiner Tests wird auf den neuesten Stand gebracht...</translation>
     </message>
-</context>
-<context>
-    <name>TestPaper</name>
-    <message>
-        <source>Orlendra Test: %1, %2</source>
-        <extracomment>%1 is the subject, such as &quot;Stone Keywords&quot;, %2 the level</extracomment>
-        <translation>Orlendra-Test: %1, %2</translation>
-    </message>
-    <message>
-        <source>Name: ____________________   Date: ______________</source>
-        <translation>Name: ____________________   Datum: ______________</translation>
-    </message>
-    <message>
-        <source>Tick the one right answer of each question.</source>
-        <translation>Kreuze bei jeder Frage die eine richtige Antwort an.</translation>
-    </message>
-    <message>
-        <source>Tick the four right answers of each question.</source>
-        <translation>Kreuze bei jeder Frage die vier richtigen Antworten an.</translation>
-    </message>
-    <message>
-        <source>%1. %2</source>
-        <extracomment>A question of a test on paper: %1 is its number, %2 the stone&apos;s name</extracomment>
-        <translation>%1. %2</translation>
-    </message>
-    <message>
-        <source>Answer Key</source>
-        <translation>Lösungen</translation>
-    </message>
-    <message>
-        <source>%1. %2: %3</source>
-        <extracomment>A line of the answer key: %1 the question&apos;s number, %2 the stone, %3 the numbers of the right options</extracomment>
-        <translation>%1. %2: %3</translation>
-    </message>
     <message>
         <source>S&amp;ync Folder...</source>
-        <translation>&amp;Sync-Ordner …</translation>
+        <translation>S&amp;ync-Ordner …</translation>
     </message>
 </context>
 <context>
@@ -1759,6 +1725,40 @@ Eine vorhandene Datei dieses Namens enthält weiterhin ihren bisherigen Inhalt, 
     <message>
         <source>There is no folder %1. Pick a folder that is there.</source>
         <translation>Es gibt keinen Ordner %1. Wähle einen Ordner, den es gibt.</translation>
+    </message>
+</context>
+<context>
+    <name>TestPaper</name>
+    <message>
+        <source>Orlendra Test: %1, %2</source>
+        <extracomment>%1 is the subject, such as &quot;Stone Keywords&quot;, %2 the level</extracomment>
+        <translation>Orlendra-Test: %1, %2</translation>
+    </message>
+    <message>
+        <source>Name: ____________________   Date: ______________</source>
+        <translation>Name: ____________________   Datum: ______________</translation>
+    </message>
+    <message>
+        <source>Tick the one right answer of each question.</source>
+        <translation>Kreuze bei jeder Frage die eine richtige Antwort an.</translation>
+    </message>
+    <message>
+        <source>Tick the four right answers of each question.</source>
+        <translation>Kreuze bei jeder Frage die vier richtigen Antworten an.</translation>
+    </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>A question of a test on paper: %1 is its number, %2 the stone&apos;s name</extracomment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>Answer Key</source>
+        <translation>Lösungen</translation>
+    </message>
+    <message>
+        <source>%1. %2: %3</source>
+        <extracomment>A line of the answer key: %1 the question&apos;s number, %2 the stone, %3 the numbers of the right options</extracomment>
+        <translation>%1. %2: %3</translation>
     </message>
 </context>
 <context>
