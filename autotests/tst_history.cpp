@@ -790,7 +790,7 @@ void HistoryTest::killedAnyMoment()
         const QStringList taken = backups.entryList({QStringLiteral("history-*.sqlite")});
         // The old ones are thinned only once the new one is in place: a run killed in between
         // leaves one over, until the next backup.
-        QVERIFY(taken.size() <= 7 + 4 + 1);
+        QVERIFY2(taken.size() <= 7 + 4 + 1, qPrintable(taken.join(QLatin1Char(' '))));
         for (const QString &name : taken) {
             QVERIFY(whole(backups.filePath(name)));
             QSqlDatabase::removeDatabase(backups.filePath(name));

@@ -80,6 +80,9 @@ QString HistoryBackups::take(const QString &connection, const QDateTime &now) co
         folder.remove(left);
     const QString path = pathOf(now);
     const QString copyPath = path + partial;
+    // Read before the copy is taken: the copies are opened to learn their order, which takes a
+    // while, and a run ended between the new copy and the thinning leaves one copy too many.
+    QList<Entry> all = QFile::exists(path) ? QList<Entry>() : entries(nullptr);
     QSqlQuery copy(QSqlDatabase::database(connection, false));
     copy.prepare(QStringLiteral("VACUUM INTO ?"));
     copy.addBindValue(copyPath);
@@ -99,7 +102,15 @@ QString HistoryBackups::take(const QString &connection, const QDateTime &now) co
     QFile::remove(copyPath);
     if (!why.isEmpty())
         return why;
-    QList<Entry> all = entries(nullptr);
+    // None to thin: the first copy, or one of a second that has a copy already.
+    if (all.isEmpty())
+        return {};
+    // The copy just taken holds every test: it is the newest, whatever the others are named.
+    const QTime second = now.toUTC().time();
+    const QDateTime named(now.toUTC().date(),
+                          QTime(second.hour(), second.minute(), second.second()), Qt::UTC);
+    all.prepend(Entry{.path = path, .named = named, .counts = named, .connection = {}});
+    countInOrder(all);
     QList<QDateTime> counted;
     for (const Entry &entry : std::as_const(all))
         counted.append(entry.counts);
@@ -127,6 +138,18 @@ QSet<QString> HistoryBackups::schemaOf(const QString &connection)
                            query.value(1).toString());
     }
     return columns;
+}
+
+// A copy named later than the one taken after it was named by a clock that ran ahead: it counts
+// for just before that one, so that it shares its day rather than holding a day of its own in the
+// rotation for ever.
+void HistoryBackups::countInOrder(QList<Entry> &newestFirst)
+{
+    for (qsizetype i = 0; i < newestFirst.size(); ++i) {
+        Entry &entry = newestFirst[i];
+        entry.counts =
+            i == 0 ? entry.named : std::min(entry.named, newestFirst[i - 1].counts.addSecs(-1));
+    }
 }
 
 QList<HistoryBackups::Entry> HistoryBackups::entries(const Wanted *wanted) const
@@ -184,11 +207,7 @@ QList<HistoryBackups::Entry> HistoryBackups::entries(const Wanted *wanted) const
             }
         }
     }
-    // A copy named later than the one taken after it was named by a clock that ran ahead: it
-    // counts for just before that one, so that it shares its day rather than holding a day of its
-    // own in the rotation for ever.
-    for (qsizetype i = 1; i < all.size(); ++i)
-        all[i].counts = std::min(all[i].named, all[i - 1].named.addSecs(-1));
+    countInOrder(all);
     for (const Entry &entry : std::as_const(all))
         QSqlDatabase::database(entry.connection, false).close();
     for (const Entry &entry : std::as_const(all))

@@ -54,6 +54,7 @@ private:
     struct Entry;
     // Every backup, newest first, each with the time it counts for.
     QList<Entry> entries(const Wanted *wanted) const;
+    static void countInOrder(QList<Entry> &newestFirst);
 
     QString m_folder;
 };
