@@ -5,6 +5,7 @@
 #include "platform/filesaving.h"
 #include "quiz/quizscoring.h"
 #include "scheduletables.h"
+#include "testwriter.h"
 
 #include <QDir>
 #include <QFile>
@@ -55,35 +56,18 @@ bool exec(QSqlQuery &query, const QString &statement, QSqlError &error)
     return false;
 }
 
-QString compact(const QJsonArray &array)
-{
-    return QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Compact));
-}
-
 } // namespace
 
 // The statements every added test runs, prepared once for a whole batch.
 struct HistorySync::Inserts {
     explicit Inserts(QSqlDatabase &db)
-        : test(db)
+        : writer(db)
         , mapping(db)
-        , answer(db)
-        , tally(db)
     {
-        test.prepare(QStringLiteral("INSERT INTO test(finished, subject, level, stone_types, "
-                                    "score, most, practice) VALUES(?, ?, ?, ?, ?, ?, ?)"));
         mapping.prepare(QStringLiteral("INSERT INTO sync_test VALUES(?, ?, 1)"));
-        answer.prepare(QStringLiteral("INSERT INTO answer(test, question, stone, faces, options, "
-                                      "ticked, correct, score, subject) "
-                                      "VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-        tally.prepare(QStringLiteral(
-            "INSERT INTO stone_tally VALUES(?, ?, 1, ?, ?) ON CONFLICT(stone, subject) DO UPDATE "
-            "SET asked = asked + 1, full = full + excluded.full, last = max(last, excluded.last)"));
     }
-    QSqlQuery test;
+    TestWriter writer;
     QSqlQuery mapping;
-    QSqlQuery answer;
-    QSqlQuery tally;
 };
 
 HistorySync::HistorySync(HistoryDatabase &database, HistoryRecorder &recorder)
@@ -468,7 +452,7 @@ bool HistorySync::apply(QSqlDatabase &db, const QList<SyncJournal::Record> &reco
     for (const Record *record : tests) {
         if (record->finishedMs < std::max(m_forgetBefore, newForget))
             continue;
-        if (!insertTest(db, inserts, *record, error))
+        if (!insertTest(inserts, *record, error))
             return false;
         changed = true;
         older = older || record->finishedMs < latest;
@@ -497,81 +481,32 @@ bool HistorySync::apply(QSqlDatabase &db, const QList<SyncJournal::Record> &reco
     return !changed || ScheduleTables::write(db, before, after, days, error);
 }
 
-bool HistorySync::insertTest(QSqlDatabase &db, Inserts &inserts, const SyncJournal::Record &record,
-                             QSqlError &error)
+bool HistorySync::insertTest(Inserts &inserts, const SyncJournal::Record &record, QSqlError &error)
 {
     const bool practice = record.kind == SyncJournal::Record::Kind::Round;
     const int needed = QuizScoring::requiredTicks(record.level);
     int total = 0;
     for (const PracticeAnswer &answer : record.answers)
         total += answer.question.score;
-    QSqlQuery &test = inserts.test;
-    const QVariantList values{QVariant(record.finishedMs),
-                              QVariant(int(record.subject())),
-                              QVariant(int(record.level)),
-                              QVariant(record.stoneTypes.toInt()),
-                              QVariant(total),
-                              QVariant(needed * int(record.answers.size())),
-                              QVariant(practice ? 1 : 0)};
-    for (int i = 0; i < values.size(); ++i)
-        test.bindValue(i, values[i]);
-    if (!HistorySql::run(test, error))
+    const TestWriter::Test test{record.finishedMs,
+                                record.subject(),
+                                record.level,
+                                record.stoneTypes,
+                                total,
+                                needed * int(record.answers.size()),
+                                practice};
+    const qint64 id = inserts.writer.addTest(test, error);
+    if (id < 0)
         return false;
-    const qint64 id = test.lastInsertId().toLongLong();
     QSqlQuery &mapping = inserts.mapping;
     mapping.bindValue(0, QString::fromLatin1(record.id));
     mapping.bindValue(1, id);
     if (!HistorySql::run(mapping, error))
         return false;
-    if (m_phrases.isEmpty()) {
-        QSqlQuery known(db);
-        known.setForwardOnly(true);
-        known.exec(QStringLiteral("SELECT body, id FROM phrase"));
-        while (known.next())
-            m_phrases.insert(known.value(0).toString(), known.value(1).toLongLong());
-    }
-    const auto phraseIds = [&](const QStringList &texts) {
-        QJsonArray ids;
-        for (const QString &text : texts) {
-            auto found = m_phrases.constFind(text);
-            if (found == m_phrases.cend()) {
-                QSqlQuery add(db);
-                add.prepare(QStringLiteral("INSERT INTO phrase(body) VALUES(?)"));
-                add.addBindValue(text);
-                if (!HistorySql::run(add, error))
-                    return ids;
-                found = m_phrases.insert(text, add.lastInsertId().toLongLong());
-            }
-            ids.append(*found);
-        }
-        return ids;
-    };
-    QSqlQuery &answer = inserts.answer;
-    QSqlQuery &tally = inserts.tally;
     for (qsizetype q = 0; q < record.answers.size(); ++q) {
         const PracticeAnswer &kept = record.answers[q];
-        const AnsweredQuestion &question = kept.question;
-        QJsonArray faces;
-        for (MeaningKind kind : question.meaningKinds)
-            faces.append(int(kind));
-        QString ticked;
-        for (bool tick : question.ticked)
-            ticked += QLatin1Char(tick ? '1' : '0');
-        answer.bindValue(0, id);
-        answer.bindValue(1, int(q + 1));
-        answer.bindValue(2, question.stone);
-        answer.bindValue(3, compact(faces));
-        answer.bindValue(4, compact(phraseIds(question.options)));
-        answer.bindValue(5, ticked);
-        answer.bindValue(6, compact(phraseIds(question.correctAnswers)));
-        answer.bindValue(7, question.score);
-        answer.bindValue(8, practice ? QVariant(int(kept.subject)) : QVariant());
-        tally.bindValue(0, question.stone);
-        tally.bindValue(1, int(kept.subject));
-        tally.bindValue(2, question.score >= needed ? 1 : 0);
-        tally.bindValue(3, record.finishedMs);
-        if (error.type() != QSqlError::NoError || !HistorySql::run(answer, error) ||
-            !HistorySql::run(tally, error))
+        if (!inserts.writer.addAnswer(m_phrases, id, int(q + 1), kept.question, kept.subject, test,
+                                      needed, error))
             return false;
     }
     return true;
