@@ -48,14 +48,6 @@ bool journalName(const QString &name)
     return name.startsWith(QLatin1String("orlendra-")) && name.endsWith(QLatin1String(".journal"));
 }
 
-bool exec(QSqlQuery &query, const QString &statement, QSqlError &error)
-{
-    if (query.exec(statement))
-        return true;
-    error = query.lastError();
-    return false;
-}
-
 } // namespace
 
 // The statements every added test runs, prepared once for a whole batch.
@@ -118,7 +110,7 @@ bool HistorySync::ready(QSqlDatabase &db)
     QSqlQuery query(db);
     QSqlError error;
     for (const QString &statement : tables) {
-        if (!exec(query, statement, error))
+        if (!HistorySql::run(query, statement, error))
             return false;
     }
     if (std::exchange(m_filesOf, m_database.connectionName()) != m_database.connectionName()) {
@@ -233,7 +225,7 @@ bool HistorySync::catchUp()
         return false;
     QSqlQuery query(db);
     QSqlError error;
-    if (!exec(query, assignIds, error))
+    if (!HistorySql::run(query, assignIds, error))
         return false;
     const QList<SyncJournal::Record> records = pending(db);
     if (records.isEmpty())
@@ -387,7 +379,8 @@ bool HistorySync::merge(qint64 budget, bool *more)
         QSqlError error;
         QSqlQuery query(db);
         if (db.transaction() && rebuild(db, error) &&
-            exec(query, QStringLiteral("DELETE FROM sync_file WHERE name = ''"), error) &&
+            HistorySql::run(query, QStringLiteral("DELETE FROM sync_file WHERE name = ''"),
+                            error) &&
             db.commit()) {
             m_stale = false;
             changed = true;
@@ -405,11 +398,12 @@ bool HistorySync::apply(QSqlDatabase &db, const QList<SyncJournal::Record> &reco
 {
     using SyncJournal::Record;
     QSqlQuery query(db);
-    if (!exec(query, assignIds, error))
+    if (!HistorySql::run(query, assignIds, error))
         return false;
     if (records.isEmpty())
         return true;
-    if (!exec(query, QStringLiteral("SELECT coalesce(max(finished), -1) FROM test"), error) ||
+    if (!HistorySql::run(query, QStringLiteral("SELECT coalesce(max(finished), -1) FROM test"),
+                         error) ||
         !query.next())
         return false;
     const qint64 latest = query.value(0).toLongLong();
@@ -473,10 +467,10 @@ bool HistorySync::apply(QSqlDatabase &db, const QList<SyncJournal::Record> &reco
     // history, so that a run that ends before does it at the next.
     if (older || m_stale) {
         m_stale = true;
-        return exec(query,
-                    QStringLiteral("INSERT OR REPLACE INTO sync_file VALUES('', 0, 0, "
-                                   "NULL, 0, 0)"),
-                    error);
+        return HistorySql::run(query,
+                               QStringLiteral("INSERT OR REPLACE INTO sync_file VALUES('', 0, 0, "
+                                              "NULL, 0, 0)"),
+                               error);
     }
     return !changed || ScheduleTables::write(db, before, after, days, error);
 }
@@ -533,15 +527,16 @@ bool HistorySync::rebuild(QSqlDatabase &db, QSqlError &error)
     QSqlQuery query(db);
     for (const QString &table :
          ScheduleTables::names() + QStringList{QStringLiteral("stone_tally")})
-        if (!exec(query, QStringLiteral("DELETE FROM %1").arg(table), error))
+        if (!HistorySql::run(query, QStringLiteral("DELETE FROM %1").arg(table), error))
             return false;
-    return exec(query,
-                QStringLiteral(
-                    "INSERT INTO stone_tally SELECT a.stone, coalesce(a.subject, t.subject), "
-                    "count(*), sum(a.score >= (CASE t.level WHEN 1 THEN 4 ELSE 1 END)), "
-                    "max(t.finished) FROM answer a JOIN test t ON t.id = a.test "
-                    "GROUP BY a.stone, coalesce(a.subject, t.subject)"),
-                error) &&
+    return HistorySql::run(
+               query,
+               QStringLiteral(
+                   "INSERT INTO stone_tally SELECT a.stone, coalesce(a.subject, t.subject), "
+                   "count(*), sum(a.score >= (CASE t.level WHEN 1 THEN 4 ELSE 1 END)), "
+                   "max(t.finished) FROM answer a JOIN test t ON t.id = a.test "
+                   "GROUP BY a.stone, coalesce(a.subject, t.subject)"),
+               error) &&
            ScheduleTables::replay(db, error);
 }
 
@@ -553,7 +548,7 @@ bool HistorySync::forgetEverywhere()
     const qint64 now = m_clock().toMSecsSinceEpoch();
     QSqlError error;
     QSqlQuery query(db);
-    bool done = db.transaction() && exec(query, assignIds, error);
+    bool done = db.transaction() && HistorySql::run(query, assignIds, error);
     QSqlQuery add(db);
     add.prepare(QStringLiteral("INSERT INTO sync_forget VALUES(lower(hex(randomblob(16))), ?, 0)"));
     add.addBindValue(now);
