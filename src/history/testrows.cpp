@@ -55,7 +55,7 @@ QJsonArray PhraseIds::of(QSqlDatabase &db, const QStringList &texts, QSqlError &
     return ids;
 }
 
-TestWriter::TestWriter(QSqlDatabase &db)
+TestWriter::TestWriter(const QSqlDatabase &db)
     : m_db(db)
     , m_test(db)
     , m_answer(db)
