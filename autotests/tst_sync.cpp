@@ -47,6 +47,10 @@ struct Computer {
         store->sync().setFolder(folder, QString::fromLatin1(name),
                                 QCryptographicHash::hash(name, QCryptographicHash::Md5).toHex());
     }
+    // One of a test's computers: its history in a folder of its name beside the shared one.
+    Computer(const QTemporaryDir &dir, const QString &folder, const char *name)
+        : Computer(dir.filePath(QLatin1String(name)), folder, name)
+    {}
     void take(unsigned seed, const QDateTime &when, bool right = true)
     {
         QVERIFY(store->record(takeTest(seed, right), when));
@@ -67,6 +71,14 @@ struct Computer {
     }
     std::unique_ptr<HistoryStore> store;
 };
+
+// The folder a test's computers keep in step through.
+QString sharedFolder(const QTemporaryDir &dir)
+{
+    const QString folder = dir.filePath(QStringLiteral("shared"));
+    QDir().mkpath(folder);
+    return folder;
+}
 
 QString boxes(HistoryStore &store)
 {
@@ -100,10 +112,9 @@ private slots:
     void keepsComputersInStep()
     {
         QTemporaryDir dir;
-        const QString folder = dir.filePath(QStringLiteral("shared"));
-        QDir().mkpath(folder);
-        Computer desk(dir.filePath(QStringLiteral("desk")), folder, "desk");
-        Computer laptop(dir.filePath(QStringLiteral("laptop")), folder, "laptop");
+        const QString folder = sharedFolder(dir);
+        Computer desk(dir, folder, "desk");
+        Computer laptop(dir, folder, "laptop");
         HistoryStore alone(dir.filePath(QStringLiteral("alone")));
         desk.take(1, day(0));
         desk.take(2, day(5), false);
@@ -120,7 +131,7 @@ private slots:
                         "orlendra-desk-x.sync-conflict-20260301-120000-ABCDEFG.journal")));
         laptop.merge();
         // A start after the last: nothing new, and nothing counted twice.
-        Computer again(dir.filePath(QStringLiteral("laptop")), folder, "laptop");
+        Computer again(dir, folder, "laptop");
         again.merge();
         desk.merge();
         const QList<qint64> all{day(5).toMSecsSinceEpoch(), day(3).toMSecsSinceEpoch(),
@@ -139,10 +150,9 @@ private slots:
     void forgetsEverywhere()
     {
         QTemporaryDir dir;
-        const QString folder = dir.filePath(QStringLiteral("shared"));
-        QDir().mkpath(folder);
-        Computer desk(dir.filePath(QStringLiteral("desk")), folder, "desk");
-        Computer laptop(dir.filePath(QStringLiteral("laptop")), folder, "laptop");
+        const QString folder = sharedFolder(dir);
+        Computer desk(dir, folder, "desk");
+        Computer laptop(dir, folder, "laptop");
         desk.take(1, day(0));
         laptop.merge();
         desk.store->setClock([] { return day(4); });
@@ -161,13 +171,13 @@ private slots:
     {
         QTemporaryDir dir;
         const QString folder = dir.filePath(QStringLiteral("shared"));
-        Computer desk(dir.filePath(QStringLiteral("desk")), folder, "desk");
+        Computer desk(dir, folder, "desk");
         desk.take(1, day(0));
         QVERIFY(!desk.store->takeNotice().isEmpty());
         desk.take(2, day(1));
         QCOMPARE(desk.store->takeNotice(), QString());
         QDir().mkpath(folder);
-        Computer laptop(dir.filePath(QStringLiteral("laptop")), folder, "laptop");
+        Computer laptop(dir, folder, "laptop");
         desk.take(3, day(2));
         // A run killed while appending: the next record still reads.
         QFile journal(desk.store->sync().journalPath());
@@ -202,8 +212,7 @@ private slots:
         QFETCH(QString, kind);
         QFETCH(int, taken);
         QTemporaryDir dir;
-        const QString folder = dir.filePath(QStringLiteral("shared"));
-        QDir().mkpath(folder);
+        const QString folder = sharedFolder(dir);
         const QString path = QDir(folder).filePath(QStringLiteral("orlendra-bad-1.journal"));
         if (kind == QLatin1String("folder")) {
             QDir().mkpath(path);
@@ -216,7 +225,7 @@ private slots:
         } else {
             // A whole record from a real journal, then the damage, then the record again under
             // a new id when the damage has an end.
-            Computer writer(dir.filePath(QStringLiteral("writer")), folder, "writer");
+            Computer writer(dir, folder, "writer");
             writer.take(1, day(0));
             QFile journal(writer.store->sync().journalPath());
             QVERIFY(journal.open(QIODevice::ReadOnly));
@@ -241,7 +250,7 @@ private slots:
             QVERIFY(bad.open(QIODevice::WriteOnly));
             bad.write(content);
         }
-        Computer reader(dir.filePath(QStringLiteral("reader")), folder, "reader");
+        Computer reader(dir, folder, "reader");
         reader.merge();
         reader.merge();
         QCOMPARE(reader.finished().size(), taken);

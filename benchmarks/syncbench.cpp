@@ -2,9 +2,9 @@
 // tests each into an empty history; a start over that folder with nothing new (what the first
 // look adds to the start); and writing one finished test out to the journal.
 // syncbench [COMPUTERS TESTS]
+#include "finishedtest.h"
 #include "history/historystore.h"
 #include "history/syncjournal.h"
-#include "quiz/quizsession.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -23,18 +23,6 @@ namespace {
 // Ten computers of 10,000 tests each, unless the arguments say otherwise.
 int Computers = 10;
 int TestsEach = 10000;
-
-AnswerSheet finishedTest(RandomEngine &engine, QuizSubject subject, QuizLevel level)
-{
-    QuizSession session(engine);
-    session.setStoneTypes(StoneType::Upright | StoneType::Reversed | StoneType::Merkstave);
-    session.startTest(subject, level);
-    session.pressNext({});
-    const QList<int> ticks = level == QuizLevel::Advanced ? QList<int>{0, 1, 2, 3} : QList<int>{0};
-    while (session.pressNext(ticks).kind != QuizSession::NextStep::Kind::Finished) {
-    }
-    return *session.lastFinished();
-}
 
 SyncJournal::Record recordOf(const AnswerSheet &sheet)
 {

@@ -5,9 +5,9 @@
 #include "platform/detail.h"
 #include "quiz/quizscoring.h"
 #include "scheduletables.h"
+#include "testwriter.h"
 
 #include <QCoreApplication>
-#include <QJsonDocument>
 
 #include <utility>
 
@@ -43,11 +43,6 @@ QString notRecorded(const QSqlError &error, bool practice)
     default:
         return HistoryRecorder::tr("%1.\n\n%2").arg(what, kept);
     }
-}
-
-QString toJson(const QJsonArray &array)
-{
-    return QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Compact));
 }
 
 } // namespace
@@ -111,52 +106,23 @@ HistoryRecorder::Result HistoryRecorder::record(const Batch &batch, const QDateT
     const int perQuestion = QuizScoring::requiredTicks(batch.level);
     const qint64 when = finished.toMSecsSinceEpoch();
     if (done) {
-        QSqlQuery test(db);
-        test.prepare(QStringLiteral("INSERT INTO test(finished, subject, level, stone_types, "
-                                    "score, most, practice) VALUES(?, ?, ?, ?, ?, ?, ?)"));
+        TestWriter writer(db);
         int total = 0;
         for (const Answer &answer : batch.answers)
             total += answer.question->score;
         const auto asked = static_cast<int>(batch.answers.size());
-        for (const QVariant &value :
-             {QVariant(when), QVariant(static_cast<int>(batch.subject)), QVariant(int(batch.level)),
-              QVariant(batch.stoneTypes.toInt()), QVariant(total), QVariant(perQuestion * asked),
-              QVariant(batch.practice ? 1 : 0)})
-            test.addBindValue(value);
-        done = HistorySql::run(test, error);
-        const qint64 id = test.lastInsertId().toLongLong();
-        QSqlQuery answer(db);
-        answer.prepare(QStringLiteral("INSERT INTO answer VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-        QSqlQuery tally(db);
-        tally.prepare(QStringLiteral(
-            "INSERT INTO stone_tally VALUES(?, ?, 1, ?, ?) ON CONFLICT(stone, subject) DO UPDATE "
-            "SET asked = asked + 1, full = full + excluded.full, last = max(last, excluded.last)"));
+        const TestWriter::Test test{when,  batch.subject,       batch.level,   batch.stoneTypes,
+                                    total, perQuestion * asked, batch.practice};
+        const qint64 id = writer.addTest(test, error);
+        done = id >= 0;
+        if (done &&
+            std::exchange(m_phrasesOf, m_database.connectionName()) != m_database.connectionName())
+            m_phrases.clear();
         for (int q = 0; done && q < asked; ++q) {
             const Answer &kept = batch.answers[q];
             const AnsweredQuestion &question = *kept.question;
-            const int subject = static_cast<int>(kept.subject);
-            QJsonArray faces;
-            for (MeaningKind kind : question.meaningKinds)
-                faces.append(int(kind));
-            QString ticked;
-            for (bool tick : question.ticked)
-                ticked += QLatin1Char(tick ? '1' : '0');
-            answer.bindValue(0, id);
-            answer.bindValue(1, q + 1);
-            answer.bindValue(2, question.stone);
-            answer.bindValue(3, toJson(faces));
-            answer.bindValue(4, toJson(phraseIds(question.options, error)));
-            answer.bindValue(5, ticked);
-            answer.bindValue(6, toJson(phraseIds(question.correctAnswers, error)));
-            answer.bindValue(7, question.score);
-            // A test's answers are all of its subject, which it keeps once.
-            answer.bindValue(8, batch.practice ? QVariant(subject) : QVariant());
-            tally.bindValue(0, question.stone);
-            tally.bindValue(1, subject);
-            tally.bindValue(2, question.score >= perQuestion ? 1 : 0);
-            tally.bindValue(3, when);
-            done = error.type() == QSqlError::NoError && HistorySql::run(answer, error) &&
-                   HistorySql::run(tally, error);
+            done = writer.addAnswer(m_phrases, id, q + 1, question, kept.subject, test, perQuestion,
+                                    error);
             if (question.stone >= 0 && question.stone < StoneCount)
                 after.answer(question.stone, kept.subject, outcomeOf(question.score, perQuestion),
                              finished);
@@ -176,35 +142,6 @@ HistoryRecorder::Result HistoryRecorder::record(const Batch &batch, const QDateT
         return Result::Waiting;
     m_database.tell(withDetail(notRecorded(error, batch.practice), error.text()));
     return Result::Failed;
-}
-
-QJsonArray HistoryRecorder::phraseIds(const QStringList &texts, QSqlError &error)
-{
-    QSqlDatabase db = HistorySql::connection(m_database);
-    if (const QString connection = m_database.connectionName();
-        std::exchange(m_phrasesOf, connection) != connection)
-        m_phrases.clear();
-    if (m_phrases.isEmpty()) {
-        QSqlQuery known(db);
-        known.setForwardOnly(true);
-        known.exec(QStringLiteral("SELECT body, id FROM phrase"));
-        while (known.next())
-            m_phrases.insert(known.value(0).toString(), known.value(1).toLongLong());
-    }
-    QJsonArray ids;
-    for (const QString &text : texts) {
-        auto found = m_phrases.constFind(text);
-        if (found == m_phrases.cend()) {
-            QSqlQuery add(db);
-            add.prepare(QStringLiteral("INSERT INTO phrase(body) VALUES(?)"));
-            add.addBindValue(text);
-            if (!HistorySql::run(add, error))
-                return {};
-            found = m_phrases.insert(text, add.lastInsertId().toLongLong());
-        }
-        ids.append(*found);
-    }
-    return ids;
 }
 
 bool HistoryRecorder::forget()

@@ -2,11 +2,10 @@
 
 #include "quiz/quizrecords.h"
 #include "schedule.h"
+#include "testrows.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QHash>
-#include <QJsonArray>
 
 #include <optional>
 
@@ -58,12 +57,9 @@ private:
     };
 
     Result record(const Batch &batch, const QDateTime &finished);
-    // The phrase ids of `texts`, adding those not yet kept; on failure `error` says why.
-    QJsonArray phraseIds(const QStringList &texts, QSqlError &error);
 
     HistoryDatabase &m_database;
-    // Every phrase kept so far, read on the first record.
-    QHash<QString, qint64> m_phrases;
+    PhraseIds m_phrases;
     std::optional<Schedule> m_schedule;
     // The connection they were read on: a file opened again (a backup restored) has its own.
     QString m_phrasesOf;

@@ -34,6 +34,15 @@ inline bool run(QSqlQuery &query, QSqlError &error)
     return false;
 }
 
+// Runs `statement` on `query`; on failure `error` holds why.
+inline bool run(QSqlQuery &query, const QString &statement, QSqlError &error)
+{
+    if (query.exec(statement))
+        return true;
+    error = query.lastError();
+    return false;
+}
+
 // The connection of an open history.
 inline QSqlDatabase connection(const HistoryDatabase &database)
 {

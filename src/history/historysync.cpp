@@ -5,6 +5,7 @@
 #include "platform/filesaving.h"
 #include "quiz/quizscoring.h"
 #include "scheduletables.h"
+#include "testwriter.h"
 
 #include <QDir>
 #include <QFile>
@@ -47,43 +48,18 @@ bool journalName(const QString &name)
     return name.startsWith(QLatin1String("orlendra-")) && name.endsWith(QLatin1String(".journal"));
 }
 
-bool exec(QSqlQuery &query, const QString &statement, QSqlError &error)
-{
-    if (query.exec(statement))
-        return true;
-    error = query.lastError();
-    return false;
-}
-
-QString compact(const QJsonArray &array)
-{
-    return QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Compact));
-}
-
 } // namespace
 
 // The statements every added test runs, prepared once for a whole batch.
 struct HistorySync::Inserts {
     explicit Inserts(QSqlDatabase &db)
-        : test(db)
+        : writer(db)
         , mapping(db)
-        , answer(db)
-        , tally(db)
     {
-        test.prepare(QStringLiteral("INSERT INTO test(finished, subject, level, stone_types, "
-                                    "score, most, practice) VALUES(?, ?, ?, ?, ?, ?, ?)"));
         mapping.prepare(QStringLiteral("INSERT INTO sync_test VALUES(?, ?, 1)"));
-        answer.prepare(QStringLiteral("INSERT INTO answer(test, question, stone, faces, options, "
-                                      "ticked, correct, score, subject) "
-                                      "VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-        tally.prepare(QStringLiteral(
-            "INSERT INTO stone_tally VALUES(?, ?, 1, ?, ?) ON CONFLICT(stone, subject) DO UPDATE "
-            "SET asked = asked + 1, full = full + excluded.full, last = max(last, excluded.last)"));
     }
-    QSqlQuery test;
+    TestWriter writer;
     QSqlQuery mapping;
-    QSqlQuery answer;
-    QSqlQuery tally;
 };
 
 HistorySync::HistorySync(HistoryDatabase &database, HistoryRecorder &recorder)
@@ -134,7 +110,7 @@ bool HistorySync::ready(QSqlDatabase &db)
     QSqlQuery query(db);
     QSqlError error;
     for (const QString &statement : tables) {
-        if (!exec(query, statement, error))
+        if (!HistorySql::run(query, statement, error))
             return false;
     }
     if (std::exchange(m_filesOf, m_database.connectionName()) != m_database.connectionName()) {
@@ -249,7 +225,7 @@ bool HistorySync::catchUp()
         return false;
     QSqlQuery query(db);
     QSqlError error;
-    if (!exec(query, assignIds, error))
+    if (!HistorySql::run(query, assignIds, error))
         return false;
     const QList<SyncJournal::Record> records = pending(db);
     if (records.isEmpty())
@@ -403,7 +379,8 @@ bool HistorySync::merge(qint64 budget, bool *more)
         QSqlError error;
         QSqlQuery query(db);
         if (db.transaction() && rebuild(db, error) &&
-            exec(query, QStringLiteral("DELETE FROM sync_file WHERE name = ''"), error) &&
+            HistorySql::run(query, QStringLiteral("DELETE FROM sync_file WHERE name = ''"),
+                            error) &&
             db.commit()) {
             m_stale = false;
             changed = true;
@@ -421,11 +398,12 @@ bool HistorySync::apply(QSqlDatabase &db, const QList<SyncJournal::Record> &reco
 {
     using SyncJournal::Record;
     QSqlQuery query(db);
-    if (!exec(query, assignIds, error))
+    if (!HistorySql::run(query, assignIds, error))
         return false;
     if (records.isEmpty())
         return true;
-    if (!exec(query, QStringLiteral("SELECT coalesce(max(finished), -1) FROM test"), error) ||
+    if (!HistorySql::run(query, QStringLiteral("SELECT coalesce(max(finished), -1) FROM test"),
+                         error) ||
         !query.next())
         return false;
     const qint64 latest = query.value(0).toLongLong();
@@ -468,7 +446,7 @@ bool HistorySync::apply(QSqlDatabase &db, const QList<SyncJournal::Record> &reco
     for (const Record *record : tests) {
         if (record->finishedMs < std::max(m_forgetBefore, newForget))
             continue;
-        if (!insertTest(db, inserts, *record, error))
+        if (!insertTest(inserts, *record, error))
             return false;
         changed = true;
         older = older || record->finishedMs < latest;
@@ -489,89 +467,40 @@ bool HistorySync::apply(QSqlDatabase &db, const QList<SyncJournal::Record> &reco
     // history, so that a run that ends before does it at the next.
     if (older || m_stale) {
         m_stale = true;
-        return exec(query,
-                    QStringLiteral("INSERT OR REPLACE INTO sync_file VALUES('', 0, 0, "
-                                   "NULL, 0, 0)"),
-                    error);
+        return HistorySql::run(query,
+                               QStringLiteral("INSERT OR REPLACE INTO sync_file VALUES('', 0, 0, "
+                                              "NULL, 0, 0)"),
+                               error);
     }
     return !changed || ScheduleTables::write(db, before, after, days, error);
 }
 
-bool HistorySync::insertTest(QSqlDatabase &db, Inserts &inserts, const SyncJournal::Record &record,
-                             QSqlError &error)
+bool HistorySync::insertTest(Inserts &inserts, const SyncJournal::Record &record, QSqlError &error)
 {
     const bool practice = record.kind == SyncJournal::Record::Kind::Round;
     const int needed = QuizScoring::requiredTicks(record.level);
     int total = 0;
     for (const PracticeAnswer &answer : record.answers)
         total += answer.question.score;
-    QSqlQuery &test = inserts.test;
-    const QVariantList values{QVariant(record.finishedMs),
-                              QVariant(int(record.subject())),
-                              QVariant(int(record.level)),
-                              QVariant(record.stoneTypes.toInt()),
-                              QVariant(total),
-                              QVariant(needed * int(record.answers.size())),
-                              QVariant(practice ? 1 : 0)};
-    for (int i = 0; i < values.size(); ++i)
-        test.bindValue(i, values[i]);
-    if (!HistorySql::run(test, error))
+    const TestWriter::Test test{record.finishedMs,
+                                record.subject(),
+                                record.level,
+                                record.stoneTypes,
+                                total,
+                                needed * int(record.answers.size()),
+                                practice};
+    const qint64 id = inserts.writer.addTest(test, error);
+    if (id < 0)
         return false;
-    const qint64 id = test.lastInsertId().toLongLong();
     QSqlQuery &mapping = inserts.mapping;
     mapping.bindValue(0, QString::fromLatin1(record.id));
     mapping.bindValue(1, id);
     if (!HistorySql::run(mapping, error))
         return false;
-    if (m_phrases.isEmpty()) {
-        QSqlQuery known(db);
-        known.setForwardOnly(true);
-        known.exec(QStringLiteral("SELECT body, id FROM phrase"));
-        while (known.next())
-            m_phrases.insert(known.value(0).toString(), known.value(1).toLongLong());
-    }
-    const auto phraseIds = [&](const QStringList &texts) {
-        QJsonArray ids;
-        for (const QString &text : texts) {
-            auto found = m_phrases.constFind(text);
-            if (found == m_phrases.cend()) {
-                QSqlQuery add(db);
-                add.prepare(QStringLiteral("INSERT INTO phrase(body) VALUES(?)"));
-                add.addBindValue(text);
-                if (!HistorySql::run(add, error))
-                    return ids;
-                found = m_phrases.insert(text, add.lastInsertId().toLongLong());
-            }
-            ids.append(*found);
-        }
-        return ids;
-    };
-    QSqlQuery &answer = inserts.answer;
-    QSqlQuery &tally = inserts.tally;
     for (qsizetype q = 0; q < record.answers.size(); ++q) {
         const PracticeAnswer &kept = record.answers[q];
-        const AnsweredQuestion &question = kept.question;
-        QJsonArray faces;
-        for (MeaningKind kind : question.meaningKinds)
-            faces.append(int(kind));
-        QString ticked;
-        for (bool tick : question.ticked)
-            ticked += QLatin1Char(tick ? '1' : '0');
-        answer.bindValue(0, id);
-        answer.bindValue(1, int(q + 1));
-        answer.bindValue(2, question.stone);
-        answer.bindValue(3, compact(faces));
-        answer.bindValue(4, compact(phraseIds(question.options)));
-        answer.bindValue(5, ticked);
-        answer.bindValue(6, compact(phraseIds(question.correctAnswers)));
-        answer.bindValue(7, question.score);
-        answer.bindValue(8, practice ? QVariant(int(kept.subject)) : QVariant());
-        tally.bindValue(0, question.stone);
-        tally.bindValue(1, int(kept.subject));
-        tally.bindValue(2, question.score >= needed ? 1 : 0);
-        tally.bindValue(3, record.finishedMs);
-        if (error.type() != QSqlError::NoError || !HistorySql::run(answer, error) ||
-            !HistorySql::run(tally, error))
+        if (!inserts.writer.addAnswer(m_phrases, id, int(q + 1), kept.question, kept.subject, test,
+                                      needed, error))
             return false;
     }
     return true;
@@ -598,15 +527,16 @@ bool HistorySync::rebuild(QSqlDatabase &db, QSqlError &error)
     QSqlQuery query(db);
     for (const QString &table :
          ScheduleTables::names() + QStringList{QStringLiteral("stone_tally")})
-        if (!exec(query, QStringLiteral("DELETE FROM %1").arg(table), error))
+        if (!HistorySql::run(query, QStringLiteral("DELETE FROM %1").arg(table), error))
             return false;
-    return exec(query,
-                QStringLiteral(
-                    "INSERT INTO stone_tally SELECT a.stone, coalesce(a.subject, t.subject), "
-                    "count(*), sum(a.score >= (CASE t.level WHEN 1 THEN 4 ELSE 1 END)), "
-                    "max(t.finished) FROM answer a JOIN test t ON t.id = a.test "
-                    "GROUP BY a.stone, coalesce(a.subject, t.subject)"),
-                error) &&
+    return HistorySql::run(
+               query,
+               QStringLiteral(
+                   "INSERT INTO stone_tally SELECT a.stone, coalesce(a.subject, t.subject), "
+                   "count(*), sum(a.score >= (CASE t.level WHEN 1 THEN 4 ELSE 1 END)), "
+                   "max(t.finished) FROM answer a JOIN test t ON t.id = a.test "
+                   "GROUP BY a.stone, coalesce(a.subject, t.subject)"),
+               error) &&
            ScheduleTables::replay(db, error);
 }
 
@@ -618,7 +548,7 @@ bool HistorySync::forgetEverywhere()
     const qint64 now = m_clock().toMSecsSinceEpoch();
     QSqlError error;
     QSqlQuery query(db);
-    bool done = db.transaction() && exec(query, assignIds, error);
+    bool done = db.transaction() && HistorySql::run(query, assignIds, error);
     QSqlQuery add(db);
     add.prepare(QStringLiteral("INSERT INTO sync_forget VALUES(lower(hex(randomblob(16))), ?, 0)"));
     add.addBindValue(now);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "syncjournal.h"
+#include "testrows.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -75,8 +76,7 @@ private:
     bool apply(QSqlDatabase &db, const QList<SyncJournal::Record> &records, bool &changed,
                QSqlError &error);
     struct Inserts;
-    bool insertTest(QSqlDatabase &db, Inserts &inserts, const SyncJournal::Record &record,
-                    QSqlError &error);
+    bool insertTest(Inserts &inserts, const SyncJournal::Record &record, QSqlError &error);
     bool forgetBefore(QSqlDatabase &db, qint64 beforeMs, QSqlError &error);
     bool rebuild(QSqlDatabase &db, QSqlError &error);
     QList<SyncJournal::Record> pending(QSqlDatabase &db);
@@ -89,7 +89,7 @@ private:
     QByteArray m_id;
     QHash<QString, FileState> m_files;
     QString m_filesOf; // the connection they were read on
-    QHash<QString, qint64> m_phrases;
+    PhraseIds m_phrases;
     // The other way round, for writing tests out.
     QHash<qint64, QString> m_bodies;
     qint64 m_forgetBefore = -1;

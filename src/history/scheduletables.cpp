@@ -1,10 +1,8 @@
 #include "scheduletables.h"
 
+#include "historysql.h"
 #include "quiz/quizscoring.h"
 
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QVariant>
 
 #include <algorithm>
@@ -29,21 +27,7 @@ bool sameState(const ItemState &a, const ItemState &b)
            a.lastAnswered == b.lastAnswered;
 }
 
-bool run(QSqlQuery &query, QSqlError &error)
-{
-    if (query.exec())
-        return true;
-    error = query.lastError();
-    return false;
-}
-
-bool run(QSqlQuery &query, const QString &statement, QSqlError &error)
-{
-    if (query.exec(statement))
-        return true;
-    error = query.lastError();
-    return false;
-}
+using HistorySql::run;
 
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "syncjournal.h"
 
 #include "quiz/quizscoring.h"
+#include "testrows.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -158,15 +159,10 @@ QByteArray encode(const Record &record)
         QJsonArray answers;
         for (const PracticeAnswer &answer : record.answers) {
             const AnsweredQuestion &question = answer.question;
-            QJsonArray kinds;
-            for (MeaningKind kind : question.meaningKinds)
-                kinds.append(int(kind));
-            QString ticked;
-            for (bool tick : question.ticked)
-                ticked += QLatin1Char(tick ? '1' : '0');
-            answers.append(QJsonArray{int(answer.subject), question.stone, kinds,
-                                      indices(question.options), ticked,
-                                      indices(question.correctAnswers), question.score});
+            answers.append(QJsonArray{int(answer.subject), question.stone,
+                                      TestRows::meaningKinds(question), indices(question.options),
+                                      TestRows::ticks(question), indices(question.correctAnswers),
+                                      question.score});
         }
         object.insert(QStringLiteral("phrases"), QJsonArray::fromStringList(phrases));
         object.insert(QStringLiteral("answers"), answers);
