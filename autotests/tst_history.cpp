@@ -1052,7 +1052,10 @@ void HistoryTest::backupAndRestore()
                          .arg(offered));
         QCOMPARE(boxes(run.app.history().schedule()), backedUp);
     }
-    QCOMPARE(folder.entryList({QStringLiteral("history.sqlite.damaged-*")}).size(), 3);
+    // Each copy kept aside, not counting the log that may go with it.
+    QStringList aside = folder.entryList({QStringLiteral("history.sqlite.damaged-*")});
+    aside.removeIf([](const QString &name) { return name.endsWith(QLatin1String("-wal")); });
+    QCOMPARE(aside.size(), 3);
     run.platform.messages.clear();
     check->trigger();
     QCOMPARE(run.platform.messages[0].text,
