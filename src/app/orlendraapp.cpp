@@ -81,7 +81,7 @@ bool OrlendraApp::start()
     StudyWindow *study = showStudyWindow();
     WindowPlacement::applyWindowIconOnceShown(study);
     study->pickBanner(bannerPickFor(bannerNumber(randomUnit(m_platform.random()))));
-    // The first look at the sync folder comes once the window is up.
+    // The folder is taken from the settings now; its first look comes once the window is up.
     m_syncKeeper->start();
     return true;
 }

@@ -51,8 +51,9 @@ void SyncKeeper::start()
     const QString folder = settings.read(section, QStringLiteral("Folder"));
     if (folder.isEmpty())
         return;
+    // The first look follows the window's first paint, with the due count (dueTodayWanted): a
+    // look asked for here could open the history before the window is on screen.
     apply(folder, settings.read(section, QStringLiteral("Name")));
-    m_now->start();
 }
 
 void SyncKeeper::apply(const QString &folder, const QString &computer)
